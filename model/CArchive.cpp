@@ -1,0 +1,124 @@
+// Archive encodings of integers and strings.
+#include "model/CArchive.h"
+
+#include "model/Cp1252.h"
+
+#include <cstring>
+
+CArchive::CArchive(std::vector<uint8_t> bytes) : m_mode(LOAD), m_buffer(std::move(bytes)) {}
+
+CArchive::CArchive() : m_mode(STORE) {}
+
+void CArchive::NeedLoading() const
+{
+    if (m_mode != LOAD)
+        throw CArchiveException(CArchiveException::WRITE_ONLY, "the archive is not open for reading");
+}
+
+void CArchive::NeedStoring() const
+{
+    if (m_mode != STORE)
+        throw CArchiveException(CArchiveException::READ_ONLY, "the archive is not open for writing");
+}
+
+void CArchive::WriteBytes(const void* data, size_t size)
+{
+    NeedStoring();
+    auto p = static_cast<const uint8_t*>(data);
+    m_buffer.insert(m_buffer.end(), p, p + size);
+}
+
+void CArchive::WriteInt16(int16_t v) { WriteUInt16(static_cast<uint16_t>(v)); }
+
+void CArchive::WriteUInt16(uint16_t v)
+{
+    uint8_t b[2] = {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>(v >> 8)};
+    WriteBytes(b, 2);
+}
+
+void CArchive::WriteInt32(int32_t v) { WriteUInt32(static_cast<uint32_t>(v)); }
+
+void CArchive::WriteUInt32(uint32_t v)
+{
+    uint8_t b[4] = {static_cast<uint8_t>(v & 0xFF), static_cast<uint8_t>((v >> 8) & 0xFF),
+                    static_cast<uint8_t>((v >> 16) & 0xFF), static_cast<uint8_t>(v >> 24)};
+    WriteBytes(b, 4);
+}
+
+void CArchive::WriteString(const std::string& text)
+{
+    size_t n = text.size();
+    if (n < 0xFF) {
+        WriteUInt8(static_cast<uint8_t>(n));
+    } else if (n < 0xFFFE) {
+        WriteUInt8(0xFF);
+        WriteUInt16(static_cast<uint16_t>(n));
+    } else {
+        WriteUInt8(0xFF);
+        WriteUInt16(0xFFFF);
+        WriteUInt32(static_cast<uint32_t>(n));
+    }
+    WriteBytes(text.data(), n);
+}
+
+void CArchive::ReadBytes(void* data, size_t size)
+{
+    NeedLoading();
+    if (size > m_buffer.size() - m_pos)
+        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+    if (size > 0)
+        std::memcpy(data, m_buffer.data() + m_pos, size);
+    m_pos += size;
+}
+
+uint8_t CArchive::ReadUInt8()
+{
+    uint8_t v = 0;
+    ReadBytes(&v, 1);
+    return v;
+}
+
+int16_t CArchive::ReadInt16() { return static_cast<int16_t>(ReadUInt16()); }
+
+uint16_t CArchive::ReadUInt16()
+{
+    uint8_t b[2];
+    ReadBytes(b, 2);
+    return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+int32_t CArchive::ReadInt32() { return static_cast<int32_t>(ReadUInt32()); }
+
+uint32_t CArchive::ReadUInt32()
+{
+    uint8_t b[4];
+    ReadBytes(b, 4);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8)
+           | (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+std::string CArchive::ReadString()
+{
+    bool wide = false;
+    uint32_t n = ReadUInt8();
+    if (n == 0xFF) {
+        n = ReadUInt16();
+        if (n == 0xFFFE) {
+            wide = true;
+            n = ReadUInt8();
+            if (n == 0xFF) {
+                n = ReadUInt16();
+                if (n == 0xFFFF)
+                    n = ReadUInt32();
+            }
+        } else if (n == 0xFFFF) {
+            n = ReadUInt32();
+        }
+    }
+    size_t bytes = wide ? static_cast<size_t>(n) * 2 : n;
+    if (bytes > m_buffer.size() - m_pos)
+        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+    std::string raw(reinterpret_cast<const char*>(m_buffer.data() + m_pos), bytes);
+    m_pos += bytes;
+    return wide ? q4::Utf16LeToCp1252(raw) : raw;
+}

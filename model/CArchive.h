@@ -1,0 +1,50 @@
+// Our archive: little-endian integers and archive strings over a byte buffer, as the
+// document file stores them. Files are read whole and written whole (see model/DocumentFile).
+#pragma once
+
+#include "model/CArchiveException.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CArchive {
+public:
+    enum Mode { LOAD, STORE };
+
+    // A loading archive over the given bytes.
+    explicit CArchive(std::vector<uint8_t> bytes);
+    // An empty storing archive.
+    CArchive();
+
+    bool IsLoading() const { return m_mode == LOAD; }
+    bool IsStoring() const { return m_mode == STORE; }
+    const std::vector<uint8_t>& GetBuffer() const { return m_buffer; }
+    size_t GetPosition() const { return m_pos; }
+
+    void WriteBytes(const void* data, size_t size);
+    void WriteUInt8(uint8_t v) { WriteBytes(&v, 1); }
+    void WriteInt16(int16_t v);
+    void WriteUInt16(uint16_t v);
+    void WriteInt32(int32_t v);
+    void WriteUInt32(uint32_t v);
+    // Length 1 byte below 255, 0xFF + 2 bytes below 0xFFFE, else 0xFF 0xFFFF + 4 bytes.
+    void WriteString(const std::string& text);
+
+    void ReadBytes(void* data, size_t size);  // throws END_OF_FILE
+    uint8_t ReadUInt8();
+    int16_t ReadInt16();
+    uint16_t ReadUInt16();
+    int32_t ReadInt32();
+    uint32_t ReadUInt32();
+    // Also accepts the wide-string marker 0xFF 0xFFFE and converts UTF-16 to Windows-1252.
+    std::string ReadString();
+
+private:
+    void NeedLoading() const;
+    void NeedStoring() const;
+
+    Mode m_mode;
+    std::vector<uint8_t> m_buffer;
+    size_t m_pos = 0;
+};

@@ -1,0 +1,268 @@
+// The setup-type base: errors, input types, parameter codecs and the common file record.
+#include "model/CNordaSetupType.h"
+
+#include "model/CArchive.h"
+#include "model/IMessagePrompt.h"
+#include "model/NumberText.h"
+#include "model/StringTable.h"
+
+#include <cmath>
+#include <cstdlib>
+
+const INPUT_TYPE g_InputTypes[4] = {
+    {"OFF", "0", 0, 0, 0},
+    {"20 mA", "mA", 0, 20, 4},
+    {"10 V", "V", 0, 10, 2},
+    {"24 V", "V", 0, 24, 3},
+};
+
+int CNordaSetupType::m_nInpTypes = 0;
+
+CNordaSetupType::CNordaSetupType()
+{
+    for (int i = 0; i < 4; ++i)
+        m_pInpTypes[i] = std::make_unique<INPUT_TYPE>(g_InputTypes[i]);
+    m_nInpTypes = 4;
+}
+
+CNordaSetupType::~CNordaSetupType() = default;
+
+void CNordaSetupType::Error(int arg, unsigned id, int show)
+{
+    if (show && id != 0 && (id != m_nErrID || arg != m_nErrArg))
+        Prompt(LoadString(id), false, false);
+    m_nErrArg = arg;
+    m_nErrID = id;
+}
+
+void CNordaSetupType::GetError(int& arg, unsigned& id) const
+{
+    arg = m_nErrArg;
+    id = m_nErrID;
+}
+
+int CNordaSetupType::Prompt(const std::string& text, bool okCancel, bool exclamation)
+{
+    if (!m_pPrompt)
+        return okCancel ? IMessagePrompt::IDCANCEL : IMessagePrompt::IDOK;
+    return m_pPrompt->Show(text, okCancel ? IMessagePrompt::BTN_OK_CANCEL : IMessagePrompt::BTN_OK, exclamation);
+}
+
+void CNordaSetupType::ResetSheet()
+{
+    m_pDataSheet = std::make_unique<CDataSheet>();
+}
+
+// ---- codecs ---------------------------------------------------------------------------------
+
+void CNordaSetupType::Get3BytesParm(int section, uint8_t out[3], int cell)
+{
+    std::string text = GetCellText(section, cell);
+    double value = q4::AtoF(text);
+    int divider = GetDevider(text);
+    double multiplier = divider ? divider : 1;
+    double scaled = std::trunc(value * multiplier);
+    // Only the low 16 bits of the magnitude reach the unit.
+    uint32_t magnitude = 0;
+    if (std::isfinite(scaled)) {
+        double mag = std::fabs(scaled);
+        magnitude = static_cast<uint32_t>(std::fmod(mag, 4294967296.0));
+    }
+    out[0] = static_cast<uint8_t>(magnitude & 0xFF);
+    out[1] = static_cast<uint8_t>((magnitude >> 8) & 0xFF);
+    uint8_t flags = out[2] & static_cast<uint8_t>(~0x98);
+    if (divider == 10)
+        flags |= 0x08;
+    else if (divider == 100)
+        flags |= 0x10;
+    else if (divider == 1000)
+        flags |= 0x18;
+    if (value < 0)
+        flags |= 0x80;
+    out[2] = flags;
+}
+
+void CNordaSetupType::Get3ByteInpParms(uint8_t* out, int section, const int cells[], int n)
+{
+    for (int k = 0; k < n; ++k)
+        Get3BytesParm(section, out + 3 * k, cells[k]);
+}
+
+void CNordaSetupType::Set3ByteParm(int section, const uint8_t in[3], int cell)
+{
+    uint16_t magnitude = static_cast<uint16_t>(in[1] * 256 + in[0]);
+    static const int dividers[4] = {0, 10, 100, 1000};
+    int divider = dividers[(in[2] >> 3) & 0x03];
+    int sign = (in[2] & 0x80) ? -1 : 1;
+    std::string text = GetFormatedString(magnitude, divider, sign);
+    CNdChnData* p = GetProperty(section, cell);
+    if (p && p->SetSelText(text) == -1)
+        p->AddData(text);
+}
+
+void CNordaSetupType::Set3ByteParms(const uint8_t* in, int section, const int cells[], int n)
+{
+    for (int k = 0; k < n; ++k)
+        Set3ByteParm(section, in + 3 * k, cells[k]);
+}
+
+void CNordaSetupType::GetLCDU(int section, int cell, uint8_t out[4])
+{
+    std::string text = GetCellText(section, cell);
+    for (size_t i = 0; i < 4; ++i) {
+        if (i < text.size()) {
+            auto c = static_cast<uint8_t>(text[i]);
+            out[i] = c == 0xB0 ? 0xDF : c;
+        } else {
+            out[i] = 0x20;
+        }
+    }
+}
+
+void CNordaSetupType::SetLCDU(int section, int cell, uint8_t in[4])
+{
+    std::string text;
+    for (int i = 0; i < 4; ++i) {
+        if (in[i] == 0xDF)
+            in[i] = 0xB0;
+        // A zero byte ends the unit's text; blanks are left out wherever they stand.
+        if (in[i] == 0)
+            break;
+        if (in[i] != 0x20)
+            text += static_cast<char>(in[i]);
+    }
+    CNdChnData* p = GetProperty(section, cell);
+    if (p && p->SetSelText(text) == -1) {
+        p->AddData(text);
+        p->SetSelText(text);
+    }
+}
+
+uint8_t CNordaSetupType::GetInputType(int section, int cell)
+{
+    std::string text = GetCellText(section, cell);
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (text == m_pInpTypes[i]->pszName)
+            return m_pInpTypes[i]->byCode;
+    }
+    return 0;
+}
+
+void CNordaSetupType::SetInputType(int section, int cell, uint8_t code)
+{
+    std::string text;
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (m_pInpTypes[i]->byCode == code) {
+            text = m_pInpTypes[i]->pszName;
+            break;
+        }
+    }
+    CNdChnData* p = GetProperty(section, cell);
+    if (p && p->SetSelText(text) == -1)
+        p->AddData(text);
+}
+
+std::string CNordaSetupType::GetFormatedString(uint16_t magnitude, int divider, int sign)
+{
+    double value = magnitude;
+    switch (divider) {
+    case 0:
+        return q4::FormatD(sign < 0 ? -static_cast<long>(magnitude) : magnitude);
+    case 10:
+        return q4::FormatF(value / 10 * (sign < 0 ? -1 : 1), 1);
+    case 100:
+        return q4::FormatF(value / 100 * (sign < 0 ? -1 : 1), 2);
+    case 1000:
+        return q4::FormatF(value / 1000 * (sign < 0 ? -1 : 1), 3);
+    default:
+        return " ";
+    }
+}
+
+int CNordaSetupType::GetDevider(const std::string& text)
+{
+    size_t pos = text.find_first_of(".,");
+    if (pos == std::string::npos)
+        return 0;
+    size_t after = text.size() - pos - 1;
+    int divider = 1;
+    for (size_t i = 0; i < after; ++i) {
+        if (divider > 100000000)
+            return 0;  // far beyond any decimals code; treated as "no known divider"
+        divider *= 10;
+    }
+    return divider;
+}
+
+int CNordaSetupType::IsValidFloat(const std::string& text, float& value)
+{
+    int points = 0;
+    for (char c : text) {
+        if (c == '.') {
+            if (++points > 1)
+                return 0;
+        } else if (c < '0' || c > '9') {
+            return 0;
+        }
+    }
+    value = static_cast<float>(q4::AtoF(text));
+    return 1;
+}
+
+int CNordaSetupType::IsValidInt(const std::string& text, int& value)
+{
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return 0;
+    }
+    value = q4::AtoI(text);
+    return 1;
+}
+
+// ---- common file record ---------------------------------------------------------------------
+
+void CNordaSetupType::DoFileReadWrite(CArchive& ar, unsigned version)
+{
+    if (ar.IsLoading())
+        FileRead(ar, version);
+    else
+        FileWrite(ar, version);
+}
+
+void CNordaSetupType::FileWrite(CArchive& ar, unsigned version)
+{
+    ar.WriteString(m_strTitle);
+    ar.WriteInt32(m_nSetupType);
+    if (!m_pDataSheet)
+        return;
+    for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
+        for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c)
+            m_pDataSheet->GetProperty(s, c)->DoFileReadWrite(ar, version);
+    }
+}
+
+void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
+{
+    m_strTitle = ar.ReadString();
+    m_nSetupType = static_cast<SETUP_TYPE>(ar.ReadInt32());
+    if (!m_pDataSheet)
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
+    for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
+        for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c) {
+            CNdChnData* cell = m_pDataSheet->GetProperty(s, c);
+            if (!cell)
+                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+            if (version >= 3 || c != 0) {
+                cell->DoFileReadWrite(ar, version);
+                continue;
+            }
+            // Older files: the row label is read into a copy and dropped, so the sheet keeps its own.
+            CNdChnData label(*cell);
+            try {
+                label.DoFileReadWrite(ar, version);
+            } catch (const CArchiveException&) {
+                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
+            }
+        }
+    }
+}

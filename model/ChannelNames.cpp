@@ -1,0 +1,61 @@
+// Channel name tables and look-ups.
+#include "model/ChannelNames.h"
+
+#include "model/ItemList.h"
+
+const char* const g_PhInpChn[25] = {
+    "NON",
+    "IN 11", "IN 12", "IN 13", "IN 21", "IN 22", "IN 23", "IN 31", "IN 32", "IN 33",
+    "IN 41", "IN 42", "IN 43", "IN 51", "IN 52", "IN 53", "IN 61", "IN 62", "IN 63",
+    "IN 71", "IN 72", "IN 73", "IN 81", "IN 82", "IN 83",
+};
+
+const char* const g_LogInpChn[25] = {
+    "NON",
+    "LOG1 (1A)", "LOG2 (1B)", "LOG3 (1C)", "LOG4 (2A)", "LOG5 (2B)", "LOG6 (2C)", "LOG7 (3A)", "LOG8 (3B)",
+    "LOG9", "LOG10", "LOG11", "LOG12", "LOG13", "LOG14", "LOG15", "LOG16",
+    "LOG17", "LOG18", "LOG19", "LOG20", "LOG21", "LOG22", "LOG23", "LOG24",
+};
+
+std::string GetPhChnName(int index)
+{
+    if (index < 0 || index > 24)
+        return std::string();
+    return g_PhInpChn[index];
+}
+
+int GetPhChnIndex(const std::string& name)
+{
+    for (int i = 0; i < 25; ++i) {
+        if (name == g_PhInpChn[i])
+            return i;
+    }
+    return -1;
+}
+
+std::string GetLogChnName(int index)
+{
+    if (index < 0 || index > 24)
+        return std::string();
+    return std::string(g_LogInpChn[index]).substr(0, 4);
+}
+
+int GetLogChnIndex(const std::string& name)
+{
+    std::string shortName = name.substr(0, 4);
+    for (int i = 0; i < 25; ++i) {
+        if (shortName == std::string(g_LogInpChn[i]).substr(0, 4))
+            return i;
+    }
+    return -1;
+}
+
+std::string GetStrOfIndex(const char* list, int index)
+{
+    std::string text = list ? list : "";
+    bool anyPiece = text.find_first_not_of(';') != std::string::npos;
+    auto pieces = q4::SplitItemList(text);
+    if (!anyPiece || index < 0 || index >= static_cast<int>(pieces.size()))
+        return " ";
+    return pieces[static_cast<size_t>(index)];
+}

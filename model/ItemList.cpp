@@ -1,0 +1,23 @@
+// Splitting of ";"-separated item lists.
+#include "model/ItemList.h"
+
+namespace q4 {
+
+std::vector<std::string> SplitItemList(const std::string& list)
+{
+    std::vector<std::string> items;
+    size_t pos = 0;
+    while (pos <= list.size()) {
+        size_t end = list.find(';', pos);
+        if (end == std::string::npos)
+            end = list.size();
+        if (end > pos)
+            items.push_back(list.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    if (items.empty())
+        items.emplace_back();
+    return items;
+}
+
+}  // namespace q4

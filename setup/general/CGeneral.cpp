@@ -1,0 +1,287 @@
+// General constants: default sheet, validation with the initialisation confirmations,
+// device values, and the reader for every document version.
+#include "setup/general/CGeneral.h"
+
+#include "model/CArchive.h"
+#include "model/IMessagePrompt.h"
+#include "model/NumberText.h"
+#include "setup/general/GeneralRows.h"
+
+#include <cmath>
+
+namespace {
+
+const char g_ConfigWarning[] =
+    "Warning: This will restore default configuration of all parameters in the Q4000 on next power up.\n\r"
+    "Press OK to continue or Cancel";
+const char g_ConfGenWarning[] =
+    "Warning: This will restore default configuration of all parameters \n\r"
+    "and general constants in the Q4000 on next power up.\n\r"
+    "Press OK to continue or Cancel";
+
+// Older documents (versions 0 and 1) hold 14 rows in this order of sheet sections.
+const int g_OldRowMap[14] = {0, 1, 2, 3, 6, 5, 8, 10, 7, 11, 9, 12, 13, 14};
+
+bool IsOnOffSection(int section)
+{
+    return section == 7 || section == 8 || section == 10 || section == 12 || section == 13;
+}
+
+bool IsCodeSection(int section)
+{
+    return section == 1 || section == 2 || section == 4 || section == 9 || section == 11;
+}
+
+}  // namespace
+
+CGeneral::CGeneral() = default;
+
+CGeneral::~CGeneral() = default;
+
+void CGeneral::Initialize()
+{
+    m_pDataSheet.reset();
+    m_strTitle = "General";
+    m_nSetupType = ST_GENERAL;
+    m_nPrintCols = 2;
+    CreateDefDataSheet();
+}
+
+void CGeneral::CreateDefDataSheet()
+{
+    ResetSheet();
+    CSection header;
+    header.push_back(CreateLabelCell("Constants"));
+    header.push_back(CreateLabelCell("Selections  "));
+    m_pDataSheet->AddSection(std::move(header));
+
+    for (int s = 1; s <= GEN_ROWS; ++s) {
+        const GeneralRow& row = GetGeneralRow(s);
+        CSection section;
+        section.push_back(CreateLabelCell(row.label));
+        auto value = std::make_unique<CNdChnData>(row.dataType, row.editable, CTRL_EDIT, CLR_GRID_DEFAULT);
+        value->SetPropName(row.label);
+        if (row.choices) {
+            for (int i = 0; i < row.choiceCount; ++i)
+                value->GetData().push_back(row.choices[i]);
+            value->m_nCurSel = row.defaultChoice;
+        } else {
+            value->GetData().push_back(q4::FormatD(row.defaultChoice));
+        }
+        section.push_back(std::move(value));
+        m_pDataSheet->AddSection(std::move(section));
+    }
+
+    for (const char* name : g_GenReservedNames) {
+        CSection section;
+        auto label = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);
+        label->SetPropName(name);
+        section.push_back(std::move(label));
+        auto value = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);
+        value->GetData().push_back("NON");
+        section.push_back(std::move(value));
+        m_pDataSheet->AddSection(std::move(section));
+    }
+}
+
+void CGeneral::SetParm(int section, int cell, const std::string& text)
+{
+    if (CNdChnData* p = GetProperty(section, cell))
+        p->SetSelText(text);
+}
+
+void CGeneral::ResetChannel(int) {}
+
+void CGeneral::OnUpdateModify(int, int, int, const std::string&) {}
+
+int CGeneral::ValidateData(int section, int cell, const std::string& text)
+{
+    int result = 0;
+    if (section >= 1 && section <= GEN_ROWS) {
+        const GeneralRow& row = GetGeneralRow(section);
+        if (section == 1 && (text == "CONFIG" || text == "CONF + GEN")) {
+            const char* warning = text == "CONFIG" ? g_ConfigWarning : g_ConfGenWarning;
+            if (Prompt(warning, true, false) != IMessagePrompt::IDOK)
+                return 0;
+        }
+        if (section == 3)
+            result = IsInRange(section, cell, text, 1, 62);
+        else if (section == 14)
+            result = fIsInRange(section, cell, text, 0.0f, 12.5f);
+        else
+            result = IsValidParm(section, cell, text, row.choices, row.choiceCount);
+    }
+    BroadcastModify(section, cell, text);
+    Error(section, 62012, 0);
+    return result;
+}
+
+int CGeneral::IsValidParm(int section, int, const std::string& text, const char* const* choices, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        if (text == choices[i]) {
+            if (CNdChnData* p = GetProperty(section, 1))
+                p->SetSelText(text);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int CGeneral::IsInRange(int section, int, const std::string& text, int min, int max)
+{
+    int n = q4::AtoI(text);
+    std::string stored = n == 0 ? "0" : text;
+    if (n < min || n > max)
+        return 0;
+    if (CNdChnData* p = GetProperty(section, 1))
+        p->SetSelText(stored);
+    return 1;
+}
+
+int CGeneral::fIsInRange(int section, int, const std::string& text, float min, float max)
+{
+    auto value = static_cast<float>(q4::AtoF(text));
+    std::string stored = value == 0.0f ? "0" : text;
+    if (!(value >= min && value <= max))
+        return 0;
+    if (CNdChnData* p = GetProperty(section, 1))
+        p->SetSelText(stored);
+    return 1;
+}
+
+// ---- device values ----------------------------------------------------------------------------
+
+unsigned long CGeneral::StringToValue(int section, const std::string& text) const
+{
+    if (IsCodeSection(section)) {
+        const GeneralRow& row = GetGeneralRow(section);
+        for (int i = 0; i < row.choiceCount; ++i) {
+            if (text == row.choices[i])
+                return static_cast<unsigned long>(q4::AtoL(row.codes[i])) & 0xFFFFFFFFUL;
+        }
+        return static_cast<unsigned long>(q4::AtoL(row.codes[0]));
+    }
+    if (section == 3 || section == 5 || section == 6)
+        return static_cast<unsigned long>(static_cast<uint32_t>(q4::AtoI(text)));
+    if (IsOnOffSection(section)) {
+        if (text == "OFF")
+            return 0;
+        if (text == "ON")
+            return 1;
+        return 0xFFFFFFFFUL;
+    }
+    if (section == 14) {
+        double scaled = std::trunc(q4::AtoF(text) * 20.0);
+        if (!std::isfinite(scaled) || std::fabs(scaled) >= 4294967296.0)
+            return 0;
+        return static_cast<unsigned long>(static_cast<uint32_t>(static_cast<int64_t>(scaled)));
+    }
+    return 0xFFFFFFFFUL;
+}
+
+std::string CGeneral::FormatValue(int section, unsigned long value) const
+{
+    if (IsCodeSection(section)) {
+        const GeneralRow& row = GetGeneralRow(section);
+        for (int i = 0; i < row.choiceCount; ++i) {
+            if (static_cast<unsigned long>(q4::AtoL(row.codes[i])) == value)
+                return row.choices[i];
+        }
+        return row.choices[0];
+    }
+    if (section == 3)
+        return (value == 0 || value > 62) ? "0" : q4::FormatD(static_cast<long>(value));
+    if (section == 5 || section == 6)
+        return q4::FormatD(static_cast<int32_t>(value));
+    if (IsOnOffSection(section))
+        return value ? "ON" : "OFF";
+    if (section == 14)
+        return q4::Format2g(static_cast<double>(value) * 0.05);
+    return std::string();
+}
+
+void CGeneral::GetConDataBlock(int first, uint8_t* block) const
+{
+    for (int k = 0; k < 8; ++k) {
+        int section = GetConstantSection(first + k);
+        if (section < 0)
+            continue;
+        auto value = static_cast<uint32_t>(StringToValue(section, GetCellText(section, 1)));
+        for (int b = 0; b < 4; ++b)
+            block[4 * k + b] = static_cast<uint8_t>((value >> (8 * b)) & 0xFF);
+    }
+}
+
+void CGeneral::SetConstants(int first, const uint8_t* block)
+{
+    for (int k = 0; k < 8; ++k) {
+        int section = GetConstantSection(first + k);
+        if (section < 0)
+            continue;
+        uint32_t value = static_cast<uint32_t>(block[4 * k]) | (static_cast<uint32_t>(block[4 * k + 1]) << 8)
+                         | (static_cast<uint32_t>(block[4 * k + 2]) << 16)
+                         | (static_cast<uint32_t>(block[4 * k + 3]) << 24);
+        if (CNdChnData* p = GetProperty(section, 1))
+            p->SetSelText(FormatValue(section, value));
+    }
+}
+
+// ---- file record ------------------------------------------------------------------------------
+
+void CGeneral::DoFileReadWrite(CArchive& ar, unsigned version)
+{
+    if (ar.IsLoading()) {
+        FileRead(ar, version);
+        RepairChoices();
+    } else {
+        FileWrite(ar, version);
+    }
+}
+
+void CGeneral::FileRead(CArchive& ar, unsigned version)
+{
+    if (!m_pDataSheet)
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
+    for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
+        for (int c = 1; c < m_pDataSheet->GetNumCells(s); ++c) {
+            CNdChnData* p = m_pDataSheet->GetProperty(s, c);
+            if (!p->GetData().empty())
+                p->SetSelText(p->GetData()[0]);
+        }
+    }
+    if (version >= 3) {
+        CNordaSetupType::FileRead(ar, version);
+        return;
+    }
+    m_strTitle = ar.ReadString();
+    m_nSetupType = static_cast<SETUP_TYPE>(ar.ReadInt32());
+    int rows = version == 2 ? GEN_ROWS + 1 : GEN_ROWS;
+    for (int k = 0; k < rows; ++k) {
+        int s = version == 2 ? k : g_OldRowMap[k];
+        CNdChnData* label = m_pDataSheet->GetProperty(s, 0);
+        CNdChnData* value = m_pDataSheet->GetProperty(s, 1);
+        if (!label || !value)
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+        CNdChnData copy(*label);
+        try {
+            copy.DoFileReadWrite(ar, version);
+        } catch (const CArchiveException&) {
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
+        }
+        value->DoFileReadWrite(ar, version);
+    }
+}
+
+void CGeneral::RepairChoices()
+{
+    for (int section : {1, 2, 9, 11}) {
+        CNdChnData* p = GetProperty(section, 1);
+        if (!p || p->GetData().empty())
+            continue;
+        const GeneralRow& row = GetGeneralRow(section);
+        auto& items = p->GetData();
+        for (size_t i = 0; i < items.size() && static_cast<int>(i) < row.choiceCount; ++i)
+            items[i] = row.choices[i];
+    }
+}

@@ -1,0 +1,36 @@
+// The General constants: the unit-wide settings sheet, its validation, its device values
+// and its file reader for the older document versions.
+#pragma once
+
+#include "model/CNordaSetupType.h"
+
+#include <cstdint>
+#include <string>
+
+class CGeneral : public CNordaSetupType {
+public:
+    CGeneral();
+    ~CGeneral() override;
+
+    int ValidateData(int section, int cell, const std::string& text) override;
+    void SetParm(int section, int cell, const std::string& text) override;
+    void Initialize() override;
+    void ResetChannel(int section) override;
+    int GetNumChannels() override { return 15; }
+    void CreateDefDataSheet() override;
+    void OnUpdateModify(int sourceType, int section, int cell, const std::string& text) override;
+    void FileRead(CArchive& ar, unsigned version) override;
+    void DoFileReadWrite(CArchive& ar, unsigned version) override;
+
+    // Device values of the constants (32-bit each, 8 to a block).
+    unsigned long StringToValue(int section, const std::string& text) const;
+    std::string FormatValue(int section, unsigned long value) const;
+    void GetConDataBlock(int first, uint8_t* block) const;
+    void SetConstants(int first, const uint8_t* block);
+
+private:
+    int IsValidParm(int section, int cell, const std::string& text, const char* const* choices, int count);
+    int IsInRange(int section, int cell, const std::string& text, int min, int max);
+    int fIsInRange(int section, int cell, const std::string& text, float min, float max);
+    void RepairChoices();
+};

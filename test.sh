@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Q4150 Programmer and runs every test. Installs missing Debian packages first.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+          locales fonts-dejavu-core xauth)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
+
+# The decimal-comma tests run under de_DE.UTF-8.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  if [ -f /etc/locale.gen ]; then
+    $SUDO sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    $SUDO locale-gen >/dev/null
+  else
+    $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+  fi
+fi
+
+BUILD_DIR=${BUILD_DIR:-build}
+GEN=()
+command -v ninja >/dev/null && GEN=(-G Ninja)
+[ -f "$BUILD_DIR/CMakeCache.txt" ] && GEN=()
+cmake -S . -B "$BUILD_DIR" "${GEN[@]}" "$@"
+cmake --build "$BUILD_DIR" -j2
+export QT_QPA_PLATFORM=offscreen
+unset QT_QPA_PLATFORMTHEME
+cd "$BUILD_DIR"
+ctest --output-on-failure -j2

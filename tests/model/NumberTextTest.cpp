@@ -1,0 +1,81 @@
+// The locale-independent number helpers against the C library in the "C" locale, and under a
+// decimal-comma locale, where the C library itself would read and write "12,5".
+#include "model/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class CLocale {
+public:
+    explicit CLocale(const char* name) : m_saved(std::setlocale(LC_ALL, nullptr)), m_ok(std::setlocale(LC_ALL, name) != nullptr) {}
+    ~CLocale() { std::setlocale(LC_ALL, m_saved.c_str()); }
+    bool ok() const { return m_ok; }
+
+private:
+    std::string m_saved;
+    bool m_ok;
+};
+
+const char* const g_NumberTexts[] = {
+    "12.5", "  -3.25xyz", "+7", "abc", "", ".5", "5.", "1e3", "1e-400", "1e400", "-0", "0x1A",
+    "0x", "0x.8p1", "inf", "-infinity", "nan", "12,5", "\t42", "3,25", "918000.5", "99999999999",
+    "-99999999999999999999", "2147483648", "- 5", "1.2.3", "00012", "0.35",
+};
+
+}  // namespace
+
+TEST(NumberText, ReadsLikeTheCLibraryInTheCLocale)
+{
+    CLocale c("C");
+    for (const char* text : g_NumberTexts) {
+        SCOPED_TRACE(text);
+        double expected = std::atof(text);
+        if (std::isnan(expected))
+            EXPECT_TRUE(std::isnan(q4::AtoF(text)));
+        else
+            EXPECT_EQ(q4::AtoF(text), expected);
+        EXPECT_EQ(q4::AtoI(text), std::atoi(text));
+        EXPECT_EQ(q4::AtoL(text), std::atol(text));
+    }
+}
+
+TEST(NumberText, WritesLikePrintfInTheCLocale)
+{
+    CLocale c("C");
+    const double values[] = {0, -0.0, 12.5, -12.5, 0.05, 0.125, 0.35, 1.005, 2.675, 918000, 1e20, 12.45, 0.15, 250 * 0.05, 1 * 0.05, 20 * 0.05, 123456789, 1e-5};
+    char buf[512];
+    for (double v : values) {
+        SCOPED_TRACE(v);
+        for (int decimals = 1; decimals <= 3; ++decimals) {
+            std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+            EXPECT_EQ(q4::FormatF(v, decimals), buf);
+        }
+        std::snprintf(buf, sizeof buf, "%2g", v);
+        EXPECT_EQ(q4::Format2g(v), buf);
+        std::snprintf(buf, sizeof buf, "%d", static_cast<int>(v));
+        EXPECT_EQ(q4::FormatD(static_cast<int>(v)), buf);
+    }
+}
+
+TEST(NumberText, DecimalCommaLocaleDoesNotChangeTheResults)
+{
+    CLocale de("de_DE.UTF-8");
+    if (!de.ok())
+        GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+    // The C library itself now reads "12.5" as 12 and writes 12,5.
+    ASSERT_EQ(std::atof("12.5"), 12.0);
+    EXPECT_EQ(q4::AtoF("12.5"), 12.5);
+    EXPECT_EQ(q4::AtoF("12,5"), 12.0);
+    EXPECT_EQ(q4::FormatF(12.5, 1), "12.5");
+    EXPECT_EQ(q4::FormatF(-3.25, 2), "-3.25");
+    EXPECT_EQ(q4::Format2g(250 * 0.05), "12.5");
+    EXPECT_EQ(q4::Format2g(0), " 0");
+    EXPECT_EQ(q4::Format2g(1), " 1");
+}
