@@ -6,32 +6,16 @@ namespace {
 
 using AlarmUpdate = AlarmScenario;
 
-const std::vector<std::string> kOff = {"OFF"};
-
-TEST_F(AlarmUpdate, ActivePhysicalInputsAreOfferedToEveryAlarmInByteOrder)
+TEST_F(AlarmUpdate, PhysicalInputGoingOffResetsItsAlarmsAndComesBackInByteOrder)
 {
-    SetPhysical(4, kIn11);   // IN 21
-    SetPhysical(1, kIn11);   // IN 11
-    SetPhysical(24, kIn12);  // IN 83
-    for (int row = 1; row <= 48; ++row) {
-        EXPECT_EQ(Items(row, 1), (std::vector<std::string>{"OFF", "IN 11", "IN 21", "IN 83"})) << row;
-        EXPECT_EQ(Items(row, 2), kOff) << row;
-    }
-}
-
-TEST_F(AlarmUpdate, PhysicalInputGoingOffResetsItsAlarmsAndLeavesEveryList)
-{
+    SetPhysical(4, kIn12);  // IN 21
     SetPhysical(1, kIn11);
-    SetPhysical(4, kIn12);
+    ASSERT_EQ(ItemsOf(17, 1), (Items{"OFF", "IN 11", "IN 21"}));
     ASSERT_TRUE(Type(1, 1, "IN 11"));
     ASSERT_TRUE(Type(1, 5, "FLOW"));
     ASSERT_TRUE(Type(2, 1, "IN 21"));
     ASSERT_TRUE(Type(48, 1, "IN 11"));
-    ASSERT_TRUE(Type(48, 7, "12"));
-    PropList props;
-    ASSERT_EQ(Alarm().GetPopupProperties(48, 9, props), 1);
-    props[2]->SetSelText("ON");
-    Alarm().UpdateProperties(48, 9, props);
+    SetFlags(48, "H");
 
     ASSERT_TRUE(Phys().ValidateData(1, 1, "OFF"));
     for (int row : {1, 48}) {
@@ -40,39 +24,19 @@ TEST_F(AlarmUpdate, PhysicalInputGoingOffResetsItsAlarmsAndLeavesEveryList)
         EXPECT_EQ(ParmColumns(row), Parms{}) << row;
     }
     EXPECT_EQ(Text(1, 5), "");
-    EXPECT_EQ(Text(48, 7), "OFF");
     EXPECT_EQ(FlagText(48, 2), "OFF");
     EXPECT_EQ(Text(2, 1), "IN 21");
     EXPECT_EQ(ParmColumns(2), kIn12);
     for (int row = 1; row <= 48; ++row)
-        EXPECT_EQ(Items(row, 1), (std::vector<std::string>{"OFF", "IN 21"})) << row;
+        EXPECT_EQ(ItemsOf(row, 1), (Items{"OFF", "IN 21"})) << row;
 
     ASSERT_TRUE(Phys().ValidateData(1, 1, "20 mA"));
     for (int row = 1; row <= 48; ++row)
-        EXPECT_EQ(Items(row, 1), (std::vector<std::string>{"OFF", "IN 11", "IN 21"})) << row;
+        EXPECT_EQ(ItemsOf(row, 1), (Items{"OFF", "IN 11", "IN 21"})) << row;
     EXPECT_EQ(Text(2, 1), "IN 21");
-    EXPECT_EQ(Text(1, 1), "OFF");
 }
 
-TEST_F(AlarmUpdate, PhysicalParameterEditsReachTheAlarmsThatWatchTheInput)
-{
-    SetPhysical(1, kIn11);
-    ASSERT_TRUE(Type(10, 1, "IN 11"));
-    ASSERT_TRUE(Type(10, 4, "80"));
-    const std::pair<int, const char*> edits[] = {{2, "m"}, {3, "2"}, {4, "-5"}, {5, "8"}, {6, "75.5"}, {7, "3"}};
-    Parms expected = kIn11;
-    for (auto [cell, text] : edits) {
-        ASSERT_TRUE(Phys().ValidateData(1, cell, text));
-        expected[static_cast<size_t>(cell - 1)] = text;
-        EXPECT_EQ(ParmColumns(10), expected) << cell;
-    }
-    // The set point is clamped only when it is next edited.
-    EXPECT_EQ(Text(10, 4), "80");
-    EXPECT_EQ(Type(10, 4, "80"), 0);
-    EXPECT_EQ(Text(10, 4), "75.5");
-}
-
-TEST_F(AlarmUpdate, LogicalInputParametersFollowTheirPhysicalSource)
+TEST_F(AlarmUpdate, InputParameterEditsReachTheAlarmsThroughTheLogicalInputs)
 {
     SetPhysical(1, kIn11);
     SetPhysical(2, kIn11);
@@ -80,16 +44,21 @@ TEST_F(AlarmUpdate, LogicalInputParametersFollowTheirPhysicalSource)
     ASSERT_TRUE(Type(3, 1, "LOG1"));
     ASSERT_TRUE(Type(4, 1, "IN 12"));
     ASSERT_TRUE(Type(4, 2, "LOG1"));  // same parameters as IN 12
-    ASSERT_EQ(Text(4, 3), "\xB1");
+    ASSERT_TRUE(Type(5, 1, "IN 11"));
+    ASSERT_TRUE(Type(5, 4, "80"));
 
-    ASSERT_TRUE(Phys().ValidateData(1, 6, "250"));
+    ASSERT_TRUE(Phys().ValidateData(1, 6, "75.5"));
     Parms expected = kIn11;
-    expected[5] = "250";
+    expected[5] = "75.5";
     EXPECT_EQ(ParmColumns(3), expected);
+    EXPECT_EQ(ParmColumns(5), expected);
     // LOG1 no longer matches IN 12: the dynamic reference is dropped.
     EXPECT_EQ(Text(4, 2), "OFF");
     EXPECT_EQ(Text(4, 3), "<");
-    EXPECT_EQ(ParmColumns(4), kIn11);
+    // The set point is clamped only when it is next edited.
+    EXPECT_EQ(Text(5, 4), "80");
+    EXPECT_EQ(Type(5, 4, "80"), 0);
+    EXPECT_EQ(Text(5, 4), "75.5");
 }
 
 TEST_F(AlarmUpdate, LogicalInputGoingOffResetsItsAlarmsAndLeavesBothLists)
@@ -97,10 +66,12 @@ TEST_F(AlarmUpdate, LogicalInputGoingOffResetsItsAlarmsAndLeavesBothLists)
     SetPhysical(1, kIn11);
     ASSERT_TRUE(Log().ValidateData(2, 1, "IN 11"));
     for (int row = 1; row <= 48; ++row) {
-        ASSERT_EQ(Items(row, 1), (std::vector<std::string>{"OFF", "IN 11", "LOG2"})) << row;
-        ASSERT_EQ(Items(row, 2), (std::vector<std::string>{"OFF", "LOG2"})) << row;
+        ASSERT_EQ(ItemsOf(row, 1), (Items{"OFF", "IN 11", "LOG2"})) << row;
+        ASSERT_EQ(ItemsOf(row, 2), (Items{"OFF", "LOG2"})) << row;
     }
-    ASSERT_TRUE(Type(6, 1, "LOG2"));
+    ASSERT_TRUE(Type(6, 1, "log2"));
+    ASSERT_EQ(Text(6, 1), "LOG2");
+    ASSERT_EQ(ParmColumns(6), kIn11);
     ASSERT_TRUE(Type(6, 5, "LEVEL"));
     ASSERT_TRUE(Type(7, 1, "IN 11"));
     ASSERT_TRUE(Type(7, 2, "LOG2"));
@@ -111,8 +82,8 @@ TEST_F(AlarmUpdate, LogicalInputGoingOffResetsItsAlarmsAndLeavesBothLists)
     EXPECT_EQ(Text(7, 1), "IN 11");
     EXPECT_EQ(Text(7, 2), "OFF");
     for (int row = 1; row <= 48; ++row) {
-        EXPECT_EQ(Items(row, 1), (std::vector<std::string>{"OFF", "IN 11"})) << row;
-        EXPECT_EQ(Items(row, 2), kOff) << row;
+        EXPECT_EQ(ItemsOf(row, 1), (Items{"OFF", "IN 11"})) << row;
+        EXPECT_EQ(ItemsOf(row, 2), (Items{"OFF"})) << row;
     }
 }
 
@@ -122,17 +93,13 @@ TEST_F(AlarmUpdate, InactiveLogicalNoticeForAnUnlistedInputEndsAtOnce)
     SetPhysical(2, kIn12);
     ASSERT_TRUE(Log().ValidateData(2, 1, "IN 12"));
     ASSERT_TRUE(Type(1, 1, "IN 11"));
-    ASSERT_TRUE(Type(1, 6, "4"));
     Alarm().SetParm(1, 2, "LOG2");  // a stale dynamic reference, put in without a check
     Alarm().SetParm(1, 3, "\xB1");
 
-    // LOG5 is not active and was never offered: the notice ends before any row is checked.
+    // LOG5 is off and was never offered: no row is looked at.
     Alarm().OnUpdateModify(ST_LOGICAL, 5, -1, "");
-    EXPECT_EQ(Text(1, 1), "IN 11");
-    EXPECT_EQ(Text(1, 6), "4");
     EXPECT_EQ(Text(1, 2), "LOG2");
-    EXPECT_EQ(Items(1, 1), (std::vector<std::string>{"OFF", "IN 11", "IN 12", "LOG2"}));
-
+    EXPECT_EQ(ItemsOf(1, 1), (Items{"OFF", "IN 11", "IN 12", "LOG2"}));
     // A notice that runs through the rows checks every dynamic reference.
     Alarm().OnUpdateModify(ST_PHYSICAL, 7, 1, "OFF");
     EXPECT_EQ(Text(1, 2), "OFF");
@@ -142,17 +109,13 @@ TEST_F(AlarmUpdate, InactiveLogicalNoticeForAnUnlistedInputEndsAtOnce)
 TEST_F(AlarmUpdate, GeneralBlockOffMakesBlockReadOnlyAndWarnsOnce)
 {
     SetPhysical(1, kIn11);
+    ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
+    EXPECT_TRUE(prompt.Messages().empty());  // no Block flag yet
     ASSERT_TRUE(General().ValidateData(11, 1, "+REF"));
     for (int row : {3, 9}) {
         ASSERT_TRUE(Type(row, 1, "IN 11"));
-        PropList props;
-        ASSERT_EQ(Alarm().GetPopupProperties(row, 9, props), 1);
-        props[0]->SetSelText("ON");
-        props[1]->SetSelText("ON");
-        Alarm().UpdateProperties(row, 9, props);
-        ASSERT_EQ(Text(row, 9), "BC");
+        SetFlags(row, "BC");
     }
-    prompt.Clear();
     ASSERT_EQ(Alarm().IsBlockWarned(), 0);
 
     ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
@@ -161,61 +124,44 @@ TEST_F(AlarmUpdate, GeneralBlockOffMakesBlockReadOnlyAndWarnsOnce)
               "Warning: Block flag is detected. To enable this, please enable block flag in General Pane");
     EXPECT_TRUE(prompt.Messages()[0].exclamation);
     EXPECT_EQ(prompt.Messages()[0].buttons, IMessagePrompt::BTN_OK);
-    EXPECT_EQ(Alarm().IsBlockWarned(), 1);
     for (int k = 0; k < 48; ++k) {
         EXPECT_EQ(Alarm().GetFlagCell(k, 0)->m_bEditable, 0) << k;
         EXPECT_EQ(Alarm().GetFlagCell(k, 0)->GetDataAsString(), "OFF") << k;
-        EXPECT_EQ(Alarm().GetFlagCell(k, 1)->m_bEditable, 1) << k;
     }
     EXPECT_EQ(Text(3, 9), "BC");  // the summary is left as it was
     EXPECT_EQ(FlagText(3, 1), "ON");
 
-    ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
     ASSERT_TRUE(General().ValidateData(11, 1, "-REF"));
-    for (int k = 0; k < 48; ++k)
-        EXPECT_EQ(Alarm().GetFlagCell(k, 0)->m_bEditable, 1) << k;
+    EXPECT_EQ(Alarm().GetFlagCell(47, 0)->m_bEditable, 1);
     ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
     EXPECT_EQ(prompt.Messages().size(), 1u);
-
-    // A new set-up may warn again.
     unit.Initialize();
     EXPECT_EQ(Alarm().IsBlockWarned(), 0);
 }
 
-TEST_F(AlarmUpdate, GeneralBlockOffWithoutBlockFlagsStaysQuiet)
+TEST(AlarmAlone, CopesWithoutTheOtherSetupTypes)
 {
-    ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
-    EXPECT_TRUE(prompt.Messages().empty());
-    EXPECT_EQ(Alarm().IsBlockWarned(), 0);
-    EXPECT_EQ(Alarm().GetFlagCell(0, 0)->m_bEditable, 0);
-    // Other General rows do not touch the flags.
-    ASSERT_TRUE(General().ValidateData(12, 1, "ON"));
-    EXPECT_EQ(Alarm().GetFlagCell(0, 0)->m_bEditable, 0);
-}
-
-TEST(AlarmAlone, WorksWithoutTheOtherSetupTypes)
-{
-    CAlarm alarm;
-    alarm.Initialize();
-    EXPECT_EQ(alarm.ValidateData(1, 1, "IN 11"), 0);
-    EXPECT_EQ(alarm.GetLastError(), 62010);
-    EXPECT_EQ(alarm.ValidateData(1, 1, "LOG1"), 0);
-    EXPECT_EQ(alarm.GetLastError(), 62011);
-    alarm.OnUpdateModify(ST_PHYSICAL, 1, 1, "10 V");
-    alarm.OnUpdateModify(ST_LOGICAL, 1, -1, "");
-    alarm.OnUpdateModify(ST_GENERAL, 11, 1, "OFF");
-    EXPECT_EQ(alarm.GetProperty(1, 1)->GetData(), kOff);
-    EXPECT_EQ(alarm.GetFlagCell(0, 0)->m_bEditable, 1);
-    EXPECT_EQ(alarm.ValidateData(0, 1, "IN 11"), 0);
-    EXPECT_EQ(alarm.ValidateData(49, 4, "1"), 0);
-    EXPECT_EQ(alarm.IsChannelActive(0), 0);
-    EXPECT_EQ(alarm.IsChannelActive(49), 0);
-
     CAlarm bare;  // no sheet yet
     EXPECT_EQ(bare.IsChannelActive(1), 0);
     EXPECT_EQ(bare.GetFlagCell(0, 0), nullptr);
     bare.OnUpdateModify(ST_PHYSICAL, 1, 1, "10 V");
     bare.ResetChannel(1);
+
+    CAlarm alarm;
+    alarm.Initialize();
+    const std::pair<const char*, unsigned> refs[] = {{"IN 11", 62010}, {"LOG1", 62011}};
+    for (auto [typed, id] : refs) {
+        EXPECT_EQ(alarm.ValidateData(1, 1, typed), 0);
+        EXPECT_EQ(static_cast<unsigned>(alarm.GetLastError()), id);
+    }
+    alarm.OnUpdateModify(ST_PHYSICAL, 1, 1, "10 V");
+    alarm.OnUpdateModify(ST_LOGICAL, 1, -1, "");
+    alarm.OnUpdateModify(ST_GENERAL, 11, 1, "OFF");
+    EXPECT_EQ(alarm.GetProperty(1, 1)->GetData(), (Items{"OFF"}));
+    EXPECT_EQ(alarm.GetFlagCell(0, 0)->m_bEditable, 1);
+    EXPECT_EQ(alarm.ValidateData(0, 1, "IN 11"), 0);
+    EXPECT_EQ(alarm.GetCellText(0, 1), "InpRef");
+    EXPECT_EQ(alarm.IsChannelActive(0), 0);
 }
 
 }  // namespace
