@@ -18,23 +18,23 @@ public:
 
     // A device path, a pseudo-terminal, or a name "COMn" (COM1 is /dev/ttyS0). Returns the
     // port's handle, or INVALID_PORT when it cannot be opened as a terminal.
-    uint32_t OpenCommPort(const std::string& name);
+    virtual uint32_t OpenCommPort(const std::string& name);
     // Closes the port; harmless when it is closed already.
-    uint32_t CloseCommPort();
-    bool IsOpen() const { return m_nHandle >= 0; }
+    virtual uint32_t CloseCommPort();
+    virtual bool IsOpen() const { return m_nHandle >= 0; }
 
     // Nonzero on success.
-    int GetCommState(CLineSettings& settings) const;
-    int SetCommState(const CLineSettings& settings);
+    virtual int GetCommState(CLineSettings& settings) const;
+    virtual int SetCommState(const CLineSettings& settings);
 
     // Writes all n bytes (waiting for them to leave, within their line time); returns the
     // number written.
-    uint32_t SendData(const uint8_t* data, int n);
+    virtual uint32_t SendData(const uint8_t* data, int n);
     // Takes up to n bytes: returns once n are in, or once the line has been quiet for a few
     // character times at the current line settings.
-    int ReadData(void* buffer, int n);
+    virtual int ReadData(void* buffer, int n);
     // Discards everything waiting in both directions.
-    int Purge();
+    virtual int Purge();
 
     // The device path a port name stands for.
     static std::string DevicePath(const std::string& name);

@@ -61,7 +61,8 @@ TEST(CZTSerialNames, OpenFailsWithAllBitsSet)
     EXPECT_EQ(serial.OpenCommPort("/dev/null"), 0xFFFFFFFFu);
     EXPECT_FALSE(serial.IsOpen());
     EXPECT_EQ(serial.CloseCommPort(), 1u);
-    EXPECT_EQ(serial.GetCommState(*std::make_unique<CLineSettings>()), 0);
+    CLineSettings settings;
+    EXPECT_EQ(serial.GetCommState(settings), 0);
     uint8_t byte = 0;
     EXPECT_EQ(serial.SendData(&byte, 1), 0u);
     EXPECT_EQ(serial.ReadData(&byte, 1), 0);
