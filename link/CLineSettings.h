@@ -3,8 +3,8 @@
 #pragma once
 
 struct CLineSettings {
-    enum PARITY { PARITY_NONE = 0, PARITY_ODD = 1, PARITY_EVEN = 2 };
-    enum FLOW_CONTROL { FLOW_NONE = 0, FLOW_RTSCTS = 1, FLOW_XONXOFF = 2 };
+    enum PARITY : int { PARITY_NONE = 0, PARITY_ODD = 1, PARITY_EVEN = 2 };
+    enum FLOW_CONTROL : int { FLOW_NONE = 0, FLOW_RTSCTS = 1, FLOW_XONXOFF = 2 };
 
     unsigned m_nBaudRate = 9600;
     int m_nDataBits = 8;        // 5 to 8
