@@ -28,7 +28,8 @@ const char* CSimOptions::Usage()
            "  --save FILE        write the whole memory to FILE on exit\n"
            "  --baud N           send replies at N bits per second (10 bits a byte)\n"
            "  --reply-delay MS   wait MS milliseconds before each reply\n"
-           "  --fault SPEC       spoil the reply to command CMD (@, A or B) for block BLOCK\n"
+           "  --fault KIND:CMD:BLOCK[:COUNT]\n"
+           "                     spoil the reply to command CMD (@, A or B) for block BLOCK\n"
            "                     COUNT times (default 1); KIND is silent (no reply), short\n"
            "                     (70 bytes), checksum (wrong checksum) or readback (other data)\n";
 }

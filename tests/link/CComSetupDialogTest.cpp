@@ -234,19 +234,4 @@ TEST(CComSetupDialog, ReadOnClosedPortTakesNothing)
     EXPECT_EQ(com.Purge(), 0);
 }
 
-TEST(CComSetupDialog, PurgeDropsStaleReplies)
-{
-    PtyPair pty;
-    CComSetupDialog com;
-    ASSERT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(9600)), 1);
-    pty.Send("old bytes");
-    uint8_t buf[71];
-    int length = 0;
-    com.ReadData(buf, length, 20); // let them arrive, take none
-    EXPECT_EQ(com.Purge(), 1);
-    length = 71;
-    com.ReadData(buf, length, 0);
-    EXPECT_EQ(length, 0);
-}
-
 }  // namespace

@@ -103,13 +103,6 @@ TEST(TermiosSettings, EveryCombinationRoundTrips)
                     }
 }
 
-TEST(TermiosSettings, BitsPerChar)
-{
-    EXPECT_EQ(q4::BitsPerChar({9600, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_NONE}), 10);
-    EXPECT_EQ(q4::BitsPerChar({9600, 7, CLineSettings::PARITY_EVEN, 2, CLineSettings::FLOW_NONE}), 11);
-    EXPECT_EQ(q4::BitsPerChar({9600, 5, CLineSettings::PARITY_ODD, 1, CLineSettings::FLOW_NONE}), 8);
-}
-
 TEST_F(CZTSerialTest, RefusesSettingsThePortCannotTake)
 {
     CLineSettings bad[5];

@@ -130,7 +130,7 @@ TEST_F(EmulatorServerTest, WakeUpBlanksAndRequestsForMissingBlocksGetNoReply)
 TEST_F(EmulatorServerTest, FaultsSpoilTheChosenReplies)
 {
     const struct {
-        const char* spec;
+        const char* faultText;
         ND_Q4K_MSG kind;
         uint8_t block;
         CUnitEmulator::BLOCK_SPACE space;
@@ -144,9 +144,9 @@ TEST_F(EmulatorServerTest, FaultsSpoilTheChosenReplies)
         {"readback:@:26", MSG_READ_LOGICAL, 2, CUnitEmulator::SPACE_INPUT, 71, 1, false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.spec);
+        SCOPED_TRACE(c.faultText);
         CEmulatorServer::Fault fault{};
-        ASSERT_TRUE(CEmulatorServer::ParseFault(c.spec, fault));
+        ASSERT_TRUE(CEmulatorServer::ParseFault(c.faultText, fault));
         m_server.AddFault(fault);
         SimReply spoilt = m_link->Read(c.kind, c.block);
         EXPECT_EQ(spoilt.length, c.length);

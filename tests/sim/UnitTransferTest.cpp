@@ -29,10 +29,10 @@ protected:
         AddFault("silent:@:0:2");
     }
 
-    void AddFault(const char* spec)
+    void AddFault(const char* text)
     {
         CEmulatorServer::Fault fault{};
-        ASSERT_TRUE(CEmulatorServer::ParseFault(spec, fault));
+        ASSERT_TRUE(CEmulatorServer::ParseFault(text, fault));
         m_server.AddFault(fault);
     }
 
