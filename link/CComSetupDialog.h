@@ -5,6 +5,7 @@
 #include "link/CLineSettings.h"
 #include "link/CZTSerial.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,6 +42,12 @@ public:
     int Purge();
 
     bool IsPortOpen() const;
+
+    // The unit's fixed waits: before a reply is read, after a write frame and after a good
+    // read-back. The unit needs 100 ms; an emulated unit on a pty may be driven faster.
+    static constexpr int FIXED_WAIT_MS = 100;
+    int GetFixedWaitMs() const { return m_nFixedWaitMs; }
+    void SetFixedWaitMs(int ms) { m_nFixedWaitMs = ms < 0 ? 0 : ms; }
     const std::string& GetPortName() const { return m_strPortName; }
     void SetPortName(const std::string& name) { m_strPortName = name; }
 
@@ -51,4 +58,5 @@ private:
     std::string m_strPortName;
     IMessagePrompt* m_pPrompt = nullptr;
     IComSetupUi* m_pUi = nullptr;
+    std::atomic<int> m_nFixedWaitMs{FIXED_WAIT_MS};
 };

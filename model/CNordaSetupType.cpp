@@ -330,7 +330,7 @@ uint8_t* CNordaSetupType::DoDownload(ND_Q4K_MSG kind, int block, CComSetupDialog
     UpdateTransData(REQ_FRAME_LEN);
 
     int length = DATA_FRAME_LEN;
-    com->ReadData(m_ReadFrame, length, TRANS_WAIT_MS);
+    com->ReadData(m_ReadFrame, length, com->GetFixedWaitMs());
     if (length != DATA_FRAME_LEN)
         return nullptr;
     // The reply's command and address are not compared with the request.
@@ -352,11 +352,11 @@ int CNordaSetupType::DoUpload(ND_Q4K_MSG kind, int block, CComSetupDialog* com)
         return 0;
     UpdateTransData(DATA_FRAME_LEN);
 
-    std::this_thread::sleep_for(std::chrono::milliseconds(TRANS_WAIT_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(com->GetFixedWaitMs()));
     if (!DoDownload(static_cast<ND_Q4K_MSG>(kind - 4), block, com))
         return 0;
     if (std::memcmp(m_TransBlock, m_VerifyBlock, sizeof m_VerifyBlock) != 0)
         return 0;
-    std::this_thread::sleep_for(std::chrono::milliseconds(TRANS_WAIT_MS));
+    std::this_thread::sleep_for(std::chrono::milliseconds(com->GetFixedWaitMs()));
     return 1;
 }

@@ -66,8 +66,6 @@ public:
     uint8_t m_TransBlock[BLOCK_LEN] = {};
     uint8_t m_VerifyBlock[BLOCK_LEN] = {};
 
-    static constexpr int TRANS_WAIT_MS = 100;
-
 protected:
     // Reads one block into m_TransBlock: request, wait, a 71-byte reply whose checksum holds.
     // Returns m_TransBlock, or null when the block failed.

@@ -48,6 +48,9 @@ public:
     int GetNumChannels() override { return ALARM_CHANNELS + 1; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int index, int col, const std::string& text) override;
+    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
+    int UploadData(CComSetupDialog* com) override;
+    int DownloadData(CComSetupDialog* com) override;
 
     // 1 when the row is a channel whose input reference is not "OFF".
     int IsChannelActive(int row);

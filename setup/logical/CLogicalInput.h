@@ -23,6 +23,9 @@ public:
     int GetNumChannels() override { return 8; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int section, int cell, const std::string& text) override;
+    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
+    int UploadData(CComSetupDialog* com) override;
+    int DownloadData(CComSetupDialog* com) override;
 
     // 1 when a selection of logical input n other than cell x is not "OFF"; x = -1: any selection.
     int IsOtherParmActive(int n, int x);

@@ -20,6 +20,9 @@ public:
     void ResetChannel(int section) override;
     int GetNumChannels() override { return 25; }
     void CreateDefDataSheet() override;
+    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
+    int UploadData(CComSetupDialog* com) override;
+    int DownloadData(CComSetupDialog* com) override;
 
     // 1 when the section is a channel whose input type is not "OFF".
     int IsChannelActive(int section);

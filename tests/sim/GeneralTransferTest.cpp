@@ -3,7 +3,7 @@
 #include "sim/CEmulatorServer.h"
 
 #include "SimLink.h"
-#include "TransferDoubles.h"
+#include "support/TransferDoubles.h"
 
 #include <gtest/gtest.h>
 

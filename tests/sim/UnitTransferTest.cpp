@@ -5,7 +5,7 @@
 #include "setup/general/CGeneral.h"
 #include "sim/CEmulatorServer.h"
 
-#include "TransferDoubles.h"
+#include "support/TransferDoubles.h"
 #include "support/PtyPair.h"
 #include "support/RecordingPrompt.h"
 

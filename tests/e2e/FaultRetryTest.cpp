@@ -1,0 +1,132 @@
+// A block that fails stops the transfer with the failed setup type's message; Retry runs the
+// whole transfer again from General with the counter back at zero. One transfer runs with
+// the unit's own 100 ms waits.
+#include "TransferRig.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t kUploadMoves = 13587;
+constexpr uint32_t kDownloadMoves = 6786;
+
+struct FaultCase {
+    const char* name;
+    int direction;
+    const char* fault;
+    int failed;  // the setup type whose block fails
+    const char* message;
+};
+
+const FaultCase kFaultCases[] = {
+    {"UploadSilentGeneral", 0, "silent:B:3", ST_GENERAL, "Error to upload General data"},
+    {"UploadShortPhysical", 0, "short:@:5", ST_PHYSICAL, "Error to upload Physical Input data"},
+    {"UploadChecksumLogical", 0, "checksum:@:26", ST_LOGICAL, "Error to upload Logical Input data"},
+    {"UploadReadbackLastAlarm", 0, "readback:A:47", ST_ALARM, "Error to upload Alarm data"},
+    {"UploadReadbackGeneral", 0, "readback:B:0:2", ST_GENERAL, "Error to upload General data"},
+    {"DownloadShortLastGeneral", 1, "short:B:7", ST_GENERAL, "Error to download General data"},
+    {"DownloadSilentLastPhysical", 1, "silent:@:23", ST_PHYSICAL, "Error to download Physical Input data"},
+    {"DownloadChecksumLastLogical", 1, "checksum:@:30", ST_LOGICAL, "Error to download Logical Input data"},
+    {"DownloadSilentAlarm", 1, "silent:A:10", ST_ALARM, "Error to download Alarm data"},
+};
+
+class FaultRetry : public TransferRig, public ::testing::WithParamInterface<FaultCase> {};
+
+// Blocks the download must bring: IN 83 as a 24 V channel and alarm A86 on it with LED 5.
+void PutDistinctBlocks(CUnitEmulator& unit)
+{
+    uint8_t physical[32] = {3};
+    std::memcpy(physical + 28, "V   ", 4);
+    unit.SetBlock(CUnitEmulator::SPACE_INPUT, 23, physical);
+    uint8_t alarm[32] = {23, 0, 0, 0x20, 30, 0, 4, 14, 0};
+    std::memcpy(alarm + 9, "ALARM 86  ", 10);
+    unit.SetBlock(CUnitEmulator::SPACE_ALARM, 47, alarm);
+    PutConstant(unit, 3, 42);
+}
+
+TEST_P(FaultRetry, FailsTheBlockThenRetryCompletesFromGeneral)
+{
+    const FaultCase& c = GetParam();
+    if (c.direction == 0)
+        m_server.GetUnit().Reset(true);
+    else
+        PutDistinctBlocks(m_server.GetUnit());
+    AddFault(c.fault);
+    m_question.m_answers = {true};
+
+    TransferRun run = Run(m_unit, c.direction);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{c.message});
+
+    // The failed pass up to the failed setup type, then a whole pass from General.
+    std::vector<std::string> titles(kAllTitles.begin(), kAllTitles.begin() + c.failed + 1);
+    titles.insert(titles.end(), kAllTitles.begin(), kAllTitles.end());
+    // A General failure and its retry show as one stretch of "General".
+    titles.erase(std::unique(titles.begin(), titles.end()), titles.end());
+    EXPECT_EQ(run.titles, titles);
+    EXPECT_EQ(run.moved, c.direction == 0 ? kUploadMoves : kDownloadMoves);
+
+    if (c.direction == 0) {
+        EXPECT_EQ(m_server.GetUnit().SaveText(), CUnitEmulator().SaveText());
+    } else {
+        EXPECT_EQ(m_unit.GetSetupType(ST_GENERAL)->GetCellText(3, 1), "42");
+        EXPECT_EQ(m_unit.GetSetupType(ST_PHYSICAL)->GetCellText(24, 1), "24 V");
+        EXPECT_EQ(m_unit.GetSetupType(ST_ALARM)->GetCellText(48, CAlarm::COL_INPREF), "IN 83");
+        EXPECT_EQ(m_unit.GetSetupType(ST_ALARM)->GetCellText(48, CAlarm::COL_LED), "5");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultRetry, ::testing::ValuesIn(kFaultCases),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST_F(TransferRig, CancelLeavesTheBlocksDoneSoFar)
+{
+    m_server.GetUnit().Reset(true);
+    AddFault("silent:@:2");
+    TransferRun run = Run(m_unit, 0);
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{"Error to upload Physical Input data"});
+    // General, physical blocks 0 and 1, and the request for block 2's read-back.
+    EXPECT_EQ(run.moved, 8u * (78 + 149) + 2u * 149 + 71 + 7);
+    uint8_t block[32];
+    m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 1, block);
+    EXPECT_EQ(block[28], 0x20);
+    m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 3, block);
+    EXPECT_EQ(block[28], 0x00);
+}
+
+TEST(NoLink, EverySetupTypeFailsAtOnce)
+{
+    RecordingPrompt prompt;
+    CQ4kUnit unit(prompt);
+    unit.Initialize();
+    CNordaSetupType::ResetTransData();
+    for (int t = 0; t < 4; ++t) {
+        CNordaSetupType* type = unit.GetSetupType(t);
+        EXPECT_EQ(type->UploadData(nullptr), 0) << unit.GetTitle(t);
+        EXPECT_EQ(type->DownloadData(nullptr), 0) << unit.GetTitle(t);
+        EXPECT_EQ(type->m_nTransState, -1) << unit.GetTitle(t);
+    }
+    EXPECT_EQ(CNordaSetupType::ReadProgressData(), 0u);
+}
+
+// The one transfer with the unit's own waits: a download of the factory set-up.
+TEST_F(TransferRig, DefaultDownloadWithTheUnitsWaitsTakesItsTimeAndStopsShortOfTheTotal)
+{
+    Connect(m_unit, CComSetupDialog::FIXED_WAIT_MS);
+    TransferRun run = Run(m_unit, 1);
+    ASSERT_TRUE(run.started);
+    EXPECT_TRUE(m_question.Asked().empty());
+    EXPECT_GE(run.seconds, 8.7);
+    EXPECT_EQ(run.total, 6864u);
+    EXPECT_EQ(run.moved, kDownloadMoves);
+    EXPECT_LT(run.maxSeen, run.total);
+
+    CQ4kUnit fresh(m_prompt);
+    fresh.Initialize();
+    SetupTexts expected = AllTexts(fresh);
+    expected["General 14/1"] = " 0";  // a hysteresis of 0 as the unit reports it
+    EXPECT_EQ(AllTexts(m_unit), expected);
+}
+
+}  // namespace

@@ -1,0 +1,122 @@
+// Test rig: a unit linked through the real serial code to an emulated unit in-process, a
+// progress loop that polls the running transfer as the desktop program does, and helpers
+// that list every text of a set-up.
+#pragma once
+
+#include "model/CQ4kUnit.h"
+#include "setup/alarms/CAlarm.h"
+#include "sim/CEmulatorServer.h"
+#include "support/RecordingPrompt.h"
+#include "support/TransferDoubles.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+// The emulated unit answers at once, so the fixed waits may be short; one test keeps 100 ms.
+constexpr int kShortWaitMs = 10;
+
+// What the progress loop saw of one transfer.
+struct TransferRun {
+    bool started = false;
+    std::vector<std::string> titles;  // setup types in transfer, consecutive repeats merged
+    uint32_t total = 0;               // the expected bytes, taken as the progress loop takes them
+    uint32_t moved = 0;               // the counter once the worker has ended
+    uint32_t maxSeen = 0;             // the highest count the loop saw
+    double seconds = 0;
+};
+
+// A set-up as texts: "General 3/1" -> "9600", "Alarm flag 2/0" -> "ON", ...
+using SetupTexts = std::map<std::string, std::string>;
+
+inline SetupTexts AllTexts(const CQ4kUnit& unit)
+{
+    SetupTexts texts;
+    for (int t = 0; t < 4; ++t) {
+        const CNordaSetupType* type = unit.GetSetupType(t);
+        const CDataSheet* sheet = type->GetSheet();
+        for (int s = 0; s < sheet->GetNumSections(); ++s) {
+            for (int c = 0; c < sheet->GetNumCells(s); ++c)
+                texts[type->m_strTitle + " " + std::to_string(s) + "/" + std::to_string(c)] = type->GetCellText(s, c);
+        }
+    }
+    const auto* alarm = dynamic_cast<const CAlarm*>(unit.GetSetupType(ST_ALARM));
+    for (int k = 0; k < CAlarm::ALARM_CHANNELS; ++k) {
+        for (int i = 0; i < CAlarm::ALARM_FLAGS; ++i) {
+            const CNdChnData* flag = alarm->GetFlagCell(k, i);
+            texts["Alarm flag " + std::to_string(k) + "/" + std::to_string(i)] = flag ? flag->GetDataAsString() : "?";
+        }
+    }
+    return texts;
+}
+
+class TransferRig : public ::testing::Test {
+protected:
+    explicit TransferRig(bool blankUnit = false) : m_server(blankUnit) {}
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_server.Start());
+        m_unit.Initialize();
+        Connect(m_unit, kShortWaitMs);
+    }
+
+    void Connect(CQ4kUnit& unit, int waitMs)
+    {
+        unit.SetTransferUi(nullptr, &m_question);
+        ASSERT_EQ(unit.CommSetupDirect(m_server.GetSlavePath(), CLineSettings{}), 1);
+        unit.GetComLink()->SetFixedWaitMs(waitMs);
+    }
+
+    void AddFault(const std::string& text)
+    {
+        CEmulatorServer::Fault fault{};
+        ASSERT_TRUE(CEmulatorServer::ParseFault(text, fault)) << text;
+        m_server.AddFault(fault);
+    }
+
+    // Starts a transfer (0 upload, 1 download) and polls it as the progress loop does, on
+    // this thread, until the worker has ended.
+    TransferRun Run(CQ4kUnit& unit, int direction)
+    {
+        TransferRun run;
+        auto start = std::chrono::steady_clock::now();
+        run.started = (direction == 0 ? unit.UploadData() : unit.DownloadData()) == 1;
+        if (!run.started)
+            return run;
+        run.total = unit.GetTotalTransBytes(direction);
+        while (!unit.IsTransEnd()) {
+            uint32_t pos = unit.GetCurSendedNumBytes();
+            run.maxSeen = std::max(run.maxSeen, pos);
+            std::string title = unit.GetTransTitle();
+            if (!title.empty() && (run.titles.empty() || run.titles.back() != title))
+                run.titles.push_back(title);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        unit.WaitTransEnd();
+        run.moved = unit.GetCurSendedNumBytes();
+        run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        for (int t = 0; t < 4; ++t)
+            EXPECT_EQ(unit.GetSetupType(t)->m_nTransState, -1) << unit.GetTitle(t);
+        return run;
+    }
+
+    std::vector<uint8_t> Block(CUnitEmulator::BLOCK_SPACE space, int block)
+    {
+        std::vector<uint8_t> bytes(32);
+        EXPECT_TRUE(m_server.GetUnit().GetBlock(space, block, bytes.data()));
+        return bytes;
+    }
+
+    CEmulatorServer m_server;
+    RecordingPrompt m_prompt;
+    ScriptedQuestion m_question;
+    CQ4kUnit m_unit{m_prompt};
+};
+
+inline const std::vector<std::string> kAllTitles = {"General", "Physical Input", "Logical Input", "Alarm"};
