@@ -24,7 +24,6 @@ const FaultCase kFaultCases[] = {
     {"UploadShortPhysical", 0, "short:@:5", ST_PHYSICAL, "Error to upload Physical Input data"},
     {"UploadChecksumLogical", 0, "checksum:@:26", ST_LOGICAL, "Error to upload Logical Input data"},
     {"UploadReadbackLastAlarm", 0, "readback:A:47", ST_ALARM, "Error to upload Alarm data"},
-    {"UploadReadbackGeneral", 0, "readback:B:0:2", ST_GENERAL, "Error to upload General data"},
     {"DownloadShortLastGeneral", 1, "short:B:7", ST_GENERAL, "Error to download General data"},
     {"DownloadSilentLastPhysical", 1, "silent:@:23", ST_PHYSICAL, "Error to download Physical Input data"},
     {"DownloadChecksumLastLogical", 1, "checksum:@:30", ST_LOGICAL, "Error to download Logical Input data"},

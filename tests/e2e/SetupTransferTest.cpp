@@ -50,7 +50,7 @@ TEST_F(BlankUnitTransfer, FreshUploadLeavesTheFactoryMemory)
     EXPECT_EQ(GetConstant(m_server.GetUnit(), 5), 9600u);
 }
 
-TEST_F(BlankUnitTransfer, EditedSetupComesBackCellForCell)
+TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCell)
 {
     TypeEditedSetup(m_unit);
     ASSERT_FALSE(HasFailure());
@@ -58,6 +58,39 @@ TEST_F(BlankUnitTransfer, EditedSetupComesBackCellForCell)
     ASSERT_TRUE(up.started);
     EXPECT_TRUE(m_question.Asked().empty());
 
+    const struct {
+        CUnitEmulator::BLOCK_SPACE space;
+        int block;
+        int offset;
+        std::vector<uint8_t> bytes;
+        const char* what;
+    } cases[] = {
+        {CUnitEmulator::SPACE_GENERAL, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
+        {CUnitEmulator::SPACE_GENERAL, 1, 8, {1, 0, 0, 0}, "Block +REF"},
+        {CUnitEmulator::SPACE_GENERAL, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
+        {CUnitEmulator::SPACE_INPUT, 0, 0, {2}, "IN 11 is 10 V"},
+        {CUnitEmulator::SPACE_INPUT, 0, 10, {250, 0, 0}, "IN 11 LCDUp 250"},
+        {CUnitEmulator::SPACE_INPUT, 0, 28, {'b', 'a', 'r', ' '}, "IN 11 unit"},
+        {CUnitEmulator::SPACE_INPUT, 2, 4, {200, 0, 0x88}, "IN 13 LCDLo -20.0"},
+        {CUnitEmulator::SPACE_INPUT, 2, 28, {0xDF, 'C', ' ', ' '}, "degree sign in the LCD's character set"},
+        {CUnitEmulator::SPACE_INPUT, 23, 0, {3}, "IN 83 is 24 V"},
+        {CUnitEmulator::SPACE_INPUT, 23, 28, {'p', 's', 'i', ' '}, "IN 83 unit"},
+        {CUnitEmulator::SPACE_INPUT, 24, 0, {2}, "LOG1 takes its inputs' type"},
+        {CUnitEmulator::SPACE_INPUT, 24, 16, {0, 1, 48, 48}, "LOG1 combines IN 11 and IN 12"},
+        {CUnitEmulator::SPACE_INPUT, 25, 16, {24, 48}, "LOG2 refers to LOG1"},
+        {CUnitEmulator::SPACE_INPUT, 26, 16, {48, 48}, "LOG3 is off"},
+        {CUnitEmulator::SPACE_ALARM, 0, 0, {0, 50, 0, 0x00, 50, 1, 2, 1, 0xA0, 'P'}, "A11"},
+        {CUnitEmulator::SPACE_ALARM, 1, 3, {0x60}, "A12 dynamic range around LOG1"},
+        {CUnitEmulator::SPACE_ALARM, 2, 0, {25, 100, 0, 0x20, 12, 3, 23, 13, 0x40}, "A13 on LOG2"},
+        {CUnitEmulator::SPACE_ALARM, 47, 0, {23, 0xE2, 0x04, 0x30, 255, 6, 0, 0, 0xE0, 0xB0}, "A86 below 12.50"},
+    };
+    for (const auto& c : cases) {
+        std::vector<uint8_t> block = Block(c.space, c.block);
+        std::vector<uint8_t> got(block.begin() + c.offset, block.begin() + c.offset + static_cast<long>(c.bytes.size()));
+        EXPECT_EQ(got, c.bytes) << c.what;
+    }
+
+    // Downloaded into a fresh unit, the blocks rebuild the set-up.
     CQ4kUnit copy(m_prompt);
     copy.Initialize();
     Connect(copy, kShortWaitMs);
@@ -79,43 +112,6 @@ TEST_F(BlankUnitTransfer, EditedSetupComesBackCellForCell)
         const auto& items = copy.GetSetupType(ST_PHYSICAL)->GetProperty(s, 2)->GetData();
         EXPECT_EQ(items, m_unit.GetSetupType(ST_PHYSICAL)->GetProperty(s, 2)->GetData()) << s;
         EXPECT_NE(std::find(items.begin(), items.end(), "psi"), items.end()) << s;
-    }
-}
-
-TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocks)
-{
-    TypeEditedSetup(m_unit);
-    ASSERT_TRUE(Run(m_unit, 0).started);
-    EXPECT_TRUE(m_question.Asked().empty());
-    const struct {
-        CUnitEmulator::BLOCK_SPACE space;
-        int block;
-        int offset;
-        std::vector<uint8_t> bytes;
-        const char* what;
-    } cases[] = {
-        {CUnitEmulator::SPACE_GENERAL, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
-        {CUnitEmulator::SPACE_GENERAL, 1, 8, {1, 0, 0, 0}, "Block +REF"},
-        {CUnitEmulator::SPACE_GENERAL, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
-        {CUnitEmulator::SPACE_INPUT, 0, 0, {2}, "IN 11 is 10 V"},
-        {CUnitEmulator::SPACE_INPUT, 0, 10, {250, 0, 0}, "IN 11 LCDUp 250"},
-        {CUnitEmulator::SPACE_INPUT, 0, 28, {'b', 'a', 'r', ' '}, "IN 11 unit"},
-        {CUnitEmulator::SPACE_INPUT, 2, 4, {200, 0, 0x88}, "IN 13 LCDLo -20.0"},
-        {CUnitEmulator::SPACE_INPUT, 2, 28, {0xDF, 'C', ' ', ' '}, "degree sign in the LCD's character set"},
-        {CUnitEmulator::SPACE_INPUT, 23, 0, {3}, "IN 83 is 24 V"},
-        {CUnitEmulator::SPACE_INPUT, 24, 0, {2}, "LOG1 takes its inputs' type"},
-        {CUnitEmulator::SPACE_INPUT, 24, 16, {0, 1, 48, 48}, "LOG1 combines IN 11 and IN 12"},
-        {CUnitEmulator::SPACE_INPUT, 25, 16, {24, 48}, "LOG2 refers to LOG1"},
-        {CUnitEmulator::SPACE_INPUT, 26, 16, {48, 48}, "LOG3 is off"},
-        {CUnitEmulator::SPACE_ALARM, 0, 0, {0, 50, 0, 0x00, 50, 1, 2, 1, 0xA0, 'P'}, "A11"},
-        {CUnitEmulator::SPACE_ALARM, 1, 3, {0x60}, "A12 dynamic range around LOG1"},
-        {CUnitEmulator::SPACE_ALARM, 2, 0, {25, 100, 0, 0x20, 12, 3, 23, 13, 0x40}, "A13 on LOG2"},
-        {CUnitEmulator::SPACE_ALARM, 47, 0, {23, 0xE2, 0x04, 0x30, 255, 6, 0, 0, 0xE0, 0xB0}, "A86 below 12.50"},
-    };
-    for (const auto& c : cases) {
-        std::vector<uint8_t> block = Block(c.space, c.block);
-        std::vector<uint8_t> got(block.begin() + c.offset, block.begin() + c.offset + static_cast<long>(c.bytes.size()));
-        EXPECT_EQ(got, c.bytes) << c.what;
     }
 }
 
