@@ -19,8 +19,11 @@
 #include <vector>
 
 // The emulated unit answers at once, so the fixed waits may be short; one test keeps 100 ms.
-// A reply must still begin within this wait plus the link's quiet time on a busy machine.
-constexpr int kShortWaitMs = 25;
+constexpr int kShortWaitMs = 5;
+// The pty ignores the line's rate, but the link's read gives up only after a few character
+// times of quiet: a slow line setting leaves the emulated unit room to answer on a busy
+// machine, and a reply that is in ends the read at once.
+constexpr unsigned kSlowLineBaud = 110;
 
 // What the progress loop saw of one transfer.
 struct TransferRun {
@@ -70,7 +73,9 @@ protected:
     void Connect(CQ4kUnit& unit, int waitMs)
     {
         unit.SetTransferUi(nullptr, &m_question);
-        ASSERT_EQ(unit.CommSetupDirect(m_server.GetSlavePath(), CLineSettings{}), 1);
+        CLineSettings settings;
+        settings.m_nBaudRate = kSlowLineBaud;
+        ASSERT_EQ(unit.CommSetupDirect(m_server.GetSlavePath(), settings), 1);
         unit.GetComLink()->SetFixedWaitMs(waitMs);
     }
 
