@@ -1,0 +1,102 @@
+// Fuzz target of a download: any contents of the unit's 87 blocks (General 8, physical inputs
+// 24, logical inputs 7, alarms 48; shorter inputs padded with zeros) are taken apart and
+// validated by a fresh set-up in transfer order, as a download does, without a port. The
+// set-up left behind must save, load into a fresh unit and save the same bytes again.
+#include "model/CArchive.h"
+#include "model/CQ4kUnit.h"
+#include "model/IMessagePrompt.h"
+#include "setup/alarms/CAlarm.h"
+#include "setup/general/CGeneral.h"
+#include "setup/logical/CLogicalInput.h"
+#include "setup/physical/CPhysicalInput.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr size_t BLOCK = 32;
+constexpr int GENERAL_BLOCKS = 8;
+constexpr int PHYSICAL_BLOCKS = 24;
+constexpr int LOGICAL_BLOCKS = 7;
+constexpr int ALARM_BLOCKS = 48;
+constexpr size_t ALL_BLOCKS = GENERAL_BLOCKS + PHYSICAL_BLOCKS + LOGICAL_BLOCKS + ALARM_BLOCKS;
+
+// Nobody answers during a download: questions are cancelled.
+class CSilentPrompt : public IMessagePrompt {
+public:
+    int Show(const std::string&, Buttons buttons, bool) override { return buttons == BTN_OK ? IDOK : IDCANCEL; }
+};
+
+std::vector<uint8_t> Save(CQ4kUnit& unit)
+{
+    CArchive out;
+    unit.Serialize(out);
+    return out.GetBuffer();
+}
+
+[[noreturn]] void Fail(const char* what)
+{
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
+}
+
+// Takes the blocks apart as a download does; the blocks live in the setup types' transfer
+// block while they are taken apart, as they do in a transfer.
+void TakeApart(CQ4kUnit& unit, const std::vector<uint8_t>& memory)
+{
+    auto* general = dynamic_cast<CGeneral*>(unit.GetSetupType(ST_GENERAL));
+    auto* physical = dynamic_cast<CPhysicalInput*>(unit.GetSetupType(ST_PHYSICAL));
+    auto* logical = dynamic_cast<CLogicalInput*>(unit.GetSetupType(ST_LOGICAL));
+    auto* alarm = dynamic_cast<CAlarm*>(unit.GetSetupType(ST_ALARM));
+    const uint8_t* next = memory.data();
+    auto take = [&next](CNordaSetupType* type) {
+        std::memcpy(type->m_TransBlock, next, BLOCK);
+        next += BLOCK;
+        return type->m_TransBlock;
+    };
+    for (int b = 0; b < GENERAL_BLOCKS; ++b)
+        general->SetConstants(8 * b, take(general));
+    for (int b = 0; b < PHYSICAL_BLOCKS; ++b)
+        physical->SetInputParms(b, take(physical));
+    physical->MergeUnits();
+    for (int b = 0; b < LOGICAL_BLOCKS; ++b)
+        logical->SetLogInpParms(b, take(logical));
+    for (int k = 0; k < ALARM_BLOCKS; ++k)
+        alarm->SetAlarmData(k, take(alarm));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size > ALL_BLOCKS * BLOCK)
+        return -1;
+    std::vector<uint8_t> memory(ALL_BLOCKS * BLOCK, 0);
+    if (size)
+        std::memcpy(memory.data(), data, size);
+
+    CSilentPrompt prompt;
+    std::vector<uint8_t> saved;
+    {
+        CQ4kUnit unit(prompt);
+        unit.Initialize();
+        TakeApart(unit, memory);
+        saved = Save(unit);
+    }
+    CQ4kUnit loaded(prompt);
+    loaded.Initialize();
+    try {
+        CArchive in(saved);
+        loaded.Serialize(in);
+    } catch (const CArchiveException& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        Fail("a downloaded set-up does not load again");
+    }
+    if (Save(loaded) != saved)
+        Fail("a downloaded set-up saves differently after loading");
+    return 0;
+}
