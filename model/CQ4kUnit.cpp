@@ -3,6 +3,8 @@
 
 #include "model/CArchive.h"
 #include "setup/general/CGeneral.h"
+#include "setup/logical/CLogicalInput.h"
+#include "setup/physical/CPhysicalInput.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ const char* const g_strSetupLabels[4] = {"General", "Physical Inputs", "Logical 
 CQ4kUnit::CQ4kUnit(IMessagePrompt& prompt)
 {
     m_pSetupTypes[ST_GENERAL] = std::make_unique<CGeneral>();
+    m_pSetupTypes[ST_PHYSICAL] = std::make_unique<CPhysicalInput>();
+    m_pSetupTypes[ST_LOGICAL] = std::make_unique<CLogicalInput>();
     for (int i = 0; i < 4; ++i) {
         if (m_pSetupTypes[i])
             m_pSetupTypes[i]->SetMessagePrompt(&prompt);

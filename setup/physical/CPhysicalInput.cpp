@@ -1,0 +1,305 @@
+// Physical inputs: default sheet, validation of the channel cells with their broadcasts, the
+// LCD unit lists, the 32-byte channel blocks and the file record.
+#include "setup/physical/CPhysicalInput.h"
+
+#include "model/CArchive.h"
+#include "model/ChannelNames.h"
+#include "model/NumberText.h"
+
+#include <cstring>
+
+namespace {
+
+const char* const g_PhInpLabels[8] = {"Input", "InpTp", "LCDU", "InpLo", "LCDLo", "InpUp", "LCDUp", "Misc."};
+
+// The LCD unit texts every channel offers from the start (degree sign in Windows-1252).
+const char* const g_LCDU[9] = {"", "m", "A", "V", "bar", "C", "F", "\xB0" "C", "\xB0" "F"};
+
+constexpr int CHANNELS = 24;
+constexpr int CELLS = 8;
+constexpr int CELL_TYPE = 1;
+constexpr int CELL_LCDU = 2;
+constexpr int CELL_INPLO = 3;
+constexpr int CELL_INPUP = 5;
+constexpr int CELL_MISC = 7;
+constexpr int LCDU_TEXT_LEN = 4;
+
+// Cells of the five numbers in block order: InpLo, LCDLo, InpUp, LCDUp, Misc.
+const int g_BlockParmCells[5] = {3, 4, 5, 6, 7};
+
+std::string TrimLeft(const std::string& text)
+{
+    size_t pos = text.find_first_not_of(" \t\r\n\f\v");
+    return pos == std::string::npos ? std::string() : text.substr(pos);
+}
+
+void SelectFirstItem(CNdChnData& cell)
+{
+    if (!cell.GetData().empty())
+        cell.SetSelText(cell.GetData()[0]);
+}
+
+}  // namespace
+
+CPhysicalInput::CPhysicalInput()
+{
+    m_nSetupType = ST_PHYSICAL;
+    CreateUnitList();
+}
+
+CPhysicalInput::~CPhysicalInput()
+{
+    m_pDataSheet.reset();
+}
+
+void CPhysicalInput::CreateUnitList()
+{
+    m_pUnitList = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);
+    for (const char* unit : g_LCDU)
+        m_pUnitList->GetData().push_back(unit);
+}
+
+void CPhysicalInput::Initialize()
+{
+    m_pDataSheet.reset();
+    m_strTitle = "Physical Input";
+    m_nSetupType = ST_PHYSICAL;
+    m_nPrintCols = 8;
+    CreateDefDataSheet();
+    CreateUnitList();
+}
+
+void CPhysicalInput::CreateDefDataSheet()
+{
+    ResetSheet();
+    CSection header;
+    for (const char* label : g_PhInpLabels)
+        header.push_back(CreateLabelCell(label));
+    m_pDataSheet->AddSection(std::move(header));
+
+    for (int s = 1; s <= CHANNELS; ++s) {
+        CSection section;
+        section.push_back(CreateLabelCell(GetPhChnName(s)));
+        for (int c = 1; c < CELLS; ++c) {
+            short dataType = c <= CELL_LCDU ? DT_TEXT : DT_REAL;
+            int editable = c == CELL_TYPE ? 0 : 1;
+            auto cell = std::make_unique<CNdChnData>(dataType, editable, CTRL_EDIT, CLR_GRID_DEFAULT);
+            cell->SetPropName(g_PhInpLabels[c - 1]);
+            if (c == CELL_TYPE) {
+                for (int i = 0; i < m_nInpTypes; ++i)
+                    cell->GetData().push_back(m_pInpTypes[i]->pszName);
+            } else if (c == CELL_LCDU) {
+                for (const char* unit : g_LCDU)
+                    cell->GetData().push_back(unit);
+                cell->m_nTextLen = LCDU_TEXT_LEN;
+            } else {
+                cell->GetData().push_back("0");
+            }
+            section.push_back(std::move(cell));
+        }
+        m_pDataSheet->AddSection(std::move(section));
+    }
+
+    for (int s = 0; s <= CHANNELS; ++s) {
+        for (int c = 0; c < CELLS; ++c)
+            SelectFirstItem(*m_pDataSheet->GetProperty(s, c));
+    }
+}
+
+void CPhysicalInput::SetParm(int section, int cell, const std::string& text)
+{
+    if (CNdChnData* p = GetProperty(section, cell))
+        p->SetSelText(text);
+}
+
+int CPhysicalInput::IsChannelActive(int section)
+{
+    if (!m_pDataSheet || section < 0 || section >= m_pDataSheet->GetNumSections())
+        return 0;
+    return GetCellText(section, CELL_TYPE) != m_pInpTypes[0]->pszName ? 1 : 0;
+}
+
+void CPhysicalInput::GetActiveChannels(uint32_t sections[24], int& count)
+{
+    count = 0;
+    for (int s = 1; s <= CHANNELS; ++s) {
+        if (IsChannelActive(s))
+            sections[count++] = static_cast<uint32_t>(s);
+    }
+}
+
+int CPhysicalInput::IsSelectValid(int section, int cell, const std::string& text)
+{
+    CNdChnData* p = GetProperty(section, cell);
+    int index = -1;
+    if (!p || p->GetData().empty() || !p->IsItemExist(text, index))
+        return 0;
+    p->SetSelText(text);
+    return 1;
+}
+
+int CPhysicalInput::ValidateInpRange(std::string& text, int section, int cell)
+{
+    if (!IsChannelActive(section)) {
+        ResetChannel(section);
+        return 0;
+    }
+    std::string typeName = GetCellText(section, CELL_TYPE);
+    const INPUT_TYPE* type = nullptr;
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (typeName == m_pInpTypes[i]->pszName) {
+            type = m_pInpTypes[i].get();
+            break;
+        }
+    }
+    float value = 0;
+    if (!type || !IsValidFloat(text, value))
+        return 0;
+    int result = 1;
+    if (value < static_cast<float>(type->nMin)) {
+        text = q4::FormatD(type->nMin);
+        result = 0;
+    } else if (value > static_cast<float>(type->nMax)) {
+        text = q4::FormatD(type->nMax);
+        result = 0;
+    }
+    if (CNdChnData* p = GetProperty(section, cell))
+        p->SetText(text);
+    return result;
+}
+
+int CPhysicalInput::ValidateData(int section, int cell, const std::string& text)
+{
+    return DoValidateData(section, cell, text);
+}
+
+int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
+{
+    bool failed = false;
+    auto fail = [&](unsigned id) {
+        Error(s, id, 0);
+        failed = true;
+    };
+    std::string received = text;
+
+    if (c == CELL_TYPE) {
+        if (!IsSelectValid(s, CELL_TYPE, text)) {
+            fail(62017);
+        } else if (text == m_pInpTypes[0]->pszName) {
+            ResetChannel(s);
+        } else {
+            // The channel's present range must fit the newly chosen input type.
+            std::string lo = GetCellText(s, CELL_INPLO);
+            bool inRange = ValidateInpRange(lo, s, CELL_INPLO) != 0;
+            if (inRange) {
+                std::string up = GetCellText(s, CELL_INPUP);
+                inRange = ValidateInpRange(up, s, CELL_INPUP) != 0;
+            }
+            if (!inRange)
+                fail(62015);
+        }
+    } else if (c >= CELL_LCDU && c <= CELL_MISC) {
+        if (!IsChannelActive(s)) {
+            fail(62016);
+        } else if (c == CELL_LCDU) {
+            received = TrimLeft(text);
+            CNdChnData* p = GetProperty(s, CELL_LCDU);
+            int index = -1;
+            if (p && p->IsItemExist(received, index)) {
+                p->SetSelText(received);
+            } else if (p) {
+                // A new unit becomes a choice of every channel.
+                p->AddData(received);
+                p->SetSelText(received);
+                for (int other = 1; other <= CHANNELS; ++other) {
+                    CNdChnData* q = GetProperty(other, CELL_LCDU);
+                    if (other != s && q)
+                        q->AddData(received);
+                }
+            }
+        } else if (c == CELL_INPLO || c == CELL_INPUP) {
+            std::string value = text;
+            if (!ValidateInpRange(value, s, c))
+                fail(62015);
+        } else if (CNdChnData* p = GetProperty(s, c)) {
+            p->SetText(text);
+        }
+    }
+
+    BroadcastModify(s, c, received);
+    return failed ? 0 : 1;
+}
+
+void CPhysicalInput::ResetChannel(int section)
+{
+    for (int c = CELL_TYPE; c <= CELL_MISC; ++c) {
+        CNdChnData* p = GetProperty(section, c);
+        if (!p)
+            continue;
+        if (c <= CELL_LCDU)
+            SelectFirstItem(*p);
+        else
+            p->SetText("0");
+    }
+    BroadcastModify(section, CELL_TYPE, m_pInpTypes[0]->pszName);
+}
+
+void CPhysicalInput::MergeUnits()
+{
+    if (!m_pDataSheet || !m_pUnitList)
+        return;
+    auto& units = m_pUnitList->GetData();
+    for (int s = 1; s <= CHANNELS; ++s) {
+        CNdChnData* p = GetProperty(s, CELL_LCDU);
+        if (!p)
+            continue;
+        for (const auto& item : p->GetData()) {
+            int index = -1;
+            if (!m_pUnitList->IsItemExist(item, index))
+                units.push_back(item);
+        }
+    }
+    for (int s = 1; s <= CHANNELS; ++s) {
+        CNdChnData* p = GetProperty(s, CELL_LCDU);
+        if (!p)
+            continue;
+        std::string selected = p->GetDataAsString();
+        p->m_nCurSel = 0;
+        p->GetData() = units;
+        p->SetSelText(selected);
+    }
+}
+
+// ---- device block -----------------------------------------------------------------------------
+
+void CPhysicalInput::GetInputParms(int b, uint8_t* block)
+{
+    int s = b + 1;
+    std::memset(block, 0, 32);
+    block[0] = GetInputType(s, CELL_TYPE);
+    Get3ByteInpParms(block + 1, s, g_BlockParmCells, 5);
+    GetLCDU(s, CELL_LCDU, block + 28);
+}
+
+void CPhysicalInput::SetInputParms(int b, uint8_t* block)
+{
+    int s = b + 1;
+    SetInputType(s, CELL_TYPE, block[0]);
+    Set3ByteParms(block + 1, s, g_BlockParmCells, 5);
+    SetLCDU(s, CELL_LCDU, block + 28);
+    // Received values are checked as if typed, so the other setup types learn the channel.
+    for (int c = CELL_TYPE; c <= CELL_MISC; ++c)
+        DoValidateData(s, c, GetCellText(s, c));
+}
+
+// ---- file record ------------------------------------------------------------------------------
+
+void CPhysicalInput::DoFileReadWrite(CArchive& ar, unsigned version)
+{
+    if (ar.IsStoring()) {
+        FileWrite(ar, version);
+        return;
+    }
+    FileRead(ar, version);
+    MergeUnits();
+}

@@ -1,0 +1,45 @@
+// The Physical Inputs setup type: the 24 analog input channels (input type, LCD unit, input
+// and display ranges), their validation, their 32-byte device blocks and their file record.
+#pragma once
+
+#include "model/CNordaSetupType.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CPhysicalInput : public CNordaSetupType {
+public:
+    CPhysicalInput();
+    ~CPhysicalInput() override;
+
+    int ValidateData(int section, int cell, const std::string& text) override;
+    void SetParm(int section, int cell, const std::string& text) override;
+    void Initialize() override;
+    void DoFileReadWrite(CArchive& ar, unsigned version) override;
+    void ResetChannel(int section) override;
+    int GetNumChannels() override { return 25; }
+    void CreateDefDataSheet() override;
+
+    // 1 when the section is a channel whose input type is not "OFF".
+    int IsChannelActive(int section);
+    // The active channel sections 1 to 24 in order.
+    void GetActiveChannels(uint32_t sections[24], int& count);
+    // Checks and stores one edited cell, then broadcasts the edit; 1 when no error was recorded.
+    int DoValidateData(int s, int c, const std::string& text);
+    // Gives every channel the same LCD unit list: the master list plus every unit met.
+    void MergeUnits();
+
+    // Device block b (0..23) of channel section b+1: packing, and unpacking with re-validation.
+    void GetInputParms(int b, uint8_t* block);
+    void SetInputParms(int b, uint8_t* block);
+
+    CNdChnData* GetUnitList() const { return m_pUnitList.get(); }
+
+private:
+    int IsSelectValid(int section, int cell, const std::string& text);
+    int ValidateInpRange(std::string& text, int section, int cell);
+    void CreateUnitList();
+
+    std::unique_ptr<CNdChnData> m_pUnitList;
+};
