@@ -2,6 +2,7 @@
 #include "model/CQ4kUnit.h"
 
 #include "model/CArchive.h"
+#include "setup/alarms/CAlarm.h"
 #include "setup/general/CGeneral.h"
 #include "setup/logical/CLogicalInput.h"
 #include "setup/physical/CPhysicalInput.h"
@@ -18,6 +19,7 @@ CQ4kUnit::CQ4kUnit(IMessagePrompt& prompt)
     m_pSetupTypes[ST_GENERAL] = std::make_unique<CGeneral>();
     m_pSetupTypes[ST_PHYSICAL] = std::make_unique<CPhysicalInput>();
     m_pSetupTypes[ST_LOGICAL] = std::make_unique<CLogicalInput>();
+    m_pSetupTypes[ST_ALARM] = std::make_unique<CAlarm>();
     for (int i = 0; i < 4; ++i) {
         if (m_pSetupTypes[i])
             m_pSetupTypes[i]->SetMessagePrompt(&prompt);

@@ -1,0 +1,232 @@
+// The alarm's 32-byte device block: packing a channel row and taking a received block apart,
+// with the delay's count and time factor, the set point's dynamic-reference bits and the flags.
+#include "setup/alarms/CAlarm.h"
+
+#include "model/ChannelNames.h"
+#include "model/NumberText.h"
+#include "setup/alarms/AlarmTables.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Block layout.
+constexpr int B_INPREF = 0;
+constexpr int B_SETPOINT = 1;  // 3 bytes
+constexpr int B_COUNT = 4;
+constexpr int B_FACTOR = 5;
+constexpr int B_LED = 6;
+constexpr int B_OUTPUT = 7;
+constexpr int B_FLAGS = 8;
+constexpr int B_TEXT = 9;  // 10 bytes
+constexpr int TEXT_LEN = 10;
+
+constexpr uint8_t REF_NONE = 48;
+constexpr uint8_t LED_OFF = 24;
+constexpr uint8_t OUTPUT_OFF = 14;
+
+// Set point flag bits added to the parameter's third byte.
+constexpr uint8_t SP_DYNREF_MASK = 0x07;
+constexpr uint8_t SP_BELOW = 0x20;
+constexpr uint8_t SP_DYNRANGE = 0x40;
+
+// Time factors: the delay is count x unit seconds. Factors 0 and 1 are held as divisors so that
+// their delays come out exact (100 x 0.01 s is 1 s, not a hair above).
+struct TimeFactor {
+    double unit;
+    double divisor;  // 0 when the unit multiplies
+    double upper;    // the largest delay written with this factor
+};
+const TimeFactor g_TimeFactors[8] = {
+    {0.01, 100, 1},         {0.1, 10, 10},         {1, 0, 100},       {10, 0, 1000},
+    {60, 0, 6000},          {600, 0, 60000},       {3600, 0, 918000}, {86400, 0, 0},
+};
+constexpr double MIN_DELAY = 0.01;
+constexpr double MAX_DELAY = 918000;
+
+double DelayOf(int count, int factor)
+{
+    const TimeFactor& tf = g_TimeFactors[factor];
+    return tf.divisor ? count / tf.divisor : count * tf.unit;
+}
+
+}  // namespace
+
+void CAlarm::GetAlarmDataBlock(int k, uint8_t* block)
+{
+    std::memset(block, 0, ALARM_BLOCK_SIZE);
+    if (k < 0 || k >= ALARM_CHANNELS)
+        return;
+    int row = k + 1;
+    block[B_INPREF] = GetInputReference(row);
+    GetSetPoint(row, block + B_SETPOINT);
+    int count = 0;
+    uint8_t factor = 0;
+    GetTimeFactAndValue(row, count, factor);
+    block[B_COUNT] = static_cast<uint8_t>(count);
+    block[B_FACTOR] = factor;
+
+    std::string led = GetCellText(row, COL_LED);
+    int ledNumber = led == "OFF" ? 0 : q4::AtoI(led);
+    block[B_LED] = (ledNumber >= 1 && ledNumber <= 24) ? static_cast<uint8_t>(ledNumber - 1) : LED_OFF;
+    int output = q4::AtoI(GetCellText(row, COL_OUTPUT)) - 1;
+    block[B_OUTPUT] = (output >= 0 && output < OUTPUT_OFF) ? static_cast<uint8_t>(output) : OUTPUT_OFF;
+
+    block[B_FLAGS] = GetFlags(row);
+    GetAlarmText(row, block + B_TEXT);
+}
+
+void CAlarm::SetAlarmData(int k, const uint8_t* block)
+{
+    if (k < 0 || k >= ALARM_CHANNELS || !m_pDataSheet)
+        return;
+    int row = k + 1;
+    SetInputReference(row, block[B_INPREF]);
+    SetSetPoint(row, block + B_SETPOINT);
+    SetDelay(row, block + B_COUNT);
+
+    uint8_t led = block[B_LED];
+    SelectItem(row, COL_LED, led == LED_OFF ? std::string("OFF") : GetStrOfIndex(g_LEDs, led + 1));
+    uint8_t output = block[B_OUTPUT];
+    SelectItem(row, COL_OUTPUT, output == OUTPUT_OFF ? std::string("OFF") : GetStrOfIndex(g_Outputs, output + 1));
+
+    SetFlags(k, block[B_FLAGS]);
+    SetAlarmText(row, block + B_TEXT);
+
+    // The received values pass the same checks as typed ones; failures are only recorded.
+    for (int c = COL_INPREF; c <= COL_MISC; ++c)
+        DoValidateData(row, c, GetCellText(row, c), 0);
+}
+
+uint8_t CAlarm::GetInputReference(int row) const
+{
+    std::string text = GetCellText(row, COL_INPREF);
+    if (!text.empty() && text[0] == 'I') {
+        int p = GetPhChnIndex(text);
+        if (p >= 1)
+            return static_cast<uint8_t>(p - 1);
+    } else if (!text.empty() && text[0] == 'L') {
+        int n = GetLogChnIndex(text);
+        if (n >= 1)
+            return static_cast<uint8_t>(n + 23);
+    }
+    return REF_NONE;
+}
+
+void CAlarm::SetInputReference(int row, uint8_t code)
+{
+    std::string name;
+    if (code <= 23)
+        name = GetPhChnName(code + 1);
+    else if (code <= 46)
+        name = GetLogChnName(code - 23);
+    else if (code == REF_NONE)
+        name = "OFF";
+    if (!name.empty())
+        SelectItem(row, COL_INPREF, name);
+}
+
+void CAlarm::GetSetPoint(int row, uint8_t out[3])
+{
+    Get3BytesParm(row, out, COL_SETPOINT);
+    uint8_t& flags = out[2];
+    std::string sign = GetCellText(row, COL_SIGN);
+    int dyn = GetLogChnIndex(GetCellText(row, COL_DYNREF));
+    bool dynRef = dyn >= 1 && dyn <= 8;
+    if (dynRef)
+        flags = static_cast<uint8_t>((flags & ~SP_DYNREF_MASK) | (dyn - 1));
+    if (sign == ">")
+        flags &= static_cast<uint8_t>(~SP_BELOW);
+    else if (sign == "<" || sign == "\xB1")
+        flags |= SP_BELOW;
+    if (dynRef) {
+        if (sign == "\xB1")
+            flags |= SP_DYNRANGE;
+        else
+            flags &= static_cast<uint8_t>(~SP_DYNRANGE);
+    }
+}
+
+void CAlarm::SetSetPoint(int row, const uint8_t in[3])
+{
+    Set3ByteParm(row, in, COL_SETPOINT);
+    uint8_t flags = in[2];
+    std::string sign = (flags & SP_BELOW) ? "<" : ">";
+    std::string dynRef = "OFF";
+    if (flags & SP_DYNRANGE) {
+        sign = "\xB1";
+        if (IsChannelActive(row))
+            dynRef = GetLogChnName((flags & SP_DYNREF_MASK) + 1);
+    }
+    SelectItem(row, COL_SIGN, sign);
+    SelectItem(row, COL_DYNREF, dynRef);
+}
+
+void CAlarm::GetTimeFactAndValue(int row, int& count, uint8_t& factor) const
+{
+    double delay = q4::AtoF(GetCellText(row, COL_DELAY));
+    // Validated delays lie within 0.3 to 918000 s; anything else is sent as the nearest end.
+    if (!(delay >= MIN_DELAY))
+        delay = MIN_DELAY;
+    if (!(delay <= MAX_DELAY))
+        delay = MAX_DELAY;
+    int f = 0;
+    while (f < 6 && delay > g_TimeFactors[f].upper)
+        ++f;
+    const TimeFactor& tf = g_TimeFactors[f];
+    double scaled = tf.divisor ? delay * tf.divisor : delay / tf.unit;
+    count = static_cast<int>(std::floor(scaled + 0.5));
+    factor = static_cast<uint8_t>(f);
+}
+
+void CAlarm::SetDelay(int row, const uint8_t in[2])
+{
+    int count = in[0];
+    int factor = in[1] & 0x07;
+    double delay = DelayOf(count, factor);
+    std::string text;
+    if (delay > 1)
+        text = q4::FormatD(static_cast<long>(delay));
+    else
+        text = q4::FormatF(delay, factor == 0 ? 3 : 2);
+    if (CNdChnData* p = GetProperty(row, COL_DELAY))
+        p->SetText(text);
+}
+
+uint8_t CAlarm::GetFlags(int row) const
+{
+    uint8_t flags = 0;
+    for (int i = 0; i < ALARM_FLAGS; ++i) {
+        CNdChnData* flag = GetFlagCell(row - 1, i);
+        if (flag && flag->GetDataAsString() == "ON")
+            flags |= static_cast<uint8_t>(0x80 >> i);
+    }
+    return flags;
+}
+
+void CAlarm::SetFlags(int channel, uint8_t flags)
+{
+    for (int i = 0; i < ALARM_FLAGS; ++i) {
+        if (CNdChnData* flag = GetFlagCell(channel, i))
+            flag->SetSelText((flags & (0x80 >> i)) ? "ON" : "OFF");
+    }
+    if (CNdChnData* p = GetProperty(channel + 1, COL_FLAGS))
+        p->SetText(FlagSummary(channel));
+}
+
+void CAlarm::GetAlarmText(int row, uint8_t out[10]) const
+{
+    std::string text = GetCellText(row, COL_TEXT);
+    for (size_t j = 0; j < TEXT_LEN; ++j)
+        out[j] = j < text.size() ? static_cast<uint8_t>(text[j]) : 0x20;
+}
+
+void CAlarm::SetAlarmText(int row, const uint8_t in[10])
+{
+    std::string text;
+    for (int j = 0; j < TEXT_LEN && in[j] != 0; ++j)
+        text += static_cast<char>(in[j]);
+    if (CNdChnData* p = GetProperty(row, COL_TEXT))
+        p->SetText(text);
+}
