@@ -47,11 +47,14 @@ private:
     int m_nFd;
 };
 
-// Reads the whole file; 0 or an errno value.
+// A set-up takes some 50 KB; a file far larger than any set-up is refused before it is read.
+constexpr size_t MAX_DOCUMENT_SIZE = 16 * 1024 * 1024;
+
+// Reads the whole file, at most one byte more than a document may have; 0 or an errno value.
 int ReadAll(int fd, std::vector<uint8_t>& bytes)
 {
     uint8_t chunk[65536];
-    for (;;) {
+    while (bytes.size() <= MAX_DOCUMENT_SIZE) {
         ssize_t n = ::read(fd, chunk, sizeof chunk);
         if (n < 0) {
             if (errno == EINTR)
@@ -62,6 +65,7 @@ int ReadAll(int fd, std::vector<uint8_t>& bytes)
             return 0;
         bytes.insert(bytes.end(), chunk, chunk + n);
     }
+    return 0;
 }
 
 // Writes every byte; 0 or an errno value.
@@ -132,6 +136,8 @@ int CDocumentFile::Load(CQ4kUnit& unit, const std::string& path)
     std::vector<uint8_t> bytes;
     if (int error = ReadAll(file.Get(), bytes))
         return Fail("cannot read " + path + ": " + ErrnoText(error));
+    if (bytes.size() > MAX_DOCUMENT_SIZE)
+        return Fail(path + " is not a valid Q4150 file: it is far too large");
     return LoadBytes(unit, std::move(bytes), path);
 }
 

@@ -87,6 +87,9 @@ TEST_F(DocumentFile, LoadFailuresSayWhyInOneLine)
     fs::path text = m_dir / "notes.q4g";
     WriteFile(empty, "");
     WriteFile(text, std::string("\x03\0\0\0 this is not a set-up", 26));
+    fs::path huge = m_dir / "huge.q4g";
+    WriteFile(huge, "");
+    fs::resize_file(huge, 64 * 1024 * 1024);
     struct Case {
         fs::path path;
         std::string reason;
@@ -95,6 +98,7 @@ TEST_F(DocumentFile, LoadFailuresSayWhyInOneLine)
         {m_dir, "cannot read " + m_dir.string() + ": Is a directory"},
         {empty, empty.string() + " is not a valid Q4150 file: unexpected end of file"},
         {text, text.string() + " is not a valid Q4150 file: the General record is damaged: unexpected end of file"},
+        {huge, huge.string() + " is not a valid Q4150 file: it is far too large"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(m_file.Load(m_unit, c.path.string()), 0);
