@@ -370,6 +370,8 @@ int CLogicalInput::ValidateData(int section, int cell, const std::string& typed)
 
 void CLogicalInput::ResetChannel(int n)
 {
+    if (n < 1 || n >= SECTIONS)
+        return;
     for (int k = 1; k <= SEL_CELLS; ++k) {
         std::string old = GetCellText(n, k);
         SelectText(n, k, g_Off);

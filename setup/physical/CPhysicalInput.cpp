@@ -232,6 +232,8 @@ int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
 
 void CPhysicalInput::ResetChannel(int section)
 {
+    if (section < 1 || section > CHANNELS)
+        return;
     for (int c = CELL_TYPE; c <= CELL_MISC; ++c) {
         CNdChnData* p = GetProperty(section, c);
         if (!p)
