@@ -31,25 +31,17 @@ constexpr uint8_t SP_DYNREF_MASK = 0x07;
 constexpr uint8_t SP_BELOW = 0x20;
 constexpr uint8_t SP_DYNRANGE = 0x40;
 
-// Time factors: the delay is count x unit seconds. Factors 0 and 1 are held as divisors so that
-// their delays come out exact (100 x 0.01 s is 1 s, not a hair above).
+// Time factors: the delay is count x unit seconds; each factor is written for delays up to
+// its upper end (factor 7 is only ever read).
 struct TimeFactor {
     double unit;
-    double divisor;  // 0 when the unit multiplies
-    double upper;    // the largest delay written with this factor
+    double upper;
 };
 const TimeFactor g_TimeFactors[8] = {
-    {0.01, 100, 1},         {0.1, 10, 10},         {1, 0, 100},       {10, 0, 1000},
-    {60, 0, 6000},          {600, 0, 60000},       {3600, 0, 918000}, {86400, 0, 0},
+    {0.01, 1}, {0.1, 10}, {1, 100}, {10, 1000}, {60, 6000}, {600, 60000}, {3600, 918000}, {86400, 0},
 };
 constexpr double MIN_DELAY = 0.01;
 constexpr double MAX_DELAY = 918000;
-
-double DelayOf(int count, int factor)
-{
-    const TimeFactor& tf = g_TimeFactors[factor];
-    return tf.divisor ? count / tf.divisor : count * tf.unit;
-}
 
 }  // namespace
 
@@ -174,9 +166,7 @@ void CAlarm::GetTimeFactAndValue(int row, int& count, uint8_t& factor) const
     int f = 0;
     while (f < 6 && delay > g_TimeFactors[f].upper)
         ++f;
-    const TimeFactor& tf = g_TimeFactors[f];
-    double scaled = tf.divisor ? delay * tf.divisor : delay / tf.unit;
-    count = static_cast<int>(std::floor(scaled + 0.5));
+    count = static_cast<int>(std::floor(delay / g_TimeFactors[f].unit + 0.5));
     factor = static_cast<uint8_t>(f);
 }
 
@@ -184,7 +174,7 @@ void CAlarm::SetDelay(int row, const uint8_t in[2])
 {
     int count = in[0];
     int factor = in[1] & 0x07;
-    double delay = DelayOf(count, factor);
+    double delay = count * g_TimeFactors[factor].unit;
     std::string text;
     if (delay > 1)
         text = q4::FormatD(static_cast<long>(delay));

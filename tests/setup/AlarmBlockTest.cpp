@@ -1,0 +1,255 @@
+// The alarm's 32-byte device block: packing rows as the user set them up, and taking received
+// blocks apart into rows.
+#include "AlarmScenario.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Block = std::array<uint8_t, 32>;
+
+// The fresh row's block with the given input reference code.
+Block Fresh(uint8_t ref)
+{
+    Block b{};
+    const uint8_t head[9] = {ref, 0x00, 0x00, 0x20, 0x1E, 0x00, 0x18, 0x0E, 0x00};
+    std::memcpy(b.data(), head, sizeof head);
+    std::memset(b.data() + 9, 0x20, 10);
+    return b;
+}
+
+class AlarmBlock : public AlarmScenario {
+protected:
+    void SetUp() override
+    {
+        AlarmScenario::SetUp();
+        SetPhysical(1, kIn11);   // code 0
+        SetPhysical(2, kIn12);   // code 1
+        SetPhysical(24, kIn11);  // code 23
+    }
+
+    Block Pack(int channel)
+    {
+        Block b;
+        b.fill(0xAA);
+        Alarm().GetAlarmDataBlock(channel, b.data());
+        return b;
+    }
+
+    // Takes a block for "IN 11" apart into row 3 after fix() altered it.
+    template <class Fix>
+    void Receive(Fix fix)
+    {
+        Block b = Fresh(0x00);
+        fix(b);
+        Alarm().SetAlarmData(2, b.data());
+    }
+};
+
+TEST_F(AlarmBlock, FreshRowsPackAsNoReferenceWithDefaultValues)
+{
+    for (int k = 0; k < 48; ++k)
+        EXPECT_EQ(Pack(k), Fresh(0x30)) << k;
+}
+
+TEST_F(AlarmBlock, DelayIsSentAsCountAndTimeFactor)
+{
+    ASSERT_TRUE(Type(1, 1, "IN 11"));
+    struct Case {
+        const char* delay;
+        uint8_t factor;
+        uint8_t count;
+    };
+    const Case cases[] = {
+        {"1", 0, 100},    {"10", 1, 100},     {"100", 2, 100},   {"1000", 3, 100},  {"6000", 4, 100},
+        {"60000", 5, 100}, {"1.05", 1, 11},   {"918000", 6, 255}, {"2500", 4, 42},  {"60001", 6, 17},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Type(1, 6, c.delay)) << c.delay;
+        Block b = Pack(0);
+        EXPECT_EQ(b[5], c.factor) << c.delay;
+        EXPECT_EQ(b[4], c.count) << c.delay;
+    }
+}
+
+TEST_F(AlarmBlock, ReceivedDelayIsShownInWholeSecondsAboveOneSecond)
+{
+    struct Case {
+        uint8_t count;
+        uint8_t factor;
+        const char* text;
+    };
+    const Case cases[] = {
+        {15, 1, "1"}, {100, 0, "1.000"}, {5, 1, "0.50"}, {30, 0, "0.300"}, {101, 0, "1"}, {3, 7, "259200"},
+    };
+    for (const auto& c : cases) {
+        Receive([&](Block& b) {
+            b[4] = c.count;
+            b[5] = c.factor;
+        });
+        EXPECT_EQ(Text(3, 6), c.text) << int(c.count) << "/" << int(c.factor);
+    }
+}
+
+TEST_F(AlarmBlock, InputReferenceCodes)
+{
+    ASSERT_TRUE(Log().ValidateData(1, 1, "IN 12"));
+    const std::pair<const char*, uint8_t> cases[] = {{"IN 11", 0}, {"IN 12", 1}, {"IN 83", 23}, {"LOG1", 24}, {"OFF", 48}};
+    for (auto [name, code] : cases) {
+        Type(5, 1, name);
+        ASSERT_EQ(Text(5, 1), name);
+        EXPECT_EQ(Pack(4)[0], code) << name;
+        Alarm().ResetChannel(3);
+        Receive([&](Block& b) { b[0] = code; });
+        EXPECT_EQ(Text(3, 1), name) << int(code);
+    }
+    // Codes of inputs that are off, or of nothing, leave the alarm disabled and its list alone.
+    for (uint8_t code : {2, 25, 47, 0xFF}) {
+        Receive([&](Block& b) { b[0] = code; });
+        EXPECT_EQ(Text(3, 1), "OFF") << int(code);
+        EXPECT_EQ(ItemsOf(3, 1), (Items{"OFF", "IN 11", "IN 12", "IN 83", "LOG1"}));
+    }
+}
+
+TEST_F(AlarmBlock, SetPointCarriesSignAndDynamicReferenceBits)
+{
+    ASSERT_TRUE(Phys().ValidateData(1, 4, "-20"));
+    ASSERT_TRUE(Log().ValidateData(1, 1, "IN 11"));
+    ASSERT_TRUE(Log().ValidateData(3, 1, "IN 12"));
+    ASSERT_TRUE(Type(1, 1, "IN 11"));
+    ASSERT_TRUE(Type(2, 1, "IN 12"));
+    struct Case {
+        int row;
+        const char* setPoint;
+        const char* dynRef;
+        const char* sign;
+        uint8_t b1, b2, b3;
+    };
+    const Case cases[] = {
+        {1, "0", "OFF", ">", 0x00, 0x00, 0x00},     {1, "-12.5", "OFF", "<", 0x7D, 0x00, 0xA8},
+        {1, "3.25", "OFF", ">", 0x45, 0x01, 0x10},  {1, "7", "LOG1", "\xB1", 0x07, 0x00, 0x60},
+        {1, "7", "LOG1", "<", 0x07, 0x00, 0x20},    {2, "250", "LOG3", "\xB1", 0xFA, 0x00, 0x62},
+        {2, "250", "LOG3", ">", 0xFA, 0x00, 0x02},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Type(c.row, 4, c.setPoint));
+        ASSERT_TRUE(Type(c.row, 2, c.dynRef));
+        ASSERT_TRUE(Type(c.row, 3, c.sign));
+        Block b = Pack(c.row - 1);
+        EXPECT_EQ((std::array<uint8_t, 3>{b[1], b[2], b[3]}), (std::array<uint8_t, 3>{c.b1, c.b2, c.b3})) << c.setPoint << c.dynRef << c.sign;
+    }
+    // A sign showing the range without a reference (as a file may hold it) sends no range.
+    ASSERT_TRUE(Type(1, 2, "OFF"));
+    Alarm().SetParm(1, 3, "\xB1");
+    EXPECT_EQ(Pack(0)[3], 0x20);
+}
+
+TEST_F(AlarmBlock, ReceivedSetPointSelectsSignAndDynamicReferenceAndIsClampedSilently)
+{
+    ASSERT_TRUE(Log().ValidateData(2, 1, "IN 11"));  // LOG2 matches IN 11
+    ASSERT_TRUE(Log().ValidateData(3, 1, "IN 12"));  // LOG3 does not
+    struct Case {
+        uint8_t b1, b3;
+        const char* setPoint;
+        const char* sign;
+        const char* dynRef;
+    };
+    const Case cases[] = {
+        {50, 0x41, "50", "\xB1", "LOG2"}, {50, 0x20, "50", "<", "OFF"}, {50, 0x00, "50", ">", "OFF"},
+        {50, 0x42, "50", "<", "OFF"},     {50, 0x27, "50", "<", "OFF"}, {200, 0x00, "100.0", ">", "OFF"},
+    };
+    for (const auto& c : cases) {
+        Receive([&](Block& b) {
+            b[1] = c.b1;
+            b[3] = c.b3;
+        });
+        EXPECT_EQ(Text(3, 4), c.setPoint) << int(c.b3);
+        EXPECT_EQ(Text(3, 3), c.sign) << int(c.b3);
+        EXPECT_EQ(Text(3, 2), c.dynRef) << int(c.b3);
+    }
+    EXPECT_TRUE(prompt.Messages().empty());
+}
+
+TEST_F(AlarmBlock, LedAndOutputCodes)
+{
+    ASSERT_TRUE(Type(1, 1, "IN 11"));
+    const std::tuple<const char*, uint8_t, const char*, uint8_t> cases[] = {
+        {"OFF", 0x18, "OFF", 0x0E}, {"1", 0x00, "1", 0x00}, {"24", 0x17, "14", 0x0D}, {"9", 0x08, "10", 0x09},
+    };
+    for (auto [led, ledCode, output, outCode] : cases) {
+        ASSERT_TRUE(Type(1, 7, led));
+        ASSERT_TRUE(Type(1, 8, output));
+        EXPECT_EQ(Pack(0)[6], ledCode) << led;
+        EXPECT_EQ(Pack(0)[7], outCode) << output;
+        Receive([&](Block& b) {
+            b[6] = ledCode;
+            b[7] = outCode;
+        });
+        EXPECT_EQ(Text(3, 7), led);
+        EXPECT_EQ(Text(3, 8), output);
+    }
+    Receive([&](Block& b) {  // beyond the lists: the previous choices stay
+        b[6] = 0x19;
+        b[7] = 0x0F;
+    });
+    EXPECT_EQ(Text(3, 7), "9");
+    EXPECT_EQ(Text(3, 8), "10");
+}
+
+TEST_F(AlarmBlock, FlagsByteFollowsTheFlagCellsNotTheSummary)
+{
+    ASSERT_TRUE(General().ValidateData(11, 1, "+REF"));
+    ASSERT_TRUE(Type(1, 1, "IN 11"));
+    SetFlags(1, "BC");
+    EXPECT_EQ(Pack(0)[8], 0xC0);
+    ASSERT_TRUE(General().ValidateData(11, 1, "OFF"));
+    ASSERT_EQ(Text(1, 9), "BC");
+    EXPECT_EQ(Pack(0)[8], 0x40);
+
+    const std::pair<uint8_t, const char*> received[] = {{0x80, "B"}, {0x60, "CH"}, {0xE0, "BCH"}, {0x1F, "..."}};
+    for (auto [flags, summary] : received) {
+        Receive([&](Block& b) { b[8] = flags; });
+        EXPECT_EQ(Text(3, 9), summary) << int(flags);
+        EXPECT_EQ(FlagText(3, 2), (flags & 0x20) ? "ON" : "OFF");
+    }
+}
+
+TEST_F(AlarmBlock, DisplayTextIsTenBlankPaddedCharacters)
+{
+    ASSERT_TRUE(Type(1, 1, "IN 11"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "          "}, {"PUMP", "PUMP      "}, {"TANK LEVEL 1", "TANK LEVEL"}};
+    for (auto [text, sent] : cases) {
+        ASSERT_TRUE(Type(1, 5, text));
+        Block b = Pack(0);
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.data() + 9), 10), sent) << text;
+        EXPECT_EQ(std::count(b.begin() + 19, b.end(), 0), 13) << text;
+    }
+    const std::pair<const char*, const char*> received[] = {{"PUMP      ", "PUMP      "}, {"AB\0CDEFGHI", "AB"}};
+    for (auto [bytes, text] : received) {
+        Receive([&](Block& b) { std::memcpy(b.data() + 9, bytes, 10); });
+        EXPECT_EQ(Text(3, 5), text);
+    }
+}
+
+TEST_F(AlarmBlock, ARowSurvivesTheTripToTheUnitAndBack)
+{
+    ASSERT_TRUE(Log().ValidateData(2, 1, "IN 12"));
+    ASSERT_TRUE(General().ValidateData(11, 1, "-REF"));
+    const char* typed[10] = {"", "IN 12", "LOG2", "\xB1", "-7.25", "STEAM", "2500", "17", "3", ""};
+    for (int c = 1; c <= 8; ++c)
+        ASSERT_TRUE(Type(30, c, typed[c])) << c;
+    SetFlags(30, "BH");
+    Block sent = Pack(29);
+
+    Alarm().ResetChannel(30);
+    Alarm().SetAlarmData(29, sent.data());
+    const char* texts[10] = {"", "IN 12", "LOG2", "\xB1", "-7.25", "STEAM     ", "2520", "17", "3", "BH"};
+    for (int c = 1; c <= 9; ++c)
+        EXPECT_EQ(Text(30, c), texts[c]) << c;
+    EXPECT_EQ(ParmColumns(30), kIn12);
+    EXPECT_EQ(Pack(29), sent);
+}
+
+}  // namespace
