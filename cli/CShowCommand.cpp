@@ -14,7 +14,8 @@
 const char* CShowCommand::GetHelp() const
 {
     return "Prints each sheet (or only sheet S) as a table of the rows its grid shows, header row\n"
-           "first. With --json prints the whole set-up, hidden rows and every cell's presentation\n"
+           "first; control bytes show as \\xHH and a backslash as \\\\, as the edit command reads\n"
+           "them. With --json prints the whole set-up, hidden rows and every cell's presentation\n"
            "included, as one JSON object.";
 }
 
