@@ -5,19 +5,19 @@
 
 #include <cstring>
 
-CArchive::CArchive(std::vector<uint8_t> bytes) : m_mode(LOAD), m_buffer(std::move(bytes)) {}
+CArchive::CArchive(std::vector<uint8_t> bytes) : m_nMode(LOAD), m_arBuffer(std::move(bytes)) {}
 
-CArchive::CArchive() : m_mode(STORE) {}
+CArchive::CArchive() : m_nMode(STORE) {}
 
 void CArchive::NeedLoading() const
 {
-    if (m_mode != LOAD)
+    if (m_nMode != LOAD)
         throw CArchiveException(CArchiveException::WRITE_ONLY, "the archive is not open for reading");
 }
 
 void CArchive::NeedStoring() const
 {
-    if (m_mode != STORE)
+    if (m_nMode != STORE)
         throw CArchiveException(CArchiveException::READ_ONLY, "the archive is not open for writing");
 }
 
@@ -25,7 +25,7 @@ void CArchive::WriteBytes(const void* data, size_t size)
 {
     NeedStoring();
     auto p = static_cast<const uint8_t*>(data);
-    m_buffer.insert(m_buffer.end(), p, p + size);
+    m_arBuffer.insert(m_arBuffer.end(), p, p + size);
 }
 
 void CArchive::WriteInt16(int16_t v) { WriteUInt16(static_cast<uint16_t>(v)); }
@@ -64,11 +64,11 @@ void CArchive::WriteString(const std::string& text)
 void CArchive::ReadBytes(void* data, size_t size)
 {
     NeedLoading();
-    if (size > m_buffer.size() - m_pos)
+    if (size > m_arBuffer.size() - m_nPos)
         throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
     if (size > 0)
-        std::memcpy(data, m_buffer.data() + m_pos, size);
-    m_pos += size;
+        std::memcpy(data, m_arBuffer.data() + m_nPos, size);
+    m_nPos += size;
 }
 
 uint8_t CArchive::ReadUInt8()
@@ -116,9 +116,9 @@ std::string CArchive::ReadString()
         }
     }
     size_t bytes = wide ? static_cast<size_t>(n) * 2 : n;
-    if (bytes > m_buffer.size() - m_pos)
+    if (bytes > m_arBuffer.size() - m_nPos)
         throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
-    std::string raw(reinterpret_cast<const char*>(m_buffer.data() + m_pos), bytes);
-    m_pos += bytes;
+    std::string raw(reinterpret_cast<const char*>(m_arBuffer.data() + m_nPos), bytes);
+    m_nPos += bytes;
     return wide ? q4::Utf16LeToCp1252(raw) : raw;
 }

@@ -1,5 +1,5 @@
 // Our archive: little-endian integers and archive strings over a byte buffer, as the
-// document file stores them. Files are read whole and written whole (see model/DocumentFile).
+// document file stores them. Files are read whole and written whole (model/CDocumentFile).
 #pragma once
 
 #include "model/CArchiveException.h"
@@ -17,10 +17,10 @@ public:
     // An empty storing archive.
     CArchive();
 
-    bool IsLoading() const { return m_mode == LOAD; }
-    bool IsStoring() const { return m_mode == STORE; }
-    const std::vector<uint8_t>& GetBuffer() const { return m_buffer; }
-    size_t GetPosition() const { return m_pos; }
+    bool IsLoading() const { return m_nMode == LOAD; }
+    bool IsStoring() const { return m_nMode == STORE; }
+    const std::vector<uint8_t>& GetBuffer() const { return m_arBuffer; }
+    size_t GetPosition() const { return m_nPos; }
 
     void WriteBytes(const void* data, size_t size);
     void WriteUInt8(uint8_t v) { WriteBytes(&v, 1); }
@@ -44,7 +44,7 @@ private:
     void NeedLoading() const;
     void NeedStoring() const;
 
-    Mode m_mode;
-    std::vector<uint8_t> m_buffer;
-    size_t m_pos = 0;
+    Mode m_nMode;
+    std::vector<uint8_t> m_arBuffer;
+    size_t m_nPos = 0;
 };

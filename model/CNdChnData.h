@@ -7,7 +7,8 @@
 
 class CArchive;
 
-enum CTRL_STYLE { CTRL_EDIT = 0, CTRL_LIST = 1, CTRL_POPUP = 2 };
+// A fixed underlying type: a style read from a file may hold any 32-bit value.
+enum CTRL_STYLE : int { CTRL_EDIT = 0, CTRL_LIST = 1, CTRL_POPUP = 2 };
 
 // Data type codes handed to the grid (VT_LPSTR, VT_R4, VT_I4).
 enum : short { DT_TEXT = 30, DT_REAL = 4, DT_INT = 3 };

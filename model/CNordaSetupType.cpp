@@ -242,15 +242,24 @@ void CNordaSetupType::FileWrite(CArchive& ar, unsigned version)
     if (!m_pDataSheet)
         return;
     for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
-        for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c)
-            m_pDataSheet->GetProperty(s, c)->DoFileReadWrite(ar, version);
+        for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c) {
+            CNdChnData* cell = m_pDataSheet->GetProperty(s, c);
+            if (!cell)
+                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the sheet has a missing cell");
+            cell->DoFileReadWrite(ar, version);
+        }
     }
+}
+
+void CNordaSetupType::ReadRecordHead(CArchive& ar)
+{
+    ar.ReadString();
+    ar.ReadInt32();
 }
 
 void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
 {
-    m_strTitle = ar.ReadString();
-    m_nSetupType = static_cast<SETUP_TYPE>(ar.ReadInt32());
+    ReadRecordHead(ar);
     if (!m_pDataSheet)
         throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
     for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {

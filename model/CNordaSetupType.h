@@ -24,6 +24,9 @@ public:
     void DoFileReadWrite(CArchive& ar, unsigned version) override;
     virtual void FileRead(CArchive& ar, unsigned version);
     virtual void FileWrite(CArchive& ar, unsigned version);
+    // Reads a record's title and identity. They are dropped: the setup type keeps its own, which
+    // name its tab and index the registry, whatever a damaged or foreign file holds there.
+    static void ReadRecordHead(CArchive& ar);
 
     void Error(int arg, unsigned id, int show);
     void GetError(int& arg, unsigned& id) const;

@@ -107,11 +107,13 @@ int CQ4kUnit::Serialize(CArchive& ar)
         try {
             type->DoFileReadWrite(ar, version);
         } catch (const CArchiveException& e) {
-            // The setup type that failed goes back to its defaults; the ones read before it
-            // keep what they read.
+            // A failed save leaves the set-up as it is. A failed load puts the setup type being
+            // read back to its defaults; the ones read before it keep what they read.
+            if (ar.IsStoring())
+                throw;
             type->Initialize();
             throw CArchiveException(CArchiveException::BAD_SCHEMA,
-                                    "the " + type->m_strTitle + " part of the file is damaged (" + e.what() + ")");
+                                    "the " + type->m_strTitle + " record is damaged: " + e.what());
         }
     }
     return 1;

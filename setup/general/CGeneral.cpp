@@ -300,8 +300,7 @@ void CGeneral::FileRead(CArchive& ar, unsigned version)
         CNordaSetupType::FileRead(ar, version);
         return;
     }
-    m_strTitle = ar.ReadString();
-    m_nSetupType = static_cast<SETUP_TYPE>(ar.ReadInt32());
+    ReadRecordHead(ar);
     int rows = version == 2 ? GEN_ROWS + 1 : GEN_ROWS;
     for (int k = 0; k < rows; ++k) {
         int s = version == 2 ? k : g_OldRowMap[k];

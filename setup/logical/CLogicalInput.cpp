@@ -497,8 +497,7 @@ void CLogicalInput::DoFileReadWrite(CArchive& ar, unsigned version)
 // inputs in the selection lists by their full names ("LOG1 (1A)").
 void CLogicalInput::ReadOldRecord(CArchive& ar, unsigned version)
 {
-    m_strTitle = ar.ReadString();
-    m_nSetupType = static_cast<SETUP_TYPE>(ar.ReadInt32());
+    ReadRecordHead(ar);
     if (!m_pDataSheet)
         throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
     for (int s = 0; s <= LOG_INPUTS; ++s) {

@@ -1,0 +1,64 @@
+// Loading, saving and sheet names for the commands.
+#include "cli/CCliSession.h"
+
+#include "cli/CCliError.h"
+#include "model/Cp1252.h"
+
+namespace {
+
+const char* const g_SheetNames[4] = {"general", "physical", "logical", "alarm"};
+
+}  // namespace
+
+CCliSession::CCliSession(std::ostream& messages, bool answerOk) : m_prompt(messages, answerOk), m_unit(m_prompt) {}
+
+void CCliSession::Load(const std::string& path)
+{
+    if (!m_file.Load(m_unit, path))
+        throw CCliError(m_file.GetError());
+}
+
+void CCliSession::Save(const std::string& path)
+{
+    if (!m_file.Save(m_unit, path))
+        throw CCliError(m_file.GetError());
+}
+
+CNordaSetupType* CCliSession::GetSheetType(int sheet) const
+{
+    CNordaSetupType* type = m_unit.GetSetupType(sheet);
+    return type && type->GetSheet() ? type : nullptr;
+}
+
+int CCliSession::ParseSheet(const std::string& name)
+{
+    for (int i = 0; i < 4; ++i) {
+        if (name == g_SheetNames[i] || name == std::string(1, static_cast<char>('0' + i)))
+            return i;
+    }
+    return -1;
+}
+
+const char* CCliSession::GetSheetName(int sheet)
+{
+    return sheet >= 0 && sheet < 4 ? g_SheetNames[sheet] : "";
+}
+
+std::string CCliSession::DisplayText(const std::string& text)
+{
+    static const char g_Hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (char c : text) {
+        auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) {
+            out += "\\x";
+            out += g_Hex[b >> 4];
+            out += g_Hex[b & 0x0F];
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else {
+            out += c;
+        }
+    }
+    return q4::Cp1252ToUtf8(out);
+}

@@ -1,0 +1,38 @@
+// One set-up as the commands use it: the unit with the command line's message prompt, loaded
+// from and saved to document files, and the sheets addressed by name ("general", "physical",
+// "logical", "alarm") or number (0 to 3).
+#pragma once
+
+#include "cli/CCliPrompt.h"
+#include "model/CDocumentFile.h"
+#include "model/CQ4kUnit.h"
+
+#include <iosfwd>
+#include <string>
+
+class CCliSession {
+public:
+    // Messages raised while the set-up is read or edited go to messages.
+    CCliSession(std::ostream& messages, bool answerOk);
+
+    // Throw CCliError with the reason when the file cannot be read or written.
+    void Load(const std::string& path);
+    void Save(const std::string& path);
+    void Reset() { m_unit.Initialize(); }
+
+    CQ4kUnit& GetUnit() { return m_unit; }
+    // The setup type of a sheet that exists and has its data sheet, or null.
+    CNordaSetupType* GetSheetType(int sheet) const;
+
+    // 0 to 3 for a sheet name or number, -1 for anything else.
+    static int ParseSheet(const std::string& name);
+    static const char* GetSheetName(int sheet);
+    // A cell text for a terminal: control bytes as \xHH, the backslash as \\, then UTF-8.
+    // The same escapes are understood by the edit command.
+    static std::string DisplayText(const std::string& text);
+
+private:
+    CCliPrompt m_prompt;
+    CQ4kUnit m_unit;
+    CDocumentFile m_file;
+};

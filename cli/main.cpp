@@ -1,0 +1,78 @@
+// q4150cli: the command-line companion of the Q4150 Programmer. Creates, shows, edits and
+// compares document files (.q4g) with the same rules as the desktop program.
+#include "cli/CCliError.h"
+#include "cli/CDiffCommand.h"
+#include "cli/CEditCommand.h"
+#include "cli/CNewCommand.h"
+#include "cli/CShowCommand.h"
+
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+void PrintHelp(const std::vector<std::unique_ptr<ICliCommand>>& commands, std::ostream& out)
+{
+    out << "usage: q4150cli COMMAND ARGUMENTS...\n"
+           "Reads and writes set-ups of the Q4000-30 annunciator in Q4150 document files (.q4g).\n"
+           "A sheet S is general, physical, logical or alarm (or 0 to 3). Texts are UTF-8.\n";
+    for (const auto& command : commands) {
+        out << "\nq4150cli " << command->GetUsage() << '\n';
+        std::string help = command->GetHelp();
+        size_t pos = 0;
+        while (pos < help.size()) {
+            size_t end = help.find('\n', pos);
+            if (end == std::string::npos)
+                end = help.size();
+            out << "    " << help.substr(pos, end - pos) << '\n';
+            pos = end + 1;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::unique_ptr<ICliCommand>> commands;
+    commands.push_back(std::make_unique<CNewCommand>());
+    commands.push_back(std::make_unique<CShowCommand>());
+    commands.push_back(std::make_unique<CEditCommand>());
+    commands.push_back(std::make_unique<CDiffCommand>());
+
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        PrintHelp(commands, std::cout);
+        return 0;
+    }
+    if (args.empty()) {
+        std::cerr << "q4150cli: no command given; try q4150cli --help\n";
+        return 2;
+    }
+    for (const auto& command : commands) {
+        if (args[0] != command->GetName())
+            continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
+            std::cout << "usage: q4150cli " << command->GetUsage() << '\n' << command->GetHelp() << '\n';
+            return 0;
+        }
+        try {
+            int code = command->Run(rest, std::cin, std::cout);
+            std::cout.flush();
+            return code;
+        } catch (const CCliError& e) {
+            std::cout.flush();
+            std::cerr << "q4150cli: " << e.what() << '\n';
+            return 2;
+        } catch (const std::exception& e) {
+            std::cout.flush();
+            std::cerr << "q4150cli: " << e.what() << '\n';
+            return 2;
+        }
+    }
+    std::cerr << "q4150cli: unknown command " << args[0] << "; try q4150cli --help\n";
+    return 2;
+}

@@ -1,0 +1,39 @@
+// Fuzz target of the document reader: any bytes are loaded into a fresh unit. Loading must
+// fail cleanly or succeed; a set-up that loads must save, load again and save the same bytes.
+#include "model/CDocumentFile.h"
+#include "model/CQ4kUnit.h"
+#include "model/IMessagePrompt.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Nobody answers while a file is read: questions are cancelled.
+class CSilentPrompt : public IMessagePrompt {
+public:
+    int Show(const std::string&, Buttons buttons, bool) override { return buttons == BTN_OK ? IDOK : IDCANCEL; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    CSilentPrompt prompt;
+    CQ4kUnit unit(prompt);
+    CDocumentFile file;
+    if (!file.LoadBytes(unit, std::vector<uint8_t>(data, data + size), "input"))
+        return 0;
+    std::vector<uint8_t> saved = CDocumentFile::SaveBytes(unit);
+    if (!file.LoadBytes(unit, saved, "saved")) {
+        std::fprintf(stderr, "a saved set-up does not load: %s\n", file.GetError().c_str());
+        std::abort();
+    }
+    if (CDocumentFile::SaveBytes(unit) != saved) {
+        std::fprintf(stderr, "a saved set-up saves differently after loading\n");
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,205 @@
+// Document files: read whole into memory and parsed there; written to a temporary file beside
+// the target, flushed to disk and renamed over the target.
+#include "model/CDocumentFile.h"
+
+#include "model/CArchive.h"
+#include "model/CQ4kUnit.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string ErrnoText(int error)
+{
+    return std::strerror(error);
+}
+
+// Closes a descriptor when the scope ends, unless it was handed over.
+class CFileHandle {
+public:
+    explicit CFileHandle(int fd) : m_nFd(fd) {}
+    ~CFileHandle()
+    {
+        if (m_nFd >= 0)
+            ::close(m_nFd);
+    }
+    CFileHandle(const CFileHandle&) = delete;
+    CFileHandle& operator=(const CFileHandle&) = delete;
+    int Get() const { return m_nFd; }
+    // Closes now and reports close's own error (0 or an errno value).
+    int Close()
+    {
+        int fd = m_nFd;
+        m_nFd = -1;
+        return ::close(fd) == 0 ? 0 : errno;
+    }
+
+private:
+    int m_nFd;
+};
+
+// A set-up takes some 50 KB; a file far larger than any set-up is refused before it is read.
+constexpr size_t MAX_DOCUMENT_SIZE = 16 * 1024 * 1024;
+
+// Reads the whole file, at most one byte more than a document may have; 0 or an errno value.
+int ReadAll(int fd, std::vector<uint8_t>& bytes)
+{
+    uint8_t chunk[65536];
+    while (bytes.size() <= MAX_DOCUMENT_SIZE) {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (n == 0)
+            return 0;
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    }
+    return 0;
+}
+
+// Writes every byte; 0 or an errno value.
+int WriteAll(int fd, const std::vector<uint8_t>& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+// The file a save replaces: a symbolic link is followed, so the link itself stays.
+std::string SaveTarget(const std::string& path)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.c_str(), resolved))
+            return resolved;
+    }
+    return path;
+}
+
+// Creates a new temporary file beside the target; the descriptor, or -1 with errno set.
+int CreateTemporary(const std::string& target, std::string& tempPath)
+{
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x~", static_cast<unsigned>(random()));
+        tempPath = target + suffix;
+        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+std::string ParentFolder(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+}  // namespace
+
+int CDocumentFile::Fail(const std::string& reason)
+{
+    m_strError = reason;
+    return 0;
+}
+
+int CDocumentFile::Load(CQ4kUnit& unit, const std::string& path)
+{
+    CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.Get() < 0)
+        return Fail("cannot open " + path + ": " + ErrnoText(errno));
+    std::vector<uint8_t> bytes;
+    if (int error = ReadAll(file.Get(), bytes))
+        return Fail("cannot read " + path + ": " + ErrnoText(error));
+    if (bytes.size() > MAX_DOCUMENT_SIZE)
+        return Fail(path + " is not a valid Q4150 file: it is far too large");
+    return LoadBytes(unit, std::move(bytes), path);
+}
+
+int CDocumentFile::LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name)
+{
+    m_strError.clear();
+    unit.Initialize();
+    CArchive ar(std::move(bytes));
+    try {
+        unit.Serialize(ar);
+    } catch (const CArchiveException& e) {
+        return Fail(name + " is not a valid Q4150 file: " + e.what());
+    } catch (const std::exception& e) {
+        unit.Initialize();
+        return Fail("cannot read " + name + ": " + e.what());
+    }
+    return 1;
+}
+
+std::vector<uint8_t> CDocumentFile::SaveBytes(CQ4kUnit& unit)
+{
+    CArchive ar;
+    unit.Serialize(ar);
+    return ar.GetBuffer();
+}
+
+int CDocumentFile::Save(CQ4kUnit& unit, const std::string& path)
+{
+    m_strError.clear();
+    std::vector<uint8_t> bytes;
+    try {
+        bytes = SaveBytes(unit);
+    } catch (const std::exception& e) {
+        return Fail("cannot save " + path + ": " + e.what());
+    }
+
+    std::string target = SaveTarget(path);
+    std::string tempPath;
+    CFileHandle file(CreateTemporary(target, tempPath));
+    if (file.Get() < 0)
+        return Fail("cannot write " + path + ": " + ErrnoText(errno));
+
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(file.Get(), old.st_mode & 07777);  // the new file keeps the old one's permissions
+
+    int error = WriteAll(file.Get(), bytes);
+    if (!error && ::fsync(file.Get()) != 0)
+        error = errno;
+    int closeError = file.Close();
+    if (!error)
+        error = closeError;
+    if (!error && ::rename(tempPath.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(tempPath.c_str());
+        return Fail("cannot write " + path + ": " + ErrnoText(error));
+    }
+
+    // Make the rename itself durable.
+    CFileHandle folder(::open(ParentFolder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0)
+        ::fsync(folder.Get());
+    return 1;
+}

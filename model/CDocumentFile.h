@@ -1,0 +1,31 @@
+// Reading and writing a whole set-up as a document file (.q4g). A save never leaves a half
+// written file behind: the new file replaces the old one only once it is complete on disk.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CQ4kUnit;
+
+class CDocumentFile {
+public:
+    // Returns the unit to its defaults and reads the file into it. 1 on success; 0 with the
+    // reason in GetError(). After a damaged file the setup types read before the damage keep
+    // what they read, the others are at their defaults.
+    int Load(CQ4kUnit& unit, const std::string& path);
+    // The same from bytes in memory; name is the file name used in the reason.
+    int LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name);
+    // Writes the set-up to the file. On failure (0) the old file and the set-up are unchanged.
+    int Save(CQ4kUnit& unit, const std::string& path);
+    // The whole document as it would be saved.
+    static std::vector<uint8_t> SaveBytes(CQ4kUnit& unit);
+
+    // One line: why the last Load or Save failed.
+    const std::string& GetError() const { return m_strError; }
+
+private:
+    int Fail(const std::string& reason);
+
+    std::string m_strError;
+};
