@@ -1,10 +1,13 @@
 // q4150cli: the command-line companion of the Q4150 Programmer. Creates, shows, edits and
-// compares document files (.q4g) with the same rules as the desktop program.
+// compares document files (.q4g) with the same rules as the desktop program, lists the blocks
+// of an upload, and moves set-ups to and from the unit on a serial port.
+#include "cli/CBlocksCommand.h"
 #include "cli/CCliError.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CEditCommand.h"
 #include "cli/CNewCommand.h"
 #include "cli/CShowCommand.h"
+#include "cli/CTransferCommand.h"
 
 #include <iostream>
 #include <memory>
@@ -16,7 +19,8 @@ namespace {
 void PrintHelp(const std::vector<std::unique_ptr<ICliCommand>>& commands, std::ostream& out)
 {
     out << "usage: q4150cli COMMAND ARGUMENTS...\n"
-           "Reads and writes set-ups of the Q4000-30 annunciator in Q4150 document files (.q4g).\n"
+           "Reads and writes set-ups of the Q4000-30 annunciator in Q4150 document files (.q4g)\n"
+           "and moves them to and from the unit on a serial port.\n"
            "A sheet S is general, physical, logical or alarm (or 0 to 3). Texts are UTF-8.\n";
     for (const auto& command : commands) {
         out << "\nq4150cli " << command->GetUsage() << '\n';
@@ -41,6 +45,9 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<CShowCommand>());
     commands.push_back(std::make_unique<CEditCommand>());
     commands.push_back(std::make_unique<CDiffCommand>());
+    commands.push_back(std::make_unique<CBlocksCommand>());
+    commands.push_back(std::make_unique<CTransferCommand>(0));
+    commands.push_back(std::make_unique<CTransferCommand>(1));
 
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {

@@ -1,0 +1,78 @@
+// Listing the blocks of an upload.
+#include "cli/CBlocksCommand.h"
+
+#include "cli/CCliArgs.h"
+#include "cli/CCliError.h"
+#include "cli/CCliSession.h"
+#include "setup/alarms/CAlarm.h"
+#include "setup/general/CGeneral.h"
+#include "setup/logical/CLogicalInput.h"
+#include "setup/physical/CPhysicalInput.h"
+
+#include <iostream>
+
+namespace {
+
+constexpr int g_BlockCounts[4] = {8, 24, CLogicalInput::LOG_INPUTS, CAlarm::ALARM_CHANNELS};
+
+}  // namespace
+
+const char* CBlocksCommand::GetHelp() const
+{
+    return "Prints the blocks an upload of FILE would send to the unit, in transfer order (or only\n"
+           "those of sheet S), one a line: SHEET BLOCK HEX, with BLOCK numbered within its sheet\n"
+           "(general 0-7, physical 0-23, logical 0-6, alarm 0-47) and the block's 32 bytes as 64\n"
+           "hex digits. An upload merges the General constants into the blocks the unit holds;\n"
+           "here they are merged over zero bytes.";
+}
+
+std::vector<CBlocksCommand::Block> CBlocksCommand::UploadBlocks(CQ4kUnit& unit, int sheet)
+{
+    std::vector<Block> blocks;
+    CNordaSetupType* type = unit.GetSetupType(sheet);
+    if (!type || !type->GetSheet())
+        return blocks;
+    for (int b = 0; b < g_BlockCounts[sheet]; ++b) {
+        Block block{};
+        if (auto* general = dynamic_cast<CGeneral*>(type))
+            general->GetConDataBlock(8 * b, block.data());
+        else if (auto* physical = dynamic_cast<CPhysicalInput*>(type))
+            physical->GetInputParms(b, block.data());
+        else if (auto* logical = dynamic_cast<CLogicalInput*>(type))
+            logical->GetLogInpDataBlock(b, block.data());
+        else if (auto* alarm = dynamic_cast<CAlarm*>(type))
+            alarm->GetAlarmDataBlock(b, block.data());
+        blocks.push_back(block);
+    }
+    return blocks;
+}
+
+int CBlocksCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
+{
+    CCliArgs parsed(args, {}, {"--sheet"});
+    parsed.ExpectPositional(1, GetUsage());
+    int onlySheet = -1;
+    if (parsed.Has("--sheet")) {
+        onlySheet = CCliSession::ParseSheet(parsed.Value("--sheet"));
+        if (onlySheet < 0)
+            throw CCliError("unknown sheet " + parsed.Value("--sheet") + " (general, physical, logical, alarm or 0 to 3)");
+    }
+    CCliSession session(std::cerr, false);
+    session.Load(parsed.Positional()[0]);
+
+    static const char g_Hex[] = "0123456789ABCDEF";
+    for (int sheet = 0; sheet < 4; ++sheet) {
+        if (onlySheet >= 0 && sheet != onlySheet)
+            continue;
+        std::vector<Block> blocks = UploadBlocks(session.GetUnit(), sheet);
+        for (size_t b = 0; b < blocks.size(); ++b) {
+            std::string hex;
+            for (uint8_t byte : blocks[b]) {
+                hex += g_Hex[byte >> 4];
+                hex += g_Hex[byte & 0x0F];
+            }
+            out << CCliSession::GetSheetName(sheet) << ' ' << b << ' ' << hex << '\n';
+        }
+    }
+    return 0;
+}

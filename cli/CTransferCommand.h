@@ -1,0 +1,21 @@
+// "upload FILE --port PORT ..." and "download FILE --port PORT ...": a whole transfer between
+// a document and the unit on a serial port, with progress and failures on standard error.
+#pragma once
+
+#include "cli/ICliCommand.h"
+
+#include <string>
+
+class CTransferCommand : public ICliCommand {
+public:
+    // direction: 0 upload (document to unit), 1 download (unit to document).
+    explicit CTransferCommand(int direction) : m_nDirection(direction) {}
+
+    const char* GetName() const override { return m_nDirection == 0 ? "upload" : "download"; }
+    const char* GetUsage() const override;
+    const char* GetHelp() const override;
+    int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
+
+private:
+    int m_nDirection;
+};
