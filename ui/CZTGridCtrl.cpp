@@ -41,6 +41,8 @@ CZTGridCtrl::CZTGridCtrl(QWidget* parent)
     verticalHeader()->setHighlightSections(false);
     horizontalHeader()->setVisible(false);
     verticalHeader()->setVisible(false);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     // The top-left fixed cell is drawn on the table's corner button.
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
@@ -380,6 +382,8 @@ bool CZTGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
     m_bDropDownEdit = trigger == DoubleClicked;
     bool started = QTableWidget::edit(index, trigger, event);
     m_bDropDownEdit = false;
+    if (started)
+        m_editIndex = index;
     return started;
 }
 
@@ -391,6 +395,16 @@ void CZTGridCtrl::CommitEditText(const QModelIndex& index, const QString& text)
         it->setText(text);
         m_nPendingRow = row;
         m_nPendingCol = col;
+    }
+}
+
+void CZTGridCtrl::EndEditing()
+{
+    if (state() != EditingState)
+        return;
+    if (QWidget* editor = indexWidget(m_editIndex)) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 
@@ -476,7 +490,7 @@ void CZTGridCtrl::OnEditPaste()
     if (text.isEmpty())
         return;
     if (state() == EditingState) {
-        if (QWidget* editor = indexWidget(currentIndex()))
+        if (QWidget* editor = indexWidget(m_editIndex))
             QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     }
     int row0, col0, maxRow, maxCol;

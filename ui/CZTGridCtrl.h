@@ -75,6 +75,8 @@ public:
     void OnPrint(QPainter& painter, CPrintInfo& info);
     void OnEndPrinting(QPainter& painter, CPrintInfo& info);
 
+    // Takes the text of an open in-place editor into its cell and closes the editor.
+    void EndEditing();
     // Called by the cell editor when the user's text is taken into the cell.
     void CommitEditText(const QModelIndex& index, const QString& text);
     // True while an edit started by a double click is being opened: lists drop down at once.
@@ -111,6 +113,7 @@ private:
     int m_bPasteMode = 0;
     int m_nColsToPrint = 0;
     bool m_bDropDownEdit = false;
+    QPersistentModelIndex m_editIndex;
     int m_nPendingRow = -1;
     int m_nPendingCol = -1;
     std::unique_ptr<CGridPrinter> m_pPrinter;

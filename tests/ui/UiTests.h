@@ -7,10 +7,20 @@
 #include <vector>
 
 std::unique_ptr<QObject> MakeGridCtrlTest();
+std::unique_ptr<QObject> MakeViewTest();
+std::unique_ptr<QObject> MakePropertyDlgTest();
+std::unique_ptr<QObject> MakeDocTest();
+std::unique_ptr<QObject> MakeMainFrameTest();
+std::unique_ptr<QObject> MakeMessagePromptTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
     std::vector<std::unique_ptr<QObject>> tests;
     tests.push_back(MakeGridCtrlTest());
+    tests.push_back(MakeViewTest());
+    tests.push_back(MakePropertyDlgTest());
+    tests.push_back(MakeDocTest());
+    tests.push_back(MakeMainFrameTest());
+    tests.push_back(MakeMessagePromptTest());
     return tests;
 }
