@@ -16,6 +16,9 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -48,6 +51,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     for (size_t i = 0; i < doc.GetNdSetup().size(); ++i)
         AddView(new CQ4150View(doc));
     resize(800, 600);
+    setAcceptDrops(true);
     OnUpdateFrameTitle();
 }
 
@@ -365,4 +369,22 @@ void CMainFrame::contextMenuEvent(QContextMenuEvent* event)
     menu.addSeparator();
     menu.addAction(GetAction(ID_EDIT_SELECTALL));
     menu.exec(event->globalPos());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+// A document dropped on the window is opened as if chosen from the File menu.
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    SetActiveView(0);
+    m_pDocManager->OpenDocumentFile(urls.first().toLocalFile());
 }

@@ -57,6 +57,8 @@ protected:
     void OnActivateView(QWidget* view, bool activate) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QAction* CreateAction(int id);

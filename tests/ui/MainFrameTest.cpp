@@ -16,7 +16,10 @@
 #include "ui/CommandTable.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QSettings>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
@@ -151,6 +154,40 @@ private slots:
         QVERIFY(frame->isVisible());
         AnswerNextMessageBox(QMessageBox::Discard);
         QVERIFY(frame->close());
+    }
+
+    void saveAsThenReopenFromRecentFiles()
+    {
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("saved.q4g"));
+        RecordingPrompt prompt;
+        CQ4150Doc doc(prompt);
+        auto frame = StartFrame(doc);
+        doc.GetUnit()->GetSetupType(0)->ValidateData(3, 1, "23");
+        doc.SetModifiedFlag();
+        QString filter;
+        AnswerNextModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            filter = dialog->nameFilters().join(QLatin1Char(';'));
+            dialog->selectFile(dir.filePath(QStringLiteral("saved")));  // the suffix is added
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        frame->GetAction(ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(filter, QStringLiteral("Q4150 Files (*.q4g)"));
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("saved.q4g - Norda Q4150 Programmer"));
+
+        frame->GetAction(ID_FILE_NEW)->trigger();
+        QAction* recent = nullptr;
+        for (QAction* action : frame->menuBar()->actions().first()->menu()->actions()) {
+            if (action->text() == QStringLiteral("&1 ") + path)
+                recent = action;
+        }
+        QVERIFY(recent);
+        recent->trigger();
+        QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(3, 1), QStringLiteral("23"));
+        QCOMPARE(frame->windowTitle(), QStringLiteral("saved.q4g - Norda Q4150 Programmer"));
+        QSettings().remove(QStringLiteral("Recent File List"));
     }
 
     void startUpOpensTheNamedFile()
