@@ -277,6 +277,42 @@ private slots:
         QVERIFY(!QFile::exists(path));
     }
 
+    void printDialogConfirmedPrintsEveryTab()
+    {
+        RecordingPrompt prompt;
+        FakeDoc doc(prompt, 3);
+        auto frame = StartFrame(doc);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("confirmed.pdf"));
+        frame->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        frame->GetPrinter().setOutputFileName(path);
+        int dialogs = 0;
+        AnswerNextModal([&dialogs](QWidget* modal) {
+            dialogs += qobject_cast<QPrintDialog*>(modal) ? 1 : 0;
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        frame->GetAction(ID_FILE_PRINT_ALL)->trigger();
+        QCOMPARE(dialogs, 1);
+        QString text = PdfText(path);
+        if (text.isNull())
+            QSKIP("pdftotext is not installed");
+        QCOMPARE(PdfPages(text), 3);
+    }
+
+    void previewShowsTheActiveTab()
+    {
+        RecordingPrompt prompt;
+        CQ4150Doc doc(prompt);
+        auto frame = StartFrame(doc);
+        QString kind;
+        AnswerNextModal([&kind](QWidget* modal) {
+            kind = QString::fromLatin1(modal->metaObject()->className());
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        frame->GetAction(ID_FILE_PRINT_PREVIEW)->trigger();
+        QCOMPARE(kind, QStringLiteral("QPrintPreviewDialog"));
+    }
+
     void aboutShowsTheVersion_data()
     {
         QTest::addColumn<int>("major");
