@@ -12,6 +12,7 @@ std::unique_ptr<QObject> MakePropertyDlgTest();
 std::unique_ptr<QObject> MakeDocTest();
 std::unique_ptr<QObject> MakeMainFrameTest();
 std::unique_ptr<QObject> MakeMessagePromptTest();
+std::unique_ptr<QObject> MakeProgressWndTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -22,5 +23,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeDocTest());
     tests.push_back(MakeMainFrameTest());
     tests.push_back(MakeMessagePromptTest());
+    tests.push_back(MakeProgressWndTest());
     return tests;
 }
