@@ -1,13 +1,17 @@
 // The setup-type base: errors, input types, parameter codecs and the common file record.
 #include "model/CNordaSetupType.h"
 
+#include "link/CComSetupDialog.h"
 #include "model/CArchive.h"
 #include "model/IMessagePrompt.h"
 #include "model/NumberText.h"
 #include "model/StringTable.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <thread>
 
 const INPUT_TYPE g_InputTypes[4] = {
     {"OFF", "0", 0, 0, 0},
@@ -17,6 +21,8 @@ const INPUT_TYPE g_InputTypes[4] = {
 };
 
 int CNordaSetupType::m_nInpTypes = 0;
+uint32_t CNordaSetupType::m_cbTrans = 0;
+std::mutex CNordaSetupType::m_CritSec;
 
 CNordaSetupType::CNordaSetupType()
 {
@@ -265,4 +271,92 @@ void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
             }
         }
     }
+}
+
+// ---- block transfers ---------------------------------------------------------------------------
+
+void CNordaSetupType::UpdateTransData(unsigned char n)
+{
+    std::lock_guard<std::mutex> lock(m_CritSec);
+    m_cbTrans += n;
+}
+
+uint32_t CNordaSetupType::ReadProgressData()
+{
+    std::lock_guard<std::mutex> lock(m_CritSec);
+    return m_cbTrans;
+}
+
+void CNordaSetupType::ResetTransData()
+{
+    std::lock_guard<std::mutex> lock(m_CritSec);
+    m_cbTrans = 0;
+}
+
+int CNordaSetupType::UploadData(CComSetupDialog*)
+{
+    return 1;
+}
+
+int CNordaSetupType::DownloadData(CComSetupDialog*)
+{
+    return 1;
+}
+
+uint32_t CNordaSetupType::GetTotalTransBytes(int direction)
+{
+    ResetTransData();
+    int blocks = m_pDataSheet ? m_pDataSheet->GetNumSections() - 1 : 0;
+    if (blocks < 0)
+        blocks = 0;
+    // A read is a request and a reply; a write is the frame plus its read-back.
+    if (direction == 1)
+        return static_cast<uint32_t>(78 * blocks);
+    if (direction == 0)
+        return static_cast<uint32_t>(149 * blocks);
+    return 0;
+}
+
+uint8_t* CNordaSetupType::DoDownload(ND_Q4K_MSG kind, int block, CComSetupDialog* com)
+{
+    std::memset(m_ReqFrame, 0, sizeof m_ReqFrame);
+    std::memset(m_ReadFrame, 0, sizeof m_ReadFrame);
+    std::memset(m_TransBlock, 0, sizeof m_TransBlock);
+    if (!com)
+        return nullptr;
+    MakeReqMsg(kind, static_cast<uint8_t>(block), m_ReqFrame);
+    if (com->Write(m_ReqFrame, REQ_FRAME_LEN) != REQ_FRAME_LEN)
+        return nullptr;
+    UpdateTransData(REQ_FRAME_LEN);
+
+    int length = DATA_FRAME_LEN;
+    com->ReadData(m_ReadFrame, length, TRANS_WAIT_MS);
+    if (length != DATA_FRAME_LEN)
+        return nullptr;
+    // The reply's command and address are not compared with the request.
+    ND_Q4K_MSG replyKind{};
+    uint8_t replyAddress = 0;
+    if (!GetReadMsg(m_ReadFrame, replyKind, replyAddress, m_TransBlock))
+        return nullptr;
+    UpdateTransData(DATA_FRAME_LEN);
+    return m_TransBlock;
+}
+
+int CNordaSetupType::DoUpload(ND_Q4K_MSG kind, int block, CComSetupDialog* com)
+{
+    std::memset(m_WriteFrame, 0, sizeof m_WriteFrame);
+    std::memset(m_VerifyBlock, 0, sizeof m_VerifyBlock);
+    MakeWriteMsg(kind, static_cast<uint8_t>(block), m_TransBlock, m_WriteFrame);
+    std::memcpy(m_VerifyBlock, m_TransBlock, sizeof m_VerifyBlock);
+    if (!com || com->Write(m_WriteFrame, DATA_FRAME_LEN) != DATA_FRAME_LEN)
+        return 0;
+    UpdateTransData(DATA_FRAME_LEN);
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(TRANS_WAIT_MS));
+    if (!DoDownload(static_cast<ND_Q4K_MSG>(kind - 4), block, com))
+        return 0;
+    if (std::memcmp(m_TransBlock, m_VerifyBlock, sizeof m_VerifyBlock) != 0)
+        return 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(TRANS_WAIT_MS));
+    return 1;
 }

@@ -1,17 +1,21 @@
 // Common base of the four setup types: the error record and its message, the input-type
-// records, the codecs between cell texts and the unit's encodings, and the common file record.
+// records, the codecs between cell texts and the unit's encodings, the common file record, and
+// the block transfers with the shared progress counter.
 #pragma once
 
+#include "link/CQ4kProtocol.h"
 #include "model/INordaSetupType.h"
 #include "model/InputType.h"
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 
+class CComSetupDialog;
 class IMessagePrompt;
 
-class CNordaSetupType : public INordaSetupType {
+class CNordaSetupType : public INordaSetupType, public CQ4kProtocol {
 public:
     CNordaSetupType();
     ~CNordaSetupType() override;
@@ -42,7 +46,35 @@ public:
     static int IsValidFloat(const std::string& text, float& value);
     static int IsValidInt(const std::string& text, int& value);
 
+    // Moving the set-up to the unit (upload) and from it (download): 1 when every block went
+    // through, 0 when one failed.
+    virtual int UploadData(CComSetupDialog* com);
+    virtual int DownloadData(CComSetupDialog* com);
+    // Bytes a transfer in that direction (0 upload, 1 download) is expected to move; also
+    // restarts the shared counter.
+    virtual uint32_t GetTotalTransBytes(int direction);
+
+    // The bytes moved by the running transfer, shared by all setup types.
+    static void UpdateTransData(unsigned char n);
+    static uint32_t ReadProgressData();
+    static void ResetTransData();
+
+    // Frames and blocks of the exchange under way.
+    uint8_t m_ReqFrame[REQ_FRAME_LEN] = {};
+    uint8_t m_WriteFrame[DATA_FRAME_LEN] = {};
+    uint8_t m_ReadFrame[DATA_FRAME_LEN] = {};
+    uint8_t m_TransBlock[BLOCK_LEN] = {};
+    uint8_t m_VerifyBlock[BLOCK_LEN] = {};
+
+    static constexpr int TRANS_WAIT_MS = 100;
+
 protected:
+    // Reads one block into m_TransBlock: request, wait, a 71-byte reply whose checksum holds.
+    // Returns m_TransBlock, or null when the block failed.
+    uint8_t* DoDownload(ND_Q4K_MSG kind, int block, CComSetupDialog* com);
+    // Writes m_TransBlock, reads it back (kind - 4) and compares; 1 when the unit holds it.
+    int DoUpload(ND_Q4K_MSG kind, int block, CComSetupDialog* com);
+
     // Shows a message through the prompt; without a prompt, OK questions are answered Cancel.
     int Prompt(const std::string& text, bool okCancel, bool exclamation);
     // Replaces the sheet by an empty one; the default sheet builders start from it.
@@ -55,4 +87,7 @@ protected:
 
 private:
     IMessagePrompt* m_pPrompt = nullptr;
+
+    static uint32_t m_cbTrans;
+    static std::mutex m_CritSec;
 };

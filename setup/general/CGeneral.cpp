@@ -227,6 +227,52 @@ void CGeneral::SetConstants(int first, const uint8_t* block)
     }
 }
 
+// ---- transfers --------------------------------------------------------------------------------
+
+int CGeneral::UploadData(CComSetupDialog* com)
+{
+    m_nTransState = 0;
+    for (int b = 0; b < GEN_BLOCKS; ++b) {
+        uint8_t* block = DoDownload(MSG_READ_GENERAL, b, com);
+        if (!block) {
+            m_nTransState = -1;
+            return 0;
+        }
+        GetConDataBlock(8 * b, block);
+        if (!DoUpload(MSG_WRITE_GENERAL, b, com)) {
+            m_nTransState = -1;
+            return 0;
+        }
+    }
+    m_nTransState = -1;
+    return 1;
+}
+
+int CGeneral::DownloadData(CComSetupDialog* com)
+{
+    m_nTransState = 1;
+    for (int b = 0; b < GEN_BLOCKS; ++b) {
+        uint8_t* block = DoDownload(MSG_READ_GENERAL, b, com);
+        if (!block) {
+            m_nTransState = -1;
+            return 0;
+        }
+        SetConstants(8 * b, block);
+    }
+    m_nTransState = -1;
+    return 1;
+}
+
+uint32_t CGeneral::GetTotalTransBytes(int direction)
+{
+    ResetTransData();
+    if (direction == 1)
+        return 624;
+    if (direction == 0)
+        return 1192;
+    return 0;
+}
+
 // ---- file record ------------------------------------------------------------------------------
 
 void CGeneral::DoFileReadWrite(CArchive& ar, unsigned version)

@@ -28,6 +28,12 @@ public:
     void GetConDataBlock(int first, uint8_t* block) const;
     void SetConstants(int first, const uint8_t* block);
 
+    // The 8 blocks of 8 constants. An upload reads each block first so that the constants the
+    // sheet does not hold keep the unit's values.
+    int UploadData(CComSetupDialog* com) override;
+    int DownloadData(CComSetupDialog* com) override;
+    uint32_t GetTotalTransBytes(int direction) override;
+
 private:
     int IsValidParm(int section, int cell, const std::string& text, const char* const* choices, int count);
     int IsInRange(int section, int cell, const std::string& text, int min, int max);

@@ -15,6 +15,7 @@ struct GeneralRow {
 constexpr int GEN_ROWS = 14;        // sections 1 to 14
 constexpr int GEN_SECTIONS = 65;    // with the 50 reserved constants
 constexpr int GEN_CONSTANTS = 64;
+constexpr int GEN_BLOCKS = 8;       // 8 constants of 4 bytes to a block
 
 // Row of section s (1 to 14).
 const GeneralRow& GetGeneralRow(int section);

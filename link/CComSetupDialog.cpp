@@ -1,0 +1,114 @@
+// COM setup and the port through which frames go to the unit and replies come back.
+#include "link/CComSetupDialog.h"
+
+#include "link/IComSetupUi.h"
+#include "model/IMessagePrompt.h"
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+const char g_strOpenError[] = "Error to open com port.\n";
+const char g_strStateError[] = "Error to Set communication state";
+const char g_strFirstPort[] = "COM1";
+
+}  // namespace
+
+CComSetupDialog::CComSetupDialog(IMessagePrompt* prompt, IComSetupUi* ui, std::unique_ptr<CZTSerial> serial)
+    : m_pSerial(std::move(serial)), m_pPrompt(prompt), m_pUi(ui)
+{
+}
+
+CComSetupDialog::~CComSetupDialog()
+{
+    if (m_pSerial && m_pSerial->IsOpen())
+        m_pSerial->CloseCommPort();
+}
+
+void CComSetupDialog::ShowError(const char* text)
+{
+    if (m_pPrompt)
+        m_pPrompt->Show(text, IMessagePrompt::BTN_OK, false);
+}
+
+int CComSetupDialog::DoCommSetup()
+{
+    if (m_pSerial)
+        m_pSerial->CloseCommPort();
+    // The dialog always opens on the first port, whatever was chosen last time.
+    std::string name = g_strFirstPort;
+    if (!m_pUi || !m_pUi->ChoosePortName(name))
+        return 0;
+    m_strPortName = name;
+    return DoConfig();
+}
+
+int CComSetupDialog::DoConfig()
+{
+    if (!m_pSerial)
+        return 1;
+    if (!m_pSerial->IsOpen() && m_pSerial->OpenCommPort(m_strPortName) == CZTSerial::INVALID_PORT) {
+        ShowError(g_strOpenError);
+        return 0;
+    }
+    CLineSettings settings;
+    if (!m_pSerial->GetCommState(settings))
+        return 0;
+    if (!m_pUi || !m_pUi->EditLineSettings(m_strPortName, settings))
+        return 0;
+    if (!m_pSerial->SetCommState(settings)) {
+        ShowError(g_strStateError);
+        return 0;
+    }
+    return 1;
+}
+
+int CComSetupDialog::OpenComPort()
+{
+    if (!m_pSerial || m_pSerial->OpenCommPort(m_strPortName) == CZTSerial::INVALID_PORT) {
+        ShowError(g_strOpenError);
+        return 0;
+    }
+    return 1;
+}
+
+int CComSetupDialog::ConfigureDirect(const std::string& port, const CLineSettings& settings)
+{
+    if (!m_pSerial)
+        return 0;
+    m_pSerial->CloseCommPort();
+    m_strPortName = port;
+    if (!OpenComPort())
+        return 0;
+    if (!m_pSerial->SetCommState(settings)) {
+        ShowError(g_strStateError);
+        return 0;
+    }
+    return 1;
+}
+
+int CComSetupDialog::Write(const uint8_t* data, int length)
+{
+    if (!IsPortOpen())
+        return -1;
+    return static_cast<int>(m_pSerial->SendData(data, length));
+}
+
+int CComSetupDialog::ReadData(uint8_t* buffer, int& length, int waitMs)
+{
+    if (waitMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+    length = IsPortOpen() ? m_pSerial->ReadData(buffer, length) : 0;
+    return 1;
+}
+
+int CComSetupDialog::Purge()
+{
+    return IsPortOpen() ? m_pSerial->Purge() : 0;
+}
+
+bool CComSetupDialog::IsPortOpen() const
+{
+    return m_pSerial && m_pSerial->IsOpen();
+}

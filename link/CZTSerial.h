@@ -1,0 +1,48 @@
+// A serial port: open by name, read and set its line settings, write, read what has arrived,
+// purge and close. The interface carries no system type so that other backends can be added.
+#pragma once
+
+#include "link/CLineSettings.h"
+
+#include <cstdint>
+#include <string>
+
+class CZTSerial {
+public:
+    static constexpr uint32_t INVALID_PORT = 0xFFFFFFFFu;
+
+    CZTSerial() = default;
+    CZTSerial(const CZTSerial&) = delete;
+    CZTSerial& operator=(const CZTSerial&) = delete;
+    virtual ~CZTSerial();
+
+    // A device path, a pseudo-terminal, or a name "COMn" (COM1 is /dev/ttyS0). Returns the
+    // port's handle, or INVALID_PORT when it cannot be opened as a terminal.
+    virtual uint32_t OpenCommPort(const std::string& name);
+    // Closes the port; harmless when it is closed already.
+    virtual uint32_t CloseCommPort();
+    virtual bool IsOpen() const { return m_nHandle >= 0; }
+
+    // Nonzero on success.
+    virtual int GetCommState(CLineSettings& settings) const;
+    virtual int SetCommState(const CLineSettings& settings);
+
+    // Writes all n bytes (waiting for them to leave, within their line time); returns the
+    // number written.
+    virtual uint32_t SendData(const uint8_t* data, int n);
+    // Takes up to n bytes: returns once n are in, or once the line has been quiet for a few
+    // character times at the current line settings.
+    virtual int ReadData(void* buffer, int n);
+    // Discards everything waiting in both directions.
+    virtual int Purge();
+
+    // The device path a port name stands for.
+    static std::string DevicePath(const std::string& name);
+    // How long the line must be quiet before a read gives up waiting for more, in ms.
+    int QuietTimeMs() const;
+
+private:
+    int m_nHandle = -1;
+    unsigned m_nBaudRate = 9600;
+    int m_nBitsPerChar = 10;
+};

@@ -1,0 +1,317 @@
+// Serving the emulated unit: frame assembly from the line, requests, writes, pacing and faults.
+#include "sim/CEmulatorServer.h"
+
+#include "link/CQ4kProtocol.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const g_FaultNames[4] = {"silent", "short", "checksum", "readback"};
+
+uint8_t Nibbles(const uint8_t* at)
+{
+    return static_cast<uint8_t>(((at[0] & 0x0F) << 4) | (at[1] & 0x0F));
+}
+
+bool SpaceOfRequest(uint8_t command, CUnitEmulator::BLOCK_SPACE& space)
+{
+    switch (command) {
+    case '@': space = CUnitEmulator::SPACE_INPUT; return true;
+    case 'A': space = CUnitEmulator::SPACE_ALARM; return true;
+    case 'B': space = CUnitEmulator::SPACE_GENERAL; return true;
+    default: return false;
+    }
+}
+
+bool SpaceOfWrite(uint8_t command, CUnitEmulator::BLOCK_SPACE& space)
+{
+    return SpaceOfRequest(static_cast<uint8_t>(command - 4), space);
+}
+
+int FrameLength(uint8_t command)
+{
+    CUnitEmulator::BLOCK_SPACE space;
+    if (SpaceOfRequest(command, space))
+        return CQ4kProtocol::REQ_FRAME_LEN;
+    if (SpaceOfWrite(command, space))
+        return CQ4kProtocol::DATA_FRAME_LEN;
+    return 0;
+}
+
+bool ParseNumber(const std::string& text, int max, int& value)
+{
+    if (text.empty() || text.size() > 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::atoi(text.c_str());
+    return value <= max;
+}
+
+}  // namespace
+
+CEmulatorServer::CEmulatorServer(bool blank) : m_Unit(blank) {}
+
+CEmulatorServer::~CEmulatorServer()
+{
+    Stop();
+}
+
+bool CEmulatorServer::Start()
+{
+    if (IsRunning())
+        return true;
+    int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0)
+        return false;
+    char name[256] = {};
+    int slave = -1;
+    if (::grantpt(master) == 0 && ::unlockpt(master) == 0 && ::ptsname_r(master, name, sizeof name) == 0)
+        slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave < 0 || ::pipe2(m_nWake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        if (slave >= 0)
+            ::close(slave);
+        ::close(master);
+        return false;
+    }
+    // Our own slave descriptor keeps the master readable while the program has the port closed;
+    // raw, so that nothing is echoed or translated before the program sets the line up.
+    termios tio{};
+    if (::tcgetattr(slave, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::tcsetattr(slave, TCSANOW, &tio);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    m_nMaster = master;
+    m_nSlave = slave;
+    m_strSlavePath = name;
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        m_bStop = false;
+    }
+    m_thread = std::thread(&CEmulatorServer::Serve, this);
+    return true;
+}
+
+void CEmulatorServer::Stop()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        m_bStop = true;
+    }
+    m_StopSignal.notify_all();
+    const char wake = 1;
+    [[maybe_unused]] ssize_t w = ::write(m_nWake[1], &wake, 1);
+    m_thread.join();
+    for (int* fd : {&m_nMaster, &m_nSlave, &m_nWake[0], &m_nWake[1]}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+    m_strSlavePath.clear();
+}
+
+void CEmulatorServer::AddFault(const Fault& fault)
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_Faults.push_back(fault);
+}
+
+bool CEmulatorServer::ParseFault(const std::string& text, Fault& fault)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        size_t colon = text.find(':', start);
+        parts.push_back(text.substr(start, colon - start));
+        if (colon == std::string::npos)
+            break;
+        start = colon + 1;
+    }
+    if (parts.size() < 3 || parts.size() > 4)
+        return false;
+    int kind = -1;
+    for (int i = 0; i < 4; ++i) {
+        if (parts[0] == g_FaultNames[i])
+            kind = i;
+    }
+    CUnitEmulator::BLOCK_SPACE space;
+    if (kind < 0 || parts[1].size() != 1 || !SpaceOfRequest(static_cast<uint8_t>(parts[1][0]), space))
+        return false;
+    Fault parsed{static_cast<FAULT_KIND>(kind), parts[1][0], 0, 1};
+    if (!ParseNumber(parts[2], 255, parsed.address))
+        return false;
+    if (parts.size() == 4 && (!ParseNumber(parts[3], 1000000, parsed.count) || parsed.count < 1))
+        return false;
+    fault = parsed;
+    return true;
+}
+
+bool CEmulatorServer::TakeFault(char command, int address, FAULT_KIND& kind)
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    for (auto it = m_Faults.begin(); it != m_Faults.end(); ++it) {
+        if (it->command != command || it->address != address)
+            continue;
+        kind = it->kind;
+        if (--it->count <= 0)
+            m_Faults.erase(it);
+        return true;
+    }
+    return false;
+}
+
+bool CEmulatorServer::SleepUntil(std::chrono::steady_clock::time_point until)
+{
+    std::unique_lock<std::mutex> lock(m_Lock);
+    return !m_StopSignal.wait_until(lock, until, [this] { return m_bStop; });
+}
+
+void CEmulatorServer::Serve()
+{
+    std::vector<uint8_t> pending;
+    for (;;) {
+        pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nWake[0], POLLIN, 0}};
+        int r = ::poll(fds, 2, -1);
+        if (r < 0 && errno != EINTR)
+            return;
+        if (fds[1].revents)
+            return;
+        if (!(fds[0].revents & POLLIN)) {
+            // A hang-up without data: nothing to serve until the program opens the port again.
+            if (fds[0].revents && !SleepUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(10)))
+                return;
+            continue;
+        }
+        uint8_t buf[512];
+        ssize_t n = ::read(m_nMaster, buf, sizeof buf);
+        if (n > 0) {
+            pending.insert(pending.end(), buf, buf + n);
+            HandleInput(pending);
+        }
+    }
+}
+
+void CEmulatorServer::HandleInput(std::vector<uint8_t>& pending)
+{
+    for (;;) {
+        // Anything before a frame start is line noise (such as the three wake-up blanks).
+        size_t start = 0;
+        while (start < pending.size() && pending[start] != '#')
+            ++start;
+        pending.erase(pending.begin(), pending.begin() + static_cast<long>(start));
+        if (pending.size() < 2)
+            return;
+        int length = FrameLength(pending[1]);
+        if (length == 0) {
+            ++m_nRejected;
+            pending.erase(pending.begin());
+            continue;
+        }
+        // Frame characters never include "#": one inside means the frame was cut short.
+        size_t scan = std::min(pending.size(), static_cast<size_t>(length));
+        size_t restart = 0;
+        for (size_t i = 1; i < scan && restart == 0; ++i) {
+            if (pending[i] == '#')
+                restart = i;
+        }
+        if (restart) {
+            ++m_nRejected;
+            pending.erase(pending.begin(), pending.begin() + static_cast<long>(restart));
+            continue;
+        }
+        if (pending.size() < static_cast<size_t>(length))
+            return;
+        if (pending[length - 1] != '$') {
+            ++m_nRejected;
+            pending.erase(pending.begin());
+            continue;
+        }
+        if (length == CQ4kProtocol::REQ_FRAME_LEN)
+            HandleRequest(pending.data());
+        else
+            HandleWrite(pending.data());
+        pending.erase(pending.begin(), pending.begin() + length);
+    }
+}
+
+void CEmulatorServer::HandleRequest(const uint8_t* frame)
+{
+    const uint8_t command = frame[1];
+    const uint8_t address = Nibbles(frame + 2);
+    CUnitEmulator::BLOCK_SPACE space;
+    uint8_t data[CUnitEmulator::BLOCK_LEN];
+    if (Nibbles(frame + 4) != static_cast<uint8_t>(command + address) || !SpaceOfRequest(command, space)
+        || !m_Unit.GetBlock(space, address, data)) {
+        ++m_nRejected;
+        return;
+    }
+    ++m_nRequests;
+    FAULT_KIND fault = FAULT_SILENT;
+    bool faulty = TakeFault(static_cast<char>(command), address, fault);
+    if (faulty && fault == FAULT_SILENT)
+        return;
+    if (faulty && fault == FAULT_READBACK)
+        data[0] ^= 0x5A;
+
+    uint8_t reply[CQ4kProtocol::DATA_FRAME_LEN];
+    CQ4kProtocol protocol;
+    protocol.MakeWriteMsg(static_cast<ND_Q4K_MSG>(command), address, data, reply);
+    if (faulty && fault == FAULT_CHECKSUM)
+        reply[5] = static_cast<uint8_t>(0x30 + ((reply[5] + 1) & 0x0F));
+    int length = faulty && fault == FAULT_SHORT ? CQ4kProtocol::DATA_FRAME_LEN - 1 : CQ4kProtocol::DATA_FRAME_LEN;
+
+    int delay = m_nReplyDelayMs;
+    if (delay > 0 && !SleepUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(delay)))
+        return;
+    SendReply(reply, length);
+}
+
+void CEmulatorServer::HandleWrite(const uint8_t* frame)
+{
+    CQ4kProtocol protocol;
+    ND_Q4K_MSG kind{};
+    uint8_t address = 0;
+    uint8_t data[CUnitEmulator::BLOCK_LEN];
+    CUnitEmulator::BLOCK_SPACE space;
+    if (!protocol.GetReadMsg(frame, kind, address, data) || !SpaceOfWrite(frame[1], space)
+        || !m_Unit.SetBlock(space, address, data)) {
+        ++m_nRejected;
+        return;
+    }
+    ++m_nWrites;
+}
+
+void CEmulatorServer::SendReply(const uint8_t* frame, int length)
+{
+    using Clock = std::chrono::steady_clock;
+    const unsigned baud = m_nBaudRate;
+    const auto start = Clock::now();
+    int sent = 0;
+    while (sent < length) {
+        // Paced: byte i leaves 10 bit times after byte i-1 (8N1).
+        int chunk = length - sent;
+        if (baud > 0) {
+            auto due = start + std::chrono::microseconds(static_cast<long long>(sent) * 10'000'000LL / baud);
+            if (!SleepUntil(due))
+                return;
+            chunk = 1;
+        }
+        ssize_t w = ::write(m_nMaster, frame + sent, static_cast<size_t>(chunk));
+        if (w > 0) {
+            sent += static_cast<int>(w);
+        } else if (w < 0 && errno != EAGAIN && errno != EINTR) {
+            return;
+        } else if (!SleepUntil(Clock::now() + std::chrono::milliseconds(1))) {
+            return;
+        }
+    }
+}

@@ -1,0 +1,210 @@
+// Emulated unit memory: factory contents, block access and the memory file.
+#include "sim/CUnitEmulator.h"
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char* const g_SpaceNames[3] = {"general", "physical", "alarm"};
+
+// What a fresh alarm channel holds: no input (48), positive sign, delay and LED defaults,
+// ten blanks of LCD text.
+const uint8_t g_FactoryAlarm[32] = {0x30, 0x00, 0x00, 0x20, 0x1E, 0x00, 0x18, 0x0E, 0x00, 0x20, 0x20,
+                                    0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x20, 0x00, 0x00, 0x00,
+                                    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+
+void PutConstant(uint8_t* block, int index, uint32_t value)
+{
+    for (int b = 0; b < 4; ++b)
+        block[4 * index + b] = static_cast<uint8_t>((value >> (8 * b)) & 0xFF);
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+CUnitEmulator::CUnitEmulator(bool blank)
+{
+    Reset(blank);
+}
+
+int CUnitEmulator::NumBlocks(BLOCK_SPACE space)
+{
+    switch (space) {
+    case SPACE_GENERAL: return GENERAL_BLOCKS;
+    case SPACE_INPUT: return INPUT_BLOCKS;
+    case SPACE_ALARM: return ALARM_BLOCKS;
+    }
+    return 0;
+}
+
+std::vector<uint8_t>& CUnitEmulator::Space(BLOCK_SPACE space)
+{
+    return space == SPACE_GENERAL ? m_General : space == SPACE_INPUT ? m_Inputs : m_Alarms;
+}
+
+const std::vector<uint8_t>& CUnitEmulator::Space(BLOCK_SPACE space) const
+{
+    return space == SPACE_GENERAL ? m_General : space == SPACE_INPUT ? m_Inputs : m_Alarms;
+}
+
+void CUnitEmulator::Reset(bool blank)
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_General.assign(GENERAL_BLOCKS * BLOCK_LEN, 0);
+    m_Inputs.assign(INPUT_BLOCKS * BLOCK_LEN, 0);
+    m_Alarms.assign(ALARM_BLOCKS * BLOCK_LEN, 0);
+    if (blank)
+        return;
+    // General: protocol MODBUS, device number 1, both baud rates 9600.
+    PutConstant(m_General.data(), 2, 1);
+    PutConstant(m_General.data(), 3, 1);
+    PutConstant(m_General.data(), 5, 9600);
+    PutConstant(m_General.data(), 6, 9600);
+    for (int b = 0; b < INPUT_BLOCKS; ++b) {
+        uint8_t* block = m_Inputs.data() + b * BLOCK_LEN;
+        if (b >= FIRST_LOGICAL_BLOCK)
+            std::memset(block + 16, 0x30, 12);
+        std::memset(block + 28, 0x20, 4);
+    }
+    for (int b = 0; b < ALARM_BLOCKS; ++b)
+        std::memcpy(m_Alarms.data() + b * BLOCK_LEN, g_FactoryAlarm, BLOCK_LEN);
+}
+
+bool CUnitEmulator::GetBlock(BLOCK_SPACE space, int block, uint8_t* out) const
+{
+    if (block < 0 || block >= NumBlocks(space))
+        return false;
+    std::lock_guard<std::mutex> lock(m_Lock);
+    std::memcpy(out, Space(space).data() + block * BLOCK_LEN, BLOCK_LEN);
+    return true;
+}
+
+bool CUnitEmulator::SetBlock(BLOCK_SPACE space, int block, const uint8_t* in)
+{
+    if (block < 0 || block >= NumBlocks(space))
+        return false;
+    std::lock_guard<std::mutex> lock(m_Lock);
+    std::memcpy(Space(space).data() + block * BLOCK_LEN, in, BLOCK_LEN);
+    return true;
+}
+
+std::string CUnitEmulator::SaveText() const
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    std::lock_guard<std::mutex> lock(m_Lock);
+    for (int s = SPACE_GENERAL; s <= SPACE_ALARM; ++s) {
+        auto space = static_cast<BLOCK_SPACE>(s);
+        for (int b = 0; b < NumBlocks(space); ++b) {
+            text += g_SpaceNames[s];
+            text += ' ' + std::to_string(b) + ' ';
+            const uint8_t* block = Space(space).data() + b * BLOCK_LEN;
+            for (int i = 0; i < BLOCK_LEN; ++i) {
+                text += digits[block[i] >> 4];
+                text += digits[block[i] & 0x0F];
+            }
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
+{
+    struct Loaded {
+        BLOCK_SPACE space;
+        int block;
+        uint8_t data[BLOCK_LEN];
+    };
+    std::vector<Loaded> loaded;
+    std::istringstream in(text);
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        std::string name, number, hex, extra;
+        fields >> name >> number >> hex;
+        auto fail = [&](const std::string& why) {
+            error = "line " + std::to_string(lineNo) + ": " + why;
+            return false;
+        };
+        if (fields >> extra)
+            return fail("more than three fields");
+        int s = -1;
+        for (int i = 0; i < 3; ++i) {
+            if (name == g_SpaceNames[i])
+                s = i;
+        }
+        if (s < 0)
+            return fail("unknown block kind \"" + name + "\" (general, physical or alarm)");
+        Loaded entry{static_cast<BLOCK_SPACE>(s), 0, {}};
+        if (number.empty() || number.size() > 3 || number.find_first_not_of("0123456789") != std::string::npos)
+            return fail("block number \"" + number + "\" is not a number");
+        entry.block = std::stoi(number);
+        if (entry.block >= NumBlocks(entry.space))
+            return fail(name + " block " + number + " does not exist (0 to " +
+                        std::to_string(NumBlocks(entry.space) - 1) + ")");
+        if (hex.size() != 2 * BLOCK_LEN)
+            return fail("expected 64 hex digits, found " + std::to_string(hex.size()) + " characters");
+        for (int i = 0; i < BLOCK_LEN; ++i) {
+            int hi = HexDigit(hex[2 * i]);
+            int lo = HexDigit(hex[2 * i + 1]);
+            if (hi < 0 || lo < 0)
+                return fail("\"" + hex.substr(2 * i, 2) + "\" is not a hex byte");
+            entry.data[i] = static_cast<uint8_t>((hi << 4) | lo);
+        }
+        loaded.push_back(entry);
+    }
+    for (const Loaded& entry : loaded)
+        SetBlock(entry.space, entry.block, entry.data);
+    return true;
+}
+
+bool CUnitEmulator::SaveFile(const std::string& path, std::string& error) const
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    out << SaveText();
+    out.close();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+bool CUnitEmulator::LoadFile(const std::string& path, std::string& error)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        error = "cannot read " + path;
+        return false;
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!LoadText(text.str(), error)) {
+        error = path + " " + error;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+// The memory of an emulated Q4000-30: 8 General blocks, 31 input blocks (physical inputs 0-23,
+// logical inputs 24-30) and 48 alarm blocks of 32 bytes, with its factory contents and a text
+// file form ("general N HEX", "physical N HEX", "alarm N HEX").
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class CUnitEmulator {
+public:
+    enum BLOCK_SPACE { SPACE_GENERAL = 0, SPACE_INPUT = 1, SPACE_ALARM = 2 };
+    static constexpr int BLOCK_LEN = 32;
+    static constexpr int GENERAL_BLOCKS = 8;
+    static constexpr int INPUT_BLOCKS = 31;
+    static constexpr int FIRST_LOGICAL_BLOCK = 24;
+    static constexpr int ALARM_BLOCKS = 48;
+
+    // Starts factory-fresh, or all zero when blank.
+    explicit CUnitEmulator(bool blank = false);
+
+    void Reset(bool blank);
+    static int NumBlocks(BLOCK_SPACE space);
+    // False when the block does not exist.
+    bool GetBlock(BLOCK_SPACE space, int block, uint8_t* out) const;
+    bool SetBlock(BLOCK_SPACE space, int block, const uint8_t* in);
+
+    // Every block, one a line, in the order general, physical, alarm.
+    std::string SaveText() const;
+    // Replaces the blocks the text names. Empty lines and lines starting with "#" are skipped.
+    // A malformed text changes nothing and describes the first fault in error.
+    bool LoadText(const std::string& text, std::string& error);
+    bool SaveFile(const std::string& path, std::string& error) const;
+    bool LoadFile(const std::string& path, std::string& error);
+
+private:
+    std::vector<uint8_t>& Space(BLOCK_SPACE space);
+    const std::vector<uint8_t>& Space(BLOCK_SPACE space) const;
+
+    mutable std::mutex m_Lock;
+    std::vector<uint8_t> m_General;
+    std::vector<uint8_t> m_Inputs;
+    std::vector<uint8_t> m_Alarms;
+};
