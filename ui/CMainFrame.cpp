@@ -1,6 +1,7 @@
 // The main frame: views, commands and their bars, file and print commands, help and About.
 #include "ui/CMainFrame.h"
 
+#include "model/CQ4kUnit.h"
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
 #include "ui/CAboutDlg.h"
@@ -8,7 +9,10 @@
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
 #include "ui/CQ4150Doc.h"
+#include "ui/CProgressWnd.h"
 #include "ui/CQ4150View.h"
+#include "ui/CQtComSetupUi.h"
+#include "ui/CQtTransferQuestion.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -31,6 +35,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include <chrono>
+#include <thread>
+
 CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     : CTabbedFrameWnd(parent), m_doc(doc), m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
@@ -42,6 +49,10 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     CreateStatusBar();
     m_pHelpDlg = new CHelpDlg(this);
     m_pHelpDlg->hide();
+    m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
+    m_pQuestion = std::make_unique<CQtTransferQuestion>();
+    if (CQ4kUnit* unit = doc.GetUnit())
+        unit->SetTransferUi(m_pComSetupUi.get(), m_pQuestion.get());
 
     connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
     connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, &CMainFrame::UpdateAllViews);
@@ -55,7 +66,14 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     OnUpdateFrameTitle();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The unit outlives the frame: it must not ask dialogs that are gone.
+    if (CQ4kUnit* unit = m_doc.GetUnit()) {
+        unit->WaitTransEnd();
+        unit->SetTransferUi(nullptr, nullptr);
+    }
+}
 
 QString CMainFrame::WindowTitle()
 {
@@ -124,8 +142,9 @@ void CMainFrame::CreateActions()
     GetAction(ID_EDIT_UNDO)->setEnabled(false);
     connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, &CMainFrame::OnHelp);
     connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
-    for (int id : {ID_UPLOAD, ID_DOWNLOAD, ID_COMMSETUP})
-        GetAction(id)->setEnabled(false);
+    connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
+    connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
+    connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
 }
 
 void CMainFrame::CreateMenus()
@@ -266,6 +285,70 @@ void CMainFrame::OnUpdateFrameTitle()
     setWindowTitle(m_doc.GetTitle() + QStringLiteral(" - ") + WindowTitle());
 }
 
+// ---- transfers -----------------------------------------------------------------------------
+
+void CMainFrame::OnUpload()
+{
+    if (m_doc.Upload())
+        StartTrans();
+}
+
+void CMainFrame::OnDownload()
+{
+    if (!m_pDocManager->SaveModified())
+        return;
+    if (m_doc.Download())
+        StartTrans();
+    // The set-up was reset to defaults in any case, and filled when the transfer ran.
+    UpdateAllViews();
+    OnUpdateFrameTitle();
+    SetActiveView(0);
+}
+
+void CMainFrame::OnCommsetup()
+{
+    m_doc.OnCommsetup();
+}
+
+// Polls the worker: the bar follows the byte count, the text names the setup type in transfer.
+// The main window stays disabled until the worker has ended, also when the progress window
+// was closed with Escape or the count reached the total early.
+unsigned CMainFrame::StartTrans()
+{
+    CQ4kUnit* unit = m_doc.GetUnit();
+    m_bTransferring = true;
+    setEnabled(false);
+    CProgressWnd progress;
+    progress.GoModal(QStringLiteral("Progress"), 0, this);
+    uint32_t total = unit->GetTotalTransBytes(m_doc.m_nTransDir);
+    std::string format = m_doc.m_nTransDir == 1 ? "Downloading %s data ..." : "Uploading %s data ...";
+    progress.SetRange(0, static_cast<int>(total), 1);
+    std::string shown;
+    bool first = true;
+    while (!unit->IsTransEnd()) {
+        uint32_t pos = unit->GetCurSendedNumBytes();
+        if (pos < total) {
+            std::string text = format;
+            text.replace(text.find("%s"), 2, unit->GetTransTitle());
+            if (first || text != shown) {
+                progress.SetText(text);
+                shown = text;
+                first = false;
+            }
+        }
+        progress.SetPos(static_cast<int>(std::min(pos, total)));
+        progress.PeekAndPump(1);
+        if (isEnabled())
+            setEnabled(false);  // cancelling the progress window gave the window back too early
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    unit->WaitTransEnd();
+    progress.DestroyWindow();
+    setEnabled(true);
+    m_bTransferring = false;
+    return 0;
+}
+
 // ---- file, print, help ---------------------------------------------------------------------
 
 void CMainFrame::OnFileNew()
@@ -347,6 +430,10 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (m_bTransferring) {
+        event->ignore();  // the set-up belongs to the transfer until it ends
+        return;
+    }
     if (m_pDocManager->SaveModified())
         event->accept();
     else

@@ -9,6 +9,8 @@
 #include <vector>
 
 class CDocManager;
+class CQtComSetupUi;
+class CQtTransferQuestion;
 class CHelpDlg;
 class CQ4150Doc;
 class CQ4150View;
@@ -37,6 +39,8 @@ public:
     CQ4150Doc& GetDocument() const { return m_doc; }
     QPrinter& GetPrinter() const { return *m_pPrinter; }
     CHelpDlg* GetHelpDialog() const { return m_pHelpDlg; }
+    CQtComSetupUi& GetComSetupUi() const { return *m_pComSetupUi; }
+    bool IsTransferring() const { return m_bTransferring; }
 
     // Prints the views after the print dialog was confirmed: one job per view on a printer,
     // one file holding every view when printing to a PDF file.
@@ -52,6 +56,11 @@ public slots:
     void OnFilePrintSetup();
     void OnHelp();
     void OnAppAbout();
+    void OnUpload();
+    void OnDownload();
+    void OnCommsetup();
+    // The progress loop of a started transfer; returns once the worker has ended.
+    unsigned StartTrans();
 
 protected:
     void OnActivateView(QWidget* view, bool activate) override;
@@ -79,4 +88,7 @@ private:
     std::vector<QAction*> m_recentActions;
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
+    std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
+    std::unique_ptr<CQtTransferQuestion> m_pQuestion;
+    bool m_bTransferring = false;
 };

@@ -109,3 +109,23 @@ void CQ4150Doc::SetUntitled()
     m_strPathName.clear();
     m_strTitle = QStringLiteral("Untitled");
 }
+
+bool CQ4150Doc::Upload()
+{
+    m_nTransDir = 0;
+    return m_pUnit->UploadData() != 0;
+}
+
+bool CQ4150Doc::Download()
+{
+    m_pUnit->Initialize();
+    m_nTransDir = 1;
+    bool started = m_pUnit->DownloadData() != 0;
+    SetUntitled();
+    return started;
+}
+
+void CQ4150Doc::OnCommsetup()
+{
+    m_pUnit->CommSetup();
+}

@@ -33,6 +33,14 @@ public:
     // The setup types that exist, in their fixed order.
     virtual std::vector<INordaSetupType*> GetNdSetup() const;
     CQ4kUnit* GetUnit() const { return m_pUnit.get(); }
+
+    // Starts an upload of the set-up to the unit (running the COM setup first when the link is
+    // not ready); true when the worker runs.
+    bool Upload();
+    // Resets the set-up to defaults, then starts a download from the unit; true when the worker
+    // runs. Whether or not it runs, the set-up no longer belongs to a file.
+    bool Download();
+    void OnCommsetup();
     IMessagePrompt& GetPrompt() const { return m_prompt; }
 
     bool IsModified() const { return m_bModified; }

@@ -13,6 +13,7 @@ std::unique_ptr<QObject> MakeDocTest();
 std::unique_ptr<QObject> MakeMainFrameTest();
 std::unique_ptr<QObject> MakeMessagePromptTest();
 std::unique_ptr<QObject> MakeProgressWndTest();
+std::unique_ptr<QObject> MakeTransferTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -24,5 +25,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeMainFrameTest());
     tests.push_back(MakeMessagePromptTest());
     tests.push_back(MakeProgressWndTest());
+    tests.push_back(MakeTransferTest());
     return tests;
 }
