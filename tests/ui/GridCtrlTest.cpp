@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -136,21 +135,6 @@ private slots:
         QCOMPARE(grid.GetItemText(2, 1), expected);
     }
 
-    void escapeEndsEditWithoutNotification()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.show();
-        QSignalSpy end(&grid, &CZTGridCtrl::endEdit);
-        auto* line = qobject_cast<QLineEdit*>(OpenEditor(grid, 3, 2));
-        QVERIFY(line);
-        QTest::keyClicks(line, QStringLiteral("xyz"));
-        QTest::keyClick(line, Qt::Key_Escape);
-        QTest::qWait(20);
-        QCOMPARE(end.count(), 0);
-        QCOMPARE(grid.GetItemText(3, 2), QStringLiteral("3,2"));
-    }
-
     void colourRefIsBlueGreenRed()
     {
         CZTGridCtrl grid;
@@ -163,20 +147,6 @@ private slots:
         QCOMPARE(grid.GetItemBkColour(1, 2), QColor(0, 0, 255));
         grid.SetItemBkColour(1, 2, 0xFF000000);
         QVERIFY(!grid.GetItemBkColour(1, 2).isValid());
-    }
-
-    void selectionRangeIsInGridRows()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        int a, b, c, d;
-        QCOMPARE(grid.GetSelRange(a, b, c, d), 0);
-        grid.setRangeSelected(QTableWidgetSelectionRange(2, 1, 4, 1), true);  // rows 3..5, column 2
-        QCOMPARE(grid.GetSelRange(a, b, c, d), 1);
-        QCOMPARE(a, 3);
-        QCOMPARE(b, 5);
-        QCOMPARE(c, 2);
-        QCOMPARE(d, 2);
     }
 
     void copyGivesTabSeparatedSelection()
@@ -219,16 +189,6 @@ private slots:
         grid.ExpandToFit();
         QCOMPARE(grid.GetColumnWidth(0) + grid.GetColumnWidth(1), 301 - 2 * grid.frameWidth());
         QVERIFY(grid.GetColumnWidth(1) > grid.GetColumnWidth(0));
-    }
-
-    void autoSizedFixedColumnFitsItsLabels()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.SetItemText(3, 0, QStringLiteral("A much longer row label"));
-        grid.AutoSizeColumn(0);
-        QFontMetrics fm(grid.verticalHeader()->font());
-        QVERIFY(grid.GetColumnWidth(0) > fm.horizontalAdvance(QStringLiteral("A much longer row label")));
     }
 
     void printoutRepeatsHeaderAndPaginates()

@@ -78,6 +78,9 @@ private slots:
         QCOMPARE(grid.GetCellDataType(3, 1), 3);
         QCOMPARE(grid.GetCellDataType(14, 1), 4);
         QCOMPARE(grid.GetItemText(5, 1), QStringLiteral("9600"));
+        int minimum = 6 * view->fontMetrics().averageCharWidth();
+        for (int c = 0; c < grid.GetColumnCount(); ++c)
+            QVERIFY(grid.GetColumnWidth(c) >= minimum);
         int focusRow, focusCol;
         grid.GetFocusCell(focusRow, focusCol);
         QCOMPARE(focusRow, 1);
@@ -87,17 +90,6 @@ private slots:
         grid.edit(list);
         QVERIFY(qobject_cast<QComboBox*>(grid.indexWidget(list)));
         grid.EndEditing();
-    }
-
-    void columnsAreAtLeastSixCharactersWide()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        int minimum = 6 * view->fontMetrics().averageCharWidth();
-        for (int c = 0; c < view->GetGrid()->GetColumnCount(); ++c)
-            QVERIFY(view->GetGrid()->GetColumnWidth(c) >= minimum);
     }
 
     void refusedEditShowsMessageAndOldValue()
@@ -112,19 +104,6 @@ private slots:
         QCOMPARE(prompt.Messages()[0].text, std::string(g_strInvalidValue));
         QCOMPARE(grid.GetItemText(3, 1), QStringLiteral("1"));
         QVERIFY(doc.IsModified());
-    }
-
-    void acceptedEditIsStoredAndShown()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        QVERIFY(TypeIntoCell(grid, 14, 1, QStringLiteral("12.5")));
-        QVERIFY(prompt.Messages().empty());
-        QCOMPARE(view->GetSetupType()->GetCellText(14, 1), std::string("12.5"));
-        QCOMPARE(grid.GetItemText(14, 1), QStringLiteral("12.5"));
     }
 
     void anyNotificationMarksModifiedOnlyWhenReady()
@@ -255,18 +234,6 @@ private slots:
         QVERIFY(doc.IsModified());
     }
 
-    void generalCutKeepsValuesAndCopiesThem()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        SelectCells(*view->GetGrid(), 3, 1, 5, 1);
-        view->OnEditCutEx();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1\nMODBUS\n9600\n"));
-        QCOMPARE(view->GetGrid()->GetItemText(3, 1), QStringLiteral("1"));
-    }
-
     void popupCellOpensPropertyDialog()
     {
         RecordingPrompt prompt;
@@ -327,16 +294,6 @@ private slots:
         QCOMPARE(flags.join(QLatin1Char(' ')), expected);
     }
 
-    void refusedPopupAsksNothingFurther()
-    {
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        doc.Fake().m_bPopupAllowed = false;
-        auto view = MakeView(doc);
-        view->GetGrid()->edit(view->GetGrid()->model()->index(1, 3));
-        QCOMPARE(doc.Fake().m_nPopupAsked, 1);
-        QVERIFY(doc.Fake().m_updatedRows.empty());
-    }
 };
 
 std::unique_ptr<QObject> MakeViewTest()
