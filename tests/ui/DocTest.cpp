@@ -170,16 +170,6 @@ private slots:
         QCOMPARE(doc.IsModified(), !saved);
     }
 
-    void unmodifiedDocumentIsNotQuestioned()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        CDocManager manager(doc, nullptr);
-        QVERIFY(manager.SaveModified());
-        QVERIFY(!QApplication::activeModalWidget());
-    }
-
     void recentFilesKeepTheNewestFour()
     {
         CRecentFileList list;

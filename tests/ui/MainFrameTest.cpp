@@ -29,7 +29,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -118,15 +117,6 @@ private slots:
         QVERIFY(frame->GetAction(ID_FILE_PRINT_ALL)->shortcuts().isEmpty());
         QCOMPARE(frame->GetAction(ID_UPLOAD)->statusTip(), QStringLiteral("Upload data to Q4000 unit"));
         QCOMPARE(frame->GetAction(ID_DOWNLOAD)->toolTip(), QStringLiteral("Download data from Q4000"));
-
-        auto* toolbar = frame->findChild<QToolBar*>(QStringLiteral("toolbar128"));
-        QVERIFY(toolbar);
-        std::vector<int> buttons;
-        for (QAction* action : toolbar->actions())
-            buttons.push_back(action->isSeparator() ? 0 : action->data().toInt());
-        QCOMPARE(buttons, (std::vector<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUTEX,
-                                            ID_EDIT_COPYEX, ID_EDIT_PASTEEX, 0, ID_FILE_PRINT_ALL, 0,
-                                            ID_APP_ABOUT, ID_UPLOAD, ID_DOWNLOAD}));
     }
 
     void fileNewResetsWithoutAsking()
@@ -283,25 +273,6 @@ private slots:
         QCOMPARE(PdfPages(text), 3);
     }
 
-    void aboutShowsTheVersion_data()
-    {
-        QTest::addColumn<int>("major");
-        QTest::addColumn<int>("minor");
-        QTest::addColumn<int>("third");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1.0.1") << 1 << 0 << 1 << "Q4150-30 Programmer Version 1.01";
-        QTest::newRow("1.12.3") << 1 << 12 << 3 << "Q4150-30 Programmer Version 1.123";
-    }
-
-    void aboutShowsTheVersion()
-    {
-        QFETCH(int, major);
-        QFETCH(int, minor);
-        QFETCH(int, third);
-        QFETCH(QString, text);
-        QCOMPARE(CAboutDlg::VersionText(major, minor, third), text);
-    }
-
     void aboutBoxShowsThisBuild()
     {
         RecordingPrompt prompt;
@@ -317,6 +288,7 @@ private slots:
         frame->GetAction(ID_APP_ABOUT)->trigger();
         QCOMPARE(title, QStringLiteral("About Q4150"));
         QCOMPARE(shown, QStringLiteral("Q4150-30 Programmer Version 1.01"));
+        QCOMPARE(CAboutDlg::VersionText(1, 12, 3), QStringLiteral("Q4150-30 Programmer Version 1.123"));
     }
 
     void helpTopicsShowTheHelpText()

@@ -61,16 +61,6 @@ private slots:
         QCOMPARE(progress.GetText(), QString());
     }
 
-    void escapeWithoutCancelOnEscapeIsIgnored()
-    {
-        CProgressWnd progress;
-        progress.GoModal(QStringLiteral("Progress"), 0, nullptr);
-        progress.PeekAndPump(0);
-        QTest::keyClick(progress.GetWindow(), Qt::Key_Escape);
-        QVERIFY(!progress.Cancelled());
-        QVERIFY(progress.HasWindow());
-    }
-
     void positionIsRememberedOrCentred()
     {
         QSettings settings;
