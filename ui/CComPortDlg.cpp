@@ -26,7 +26,7 @@ CComPortDlg::CComPortDlg(QWidget* parent)
     connect(config, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;  // taken by the dialog's layout below
     buttons->addWidget(config);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);

@@ -12,7 +12,7 @@
 CDocManager::CDocManager(CQ4150Doc& doc, QWidget* dialogParent)
     : QObject(dialogParent), m_doc(doc), m_pParent(dialogParent)
 {
-    m_recentFiles.ReadList();
+    m_RecentFiles.ReadList();
 }
 
 QString CDocManager::FileFilter()
@@ -24,8 +24,8 @@ QString CDocManager::StartDirectory() const
 {
     if (!m_doc.GetPathName().isEmpty())
         return QFileInfo(m_doc.GetPathName()).absolutePath();
-    if (!m_recentFiles.GetList().isEmpty())
-        return QFileInfo(m_recentFiles.GetList().first()).absolutePath();
+    if (!m_RecentFiles.GetList().isEmpty())
+        return QFileInfo(m_RecentFiles.GetList().first()).absolutePath();
     return QDir::currentPath();
 }
 
@@ -50,8 +50,8 @@ bool CDocManager::OpenDocumentFile(const QString& path)
     QString error;
     CQ4150Doc::LOAD_RESULT result = m_doc.OnOpenDocument(path, error);
     if (result == CQ4150Doc::LOAD_OK) {
-        m_recentFiles.Add(path);
-        m_recentFiles.WriteList();
+        m_RecentFiles.Add(path);
+        m_RecentFiles.WriteList();
         emit recentFilesChanged();
         emit documentLoaded();
         emit titleChanged();
@@ -65,9 +65,9 @@ bool CDocManager::OpenDocumentFile(const QString& path)
         emit titleChanged();
     }
     ShowError(error);
-    if (m_recentFiles.GetList().contains(QFileInfo(path).absoluteFilePath())) {
-        m_recentFiles.Remove(path);
-        m_recentFiles.WriteList();
+    if (m_RecentFiles.GetList().contains(QFileInfo(path).absoluteFilePath())) {
+        m_RecentFiles.Remove(path);
+        m_RecentFiles.WriteList();
         emit recentFilesChanged();
     }
     return false;
@@ -100,8 +100,8 @@ bool CDocManager::DoSave(const QString& path)
         ShowError(error);
         return false;
     }
-    m_recentFiles.Add(target);
-    m_recentFiles.WriteList();
+    m_RecentFiles.Add(target);
+    m_RecentFiles.WriteList();
     emit recentFilesChanged();
     emit titleChanged();
     return true;

@@ -25,7 +25,7 @@ public:
     // Save / Discard / Cancel for a modified document; true when it may be replaced.
     bool SaveModified();
 
-    CRecentFileList& GetRecentFiles() { return m_recentFiles; }
+    CRecentFileList& GetRecentFiles() { return m_RecentFiles; }
     static QString FileFilter();
 
 signals:
@@ -41,5 +41,5 @@ private:
 
     CQ4150Doc& m_doc;
     QWidget* m_pParent;
-    CRecentFileList m_recentFiles;
+    CRecentFileList m_RecentFiles;
 };

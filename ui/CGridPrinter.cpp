@@ -23,12 +23,12 @@ CGridPrinter::CGridPrinter(const CZTGridCtrl& grid, int cols)
       m_nScreenDpi(std::max(1, grid.logicalDpiX()))
 {
     for (int c = 0; c < cols; ++c)
-        m_colWidths.push_back(grid.GetColumnWidth(c));
+        m_arColWidths.push_back(grid.GetColumnWidth(c));
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         std::vector<Cell> row;
         for (int c = 0; c < cols; ++c)
             row.push_back({grid.GetItemText(r, c), grid.GetItemBkColour(r, c)});
-        m_cells.push_back(std::move(row));
+        m_arCells.push_back(std::move(row));
     }
 }
 
@@ -39,10 +39,10 @@ int CGridPrinter::Paginate(QPainter& painter, const QRect& rectDraw)
     double deviceDpi = device ? device->logicalDpiX() : m_nScreenDpi;
     double toDevice = deviceDpi / m_nScreenDpi;
 
-    m_colX.assign(1, 0.0);
-    for (double w : m_colWidths)
-        m_colX.push_back(m_colX.back() + w * toDevice);
-    double tableWidth = m_colX.back();
+    m_arColX.assign(1, 0.0);
+    for (double w : m_arColWidths)
+        m_arColX.push_back(m_arColX.back() + w * toDevice);
+    double tableWidth = m_arColX.back();
     m_dScale = tableWidth > rectDraw.width() && tableWidth > 0 ? rectDraw.width() / tableWidth : 1.0;
 
     QFontMetricsF fm(m_font, device);
@@ -51,7 +51,7 @@ int CGridPrinter::Paginate(QPainter& painter, const QRect& rectDraw)
     double bodyHeight = pageHeight - m_dRowHeight * (m_nHeaderRows + 1);  // header rows and footer
     m_nRowsPerPage = std::max(1, static_cast<int>(bodyHeight / m_dRowHeight));
 
-    int dataRows = std::max(0, static_cast<int>(m_cells.size()) - m_nHeaderRows);
+    int dataRows = std::max(0, static_cast<int>(m_arCells.size()) - m_nHeaderRows);
     return std::max(1, (dataRows + m_nRowsPerPage - 1) / m_nRowsPerPage);
 }
 
@@ -59,9 +59,9 @@ void CGridPrinter::DrawRow(QPainter& painter, int row, double y)
 {
     QFontMetricsF fm(painter.font(), painter.device());
     double pad = fm.averageCharWidth() / 2;
-    for (size_t c = 0; c < m_colWidths.size(); ++c) {
-        QRectF cell(m_colX[c], y, m_colX[c + 1] - m_colX[c], m_dRowHeight);
-        const Cell& data = m_cells[static_cast<size_t>(row)][c];
+    for (size_t c = 0; c < m_arColWidths.size(); ++c) {
+        QRectF cell(m_arColX[c], y, m_arColX[c + 1] - m_arColX[c], m_dRowHeight);
+        const Cell& data = m_arCells[static_cast<size_t>(row)][c];
         bool fixed = row < m_nHeaderRows || static_cast<int>(c) < m_nHeaderCols;
         QColor background = data.background.isValid() ? data.background : (fixed ? g_FixedCellColour : QColor());
         if (background.isValid())
@@ -84,10 +84,10 @@ void CGridPrinter::PrintPage(QPainter& painter, int page, int pageCount)
     painter.setPen(pen);
 
     double y = 0;
-    for (int r = 0; r < m_nHeaderRows && r < static_cast<int>(m_cells.size()); ++r, y += m_dRowHeight)
+    for (int r = 0; r < m_nHeaderRows && r < static_cast<int>(m_arCells.size()); ++r, y += m_dRowHeight)
         DrawRow(painter, r, y);
     int first = m_nHeaderRows + (page - 1) * m_nRowsPerPage;
-    int last = std::min(static_cast<int>(m_cells.size()), first + m_nRowsPerPage);
+    int last = std::min(static_cast<int>(m_arCells.size()), first + m_nRowsPerPage);
     for (int r = first; r < last; ++r, y += m_dRowHeight)
         DrawRow(painter, r, y);
 

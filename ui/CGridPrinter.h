@@ -31,8 +31,8 @@ private:
 
     void DrawRow(QPainter& painter, int row, double y);
 
-    std::vector<std::vector<Cell>> m_cells;
-    std::vector<double> m_colWidths;  // in pixels of the grid's screen
+    std::vector<std::vector<Cell>> m_arCells;
+    std::vector<double> m_arColWidths;  // in pixels of the grid's screen
     int m_nHeaderRows = 0;
     int m_nHeaderCols = 0;
     QFont m_font;
@@ -41,6 +41,6 @@ private:
     QRect m_rectDraw;
     double m_dScale = 1.0;      // device pixels per layout unit
     double m_dRowHeight = 0.0;  // in layout units
-    std::vector<double> m_colX;
+    std::vector<double> m_arColX;
     int m_nRowsPerPage = 1;
 };

@@ -60,7 +60,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     connect(m_pDocManager.get(), &CDocManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
 
     for (size_t i = 0; i < doc.GetNdSetup().size(); ++i)
-        AddView(new CQ4150View(doc));
+        AddView(new CQ4150View(doc, GetTabControl()));
     resize(800, 600);
     setAcceptDrops(true);
     OnUpdateFrameTitle();
@@ -98,14 +98,14 @@ QAction* CMainFrame::CreateAction(int id)
     action->setIcon(CIconFactory::CommandIcon(id));
     action->setData(id);
     addAction(action);
-    m_actions[id] = action;
+    m_mapActions[id] = action;
     return action;
 }
 
 QAction* CMainFrame::GetAction(int id) const
 {
-    auto it = m_actions.find(id);
-    return it == m_actions.end() ? nullptr : it->second;
+    auto it = m_mapActions.find(id);
+    return it == m_mapActions.end() ? nullptr : it->second;
 }
 
 void CMainFrame::CreateActions()
@@ -207,7 +207,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready")), 1);
+    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
     QAction* toggle = GetAction(ID_VIEW_STATUS_BAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);
@@ -216,11 +216,11 @@ void CMainFrame::CreateStatusBar()
 
 void CMainFrame::UpdateRecentFileMenu()
 {
-    for (QAction* action : m_recentActions) {
+    for (QAction* action : m_arRecentActions) {
         m_pFileMenu->removeAction(action);
         action->deleteLater();
     }
-    m_recentActions.clear();
+    m_arRecentActions.clear();
     const QStringList& files = m_pDocManager->GetRecentFiles().GetList();
     m_pRecentAnchor->setVisible(files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
@@ -232,7 +232,7 @@ void CMainFrame::UpdateRecentFileMenu()
             m_pDocManager->OpenDocumentFile(path);
         });
         m_pFileMenu->insertAction(m_pRecentAnchor, action);
-        m_recentActions.push_back(action);
+        m_arRecentActions.push_back(action);
     }
 }
 

@@ -82,10 +82,10 @@ private:
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;
     std::unique_ptr<QPrinter> m_pPrinter;
-    std::map<int, QAction*> m_actions;
+    std::map<int, QAction*> m_mapActions;
     QMenu* m_pFileMenu = nullptr;
     QAction* m_pRecentAnchor = nullptr;
-    std::vector<QAction*> m_recentActions;
+    std::vector<QAction*> m_arRecentActions;
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;

@@ -26,9 +26,7 @@ CProgressWnd::CProgressWnd() = default;
 
 CProgressWnd::~CProgressWnd()
 {
-    QWidget* window = m_pWnd;
-    DestroyWindow();
-    delete window;  // not waiting for an event loop that may not run again
+    ReleaseWindow();  // gone at once: no event loop may run again
 }
 
 QWidget* CProgressWnd::MainWindow()
@@ -57,7 +55,8 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     if (!parent)
         parent = MainWindow();
     m_strTitle = title;
-    m_pWnd = new QWidget(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_pWnd = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
+                                                    | Qt::WindowTitleHint);
     m_pWnd->setObjectName(QStringLiteral("progress"));
     m_pWnd->setWindowTitle(m_strTitle);
     m_pWnd->setCursor(Qt::BusyCursor);
@@ -67,11 +66,11 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
         m_pWnd->winId();
         m_pWnd->windowHandle()->setTransientParent(parent->windowHandle());
     }
-    m_pText = new QLabel(m_pWnd);
+    m_pText = new QLabel(m_pWnd.get());
     m_pText->setObjectName(QStringLiteral("text11"));
     m_pText->setTextFormat(Qt::PlainText);
     m_pText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_pBar = new QProgressBar(m_pWnd);
+    m_pBar = new QProgressBar(m_pWnd.get());
     m_pBar->setObjectName(QStringLiteral("bar12"));
     m_pBar->setTextVisible(smooth != 0);
     m_pBar->setRange(m_nMinValue, m_nMaxValue);
@@ -206,8 +205,17 @@ void CProgressWnd::OnCancel()
 
 void CProgressWnd::DestroyWindow()
 {
+    // The window may be in the middle of handling a key press: it goes once that is over.
+    if (std::unique_ptr<QWidget> window = ReleaseWindow()) {
+        window->hide();
+        window.release()->deleteLater();
+    }
+}
+
+std::unique_ptr<QWidget> CProgressWnd::ReleaseWindow()
+{
     if (!m_pWnd)
-        return;
+        return nullptr;
     if (m_bPersistantPosition) {
         QSettings settings;
         settings.setValue(QStringLiteral("Settings/X"), m_pWnd->x());
@@ -218,19 +226,15 @@ void CProgressWnd::DestroyWindow()
         if (m_pMainWnd)
             m_pMainWnd->setEnabled(true);
     }
-    // The window may be in the middle of handling a key press: it goes once that is over.
-    QWidget* window = m_pWnd;
-    m_pWnd = nullptr;
     m_pText = nullptr;
     m_pBar = nullptr;
-    window->removeEventFilter(this);
-    window->hide();
-    window->deleteLater();
+    m_pWnd->removeEventFilter(this);
+    return std::move(m_pWnd);
 }
 
 bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_pWnd) {
+    if (watched == m_pWnd.get()) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             if (m_bCancelOnEscape)
                 OnCancel();

@@ -39,7 +39,7 @@ public:
 
     int Cancelled() const { return m_bCancelled; }
     bool HasWindow() const { return m_pWnd != nullptr; }
-    QWidget* GetWindow() const { return m_pWnd; }
+    QWidget* GetWindow() const { return m_pWnd.get(); }
     QString GetText() const;
     int GetBarPos() const;
 
@@ -48,10 +48,12 @@ protected:
 
 private:
     void SetSize(int lines, int width);
+    // Saves the position, gives the main window back and lets the window go.
+    std::unique_ptr<QWidget> ReleaseWindow();
     void PlaceWindow();
     static QWidget* MainWindow();
 
-    QWidget* m_pWnd = nullptr;  // deleted by DestroyWindow
+    std::unique_ptr<QWidget> m_pWnd;
     QLabel* m_pText = nullptr;
     QProgressBar* m_pBar = nullptr;
     QPointer<QWidget> m_pMainWnd;

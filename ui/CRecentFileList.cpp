@@ -23,11 +23,11 @@ CRecentFileList::CRecentFileList(int size)
 void CRecentFileList::ReadList()
 {
     QSettings settings;
-    m_list.clear();
+    m_arFiles.clear();
     for (int i = 0; i < m_nSize; ++i) {
         QString path = settings.value(EntryKey(i)).toString();
-        if (!path.isEmpty() && !m_list.contains(path))
-            m_list << path;
+        if (!path.isEmpty() && !m_arFiles.contains(path))
+            m_arFiles << path;
     }
 }
 
@@ -35,20 +35,20 @@ void CRecentFileList::WriteList() const
 {
     QSettings settings;
     settings.remove(QLatin1String(g_strSection));
-    for (int i = 0; i < m_list.size(); ++i)
-        settings.setValue(EntryKey(i), m_list[i]);
+    for (int i = 0; i < m_arFiles.size(); ++i)
+        settings.setValue(EntryKey(i), m_arFiles[i]);
 }
 
 void CRecentFileList::Add(const QString& path)
 {
     QString absolute = QFileInfo(path).absoluteFilePath();
-    m_list.removeAll(absolute);
-    m_list.prepend(absolute);
-    while (m_list.size() > m_nSize)
-        m_list.removeLast();
+    m_arFiles.removeAll(absolute);
+    m_arFiles.prepend(absolute);
+    while (m_arFiles.size() > m_nSize)
+        m_arFiles.removeLast();
 }
 
 void CRecentFileList::Remove(const QString& path)
 {
-    m_list.removeAll(QFileInfo(path).absoluteFilePath());
+    m_arFiles.removeAll(QFileInfo(path).absoluteFilePath());
 }

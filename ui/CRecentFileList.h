@@ -13,10 +13,10 @@ public:
     // Puts the file first (once), dropping the oldest beyond the size.
     void Add(const QString& path);
     void Remove(const QString& path);
-    const QStringList& GetList() const { return m_list; }
+    const QStringList& GetList() const { return m_arFiles; }
     int GetSize() const { return m_nSize; }
 
 private:
     int m_nSize;
-    QStringList m_list;
+    QStringList m_arFiles;
 };

@@ -17,14 +17,14 @@ int CTabbedFrameWnd::AddView(QWidget* view)
 {
     if (!view)
         return 0;
-    m_views.push_back(view);
+    m_arViews.push_back(view);
     view->setEnabled(false);
     {
         // Adding the first page would select it through the tab control before it is ours.
         QSignalBlocker block(m_pTabCtrl);
         m_pTabCtrl->addTab(view, QString());
     }
-    SetActiveView(static_cast<int>(m_views.size()) - 1);
+    SetActiveView(static_cast<int>(m_arViews.size()) - 1);
     return 1;
 }
 
@@ -35,7 +35,7 @@ QWidget* CTabbedFrameWnd::GetActiveView() const
 
 QWidget* CTabbedFrameWnd::GetView(int page) const
 {
-    return page >= 0 && page < GetViewCount() ? m_views[static_cast<size_t>(page)] : nullptr;
+    return page >= 0 && page < GetViewCount() ? m_arViews[static_cast<size_t>(page)] : nullptr;
 }
 
 void CTabbedFrameWnd::SetActiveView(int page)
@@ -47,7 +47,7 @@ void CTabbedFrameWnd::SetActiveView(int page)
         OnActivateView(old, false);
     }
     m_nActivePage = page;
-    QWidget* view = m_views[static_cast<size_t>(page)];
+    QWidget* view = m_arViews[static_cast<size_t>(page)];
     view->setEnabled(true);
     m_pTabCtrl->setCurrentIndex(page);
     view->setFocus();

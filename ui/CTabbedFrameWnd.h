@@ -20,7 +20,7 @@ public:
     void SetActiveView(int page);
     int GetActivePage() const { return m_nActivePage; }
     QWidget* GetActiveView() const;
-    int GetViewCount() const { return static_cast<int>(m_views.size()); }
+    int GetViewCount() const { return static_cast<int>(m_arViews.size()); }
     QWidget* GetView(int page) const;
     QTabWidget* GetTabControl() const { return m_pTabCtrl; }
 
@@ -36,5 +36,5 @@ private:
     QTabWidget* m_pTabCtrl;
     QWidget* m_pLastView = nullptr;
     int m_nActivePage = -1;
-    std::vector<QWidget*> m_views;
+    std::vector<QWidget*> m_arViews;
 };

@@ -16,7 +16,7 @@ CUpDown::CUpDown(const QString& message, QWidget* parent)
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     connect(retry, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;  // taken by the dialog's layout below
     buttons->addStretch();
     buttons->addWidget(retry);
     buttons->addWidget(cancel);

@@ -108,11 +108,11 @@ void CZTGridCtrl::ApplyCounts()
     setColumnCount(m_nCols - fixedCols);
     for (int c = 0; c < columnCount(); ++c) {
         if (!horizontalHeaderItem(c))
-            setHorizontalHeaderItem(c, new QTableWidgetItem(QString()));
+            setHorizontalHeaderItem(c, std::make_unique<QTableWidgetItem>(QString()).release());
     }
     for (int r = 0; r < rowCount(); ++r) {
         if (!verticalHeaderItem(r))
-            setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+            setVerticalHeaderItem(r, std::make_unique<QTableWidgetItem>(QString()).release());
     }
     horizontalHeader()->setVisible(m_nFixedRows > 0);
     verticalHeader()->setVisible(m_nFixedCols > 0);
@@ -123,7 +123,7 @@ void CZTGridCtrl::SetRowResize(int allow)
     verticalHeader()->setSectionResizeMode(allow ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
 
-QTableWidgetItem* CZTGridCtrl::DataItem(int row, int col) const
+QTableWidgetItem* CZTGridCtrl::DataItem(int row, int col)
 {
     if (!IsValid(row, col) || IsFixed(row, col))
         return nullptr;
@@ -131,9 +131,10 @@ QTableWidgetItem* CZTGridCtrl::DataItem(int row, int col) const
     int c = col - m_nFixedCols;
     QTableWidgetItem* it = item(r, c);
     if (!it) {
-        it = new QTableWidgetItem();
-        it->setData(ROLE_CELLTYPE, GRID_CELL_EDIT);
-        const_cast<CZTGridCtrl*>(this)->setItem(r, c, it);
+        auto owned = std::make_unique<QTableWidgetItem>();
+        owned->setData(ROLE_CELLTYPE, GRID_CELL_EDIT);
+        it = owned.get();
+        setItem(r, c, owned.release());  // the table owns its items
     }
     return it;
 }
@@ -383,7 +384,7 @@ bool CZTGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
     bool started = QTableWidget::edit(index, trigger, event);
     m_bDropDownEdit = false;
     if (started)
-        m_editIndex = index;
+        m_idxEdit = index;
     return started;
 }
 
@@ -402,7 +403,7 @@ void CZTGridCtrl::EndEditing()
 {
     if (state() != EditingState)
         return;
-    if (QWidget* editor = indexWidget(m_editIndex)) {
+    if (QWidget* editor = indexWidget(m_idxEdit)) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
@@ -490,7 +491,7 @@ void CZTGridCtrl::OnEditPaste()
     if (text.isEmpty())
         return;
     if (state() == EditingState) {
-        if (QWidget* editor = indexWidget(m_editIndex))
+        if (QWidget* editor = indexWidget(m_idxEdit))
             QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     }
     int row0, col0, maxRow, maxCol;

@@ -97,7 +97,7 @@ private:
     bool IsFixed(int row, int col) const { return row < m_nFixedRows || col < m_nFixedCols; }
     bool IsValid(int row, int col) const { return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols; }
     // The table item of a data cell, created on demand; null for fixed or invalid cells.
-    QTableWidgetItem* DataItem(int row, int col) const;
+    QTableWidgetItem* DataItem(int row, int col);
     QTableWidgetItem* HeaderItem(int row, int col) const;
     void ApplyCounts();
     void MoveFixedRow(int newCount);
@@ -113,7 +113,7 @@ private:
     int m_bPasteMode = 0;
     int m_nColsToPrint = 0;
     bool m_bDropDownEdit = false;
-    QPersistentModelIndex m_editIndex;
+    QPersistentModelIndex m_idxEdit;
     int m_nPendingRow = -1;
     int m_nPendingCol = -1;
     std::unique_ptr<CGridPrinter> m_pPrinter;
