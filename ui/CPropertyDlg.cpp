@@ -22,7 +22,10 @@ CPropertyDlg::CPropertyDlg(QWidget* parent)
     m_pGrid->setObjectName(QStringLiteral("grid10000"));
     m_pGrid->SetColumnCount(2);
     m_pGrid->SetRowCount(10);
+    // The grid is exactly as high as its rows: no frame and no scroll bars take room from them.
+    m_pGrid->setFrameShape(QFrame::NoFrame);
     m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pOk = new QPushButton(QStringLiteral("OK"), this);
     m_pOk->setDefault(true);
     m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
