@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
-          locales fonts-dejavu-core xauth)
+          locales fonts-dejavu-core xauth poppler-utils)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

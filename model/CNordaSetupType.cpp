@@ -257,29 +257,36 @@ void CNordaSetupType::ReadRecordHead(CArchive& ar)
     ar.ReadInt32();
 }
 
+void CNordaSetupType::ReadSection(CArchive& ar, unsigned version, int section, bool keepLabel)
+{
+    if (!m_pDataSheet || !m_pDataSheet->GetSection(section))
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+    for (int c = 0; c < m_pDataSheet->GetNumCells(section); ++c) {
+        CNdChnData* cell = m_pDataSheet->GetProperty(section, c);
+        if (!cell)
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+        if (!keepLabel || c != 0) {
+            cell->DoFileReadWrite(ar, version);
+            continue;
+        }
+        // The row label is read into a copy and dropped, so the sheet keeps its own.
+        CNdChnData label(*cell);
+        try {
+            label.DoFileReadWrite(ar, version);
+        } catch (const CArchiveException&) {
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
+        }
+    }
+}
+
 void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
 {
     ReadRecordHead(ar);
     if (!m_pDataSheet)
         throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
-    for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
-        for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c) {
-            CNdChnData* cell = m_pDataSheet->GetProperty(s, c);
-            if (!cell)
-                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
-            if (version >= 3 || c != 0) {
-                cell->DoFileReadWrite(ar, version);
-                continue;
-            }
-            // Older files: the row label is read into a copy and dropped, so the sheet keeps its own.
-            CNdChnData label(*cell);
-            try {
-                label.DoFileReadWrite(ar, version);
-            } catch (const CArchiveException&) {
-                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
-            }
-        }
-    }
+    // Older files keep the program's row labels.
+    for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s)
+        ReadSection(ar, version, s, version < 3);
 }
 
 // ---- block transfers ---------------------------------------------------------------------------

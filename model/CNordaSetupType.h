@@ -27,6 +27,8 @@ public:
     // Reads a record's title and identity. They are dropped: the setup type keeps its own, which
     // name its tab and index the registry, whatever a damaged or foreign file holds there.
     static void ReadRecordHead(CArchive& ar);
+    // Reads the cell records of one section; keepLabel drops the stored row label.
+    void ReadSection(CArchive& ar, unsigned version, int section, bool keepLabel);
 
     void Error(int arg, unsigned id, int show);
     void GetError(int& arg, unsigned& id) const;

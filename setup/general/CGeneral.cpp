@@ -302,20 +302,8 @@ void CGeneral::FileRead(CArchive& ar, unsigned version)
     }
     ReadRecordHead(ar);
     int rows = version == 2 ? GEN_ROWS + 1 : GEN_ROWS;
-    for (int k = 0; k < rows; ++k) {
-        int s = version == 2 ? k : g_OldRowMap[k];
-        CNdChnData* label = m_pDataSheet->GetProperty(s, 0);
-        CNdChnData* value = m_pDataSheet->GetProperty(s, 1);
-        if (!label || !value)
-            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
-        CNdChnData copy(*label);
-        try {
-            copy.DoFileReadWrite(ar, version);
-        } catch (const CArchiveException&) {
-            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
-        }
-        value->DoFileReadWrite(ar, version);
-    }
+    for (int k = 0; k < rows; ++k)
+        ReadSection(ar, version, version == 2 ? k : g_OldRowMap[k], true);
 }
 
 void CGeneral::RepairChoices()

@@ -500,25 +500,8 @@ void CLogicalInput::ReadOldRecord(CArchive& ar, unsigned version)
     ReadRecordHead(ar);
     if (!m_pDataSheet)
         throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
-    for (int s = 0; s <= LOG_INPUTS; ++s) {
-        if (!m_pDataSheet->GetSection(s))
-            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
-        for (int c = 0; c < CELLS; ++c) {
-            CNdChnData* cell = m_pDataSheet->GetProperty(s, c);
-            if (!cell)
-                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
-            if (c != 0) {
-                cell->DoFileReadWrite(ar, version);
-                continue;
-            }
-            CNdChnData label(*cell);
-            try {
-                label.DoFileReadWrite(ar, version);
-            } catch (const CArchiveException&) {
-                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
-            }
-        }
-    }
+    for (int s = 0; s <= LOG_INPUTS; ++s)
+        ReadSection(ar, version, s, true);
     for (int n = 1; n <= LOG_INPUTS; ++n) {
         for (int k = 1; k <= SEL_CELLS; ++k) {
             CNdChnData* cell = GetProperty(n, k);

@@ -1,0 +1,30 @@
+// The test classes of the user interface, run one after the other by main().
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <vector>
+
+std::unique_ptr<QObject> MakeGridCtrlTest();
+std::unique_ptr<QObject> MakeViewTest();
+std::unique_ptr<QObject> MakePropertyDlgTest();
+std::unique_ptr<QObject> MakeDocTest();
+std::unique_ptr<QObject> MakeMainFrameTest();
+std::unique_ptr<QObject> MakeMessagePromptTest();
+std::unique_ptr<QObject> MakeProgressWndTest();
+std::unique_ptr<QObject> MakeTransferTest();
+
+inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
+{
+    std::vector<std::unique_ptr<QObject>> tests;
+    tests.push_back(MakeGridCtrlTest());
+    tests.push_back(MakeViewTest());
+    tests.push_back(MakePropertyDlgTest());
+    tests.push_back(MakeDocTest());
+    tests.push_back(MakeMainFrameTest());
+    tests.push_back(MakeMessagePromptTest());
+    tests.push_back(MakeProgressWndTest());
+    tests.push_back(MakeTransferTest());
+    return tests;
+}

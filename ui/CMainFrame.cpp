@@ -1,0 +1,477 @@
+// The main frame: views, commands and their bars, file and print commands, help and About.
+#include "ui/CMainFrame.h"
+
+#include "model/CQ4kUnit.h"
+#include "model/INordaSetupType.h"
+#include "model/StringTable.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CDocManager.h"
+#include "ui/CHelpDlg.h"
+#include "ui/CIconFactory.h"
+#include "ui/CQ4150Doc.h"
+#include "ui/CProgressWnd.h"
+#include "ui/CQ4150View.h"
+#include "ui/CQtComSetupUi.h"
+#include "ui/CQtTransferQuestion.h"
+#include "ui/CZTGridCtrl.h"
+#include "ui/CommandTable.h"
+#include "ui/QtText.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include <chrono>
+#include <thread>
+
+CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
+    : CTabbedFrameWnd(parent), m_doc(doc), m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setWindowIcon(CIconFactory::AppIcon());
+    m_pDocManager = std::make_unique<CDocManager>(doc, this);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    m_pHelpDlg = new CHelpDlg(this);
+    m_pHelpDlg->hide();
+    m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
+    m_pQuestion = std::make_unique<CQtTransferQuestion>();
+    if (CQ4kUnit* unit = doc.GetUnit())
+        unit->SetTransferUi(m_pComSetupUi.get(), m_pQuestion.get());
+
+    connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
+    connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, &CMainFrame::UpdateAllViews);
+    connect(m_pDocManager.get(), &CDocManager::titleChanged, this, &CMainFrame::OnUpdateFrameTitle);
+    connect(m_pDocManager.get(), &CDocManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
+
+    for (size_t i = 0; i < doc.GetNdSetup().size(); ++i)
+        AddView(new CQ4150View(doc, GetTabControl()));
+    resize(800, 600);
+    setAcceptDrops(true);
+    OnUpdateFrameTitle();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // The unit outlives the frame: it must not ask dialogs that are gone.
+    if (CQ4kUnit* unit = m_doc.GetUnit()) {
+        unit->WaitTransEnd();
+        unit->SetTransferUi(nullptr, nullptr);
+    }
+}
+
+QString CMainFrame::WindowTitle()
+{
+    return QStringLiteral("Norda Q4150 Programmer");
+}
+
+// ---- commands and bars ---------------------------------------------------------------------
+
+QAction* CMainFrame::CreateAction(int id)
+{
+    const CommandInfo* info = FindCommand(id);
+    if (!info)
+        return nullptr;
+    auto* action = new QAction(QString::fromLatin1(info->pszText), this);
+    QString prompt = info->pszPrompt ? QString::fromLatin1(info->pszPrompt) : q4ui::ToQString(LoadString(static_cast<unsigned>(id)));
+    action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
+    action->setToolTip(prompt.section(QLatin1Char('\n'), 1, 1));
+    QList<QKeySequence> keys;
+    for (const QString& key : QString::fromLatin1(info->pszShortcuts).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        keys << QKeySequence(key);
+    action->setShortcuts(keys);
+    action->setIcon(CIconFactory::CommandIcon(id));
+    action->setData(id);
+    addAction(action);
+    m_mapActions[id] = action;
+    return action;
+}
+
+QAction* CMainFrame::GetAction(int id) const
+{
+    auto it = m_mapActions.find(id);
+    return it == m_mapActions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::CreateActions()
+{
+    for (int i = 0; i < GetCommandCount(); ++i)
+        CreateAction(GetCommand(i).nId);
+
+    auto onView = [this](int id, void (CQ4150View::*handler)()) {
+        connect(GetAction(id), &QAction::triggered, this, [this, handler] {
+            if (CQ4150View* view = GetActiveQ4View())
+                (view->*handler)();
+        });
+    };
+    connect(GetAction(ID_FILE_NEW), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(GetAction(ID_FILE_OPEN), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileOpen);
+    connect(GetAction(ID_FILE_SAVE), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileSave);
+    connect(GetAction(ID_FILE_SAVE_AS), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileSaveAs);
+    connect(GetAction(ID_FILE_PRINT_ALL), &QAction::triggered, this, &CMainFrame::OnFilePrint);
+    connect(GetAction(ID_FILE_PRINT_CURRENT), &QAction::triggered, this, &CMainFrame::OnFilePrintCurrent);
+    connect(GetAction(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
+    connect(GetAction(ID_FILE_PRINT_SETUP), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+    connect(GetAction(ID_APP_EXIT), &QAction::triggered, this, &QWidget::close);
+    onView(ID_EDIT_CUTEX, &CQ4150View::OnEditCutEx);
+    onView(ID_EDIT_CUT, &CQ4150View::OnEditCutEx);
+    onView(ID_EDIT_COPY, &CQ4150View::OnEditCopyEx);
+    onView(ID_EDIT_COPYEX, &CQ4150View::OnEditCopyEx);
+    onView(ID_EDIT_PASTEEX, &CQ4150View::OnEditPasteEx);
+    onView(ID_EDIT_SELECTALL, &CQ4150View::OnEditSelectall);
+    // The Edit menu's Paste goes to the grid itself, as the grid's own command.
+    connect(GetAction(ID_EDIT_PASTE), &QAction::triggered, this, [this] {
+        if (CQ4150View* view = GetActiveQ4View())
+            view->GetGrid()->OnEditPaste();
+    });
+    GetAction(ID_EDIT_UNDO)->setEnabled(false);
+    connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, &CMainFrame::OnHelp);
+    connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
+    connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
+    connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
+}
+
+void CMainFrame::CreateMenus()
+{
+    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS})
+        m_pFileMenu->addAction(GetAction(id));
+    m_pFileMenu->addSeparator();
+    for (int id : {ID_FILE_PRINT_ALL, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})
+        m_pFileMenu->addAction(GetAction(id));
+    m_pFileMenu->addSeparator();
+    m_pRecentAnchor = GetAction(ID_FILE_MRU_FILE1);
+    m_pRecentAnchor->setEnabled(false);
+    m_pFileMenu->addAction(m_pRecentAnchor);
+    m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(GetAction(ID_APP_EXIT));
+    UpdateRecentFileMenu();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(GetAction(ID_EDIT_UNDO));
+    edit->addSeparator();
+    for (int id : {ID_EDIT_CUTEX, ID_EDIT_COPY, ID_EDIT_PASTE})
+        edit->addAction(GetAction(id));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->addAction(GetAction(ID_VIEW_TOOLBAR));
+    view->addAction(GetAction(ID_VIEW_STATUS_BAR));
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->addAction(GetAction(ID_UPLOAD));
+    tools->addAction(GetAction(ID_DOWNLOAD));
+    tools->addSeparator();
+    tools->addAction(GetAction(ID_COMMSETUP));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(GetAction(ID_HELP_FINDER));
+    help->addSeparator();
+    help->addAction(GetAction(ID_APP_ABOUT));
+}
+
+void CMainFrame::CreateToolBar()
+{
+    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
+    m_pToolBar->setIconSize(QSize(16, 16));
+    const int buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUTEX, ID_EDIT_COPYEX,
+                           ID_EDIT_PASTEEX, 0, ID_FILE_PRINT_ALL, 0, ID_APP_ABOUT, ID_UPLOAD, ID_DOWNLOAD};
+    for (int id : buttons) {
+        if (id == 0)
+            m_pToolBar->addSeparator();
+        else
+            m_pToolBar->addAction(GetAction(id));
+    }
+    QAction* toggle = GetAction(ID_VIEW_TOOLBAR);
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, m_pToolBar, &QToolBar::setVisible);
+    connect(m_pToolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
+    QAction* toggle = GetAction(ID_VIEW_STATUS_BAR);
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, statusBar(), &QStatusBar::setVisible);
+}
+
+void CMainFrame::UpdateRecentFileMenu()
+{
+    for (QAction* action : m_arRecentActions) {
+        m_pFileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_arRecentActions.clear();
+    const QStringList& files = m_pDocManager->GetRecentFiles().GetList();
+    m_pRecentAnchor->setVisible(files.isEmpty());
+    for (int i = 0; i < files.size(); ++i) {
+        QString path = files[i];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this);
+        action->setStatusTip(QString::fromLatin1(FindCommand(ID_FILE_MRU_FILE1)->pszPrompt));
+        connect(action, &QAction::triggered, this, [this, path] {
+            SetActiveView(0);
+            m_pDocManager->OpenDocumentFile(path);
+        });
+        m_pFileMenu->insertAction(m_pRecentAnchor, action);
+        m_arRecentActions.push_back(action);
+    }
+}
+
+// ---- views ---------------------------------------------------------------------------------
+
+CQ4150View* CMainFrame::GetQ4View(int page) const
+{
+    return static_cast<CQ4150View*>(GetView(page));
+}
+
+CQ4150View* CMainFrame::GetActiveQ4View() const
+{
+    return static_cast<CQ4150View*>(GetActiveView());
+}
+
+std::vector<CQ4150View*> CMainFrame::AllViews() const
+{
+    std::vector<CQ4150View*> views;
+    for (int i = 0; i < GetViewCount(); ++i)
+        views.push_back(GetQ4View(i));
+    return views;
+}
+
+void CMainFrame::ResetViews()
+{
+    const std::vector<INordaSetupType*> setups = m_doc.GetNdSetup();
+    for (int i = 0; i < GetViewCount() && i < static_cast<int>(setups.size()); ++i) {
+        CQ4150View* view = GetQ4View(i);
+        view->m_bReady = 0;
+        view->InitalizeView(i);
+        view->m_bReady = 1;
+        GetTabControl()->setTabText(i, q4ui::ToQString(setups[static_cast<size_t>(i)]->m_strTitle));
+    }
+    SetActiveView(0);
+}
+
+void CMainFrame::UpdateAllViews()
+{
+    for (CQ4150View* view : AllViews())
+        view->OnUpdate();
+}
+
+void CMainFrame::OnActivateView(QWidget* view, bool activate)
+{
+    static_cast<CQ4150View*>(view)->OnActivateView(activate);
+}
+
+void CMainFrame::OnUpdateFrameTitle()
+{
+    setWindowTitle(m_doc.GetTitle() + QStringLiteral(" - ") + WindowTitle());
+}
+
+// ---- transfers -----------------------------------------------------------------------------
+
+void CMainFrame::OnUpload()
+{
+    if (m_doc.Upload())
+        StartTrans();
+}
+
+void CMainFrame::OnDownload()
+{
+    if (!m_pDocManager->SaveModified())
+        return;
+    if (m_doc.Download())
+        StartTrans();
+    // The set-up was reset to defaults in any case, and filled when the transfer ran.
+    UpdateAllViews();
+    OnUpdateFrameTitle();
+    SetActiveView(0);
+}
+
+void CMainFrame::OnCommsetup()
+{
+    m_doc.OnCommsetup();
+}
+
+// Polls the worker: the bar follows the byte count, the text names the setup type in transfer.
+// The main window stays disabled until the worker has ended, also when the progress window
+// was closed with Escape or the count reached the total early.
+unsigned CMainFrame::StartTrans()
+{
+    CQ4kUnit* unit = m_doc.GetUnit();
+    m_bTransferring = true;
+    setEnabled(false);
+    CProgressWnd progress;
+    progress.GoModal(QStringLiteral("Progress"), 0, this);
+    uint32_t total = unit->GetTotalTransBytes(m_doc.m_nTransDir);
+    std::string format = m_doc.m_nTransDir == 1 ? "Downloading %s data ..." : "Uploading %s data ...";
+    progress.SetRange(0, static_cast<int>(total), 1);
+    std::string shown;
+    bool first = true;
+    while (!unit->IsTransEnd()) {
+        uint32_t pos = unit->GetCurSendedNumBytes();
+        if (pos < total) {
+            std::string text = format;
+            text.replace(text.find("%s"), 2, unit->GetTransTitle());
+            if (first || text != shown) {
+                progress.SetText(text);
+                shown = text;
+                first = false;
+            }
+        }
+        progress.SetPos(static_cast<int>(std::min(pos, total)));
+        progress.PeekAndPump(1);
+        if (isEnabled())
+            setEnabled(false);  // cancelling the progress window gave the window back too early
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    unit->WaitTransEnd();
+    progress.DestroyWindow();
+    setEnabled(true);
+    m_bTransferring = false;
+    return 0;
+}
+
+// ---- file, print, help ---------------------------------------------------------------------
+
+void CMainFrame::OnFileNew()
+{
+    m_doc.OnNewDocument();
+    ResetViews();
+    OnUpdateFrameTitle();
+}
+
+void CMainFrame::OnFilePrint()
+{
+    PrintWithDialog(AllViews());
+}
+
+void CMainFrame::OnFilePrintCurrent()
+{
+    if (CQ4150View* view = GetActiveQ4View())
+        PrintWithDialog({view});
+}
+
+bool CMainFrame::PrintWithDialog(const std::vector<CQ4150View*>& views)
+{
+    QPrintDialog dialog(m_pPrinter.get(), this);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    return PrintViews(views);
+}
+
+bool CMainFrame::PrintViews(const std::vector<CQ4150View*>& views)
+{
+    QPrinter& printer = *m_pPrinter;
+    printer.setDocName(q4ui::ToQString(LoadString(57344)));
+    if (printer.outputFormat() != QPrinter::PdfFormat) {
+        bool ok = true;
+        for (CQ4150View* view : views)
+            ok = view->Print(printer) && ok;
+        return ok;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    bool ok = true;
+    for (size_t i = 0; i < views.size() && ok; ++i) {
+        if (i > 0 && !printer.newPage())
+            ok = false;
+        else
+            ok = views[i]->PrintPages(painter, printer);
+    }
+    painter.end();
+    return ok;
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    if (CQ4150View* view = GetActiveQ4View())
+        view->OnFilePrintPreview(*m_pPrinter);
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(m_pPrinter.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnHelp()
+{
+    m_pHelpDlg->show();
+    m_pHelpDlg->raise();
+}
+
+void CMainFrame::OnAppAbout()
+{
+    CAboutDlg dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_bTransferring) {
+        event->ignore();  // the set-up belongs to the transfer until it ends
+        return;
+    }
+    if (m_pDocManager->SaveModified())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void CMainFrame::contextMenuEvent(QContextMenuEvent* event)
+{
+    QWidget* child = childAt(mapFromGlobal(event->globalPos()));
+    if (!child || !centralWidget()->isAncestorOf(child)) {
+        CTabbedFrameWnd::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    QAction* cut = menu.addAction(QStringLiteral("Cut"));
+    cut->setStatusTip(GetAction(ID_EDIT_CUTEX)->statusTip());
+    connect(cut, &QAction::triggered, GetAction(ID_EDIT_CUTEX), &QAction::trigger);
+    menu.addAction(GetAction(ID_EDIT_PASTEEX));
+    menu.addAction(GetAction(ID_EDIT_COPYEX));
+    menu.addSeparator();
+    menu.addAction(GetAction(ID_EDIT_SELECTALL));
+    menu.exec(event->globalPos());
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+// A document dropped on the window is opened as if chosen from the File menu.
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    SetActiveView(0);
+    m_pDocManager->OpenDocumentFile(urls.first().toLocalFile());
+}

@@ -1,0 +1,94 @@
+// The main window: one grid view per setup type as tabs, the menus, toolbar, context menu and
+// status bar of the command table, file commands, printing, help and About.
+#pragma once
+
+#include "ui/CTabbedFrameWnd.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class CDocManager;
+class CQtComSetupUi;
+class CQtTransferQuestion;
+class CHelpDlg;
+class CQ4150Doc;
+class CQ4150View;
+class QAction;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+class CMainFrame : public CTabbedFrameWnd {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CQ4150Doc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Rebuilds every grid from its setup type, labels the tabs and shows the first one.
+    void ResetViews();
+    // Refreshes every view after the set-up was replaced as a whole.
+    void UpdateAllViews();
+    void OnUpdateFrameTitle() override;
+
+    CQ4150View* GetQ4View(int page) const;
+    CQ4150View* GetActiveQ4View() const;
+    QAction* GetAction(int id) const;
+    CDocManager& GetDocManager() const { return *m_pDocManager; }
+    CQ4150Doc& GetDocument() const { return m_doc; }
+    QPrinter& GetPrinter() const { return *m_pPrinter; }
+    CHelpDlg* GetHelpDialog() const { return m_pHelpDlg; }
+    CQtComSetupUi& GetComSetupUi() const { return *m_pComSetupUi; }
+    bool IsTransferring() const { return m_bTransferring; }
+
+    // Prints the views after the print dialog was confirmed: one job per view on a printer,
+    // one file holding every view when printing to a PDF file.
+    bool PrintViews(const std::vector<CQ4150View*>& views);
+
+    static QString WindowTitle();
+
+public slots:
+    void OnFileNew();
+    void OnFilePrint();
+    void OnFilePrintCurrent();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnHelp();
+    void OnAppAbout();
+    void OnUpload();
+    void OnDownload();
+    void OnCommsetup();
+    // The progress loop of a started transfer; returns once the worker has ended.
+    unsigned StartTrans();
+
+protected:
+    void OnActivateView(QWidget* view, bool activate) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* CreateAction(int id);
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void UpdateRecentFileMenu();
+    bool PrintWithDialog(const std::vector<CQ4150View*>& views);
+    std::vector<CQ4150View*> AllViews() const;
+
+    CQ4150Doc& m_doc;
+    std::unique_ptr<CDocManager> m_pDocManager;
+    std::unique_ptr<QPrinter> m_pPrinter;
+    std::map<int, QAction*> m_mapActions;
+    QMenu* m_pFileMenu = nullptr;
+    QAction* m_pRecentAnchor = nullptr;
+    std::vector<QAction*> m_arRecentActions;
+    QToolBar* m_pToolBar = nullptr;
+    CHelpDlg* m_pHelpDlg = nullptr;
+    std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
+    std::unique_ptr<CQtTransferQuestion> m_pQuestion;
+    bool m_bTransferring = false;
+};

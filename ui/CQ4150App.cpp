@@ -1,0 +1,53 @@
+// Start-up of the program.
+#include "ui/CQ4150App.h"
+
+#include "ui/CDocManager.h"
+#include "ui/CMainFrame.h"
+#include "ui/CQ4150Doc.h"
+#include "ui/CQtMessagePrompt.h"
+
+#include <QApplication>
+
+CQ4150App::CQ4150App() = default;
+
+CQ4150App::~CQ4150App() = default;
+
+void CQ4150App::SetSettingsNames()
+{
+    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    QApplication::setApplicationName(QStringLiteral("Q4150"));
+}
+
+bool CQ4150App::InitInstance(const QStringList& arguments)
+{
+    SetSettingsNames();
+    m_pPrompt = std::make_unique<CQtMessagePrompt>();
+    m_pDoc = std::make_unique<CQ4150Doc>(*m_pPrompt);
+    m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
+
+    QString file;
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            file = argument;
+            break;
+        }
+    }
+    if (file.isEmpty()) {
+        if (!m_pDoc->OnNewDocument())
+            return false;
+    } else {
+        m_pDoc->OnNewDocument();
+        if (!OpenDocumentFile(file))
+            return false;
+    }
+    m_pMainFrame->ResetViews();
+    m_pMainFrame->OnUpdateFrameTitle();
+    m_pMainFrame->show();
+    return true;
+}
+
+bool CQ4150App::OpenDocumentFile(const QString& path)
+{
+    m_pMainFrame->SetActiveView(0);
+    return m_pMainFrame->GetDocManager().OpenDocumentFile(path);
+}

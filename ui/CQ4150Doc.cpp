@@ -1,0 +1,131 @@
+// The document's unit and its file.
+#include "ui/CQ4150Doc.h"
+
+#include "model/CArchive.h"
+#include "model/CQ4kUnit.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
+    : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)), m_strTitle(QStringLiteral("Untitled"))
+{
+}
+
+CQ4150Doc::~CQ4150Doc() = default;
+
+bool CQ4150Doc::OnNewDocument()
+{
+    m_bModified = false;
+    SetUntitled();
+    if (!m_pUnit)
+        return false;
+    return m_pUnit->Initialize() != 0;
+}
+
+void CQ4150Doc::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading())
+        m_pUnit->Initialize();
+    m_pUnit->Serialize(ar);
+}
+
+CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("Cannot open the file %1.\n%2").arg(path, file.errorString());
+        return LOAD_NOT_READ;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral("Cannot read the file %1.\n%2").arg(path, file.errorString());
+        return LOAD_NOT_READ;
+    }
+    try {
+        CArchive ar(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        error = QStringLiteral("Unexpected file format.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
+        return LOAD_BAD_FORMAT;
+    } catch (const std::exception& e) {
+        error = QStringLiteral("Unexpected file format.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
+        return LOAD_BAD_FORMAT;
+    }
+    SetPathName(path);
+    m_bModified = false;
+    return LOAD_OK;
+}
+
+bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error)
+{
+    // The whole file is made in memory first; only a complete file replaces the old one.
+    CArchive ar;
+    try {
+        m_pUnit->Serialize(ar);
+    } catch (const CArchiveException& e) {
+        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
+        return false;
+    }
+    const std::vector<uint8_t>& bytes = ar.GetBuffer();
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, file.errorString());
+        return false;
+    }
+    qint64 size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
+        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    SetPathName(path);
+    m_bModified = false;
+    return true;
+}
+
+std::vector<INordaSetupType*> CQ4150Doc::GetNdSetup() const
+{
+    std::vector<INordaSetupType*> setups;
+    if (!m_pUnit)
+        return setups;
+    for (int i = 0; i < 4; ++i) {
+        if (INordaSetupType* type = m_pUnit->GetSetupType(i))
+            setups.push_back(type);
+    }
+    return setups;
+}
+
+void CQ4150Doc::SetPathName(const QString& path)
+{
+    m_strPathName = QFileInfo(path).absoluteFilePath();
+    m_strTitle = QFileInfo(path).fileName();
+}
+
+void CQ4150Doc::SetUntitled()
+{
+    m_strPathName.clear();
+    m_strTitle = QStringLiteral("Untitled");
+}
+
+bool CQ4150Doc::Upload()
+{
+    m_nTransDir = 0;
+    return m_pUnit->UploadData() != 0;
+}
+
+bool CQ4150Doc::Download()
+{
+    m_pUnit->Initialize();
+    m_nTransDir = 1;
+    bool started = m_pUnit->DownloadData() != 0;
+    SetUntitled();
+    return started;
+}
+
+void CQ4150Doc::OnCommsetup()
+{
+    m_pUnit->CommSetup();
+}

@@ -1,0 +1,64 @@
+// The document: the one configured unit, its modified flag, its file path and title, and the
+// reading and writing of the unit as a .q4g file.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CArchive;
+class CQ4kUnit;
+class INordaSetupType;
+class IMessagePrompt;
+
+class CQ4150Doc {
+public:
+    enum LOAD_RESULT { LOAD_OK, LOAD_NOT_READ, LOAD_BAD_FORMAT };
+
+    explicit CQ4150Doc(IMessagePrompt& prompt);
+    virtual ~CQ4150Doc();
+    CQ4150Doc(const CQ4150Doc&) = delete;
+    CQ4150Doc& operator=(const CQ4150Doc&) = delete;
+
+    // Every setup type back to its defaults; the document becomes "Untitled" and unmodified.
+    bool OnNewDocument();
+    // LOAD_NOT_READ: the file could not be read and nothing changed. LOAD_BAD_FORMAT: the
+    // set-up holds what was read before the damage. error says why.
+    LOAD_RESULT OnOpenDocument(const QString& path, QString& error);
+    // Writes the whole file or nothing: the old file stays when anything fails.
+    bool OnSaveDocument(const QString& path, QString& error);
+    void Serialize(CArchive& ar);
+
+    // The setup types that exist, in their fixed order.
+    virtual std::vector<INordaSetupType*> GetNdSetup() const;
+    CQ4kUnit* GetUnit() const { return m_pUnit.get(); }
+
+    // Starts an upload of the set-up to the unit (running the COM setup first when the link is
+    // not ready); true when the worker runs.
+    bool Upload();
+    // Resets the set-up to defaults, then starts a download from the unit; true when the worker
+    // runs. Whether or not it runs, the set-up no longer belongs to a file.
+    bool Download();
+    void OnCommsetup();
+    IMessagePrompt& GetPrompt() const { return m_prompt; }
+
+    bool IsModified() const { return m_bModified; }
+    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    const QString& GetPathName() const { return m_strPathName; }
+    // The path of the file the document is kept in; the title becomes the file's name.
+    void SetPathName(const QString& path);
+    // No file behind the document any more: it is "Untitled".
+    void SetUntitled();
+    const QString& GetTitle() const { return m_strTitle; }
+    void SetTitle(const QString& title) { m_strTitle = title; }
+
+    int m_nTransDir = 0;
+
+private:
+    IMessagePrompt& m_prompt;
+    std::unique_ptr<CQ4kUnit> m_pUnit;
+    bool m_bModified = false;
+    QString m_strPathName;
+    QString m_strTitle;
+};

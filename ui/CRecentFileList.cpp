@@ -1,0 +1,54 @@
+// The recent-file list and its settings.
+#include "ui/CRecentFileList.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const char* const g_strSection = "Recent File List";
+
+QString EntryKey(int index)
+{
+    return QStringLiteral("%1/File%2").arg(QLatin1String(g_strSection)).arg(index + 1);
+}
+
+}  // namespace
+
+CRecentFileList::CRecentFileList(int size)
+    : m_nSize(size)
+{
+}
+
+void CRecentFileList::ReadList()
+{
+    QSettings settings;
+    m_arFiles.clear();
+    for (int i = 0; i < m_nSize; ++i) {
+        QString path = settings.value(EntryKey(i)).toString();
+        if (!path.isEmpty() && !m_arFiles.contains(path))
+            m_arFiles << path;
+    }
+}
+
+void CRecentFileList::WriteList() const
+{
+    QSettings settings;
+    settings.remove(QLatin1String(g_strSection));
+    for (int i = 0; i < m_arFiles.size(); ++i)
+        settings.setValue(EntryKey(i), m_arFiles[i]);
+}
+
+void CRecentFileList::Add(const QString& path)
+{
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    m_arFiles.removeAll(absolute);
+    m_arFiles.prepend(absolute);
+    while (m_arFiles.size() > m_nSize)
+        m_arFiles.removeLast();
+}
+
+void CRecentFileList::Remove(const QString& path)
+{
+    m_arFiles.removeAll(QFileInfo(path).absoluteFilePath());
+}

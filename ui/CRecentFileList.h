@@ -1,0 +1,22 @@
+// The list of the most recently used document files, kept in the settings under
+// "Recent File List" as "File1" (the newest) to "File4".
+#pragma once
+
+#include <QStringList>
+
+class CRecentFileList {
+public:
+    explicit CRecentFileList(int size = 4);
+
+    void ReadList();
+    void WriteList() const;
+    // Puts the file first (once), dropping the oldest beyond the size.
+    void Add(const QString& path);
+    void Remove(const QString& path);
+    const QStringList& GetList() const { return m_arFiles; }
+    int GetSize() const { return m_nSize; }
+
+private:
+    int m_nSize;
+    QStringList m_arFiles;
+};
