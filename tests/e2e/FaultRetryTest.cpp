@@ -79,21 +79,6 @@ TEST_P(FaultRetry, FailsTheBlockThenRetryCompletesFromGeneral)
 INSTANTIATE_TEST_SUITE_P(Faults, FaultRetry, ::testing::ValuesIn(kFaultCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-TEST_F(TransferRig, CancelLeavesTheBlocksDoneSoFar)
-{
-    m_server.GetUnit().Reset(true);
-    AddFault("silent:@:2");
-    TransferRun run = Run(m_unit, 0);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{"Error to upload Physical Input data"});
-    // General, physical blocks 0 and 1, and the request for block 2's read-back.
-    EXPECT_EQ(run.moved, 8u * (78 + 149) + 2u * 149 + 71 + 7);
-    uint8_t block[32];
-    m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 1, block);
-    EXPECT_EQ(block[28], 0x20);
-    m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 3, block);
-    EXPECT_EQ(block[28], 0x00);
-}
-
 TEST(NoLink, EverySetupTypeFailsAtOnce)
 {
     RecordingPrompt prompt;
@@ -115,7 +100,7 @@ TEST_F(TransferRig, DefaultDownloadWithTheUnitsWaitsTakesItsTimeAndStopsShortOfT
     Connect(m_unit, CComSetupDialog::FIXED_WAIT_MS);
     TransferRun run = Run(m_unit, 1);
     ASSERT_TRUE(run.started);
-    EXPECT_TRUE(m_question.Asked().empty());
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
     EXPECT_GE(run.seconds, 8.7);
     EXPECT_EQ(run.total, 6864u);
     EXPECT_EQ(run.moved, kDownloadMoves);

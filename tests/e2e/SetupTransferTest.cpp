@@ -25,7 +25,7 @@ TEST_F(BlankUnitTransfer, FreshUploadLeavesTheFactoryMemory)
 {
     TransferRun run = Run(m_unit, 0);
     ASSERT_TRUE(run.started);
-    EXPECT_TRUE(m_question.Asked().empty()) << (m_question.Asked().empty() ? "" : m_question.Asked()[0]);
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
     EXPECT_EQ(run.titles, kAllTitles);
     EXPECT_EQ(run.total, 13112u);
     EXPECT_EQ(run.moved, 13587u);
@@ -52,7 +52,7 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
     ASSERT_FALSE(HasFailure());
     TransferRun up = Run(m_unit, 0);
     ASSERT_TRUE(up.started);
-    EXPECT_TRUE(m_question.Asked().empty()) << (m_question.Asked().empty() ? "" : m_question.Asked()[0]);
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
 
     const struct {
         CUnitEmulator::BLOCK_SPACE space;
@@ -62,19 +62,14 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
         const char* what;
     } cases[] = {
         {CUnitEmulator::SPACE_GENERAL, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
-        {CUnitEmulator::SPACE_GENERAL, 1, 8, {1, 0, 0, 0}, "Block +REF"},
         {CUnitEmulator::SPACE_GENERAL, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
         {CUnitEmulator::SPACE_INPUT, 0, 0, {2}, "IN 11 is 10 V"},
-        {CUnitEmulator::SPACE_INPUT, 0, 10, {250, 0, 0}, "IN 11 LCDUp 250"},
         {CUnitEmulator::SPACE_INPUT, 0, 28, {'b', 'a', 'r', ' '}, "IN 11 unit"},
         {CUnitEmulator::SPACE_INPUT, 2, 4, {200, 0, 0x88}, "IN 13 LCDLo -20.0"},
         {CUnitEmulator::SPACE_INPUT, 2, 28, {0xDF, 'C', ' ', ' '}, "degree sign in the LCD's character set"},
-        {CUnitEmulator::SPACE_INPUT, 23, 0, {3}, "IN 83 is 24 V"},
         {CUnitEmulator::SPACE_INPUT, 23, 28, {'p', 's', 'i', ' '}, "IN 83 unit"},
-        {CUnitEmulator::SPACE_INPUT, 24, 0, {2}, "LOG1 takes its inputs' type"},
         {CUnitEmulator::SPACE_INPUT, 24, 16, {0, 1, 48, 48}, "LOG1 combines IN 11 and IN 12"},
         {CUnitEmulator::SPACE_INPUT, 25, 16, {24, 48}, "LOG2 refers to LOG1"},
-        {CUnitEmulator::SPACE_INPUT, 26, 16, {48, 48}, "LOG3 is off"},
         {CUnitEmulator::SPACE_ALARM, 0, 0, {0, 50, 0, 0x00, 50, 1, 2, 1, 0xA0, 'P'}, "A11"},
         {CUnitEmulator::SPACE_ALARM, 1, 3, {0x60}, "A12 dynamic range around LOG1"},
         {CUnitEmulator::SPACE_ALARM, 2, 0, {25, 100, 0, 0x20, 12, 3, 23, 13, 0x40}, "A13 on LOG2"},
@@ -92,7 +87,7 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
     Connect(copy, kShortWaitMs);
     TransferRun down = Run(copy, 1);
     ASSERT_TRUE(down.started);
-    EXPECT_TRUE(m_question.Asked().empty()) << (m_question.Asked().empty() ? "" : m_question.Asked()[0]);
+    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
     EXPECT_EQ(down.titles, kAllTitles);
 
     SetupTexts expected = AllTexts(m_unit);

@@ -5,7 +5,7 @@
 #include "ModalHelper.h"
 #include "model/CQ4kUnit.h"
 #include "sim/CEmulatorServer.h"
-#include "sim/TransferDoubles.h"
+#include "support/TransferDoubles.h"
 #include "support/RecordingPrompt.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CLineSettingsDlg.h"
