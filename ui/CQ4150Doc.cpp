@@ -5,7 +5,6 @@
 #include "model/CDocumentFile.h"
 #include "model/CQ4kUnit.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
