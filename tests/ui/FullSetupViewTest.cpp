@@ -10,6 +10,7 @@
 #include "ui/CQ4150View.h"
 #include "ui/CZTGridCtrl.h"
 
+#include <QStyle>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTabWidget>
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(alarm.GetListItems(1, COL_INPREF).contains(QStringLiteral("IN 11")));
         QVERIFY(!alarm.GetListItems(1, COL_INPREF).contains(QStringLiteral("IN 12")));
         // The list column has grown wide enough for the new choice beside its arrow.
-        QVERIFY(alarm.GetColumnWidth(COL_INPREF) > alarm.fontMetrics().horizontalAdvance(QStringLiteral("IN 11")) + 10);
+        QVERIFY(alarm.GetColumnWidth(COL_INPREF) >= alarm.fontMetrics().horizontalAdvance(QStringLiteral("IN 11")) + alarm.style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
 
     void refusedEditShowsMessageAndDefault()
