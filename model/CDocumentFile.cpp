@@ -130,15 +130,22 @@ int CDocumentFile::Fail(const std::string& reason)
 
 int CDocumentFile::Load(CQ4kUnit& unit, const std::string& path)
 {
+    std::vector<uint8_t> bytes;
+    if (!ReadBytes(path, bytes))
+        return 0;
+    return LoadBytes(unit, std::move(bytes), path);
+}
+
+int CDocumentFile::ReadBytes(const std::string& path, std::vector<uint8_t>& bytes)
+{
     CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.Get() < 0)
         return Fail("cannot open " + path + ": " + ErrnoText(errno));
-    std::vector<uint8_t> bytes;
     if (int error = ReadAll(file.Get(), bytes))
         return Fail("cannot read " + path + ": " + ErrnoText(error));
     if (bytes.size() > MAX_DOCUMENT_SIZE)
         return Fail(path + " is not a valid Q4150 file: it is far too large");
-    return LoadBytes(unit, std::move(bytes), path);
+    return 1;
 }
 
 int CDocumentFile::LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name)

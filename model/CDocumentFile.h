@@ -14,7 +14,9 @@ public:
     // reason in GetError(). After a damaged file the setup types read before the damage keep
     // what they read, the others are at their defaults.
     int Load(CQ4kUnit& unit, const std::string& path);
-    // The same from bytes in memory; name is the file name used in the reason.
+    // Reads the whole file without touching a set-up; 0 with the reason when it cannot.
+    int ReadBytes(const std::string& path, std::vector<uint8_t>& bytes);
+    // The same as Load from bytes in memory; name is the file name used in the reason.
     int LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name);
     // Writes the set-up to the file. On failure (0) the old file and the set-up are unchanged.
     int Save(CQ4kUnit& unit, const std::string& path);

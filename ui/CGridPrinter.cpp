@@ -22,12 +22,17 @@ CGridPrinter::CGridPrinter(const CZTGridCtrl& grid, int cols)
       m_font(grid.font()),
       m_nScreenDpi(std::max(1, grid.logicalDpiX()))
 {
+    // A printout shows every text whole: a column is at least as wide as its widest text.
+    QFontMetricsF fm(m_font, &grid);
     for (int c = 0; c < cols; ++c)
         m_arColWidths.push_back(grid.GetColumnWidth(c));
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         std::vector<Cell> row;
-        for (int c = 0; c < cols; ++c)
+        for (int c = 0; c < cols; ++c) {
             row.push_back({grid.GetItemText(r, c), grid.GetItemBkColour(r, c)});
+            double needed = std::ceil(fm.horizontalAdvance(row.back().text) + 2 * fm.averageCharWidth());
+            m_arColWidths[static_cast<size_t>(c)] = std::max(m_arColWidths[static_cast<size_t>(c)], needed);
+        }
         m_arCells.push_back(std::move(row));
     }
 }

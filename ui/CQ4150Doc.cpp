@@ -2,11 +2,10 @@
 #include "ui/CQ4150Doc.h"
 
 #include "model/CArchive.h"
+#include "model/CDocumentFile.h"
 #include "model/CQ4kUnit.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
     : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)), m_strTitle(QStringLiteral("Untitled"))
@@ -33,24 +32,14 @@ void CQ4150Doc::Serialize(CArchive& ar)
 
 CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Cannot open the file %1.\n%2").arg(path, file.errorString());
+    CDocumentFile file;
+    std::vector<uint8_t> bytes;
+    if (!file.ReadBytes(path.toStdString(), bytes)) {
+        error = QString::fromStdString(file.GetError());
         return LOAD_NOT_READ;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        error = QStringLiteral("Cannot read the file %1.\n%2").arg(path, file.errorString());
-        return LOAD_NOT_READ;
-    }
-    try {
-        CArchive ar(std::vector<uint8_t>(bytes.begin(), bytes.end()));
-        Serialize(ar);
-    } catch (const CArchiveException& e) {
-        error = QStringLiteral("Unexpected file format.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
-        return LOAD_BAD_FORMAT;
-    } catch (const std::exception& e) {
-        error = QStringLiteral("Unexpected file format.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
+    if (!file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString())) {
+        error = QStringLiteral("Unexpected file format.\n%1").arg(QString::fromStdString(file.GetError()));
         return LOAD_BAD_FORMAT;
     }
     SetPathName(path);
@@ -60,25 +49,9 @@ CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& e
 
 bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error)
 {
-    // The whole file is made in memory first; only a complete file replaces the old one.
-    CArchive ar;
-    try {
-        m_pUnit->Serialize(ar);
-    } catch (const CArchiveException& e) {
-        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, QString::fromStdString(e.what()));
-        return false;
-    }
-    const std::vector<uint8_t>& bytes = ar.GetBuffer();
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, file.errorString());
-        return false;
-    }
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit()) {
-        error = QStringLiteral("Failed to save document.\n%1\n%2").arg(path, file.errorString());
-        file.cancelWriting();
+    CDocumentFile file;
+    if (!file.Save(*m_pUnit, path.toStdString())) {
+        error = QStringLiteral("Failed to save document.\n%1").arg(QString::fromStdString(file.GetError()));
         return false;
     }
     SetPathName(path);

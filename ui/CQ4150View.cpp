@@ -95,6 +95,7 @@ void CQ4150View::UpdateAllRows()
 {
     for (int r = 0; r < m_pGrid->GetRowCount(); ++r)
         UpdateChannelView(r);
+    m_pGrid->FitListColumns();
 }
 
 void CQ4150View::OnUpdate()

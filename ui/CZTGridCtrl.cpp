@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
@@ -282,6 +283,29 @@ void CZTGridCtrl::AutoSizeColumn(int col)
         SetColumnWidth(col, FixedColumnTextWidth());
     else
         resizeColumnToContents(col - m_nFixedCols);
+    WidenForList(col);
+}
+
+void CZTGridCtrl::FitListColumns()
+{
+    for (int c = m_nFixedCols; c < m_nCols; ++c)
+        WidenForList(c);
+}
+
+void CZTGridCtrl::WidenForList(int col)
+{
+    // A drop-down list is wide enough for its longest choice beside the arrow.
+    int widest = 0;
+    QFontMetrics fm(font());
+    for (int r = m_nFixedRows; r < m_nRows; ++r) {
+        for (const QString& choice : GetListItems(r, col))
+            widest = std::max(widest, fm.horizontalAdvance(choice));
+    }
+    if (widest > 0) {
+        int arrow = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * fm.averageCharWidth();
+        if (GetColumnWidth(col) < widest + arrow)
+            SetColumnWidth(col, widest + arrow);
+    }
 }
 
 int CZTGridCtrl::GetColumnWidth(int col) const

@@ -42,6 +42,8 @@ public:
     int GetCellType(int row, int col) const;
     void FillListItems(int row, int col, const QStringList& items);
     QStringList GetListItems(int row, int col) const;
+    // Widens (never narrows) every column whose drop-down lists grew longer choices.
+    void FitListColumns();
     void SetTextLen(int row, int col, int len);
     int GetTextLen(int row, int col) const;
     // 30 text, 4 real, 3 integer: what the in-place editor lets the user type.
@@ -94,6 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void WidenForList(int col);
     bool IsFixed(int row, int col) const { return row < m_nFixedRows || col < m_nFixedCols; }
     bool IsValid(int row, int col) const { return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols; }
     // The table item of a data cell, created on demand; null for fixed or invalid cells.

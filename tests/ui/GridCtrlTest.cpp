@@ -92,6 +92,24 @@ private slots:
         QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("AUTO"));
     }
 
+    void listColumnsWidenToTheirLongestChoice()
+    {
+        CZTGridCtrl grid;
+        FillGrid(grid);
+        grid.AutoSizeColumn(2);
+        int before = grid.GetColumnWidth(2);
+        const QString longChoice = QStringLiteral("A much longer choice than any text shown");
+        grid.SetCellType(3, 2, CZTGridCtrl::GRID_CELL_LIST);
+        grid.FillListItems(3, 2, {QStringLiteral("OFF"), longChoice});
+        grid.FitListColumns();
+        int needed = grid.fontMetrics().horizontalAdvance(longChoice);
+        QVERIFY(before < needed);
+        QVERIFY(grid.GetColumnWidth(2) > needed);
+        grid.FillListItems(3, 2, {QStringLiteral("OFF")});
+        grid.FitListColumns();                        // never narrows
+        QVERIFY(grid.GetColumnWidth(2) > needed);
+    }
+
     void typedTextFollowsDataTypeAndLimit_data()
     {
         QTest::addColumn<int>("dataType");

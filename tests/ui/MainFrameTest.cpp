@@ -11,6 +11,7 @@
 #include "ui/CHelpDlg.h"
 #include "ui/CMainFrame.h"
 #include "ui/CQ4150App.h"
+#include "ui/QtText.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
 #include "ui/CZTGridCtrl.h"
@@ -232,7 +233,7 @@ private slots:
         QCOMPARE(PdfPages(text), static_cast<int>(views.size()));
         for (INordaSetupType* type : doc.GetNdSetup()) {
             for (int c = 0; c < type->m_nPrintCols; ++c)
-                QVERIFY2(text.contains(QString::fromStdString(type->GetCellText(0, c)).trimmed()), type->m_strTitle.c_str());
+                QVERIFY2(text.contains(q4ui::ToQString(type->GetCellText(0, c)).trimmed()), (type->m_strTitle + " column " + std::to_string(c)).c_str());
         }
         QVERIFY(text.contains(QStringLiteral("Device Number")));
         QVERIFY(text.contains(QStringLiteral("MODBUS")));
