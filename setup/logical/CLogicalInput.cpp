@@ -16,7 +16,6 @@ const char* const g_LogInpLabels[13] = {"Logical Input", "I1", "I2", "I3", "I4",
 const char* const g_ParmLabels[7] = {"InpTp", "LCDU", "InpLo", "LCDLo", "InpUp", "LCDUp", "Misc."};
 
 constexpr int SECTIONS = 9;
-constexpr int CELLS = 20;
 constexpr int PARMS = 7;
 // Parameter cells of the five numbers in block order: InpLo, LCDLo, InpUp, LCDUp, Misc.
 const int g_BlockParmCells[5] = {15, 16, 17, 18, 19};
