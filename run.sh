@@ -8,17 +8,7 @@ ROOT="$(cd "$(dirname "$0")" && pwd)"
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           locales fonts-dejavu-core)
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
+bash "$ROOT"/scripts/install-packages.sh "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build}
 [[ "$BUILD_DIR" = /* ]] || BUILD_DIR="$ROOT/$BUILD_DIR"

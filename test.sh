@@ -6,17 +6,7 @@ cd "$(dirname "$0")"
 PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
           locales fonts-dejavu-core xauth poppler-utils)
 
-missing=()
-for p in "${PACKAGES[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  SUDO=""
-  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
-  echo "Installing: ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
-fi
+bash scripts/install-packages.sh "${PACKAGES[@]}"
 
 # The decimal-comma tests run under de_DE.UTF-8.
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then

@@ -1,6 +1,8 @@
 // Listing the blocks of an upload.
 #include "cli/CBlocksCommand.h"
 
+#include "model/HexText.h"
+
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
@@ -51,26 +53,16 @@ int CBlocksCommand::Run(const std::vector<std::string>& args, std::istream&, std
 {
     CCliArgs parsed(args, {}, {"--sheet"});
     parsed.ExpectPositional(1, GetUsage());
-    int onlySheet = -1;
-    if (parsed.Has("--sheet")) {
-        onlySheet = CCliSession::ParseSheet(parsed.Value("--sheet"));
-        if (onlySheet < 0)
-            throw CCliError("unknown sheet " + parsed.Value("--sheet") + " (general, physical, logical, alarm or 0 to 3)");
-    }
+    int onlySheet = CCliSession::SheetOption(parsed);
     CCliSession session(std::cerr, false);
     session.Load(parsed.Positional()[0]);
 
-    static const char g_Hex[] = "0123456789ABCDEF";
     for (int sheet = 0; sheet < 4; ++sheet) {
         if (onlySheet >= 0 && sheet != onlySheet)
             continue;
         std::vector<Block> blocks = UploadBlocks(session.GetUnit(), sheet);
         for (size_t b = 0; b < blocks.size(); ++b) {
-            std::string hex;
-            for (uint8_t byte : blocks[b]) {
-                hex += g_Hex[byte >> 4];
-                hex += g_Hex[byte & 0x0F];
-            }
+            std::string hex = q4::ToHex(blocks[b].data(), blocks[b].size());
             out << CCliSession::GetSheetName(sheet) << ' ' << b << ' ' << hex << '\n';
         }
     }

@@ -1,6 +1,9 @@
 // Loading, saving and sheet names for the commands.
 #include "cli/CCliSession.h"
 
+#include "model/HexText.h"
+
+#include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "model/Cp1252.h"
 
@@ -30,6 +33,16 @@ CNordaSetupType* CCliSession::GetSheetType(int sheet) const
     return type && type->GetSheet() ? type : nullptr;
 }
 
+int CCliSession::SheetOption(const CCliArgs& args)
+{
+    if (!args.Has("--sheet"))
+        return -1;
+    int sheet = ParseSheet(args.Value("--sheet"));
+    if (sheet < 0)
+        throw CCliError("unknown sheet " + args.Value("--sheet") + " (general, physical, logical, alarm or 0 to 3)");
+    return sheet;
+}
+
 int CCliSession::ParseSheet(const std::string& name)
 {
     for (int i = 0; i < 4; ++i) {
@@ -46,14 +59,12 @@ const char* CCliSession::GetSheetName(int sheet)
 
 std::string CCliSession::DisplayText(const std::string& text)
 {
-    static const char g_Hex[] = "0123456789ABCDEF";
     std::string out;
     for (char c : text) {
         auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F) {
             out += "\\x";
-            out += g_Hex[b >> 4];
-            out += g_Hex[b & 0x0F];
+            q4::AppendHexByte(out, b);
         } else if (c == '\\') {
             out += "\\\\";
         } else {

@@ -10,6 +10,8 @@
 #include <iosfwd>
 #include <string>
 
+class CCliArgs;
+
 class CCliSession {
 public:
     // Messages raised while the set-up is read or edited go to messages.
@@ -26,6 +28,8 @@ public:
 
     // 0 to 3 for a sheet name or number, -1 for anything else.
     static int ParseSheet(const std::string& name);
+    // The sheet named by --sheet, or -1 without the option; an unknown name is an error.
+    static int SheetOption(const CCliArgs& args);
     static const char* GetSheetName(int sheet);
     // A cell text for a terminal: control bytes as \xHH, the backslash as \\, then UTF-8.
     // The same escapes are understood by the edit command.

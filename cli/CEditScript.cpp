@@ -1,6 +1,8 @@
 // Parsing the edit command's input lines.
 #include "cli/CEditScript.h"
 
+#include "model/HexText.h"
+
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
 #include "model/Cp1252.h"
@@ -10,17 +12,6 @@
 namespace {
 
 const char g_LineForms[] = "expected SHEET ROW COL TEXT or cut SHEET ROW";
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 // UTF-8 text as Windows-1252; refused when it is not UTF-8 or holds a character the code
 // page lacks, rather than letting it turn into '?'.
@@ -139,8 +130,8 @@ std::string CEditScript::Unescape(const std::string& text)
         if (i + 1 < text.size() && text[i + 1] == '\\') {
             out += '\\';
             ++i;
-        } else if (i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 && HexDigit(text[i + 3]) >= 0) {
-            out += static_cast<char>(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+        } else if (i + 3 < text.size() && text[i + 1] == 'x' && q4::HexDigit(text[i + 2]) >= 0 && q4::HexDigit(text[i + 3]) >= 0) {
+            out += static_cast<char>(q4::HexDigit(text[i + 2]) * 16 + q4::HexDigit(text[i + 3]));
             i += 3;
         } else {
             throw CCliError("a backslash in the text must start \\xHH or \\\\");

@@ -23,12 +23,7 @@ int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::
 {
     CCliArgs parsed(args, {"--json"}, {"--sheet"});
     parsed.ExpectPositional(1, GetUsage());
-    int onlySheet = -1;
-    if (parsed.Has("--sheet")) {
-        onlySheet = CCliSession::ParseSheet(parsed.Value("--sheet"));
-        if (onlySheet < 0)
-            throw CCliError("unknown sheet " + parsed.Value("--sheet") + " (general, physical, logical, alarm or 0 to 3)");
-    }
+    int onlySheet = CCliSession::SheetOption(parsed);
 
     // Messages raised while loading must not mix with the set-up on standard output.
     CCliSession session(std::cerr, false);

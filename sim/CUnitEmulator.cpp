@@ -1,6 +1,8 @@
 // Emulated unit memory: factory contents, block access and the memory file.
 #include "sim/CUnitEmulator.h"
 
+#include "model/HexText.h"
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -19,17 +21,6 @@ void PutConstant(uint8_t* block, int index, uint32_t value)
 {
     for (int b = 0; b < 4; ++b)
         block[4 * index + b] = static_cast<uint8_t>((value >> (8 * b)) & 0xFF);
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
 }
 
 }  // namespace
@@ -102,7 +93,6 @@ bool CUnitEmulator::SetBlock(BLOCK_SPACE space, int block, const uint8_t* in)
 
 std::string CUnitEmulator::SaveText() const
 {
-    static const char digits[] = "0123456789ABCDEF";
     std::string text;
     std::lock_guard<std::mutex> lock(m_Lock);
     for (int s = SPACE_GENERAL; s <= SPACE_ALARM; ++s) {
@@ -111,10 +101,7 @@ std::string CUnitEmulator::SaveText() const
             text += g_SpaceNames[s];
             text += ' ' + std::to_string(b) + ' ';
             const uint8_t* block = Space(space).data() + b * BLOCK_LEN;
-            for (int i = 0; i < BLOCK_LEN; ++i) {
-                text += digits[block[i] >> 4];
-                text += digits[block[i] & 0x0F];
-            }
+            text += q4::ToHex(block, BLOCK_LEN);
             text += '\n';
         }
     }
@@ -164,8 +151,8 @@ bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
         if (hex.size() != 2 * BLOCK_LEN)
             return fail("expected 64 hex digits, found " + std::to_string(hex.size()) + " characters");
         for (int i = 0; i < BLOCK_LEN; ++i) {
-            int hi = HexDigit(hex[2 * i]);
-            int lo = HexDigit(hex[2 * i + 1]);
+            int hi = q4::HexDigit(hex[2 * i]);
+            int lo = q4::HexDigit(hex[2 * i + 1]);
             if (hi < 0 || lo < 0)
                 return fail("\"" + hex.substr(2 * i, 2) + "\" is not a hex byte");
             entry.data[i] = static_cast<uint8_t>((hi << 4) | lo);
