@@ -8,19 +8,6 @@
 
 #include <sstream>
 
-namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-}  // namespace
-
 using CliShow = CliSession;
 
 TEST_F(CliShow, NewWritesTheDefaultDocument)

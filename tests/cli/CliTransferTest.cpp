@@ -2,31 +2,12 @@
 // an emulated unit on a pty with retries, failures and usage errors.
 #include "CliSession.h"
 
+#include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
 #include <sstream>
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::string Hex(const uint8_t* bytes, size_t n)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string hex;
-    for (size_t i = 0; i < n; ++i) {
-        hex += digits[bytes[i] >> 4];
-        hex += digits[bytes[i] & 0x0F];
-    }
-    return hex;
-}
 
 std::string Repeat(const std::string& s, int n)
 {
@@ -164,7 +145,7 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
         for (int b = 0; line < listed.size() && listed[line].rfind(names[sheet], 0) == 0; ++b, ++line) {
             uint8_t held[32];
             ASSERT_TRUE(m_server.GetUnit().GetBlock(spaces[sheet], firstBlock[sheet] + b, held));
-            EXPECT_EQ(listed[line], std::string(names[sheet]) + " " + std::to_string(b) + " " + Hex(held, 32));
+            EXPECT_EQ(listed[line], std::string(names[sheet]) + " " + std::to_string(b) + " " + q4::ToHex(held, 32));
         }
     }
     EXPECT_EQ(line, 87u);
