@@ -1,7 +1,7 @@
 // Access to the alarm channels' flag cells through the unit.
 #include "cli/CAlarmFlags.h"
 
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "setup/alarms/CAlarm.h"
 
 namespace {

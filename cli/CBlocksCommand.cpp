@@ -6,18 +6,8 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
-#include "setup/alarms/CAlarm.h"
-#include "setup/general/CGeneral.h"
-#include "setup/logical/CLogicalInput.h"
-#include "setup/physical/CPhysicalInput.h"
 
 #include <iostream>
-
-namespace {
-
-constexpr int g_BlockCounts[4] = {8, 24, CLogicalInput::LOG_INPUTS, CAlarm::ALARM_CHANNELS};
-
-}  // namespace
 
 const char* CBlocksCommand::GetHelp() const
 {
@@ -34,16 +24,9 @@ std::vector<CBlocksCommand::Block> CBlocksCommand::UploadBlocks(CQ4kUnit& unit, 
     CNordaSetupType* type = unit.GetSetupType(sheet);
     if (!type || !type->GetSheet())
         return blocks;
-    for (int b = 0; b < g_BlockCounts[sheet]; ++b) {
+    for (int b = 0; b < type->GetNumBlocks(); ++b) {
         Block block{};
-        if (auto* general = dynamic_cast<CGeneral*>(type))
-            general->GetConDataBlock(8 * b, block.data());
-        else if (auto* physical = dynamic_cast<CPhysicalInput*>(type))
-            physical->GetInputParms(b, block.data());
-        else if (auto* logical = dynamic_cast<CLogicalInput*>(type))
-            logical->GetLogInpDataBlock(b, block.data());
-        else if (auto* alarm = dynamic_cast<CAlarm*>(type))
-            alarm->GetAlarmDataBlock(b, block.data());
+        type->FillBlock(b, block.data());
         blocks.push_back(block);
     }
     return blocks;

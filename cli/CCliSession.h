@@ -5,7 +5,7 @@
 
 #include "cli/CCliPrompt.h"
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 
 #include <iosfwd>
 #include <string>
@@ -23,6 +23,7 @@ public:
     void Reset() { m_unit.Initialize(); }
 
     CQ4kUnit& GetUnit() { return m_unit; }
+    IMessagePrompt& GetPrompt() { return m_prompt; }
     // The setup type of a sheet that exists and has its data sheet, or null.
     CNordaSetupType* GetSheetType(int sheet) const;
 

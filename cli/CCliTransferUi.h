@@ -1,31 +1,23 @@
-// What a person sees of a transfer on the command line: a line on standard error when the
-// next setup type starts, and the Retry/Cancel question answered Retry a given number of
-// times, then Cancel. The worker asks while the main thread reports progress; one lock keeps
-// their lines whole.
+// What a person sees of a transfer on the command line: a line on standard error as each setup
+// type starts, and the Retry/Cancel question answered Retry a given number of times, then Cancel.
 #pragma once
 
-#include "link/ITransferQuestion.h"
+#include "transfer/ITransferObserver.h"
 
 #include <iosfwd>
-#include <mutex>
 #include <string>
 
-class CCliTransferUi : public ITransferQuestion {
+class CCliTransferUi : public ITransferObserver {
 public:
-    // direction: 0 upload, 1 download.
-    CCliTransferUi(std::ostream& out, int direction, int retries);
+    CCliTransferUi(std::ostream& out, TransferDirection direction, int retries);
 
-    bool AskRetry(const std::string& message) override;
-    // Called by the polling thread with the title of the setup type in transfer.
-    void Progress(const std::string& title);
-    // True once a question was answered Cancel: the transfer ended without completing.
-    bool IsCancelled();
+    void OnSetupTypeStarted(int index, const std::string& title) override;
+    void OnBytesMoved(uint32_t) override {}
+    void OnBlockFailed(CTransfer& transfer, const std::string& message) override;
+    void OnFinished(const TransferResult&) override {}
 
 private:
-    std::mutex m_Lock;
     std::ostream& m_out;
-    int m_nDirection;
+    TransferDirection m_direction;
     int m_nRetriesLeft;
-    bool m_bCancelled = false;
-    std::string m_strLastTitle;
 };

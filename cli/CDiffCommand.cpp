@@ -14,9 +14,8 @@ const char* CDiffCommand::GetHelp() const
            "as \"alarm-flag R I: ...\". Exit status 0 when none differs, 1 when some do, 2 on error.";
 }
 
-CDiffCommand::Texts CDiffCommand::ReadTexts(CCliSession& session, const std::string& path)
+CDiffCommand::Texts CDiffCommand::ReadTexts(CCliSession& session)
 {
-    session.Load(path);
     Texts texts;
     for (int s = 0; s < 4; ++s) {
         CNordaSetupType* type = session.GetSheetType(s);
@@ -42,11 +41,14 @@ int CDiffCommand::Run(const std::vector<std::string>& args, std::istream&, std::
 {
     CCliArgs parsed(args, {}, {});
     parsed.ExpectPositional(2, GetUsage());
-    CCliSession session(std::cerr, false);
-    Texts a = ReadTexts(session, parsed.Positional()[0]);
-    Texts b = ReadTexts(session, parsed.Positional()[1]);
+    CCliSession first(std::cerr, false);
+    CCliSession second(std::cerr, false);
+    first.Load(parsed.Positional()[0]);
+    second.Load(parsed.Positional()[1]);
+    Texts a = ReadTexts(first);
+    Texts b = ReadTexts(second);
 
-    // Both documents load into the same sheets; a cell only one of them has reads as empty.
+    // A cell only one of the set-ups has reads as empty in the other.
     for (const auto& [key, text] : b)
         a.emplace(key, std::string());
     int differences = 0;

@@ -21,6 +21,5 @@ private:
     using CellKey = std::tuple<int, std::string, int, int>;
     using Texts = std::map<CellKey, std::string>;
 
-    // Only one unit is registered at a time, so each document's texts are taken out in turn.
-    static Texts ReadTexts(CCliSession& session, const std::string& path);
+    static Texts ReadTexts(CCliSession& session);
 };

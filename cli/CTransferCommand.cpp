@@ -1,5 +1,6 @@
-// Running a transfer from the command line: the port set up without dialogs, the unit's worker
-// polled for progress, and the document read before an upload or written after a download.
+// Running a transfer from the command line: the port set up without dialogs, the transfer run
+// on this thread with its reports printed, and the document read before an upload or written
+// after a download.
 #include "cli/CTransferCommand.h"
 
 #include "cli/CCliArgs.h"
@@ -7,15 +8,13 @@
 #include "cli/CCliSession.h"
 #include "cli/CCliTransferUi.h"
 #include "link/TermiosSettings.h"
+#include "transfer/CTransfer.h"
+#include "transfer/CUnitConnection.h"
 
-#include <chrono>
 #include <iostream>
 #include <sstream>
-#include <thread>
 
 namespace {
-
-constexpr int POLL_MS = 20;
 
 // A whole number from 0 to max; throws CCliError for anything else.
 int ParseNumber(const std::string& option, const std::string& text, int max)
@@ -88,7 +87,7 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
             throw CCliError("--baud " + parsed.Value("--baud") + " is no rate a serial port takes");
     }
 
-    // The set-up's messages are held back while the worker may raise them, and shown after.
+    // The set-up's messages are held back while the transfer may raise them, and shown after.
     std::ostringstream messages;
     CCliSession session(messages, false);
     if (m_nDirection == 0)
@@ -98,31 +97,24 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     std::cerr << messages.str();
     messages.str("");
 
-    CQ4kUnit& unit = session.GetUnit();
-    CCliTransferUi ui(std::cerr, m_nDirection, retries);
-    unit.SetTransferUi(nullptr, &ui);
-    if (!unit.CommSetupDirect(port, settings)) {
+    CUnitConnection connection(&session.GetPrompt());
+    if (!connection.CommSetupDirect(port, settings)) {
         std::cerr << "q4150cli: " << port << ": " << TakeMessages(messages) << '\n';
         return 1;
     }
-    unit.GetComLink()->SetFixedWaitMs(waitMs);
-    if (!(m_nDirection == 0 ? unit.UploadData() : unit.DownloadData())) {
-        std::cerr << "q4150cli: the transfer did not start\n";
-        return 1;
-    }
-    while (!unit.IsTransEnd()) {
-        ui.Progress(unit.GetTransTitle());
-        std::this_thread::sleep_for(std::chrono::milliseconds(POLL_MS));
-    }
-    unit.WaitTransEnd();
+    connection.GetLink().SetFixedWaitMs(waitMs);
+    auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
+    CCliTransferUi ui(std::cerr, direction, retries);
+    CTransfer transfer(session.GetUnit(), connection.GetLink(), direction, ui);
+    TransferResult result = transfer.Run();
     std::cerr << messages.str();
     const char* what = m_nDirection == 0 ? "upload" : "download";
-    if (ui.IsCancelled()) {
+    if (result.end != TransferEnd::Completed) {
         std::cerr << "q4150cli: the " << what << " failed\n";
         return 1;
     }
     if (m_nDirection == 1)
         session.Save(path);
-    std::cerr << "The " << what << " is complete: " << unit.GetCurSendedNumBytes() << " bytes moved.\n";
+    std::cerr << "The " << what << " is complete: " << result.bytesMoved << " bytes moved.\n";
     return 0;
 }

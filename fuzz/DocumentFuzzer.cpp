@@ -1,7 +1,7 @@
 // Fuzz target of the document reader: any bytes are loaded into a fresh unit. Loading must
 // fail cleanly or succeed; a set-up that loads must save, load again and save the same bytes.
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "model/IMessagePrompt.h"
 
 #include <cstdint>

@@ -5,12 +5,9 @@
 // the one change the document reader makes by design: an item of exactly 0xDF "C" (the LCD's
 // degree sign, as a downloaded alarm text may hold it) is read as "\xB0C".
 #include "model/CArchive.h"
-#include "model/CQ4kUnit.h"
 #include "model/IMessagePrompt.h"
 #include "setup/alarms/CAlarm.h"
-#include "setup/general/CGeneral.h"
-#include "setup/logical/CLogicalInput.h"
-#include "setup/physical/CPhysicalInput.h"
+#include "unit/CQ4kUnit.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -20,12 +17,8 @@
 
 namespace {
 
-constexpr size_t BLOCK = 32;
-constexpr int GENERAL_BLOCKS = 8;
-constexpr int PHYSICAL_BLOCKS = 24;
-constexpr int LOGICAL_BLOCKS = 7;
-constexpr int ALARM_BLOCKS = 48;
-constexpr size_t ALL_BLOCKS = GENERAL_BLOCKS + PHYSICAL_BLOCKS + LOGICAL_BLOCKS + ALARM_BLOCKS;
+constexpr size_t BLOCK = CNordaSetupType::BLOCK_LEN;
+constexpr size_t ALL_BLOCKS = 8 + 24 + 7 + 48;
 
 // Nobody answers during a download: questions are cancelled.
 class CSilentPrompt : public IMessagePrompt {
@@ -46,29 +39,18 @@ std::vector<uint8_t> Save(CQ4kUnit& unit)
     std::abort();
 }
 
-// Takes the blocks apart as a download does; the blocks live in the setup types' transfer
-// block while they are taken apart, as they do in a transfer.
+// Takes the blocks apart as a download does, setup type by setup type in transfer order.
 void TakeApart(CQ4kUnit& unit, const std::vector<uint8_t>& memory)
 {
-    auto* general = dynamic_cast<CGeneral*>(unit.GetSetupType(ST_GENERAL));
-    auto* physical = dynamic_cast<CPhysicalInput*>(unit.GetSetupType(ST_PHYSICAL));
-    auto* logical = dynamic_cast<CLogicalInput*>(unit.GetSetupType(ST_LOGICAL));
-    auto* alarm = dynamic_cast<CAlarm*>(unit.GetSetupType(ST_ALARM));
     const uint8_t* next = memory.data();
-    auto take = [&next](CNordaSetupType* type) {
-        std::memcpy(type->m_TransBlock, next, BLOCK);
-        next += BLOCK;
-        return type->m_TransBlock;
-    };
-    for (int b = 0; b < GENERAL_BLOCKS; ++b)
-        general->SetConstants(8 * b, take(general));
-    for (int b = 0; b < PHYSICAL_BLOCKS; ++b)
-        physical->SetInputParms(b, take(physical));
-    physical->MergeUnits();
-    for (int b = 0; b < LOGICAL_BLOCKS; ++b)
-        logical->SetLogInpParms(b, take(logical));
-    for (int k = 0; k < ALARM_BLOCKS; ++k)
-        alarm->SetAlarmData(k, take(alarm));
+    for (int t = 0; t < 4; ++t) {
+        CNordaSetupType* type = unit.GetSetupType(t);
+        type->m_nTransState = 1;
+        for (int b = 0; b < type->GetNumBlocks(); ++b, next += BLOCK)
+            type->TakeBlockApart(b, next);
+        type->AllBlocksTaken();
+        type->m_nTransState = -1;
+    }
 }
 
 // What the document reader turns the items of every cell into.

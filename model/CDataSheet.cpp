@@ -34,3 +34,15 @@ std::unique_ptr<CDataSheet> CDataSheet::CreateView() const
     view->m_pSections = m_pSections;
     return view;
 }
+
+std::unique_ptr<CDataSheet> CDataSheet::Clone() const
+{
+    auto copy = std::make_unique<CDataSheet>();
+    for (const CSection* section : m_pSections) {
+        CSection cells;
+        for (const auto& cell : *section)
+            cells.push_back(cell ? std::make_unique<CNdChnData>(*cell) : nullptr);
+        copy->AddSection(std::move(cells));
+    }
+    return copy;
+}

@@ -24,6 +24,8 @@ public:
     // Appends an owned section of the given cells.
     void AddSection(CSection section);
     std::unique_ptr<CDataSheet> CreateView() const;
+    // A sheet of its own holding copies of every cell.
+    std::unique_ptr<CDataSheet> Clone() const;
 
 private:
     std::vector<CSection*> m_pSections;

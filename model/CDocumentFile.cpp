@@ -3,7 +3,7 @@
 #include "model/CDocumentFile.h"
 
 #include "model/CArchive.h"
-#include "model/CQ4kUnit.h"
+#include "model/INordaAlarm.h"
 
 #include <cerrno>
 #include <climits>
@@ -128,7 +128,7 @@ int CDocumentFile::Fail(const std::string& reason)
     return 0;
 }
 
-int CDocumentFile::Load(CQ4kUnit& unit, const std::string& path)
+int CDocumentFile::Load(INordaAlarm& unit, const std::string& path)
 {
     std::vector<uint8_t> bytes;
     if (!ReadBytes(path, bytes))
@@ -148,7 +148,7 @@ int CDocumentFile::ReadBytes(const std::string& path, std::vector<uint8_t>& byte
     return 1;
 }
 
-int CDocumentFile::LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name)
+int CDocumentFile::LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name)
 {
     m_strError.clear();
     unit.Initialize();
@@ -164,14 +164,14 @@ int CDocumentFile::LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const s
     return 1;
 }
 
-std::vector<uint8_t> CDocumentFile::SaveBytes(CQ4kUnit& unit)
+std::vector<uint8_t> CDocumentFile::SaveBytes(INordaAlarm& unit)
 {
     CArchive ar;
     unit.Serialize(ar);
     return ar.GetBuffer();
 }
 
-int CDocumentFile::Save(CQ4kUnit& unit, const std::string& path)
+int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
 {
     m_strError.clear();
     std::vector<uint8_t> bytes;

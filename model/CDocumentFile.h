@@ -6,22 +6,22 @@
 #include <string>
 #include <vector>
 
-class CQ4kUnit;
+class INordaAlarm;
 
 class CDocumentFile {
 public:
     // Returns the unit to its defaults and reads the file into it. 1 on success; 0 with the
     // reason in GetError(). After a damaged file the setup types read before the damage keep
     // what they read, the others are at their defaults.
-    int Load(CQ4kUnit& unit, const std::string& path);
+    int Load(INordaAlarm& unit, const std::string& path);
     // Reads the whole file without touching a set-up; 0 with the reason when it cannot.
     int ReadBytes(const std::string& path, std::vector<uint8_t>& bytes);
     // The same as Load from bytes in memory; name is the file name used in the reason.
-    int LoadBytes(CQ4kUnit& unit, std::vector<uint8_t> bytes, const std::string& name);
+    int LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name);
     // Writes the set-up to the file. On failure (0) the old file and the set-up are unchanged.
-    int Save(CQ4kUnit& unit, const std::string& path);
+    int Save(INordaAlarm& unit, const std::string& path);
     // The whole document as it would be saved.
-    static std::vector<uint8_t> SaveBytes(CQ4kUnit& unit);
+    static std::vector<uint8_t> SaveBytes(INordaAlarm& unit);
 
     // One line: why the last Load or Save failed.
     const std::string& GetError() const { return m_strError; }

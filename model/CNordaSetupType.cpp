@@ -1,17 +1,12 @@
 // The setup-type base: errors, input types, parameter codecs and the common file record.
 #include "model/CNordaSetupType.h"
 
-#include "link/CComSetupDialog.h"
 #include "model/CArchive.h"
 #include "model/IMessagePrompt.h"
 #include "model/NumberText.h"
 #include "model/StringTable.h"
 
-#include <chrono>
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
-#include <thread>
 
 const INPUT_TYPE g_InputTypes[4] = {
     {"OFF", "0", 0, 0, 0},
@@ -20,15 +15,10 @@ const INPUT_TYPE g_InputTypes[4] = {
     {"24 V", "V", 0, 24, 3},
 };
 
-int CNordaSetupType::m_nInpTypes = 0;
-uint32_t CNordaSetupType::m_cbTrans = 0;
-std::mutex CNordaSetupType::m_CritSec;
-
 CNordaSetupType::CNordaSetupType()
 {
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < m_nInpTypes; ++i)
         m_pInpTypes[i] = std::make_unique<INPUT_TYPE>(g_InputTypes[i]);
-    m_nInpTypes = 4;
 }
 
 CNordaSetupType::~CNordaSetupType() = default;
@@ -125,17 +115,16 @@ void CNordaSetupType::GetLCDU(int section, int cell, uint8_t out[4])
     }
 }
 
-void CNordaSetupType::SetLCDU(int section, int cell, uint8_t in[4])
+void CNordaSetupType::SetLCDU(int section, int cell, const uint8_t in[4])
 {
     std::string text;
     for (int i = 0; i < 4; ++i) {
-        if (in[i] == 0xDF)
-            in[i] = 0xB0;
+        uint8_t c = in[i] == 0xDF ? 0xB0 : in[i];
         // A zero byte ends the unit's text; blanks are left out wherever they stand.
-        if (in[i] == 0)
+        if (c == 0)
             break;
-        if (in[i] != 0x20)
-            text += static_cast<char>(in[i]);
+        if (c != 0x20)
+            text += static_cast<char>(c);
     }
     CNdChnData* p = GetProperty(section, cell);
     if (p && p->SetSelText(text) == -1) {
@@ -289,39 +278,10 @@ void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
         ReadSection(ar, version, s, version < 3);
 }
 
-// ---- block transfers ---------------------------------------------------------------------------
+// ---- transfers and copies ---------------------------------------------------------------------
 
-void CNordaSetupType::UpdateTransData(unsigned char n)
+uint32_t CNordaSetupType::GetTotalTransBytes(int direction) const
 {
-    std::lock_guard<std::mutex> lock(m_CritSec);
-    m_cbTrans += n;
-}
-
-uint32_t CNordaSetupType::ReadProgressData()
-{
-    std::lock_guard<std::mutex> lock(m_CritSec);
-    return m_cbTrans;
-}
-
-void CNordaSetupType::ResetTransData()
-{
-    std::lock_guard<std::mutex> lock(m_CritSec);
-    m_cbTrans = 0;
-}
-
-int CNordaSetupType::UploadData(CComSetupDialog*)
-{
-    return 1;
-}
-
-int CNordaSetupType::DownloadData(CComSetupDialog*)
-{
-    return 1;
-}
-
-uint32_t CNordaSetupType::GetTotalTransBytes(int direction)
-{
-    ResetTransData();
     int blocks = m_pDataSheet ? m_pDataSheet->GetNumSections() - 1 : 0;
     if (blocks < 0)
         blocks = 0;
@@ -333,46 +293,10 @@ uint32_t CNordaSetupType::GetTotalTransBytes(int direction)
     return 0;
 }
 
-uint8_t* CNordaSetupType::DoDownload(ND_Q4K_MSG kind, int block, CComSetupDialog* com)
+void CNordaSetupType::CopyFrom(const CNordaSetupType& other)
 {
-    std::memset(m_ReqFrame, 0, sizeof m_ReqFrame);
-    std::memset(m_ReadFrame, 0, sizeof m_ReadFrame);
-    std::memset(m_TransBlock, 0, sizeof m_TransBlock);
-    if (!com)
-        return nullptr;
-    MakeReqMsg(kind, static_cast<uint8_t>(block), m_ReqFrame);
-    if (com->Write(m_ReqFrame, REQ_FRAME_LEN) != REQ_FRAME_LEN)
-        return nullptr;
-    UpdateTransData(REQ_FRAME_LEN);
-
-    int length = DATA_FRAME_LEN;
-    com->ReadData(m_ReadFrame, length, com->GetFixedWaitMs());
-    if (length != DATA_FRAME_LEN)
-        return nullptr;
-    // The reply's command and address are not compared with the request.
-    ND_Q4K_MSG replyKind{};
-    uint8_t replyAddress = 0;
-    if (!GetReadMsg(m_ReadFrame, replyKind, replyAddress, m_TransBlock))
-        return nullptr;
-    UpdateTransData(DATA_FRAME_LEN);
-    return m_TransBlock;
-}
-
-int CNordaSetupType::DoUpload(ND_Q4K_MSG kind, int block, CComSetupDialog* com)
-{
-    std::memset(m_WriteFrame, 0, sizeof m_WriteFrame);
-    std::memset(m_VerifyBlock, 0, sizeof m_VerifyBlock);
-    MakeWriteMsg(kind, static_cast<uint8_t>(block), m_TransBlock, m_WriteFrame);
-    std::memcpy(m_VerifyBlock, m_TransBlock, sizeof m_VerifyBlock);
-    if (!com || com->Write(m_WriteFrame, DATA_FRAME_LEN) != DATA_FRAME_LEN)
-        return 0;
-    UpdateTransData(DATA_FRAME_LEN);
-
-    std::this_thread::sleep_for(std::chrono::milliseconds(com->GetFixedWaitMs()));
-    if (!DoDownload(static_cast<ND_Q4K_MSG>(kind - 4), block, com))
-        return 0;
-    if (std::memcmp(m_TransBlock, m_VerifyBlock, sizeof m_VerifyBlock) != 0)
-        return 0;
-    std::this_thread::sleep_for(std::chrono::milliseconds(com->GetFixedWaitMs()));
-    return 1;
+    m_pDataSheet = other.m_pDataSheet ? other.m_pDataSheet->Clone() : nullptr;
+    m_strTitle = other.m_strTitle;
+    m_nSetupType = other.m_nSetupType;
+    m_nPrintCols = other.m_nPrintCols;
 }

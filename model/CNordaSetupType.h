@@ -1,21 +1,18 @@
 // Common base of the four setup types: the error record and its message, the input-type
 // records, the codecs between cell texts and the unit's encodings, the common file record, and
-// the block transfers with the shared progress counter.
+// the setup type's share of a transfer: its device blocks, filled and taken apart.
 #pragma once
 
-#include "link/CQ4kProtocol.h"
 #include "model/INordaSetupType.h"
 #include "model/InputType.h"
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
 
-class CComSetupDialog;
 class IMessagePrompt;
 
-class CNordaSetupType : public INordaSetupType, public CQ4kProtocol {
+class CNordaSetupType : public INordaSetupType {
 public:
     CNordaSetupType();
     ~CNordaSetupType() override;
@@ -42,7 +39,7 @@ public:
     void Set3ByteParm(int section, const uint8_t in[3], int cell);
     void Set3ByteParms(const uint8_t* in, int section, const int cells[], int n);
     void GetLCDU(int section, int cell, uint8_t out[4]);
-    void SetLCDU(int section, int cell, uint8_t in[4]);
+    void SetLCDU(int section, int cell, const uint8_t in[4]);
     uint8_t GetInputType(int section, int cell);
     void SetInputType(int section, int cell, uint8_t code);
 
@@ -51,46 +48,34 @@ public:
     static int IsValidFloat(const std::string& text, float& value);
     static int IsValidInt(const std::string& text, int& value);
 
-    // Moving the set-up to the unit (upload) and from it (download): 1 when every block went
-    // through, 0 when one failed.
-    virtual int UploadData(CComSetupDialog* com);
-    virtual int DownloadData(CComSetupDialog* com);
-    // Bytes a transfer in that direction (0 upload, 1 download) is expected to move; also
-    // restarts the shared counter.
-    virtual uint32_t GetTotalTransBytes(int direction);
+    // ---- the setup type's device blocks, moved by a transfer in ascending order ----
+    static constexpr int BLOCK_LEN = 32;
+    virtual int GetNumBlocks() const { return 0; }
+    // True when a block holds more than this setup type keeps: an upload then reads the unit's
+    // block first and FillBlock merges into it. Otherwise FillBlock starts from zeros.
+    virtual bool ReadsBlockBeforeWrite() const { return false; }
+    virtual void FillBlock(int, uint8_t*) {}
+    // A download hands over every block read, then, once all have come, calls AllBlocksTaken.
+    virtual void TakeBlockApart(int, const uint8_t*) {}
+    virtual void AllBlocksTaken() {}
+    // Bytes a transfer in that direction (0 upload, 1 download) is expected to move.
+    virtual uint32_t GetTotalTransBytes(int direction) const;
 
-    // The bytes moved by the running transfer, shared by all setup types.
-    static void UpdateTransData(unsigned char n);
-    static uint32_t ReadProgressData();
-    static void ResetTransData();
-
-    // Frames and blocks of the exchange under way.
-    uint8_t m_ReqFrame[REQ_FRAME_LEN] = {};
-    uint8_t m_WriteFrame[DATA_FRAME_LEN] = {};
-    uint8_t m_ReadFrame[DATA_FRAME_LEN] = {};
-    uint8_t m_TransBlock[BLOCK_LEN] = {};
-    uint8_t m_VerifyBlock[BLOCK_LEN] = {};
+    // Makes this setup type's set-up a copy of the other's (which is of the same kind); the
+    // registry, the prompt and the error record stay this setup type's own.
+    virtual void CopyFrom(const CNordaSetupType& other);
 
 protected:
-    // Reads one block into m_TransBlock: request, wait, a 71-byte reply whose checksum holds.
-    // Returns m_TransBlock, or null when the block failed.
-    uint8_t* DoDownload(ND_Q4K_MSG kind, int block, CComSetupDialog* com);
-    // Writes m_TransBlock, reads it back (kind - 4) and compares; 1 when the unit holds it.
-    int DoUpload(ND_Q4K_MSG kind, int block, CComSetupDialog* com);
-
     // Shows a message through the prompt; without a prompt, OK questions are answered Cancel.
     int Prompt(const std::string& text, bool okCancel, bool exclamation);
     // Replaces the sheet by an empty one; the default sheet builders start from it.
     void ResetSheet();
 
     std::unique_ptr<INPUT_TYPE> m_pInpTypes[8];
-    static int m_nInpTypes;
+    static constexpr int m_nInpTypes = 4;
     int m_nErrArg = 0;
     unsigned m_nErrID = 0;
 
 private:
     IMessagePrompt* m_pPrompt = nullptr;
-
-    static uint32_t m_cbTrans;
-    static std::mutex m_CritSec;
 };

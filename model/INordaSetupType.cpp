@@ -1,7 +1,7 @@
 // Default operations of the setup-type interface, label cells and the broadcast of edits.
 #include "model/INordaSetupType.h"
 
-INordaSetupType* INordaSetupType::m_pNordaSetupTypes[4] = {nullptr, nullptr, nullptr, nullptr};
+#include "model/CSetupRegistry.h"
 
 int INordaSetupType::GetPopupProperties(int, int, PropList&)
 {
@@ -24,17 +24,18 @@ std::unique_ptr<CNdChnData> INordaSetupType::CreateLabelCell(const std::string& 
 
 void INordaSetupType::UpdateModify(int sourceType, int section, int cell, const std::string& text)
 {
-    INordaSetupType* self = m_pNordaSetupTypes[m_nSetupType];
-    if (self)
-        self->OnUpdateModify(sourceType, section, cell, text);
+    OnUpdateModify(sourceType, section, cell, text);
 }
 
 void INordaSetupType::BroadcastModify(int section, int cell, const std::string& text)
 {
-    for (INordaSetupType* type : m_pNordaSetupTypes) {
-        if (type)
-            type->UpdateModify(m_nSetupType, section, cell, text);
-    }
+    if (m_pRegistry)
+        m_pRegistry->Broadcast(m_nSetupType, section, cell, text);
+}
+
+INordaSetupType* INordaSetupType::GetSibling(SETUP_TYPE type) const
+{
+    return m_pRegistry ? m_pRegistry->Get(type) : nullptr;
 }
 
 CNdChnData* INordaSetupType::GetProperty(int section, int cell) const

@@ -1,15 +1,15 @@
 // The setup-type interface through which the unit, the views and the other setup types use one
-// of the four parts of the set-up, and the registry through which setup types reach each other.
+// of the four parts of the set-up. Setup types reach each other through their set-up's registry.
 #pragma once
 
 #include "model/CDataSheet.h"
 
-#include <atomic>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CArchive;
+class CSetupRegistry;
 
 enum SETUP_TYPE { ST_GENERAL = 0, ST_PHYSICAL = 1, ST_LOGICAL = 2, ST_ALARM = 3 };
 
@@ -36,22 +36,29 @@ public:
     virtual void OnUpdateModify(int sourceType, int section, int cell, const std::string& text);
 
     static std::unique_ptr<CNdChnData> CreateLabelCell(const std::string& label);
-    // Hands the edit to this setup type's own OnUpdateModify (through its registry entry).
+    // Hands an edit of the source setup type to this one's OnUpdateModify.
     void UpdateModify(int sourceType, int section, int cell, const std::string& text);
-    // Sends the edit to every registered setup type, General first.
+    // Sends this setup type's edit to every setup type of its set-up, itself included, General first.
     void BroadcastModify(int section, int cell, const std::string& text);
+
+    // The registry of the set-up this setup type belongs to; null while it belongs to none.
+    void SetRegistry(CSetupRegistry* registry) { m_pRegistry = registry; }
+    // The setup type of the same set-up in that slot, or null.
+    INordaSetupType* GetSibling(SETUP_TYPE type) const;
 
     CDataSheet* GetSheet() const { return m_pDataSheet.get(); }
     CNdChnData* GetProperty(int section, int cell) const;
     // The text of a cell of this sheet, or an empty text when the cell does not exist.
     std::string GetCellText(int section, int cell) const;
 
-    std::atomic<int> m_nTransState{-1};
+    // -1 idle, 0 uploading, 1 downloading: set by the transfer while it moves this setup type's
+    // blocks (a download keeps the messages of re-validated blocks to itself).
+    int m_nTransState = -1;
     std::string m_strTitle;
     SETUP_TYPE m_nSetupType = ST_GENERAL;
     std::unique_ptr<CDataSheet> m_pDataSheet;
     int m_nPrintCols = 0;
 
-    // Indexed by SETUP_TYPE; filled by the unit that owns the setup types.
-    static INordaSetupType* m_pNordaSetupTypes[4];
+private:
+    CSetupRegistry* m_pRegistry = nullptr;
 };

@@ -1,18 +1,21 @@
 // The main frame: views, commands and their bars, file and print commands, help and About.
 #include "ui/CMainFrame.h"
 
-#include "model/CQ4kUnit.h"
+#include "model/IMessagePrompt.h"
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
+#include "transfer/CUnitConnection.h"
+#include "unit/CQ4kUnit.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
 #include "ui/CQ4150Doc.h"
-#include "ui/CProgressWnd.h"
 #include "ui/CQ4150View.h"
 #include "ui/CQtComSetupUi.h"
-#include "ui/CQtTransferQuestion.h"
+#include "ui/CQtMessagePrompt.h"
+#include "ui/CProgressWnd.h"
+#include "ui/CQtTransfer.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -27,16 +30,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
-
-#include <chrono>
-#include <thread>
 
 CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     : CTabbedFrameWnd(parent), m_doc(doc), m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
@@ -50,9 +52,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     m_pHelpDlg = new CHelpDlg(this);
     m_pHelpDlg->hide();
     m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
-    m_pQuestion = std::make_unique<CQtTransferQuestion>();
-    if (CQ4kUnit* unit = doc.GetUnit())
-        unit->SetTransferUi(m_pComSetupUi.get(), m_pQuestion.get());
+    doc.GetConnection().SetUi(m_pComSetupUi.get());
 
     connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
     connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, &CMainFrame::UpdateAllViews);
@@ -68,11 +68,10 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    // The unit outlives the frame: it must not ask dialogs that are gone.
-    if (CQ4kUnit* unit = m_doc.GetUnit()) {
-        unit->WaitTransEnd();
-        unit->SetTransferUi(nullptr, nullptr);
-    }
+    // A transfer still running ends before the set-up it fills; the connection outlives the
+    // frame and must not ask dialogs that are gone.
+    m_pTransfer.reset();
+    m_doc.GetConnection().SetUi(nullptr);
 }
 
 QString CMainFrame::WindowTitle()
@@ -289,64 +288,62 @@ void CMainFrame::OnUpdateFrameTitle()
 
 void CMainFrame::OnUpload()
 {
-    if (m_doc.Upload())
-        StartTrans();
+    if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
+        return;
+    StartTrans(*m_doc.GetUnit(), 0);
 }
 
+// The download fills a set-up of its own; the document changes only when it has completed.
 void CMainFrame::OnDownload()
 {
-    if (!m_pDocManager->SaveModified())
+    if (m_pTransfer || !m_pDocManager->SaveModified() || !m_doc.GetConnection().EnsureReady())
         return;
-    if (m_doc.Download())
-        StartTrans();
-    // The set-up was reset to defaults in any case, and filled when the transfer ran.
-    UpdateAllViews();
-    OnUpdateFrameTitle();
-    SetActiveView(0);
+    m_pDownloadUnit = m_doc.CreateScratchUnit();
+    StartTrans(*m_pDownloadUnit, 1);
 }
 
 void CMainFrame::OnCommsetup()
 {
-    m_doc.OnCommsetup();
+    if (!m_pTransfer)
+        m_doc.OnCommsetup();
 }
 
-// Polls the worker: the bar follows the byte count, the text names the setup type in transfer.
-// The main window stays disabled until the worker has ended, also when the progress window
-// was closed with Escape or the count reached the total early.
-unsigned CMainFrame::StartTrans()
+void CMainFrame::StartTrans(CQ4kUnit& unit, int direction)
 {
-    CQ4kUnit* unit = m_doc.GetUnit();
-    m_bTransferring = true;
-    setEnabled(false);
-    CProgressWnd progress;
-    progress.GoModal(QStringLiteral("Progress"), 0, this);
-    uint32_t total = unit->GetTotalTransBytes(m_doc.m_nTransDir);
-    std::string format = m_doc.m_nTransDir == 1 ? "Downloading %s data ..." : "Uploading %s data ...";
-    progress.SetRange(0, static_cast<int>(total), 1);
-    std::string shown;
-    bool first = true;
-    while (!unit->IsTransEnd()) {
-        uint32_t pos = unit->GetCurSendedNumBytes();
-        if (pos < total) {
-            std::string text = format;
-            text.replace(text.find("%s"), 2, unit->GetTransTitle());
-            if (first || text != shown) {
-                progress.SetText(text);
-                shown = text;
-                first = false;
-            }
-        }
-        progress.SetPos(static_cast<int>(std::min(pos, total)));
-        progress.PeekAndPump(1);
-        if (isEnabled())
-            setEnabled(false);  // cancelling the progress window gave the window back too early
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    unit->WaitTransEnd();
-    progress.DestroyWindow();
+    m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(),
+                                                 static_cast<TransferDirection>(direction), this);
+    connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
+    // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
+    setCursor(Qt::BusyCursor);
+    m_pTransfer->Start();
+}
+
+void CMainFrame::OnTransferFinished()
+{
+    std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
+    std::unique_ptr<CQ4kUnit> downloaded = std::move(m_pDownloadUnit);
+    unsetCursor();
     setEnabled(true);
-    m_bTransferring = false;
-    return 0;
+    const TransferResult& result = transfer->GetResult();
+    if (transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed) {
+        m_doc.TakeDownload(*downloaded);
+        UpdateAllViews();
+        OnUpdateFrameTitle();
+        SetActiveView(0);
+    }
+    if (transfer->GetDirection() == TransferDirection::Upload && result.end != TransferEnd::Completed
+        && result.unitWritten) {
+        m_doc.GetPrompt().Show("The upload did not complete: the unit now holds a partly written set-up ("
+                                   + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
+                                   + " blocks). Upload the whole set-up before the unit is used.",
+                               IMessagePrompt::BTN_OK, true);
+    }
+    // Sent from within the transfer's own call: it goes once that call is over.
+    transfer.release()->deleteLater();
+    if (m_bCloseAfterTransfer) {
+        m_bCloseAfterTransfer = false;
+        close();
+    }
 }
 
 // ---- file, print, help ---------------------------------------------------------------------
@@ -430,8 +427,21 @@ void CMainFrame::OnAppAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_bTransferring) {
-        event->ignore();  // the set-up belongs to the transfer until it ends
+    // The set-up belongs to the transfer until it ends: stop it first, then close.
+    if (m_pTransfer) {
+        event->ignore();
+        // Asked over the progress window: the main window is disabled.
+        QMessageBox::StandardButton answer = QMessageBox::question(
+            m_pTransfer->GetProgress().GetWindow(), CQtMessagePrompt::Caption(), QStringLiteral("A transfer is running. Stop it and close the program?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+        if (m_pTransfer) {
+            m_bCloseAfterTransfer = true;
+            m_pTransfer->Cancel();
+        } else {
+            QTimer::singleShot(0, this, &QWidget::close);  // it ended while the question was up
+        }
         return;
     }
     if (m_pDocManager->SaveModified())

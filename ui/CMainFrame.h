@@ -10,9 +10,10 @@
 
 class CDocManager;
 class CQtComSetupUi;
-class CQtTransferQuestion;
+class CQtTransfer;
 class CHelpDlg;
 class CQ4150Doc;
+class CQ4kUnit;
 class CQ4150View;
 class QAction;
 class QMenu;
@@ -40,7 +41,9 @@ public:
     QPrinter& GetPrinter() const { return *m_pPrinter; }
     CHelpDlg* GetHelpDialog() const { return m_pHelpDlg; }
     CQtComSetupUi& GetComSetupUi() const { return *m_pComSetupUi; }
-    bool IsTransferring() const { return m_bTransferring; }
+    bool IsTransferring() const { return m_pTransfer != nullptr; }
+    // The running transfer, or null.
+    CQtTransfer* GetTransfer() const { return m_pTransfer.get(); }
 
     // Prints the views after the print dialog was confirmed: one job per view on a printer,
     // one file holding every view when printing to a PDF file.
@@ -59,8 +62,6 @@ public slots:
     void OnUpload();
     void OnDownload();
     void OnCommsetup();
-    // The progress loop of a started transfer; returns once the worker has ended.
-    unsigned StartTrans();
 
 protected:
     void OnActivateView(QWidget* view, bool activate) override;
@@ -78,6 +79,9 @@ private:
     void UpdateRecentFileMenu();
     bool PrintWithDialog(const std::vector<CQ4150View*>& views);
     std::vector<CQ4150View*> AllViews() const;
+    // Disables the window and runs the transfer; OnTransferFinished gives the window back.
+    void StartTrans(CQ4kUnit& unit, int direction);
+    void OnTransferFinished();
 
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;
@@ -89,6 +93,8 @@ private:
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
-    std::unique_ptr<CQtTransferQuestion> m_pQuestion;
-    bool m_bTransferring = false;
+    std::unique_ptr<CQtTransfer> m_pTransfer;
+    // The set-up a download fills; it replaces the document's only when the download completed.
+    std::unique_ptr<CQ4kUnit> m_pDownloadUnit;
+    bool m_bCloseAfterTransfer = false;
 };

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStyle>
@@ -75,14 +76,16 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     m_pBar->setTextVisible(smooth != 0);
     m_pBar->setRange(m_nMinValue, m_nMaxValue);
     m_pBar->setValue(m_nMinValue);
+    m_pCancel = new QPushButton(QStringLiteral("Cancel"), m_pWnd.get());
+    m_pCancel->setObjectName(QStringLiteral("cancel2"));
+    connect(m_pCancel, &QPushButton::clicked, this, &CProgressWnd::OnCancel);
     SetSize(m_nNumTextLines, WINDOW_WIDTH);
     m_pWnd->show();
     PlaceWindow();  // once shown, so that the frame's size is known
     return 1;
 }
 
-// Text area of the given lines, a row below it with the bar and an empty area the size of a
-// cancel button at its right.
+// Text area of the given lines, a row below it with the bar and the Cancel button at its right.
 void CProgressWnd::SetSize(int lines, int width)
 {
     QFontMetrics fm(m_pWnd->font());
@@ -101,6 +104,7 @@ void CProgressWnd::SetSize(int lines, int width)
 
     m_pText->setGeometry(text);
     m_pBar->setGeometry(bar);
+    m_pCancel->setGeometry(reserved);
     m_pWnd->setFixedSize(width + 20, textHeight + rowHeight + 30);
 }
 
@@ -181,26 +185,19 @@ void CProgressWnd::Hide()
         m_pWnd->hide();
 }
 
-void CProgressWnd::PeekAndPump(int cancelOnEscape)
-{
-    m_bCancelOnEscape = cancelOnEscape;
-    if (m_bModal && m_pWnd && !m_pWnd->isActiveWindow())
-        m_pWnd->activateWindow();
-    if (m_bCancelled)
-        return;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
 void CProgressWnd::OnCancel()
 {
+    if (!m_bCancelled)
+        emit cancelRequested();
+}
+
+void CProgressWnd::SetCancelled(const std::string& text)
+{
     m_bCancelled = 1;
-    Hide();
-    if (m_bModal)
-        DestroyWindow();
-    if (m_pMainWnd) {
-        m_pMainWnd->raise();
-        m_pMainWnd->activateWindow();
-    }
+    if (!m_pWnd)
+        return;
+    m_pCancel->setEnabled(false);
+    SetText(text);
 }
 
 void CProgressWnd::DestroyWindow()
@@ -228,6 +225,7 @@ std::unique_ptr<QWidget> CProgressWnd::ReleaseWindow()
     }
     m_pText = nullptr;
     m_pBar = nullptr;
+    m_pCancel = nullptr;
     m_pWnd->removeEventFilter(this);
     return std::move(m_pWnd);
 }
@@ -236,8 +234,7 @@ bool CProgressWnd::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_pWnd.get()) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            if (m_bCancelOnEscape)
-                OnCancel();
+            OnCancel();
             return true;
         }
         if (event->type() == QEvent::Close) {

@@ -1,6 +1,6 @@
-// The progress window of a transfer: a caption with the percentage done, a few lines of text
-// and a bar. Made modal, it disables the main window while its owner keeps the interface alive
-// with PeekAndPump; Escape cancels it. Its position is kept in the settings.
+// The progress window of a transfer: a caption with the percentage done, a few lines of text,
+// a bar and a Cancel button. Made modal, it disables the main window until it is destroyed.
+// Cancel and Escape only ask its owner to cancel. Its position is kept in the settings.
 #pragma once
 
 #include <QObject>
@@ -12,6 +12,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QWidget;
 
 class CProgressWnd : public QObject {
@@ -33,15 +34,21 @@ public:
     void SetText(const std::string& text);
     void Show();
     void Hide();
-    void PeekAndPump(int cancelOnEscape = 1);
+    // Cancel or Escape: asks the owner to cancel, until the owner has agreed.
     void OnCancel();
+    // The owner agreed: the button goes grey and the text says what happens now.
+    void SetCancelled(const std::string& text);
     void DestroyWindow();
 
     int Cancelled() const { return m_bCancelled; }
+    QPushButton* GetCancelButton() const { return m_pCancel; }
     bool HasWindow() const { return m_pWnd != nullptr; }
     QWidget* GetWindow() const { return m_pWnd.get(); }
     QString GetText() const;
     int GetBarPos() const;
+
+signals:
+    void cancelRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +63,7 @@ private:
     std::unique_ptr<QWidget> m_pWnd;
     QLabel* m_pText = nullptr;
     QProgressBar* m_pBar = nullptr;
+    QPushButton* m_pCancel = nullptr;
     QPointer<QWidget> m_pMainWnd;
     QString m_strTitle = QStringLiteral("Progress");
     QString m_strCancelLabel = QStringLiteral(" Cancel ");
@@ -68,5 +76,4 @@ private:
     int m_nMaxValue = 100;
     int m_nMinValue = 0;
     int m_nNumTextLines = 4;
-    int m_bCancelOnEscape = 0;
 };

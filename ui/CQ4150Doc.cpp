@@ -3,12 +3,14 @@
 
 #include "model/CArchive.h"
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "transfer/CUnitConnection.h"
+#include "unit/CQ4kUnit.h"
 
 #include <QFileInfo>
 
 CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
-    : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)), m_strTitle(QStringLiteral("Untitled"))
+    : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)),
+      m_pConnection(std::make_unique<CUnitConnection>(&prompt)), m_strTitle(QStringLiteral("Untitled"))
 {
 }
 
@@ -83,22 +85,20 @@ void CQ4150Doc::SetUntitled()
     m_strTitle = QStringLiteral("Untitled");
 }
 
-bool CQ4150Doc::Upload()
+std::unique_ptr<CQ4kUnit> CQ4150Doc::CreateScratchUnit() const
 {
-    m_nTransDir = 0;
-    return m_pUnit->UploadData() != 0;
+    auto unit = std::make_unique<CQ4kUnit>(m_prompt);
+    unit->Initialize();
+    return unit;
 }
 
-bool CQ4150Doc::Download()
+void CQ4150Doc::TakeDownload(const CQ4kUnit& downloaded)
 {
-    m_pUnit->Initialize();
-    m_nTransDir = 1;
-    bool started = m_pUnit->DownloadData() != 0;
+    m_pUnit->CopyFrom(downloaded);
     SetUntitled();
-    return started;
 }
 
 void CQ4150Doc::OnCommsetup()
 {
-    m_pUnit->CommSetup();
+    m_pConnection->CommSetup();
 }

@@ -1,5 +1,5 @@
-// The document: the one configured unit, its modified flag, its file path and title, and the
-// reading and writing of the unit as a .q4g file.
+// The document: the one configured unit, its modified flag, its file path and title, the
+// reading and writing of the unit as a .q4g file, and the connection to the unit on the line.
 #pragma once
 
 #include <QString>
@@ -9,6 +9,7 @@
 
 class CArchive;
 class CQ4kUnit;
+class CUnitConnection;
 class INordaSetupType;
 class IMessagePrompt;
 
@@ -34,13 +35,12 @@ public:
     virtual std::vector<INordaSetupType*> GetNdSetup() const;
     CQ4kUnit* GetUnit() const { return m_pUnit.get(); }
 
-    // Starts an upload of the set-up to the unit (running the COM setup first when the link is
-    // not ready); true when the worker runs.
-    bool Upload();
-    // Resets the set-up to defaults, then starts a download from the unit; true when the worker
-    // runs. Whether or not it runs, the set-up no longer belongs to a file.
-    bool Download();
+    CUnitConnection& GetConnection() const { return *m_pConnection; }
     void OnCommsetup();
+    // A set-up of defaults for a download to fill; the document's own stays as it is.
+    std::unique_ptr<CQ4kUnit> CreateScratchUnit() const;
+    // A completed download replaces the set-up; the document no longer belongs to a file.
+    void TakeDownload(const CQ4kUnit& downloaded);
     IMessagePrompt& GetPrompt() const { return m_prompt; }
 
     bool IsModified() const { return m_bModified; }
@@ -53,11 +53,10 @@ public:
     const QString& GetTitle() const { return m_strTitle; }
     void SetTitle(const QString& title) { m_strTitle = title; }
 
-    int m_nTransDir = 0;
-
 private:
     IMessagePrompt& m_prompt;
     std::unique_ptr<CQ4kUnit> m_pUnit;
+    std::unique_ptr<CUnitConnection> m_pConnection;
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;

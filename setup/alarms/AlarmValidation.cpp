@@ -346,7 +346,7 @@ void CAlarm::OnLogicalModify(int index)
 
 void CAlarm::OnGeneralBlockModify()
 {
-    INordaSetupType* general = m_pNordaSetupTypes[ST_GENERAL];
+    INordaSetupType* general = GetSibling(ST_GENERAL);
     if (!general)
         return;
     bool blockOff = GetGeneralBlock() == "OFF";

@@ -41,6 +41,22 @@ void CAlarm::Initialize()
     CreateDefDataSheet();
 }
 
+void CAlarm::CopyFrom(const CNordaSetupType& other)
+{
+    CNordaSetupType::CopyFrom(other);
+    const auto& alarm = dynamic_cast<const CAlarm&>(other);
+    for (size_t k = 0; k < m_FlagProps.size(); ++k) {
+        m_FlagProps[k].reset();
+        if (const CFlagArray* flags = alarm.m_FlagProps[k].get()) {
+            auto copy = std::make_unique<CFlagArray>();
+            for (const auto& cell : *flags)
+                copy->push_back(cell ? std::make_unique<CNdChnData>(*cell) : nullptr);
+            m_FlagProps[k] = std::move(copy);
+        }
+    }
+    m_bBlockWarned = alarm.m_bBlockWarned;
+}
+
 void CAlarm::CreateDefDataSheet()
 {
     CNdChnData flagProto(DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT);
@@ -97,17 +113,17 @@ void CAlarm::SetParm(int row, int col, const std::string& text)
 
 CPhysicalInput* CAlarm::GetPhysical() const
 {
-    return dynamic_cast<CPhysicalInput*>(m_pNordaSetupTypes[ST_PHYSICAL]);
+    return dynamic_cast<CPhysicalInput*>(GetSibling(ST_PHYSICAL));
 }
 
 CLogicalInput* CAlarm::GetLogical() const
 {
-    return dynamic_cast<CLogicalInput*>(m_pNordaSetupTypes[ST_LOGICAL]);
+    return dynamic_cast<CLogicalInput*>(GetSibling(ST_LOGICAL));
 }
 
 std::string CAlarm::GetGeneralBlock() const
 {
-    INordaSetupType* general = m_pNordaSetupTypes[ST_GENERAL];
+    INordaSetupType* general = GetSibling(ST_GENERAL);
     return general ? general->GetCellText(11, 1) : std::string();
 }
 

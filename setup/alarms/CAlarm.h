@@ -48,9 +48,11 @@ public:
     int GetNumChannels() override { return ALARM_CHANNELS + 1; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int index, int col, const std::string& text) override;
-    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
-    int UploadData(CComSetupDialog* com) override;
-    int DownloadData(CComSetupDialog* com) override;
+    // One block per channel, A11 first.
+    int GetNumBlocks() const override { return ALARM_CHANNELS; }
+    void FillBlock(int block, uint8_t* data) override { GetAlarmDataBlock(block, data); }
+    void TakeBlockApart(int block, const uint8_t* data) override { SetAlarmData(block, data); }
+    void CopyFrom(const CNordaSetupType& other) override;
 
     // 1 when the row is a channel whose input reference is not "OFF".
     int IsChannelActive(int row);

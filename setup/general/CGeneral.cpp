@@ -229,43 +229,23 @@ void CGeneral::SetConstants(int first, const uint8_t* block)
 
 // ---- transfers --------------------------------------------------------------------------------
 
-int CGeneral::UploadData(CComSetupDialog* com)
+int CGeneral::GetNumBlocks() const
 {
-    m_nTransState = 0;
-    for (int b = 0; b < GEN_BLOCKS; ++b) {
-        uint8_t* block = DoDownload(MSG_READ_GENERAL, b, com);
-        if (!block) {
-            m_nTransState = -1;
-            return 0;
-        }
-        GetConDataBlock(8 * b, block);
-        if (!DoUpload(MSG_WRITE_GENERAL, b, com)) {
-            m_nTransState = -1;
-            return 0;
-        }
-    }
-    m_nTransState = -1;
-    return 1;
+    return GEN_BLOCKS;
 }
 
-int CGeneral::DownloadData(CComSetupDialog* com)
+void CGeneral::FillBlock(int block, uint8_t* data)
 {
-    m_nTransState = 1;
-    for (int b = 0; b < GEN_BLOCKS; ++b) {
-        uint8_t* block = DoDownload(MSG_READ_GENERAL, b, com);
-        if (!block) {
-            m_nTransState = -1;
-            return 0;
-        }
-        SetConstants(8 * b, block);
-    }
-    m_nTransState = -1;
-    return 1;
+    GetConDataBlock(8 * block, data);
 }
 
-uint32_t CGeneral::GetTotalTransBytes(int direction)
+void CGeneral::TakeBlockApart(int block, const uint8_t* data)
 {
-    ResetTransData();
+    SetConstants(8 * block, data);
+}
+
+uint32_t CGeneral::GetTotalTransBytes(int direction) const
+{
     if (direction == 1)
         return 624;
     if (direction == 0)

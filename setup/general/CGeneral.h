@@ -30,9 +30,11 @@ public:
 
     // The 8 blocks of 8 constants. An upload reads each block first so that the constants the
     // sheet does not hold keep the unit's values.
-    int UploadData(CComSetupDialog* com) override;
-    int DownloadData(CComSetupDialog* com) override;
-    uint32_t GetTotalTransBytes(int direction) override;
+    int GetNumBlocks() const override;
+    bool ReadsBlockBeforeWrite() const override { return true; }
+    void FillBlock(int block, uint8_t* data) override;
+    void TakeBlockApart(int block, const uint8_t* data) override;
+    uint32_t GetTotalTransBytes(int direction) const override;
 
 private:
     int IsValidParm(int section, int cell, const std::string& text, const char* const* choices, int count);

@@ -67,7 +67,7 @@ CLogicalInput::~CLogicalInput()
 
 CPhysicalInput* CLogicalInput::GetPhysical() const
 {
-    return dynamic_cast<CPhysicalInput*>(m_pNordaSetupTypes[ST_PHYSICAL]);
+    return dynamic_cast<CPhysicalInput*>(GetSibling(ST_PHYSICAL));
 }
 
 void CLogicalInput::Initialize()
@@ -165,7 +165,7 @@ int CLogicalInput::VerifyLogInps(int m, int n)
 
 void CLogicalInput::NotifyAlarms(int n, const std::string& text)
 {
-    if (INordaSetupType* alarms = m_pNordaSetupTypes[ST_ALARM])
+    if (INordaSetupType* alarms = GetSibling(ST_ALARM))
         alarms->UpdateModify(ST_LOGICAL, n, -1, text);
 }
 
@@ -448,7 +448,7 @@ void CLogicalInput::GetInputReference(int s, uint8_t* refs)
     }
 }
 
-void CLogicalInput::SetLogInpParms(int b, uint8_t* block)
+void CLogicalInput::SetLogInpParms(int b, const uint8_t* block)
 {
     int s = b + 1;
     SetInputType(s, CELL_INPTP, block[0]);
@@ -463,7 +463,7 @@ void CLogicalInput::SetLogInpParms(int b, uint8_t* block)
         AddLogInpToDataSheet(s);
 }
 
-void CLogicalInput::SetInputReference(int s, uint8_t* refs)
+void CLogicalInput::SetInputReference(int s, const uint8_t* refs)
 {
     for (int k = 1; k <= SEL_CELLS; ++k) {
         int code = refs[k - 1];

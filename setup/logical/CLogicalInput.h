@@ -23,9 +23,11 @@ public:
     int GetNumChannels() override { return 8; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int section, int cell, const std::string& text) override;
-    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
-    int UploadData(CComSetupDialog* com) override;
-    int DownloadData(CComSetupDialog* com) override;
+    // One block per logical input, LOG1 first, so that an input is offered to the later ones
+    // before their blocks are taken apart.
+    int GetNumBlocks() const override { return LOG_INPUTS; }
+    void FillBlock(int block, uint8_t* data) override { GetLogInpDataBlock(block, data); }
+    void TakeBlockApart(int block, const uint8_t* data) override { SetLogInpParms(block, data); }
 
     // 1 when a selection of logical input n other than cell x is not "OFF"; x = -1: any selection.
     int IsOtherParmActive(int n, int x);
@@ -37,8 +39,8 @@ public:
     // Device block b (0..6) of logical input b+1: packing, and unpacking with re-validation.
     void GetLogInpDataBlock(int b, uint8_t* block);
     void GetInputReference(int s, uint8_t* refs);
-    void SetLogInpParms(int b, uint8_t* block);
-    void SetInputReference(int s, uint8_t* refs);
+    void SetLogInpParms(int b, const uint8_t* block);
+    void SetInputReference(int s, const uint8_t* refs);
 
     static constexpr int LOG_INPUTS = 7;     // logical inputs in use (sections 1 to 7)
     static constexpr int SEL_CELLS = 12;     // input selections I1 to I12 (cells 1 to 12)

@@ -15,7 +15,6 @@ const char* const g_PhInpLabels[8] = {"Input", "InpTp", "LCDU", "InpLo", "LCDLo"
 // The LCD unit texts every channel offers from the start (degree sign in Windows-1252).
 const char* const g_LCDU[9] = {"", "m", "A", "V", "bar", "C", "F", "\xB0" "C", "\xB0" "F"};
 
-constexpr int CHANNELS = 24;
 constexpr int CELLS = 8;
 constexpr int CELL_TYPE = 1;
 constexpr int CELL_LCDU = 2;
@@ -50,6 +49,13 @@ CPhysicalInput::CPhysicalInput()
 CPhysicalInput::~CPhysicalInput()
 {
     m_pDataSheet.reset();
+}
+
+void CPhysicalInput::CopyFrom(const CNordaSetupType& other)
+{
+    CNordaSetupType::CopyFrom(other);
+    const auto& physical = dynamic_cast<const CPhysicalInput&>(other);
+    m_pUnitList = std::make_unique<CNdChnData>(*physical.m_pUnitList);
 }
 
 void CPhysicalInput::CreateUnitList()
@@ -283,7 +289,7 @@ void CPhysicalInput::GetInputParms(int b, uint8_t* block)
     GetLCDU(s, CELL_LCDU, block + 28);
 }
 
-void CPhysicalInput::SetInputParms(int b, uint8_t* block)
+void CPhysicalInput::SetInputParms(int b, const uint8_t* block)
 {
     int s = b + 1;
     SetInputType(s, CELL_TYPE, block[0]);

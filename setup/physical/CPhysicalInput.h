@@ -20,9 +20,14 @@ public:
     void ResetChannel(int section) override;
     int GetNumChannels() override { return 25; }
     void CreateDefDataSheet() override;
-    // Blocks to the unit (upload) and from it (download); 1 when every block went through.
-    int UploadData(CComSetupDialog* com) override;
-    int DownloadData(CComSetupDialog* com) override;
+    // One block per channel, IN 11 first; a download ends by merging the unit texts received.
+    int GetNumBlocks() const override { return CHANNELS; }
+    void FillBlock(int block, uint8_t* data) override { GetInputParms(block, data); }
+    void TakeBlockApart(int block, const uint8_t* data) override { SetInputParms(block, data); }
+    void AllBlocksTaken() override { MergeUnits(); }
+    void CopyFrom(const CNordaSetupType& other) override;
+
+    static constexpr int CHANNELS = 24;
 
     // 1 when the section is a channel whose input type is not "OFF".
     int IsChannelActive(int section);
@@ -35,7 +40,7 @@ public:
 
     // Device block b (0..23) of channel section b+1: packing, and unpacking with re-validation.
     void GetInputParms(int b, uint8_t* block);
-    void SetInputParms(int b, uint8_t* block);
+    void SetInputParms(int b, const uint8_t* block);
 
     CNdChnData* GetUnitList() const { return m_pUnitList.get(); }
 

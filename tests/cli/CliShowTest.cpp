@@ -3,7 +3,7 @@
 #include "JsonValue.h"
 
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 
 #include <sstream>

@@ -1,7 +1,7 @@
 // Document files on disk: loading with clear reasons, saving through a temporary file, and
 // failed saves that leave the old file and the set-up as they were.
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 
 #include <gtest/gtest.h>

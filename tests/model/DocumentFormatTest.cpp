@@ -2,7 +2,7 @@
 // reading again, the older versions' readers, and files that end early.
 #include "model/CArchive.h"
 #include "model/CDocumentFile.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "setup/alarms/CAlarm.h"
 #include "support/RecordingPrompt.h"
 

@@ -2,7 +2,7 @@
 // alarm tests.
 #pragma once
 
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "setup/alarms/CAlarm.h"
 #include "setup/general/CGeneral.h"
 #include "setup/logical/CLogicalInput.h"

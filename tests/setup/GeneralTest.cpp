@@ -1,6 +1,7 @@
 // The General constants through the unit: defaults, validation of every row, the
 // initialisation confirmations, the broadcast and the device values.
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
+#include "model/CSetupRegistry.h"
 #include "model/StringTable.h"
 #include "setup/general/CGeneral.h"
 #include "support/RecordingPrompt.h"
@@ -136,14 +137,13 @@ TEST_F(GeneralTest, InitialisationNeedsConfirmation)
 TEST_F(GeneralTest, EveryEditIsBroadcastAsTypedAcceptedOrNot)
 {
     BroadcastListener listener;
-    INordaSetupType* saved = INordaSetupType::m_pNordaSetupTypes[ST_ALARM];
-    INordaSetupType::m_pNordaSetupTypes[ST_ALARM] = &listener;
-    listener.m_nSetupType = ST_ALARM;
+    CSetupRegistry registry;
+    registry.Register(ST_GENERAL, m_general);
+    registry.Register(ST_ALARM, &listener);
     m_general->ValidateData(11, 1, "-REF");
     m_general->ValidateData(3, 1, "99");
     m_prompt.AnswerNext(IMessagePrompt::IDCANCEL);
     m_general->ValidateData(1, 1, "CONFIG");     // cancelled: nothing is broadcast
-    INordaSetupType::m_pNordaSetupTypes[ST_ALARM] = saved;
     ASSERT_EQ(listener.m_seen.size(), 2u);
     EXPECT_EQ(listener.m_seen[0].source, ST_GENERAL);
     EXPECT_EQ(listener.m_seen[0].section, 11);

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "model/CArchive.h"
-#include "model/CQ4kUnit.h"
+#include "model/CSetupRegistry.h"
+#include "unit/CQ4kUnit.h"
 #include "setup/logical/CLogicalInput.h"
 #include "setup/physical/CPhysicalInput.h"
 #include "support/RecordingPrompt.h"

@@ -79,9 +79,11 @@ TEST_F(LogicalInput, FirstSelectionCopiesParametersAndOffersTheLogicalInput)
 {
     SetChannel(1, "10 V");
     AlarmProbe alarms;
-    INordaSetupType::m_pNordaSetupTypes[ST_ALARM] = &alarms;
+    CSetupRegistry registry;
+    registry.Register(ST_PHYSICAL, &Phys());
+    registry.Register(ST_LOGICAL, &Log());
+    registry.Register(ST_ALARM, &alarms);
     int result = Log().ValidateData(1, 1, "IN 11");
-    INordaSetupType::m_pNordaSetupTypes[ST_ALARM] = nullptr;
 
     EXPECT_EQ(result, 1);
     EXPECT_EQ(Text(Log(), 1, 1), "IN 11");

@@ -1,39 +1,91 @@
-// Test doubles for transfers: a scripted Retry/Cancel question, a scripted COM setup, and
-// helpers that read and write the unit's 32-bit General constants in the emulator.
+// Test doubles for transfers: an observer that records the reports and answers failed blocks
+// from a script, a scripted COM setup, and the unit's 32-bit General constants in the emulator.
 #pragma once
 
 #include "link/IComSetupUi.h"
-#include "link/ITransferQuestion.h"
 #include "sim/CUnitEmulator.h"
+#include "transfer/CTransfer.h"
 
+#include <algorithm>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
 
-// Answers Retry/Cancel from a script (Cancel when it runs out) and records the questions.
-class ScriptedQuestion : public ITransferQuestion {
+class RecordingObserver : public ITransferObserver {
 public:
-    bool AskRetry(const std::string& message) override
+    void OnSetupTypeStarted(int, const std::string& title) override
+    {
+        std::function<void(const std::string&)> onStarted;
+        {
+            std::lock_guard<std::mutex> lock(m_Lock);
+            if (m_titles.empty() || m_titles.back() != title)
+                m_titles.push_back(title);
+            onStarted = m_onStarted;
+        }
+        if (onStarted)
+            onStarted(title);
+    }
+    void OnBytesMoved(uint32_t bytes) override
     {
         std::lock_guard<std::mutex> lock(m_Lock);
-        m_asked.push_back(message);
-        if (m_answers.empty())
-            return false;
-        bool retry = m_answers.front();
-        m_answers.pop_front();
-        return retry;
+        m_nMaxBytes = std::max(m_nMaxBytes, bytes);
     }
-    std::vector<std::string> Asked()
+    // Answers from the script, Cancel when it runs out; with m_bHold the question stays open.
+    void OnBlockFailed(CTransfer& transfer, const std::string& message) override
+    {
+        bool retry = false;
+        {
+            std::lock_guard<std::mutex> lock(m_Lock);
+            m_asked.push_back(message);
+            if (m_bHold)
+                return;
+            if (!m_answers.empty()) {
+                retry = m_answers.front();
+                m_answers.pop_front();
+            }
+        }
+        transfer.Answer(retry);
+    }
+    void OnFinished(const TransferResult& result) override
     {
         std::lock_guard<std::mutex> lock(m_Lock);
-        return m_asked;
+        m_result = result;
+        ++m_nFinished;
     }
+
+    std::vector<std::string> Titles() { return Locked(m_titles); }
+    std::vector<std::string> Asked() { return Locked(m_asked); }
+    uint32_t MaxBytes() { return Locked(m_nMaxBytes); }
+    int Finished() { return Locked(m_nFinished); }
+    void Clear()
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        m_titles.clear();
+        m_asked.clear();
+        m_nMaxBytes = 0;
+    }
+
+    // Set before the transfer starts.
     std::deque<bool> m_answers;
+    bool m_bHold = false;
+    std::function<void(const std::string&)> m_onStarted;
 
 private:
+    template <class T>
+    T Locked(const T& value)
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        return value;
+    }
+
     std::mutex m_Lock;
+    std::vector<std::string> m_titles;  // setup types started, consecutive repeats merged
     std::vector<std::string> m_asked;
+    uint32_t m_nMaxBytes = 0;
+    TransferResult m_result;
+    int m_nFinished = 0;
 };
 
 // Chooses the given port at 9600 baud, or cancels when the port is empty; counts the setups.

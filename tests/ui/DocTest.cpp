@@ -3,7 +3,7 @@
 #include "UiTests.h"
 
 #include "ModalHelper.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 #include "ui/CDocManager.h"
 #include "ui/CQ4150Doc.h"

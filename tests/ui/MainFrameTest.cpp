@@ -4,7 +4,7 @@
 
 #include "FakeSetupType.h"
 #include "ModalHelper.h"
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CDocManager.h"

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
@@ -42,23 +43,29 @@ private slots:
         QCOMPARE(progress.GetText().size(), CProgressWnd::MAX_TEXT);
     }
 
-    void escapeCancelsAndEnablesTheMainWindow()
+    // Escape and the Cancel button ask the owner, until it agrees; the main window stays
+    // disabled until the window goes.
+    void cancelAsksTheOwnerAndTheWindowStaysUntilDestroyed()
     {
         QMainWindow main;
         main.show();
         CProgressWnd progress;
         QVERIFY(progress.GoModal(QStringLiteral("Progress"), 0, &main));
         QVERIFY(!main.isEnabled());
-        QVERIFY(progress.GetWindow()->isEnabled());
-        progress.SetRange(0, 100, 1);
-        progress.PeekAndPump(1);
+        QSignalSpy asked(&progress, &CProgressWnd::cancelRequested);
         QTest::keyClick(progress.GetWindow(), Qt::Key_Escape);
-        QVERIFY(progress.Cancelled());
-        QVERIFY(!progress.HasWindow());
+        progress.GetCancelButton()->click();
+        QCOMPARE(asked.count(), 2);
+        QVERIFY(progress.HasWindow());
+        QVERIFY(!main.isEnabled());
+        progress.SetCancelled("Stopping the download ...");
+        QVERIFY(!progress.GetCancelButton()->isEnabled());
+        QCOMPARE(progress.GetText(), QStringLiteral("Stopping the download ..."));
+        QTest::keyClick(progress.GetWindow(), Qt::Key_Escape);
+        QCOMPARE(asked.count(), 2);
+        progress.DestroyWindow();
         QVERIFY(main.isEnabled());
         QCOMPARE(progress.SetPos(40), 0);  // no window: nothing moves
-        progress.SetText("ignored");
-        QCOMPARE(progress.GetText(), QString());
     }
 
     void positionIsRememberedOrCentred()

@@ -1,44 +1,36 @@
-// The transfer commands against the emulated unit: COM setup dialogs, upload, download with
-// its save question and reset, Retry after a failed block, and the dialogs on their own.
+// The transfer commands against the emulated unit: COM setup dialogs, upload and download with
+// the main window disabled meanwhile, Retry after a failed block, Cancel and Escape, and a
+// download that changes the document only when it completes.
 #include "UiTests.h"
 
 #include "ModalHelper.h"
-#include "model/CQ4kUnit.h"
 #include "sim/CEmulatorServer.h"
-#include "support/TransferDoubles.h"
 #include "support/RecordingPrompt.h"
+#include "support/TransferDoubles.h"
+#include "transfer/CUnitConnection.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CLineSettingsDlg.h"
 #include "ui/CMainFrame.h"
+#include "ui/CProgressWnd.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
 #include "ui/CQtComSetupUi.h"
-#include "ui/CQtTransferQuestion.h"
-#include "ui/CUpDown.h"
+#include "ui/CQtTransfer.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
+#include "unit/CQ4kUnit.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QtTest>
-
-#include <atomic>
-#include <thread>
 
 namespace {
 
 constexpr int DEVICE_NUMBER = 3;  // General row and device constant of the bus number
-
-std::unique_ptr<CMainFrame> StartFrame(CQ4150Doc& doc)
-{
-    doc.OnNewDocument();
-    auto frame = std::make_unique<CMainFrame>(doc);
-    frame->ResetViews();
-    frame->show();
-    return frame;
-}
+constexpr int TRANSFER_MS = 30000;
 
 // Chooses the port in the "COM Port Setup" dialog and confirms the line settings.
 void AnswerComSetup(const QString& port)
@@ -55,6 +47,42 @@ void AnswerComSetup(const QString& port)
         dialog->accept();
     });
 }
+
+// A main window over a document whose set-up has the bus number 17, modified and saved as
+// plant.q4g as far as the document knows.
+struct Program {
+    RecordingPrompt prompt;
+    CQ4150Doc doc{prompt};
+    std::unique_ptr<CMainFrame> frame;
+
+    Program()
+    {
+        doc.OnNewDocument();
+        frame = std::make_unique<CMainFrame>(doc);
+        frame->ResetViews();
+        frame->show();
+        doc.GetUnit()->GetSetupType(ST_GENERAL)->ValidateData(DEVICE_NUMBER, 1, "17");
+        frame->UpdateAllViews();
+        doc.SetTitle(QStringLiteral("plant.q4g"));
+        doc.SetModifiedFlag();
+    }
+    // Sets the link up to the emulated unit, with short waits.
+    CEmulatorServer* Connect()
+    {
+        AnswerComSetup(QStringLiteral("Emulator"));
+        frame->OnCommsetup();
+        doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        return frame->GetComSetupUi().GetEmulator();
+    }
+    void AddFault(const char* text)
+    {
+        CEmulatorServer::Fault fault{};
+        QVERIFY(CEmulatorServer::ParseFault(text, fault));
+        frame->GetComSetupUi().GetEmulator()->AddFault(fault);
+    }
+    QString GridText(int page, int row) const { return frame->GetQ4View(page)->GetGrid()->GetItemText(row, 1); }
+    std::string BusNumber() const { return doc.GetUnit()->GetSetupType(ST_GENERAL)->GetCellText(DEVICE_NUMBER, 1); }
+};
 
 }  // namespace
 
@@ -86,140 +114,148 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("COM2 Properties"));
         QVERIFY(dialog.GetSettings() == settings);
         dialog.GetBaudRate()->setCurrentText(QStringLiteral("4800"));
-        dialog.GetParity()->setCurrentIndex(0);
         CLineSettings changed = dialog.GetSettings();
         QCOMPARE(changed.m_nBaudRate, 4800u);
-        QCOMPARE(changed.m_nParity, CLineSettings::PARITY_NONE);
         QCOMPARE(changed.m_nDataBits, 7);
     }
 
-    void workerAsksRetryOnTheGuiThread_data()
+    // The window is disabled and busy while the worker runs; a click meanwhile is not kept.
+    void uploadRunsWithTheWindowDisabledAndReplaysNothing()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("retry") << "Retry" << true;
-        QTest::newRow("cancel") << "Cancel" << false;
-    }
-
-    void workerAsksRetryOnTheGuiThread()
-    {
-        QFETCH(QString, button);
-        QFETCH(bool, retry);
-        CQtTransferQuestion question;
-        QString title, text;
-        AnswerNextModal([&](QWidget* modal) {
-            title = modal->windowTitle();
-            text = modal->findChild<QLabel*>()->text();
-            for (auto* push : modal->findChildren<QPushButton*>()) {
-                if (push->text() == button)
-                    push->click();
-            }
-        });
-        std::atomic<int> answer{-1};
-        std::thread worker([&] { answer = question.AskRetry("Error to download General data") ? 1 : 0; });
-        QTRY_VERIFY_WITH_TIMEOUT(answer >= 0, 5000);
-        worker.join();
-        QCOMPARE(answer.load(), retry ? 1 : 0);
-        QCOMPARE(title, QStringLiteral("Upload/Download"));
-        QCOMPARE(text, QStringLiteral("Error to download General data"));
-    }
-
-    void uploadWritesTheSetUpIntoTheUnit()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        auto frame = StartFrame(doc);
-        QVERIFY(doc.GetUnit()->GetSetupType(0)->ValidateData(DEVICE_NUMBER, 1, "17"));
+        Program p;
         AnswerComSetup(QStringLiteral("Emulator"));
-        frame->GetAction(ID_UPLOAD)->trigger();
-        CEmulatorServer* emulator = frame->GetComSetupUi().GetEmulator();
-        QVERIFY(emulator);
+        p.frame->GetAction(ID_UPLOAD)->trigger();
+        QVERIFY(p.frame->IsTransferring());
+        QVERIFY(!p.frame->isEnabled());
+        QCOMPARE(p.frame->cursor().shape(), Qt::BusyCursor);
+        QTabBar* tabs = p.frame->GetTabControl()->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        p.doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QCOMPARE(GetConstant(p.frame->GetComSetupUi().GetEmulator()->GetUnit(), DEVICE_NUMBER), 17u);
+        QVERIFY(p.frame->isEnabled());
+        QCOMPARE(p.frame->GetActivePage(), 0);
+        QVERIFY(p.prompt.Messages().empty());
+    }
+
+    // Escape, then "go on"; a block that fails later asks Retry, and Retry completes.
+    void escapeThenAFailedBlockAsksRetryAndRetryCompletes()
+    {
+        Program p;
+        CEmulatorServer* emulator = p.Connect();
+        p.AddFault("silent:A:40:1");
+        p.frame->GetAction(ID_UPLOAD)->trigger();
+        CQtTransfer* transfer = p.frame->GetTransfer();
+        QTest::keyClick(transfer->GetProgress().GetWindow(), Qt::Key_Escape);
+        QVERIFY(transfer->GetStopQuestion());
+        transfer->GetStopQuestion()->button(QMessageBox::No)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
+        QCOMPARE(transfer->GetQuestion()->m_strMsg, QStringLiteral("Error to upload Alarm data"));
+        transfer->GetQuestion()->accept();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QCOMPARE(GetConstant(emulator->GetUnit(), DEVICE_NUMBER), 17u);
-        QVERIFY(frame->isEnabled());
-        QVERIFY(!frame->IsTransferring());
-        QVERIFY(doc.GetUnit()->IsTransEnd());
-        QVERIFY(prompt.Messages().empty());
+        QVERIFY(p.prompt.Messages().empty());
     }
 
-    void downloadReplacesTheSetUpAndNamesItUntitled()
+    // A stopped upload says that the unit holds a partly written set-up.
+    void cancelMidUploadWarnsOfAPartlyWrittenUnit()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        auto frame = StartFrame(doc);
-        doc.SetTitle(QStringLiteral("plant.q4g"));
-        doc.SetModifiedFlag();
-        AnswerNextModal([](QWidget* modal) {
-            // Before anything is set up the save question comes; the emulator is not running yet.
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
-            AnswerComSetup(QStringLiteral("Emulator"));
-        });
-        frame->GetAction(ID_DOWNLOAD)->trigger();
-        CEmulatorServer* emulator = frame->GetComSetupUi().GetEmulator();
-        QVERIFY(emulator);
-        QCOMPARE(frame->windowTitle(), QStringLiteral("Untitled - Norda Q4150 Programmer"));
-        QCOMPARE(frame->GetActivePage(), 0);
+        Program p;
+        CEmulatorServer* emulator = p.Connect();
+        p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+        p.frame->GetAction(ID_UPLOAD)->trigger();
+        CQtTransfer* transfer = p.frame->GetTransfer();
+        QTRY_VERIFY(emulator->GetWriteCount() > 0);
+        transfer->GetProgress().GetCancelButton()->click();
+        transfer->GetStopQuestion()->button(QMessageBox::Yes)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QVERIFY(emulator->GetWriteCount() < 87);
+        QCOMPARE(p.prompt.Messages().size(), size_t(1));
+        QVERIFY(p.prompt.Messages()[0].text.find("partly written set-up") != std::string::npos);
+    }
 
-        // A second download, the link ready: what the unit holds arrives in the grid.
+    // Cancel mid-download, or Cancel on the Retry question: the document stays as it was.
+    void downloadThatDoesNotCompleteLeavesTheDocument_data()
+    {
+        QTest::addColumn<bool>("atQuestion");
+        QTest::newRow("cancel button") << false;
+        QTest::newRow("question") << true;
+    }
+
+    void downloadThatDoesNotCompleteLeavesTheDocument()
+    {
+        QFETCH(bool, atQuestion);
+        Program p;
+        CEmulatorServer* emulator = p.Connect();
         PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
-        doc.SetModifiedFlag(false);
-        frame->GetAction(ID_DOWNLOAD)->trigger();
-        QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(DEVICE_NUMBER, 1), QStringLiteral("42"));
-        QVERIFY(doc.GetPathName().isEmpty());
+        if (atQuestion)
+            p.AddFault("silent:A:40");
+        else
+            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+        AnswerNextMessageBox(QMessageBox::Discard);  // the save question
+        p.frame->GetAction(ID_DOWNLOAD)->trigger();
+        QVERIFY(p.frame->IsTransferring());
+        CQtTransfer* transfer = p.frame->GetTransfer();
+        if (atQuestion) {
+            QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
+            transfer->GetQuestion()->reject();
+        } else {
+            QTRY_VERIFY(emulator->GetRequestCount() > 10);
+            transfer->GetProgress().GetCancelButton()->click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QCOMPARE(p.BusNumber(), std::string("17"));
+        QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
+        QCOMPARE(p.doc.GetTitle(), QStringLiteral("plant.q4g"));
+        QVERIFY(p.doc.IsModified());
     }
 
-    void failedBlockAsksRetryAndStartsAgain()
+    void completedDownloadReplacesTheSetUpAndNamesItUntitled()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        auto frame = StartFrame(doc);
-        AnswerComSetup(QStringLiteral("Emulator"));
-        doc.OnCommsetup();
-        CEmulatorServer* emulator = frame->GetComSetupUi().GetEmulator();
-        QVERIFY(emulator && doc.GetUnit()->IsCommReady());
-        PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 9);
-        CEmulatorServer::Fault fault{};
-        QVERIFY(CEmulatorServer::ParseFault("silent:B:2:1", fault));
-        emulator->AddFault(fault);
-        QString asked;
-        AnswerNextModal([&asked](QWidget* modal) {
-            auto* dialog = qobject_cast<CUpDown*>(modal);
-            asked = dialog ? dialog->m_strMsg : QString();
-            dialog->accept();  // Retry
-        });
-        frame->GetAction(ID_DOWNLOAD)->trigger();
-        QCOMPARE(asked, QStringLiteral("Error to download General data"));
-        QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(DEVICE_NUMBER, 1), QStringLiteral("9"));
+        Program p;
+        p.doc.SetModifiedFlag(false);
+        CEmulatorServer* emulator = p.Connect();
+        PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
+        p.frame->SetActiveView(2);
+        p.frame->GetAction(ID_DOWNLOAD)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("42"));
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Untitled - Norda Q4150 Programmer"));
+        QCOMPARE(p.frame->GetActivePage(), 0);
+        QVERIFY(p.doc.GetPathName().isEmpty());
     }
 
-    void cancelledSaveQuestionLeavesTheDocument()
+    // Closing during a transfer asks; Yes stops the transfer, then the window closes.
+    void closingDuringATransferStopsItFirst()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        auto frame = StartFrame(doc);
-        doc.GetUnit()->GetSetupType(0)->ValidateData(DEVICE_NUMBER, 1, "17");
-        doc.SetTitle(QStringLiteral("kept.q4g"));
-        doc.SetModifiedFlag();
+        Program p;
+        p.doc.SetModifiedFlag(false);
+        p.Connect();
+        p.AddFault("silent:A:40");
+        p.frame->GetAction(ID_DOWNLOAD)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(p.frame->GetTransfer()->GetQuestion(), TRANSFER_MS);
+        AnswerNextMessageBox(QMessageBox::Yes);
+        p.frame->close();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QTRY_VERIFY(!p.frame->isVisible());
+        QCOMPARE(p.BusNumber(), std::string("17"));
+    }
+
+    void cancelledQuestionsStartNothing()
+    {
+        Program p;
+        p.doc.SetModifiedFlag();
         AnswerNextMessageBox(QMessageBox::Cancel);
-        frame->GetAction(ID_DOWNLOAD)->trigger();
-        QCOMPARE(doc.GetUnit()->GetSetupType(0)->GetCellText(DEVICE_NUMBER, 1), std::string("17"));
-        QCOMPARE(doc.GetTitle(), QStringLiteral("kept.q4g"));
-    }
-
-    void cancelledComSetupStartsNothing()
-    {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        auto frame = StartFrame(doc);
-        doc.GetUnit()->GetSetupType(0)->ValidateData(DEVICE_NUMBER, 1, "17");
+        p.frame->GetAction(ID_DOWNLOAD)->trigger();
+        QVERIFY(!p.frame->IsTransferring());
+        // A cancelled COM setup leaves the document as it was.
         AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        frame->GetAction(ID_UPLOAD)->trigger();
-        QVERIFY(!doc.GetUnit()->IsCommReady());
-        QVERIFY(frame->isEnabled());
-        // A download whose COM setup is cancelled still leaves a default, untitled set-up.
-        AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        frame->GetAction(ID_DOWNLOAD)->trigger();
-        QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(DEVICE_NUMBER, 1), QStringLiteral("1"));
-        QCOMPARE(frame->windowTitle(), QStringLiteral("Untitled - Norda Q4150 Programmer"));
+        p.frame->GetAction(ID_UPLOAD)->trigger();
+        QVERIFY(!p.doc.GetConnection().IsCommReady());
+        QVERIFY(!p.frame->IsTransferring());
+        QVERIFY(p.frame->isEnabled());
+        QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
+        QCOMPARE(p.doc.GetTitle(), QStringLiteral("plant.q4g"));
     }
 };
 

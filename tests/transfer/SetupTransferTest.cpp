@@ -23,12 +23,13 @@ protected:
 
 TEST_F(BlankUnitTransfer, FreshUploadLeavesTheFactoryMemory)
 {
-    TransferRun run = Run(m_unit, 0);
-    ASSERT_TRUE(run.started);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
+    TransferRun run = Run(m_unit, TransferDirection::Upload);
+    EXPECT_EQ(run.result.end, TransferEnd::Completed);
+    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
     EXPECT_EQ(run.titles, kAllTitles);
     EXPECT_EQ(run.total, 13112u);
-    EXPECT_EQ(run.moved, 13587u);
+    EXPECT_EQ(run.result.bytesMoved, 13587u);
+    EXPECT_EQ(run.maxSeen, 13587u);
 
     const CUnitEmulator factory;
     EXPECT_EQ(m_server.GetUnit().SaveText(), factory.SaveText());
@@ -50,9 +51,9 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
 {
     TypeEditedSetup(m_unit);
     ASSERT_FALSE(HasFailure());
-    TransferRun up = Run(m_unit, 0);
-    ASSERT_TRUE(up.started);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
+    TransferRun up = Run(m_unit, TransferDirection::Upload);
+    EXPECT_EQ(up.result.end, TransferEnd::Completed);
+    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
 
     const struct {
         CUnitEmulator::BLOCK_SPACE space;
@@ -84,10 +85,9 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
     // Downloaded into a fresh unit, the blocks rebuild the set-up.
     CQ4kUnit copy(m_prompt);
     copy.Initialize();
-    Connect(copy, kShortWaitMs);
-    TransferRun down = Run(copy, 1);
-    ASSERT_TRUE(down.started);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
+    TransferRun down = Run(copy, TransferDirection::Download);
+    EXPECT_EQ(down.result.end, TransferEnd::Completed);
+    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
     EXPECT_EQ(down.titles, kAllTitles);
 
     SetupTexts expected = AllTexts(m_unit);

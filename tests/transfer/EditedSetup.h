@@ -2,7 +2,7 @@
 // channels with their units, two chained logical inputs, and alarms on both kinds of input.
 #pragma once
 
-#include "model/CQ4kUnit.h"
+#include "unit/CQ4kUnit.h"
 #include "setup/alarms/CAlarm.h"
 
 #include <gtest/gtest.h>

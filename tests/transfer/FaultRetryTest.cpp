@@ -52,11 +52,11 @@ TEST_P(FaultRetry, FailsTheBlockThenRetryCompletesFromGeneral)
     else
         PutDistinctBlocks(m_server.GetUnit());
     AddFault(c.fault);
-    m_question.m_answers = {true};
+    m_observer.m_answers = {true};
 
-    TransferRun run = Run(m_unit, c.direction);
-    ASSERT_TRUE(run.started);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{c.message});
+    TransferRun run = Run(m_unit, static_cast<TransferDirection>(c.direction));
+    EXPECT_EQ(run.result.end, TransferEnd::Completed);
+    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{c.message});
 
     // The failed pass up to the failed setup type, then a whole pass from General.
     std::vector<std::string> titles(kAllTitles.begin(), kAllTitles.begin() + c.failed + 1);
@@ -64,7 +64,7 @@ TEST_P(FaultRetry, FailsTheBlockThenRetryCompletesFromGeneral)
     // A General failure and its retry show as one stretch of "General".
     titles.erase(std::unique(titles.begin(), titles.end()), titles.end());
     EXPECT_EQ(run.titles, titles);
-    EXPECT_EQ(run.moved, c.direction == 0 ? kUploadMoves : kDownloadMoves);
+    EXPECT_EQ(run.result.bytesMoved, c.direction == 0 ? kUploadMoves : kDownloadMoves);
 
     if (c.direction == 0) {
         EXPECT_EQ(m_server.GetUnit().SaveText(), CUnitEmulator().SaveText());
@@ -79,31 +79,16 @@ TEST_P(FaultRetry, FailsTheBlockThenRetryCompletesFromGeneral)
 INSTANTIATE_TEST_SUITE_P(Faults, FaultRetry, ::testing::ValuesIn(kFaultCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
-TEST(NoLink, EverySetupTypeFailsAtOnce)
-{
-    RecordingPrompt prompt;
-    CQ4kUnit unit(prompt);
-    unit.Initialize();
-    CNordaSetupType::ResetTransData();
-    for (int t = 0; t < 4; ++t) {
-        CNordaSetupType* type = unit.GetSetupType(t);
-        EXPECT_EQ(type->UploadData(nullptr), 0) << unit.GetTitle(t);
-        EXPECT_EQ(type->DownloadData(nullptr), 0) << unit.GetTitle(t);
-        EXPECT_EQ(type->m_nTransState, -1) << unit.GetTitle(t);
-    }
-    EXPECT_EQ(CNordaSetupType::ReadProgressData(), 0u);
-}
-
 // The one transfer with the unit's own waits: a download of the factory set-up.
 TEST_F(TransferRig, DefaultDownloadWithTheUnitsWaitsTakesItsTimeAndStopsShortOfTheTotal)
 {
-    Connect(m_unit, CComSetupDialog::FIXED_WAIT_MS);
-    TransferRun run = Run(m_unit, 1);
-    ASSERT_TRUE(run.started);
-    EXPECT_EQ(m_question.Asked(), std::vector<std::string>{});
+    Connect(CComSetupDialog::FIXED_WAIT_MS);
+    TransferRun run = Run(m_unit, TransferDirection::Download);
+    EXPECT_EQ(run.result.end, TransferEnd::Completed);
+    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
     EXPECT_GE(run.seconds, 8.7);
     EXPECT_EQ(run.total, 6864u);
-    EXPECT_EQ(run.moved, kDownloadMoves);
+    EXPECT_EQ(run.result.bytesMoved, kDownloadMoves);
     EXPECT_LT(run.maxSeen, run.total);
 
     CQ4kUnit fresh(m_prompt);

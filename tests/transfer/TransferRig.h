@@ -1,13 +1,13 @@
-// Test rig: a unit linked through the real serial code to an emulated unit in-process, a
-// progress loop that polls the running transfer as the desktop program does, and helpers
-// that list every text of a set-up.
+// Test rig: a unit linked through the real serial code to an emulated unit in-process, whole
+// transfers run and their reports recorded, and a helper that lists every text of a set-up.
 #pragma once
 
-#include "model/CQ4kUnit.h"
 #include "setup/alarms/CAlarm.h"
 #include "sim/CEmulatorServer.h"
 #include "support/RecordingPrompt.h"
 #include "support/TransferDoubles.h"
+#include "transfer/CUnitConnection.h"
+#include "unit/CQ4kUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +26,12 @@ constexpr int kShortWaitMs = 5;
 // machine, and a reply that is in ends the read at once.
 constexpr unsigned kSlowLineBaud = 110;
 
-// What the progress loop saw of one transfer.
+// What one transfer reported.
 struct TransferRun {
-    bool started = false;
-    std::vector<std::string> titles;  // setup types in transfer, consecutive repeats merged
+    TransferResult result;
+    std::vector<std::string> titles;  // setup types started, consecutive repeats merged
     uint32_t total = 0;               // the expected bytes
-    uint32_t moved = 0;               // the counter once the worker has ended
-    uint32_t maxSeen = 0;             // the highest count the loop saw
+    uint32_t maxSeen = 0;             // the highest count reported
     double seconds = 0;
 };
 
@@ -68,16 +67,15 @@ protected:
     {
         ASSERT_TRUE(m_server.Start());
         m_unit.Initialize();
-        Connect(m_unit, kShortWaitMs);
+        Connect(kShortWaitMs);
     }
 
-    void Connect(CQ4kUnit& unit, int waitMs)
+    void Connect(int waitMs)
     {
-        unit.SetTransferUi(nullptr, &m_question);
         CLineSettings settings;
         settings.m_nBaudRate = kSlowLineBaud;
-        ASSERT_EQ(unit.CommSetupDirect(m_server.GetSlavePath(), settings), 1);
-        unit.GetComLink()->SetFixedWaitMs(waitMs);
+        ASSERT_TRUE(m_connection.CommSetupDirect(m_server.GetSlavePath(), settings));
+        m_connection.GetLink().SetFixedWaitMs(waitMs);
     }
 
     void AddFault(const std::string& text)
@@ -87,28 +85,18 @@ protected:
         m_server.AddFault(fault);
     }
 
-    // Starts a transfer (0 upload, 1 download) and polls it as the progress loop does, on
-    // this thread, until the worker has ended.
-    TransferRun Run(CQ4kUnit& unit, int direction)
+    // Runs a whole transfer on this thread.
+    TransferRun Run(CQ4kUnit& unit, TransferDirection direction)
     {
+        m_observer.Clear();
+        CTransfer transfer(unit, m_connection.GetLink(), direction, m_observer);
         TransferRun run;
+        run.total = transfer.GetTotalBytes();
         auto start = std::chrono::steady_clock::now();
-        // The total restarts the counter: taken before the start, so that no byte goes uncounted.
-        run.total = unit.GetTotalTransBytes(direction);
-        run.started = (direction == 0 ? unit.UploadData() : unit.DownloadData()) == 1;
-        if (!run.started)
-            return run;
-        while (!unit.IsTransEnd()) {
-            uint32_t pos = unit.GetCurSendedNumBytes();
-            run.maxSeen = std::max(run.maxSeen, pos);
-            std::string title = unit.GetTransTitle();
-            if (!title.empty() && (run.titles.empty() || run.titles.back() != title))
-                run.titles.push_back(title);
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        unit.WaitTransEnd();
-        run.moved = unit.GetCurSendedNumBytes();
+        run.result = transfer.Run();
         run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        run.titles = m_observer.Titles();
+        run.maxSeen = m_observer.MaxBytes();
         for (int t = 0; t < 4; ++t)
             EXPECT_EQ(unit.GetSetupType(t)->m_nTransState, -1) << unit.GetTitle(t);
         return run;
@@ -123,7 +111,8 @@ protected:
 
     CEmulatorServer m_server;
     RecordingPrompt m_prompt;
-    ScriptedQuestion m_question;
+    CUnitConnection m_connection{&m_prompt};
+    RecordingObserver m_observer;
     CQ4kUnit m_unit{m_prompt};
 };
 

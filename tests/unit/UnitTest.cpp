@@ -1,0 +1,126 @@
+// The unit: sheets after Initialize, the error record, units side by side each with its own
+// registry, and copies of a whole set-up.
+#include "model/CDocumentFile.h"
+#include "model/StringTable.h"
+#include "setup/logical/CLogicalInput.h"
+#include "support/RecordingPrompt.h"
+#include "unit/CQ4kUnit.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Items = std::vector<std::string>;
+
+// A unit with its default sheets.
+struct Unit {
+    RecordingPrompt prompt;
+    CQ4kUnit unit{prompt};
+    Unit() { unit.Initialize(); }
+    CNordaSetupType& Type(int t) { return *unit.GetSetupType(t); }
+    // Switches physical channel s on as a user types it.
+    void ChannelOn(int s)
+    {
+        EXPECT_EQ(Type(ST_PHYSICAL).ValidateData(s, 1, "10 V"), 1);
+        EXPECT_EQ(Type(ST_PHYSICAL).ValidateData(s, 5, "10"), 1);
+    }
+    Items Offered() { return Type(ST_LOGICAL).GetProperty(3, 1)->GetData(); }
+};
+
+const Items kNone = {"OFF"};
+const Items kBoth = {"OFF", "IN 11", "IN 12"};
+
+}  // namespace
+
+TEST(Unit, SheetsExistOnlyAfterInitialize)
+{
+    RecordingPrompt prompt;
+    CQ4kUnit unit(prompt);
+    std::unique_ptr<CDataSheet> sheet;
+    EXPECT_EQ(unit.GetDataSheet(ST_GENERAL, sheet), 0);
+    unit.Initialize();
+    ASSERT_EQ(unit.GetDataSheet(ST_GENERAL, sheet), 1);
+    CDataSheet* own = unit.GetSetupType(ST_GENERAL)->GetSheet();
+    ASSERT_EQ(sheet->GetNumSections(), own->GetNumSections());
+    for (int s = 0; s < own->GetNumSections(); ++s)
+        EXPECT_EQ(sheet->GetSection(s), own->GetSection(s));
+    sheet.reset();
+    EXPECT_EQ(own->GetProperty(1, 1)->GetDataAsString(), "OFF");
+}
+
+TEST(Unit, ErrorIsShownOnceForARepeatedRowAndId)
+{
+    Unit u;
+    CNordaSetupType& type = u.Type(ST_GENERAL);
+    const struct {
+        int arg;
+        unsigned id;
+        int show;
+        size_t shownAfter;
+    } steps[] = {
+        {5, 62012, 1, 1}, {5, 62012, 1, 1}, {6, 62012, 1, 2}, {6, 62003, 1, 3},
+        {5, 62012, 0, 3}, {5, 62012, 1, 3}, {9, 0, 1, 3},
+    };
+    for (const auto& s : steps) {
+        type.Error(s.arg, s.id, s.show);
+        EXPECT_EQ(u.prompt.Messages().size(), s.shownAfter) << s.arg << " " << s.id;
+        EXPECT_EQ(static_cast<unsigned>(type.GetLastError()), s.id);
+    }
+    EXPECT_EQ(u.prompt.Messages()[2].text, LoadString(62003));
+}
+
+TEST(UnitsSideBySide, ADestroyedUnitLeavesTheOthersRulesWhole)
+{
+    Unit first;
+    { Unit second; }
+    first.ChannelOn(1);
+    first.ChannelOn(2);
+    EXPECT_EQ(first.Offered(), kBoth);
+}
+
+TEST(UnitsSideBySide, EditsCutsAndLoadsStayInTheirOwnUnit)
+{
+    auto first = std::make_unique<Unit>();
+    Unit second;
+    first->ChannelOn(1);
+    first->ChannelOn(2);
+    EXPECT_EQ(first->Offered(), kBoth);
+    EXPECT_EQ(second.Offered(), kNone);
+
+    second.ChannelOn(1);
+    first->Type(ST_PHYSICAL).ResetChannel(1);
+    EXPECT_EQ(first->Offered(), (Items{"OFF", "IN 12"}));
+    EXPECT_EQ(second.Offered(), (Items{"OFF", "IN 11"}));
+
+    // The second unit reads the first one's file; edits then go on apart.
+    CDocumentFile file;
+    ASSERT_EQ(file.LoadBytes(second.unit, CDocumentFile::SaveBytes(first->unit), "first.q4g"), 1) << file.GetError();
+    EXPECT_EQ(second.Offered(), (Items{"OFF", "IN 12"}));
+    first.reset();
+    second.ChannelOn(1);
+    EXPECT_EQ(second.Offered(), kBoth);
+}
+
+TEST(UnitCopy, ACopyHoldsTheWholeSetUpAndFollowsItsOwnRules)
+{
+    Unit original;
+    original.ChannelOn(1);
+    original.ChannelOn(2);
+    ASSERT_EQ(original.Type(ST_LOGICAL).ValidateData(1, 1, "IN 11"), 1);
+    ASSERT_EQ(original.Type(ST_ALARM).ValidateData(1, 1, "LOG1"), 1);
+    PropList flags;
+    ASSERT_EQ(original.Type(ST_ALARM).GetPopupProperties(1, 9, flags), 1);
+    flags[2]->SetSelText("ON");
+    original.Type(ST_ALARM).UpdateProperties(1, 9, flags);
+
+    Unit copy;
+    copy.unit.CopyFrom(original.unit);
+    EXPECT_EQ(CDocumentFile::SaveBytes(copy.unit), CDocumentFile::SaveBytes(original.unit));
+
+    // The copy's edits reach the copy's sheets only.
+    ASSERT_EQ(copy.Type(ST_PHYSICAL).ValidateData(1, 1, "OFF"), 1);
+    EXPECT_EQ(copy.Type(ST_LOGICAL).GetCellText(1, 1), "OFF");
+    EXPECT_EQ(copy.Type(ST_ALARM).GetCellText(1, 1), "OFF");
+    EXPECT_EQ(original.Type(ST_LOGICAL).GetCellText(1, 1), "IN 11");
+    EXPECT_EQ(original.Type(ST_ALARM).GetCellText(1, 9), "H");
+}

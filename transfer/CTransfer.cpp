@@ -1,0 +1,201 @@
+// The block loop of a transfer, its Retry question and its Cancel.
+#include "transfer/CTransfer.h"
+
+#include "link/CComSetupDialog.h"
+#include "unit/CQ4kUnit.h"
+
+#include <cstring>
+
+namespace {
+
+// The frames that move each setup type's blocks, in the unit's order of setup types.
+struct BlockKinds {
+    ND_Q4K_MSG read;
+    ND_Q4K_MSG write;
+};
+const BlockKinds g_BlockKinds[4] = {
+    {MSG_READ_GENERAL, MSG_WRITE_GENERAL},
+    {MSG_READ_PHYSICAL, MSG_WRITE_PHYSICAL},
+    {MSG_READ_LOGICAL, MSG_WRITE_LOGICAL},
+    {MSG_READ_ALARM, MSG_WRITE_ALARM},
+};
+
+std::string WithTitle(std::string format, const std::string& title)
+{
+    return format.replace(format.find("%s"), 2, title);
+}
+
+}  // namespace
+
+CTransfer::CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer)
+    : m_unit(unit), m_link(link), m_direction(direction), m_observer(observer), m_exchange(link)
+{
+    m_exchange.m_onCount = [this](uint32_t bytes) { m_observer.OnBytesMoved(bytes); };
+}
+
+CTransfer::~CTransfer()
+{
+    Cancel();
+    Wait();
+}
+
+std::string CTransfer::ProgressText(TransferDirection direction, const std::string& title)
+{
+    return WithTitle(direction == TransferDirection::Download ? "Downloading %s data ..." : "Uploading %s data ...",
+                     title);
+}
+
+std::string CTransfer::FailureText(TransferDirection direction, const std::string& title)
+{
+    return WithTitle(direction == TransferDirection::Download ? "Error to download %s data" : "Error to upload %s data",
+                     title);
+}
+
+uint32_t CTransfer::GetTotalBytes() const
+{
+    return m_unit.GetTotalTransBytes(static_cast<int>(m_direction));
+}
+
+int CTransfer::CountBlocks() const
+{
+    int blocks = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (const CNordaSetupType* type = m_unit.GetSetupType(i))
+            blocks += type->GetNumBlocks();
+    }
+    return blocks;
+}
+
+void CTransfer::Start()
+{
+    m_worker = std::thread([this] { Run(); });
+}
+
+void CTransfer::Wait()
+{
+    if (m_worker.joinable() && m_worker.get_id() != std::this_thread::get_id())
+        m_worker.join();
+}
+
+void CTransfer::Cancel()
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    m_bCancel = true;
+    m_Wake.notify_all();
+}
+
+void CTransfer::Answer(bool retry)
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    if (m_reply == Reply::Asking)
+        m_reply = retry ? Reply::Retry : Reply::Cancel;
+    m_Wake.notify_all();
+}
+
+bool CTransfer::IsCancelled()
+{
+    std::lock_guard<std::mutex> lock(m_Lock);
+    return m_bCancel;
+}
+
+TransferResult CTransfer::Run()
+{
+    // A reply nobody read must not be taken for the first block's.
+    if (m_direction == TransferDirection::Download)
+        m_link.Purge();
+    TransferResult result;
+    result.blocksTotal = CountBlocks();
+    for (;;) {
+        // Every pass, the first and each Retry, starts from General with the count at 0.
+        m_exchange.ResetCount();
+        m_nBlocksDone = 0;
+        int failed = -1;
+        Pass pass = RunPass(failed);
+        if (pass == Pass::Done) {
+            result.end = TransferEnd::Completed;
+            break;
+        }
+        if (pass == Pass::Cancelled || !AskRetry(failed)) {
+            result.end = pass == Pass::Cancelled || IsCancelled() ? TransferEnd::Cancelled : TransferEnd::Failed;
+            break;
+        }
+    }
+    result.bytesMoved = m_exchange.GetBytesMoved();
+    result.blocksDone = m_nBlocksDone;
+    result.unitWritten = m_exchange.HasWritten();
+    m_observer.OnFinished(result);
+    return result;
+}
+
+CTransfer::Pass CTransfer::RunPass(int& failedIndex)
+{
+    for (int i = 0; i < 4; ++i) {
+        CNordaSetupType* type = m_unit.GetSetupType(i);
+        if (!type)
+            continue;
+        m_observer.OnSetupTypeStarted(i, type->m_strTitle);
+        Pass pass = MoveBlocks(*type, i);
+        if (pass != Pass::Done) {
+            failedIndex = i;
+            return pass;
+        }
+    }
+    return Pass::Done;
+}
+
+CTransfer::Pass CTransfer::MoveBlocks(CNordaSetupType& type, int index)
+{
+    // The setup type is in transfer until its last block or the first that fails.
+    struct InTransfer {
+        CNordaSetupType& type;
+        ~InTransfer() { type.m_nTransState = -1; }
+    } inTransfer{type};
+    type.m_nTransState = static_cast<int>(m_direction);
+    for (int b = 0; b < type.GetNumBlocks(); ++b) {
+        if (IsCancelled())
+            return Pass::Cancelled;
+        if (!MoveBlock(type, index, b))
+            return Pass::Failed;
+        ++m_nBlocksDone;
+    }
+    if (m_direction == TransferDirection::Download)
+        type.AllBlocksTaken();
+    return Pass::Done;
+}
+
+bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
+{
+    const BlockKinds& kinds = g_BlockKinds[index];
+    uint8_t* data = m_exchange.m_TransBlock;
+    if (m_direction == TransferDirection::Download) {
+        if (!m_exchange.Read(kinds.read, block))
+            return false;
+        type.TakeBlockApart(block, data);
+        return true;
+    }
+    // A setup type that holds only part of a block merges into what the unit holds.
+    if (type.ReadsBlockBeforeWrite()) {
+        if (!m_exchange.Read(kinds.read, block))
+            return false;
+    } else {
+        std::memset(data, 0, CQ4kProtocol::BLOCK_LEN);
+    }
+    type.FillBlock(block, data);
+    return m_exchange.Write(kinds.write, block);
+}
+
+bool CTransfer::AskRetry(int failedIndex)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_Lock);
+        if (m_bCancel)
+            return false;
+        m_reply = Reply::Asking;
+    }
+    m_observer.OnBlockFailed(*this, FailureText(m_direction, m_unit.GetTitle(failedIndex)));
+    std::unique_lock<std::mutex> lock(m_Lock);
+    m_Wake.wait(lock, [this] { return m_reply != Reply::Asking || m_bCancel; });
+    bool retry = m_reply == Reply::Retry && !m_bCancel;
+    m_reply = Reply::None;
+    return retry;
+}

@@ -1,0 +1,72 @@
+// One transfer of a whole set-up between a unit object and the unit on the line: the four
+// setup types' blocks in their order through one loop, Retry from General after a failed block,
+// a Cancel that stops after the block in flight, and the count of the bytes moved.
+#pragma once
+
+#include "transfer/CBlockExchange.h"
+#include "transfer/ITransferObserver.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class CComSetupDialog;
+class CNordaSetupType;
+class CQ4kUnit;
+
+class CTransfer {
+public:
+    // The unit belongs to the transfer until it has ended: nothing else may touch its setup types.
+    CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer);
+    // Cancels a transfer still running and waits for its worker.
+    ~CTransfer();
+    CTransfer(const CTransfer&) = delete;
+    CTransfer& operator=(const CTransfer&) = delete;
+
+    // Runs the whole transfer on the calling thread. A download first purges the port.
+    TransferResult Run();
+    // Runs it on a worker thread of its own; Wait() joins it.
+    void Start();
+    void Wait();
+
+    // Both may be called from any thread at any time.
+    void Cancel();
+    // The answer to the last failed block: true starts the whole transfer again from General.
+    void Answer(bool retry);
+
+    TransferDirection GetDirection() const { return m_direction; }
+    // The bytes the set-up's sheets say the transfer moves.
+    uint32_t GetTotalBytes() const;
+    uint32_t GetBytesMoved() const { return m_exchange.GetBytesMoved(); }
+
+    // "Uploading General data ..." and the download's counterpart.
+    static std::string ProgressText(TransferDirection direction, const std::string& title);
+    // "Error to upload General data" and the download's counterpart.
+    static std::string FailureText(TransferDirection direction, const std::string& title);
+
+private:
+    enum class Pass { Done, Failed, Cancelled };
+    enum class Reply { None, Asking, Retry, Cancel };
+
+    Pass RunPass(int& failedIndex);
+    Pass MoveBlocks(CNordaSetupType& type, int index);
+    bool MoveBlock(CNordaSetupType& type, int index, int block);
+    bool AskRetry(int failedIndex);
+    bool IsCancelled();
+    int CountBlocks() const;
+
+    CQ4kUnit& m_unit;
+    CComSetupDialog& m_link;
+    TransferDirection m_direction;
+    ITransferObserver& m_observer;
+    CBlockExchange m_exchange;
+    int m_nBlocksDone = 0;
+
+    std::mutex m_Lock;  // guards the cancel flag and the reply
+    std::condition_variable m_Wake;
+    bool m_bCancel = false;
+    Reply m_reply = Reply::None;
+    std::thread m_worker;
+};
