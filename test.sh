@@ -25,7 +25,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 GEN=()
 command -v ninja >/dev/null && GEN=(-G Ninja)
 [ -f "$BUILD_DIR/CMakeCache.txt" ] && GEN=()
-cmake -S . -B "$BUILD_DIR" "${GEN[@]}" "$@"
+cmake -S . -B "$BUILD_DIR" "${GEN[@]}" -DQ4_WERROR=ON "$@"
 cmake --build "$BUILD_DIR" -j2
 export QT_QPA_PLATFORM=offscreen
 unset QT_QPA_PLATFORMTHEME
