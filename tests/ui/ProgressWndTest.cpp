@@ -1,13 +1,11 @@
-// The progress window: caption percentage, text limit, Escape with the main window, position.
+// The progress window: caption percentage, Cancel and Escape with the main window, position.
 #include "UiTests.h"
 
 #include "ui/CProgressWnd.h"
 
-#include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,19 +26,9 @@ private slots:
         QCOMPARE(titles.count(), 1);
         progress.SetPos(6864);
         QCOMPARE(progress.GetWindow()->windowTitle(), QStringLiteral("Progress [100%]"));
-        progress.SetRange(5, 5, 1);
+        progress.SetRange(5, 5, 1);  // an empty range divides by nothing
         progress.SetPos(3);
         QCOMPARE(progress.GetWindow()->windowTitle(), QStringLiteral("Progress [0%]"));
-    }
-
-    void textKeepsAtMostItsBuffer()
-    {
-        CProgressWnd progress;
-        progress.Create(nullptr, QStringLiteral("Progress"), 0);
-        progress.SetText("Uploading General data ...");
-        QCOMPARE(progress.GetText(), QStringLiteral("Uploading General data ..."));
-        progress.SetText(std::string(600, 'x'));
-        QCOMPARE(progress.GetText().size(), CProgressWnd::MAX_TEXT);
     }
 
     // Escape and the Cancel button ask the owner, until it agrees; the main window stays
@@ -68,25 +56,25 @@ private slots:
         QCOMPARE(progress.SetPos(40), 0);  // no window: nothing moves
     }
 
+    // The next window opens where the last one was left, or centred when that is off the screen.
     void positionIsRememberedOrCentred()
     {
-        QSettings settings;
         QRect screen = QGuiApplication::primaryScreen()->geometry();
-        settings.setValue(QStringLiteral("Settings/X"), 40);
-        settings.setValue(QStringLiteral("Settings/Y"), 30);
-        {
-            CProgressWnd progress;
+        auto open = [](CProgressWnd& progress) {
             progress.Create(nullptr, QStringLiteral("Progress"), 0);
-            QCOMPARE(progress.GetWindow()->pos(), QPoint(40, 30));
-            progress.GetWindow()->move(70, 80);
+            return progress.GetWindow();
+        };
+        {
+            CProgressWnd first;
+            open(first)->move(70, 80);
         }
-        QCOMPARE(settings.value(QStringLiteral("Settings/X")).toInt(), 70);
-        QCOMPARE(settings.value(QStringLiteral("Settings/Y")).toInt(), 80);
-
-        settings.setValue(QStringLiteral("Settings/X"), screen.width() + 5);
-        CProgressWnd progress;
-        progress.Create(nullptr, QStringLiteral("Progress"), 0);
-        QPoint centre = progress.GetWindow()->frameGeometry().center();
+        {
+            CProgressWnd second;
+            QCOMPARE(open(second)->pos(), QPoint(70, 80));
+            second.GetWindow()->move(screen.width() + 5, 30);
+        }
+        CProgressWnd third;
+        QPoint centre = open(third)->frameGeometry().center();
         QVERIFY(qAbs(centre.x() - screen.center().x()) <= 1);
         QVERIFY(qAbs(centre.y() - screen.center().y()) <= 1);
     }

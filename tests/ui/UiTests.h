@@ -14,7 +14,6 @@ std::unique_ptr<QObject> MakeMainFrameTest();
 std::unique_ptr<QObject> MakeMessagePromptTest();
 std::unique_ptr<QObject> MakeProgressWndTest();
 std::unique_ptr<QObject> MakeTransferTest();
-std::unique_ptr<QObject> MakeFullSetupViewTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -27,6 +26,5 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeMessagePromptTest());
     tests.push_back(MakeProgressWndTest());
     tests.push_back(MakeTransferTest());
-    tests.push_back(MakeFullSetupViewTest());
     return tests;
 }

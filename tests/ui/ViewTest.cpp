@@ -1,57 +1,32 @@
-// The grid view over the General constants and over a recording setup type: cells by kind,
-// refused edits and their messages, paste with its one collected message, cut, pop-up cells.
+// The grid views over the unit's setup types: cells as their sheets say, refused edits and
+// their messages, paste with its one collected message, cut, and the alarm Flags pop-up.
 #include "UiTests.h"
 
-#include "FakeSetupType.h"
+#include "FrameFixture.h"
 #include "ModalHelper.h"
-#include "support/RecordingPrompt.h"
+#include "model/StringTable.h"
+#include "setup/alarms/CAlarm.h"
 #include "ui/CPropertyDlg.h"
-#include "ui/CQ4150Doc.h"
-#include "ui/CQ4150View.h"
-#include "ui/CZTGridCtrl.h"
+#include "ui/QtText.h"
 
 #include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
 
-const char* const g_strInvalidValue = "Invalid value. Last value will be used.";
-const char* const g_strPasteError = "Erroneous values have been detected. Appropriate values will be used.";
+constexpr int PHYS_INPLO = 3;
 
-// A view made ready the way the main frame makes it.
-std::unique_ptr<CQ4150View> MakeView(CQ4150Doc& doc)
+// Alarm row as a watcher of IN 11, so that its flags can be set.
+void WatchFirstInput(const FrameFixture& f, int row)
 {
-    auto view = std::make_unique<CQ4150View>(doc);
-    view->resize(700, 500);
-    view->m_bReady = 0;
-    view->InitalizeView(0);
-    view->m_bReady = 1;
-    view->show();
-    return view;
+    f.UseFirstInput();
+    f.Activate(ST_ALARM);
+    f.Edit(ST_ALARM, row, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
 }
 
-// Types the text into the cell's editor and presses Return; waits until the edit has ended.
-bool TypeIntoCell(CZTGridCtrl& grid, int row, int col, const QString& text)
+QString FlagsText(const FrameFixture& f, int row)
 {
-    QSignalSpy end(&grid, &CZTGridCtrl::endEdit);
-    QModelIndex index = grid.model()->index(row - 1, col - 1);
-    grid.setCurrentIndex(index);
-    grid.edit(index);
-    auto* line = qobject_cast<QLineEdit*>(grid.indexWidget(index));
-    if (!line)
-        return false;
-    line->setText(text);
-    QTest::keyClick(line, Qt::Key_Return);
-    return end.wait(2000) || end.count() > 0;
-}
-
-void SelectCells(CZTGridCtrl& grid, int top, int left, int bottom, int right)
-{
-    grid.clearSelection();
-    grid.setRangeSelected(QTableWidgetSelectionRange(top - 1, left - 1, bottom - 1, right - 1), true);
+    return f.Grid(ST_ALARM).GetItemText(row, CAlarm::COL_FLAGS);
 }
 
 }  // namespace
@@ -60,240 +35,163 @@ class ViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void generalCellsByKind()
+    void cellsFollowTheirSheet_data()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        QCOMPARE(grid.GetRowCount(), 15);
-        QCOMPARE(grid.GetColumnCount(), 2);
-        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("Constants"));
-        QCOMPARE(grid.GetItemText(3, 0), QStringLiteral("Device Number"));
-        // A list row offers its choices; a value row is edited as a number.
-        QCOMPARE(grid.GetCellType(1, 1), int(CZTGridCtrl::GRID_CELL_LIST));
-        QCOMPARE(grid.GetListItems(1, 1), (QStringList{"OFF", "CONFIG", "CONF + GEN"}));
-        QCOMPARE(grid.GetCellType(3, 1), int(CZTGridCtrl::GRID_CELL_EDIT));
-        QCOMPARE(grid.GetCellDataType(3, 1), 3);
-        QCOMPARE(grid.GetCellDataType(14, 1), 4);
-        QCOMPARE(grid.GetItemText(5, 1), QStringLiteral("9600"));
-        int minimum = 6 * view->fontMetrics().averageCharWidth();
-        for (int c = 0; c < grid.GetColumnCount(); ++c)
-            QVERIFY(grid.GetColumnWidth(c) >= minimum);
-        int focusRow, focusCol;
-        grid.GetFocusCell(focusRow, focusCol);
-        QCOMPARE(focusRow, 1);
-        QCOMPARE(focusCol, 1);
-
-        QModelIndex list = grid.model()->index(0, 0);
-        grid.edit(list);
-        QVERIFY(qobject_cast<QComboBox*>(grid.indexWidget(list)));
-        grid.EndEditing();
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("list") << int(ST_GENERAL) << 1 << 1 << int(CZTGridCtrl::GRID_CELL_LIST);
+        QTest::newRow("editable list") << int(ST_GENERAL) << 4 << 1 << int(CZTGridCtrl::GRID_CELL_LIST);
+        QTest::newRow("integer") << int(ST_GENERAL) << 3 << 1 << int(CZTGridCtrl::GRID_CELL_EDIT);
+        QTest::newRow("limited text") << int(ST_ALARM) << 1 << int(CAlarm::COL_TEXT) << int(CZTGridCtrl::GRID_CELL_EDIT);
+        QTest::newRow("grey parameter") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << int(CZTGridCtrl::GRID_CELL_READONLY);
+        QTest::newRow("header") << int(ST_ALARM) << 0 << int(CAlarm::COL_SIGN) << int(CZTGridCtrl::GRID_CELL_READONLY);
     }
 
-    void refusedEditShowsMessageAndOldValue()
+    void cellsFollowTheirSheet()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        QVERIFY(TypeIntoCell(grid, 3, 1, QStringLiteral("63")));
-        QCOMPARE(prompt.Messages().size(), size_t(1));
-        QCOMPARE(prompt.Messages()[0].text, std::string(g_strInvalidValue));
-        QCOMPARE(grid.GetItemText(3, 1), QStringLiteral("1"));
-        QVERIFY(doc.IsModified());
-    }
-
-    void anyNotificationMarksModifiedOnlyWhenReady()
-    {
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        view->m_bReady = 0;
-        emit grid.beginEdit(2, 5);
-        QVERIFY(!doc.IsModified());
-        view->m_bReady = 1;
-        emit grid.beginEdit(2, 5);  // a read-only cell: nothing changes but the flag
-        QVERIFY(doc.IsModified());
-        QVERIFY(doc.Fake().m_validated.empty());
-    }
-
-    void cellKindFollowsItemsAndEditableFlag()
-    {
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        CNdChnData* info = doc.Fake().GetProperty(2, 5);
-        struct Case {
-            const char* items;
-            int editable;
-            int expected;
-        };
-        const Case cases[] = {
-            {"x", 1, CZTGridCtrl::GRID_CELL_EDIT},
-            {"x", 0, CZTGridCtrl::GRID_CELL_READONLY},
-            {"a;b", 0, CZTGridCtrl::GRID_CELL_LIST},
-            {"a;b", 1, CZTGridCtrl::GRID_CELL_LIST},
-        };
-        for (const Case& c : cases) {
-            info->GetData().clear();
-            info->AddData(c.items);
-            info->m_bEditable = c.editable;
-            view->UpdateChannelView(2);
-            QCOMPARE(grid.GetCellType(2, 5), c.expected);
+        QFETCH(int, tab);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, kind);
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Grid(tab);
+        const CNdChnData& cell = *f.Type(tab).GetProperty(row, col);
+        QCOMPARE(grid.GetCellType(row, col), kind);
+        QCOMPARE(grid.GetItemText(row, col), q4ui::ToQString(cell.GetDataAsString()));
+        if (row == 0) {
+            QCOMPARE(grid.GetItemText(row, col), QString::fromUtf8("<>\u00B1"));  // the sheet holds CP1252
+            return;
         }
-        QCOMPARE(grid.GetTextLen(2, 2), 8);
-        QCOMPARE(grid.GetItemBkColour(3, 5), QColor(0xD3, 0xD3, 0xD3));
-        QVERIFY(!grid.GetItemBkColour(3, 3).isValid());
+        QCOMPARE(grid.GetCellDataType(row, col), int(cell.m_nDataType));
+        QCOMPARE(grid.GetTextLen(row, col), cell.m_nTextLen);
+        QCOMPARE(grid.GetItemBkColour(row, col).isValid(), cell.m_crBkColour != CLR_GRID_DEFAULT);
+        if (kind == CZTGridCtrl::GRID_CELL_LIST)
+            QCOMPARE(grid.GetListItems(row, col).size(), qsizetype(cell.GetData().size()));
     }
 
-    void pasteCollectsRefusalsIntoOneMessage()
+    void refusedEditShowsItsMessageAndKeepsTheCell()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        QApplication::clipboard()->setText(QStringLiteral("63\nMODBUS\nwrong\n"));
-        grid.SetFocusCell(3, 1);
-        view->OnEditPasteEx();
-        QCOMPARE(prompt.Messages().size(), size_t(1));
-        QCOMPARE(prompt.Messages()[0].text, std::string(g_strPasteError));
-        QCOMPARE(grid.GetItemText(3, 1), QStringLiteral("1"));
-        QCOMPARE(grid.GetItemText(5, 1), QStringLiteral("9600"));
-        QCOMPARE(view->m_bPasteError, 0);
-
-        prompt.Clear();
-        QApplication::clipboard()->setText(QStringLiteral("17\n"));
-        view->OnEditPasteEx();
-        QVERIFY(prompt.Messages().empty());
-        QCOMPARE(grid.GetItemText(3, 1), QStringLiteral("17"));
+        FrameFixture f;
+        f.Activate(ST_PHYSICAL);
+        f.Edit(ST_PHYSICAL, 2, PHYS_INPLO, QStringLiteral("5"));  // an input not in use
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        QCOMPARE(f.prompt.Messages()[0].text, LoadString(static_cast<unsigned>(f.Type(ST_PHYSICAL).GetLastError())));
+        QCOMPARE(f.Grid(ST_PHYSICAL).GetItemText(2, PHYS_INPLO), QStringLiteral("0"));
+        QVERIFY(f.doc.IsModified());
     }
 
-    void gridsOwnPasteReportsTheSameWay()
+    // Refusals during a paste become one message, and only on rows in use (first value not OFF).
+    void pasteReportsRefusalsOnRowsInUseOnce_data()
     {
-        RecordingPrompt prompt;
-        CQ4150Doc doc(prompt);
-        doc.OnNewDocument();
-        auto view = MakeView(doc);
-        QApplication::clipboard()->setText(QStringLiteral("99\n"));
-        view->GetGrid()->SetFocusCell(3, 1);
-        view->GetGrid()->OnEditPaste();
-        QCOMPARE(prompt.Messages().size(), size_t(1));
-        QCOMPARE(prompt.Messages()[0].text, std::string(g_strPasteError));
-    }
-
-    void pasteRefusalCountsOnlyOnRowsInUse_data()
-    {
-        QTest::addColumn<QString>("state");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<bool>("reported");
-        QTest::newRow("row off, other column") << "OFF" << 2 << "bad" << false;
-        QTest::newRow("row on, other column") << "ON" << 2 << "bad" << true;
-        QTest::newRow("first column pasted OFF") << "ON" << 1 << "OFF" << false;
-        QTest::newRow("first column pasted other") << "OFF" << 1 << "bad" << true;
+        QTest::addColumn<bool>("gridsOwn");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("three refused") << int(ST_GENERAL) << 3 << 1 << "63\nMODBUS\nwrong\n" << false << 1 << "1";
+        QTest::newRow("grid's own paste") << int(ST_GENERAL) << 3 << 1 << "99\nwrong\n" << true << 1 << "1";
+        QTest::newRow("in use, bad limit") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad" << false << 1 << "2";
+        QTest::newRow("not in use") << int(ST_PHYSICAL) << 2 << PHYS_INPLO << "2\t0\tbad" << false << 0 << "0";
+        QTest::newRow("bad first value") << int(ST_PHYSICAL) << 2 << 1 << "bad" << false << 1 << "OFF";
     }
 
-    void pasteRefusalCountsOnlyOnRowsInUse()
+    void pasteReportsRefusalsOnRowsInUseOnce()
     {
-        QFETCH(QString, state);
+        QFETCH(int, tab);
+        QFETCH(int, row);
         QFETCH(int, col);
         QFETCH(QString, pasted);
-        QFETCH(bool, reported);
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        doc.Fake().m_nErrID = 0;
-        doc.Fake().GetProperty(2, 1)->SetSelText(state.toStdString());
-        doc.Fake().m_refused.insert("OFF");
-        auto view = MakeView(doc);
+        QFETCH(bool, gridsOwn);
+        QFETCH(int, messages);
+        QFETCH(QString, after);
+        FrameFixture f;
+        f.UseFirstInput();
+        f.prompt.Clear();
+        CZTGridCtrl& grid = f.Activate(tab);
         QApplication::clipboard()->setText(pasted);
-        view->GetGrid()->SetFocusCell(2, col);
-        view->OnEditPasteEx();
-        QCOMPARE(prompt.Messages().size(), size_t(reported ? 1 : 0));
+        grid.SetFocusCell(row, col);
+        if (gridsOwn)
+            grid.OnEditPaste();
+        else
+            f.View(tab).OnEditPasteEx();
+        QCOMPARE(f.prompt.Messages().size(), size_t(messages));
+        QCOMPARE(grid.GetItemText(row, col), after);
     }
 
-    void cutResetsEverySelectedRow()
+    void cutCopiesAndResetsTheSelectedRows()
     {
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        for (int r = 1; r <= 6; ++r)
-            doc.Fake().ValidateData(r, 3, "5");
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        SelectCells(grid, 3, 2, 5, 2);  // rows 3 to 5 of one column
-        view->OnEditCutEx();
-        QCOMPARE(doc.Fake().m_resetRows, (std::vector<int>{3, 4, 5}));
-        for (int r = 1; r <= 6; ++r)
-            QCOMPARE(grid.GetItemText(r, 3), r >= 3 && r <= 5 ? QStringLiteral("0") : QStringLiteral("5"));
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("\n\n\n"));
-        QVERIFY(doc.IsModified());
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(ST_PHYSICAL);
+        for (int row = 2; row <= 6; ++row) {
+            f.Edit(ST_PHYSICAL, row, 1, QStringLiteral("10 V"));
+            f.Edit(ST_PHYSICAL, row, 5, QStringLiteral("10"));
+        }
+        grid.clearSelection();
+        grid.setRangeSelected(QTableWidgetSelectionRange(2, 4, 4, 4), true);  // rows 3 to 5, one column
+        f.View(ST_PHYSICAL).OnEditCopyEx();
+        const QString copied = QApplication::clipboard()->text();
+        QApplication::clipboard()->clear();
+        f.doc.SetModifiedFlag(false);
+        f.View(ST_PHYSICAL).OnEditCutEx();
+        QCOMPARE(QApplication::clipboard()->text(), copied);
+        for (int row = 2; row <= 6; ++row) {
+            bool cut = row >= 3 && row <= 5;
+            QCOMPARE(grid.GetItemText(row, 1), cut ? QStringLiteral("OFF") : QStringLiteral("10 V"));
+            QCOMPARE(grid.GetItemText(row, 5), cut ? QStringLiteral("0") : QStringLiteral("10"));
+        }
+        QVERIFY(f.doc.IsModified());
     }
 
-    void popupCellOpensPropertyDialog()
+    void flagsPopupWritesTheChosenFlags()
     {
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        auto view = MakeView(doc);
-        CZTGridCtrl& grid = *view->GetGrid();
-        AnswerNextModal([](QWidget* modal) {
+        FrameFixture f;
+        WatchFirstInput(f, 1);
+        QString expected;
+        AnswerNextModal([&expected](QWidget* modal) {
             auto* dlg = qobject_cast<CPropertyDlg*>(modal);
             QVERIFY(dlg);
-            dlg->GetGrid()->SetItemText(1, 1, QStringLiteral("ON"));  // Beta
+            CZTGridCtrl& props = *dlg->GetGrid();
+            for (int r : {1, 2}) {
+                props.SetItemText(r, 1, QStringLiteral("ON"));
+                expected += props.GetItemText(r, 0).left(1);
+            }
             dlg->accept();
         });
-        QModelIndex flags = grid.model()->index(1, 3);  // row 2, column 4
-        grid.edit(flags);
-        QCOMPARE(doc.Fake().m_updatedRows, std::vector<int>{2});
-        QCOMPARE(doc.Fake().Flag(2, 1), std::string("ON"));
-        QCOMPARE(grid.GetItemText(2, 4), QStringLiteral("B"));
-
-        AnswerNextModal([](QWidget* modal) {
-            qobject_cast<QDialog*>(modal)->reject();
-        });
-        grid.edit(flags);
-        QCOMPARE(doc.Fake().m_updatedRows.size(), size_t(1));
-
-        view->m_bPopupOpen = 1;  // a second dialog while one is open is ignored
-        grid.edit(flags);
-        QVERIFY(!QApplication::activeModalWidget());
+        CZTGridCtrl& grid = f.Grid(ST_ALARM);
+        grid.edit(grid.model()->index(0, CAlarm::COL_FLAGS - 1));
+        QCOMPARE(expected.size(), 2);
+        QCOMPARE(FlagsText(f, 1), expected);
     }
 
+    // A pasted Flags cell switches on the flags whose initials it holds, in their order; the
+    // flags passed over go off, those after the last initial stay as they were (H here).
     void pastedInitialsSwitchFlags_data()
     {
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("expected");  // Alpha, Beta, Gamma, Delta; Gamma and Delta start ON
-        QTest::newRow("A and C") << "AG" << "ON OFF ON ON";
-        QTest::newRow("B only") << "B" << "OFF ON ON ON";
-        QTest::newRow("no match") << "X" << "OFF OFF OFF OFF";
-        QTest::newRow("empty text") << "" << "OFF OFF ON ON";
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("later flag stays") << "C" << "CH";
+        QTest::newRow("out of order") << "HC" << "H";
+        QTest::newRow("no match") << "X" << "...";
     }
 
     void pastedInitialsSwitchFlags()
     {
         QFETCH(QString, pasted);
         QFETCH(QString, expected);
-        RecordingPrompt prompt;
-        FakeDoc doc(prompt);
-        doc.Fake().SetFlag(2, 2, "ON");
-        doc.Fake().SetFlag(2, 3, "ON");
-        auto view = MakeView(doc);
-        QApplication::clipboard()->setText(pasted.isEmpty() ? QStringLiteral("\t") : pasted);
-        view->GetGrid()->SetFocusCell(2, pasted.isEmpty() ? 3 : 4);
-        view->OnEditPasteEx();
-        QStringList flags;
-        for (int i = 0; i < 4; ++i)
-            flags << QString::fromStdString(doc.Fake().Flag(2, i));
-        if (pasted.isEmpty()) {
-            QCOMPARE(doc.Fake().m_updatedRows.size(), size_t(1));  // "\t" reaches the pop-up cell empty
+        FrameFixture f;
+        WatchFirstInput(f, 2);
+        for (const QString& text : {QStringLiteral("H"), pasted}) {
+            QApplication::clipboard()->setText(text);
+            f.Grid(ST_ALARM).SetFocusCell(2, CAlarm::COL_FLAGS);
+            f.View(ST_ALARM).OnEditPasteEx();
         }
-        QCOMPARE(flags.join(QLatin1Char(' ')), expected);
+        QCOMPARE(FlagsText(f, 2), expected);
+        QVERIFY(f.prompt.Messages().empty());
     }
-
 };
 
 std::unique_ptr<QObject> MakeViewTest()

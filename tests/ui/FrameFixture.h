@@ -1,0 +1,48 @@
+// A main frame over a new document of the unit's four setup types, started the way the program
+// starts it, with the edits a user makes in its grids.
+#pragma once
+
+#include "support/RecordingPrompt.h"
+#include "ui/CMainFrame.h"
+#include "ui/CQ4150Doc.h"
+#include "ui/CQ4150View.h"
+#include "ui/CZTGridCtrl.h"
+#include "unit/CQ4kUnit.h"
+
+#include <QTabWidget>
+
+#include <memory>
+
+struct FrameFixture {
+    RecordingPrompt prompt;
+    CQ4150Doc doc{prompt};
+    std::unique_ptr<CMainFrame> frame;
+
+    FrameFixture()
+    {
+        doc.OnNewDocument();
+        frame = std::make_unique<CMainFrame>(doc);
+        frame->ResetViews();
+        frame->show();
+    }
+    INordaSetupType& Type(int tab) const { return *doc.GetNdSetup()[static_cast<size_t>(tab)]; }
+    CQ4150View& View(int tab) const { return *frame->GetQ4View(tab); }
+    CZTGridCtrl& Grid(int tab) const { return *View(tab).GetGrid(); }
+    CZTGridCtrl& Activate(int tab) const
+    {
+        frame->GetTabControl()->setCurrentIndex(tab);
+        return Grid(tab);
+    }
+    // What the grid announces when the user has typed or chosen a text in a cell.
+    void Edit(int tab, int row, int col, const QString& text) const
+    {
+        Grid(tab).SetItemText(row, col, text);
+        emit Grid(tab).endEdit(row, col);
+    }
+    // Physical row 1 (IN 11) as a 0 to 10 V input: the first input in use.
+    void UseFirstInput() const
+    {
+        Edit(ST_PHYSICAL, 1, 1, QStringLiteral("10 V"));
+        Edit(ST_PHYSICAL, 1, 5, QStringLiteral("10"));
+    }
+};
