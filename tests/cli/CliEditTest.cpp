@@ -1,33 +1,12 @@
-// q4150cli edit: edits as typed into the grids, their results, questions, pop-up initials,
-// Cut, escapes, and malformed input that writes nothing.
+// q4150cli edit and diff: edits as typed into the grids, their results, questions, pop-up
+// initials, Cut, escapes, malformed input that writes nothing; and the cells that changed.
 #include "CliSession.h"
-#include "JsonValue.h"
 
-class CliEdit : public CliSession {
-protected:
-    void SetUp() override
-    {
-        CliSession::SetUp();
-        ASSERT_EQ(Run({"new", Path("a.q4g")}).code, 0);
-        m_strOriginal = ReadBytes(Path("a.q4g"));
-    }
-    JsonValue Show(const std::string& file)
-    {
-        CliResult r = Run({"show", Path(file), "--json"});
-        EXPECT_EQ(r.code, 0) << r.err;
-        return JsonValue::Parse(r.out);
-    }
-    static std::string Text(const JsonValue& doc, int sheet, int row, int col)
-    {
-        return doc["sheets"][static_cast<size_t>(sheet)]["rows"][static_cast<size_t>(row)][static_cast<size_t>(col)]["text"].text;
-    }
+using CliEdit = CliSession;
 
-    std::string m_strOriginal;
-};
-
-TEST_F(CliEdit, EachEditPrintsOkOrTheRefusalWithItsMessage)
+TEST_F(CliEdit, EachEditPrintsItsResultAndDiffListsTheCellsChanged)
 {
-    CliResult r = Run({"edit", Path("a.q4g")},
+    CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("b.q4g")},
                       "# device number, then an invalid one\n"
                       "general 3 1 7\n"
                       "\n"
@@ -37,7 +16,8 @@ TEST_F(CliEdit, EachEditPrintsOkOrTheRefusalWithItsMessage)
                       "physical 1 2 \xC2\xB0" "C\n"
                       "alarm 1 1 IN 12\n"
                       "alarm 1 1 IN 11\n"
-                      "alarm 1 5 PUMP \\xB1\\\\1\n");
+                      "alarm 1 5 P\\x09\\xB1\\\\1 LONG TEXT\n"
+                      "alarm 1 9 C\n");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out,
               "ok\n"
@@ -47,119 +27,105 @@ TEST_F(CliEdit, EachEditPrintsOkOrTheRefusalWithItsMessage)
               "ok\n"
               "refused 62010 This input channel is not active.\n"
               "ok\n"
+              "ok\n"
               "ok\n");
-    JsonValue doc = Show("a.q4g");
-    EXPECT_EQ(Text(doc, 0, 3, 1), "7");
-    EXPECT_EQ(Text(doc, 1, 1, 1), "10 V");
-    EXPECT_EQ(Text(doc, 1, 1, 2), "\xC2\xB0" "C");
-    EXPECT_EQ(Text(doc, 3, 1, 1), "IN 11");
-    EXPECT_EQ(Text(doc, 3, 1, 11), "\xC2\xB0" "C");
-    EXPECT_EQ(Text(doc, 3, 1, 5), "PUMP \xC2\xB1\\1");
+    CliResult diff = Run({"diff", Path("a.q4g"), Path("b.q4g")});
+    EXPECT_EQ(diff.code, 1) << diff.err;
+    // Choosing the input fills the alarm's parameter columns from it; the text is cut to the
+    // cell's ten characters, as the grid's editor does.
+    EXPECT_EQ(diff.out,
+              "general 3 1: 1 -> 7\n"
+              "physical 1 1: OFF -> 10 V\n"
+              "physical 1 2:  -> \xC2\xB0" "C\n"
+              "alarm 1 1: OFF -> IN 11\n"
+              "alarm 1 5:  -> P\\x09\xC2\xB1\\\\1 LONG\n"
+              "alarm 1 9: ... -> C\n"
+              "alarm 1 10:  -> 10 V\n"
+              "alarm 1 11:  -> \xC2\xB0" "C\n"
+              "alarm 1 12:  -> 0\n"
+              "alarm 1 13:  -> 0\n"
+              "alarm 1 14:  -> 0\n"
+              "alarm 1 15:  -> 0\n"
+              "alarm 1 16:  -> 0\n"
+              "alarm-flag 1 1: OFF -> ON\n");
+    EXPECT_EQ(Lines(Run({"diff", Path("b.q4g"), Path("a.q4g")}).out)[0], "general 3 1: 7 -> 1");
+    CliResult same = Run({"diff", Path("b.q4g"), Path("b.q4g")});
+    EXPECT_EQ(same.code, 0) << same.err;
+    EXPECT_EQ(same.out, "");
 }
 
 TEST_F(CliEdit, QuestionIsAnsweredOkOnlyWithYes)
 {
     CliResult no = Run({"edit", Path("a.q4g"), "-o", Path("no.q4g")}, "general 1 1 CONFIG\n");
     CliResult yes = Run({"edit", Path("a.q4g"), "--yes", "-o", Path("yes.q4g")}, "general 1 1 CONF + GEN\n");
-    const std::string question =
-        "question: Warning: This will restore default configuration of all parameters and general constants "
-        "in the Q4000 on next power up. Press OK to continue or Cancel -> ";
     ASSERT_EQ(no.code, 0) << no.err;
     EXPECT_EQ(no.out,
               "question: Warning: This will restore default configuration of all parameters in the Q4000 on next "
               "power up. Press OK to continue or Cancel -> Cancel\nrefused 0\n");
     ASSERT_EQ(yes.code, 0) << yes.err;
-    EXPECT_EQ(yes.out, question + "OK\nok\n");
-    EXPECT_EQ(Text(Show("no.q4g"), 0, 1, 1), "OFF");
-    EXPECT_EQ(Text(Show("yes.q4g"), 0, 1, 1), "CONF + GEN");
-    EXPECT_EQ(ReadBytes(Path("a.q4g")), m_strOriginal) << "-o leaves the input file alone";
+    EXPECT_EQ(yes.out,
+              "question: Warning: This will restore default configuration of all parameters and general constants "
+              "in the Q4000 on next power up. Press OK to continue or Cancel -> OK\nok\n");
+    EXPECT_EQ(ReadBytes(Path("no.q4g")), m_strDefault);
+    EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("yes.q4g")}).out, "general 1 1: OFF -> CONF + GEN\n");
+    EXPECT_EQ(ReadBytes(Path("a.q4g")), m_strDefault) << "-o leaves the input file alone";
 }
 
 TEST_F(CliEdit, PopupCellTakesInitialsAndMessagesComeFirst)
 {
-    CliResult r = Run({"edit", Path("a.q4g")},
-                      "physical 2 1 20 mA\n"
-                      "alarm 4 1 IN 12\n"
-                      "alarm 4 9 CH\n"
-                      "alarm 5 9 C\n"
-                      "alarm 4 9 BH\n");
+    CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("b.q4g")},
+                      "physical 2 1 20 mA\nalarm 4 1 IN 12\nalarm 4 9 CH\nalarm 5 9 C\nalarm 4 9 BH\n");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out,
-              "ok\n"
-              "ok\n"
-              "ok\n"
+              "ok\nok\nok\n"
               "message: This alarm is disabled. Not able to change this parameter.\n"
               "refused 62007 This alarm is disabled. Not able to change this parameter.\n"
               "message: Block is disabled. Enable BLOCK in General pane for this parameter to take effect.\n"
               "ok\n");
-    JsonValue doc = Show("a.q4g");
-    // "BH": Block on, Control skipped and so off, Hysteresis on.
-    const JsonValue& flags = doc["alarm_flags"][3];
-    EXPECT_EQ(flags[0]["text"].text, "ON");
-    EXPECT_EQ(flags[1]["text"].text, "OFF");
-    EXPECT_EQ(flags[2]["text"].text, "ON");
-    EXPECT_EQ(Text(doc, 3, 4, 9), "BH");
-    EXPECT_EQ(doc["alarm_flags"][4][1]["text"].text, "OFF");
+    // "BH": Block on, Control skipped and so off, Hysteresis on; the disabled alarm 5 unchanged.
+    std::vector<std::string> flags;
+    for (const std::string& line : Lines(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out)) {
+        if (line.rfind("alarm 4 9:", 0) == 0 || line.rfind("alarm-flag", 0) == 0)
+            flags.push_back(line);
+    }
+    EXPECT_EQ(flags,
+              (std::vector<std::string>{"alarm 4 9: ... -> BH", "alarm-flag 4 0: OFF -> ON", "alarm-flag 4 2: OFF -> ON"}));
 }
 
 TEST_F(CliEdit, CutPutsTheRowBackToItsDefaults)
 {
-    CliResult r = Run({"edit", Path("a.q4g")},
-                      "physical 3 1 24 V\n"
-                      "physical 3 5 20\n"
-                      "physical 4 1 10 V\n"
-                      "cut physical 3\n");
+    CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("b.q4g")},
+                      "physical 3 1 24 V\nphysical 3 5 20\nphysical 4 1 10 V\ncut physical 3\n");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, "ok\nok\nok\nok\n");
-    JsonValue doc = Show("a.q4g");
-    EXPECT_EQ(Text(doc, 1, 3, 1), "OFF");
-    EXPECT_EQ(Text(doc, 1, 3, 5), "0");
-    EXPECT_EQ(Text(doc, 1, 4, 1), "10 V");
+    EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out, "physical 4 1: OFF -> 10 V\n");
 }
 
-TEST_F(CliEdit, TextIsCutToTheCellsLimit)
+TEST_F(CliEdit, MalformedLineOrUnwritableFileExitsWithTwoAndWritesNothing)
 {
-    CliResult r = Run({"edit", Path("a.q4g")}, "physical 1 1 10 V\nalarm 2 1 IN 11\nalarm 2 5 ABCDEFGHIJKLMN\n");
-    ASSERT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "ok\nok\nok\n");
-    EXPECT_EQ(Text(Show("a.q4g"), 3, 2, 5), "ABCDEFGHIJ");
-}
-
-TEST_F(CliEdit, MalformedLineExitsWithTwoAndWritesNothing)
-{
-    struct Case {
-        std::string line;
-        std::string err;
-    } const cases[] = {
-        {"general 3", "line 2: expected SHEET ROW COL TEXT or cut SHEET ROW"},
-        {"outputs 1 1 x", "line 2: unknown sheet \"outputs\" (general, physical, logical, alarm or 0 to 3)"},
-        {"general 15 1 x", "line 2: row 15 is not a row of the general grid (0 to 14)"},
-        {"logical 1 20 x", "line 2: column 20 is not a column of the logical grid (0 to 19)"},
-        {"general x 1 5", "line 2: the row \"x\" is not a number"},
-        {"general  3 1 5", "line 2: the row \"\" is not a number"},
-        {"cut alarm 0", "line 2: row 0 is not a row of the alarm grid (1 to 48)"},
-        {"cut alarm 1 x", "line 2: expected SHEET ROW COL TEXT or cut SHEET ROW"},
-        {"general 3 1 \\q", "line 2: a backslash in the text must start \\xHH or \\\\"},
-        {"general 3 1 \\x4", "line 2: a backslash in the text must start \\xHH or \\\\"},
-        {"general 3 1 \xB1", "line 2: the text is not UTF-8 or holds a character outside Windows-1252 (write bytes as \\xHH)"},
-        {"general 3 1 \xE2\x86\x92", "line 2: the text is not UTF-8 or holds a character outside Windows-1252 (write bytes as \\xHH)"},
+    const std::pair<std::string, std::string> cases[] = {
+        {"general 3", "expected SHEET ROW COL TEXT or cut SHEET ROW"},
+        {"outputs 1 1 x", "unknown sheet \"outputs\" (general, physical, logical, alarm or 0 to 3)"},
+        {"general 15 1 x", "row 15 is not a row of the general grid (0 to 14)"},
+        {"logical 1 20 x", "column 20 is not a column of the logical grid (0 to 19)"},
+        {"general x 1 5", "the row \"x\" is not a number"},
+        {"cut alarm 0", "row 0 is not a row of the alarm grid (1 to 48)"},
+        {"general 3 1 \\q", "a backslash in the text must start \\xHH or \\\\"},
+        {"general 3 1 \xB1", "the text is not UTF-8 or holds a character outside Windows-1252 (write bytes as \\xHH)"},
+        {"general 3 1 \xE2\x86\x92", "the text is not UTF-8 or holds a character outside Windows-1252 (write bytes as \\xHH)"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line);
-        CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("out.q4g")}, "general 3 1 9\n" + c.line + "\n");
+    for (const auto& [line, err] : cases) {
+        SCOPED_TRACE(line);
+        CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("out.q4g")}, "general 3 1 9\n" + line + "\n");
         EXPECT_EQ(r.code, 2);
         EXPECT_EQ(r.out, "") << "nothing is applied before every line is read";
-        EXPECT_EQ(r.err, "q4150cli: " + c.err + "\n");
-        EXPECT_FALSE(Exists(Path("out.q4g")));
+        EXPECT_EQ(r.err, "q4150cli: line 2: " + err + "\n");
+        EXPECT_FALSE(std::filesystem::exists(Path("out.q4g")));
     }
-    CliResult r = Run({"edit", Path("a.q4g")}, "general 3 1 9\ngeneral 3\n");
-    EXPECT_EQ(r.code, 2);
-    EXPECT_EQ(ReadBytes(Path("a.q4g")), m_strOriginal);
-}
+    EXPECT_EQ(Run({"edit", Path("a.q4g")}, "general 3 1 9\ngeneral 3\n").code, 2);
+    EXPECT_EQ(ReadBytes(Path("a.q4g")), m_strDefault);
 
-TEST_F(CliEdit, FileThatCannotBeWrittenExitsWithTwo)
-{
-    WriteBytes(Path("plain"), "x");
+    std::ofstream(Path("plain")) << "x";  // a file that cannot be written
     CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("plain/out.q4g")}, "general 3 1 9\n");
     EXPECT_EQ(r.code, 2);
     EXPECT_EQ(r.out, "ok\n");

@@ -1,5 +1,5 @@
-// Runs the built q4150cli in a temporary folder with a given standard input and collects its
-// exit code, standard output and standard error.
+// Runs the built q4150cli in a temporary folder, which starts with a default document a.q4g,
+// with a given standard input and collects its exit code, standard output and standard error.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -36,42 +36,35 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "q4cliXXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         m_dir = pattern;
+        CliResult made = Run({"new", Path("a.q4g")});
+        ASSERT_EQ(made.code, 0) << made.err;
+        ASSERT_EQ(made.out, "");
+        m_strDefault = ReadBytes(Path("a.q4g"));
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
+    // Arguments are quoted for the shell; none of them holds a quote.
     CliResult Run(const std::vector<std::string>& args, const std::string& input = "") const
     {
-        WriteBytes(Path(".stdin"), input);
-        std::string command = Quote(Q4150CLI_PATH);
+        std::ofstream(Path(".stdin"), std::ios::binary) << input;
+        std::string command = "'" Q4150CLI_PATH "'";
         for (const auto& arg : args)
-            command += " " + Quote(arg);
-        command += " <" + Quote(Path(".stdin")) + " >" + Quote(Path(".stdout")) + " 2>" + Quote(Path(".stderr"));
+            command += " '" + arg + "'";
+        command += " <'" + Path(".stdin") + "' >'" + Path(".stdout") + "' 2>'" + Path(".stderr") + "'";
         int status = std::system(command.c_str());
-        int code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return {code, ReadBytes(Path(".stdout")), ReadBytes(Path(".stderr"))};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(Path(".stdout")), ReadBytes(Path(".stderr"))};
     }
 
     static std::string ReadBytes(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    static void WriteBytes(const std::string& path, const std::string& bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    static bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+    std::string m_strDefault;  // the bytes of the default document
 
 private:
-    static std::string Quote(const std::string& arg)
-    {
-        std::string quoted = "'";
-        for (char c : arg)
-            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return quoted + "'";
-    }
-
     std::filesystem::path m_dir;
 };

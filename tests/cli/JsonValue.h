@@ -1,8 +1,9 @@
 // A small JSON reader for checking the show command's output: objects, arrays, strings with
-// their escapes, integers and null. Malformed text throws std::runtime_error.
+// their escapes and integers. Malformed text throws.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -18,80 +19,67 @@ struct JsonValue {
     const JsonValue& operator[](size_t i) const { return items.at(i); }
     size_t size() const { return items.empty() ? members.size() : items.size(); }
 
+    // One value on one line.
     static JsonValue Parse(const std::string& json)
     {
         size_t pos = 0;
         JsonValue v = Value(json, pos);
-        if (json.find_first_not_of(" \n", pos) != std::string::npos)
+        if (json.substr(pos) != "\n")
             throw std::runtime_error("text after the value");
         return v;
     }
 
 private:
-    static char Next(const std::string& s, size_t& pos)
+    // The next character, which must be one of allowed when that is given.
+    static char Take(const std::string& s, size_t& pos, const char* allowed = nullptr)
     {
-        if (pos >= s.size())
-            throw std::runtime_error("unexpected end");
+        if (pos >= s.size() || (allowed && (!s[pos] || !std::strchr(allowed, s[pos]))))
+            throw std::runtime_error("unexpected text at " + std::to_string(pos));
         return s[pos++];
     }
-    static void Expect(const std::string& s, size_t& pos, char c)
-    {
-        if (Next(s, pos) != c)
-            throw std::runtime_error(std::string("expected ") + c + " at " + std::to_string(pos - 1));
-    }
+    // A string; only control characters may come as \u escapes.
     static std::string String(const std::string& s, size_t& pos)
     {
-        Expect(s, pos, '"');
+        Take(s, pos, "\"");
         std::string out;
-        for (char c = Next(s, pos); c != '"'; c = Next(s, pos)) {
+        for (char c = Take(s, pos); c != '"'; c = Take(s, pos)) {
             if (static_cast<unsigned char>(c) < 0x20)
                 throw std::runtime_error("raw control character in a string");
-            if (c != '\\') {
-                out += c;
-                continue;
+            if (c == '\\') {
+                const char* escapes = "\"\\/bfnrtu";
+                const char* e = std::strchr(escapes, Take(s, pos, escapes));
+                c = "\"\\/\b\f\n\r\t"[e - escapes];
+                if (*e == 'u') {
+                    c = static_cast<char>(std::stoi(s.substr(pos, 4), nullptr, 16));
+                    if (s.compare(pos, 2, "00") != 0 || static_cast<unsigned char>(c) >= 0x20)
+                        throw std::runtime_error("a \\u escape of no control character");
+                    pos += 4;
+                }
             }
-            char e = Next(s, pos);
-            const std::string simple = "\"\\/bfnrt", meaning = "\"\\/\b\f\n\r\t";
-            if (simple.find(e) != std::string::npos) {
-                out += meaning[simple.find(e)];
-            } else if (e == 'u' && pos + 4 <= s.size()) {
-                unsigned long cp = std::stoul(s.substr(pos, 4), nullptr, 16);
-                pos += 4;
-                if (cp >= 0x80)
-                    throw std::runtime_error("only control characters are escaped");
-                out += static_cast<char>(cp);
-            } else {
-                throw std::runtime_error("bad escape");
-            }
+            out += c;
         }
         return out;
     }
     static JsonValue Value(const std::string& s, size_t& pos)
     {
         JsonValue v;
-        char c = pos < s.size() ? s[pos] : '\0';
+        const char c = pos < s.size() ? s[pos] : '\0';
         if (c == '"') {
             v.text = String(s, pos);
         } else if (c == '{' || c == '[') {
-            ++pos;
-            char close = c == '{' ? '}' : ']';
-            if (pos < s.size() && s[pos] == close) {
-                ++pos;
-                return v;
-            }
+            const char* next = c == '{' ? ",}" : ",]";
+            if (s[++pos] == next[1])
+                return ++pos, v;
             do {
                 if (c == '[') {
                     v.items.push_back(Value(s, pos));
                     continue;
                 }
                 std::string key = String(s, pos);
-                Expect(s, pos, ':');
+                Take(s, pos, ":");
                 if (!v.members.emplace(key, Value(s, pos)).second)
                     throw std::runtime_error("duplicate key " + key);
-            } while (Next(s, pos) == ',' || (--pos, false));
-            Expect(s, pos, close);
-        } else if (s.compare(pos, 4, "null") == 0) {
-            pos += 4;
+            } while (Take(s, pos, next) == ',');
         } else {
             size_t used = 0;
             v.number = std::stoll(s.substr(pos, 24), &used);

@@ -25,10 +25,7 @@ Bytes ReadFile(const fs::path& path)
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 class DocumentFile : public ::testing::Test {
 protected:
@@ -51,28 +48,21 @@ protected:
 
 }  // namespace
 
-TEST_F(DocumentFile, SavedFileLoadsTheSameSetUp)
+TEST_F(DocumentFile, SaveWritesTheSetUpAndKeepsPermissionsAndSymbolicLinks)
 {
-    fs::path path = m_dir / "plant.q4g";
-    ASSERT_TRUE(m_unit.GetSetupType(ST_GENERAL)->ValidateData(3, 1, "42"));
-    ASSERT_TRUE(m_file.Save(m_unit, path.string())) << m_file.GetError();
-    EXPECT_EQ(ReadFile(path), CDocumentFile::SaveBytes(m_unit));
+    fs::path real = m_dir / "real.q4g", link = m_dir / "link.q4g";
+    CNordaSetupType& general = *m_unit.GetSetupType(ST_GENERAL);
+    ASSERT_TRUE(general.ValidateData(3, 1, "42"));
+    ASSERT_TRUE(m_file.Save(m_unit, real.string())) << m_file.GetError();
+    EXPECT_EQ(ReadFile(real), CDocumentFile::SaveBytes(m_unit));
     EXPECT_EQ(FilesInFolder(), 1u);
-
     m_unit.Initialize();
-    ASSERT_TRUE(m_file.Load(m_unit, path.string())) << m_file.GetError();
-    EXPECT_EQ(m_unit.GetSetupType(ST_GENERAL)->GetCellText(3, 1), "42");
-}
+    ASSERT_TRUE(m_file.Load(m_unit, real.string())) << m_file.GetError();
+    EXPECT_EQ(general.GetCellText(3, 1), "42");
 
-TEST_F(DocumentFile, SaveKeepsPermissionsAndSymbolicLinks)
-{
-    fs::path real = m_dir / "real.q4g";
-    fs::path link = m_dir / "link.q4g";
-    ASSERT_TRUE(m_file.Save(m_unit, real.string()));
     ASSERT_EQ(chmod(real.c_str(), 0640), 0);
     fs::create_symlink(real, link);
-
-    ASSERT_TRUE(m_unit.GetSetupType(ST_GENERAL)->ValidateData(3, 1, "9"));
+    ASSERT_TRUE(general.ValidateData(3, 1, "9"));
     ASSERT_TRUE(m_file.Save(m_unit, link.string())) << m_file.GetError();
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(real), CDocumentFile::SaveBytes(m_unit));
@@ -80,30 +70,24 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndSymbolicLinks)
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(DocumentFile, LoadFailuresSayWhyInOneLine)
+TEST_F(DocumentFile, LoadFailuresSayWhy)
 {
-    fs::path missing = m_dir / "missing.q4g";
-    fs::path empty = m_dir / "empty.q4g";
-    fs::path text = m_dir / "notes.q4g";
+    fs::path missing = m_dir / "missing.q4g", empty = m_dir / "empty.q4g", text = m_dir / "notes.q4g",
+             huge = m_dir / "huge.q4g";
     WriteFile(empty, "");
     WriteFile(text, std::string("\x03\0\0\0 this is not a set-up", 26));
-    fs::path huge = m_dir / "huge.q4g";
     WriteFile(huge, "");
     fs::resize_file(huge, 64 * 1024 * 1024);
-    struct Case {
-        fs::path path;
-        std::string reason;
-    } cases[] = {
+    const std::pair<fs::path, std::string> cases[] = {
         {missing, "cannot open " + missing.string() + ": No such file or directory"},
         {m_dir, "cannot read " + m_dir.string() + ": Is a directory"},
         {empty, empty.string() + " is not a valid Q4150 file: unexpected end of file"},
         {text, text.string() + " is not a valid Q4150 file: the General record is damaged: unexpected end of file"},
         {huge, huge.string() + " is not a valid Q4150 file: it is far too large"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(m_file.Load(m_unit, c.path.string()), 0);
-        EXPECT_EQ(m_file.GetError(), c.reason);
-        EXPECT_EQ(m_file.GetError().find('\n'), std::string::npos);
+    for (const auto& [path, reason] : cases) {
+        EXPECT_EQ(m_file.Load(m_unit, path.string()), 0);
+        EXPECT_EQ(m_file.GetError(), reason);
     }
 }
 
@@ -120,32 +104,24 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndTheSetUp)
     fs::path folder = m_dir / "folder.q4g";
     fs::create_directory(folder);
 
-    struct Case {
-        const char* what;
-        fs::path path;
-        bool fileSizeLimit;
-        std::string reason;
-    } cases[] = {
-        {"parent is a file", blocker / "doc.q4g", false, "Not a directory"},
-        {"target is a folder", folder, false, "Is a directory"},
-        {"disk full", old, true, "File too large"},
+    const std::tuple<fs::path, bool, std::string> cases[] = {
+        {blocker / "doc.q4g", false, "Not a directory"},
+        {folder, false, "Is a directory"},
+        {old, true, "File too large"},  // the disk is full
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [path, fileSizeLimit, reason] : cases) {
+        SCOPED_TRACE(reason);
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 1000;
         auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        if (c.fileSizeLimit) {
-            rlimit small = saved;
-            small.rlim_cur = 1000;
-            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        }
-        int result = m_file.Save(m_unit, c.path.string());
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, fileSizeLimit ? &small : &saved), 0);
+        int result = m_file.Save(m_unit, path.string());
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
-
         EXPECT_EQ(result, 0);
-        EXPECT_EQ(m_file.GetError(), "cannot write " + c.path.string() + ": " + c.reason);
+        EXPECT_EQ(m_file.GetError(), "cannot write " + path.string() + ": " + reason);
         EXPECT_EQ(ReadFile(old), oldBytes);
         EXPECT_EQ(CDocumentFile::SaveBytes(m_unit), setUp);
         EXPECT_EQ(FilesInFolder(), 3u) << "a temporary file was left behind";

@@ -12,15 +12,12 @@
 
 namespace {
 
-class CLocale {
-public:
-    explicit CLocale(const char* name) : m_saved(std::setlocale(LC_ALL, nullptr)), m_ok(std::setlocale(LC_ALL, name) != nullptr) {}
-    ~CLocale() { std::setlocale(LC_ALL, m_saved.c_str()); }
-    bool ok() const { return m_ok; }
-
-private:
-    std::string m_saved;
-    bool m_ok;
+// Switches the C library's locale for the life of the object.
+struct CLocale {
+    explicit CLocale(const char* name) : saved(std::setlocale(LC_ALL, nullptr)), ok(std::setlocale(LC_ALL, name)) {}
+    ~CLocale() { std::setlocale(LC_ALL, saved.c_str()); }
+    std::string saved;
+    bool ok;
 };
 
 const char* const g_NumberTexts[] = {
@@ -31,7 +28,7 @@ const char* const g_NumberTexts[] = {
 
 }  // namespace
 
-TEST(NumberText, ReadsLikeTheCLibraryInTheCLocale)
+TEST(NumberText, ReadsAndWritesLikeTheCLibraryInTheCLocale)
 {
     CLocale c("C");
     for (const char* text : g_NumberTexts) {
@@ -44,12 +41,8 @@ TEST(NumberText, ReadsLikeTheCLibraryInTheCLocale)
         EXPECT_EQ(q4::AtoI(text), std::atoi(text));
         EXPECT_EQ(q4::AtoL(text), std::atol(text));
     }
-}
-
-TEST(NumberText, WritesLikePrintfInTheCLocale)
-{
-    CLocale c("C");
-    const double values[] = {0, -0.0, 12.5, -12.5, 0.05, 0.125, 0.35, 1.005, 2.675, 918000, 1e20, 12.45, 0.15, 250 * 0.05, 1 * 0.05, 20 * 0.05, 123456789, 1e-5};
+    const double values[] = {0, -0.0, 12.5, -12.5, 0.05, 0.125, 0.35, 1.005, 2.675, 918000, 1e20, 12.45,
+                             0.15, 250 * 0.05, 1 * 0.05, 20 * 0.05, 123456789, 1e-5};
     char buf[512];
     for (double v : values) {
         SCOPED_TRACE(v);
@@ -67,7 +60,7 @@ TEST(NumberText, WritesLikePrintfInTheCLocale)
 TEST(NumberText, DecimalCommaLocaleDoesNotChangeTheResults)
 {
     CLocale de("de_DE.UTF-8");
-    if (!de.ok())
+    if (!de.ok)
         GTEST_SKIP() << "de_DE.UTF-8 is not installed";
     // The C library itself now reads "12.5" as 12 and writes 12,5.
     ASSERT_EQ(std::atof("12.5"), 12.0);

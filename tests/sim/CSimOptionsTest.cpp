@@ -13,24 +13,15 @@ TEST(CSimOptions, AcceptsEveryOption)
                          "--reply-delay", "30", "--fault", "silent:A:5", "--fault", "short:B:1:4"},
                         error))
         << error;
-    EXPECT_EQ(o.m_strLink, "/tmp/q4");
-    EXPECT_TRUE(o.m_bBlank);
-    EXPECT_EQ(o.m_strLoad, "in.txt");
-    EXPECT_EQ(o.m_strSave, "out.txt");
-    EXPECT_EQ(o.m_nBaudRate, 1200u);
-    EXPECT_EQ(o.m_nReplyDelayMs, 30);
+    EXPECT_EQ(std::tie(o.m_strLink, o.m_strLoad, o.m_strSave), std::make_tuple("/tmp/q4", "in.txt", "out.txt"));
+    EXPECT_EQ(std::tie(o.m_bBlank, o.m_nBaudRate, o.m_nReplyDelayMs, o.m_bHelp), std::make_tuple(true, 1200u, 30, false));
     ASSERT_EQ(o.m_Faults.size(), 2u);
-    EXPECT_EQ(o.m_Faults[1].kind, CEmulatorServer::FAULT_SHORT);
-    EXPECT_EQ(o.m_Faults[1].count, 4);
-    EXPECT_FALSE(o.m_bHelp);
+    EXPECT_EQ(std::tie(o.m_Faults[1].kind, o.m_Faults[1].count), std::make_tuple(CEmulatorServer::FAULT_SHORT, 4));
 }
 
 TEST(CSimOptions, RefusesBadCommandLines)
 {
-    const struct {
-        std::vector<std::string> args;
-        const char* error;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{"--verbose"}, "unknown option \"--verbose\""},
         {{"--link"}, "--link needs a value"},
         {{"--baud", "fast"}, "--baud: \"fast\" is no bit rate"},
@@ -38,11 +29,11 @@ TEST(CSimOptions, RefusesBadCommandLines)
         {{"--reply-delay", "-5"}, "--reply-delay: \"-5\" is no number of milliseconds"},
         {{"--fault", "silent:Z:1"}, "--fault: \"silent:Z:1\" is not KIND:CMD:BLOCK[:COUNT]"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [args, expected] : cases) {
         CSimOptions o;
         std::string error;
-        EXPECT_FALSE(o.Parse(c.args, error));
-        EXPECT_EQ(error, c.error);
+        EXPECT_FALSE(o.Parse(args, error));
+        EXPECT_EQ(error, expected);
     }
 }
 

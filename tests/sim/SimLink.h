@@ -9,7 +9,7 @@
 #include <string>
 
 struct SimReply {
-    int length = 0;    // bytes that arrived
+    int length = 0;  // bytes that arrived
     int checksumOk = 0;
     ND_Q4K_MSG kind{};
     uint8_t address = 0;
@@ -20,9 +20,7 @@ class SimLink {
 public:
     explicit SimLink(const std::string& port, unsigned baud = 9600)
     {
-        CLineSettings settings;
-        settings.m_nBaudRate = baud;
-        m_bOpen = m_com.ConfigureDirect(port, settings) == 1;
+        m_bOpen = m_com.ConfigureDirect(port, {baud, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_NONE}) == 1;
     }
 
     bool IsOpen() const { return m_bOpen; }
