@@ -7,14 +7,15 @@
 
 namespace {
 
+// A paragraph written over several lines stands in parentheses, so that it reads as one element.
 const char* const g_HelpParagraphs[] = {
-    "The NORDA Q4150 Programmer is a new Windows based PC application that enables the user to perform "
-    "programming of the NORDA Q4000-30 Analog Alarm Annunciator. The parameters of the Q4000 configuration are "
-    "transmitted through a serial communication cable connected between the Q4000 RS232 interface and a COM port "
-    "of the PC.",
+    ("The NORDA Q4150 Programmer is a new Windows based PC application that enables the user to perform "
+     "programming of the NORDA Q4000-30 Analog Alarm Annunciator. The parameters of the Q4000 configuration are "
+     "transmitted through a serial communication cable connected between the Q4000 RS232 interface and a COM port "
+     "of the PC."),
     "The present version is a Beta version of the program.",
-    "The program is very self-explanatory together with the Q4000 Users Manual Q4156. However this help section "
-    "will be expanded in the final version of the program.",
+    ("The program is very self-explanatory together with the Q4000 Users Manual Q4156. However this help section "
+     "will be expanded in the final version of the program."),
     "Any comments or suggestion for changes to be included in the final program are most welcome.",
 };
 

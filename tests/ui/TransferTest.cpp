@@ -40,9 +40,12 @@ void AnswerComSetup(const QString& port)
         QVERIFY(dialog);
         QCOMPARE(dialog->GetPortName(), QStringLiteral("COM1"));
         dialog->GetCombo()->setCurrentText(port);
-        AnswerNextModal([](QWidget* settings) {
-            QVERIFY(qobject_cast<CLineSettingsDlg*>(settings));
-            qobject_cast<QDialog*>(settings)->accept();
+        // A slow line setting: the emulated unit's reply still counts on a busy machine.
+        AnswerNextModal([](QWidget* modal) {
+            auto* settings = qobject_cast<CLineSettingsDlg*>(modal);
+            QVERIFY(settings);
+            settings->GetBaudRate()->setCurrentText(QStringLiteral("110"));
+            settings->accept();
         });
         dialog->accept();
     });
