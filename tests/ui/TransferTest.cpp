@@ -3,22 +3,17 @@
 // download that changes the document only when it completes.
 #include "UiTests.h"
 
+#include "FrameFixture.h"
 #include "ModalHelper.h"
 #include "sim/CEmulatorServer.h"
-#include "support/RecordingPrompt.h"
 #include "support/TransferDoubles.h"
 #include "transfer/CUnitConnection.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CLineSettingsDlg.h"
-#include "ui/CMainFrame.h"
 #include "ui/CProgressWnd.h"
-#include "ui/CQ4150Doc.h"
-#include "ui/CQ4150View.h"
 #include "ui/CQtComSetupUi.h"
 #include "ui/CQtTransfer.h"
-#include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
-#include "unit/CQ4kUnit.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -53,19 +48,10 @@ void AnswerComSetup(const QString& port)
 
 // A main window over a document whose set-up has the bus number 17, modified and saved as
 // plant.q4g as far as the document knows.
-struct Program {
-    RecordingPrompt prompt;
-    CQ4150Doc doc{prompt};
-    std::unique_ptr<CMainFrame> frame;
-
+struct Program : FrameFixture {
     Program()
     {
-        doc.OnNewDocument();
-        frame = std::make_unique<CMainFrame>(doc);
-        frame->ResetViews();
-        frame->show();
-        doc.GetUnit()->GetSetupType(ST_GENERAL)->ValidateData(DEVICE_NUMBER, 1, "17");
-        frame->UpdateAllViews();
+        Edit(ST_GENERAL, DEVICE_NUMBER, 1, QStringLiteral("17"));
         doc.SetTitle(QStringLiteral("plant.q4g"));
         doc.SetModifiedFlag();
     }
@@ -83,7 +69,7 @@ struct Program {
         QVERIFY(CEmulatorServer::ParseFault(text, fault));
         frame->GetComSetupUi().GetEmulator()->AddFault(fault);
     }
-    QString GridText(int page, int row) const { return frame->GetQ4View(page)->GetGrid()->GetItemText(row, 1); }
+    QString GridText(int page, int row) const { return Grid(page).GetItemText(row, 1); }
     std::string BusNumber() const { return doc.GetUnit()->GetSetupType(ST_GENERAL)->GetCellText(DEVICE_NUMBER, 1); }
 };
 
