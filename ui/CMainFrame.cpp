@@ -290,7 +290,7 @@ void CMainFrame::OnUpload()
 {
     if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
         return;
-    StartTrans(*m_doc.GetUnit(), 0);
+    StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
 }
 
 // The download fills a set-up of its own; the document changes only when it has completed.
@@ -299,7 +299,7 @@ void CMainFrame::OnDownload()
     if (m_pTransfer || !m_pDocManager->SaveModified() || !m_doc.GetConnection().EnsureReady())
         return;
     m_pDownloadUnit = m_doc.CreateScratchUnit();
-    StartTrans(*m_pDownloadUnit, 1);
+    StartTrans(*m_pDownloadUnit, TransferDirection::Download);
 }
 
 void CMainFrame::OnCommsetup()
@@ -308,10 +308,9 @@ void CMainFrame::OnCommsetup()
         m_doc.OnCommsetup();
 }
 
-void CMainFrame::StartTrans(CQ4kUnit& unit, int direction)
+void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)
 {
-    m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(),
-                                                 static_cast<TransferDirection>(direction), this);
+    m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
     connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
     // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
     setCursor(Qt::BusyCursor);

@@ -2,6 +2,7 @@
 // status bar of the command table, file commands, printing, help and About.
 #pragma once
 
+#include "transfer/ITransferObserver.h"
 #include "ui/CTabbedFrameWnd.h"
 
 #include <map>
@@ -80,7 +81,7 @@ private:
     bool PrintWithDialog(const std::vector<CQ4150View*>& views);
     std::vector<CQ4150View*> AllViews() const;
     // Disables the window and runs the transfer; OnTransferFinished gives the window back.
-    void StartTrans(CQ4kUnit& unit, int direction);
+    void StartTrans(CQ4kUnit& unit, TransferDirection direction);
     void OnTransferFinished();
 
     CQ4150Doc& m_doc;
