@@ -55,33 +55,31 @@ TEST_F(TransferEngine, CancelStopsAfterTheBlockInFlightAndLeavesThePortUsable)
     EXPECT_EQ(again.result.end, TransferEnd::Completed);
 }
 
-TEST_F(TransferEngine, CancelWhileTheQuestionIsOpenEndsTheTransfer)
+// The question stays open on the worker until somebody on another thread answers it: Cancel
+// ends the transfer, Retry runs it again from General.
+TEST_F(TransferEngine, AnOpenQuestionWaitsForCancelOrRetryFromAnotherThread)
 {
-    AddFault("silent:A:40");
-    m_observer.m_bHold = true;
-    CTransfer transfer(m_unit, m_connection.GetLink(), TransferDirection::Download, m_observer);
-    transfer.Start();
-    ASSERT_TRUE(WaitForQuestion());
-    EXPECT_EQ(m_observer.Finished(), 0);
-    transfer.Cancel();
-    transfer.Wait();
-    EXPECT_EQ(m_observer.Finished(), 1);
-    EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{"Error to download Alarm data"});
-}
-
-TEST_F(TransferEngine, AnAnswerFromAnotherThreadRetriesFromGeneral)
-{
-    AddFault("silent:A:40");
-    m_observer.m_bHold = true;
-    CTransfer transfer(m_unit, m_connection.GetLink(), TransferDirection::Download, m_observer);
-    transfer.Start();
-    ASSERT_TRUE(WaitForQuestion());
-    transfer.Answer(true);
-    transfer.Wait();
-    EXPECT_EQ(m_observer.Finished(), 1);
-    EXPECT_EQ(transfer.GetBytesMoved(), 6786u);
-    EXPECT_EQ(m_observer.Titles(), (std::vector<std::string>{"General", "Physical Input", "Logical Input", "Alarm",
-                                                             "General", "Physical Input", "Logical Input", "Alarm"}));
+    for (bool retry : {false, true}) {
+        AddFault("silent:A:40");
+        m_observer.m_bHold = true;
+        m_observer.Clear();
+        CTransfer transfer(m_unit, m_connection.GetLink(), TransferDirection::Download, m_observer);
+        int finishedBefore = m_observer.Finished();
+        transfer.Start();
+        ASSERT_TRUE(WaitForQuestion());
+        EXPECT_EQ(m_observer.Finished(), finishedBefore);
+        if (retry)
+            transfer.Answer(true);
+        else
+            transfer.Cancel();
+        transfer.Wait();
+        EXPECT_EQ(m_observer.Finished(), finishedBefore + 1);
+        EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{"Error to download Alarm data"});
+        EXPECT_EQ(m_observer.Titles().size(), retry ? 8u : 4u);
+        if (retry) {
+            EXPECT_EQ(transfer.GetBytesMoved(), 6786u);
+        }
+    }
 }
 
 TEST_F(TransferEngine, UploadOfGeneralKeepsTheUnitsReservedConstants)
