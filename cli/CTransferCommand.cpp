@@ -99,7 +99,10 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
 
     CUnitConnection connection(&session.GetPrompt());
     if (!connection.CommSetupDirect(port, settings)) {
-        std::cerr << "q4150cli: " << port << ": " << TakeMessages(messages) << '\n';
+        // A port that did not open is named in the message with the reason; a refused line
+        // setting is not.
+        std::string where = connection.GetLink().IsPortOpen() ? port + ": " : std::string();
+        std::cerr << "q4150cli: " << where << TakeMessages(messages) << '\n';
         return 1;
     }
     connection.GetLink().SetFixedWaitMs(waitMs);

@@ -9,7 +9,7 @@
 
 namespace {
 
-const char g_strOpenError[] = "Error to open com port.\n";
+const char g_strOpenError[] = "Error to open com port.";
 const char g_strStateError[] = "Error to Set communication state";
 const char g_strFirstPort[] = "COM1";
 
@@ -26,10 +26,23 @@ CComSetupDialog::~CComSetupDialog()
         m_pSerial->CloseCommPort();
 }
 
-void CComSetupDialog::ShowError(const char* text)
+// A failure, not a refusal of something typed: it carries the warning icon.
+void CComSetupDialog::ShowError(const std::string& text)
 {
     if (m_pPrompt)
-        m_pPrompt->Show(text, IMessagePrompt::BTN_OK, false);
+        m_pPrompt->Show(text, IMessagePrompt::BTN_OK, true);
+}
+
+// The fixed first line, then which device and why, e.g. "COM1 (/dev/ttyS0): Permission denied".
+std::string CComSetupDialog::OpenErrorText() const
+{
+    std::string text = g_strOpenError;
+    if (!m_pSerial)
+        return text;
+    std::string path = CZTSerial::DevicePath(m_strPortName);
+    std::string port = path == m_strPortName ? path : m_strPortName + " (" + path + ")";
+    std::string reason = m_pSerial->GetOpenError();
+    return text + "\n" + port + (reason.empty() ? "" : ": " + reason);
 }
 
 int CComSetupDialog::DoCommSetup()
@@ -49,7 +62,7 @@ int CComSetupDialog::DoConfig()
     if (!m_pSerial)
         return 1;
     if (!m_pSerial->IsOpen() && m_pSerial->OpenCommPort(m_strPortName) == CZTSerial::INVALID_PORT) {
-        ShowError(g_strOpenError);
+        ShowError(OpenErrorText());
         return 0;
     }
     CLineSettings settings;
@@ -67,7 +80,7 @@ int CComSetupDialog::DoConfig()
 int CComSetupDialog::OpenComPort()
 {
     if (!m_pSerial || m_pSerial->OpenCommPort(m_strPortName) == CZTSerial::INVALID_PORT) {
-        ShowError(g_strOpenError);
+        ShowError(OpenErrorText());
         return 0;
     }
     return 1;

@@ -29,7 +29,8 @@ public:
     int DoCommSetup();
     // Opens the port if needed, reads its settings, lets the user edit them and applies them.
     int DoConfig();
-    // Opens the named port; shows the error and returns 0 when it cannot.
+    // Opens the named port; shows the error (with the device and the system's reason) and
+    // returns 0 when it cannot.
     int OpenComPort();
     // Opens and configures a port without asking anybody; 1 on success.
     int ConfigureDirect(const std::string& port, const CLineSettings& settings);
@@ -52,7 +53,8 @@ public:
     void SetPortName(const std::string& name) { m_strPortName = name; }
 
 private:
-    void ShowError(const char* text);
+    void ShowError(const std::string& text);
+    std::string OpenErrorText() const;
 
     std::unique_ptr<CZTSerial> m_pSerial;
     std::string m_strPortName;

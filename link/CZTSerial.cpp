@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <system_error>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -57,16 +58,18 @@ std::string CZTSerial::DevicePath(const std::string& name)
 uint32_t CZTSerial::OpenCommPort(const std::string& name)
 {
     CloseCommPort();
+    m_strOpenError.clear();
     std::string path = DevicePath(name);
     if (path.empty())
-        return INVALID_PORT;
+        return FailOpen(ENOENT);
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return INVALID_PORT;
+        return FailOpen(errno);
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
+        int error = errno;  // before close() may change it
         ::close(fd);
-        return INVALID_PORT;
+        return FailOpen(error);
     }
     // Raw from the start: no echo, no line editing, no character translation.
     ::cfmakeraw(&tio);
@@ -81,6 +84,13 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
         m_nBitsPerChar = q4::BitsPerChar(current);
     }
     return static_cast<uint32_t>(fd);
+}
+
+// std::error_code words errno as strerror does, without strerror's shared buffer.
+uint32_t CZTSerial::FailOpen(int error)
+{
+    m_strOpenError = std::error_code(error, std::generic_category()).message();
+    return INVALID_PORT;
 }
 
 uint32_t CZTSerial::CloseCommPort()

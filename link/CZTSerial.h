@@ -19,6 +19,8 @@ public:
     // A device path, a pseudo-terminal, or a name "COMn" (COM1 is /dev/ttyS0). Returns the
     // port's handle, or INVALID_PORT when it cannot be opened as a terminal.
     virtual uint32_t OpenCommPort(const std::string& name);
+    // Why the last open failed, as the system words it; empty after a successful open.
+    virtual std::string GetOpenError() const { return m_strOpenError; }
     // Closes the port; harmless when it is closed already.
     virtual uint32_t CloseCommPort();
     virtual bool IsOpen() const { return m_nHandle >= 0; }
@@ -42,7 +44,10 @@ public:
     int QuietTimeMs() const;
 
 private:
+    uint32_t FailOpen(int error);
+
     int m_nHandle = -1;
+    std::string m_strOpenError;
     unsigned m_nBaudRate = 9600;
     int m_nBitsPerChar = 10;
 };

@@ -99,6 +99,6 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
     std::filesystem::remove(Path("b.q4g"));  // so does one on a port that cannot be opened
     CliResult r = Run({"download", Path("b.q4g"), "--port", Path("no-such-tty")});
     EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "q4150cli: " + Path("no-such-tty") + ": Error to open com port.\n");
+    EXPECT_EQ(r.err, "q4150cli: Error to open com port. " + Path("no-such-tty") + ": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(Path("b.q4g")));
 }

@@ -54,7 +54,8 @@ TEST(CComSetupDialog, SetupOutcomes)
         const char* message;           // nullptr: no message
     } cases[] = {
         {"cancel port dialog", false, true, 9600u, 0, false, nullptr},
-        {"port cannot be opened", true, false, 9600u, 0, false, "Error to open com port.\n"},
+        {"port cannot be opened", true, false, 9600u, 0, false,
+         "Error to open com port.\nCOM77 (/dev/ttyS76): No such file or directory"},
         {"cancel settings dialog", true, true, std::nullopt, 0, true, nullptr},
         {"settings refused", true, true, 12345u, 0, true, "Error to Set communication state"},
         {"success", true, true, 2400u, 1, true, nullptr},
@@ -82,6 +83,7 @@ TEST(CComSetupDialog, SetupOutcomes)
             ASSERT_EQ(prompt.Messages().size(), 1u);
             EXPECT_EQ(prompt.Messages()[0].text, c.message);
             EXPECT_EQ(prompt.Messages()[0].buttons, IMessagePrompt::BTN_OK);
+            EXPECT_TRUE(prompt.Messages()[0].exclamation);  // a failure, shown as a warning
         } else {
             EXPECT_TRUE(prompt.Messages().empty());
         }
@@ -110,7 +112,7 @@ TEST(CComSetupDialog, ConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
     EXPECT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(7)), 0);
     EXPECT_TRUE(com.IsPortOpen());
     ASSERT_EQ(prompt.Messages().size(), 2u);
-    EXPECT_EQ(prompt.Messages()[0].text, "Error to open com port.\n");
+    EXPECT_EQ(prompt.Messages()[0].text, "Error to open com port.\n/nonexistent/tty: No such file or directory");
     EXPECT_EQ(prompt.Messages()[1].text, "Error to Set communication state");
     ASSERT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(19200)), 1);
     EXPECT_EQ(com.DoCommSetup(), 0);

@@ -161,10 +161,15 @@ TEST_F(CZTSerialTest, PurgeDiscardsWaitingInput)
 
 TEST_F(CZTSerialTest, ClosedPortRefusesEverythingUntilOpenedAgain)
 {
-    CZTSerial other;  // a missing file, or one that is no terminal, is no port
+    CZTSerial other;  // a missing file, or one that is no terminal, is no port; each says why
     EXPECT_EQ(other.OpenCommPort("/nonexistent/port"), CZTSerial::INVALID_PORT);
+    EXPECT_EQ(other.GetOpenError(), "No such file or directory");
     EXPECT_EQ(other.OpenCommPort("/dev/null"), CZTSerial::INVALID_PORT);
+    EXPECT_EQ(other.GetOpenError(), "Inappropriate ioctl for device");
     EXPECT_FALSE(other.IsOpen());
+    EXPECT_NE(other.OpenCommPort(m_pty.SlavePath()), CZTSerial::INVALID_PORT);
+    EXPECT_EQ(other.GetOpenError(), "");
+    other.CloseCommPort();
 
     EXPECT_EQ(m_serial.CloseCommPort(), 1u);
     EXPECT_FALSE(m_serial.IsOpen());

@@ -130,7 +130,7 @@ TEST(UnitConnection, SetupWakesTheUnitAndRunsOnlyUntilItSucceeds)
 
     EXPECT_FALSE(connection.CommSetupDirect("/nonexistent/tty", CLineSettings{}));
     ASSERT_EQ(prompt.Messages().size(), 1u);
-    EXPECT_EQ(prompt.Messages()[0].text, "Error to open com port.\n");
+    EXPECT_EQ(prompt.Messages()[0].text, "Error to open com port.\n/nonexistent/tty: No such file or directory");
 }
 
 }  // namespace
