@@ -1,36 +1,37 @@
-// Layout, filling and write-back of the property dialog.
+// The property dialog's rows, its place beside the cell it edits, and the write-back on OK.
 #include "ui/CPropertyDlg.h"
 
-#include "ui/CZTGridCtrl.h"
 #include "ui/QtText.h"
 
-#include <QHeaderView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
-namespace {
-
-constexpr uint32_t CLR_READONLY = 0x00E2E2E2;
-
-}  // namespace
-
 CPropertyDlg::CPropertyDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint)
+    : QDialog(parent),
+      m_pForm(new QFormLayout),
+      m_pOk(new QPushButton(QStringLiteral("OK"), this)),
+      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
-    m_pGrid = new CZTGridCtrl(this);
-    m_pGrid->setObjectName(QStringLiteral("grid10000"));
-    m_pGrid->SetColumnCount(2);
-    m_pGrid->SetRowCount(10);
-    // The grid is exactly as high as its rows: no frame and no scroll bars take room from them.
-    m_pGrid->setFrameShape(QFrame::NoFrame);
-    m_pGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_pOk = new QPushButton(QStringLiteral("OK"), this);
     m_pOk->setDefault(true);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), this);
     connect(m_pOk, &QPushButton::clicked, this, &CPropertyDlg::accept);
     connect(m_pCancel, &QPushButton::clicked, this, &CPropertyDlg::reject);
+    auto* buttons = new QHBoxLayout;  // both layouts are taken by the dialog's layout below
+    buttons->addStretch();
+    buttons->addWidget(m_pOk);
+    buttons->addWidget(m_pCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(m_pForm);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void CPropertyDlg::SetProperties(const PropList& props)
@@ -43,83 +44,99 @@ void CPropertyDlg::SetProperties(const PropList& props)
 
 void CPropertyDlg::SetProperties(CNdChnData* const* props, int count)
 {
+    ClearRows();
     m_pProps.assign(props, props + std::clamp(count, 0, MAX_PROPS));
-    m_bLaidOut = false;
+    for (const CNdChnData* prop : m_pProps)
+        AddRow(*prop);
+    // The buttons were made first, so in the window's circular focus chain they follow the last
+    // value: Tab walks the values, then OK and Cancel. The first value starts with the focus.
+    auto first = std::find_if(m_pValues.begin(), m_pValues.end(), [](QComboBox* v) { return v->isEnabled(); });
+    if (first != m_pValues.end())
+        (*first)->setFocus();
 }
 
+void CPropertyDlg::ClearRows()
+{
+    while (m_pForm->rowCount() > 0)
+        m_pForm->removeRow(0);
+    m_pLabels.clear();
+    m_pValues.clear();
+}
+
+// A list offers its items; a single item is free text; a read-only cell, or one without items,
+// is shown greyed.
+void CPropertyDlg::AddRow(const CNdChnData& prop)
+{
+    auto* value = new QComboBox(this);
+    const auto& items = prop.GetData();
+    for (const std::string& item : items)
+        value->addItem(q4ui::ToQString(item));
+    value->setCurrentIndex(items.size() == 1 ? 0 : prop.m_nCurSel);  // a single item is the value
+    if (prop.m_bEditable && items.size() == 1) {
+        value->setEditable(true);
+        value->setInsertPolicy(QComboBox::NoInsert);
+    }
+    value->setEnabled(prop.m_bEditable && !items.empty());
+
+    // The name's first letter is its mnemonic; an ampersand in a name stays one.
+    QString name = q4ui::ToQString(prop.GetName()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    auto* label = new QLabel(name.isEmpty() ? name : QLatin1Char('&') + name, this);
+    label->setBuddy(value);
+    m_pForm->addRow(label, value);
+    m_pLabels.push_back(label);
+    m_pValues.push_back(value);
+}
+
+void CPropertyDlg::PlaceNextTo(const QRect& globalCellRect)
+{
+    m_rcCell = globalCellRect;
+    Place();
+}
+
+// Placed again once shown: only then does the window frame have its real size.
 void CPropertyDlg::showEvent(QShowEvent* event)
 {
-    if (!m_bLaidOut) {
-        LayOut();
-        FillRows();
-        m_bLaidOut = true;
-    }
     QDialog::showEvent(event);
+    if (m_rcCell)
+        Place();
 }
 
-// The dialog is as high as its rows and as wide as two value columns.
-void CPropertyDlg::LayOut()
+void CPropertyDlg::Place()
 {
-    int rows = static_cast<int>(m_pProps.size());
-    m_pGrid->SetColumnCount(2);
-    m_pGrid->SetRowCount(rows);
+    layout()->activate();
+    const QRect& cell = *m_rcCell;
+    QScreen* screen = QGuiApplication::screenAt(cell.center());
+    if (!screen)
+        screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    QSize frame = frameGeometry().size();
+    if (frame == size()) {
+        // No frame yet: allow for a border and a title bar.
+        int border = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        frame += QSize(border, border + style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    }
 
-    QFontMetrics fm(font());
-    m_nRowHeight = fm.height() + fm.leading() + 5;
-    int colWidth = 12 * fm.averageCharWidth() + 5;
-    int gridWidth = 2 * colWidth;
-    int clientWidth = gridWidth - 8;
-    int gridHeight = rows * m_nRowHeight;
-    int buttonHeight = m_pOk->sizeHint().height();
-    setFixedSize(clientWidth, buttonHeight + gridHeight + 10);
-
-    m_pGrid->verticalHeader()->setMinimumSectionSize(1);
-    m_pGrid->verticalHeader()->setDefaultSectionSize(m_nRowHeight);
-    m_pGrid->SetRowResize(0);
-    m_pGrid->setGeometry(0, 0, clientWidth, gridHeight);
-    for (int c = 0; c < 2; ++c)
-        m_pGrid->SetColumnWidth(c, 1);
-    m_pGrid->ExpandToFit();
-
-    int buttonY = gridHeight + 5;
-    m_pOk->setGeometry(0, buttonY, m_pOk->sizeHint().width(), buttonHeight);
-    int cancelWidth = m_pCancel->sizeHint().width();
-    m_pCancel->setGeometry(clientWidth - cancelWidth, buttonY, cancelWidth, buttonHeight);
-}
-
-void CPropertyDlg::FillRows()
-{
-    for (int i = 0; i < static_cast<int>(m_pProps.size()); ++i) {
-        const CNdChnData* prop = m_pProps[static_cast<size_t>(i)];
-        m_pGrid->SetCellType(i, 0, CZTGridCtrl::GRID_CELL_READONLY);
-        m_pGrid->SetItemText(i, 0, q4ui::ToQString(prop->GetName()));
-        const auto& items = prop->GetData();
-        if (prop->m_bEditable) {
-            if (items.size() >= 2) {
-                QStringList list;
-                for (const std::string& item : items)
-                    list << q4ui::ToQString(item);
-                m_pGrid->SetCellType(i, 1, CZTGridCtrl::GRID_CELL_LIST);
-                m_pGrid->FillListItems(i, 1, list);
-                m_pGrid->SetItemText(i, 1, q4ui::ToQString(prop->GetDataAsString()));
-            } else if (items.size() == 1) {
-                m_pGrid->SetCellType(i, 1, CZTGridCtrl::GRID_CELL_EDIT);
-                m_pGrid->SetItemText(i, 1, q4ui::ToQString(items[0]));
-            }
-        } else {
-            m_pGrid->SetCellType(i, 1, CZTGridCtrl::GRID_CELL_READONLY);
-            m_pGrid->SetItemText(i, 1, items.empty() ? QString() : q4ui::ToQString(items[0]));
-            m_pGrid->SetItemBkColour(i, 1, CLR_READONLY);
+    QPoint pos(cell.right() + 1, cell.top());
+    if (pos.x() + frame.width() - 1 > area.right()) {
+        pos.setX(cell.left() - frame.width());
+        if (pos.x() < area.left()) {
+            pos = QPoint(cell.left(), cell.bottom() + 1);
+            if (pos.y() + frame.height() - 1 > area.bottom())
+                pos.setY(cell.top() - frame.height());
         }
     }
-    m_pGrid->SetFocusCell(0, 1);
+    pos.setX(std::max(area.left(), std::min(pos.x(), area.right() + 1 - frame.width())));
+    pos.setY(std::max(area.top(), std::min(pos.y(), area.bottom() + 1 - frame.height())));
+    move(pos);
 }
 
 void CPropertyDlg::accept()
 {
-    // An edit still open in the grid is taken first.
-    m_pGrid->EndEditing();
-    for (int i = 0; i < static_cast<int>(m_pProps.size()) && i < m_pGrid->GetRowCount(); ++i)
-        m_pProps[static_cast<size_t>(i)]->SetSelText(q4ui::ToCp1252(m_pGrid->GetItemText(i, 1)));
+    for (size_t i = 0; i < m_pValues.size(); ++i) {
+        if (m_pValues[i]->isEnabled())
+            m_pProps[i]->SetSelText(q4ui::ToCp1252(m_pValues[i]->currentText()));
+    }
     QDialog::accept();
 }

@@ -1,14 +1,15 @@
-// The property dialog with hand-made cells: rows by kind, the height grows with the rows, OK
-// writes back (an open editor too), Cancel leaves all.
+// The property dialog with hand-made cells: rows by kind, OK writes back and Cancel leaves all,
+// the keyboard (Enter, Escape, Tab), and its place beside the cell it edits.
 #include "UiTests.h"
 
-#include "ModalHelper.h"
 #include "model/CNdChnData.h"
 #include "ui/CPropertyDlg.h"
-#include "ui/CZTGridCtrl.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -18,6 +19,7 @@ struct Cells {
     CNdChnData list{DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT};
     CNdChnData fixed{DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT};
     CNdChnData empty{DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT};
+    CNdChnData locked{DT_TEXT, 0, CTRL_LIST, CLR_GRID_DEFAULT};
 
     Cells()
     {
@@ -28,14 +30,25 @@ struct Cells {
         fixed.SetPropName("Unit");
         fixed.AddData("mA");
         empty.SetPropName("Nothing");
+        locked.SetPropName("Hysteresis");
+        locked.AddData("OFF;ON");
+        locked.SetSelText("ON");
     }
-    // A dialog over the first count cells.
-    void Fill(CPropertyDlg& dlg, int count = 4)
+    void Fill(CPropertyDlg& dlg)
     {
-        CNdChnData* all[] = {&text, &list, &fixed, &empty};
-        dlg.SetProperties(all, count);
+        CNdChnData* all[] = {&text, &list, &fixed, &empty, &locked};
+        dlg.SetProperties(all, 5);
     }
 };
+
+enum Side { Right, Left, Below };
+
+// The box that has the focus, whether it or its line edit holds it.
+QWidget* FocusedBox()
+{
+    QWidget* focus = QApplication::focusWidget();
+    return qobject_cast<QLineEdit*>(focus) ? focus->parentWidget() : focus;
+}
 
 }  // namespace
 
@@ -43,31 +56,44 @@ class PropertyDlgTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void rowsByKindAndHeightByCount()
+    // Lists offer their items, a single item is typed, read-only and empty cells are greyed.
+    void rowsByKind()
     {
         Cells cells;
         CPropertyDlg dlg;
         cells.Fill(dlg);
-        dlg.show();
-        CZTGridCtrl& grid = *dlg.GetGrid();
-        QCOMPARE(grid.GetRowCount(), 4);
-        QCOMPARE(grid.GetItemText(0, 0), QStringLiteral("Label"));
-        QCOMPARE(grid.GetCellType(0, 0), int(CZTGridCtrl::GRID_CELL_READONLY));
-        QCOMPARE(grid.GetCellType(0, 1), int(CZTGridCtrl::GRID_CELL_EDIT));
-        QCOMPARE(grid.GetCellType(1, 1), int(CZTGridCtrl::GRID_CELL_LIST));
-        QCOMPARE(grid.GetListItems(1, 1), (QStringList{"OFF", "ON"}));
-        QCOMPARE(grid.GetCellType(2, 1), int(CZTGridCtrl::GRID_CELL_READONLY));
-        QCOMPARE(grid.GetItemText(2, 1), QStringLiteral("mA"));
-        QCOMPARE(grid.GetItemText(3, 1), QString());
-
-        CPropertyDlg one;
-        cells.Fill(one, 1);
-        one.show();
-        QCOMPARE(dlg.height() - one.height(), 3 * one.GetRowHeight());
-        QVERIFY(one.GetRowHeight() >= one.fontMetrics().height());
+        const struct {
+            const char* label;
+            QStringList items;
+            const char* shown;
+            bool enabled;
+            bool typed;
+        } rows[] = {
+            {"&Label", {"old"}, "old", true, true},
+            {"&Block", {"OFF", "ON"}, "OFF", true, false},
+            {"&Unit", {"mA"}, "mA", false, false},
+            {"&Nothing", {}, "", false, false},
+            {"&Hysteresis", {"OFF", "ON"}, "ON", false, false},
+        };
+        QCOMPARE(dlg.GetRowCount(), 5);
+        for (int i = 0; i < 5; ++i) {
+            const auto& row = rows[i];
+            QComboBox* box = dlg.GetValueBox(i);
+            QCOMPARE(dlg.GetLabel(i)->text(), QString::fromLatin1(row.label));
+            QCOMPARE(dlg.GetLabel(i)->buddy(), box);
+            QStringList items;
+            for (int k = 0; k < box->count(); ++k)
+                items << box->itemText(k);
+            QCOMPARE(items, row.items);
+            QCOMPARE(box->currentText(), QString::fromLatin1(row.shown));
+            QCOMPARE(box->isEnabled(), row.enabled);
+            QCOMPARE(box->isEditable(), row.typed);
+        }
+        QVERIFY(dlg.GetOkButton()->isDefault());
     }
 
-    // Edits made in the dialog's editors, the last still open: OK writes them, Cancel none.
+    // OK writes what was chosen and typed; read-only cells keep even a selection past the first
+    // item. Cancel leaves all.
     void okWritesBackCancelLeaves_data()
     {
         QTest::addColumn<bool>("ok");
@@ -79,25 +105,107 @@ private slots:
     {
         QFETCH(bool, ok);
         Cells cells;
-        AnswerNextModal([ok](QWidget* modal) {
-            auto* dlg = qobject_cast<CPropertyDlg*>(modal);
-            CZTGridCtrl& grid = *dlg->GetGrid();
-            QModelIndex text = grid.model()->index(0, 1);
-            grid.edit(text);
-            qobject_cast<QLineEdit*>(grid.indexWidget(text))->setText(QStringLiteral("typed"));
-            grid.EndEditing();
-            QModelIndex list = grid.model()->index(1, 1);
-            grid.edit(list);
-            qobject_cast<QComboBox*>(grid.indexWidget(list))->setCurrentIndex(1);
-            ok ? dlg->accept() : dlg->reject();
-        });
         CPropertyDlg dlg;
         cells.Fill(dlg);
-        QCOMPARE(dlg.exec(), ok ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        dlg.GetValueBox(0)->setEditText(QStringLiteral("typed"));
+        dlg.GetValueBox(1)->setCurrentIndex(1);
+        (ok ? dlg.GetOkButton() : dlg.GetCancelButton())->click();
+        QCOMPARE(dlg.result(), ok ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(cells.text.GetData(), std::vector<std::string>{ok ? "typed" : "old"});
         QCOMPARE(cells.list.GetDataAsString(), std::string(ok ? "ON" : "OFF"));
         QCOMPARE(cells.fixed.GetDataAsString(), std::string("mA"));
         QVERIFY(cells.empty.GetData().empty());
+        QCOMPARE(cells.locked.GetDataAsString(), std::string("ON"));
+    }
+
+    // Enter presses OK from any value, typed or listed; Escape cancels.
+    void enterAcceptsEscapeCancels_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Enter on a typed value") << 0 << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("Enter on a list") << 1 << int(Qt::Key_Return) << int(QDialog::Accepted);
+        QTest::newRow("keypad Enter") << 1 << int(Qt::Key_Enter) << int(QDialog::Accepted);
+        QTest::newRow("Escape") << 0 << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    }
+
+    void enterAcceptsEscapeCancels()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        Cells cells;
+        CPropertyDlg dlg;
+        cells.Fill(dlg);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        dlg.GetValueBox(row)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), result);
+    }
+
+    // The first value has the focus; Tab walks every value that can be changed, then OK and
+    // Cancel, and comes round again.
+    void tabWalksValuesThenButtons()
+    {
+        Cells cells;
+        CPropertyDlg dlg;
+        cells.Fill(dlg);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        const QList<QWidget*> expected{dlg.GetValueBox(0), dlg.GetValueBox(1), dlg.GetOkButton(),
+                                       dlg.GetCancelButton(), dlg.GetValueBox(0)};
+        QList<QWidget*> seen{FocusedBox()};
+        for (int i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            seen << FocusedBox();
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    // Right of the cell where there is room, else left of it, else below it; always on the
+    // screen's available area and never over the cell.
+    void placedNextToTheCell_data()
+    {
+        QTest::addColumn<QRect>("cell");  // relative to the available area
+        QTest::addColumn<int>("side");
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QTest::newRow("room on the right") << QRect(40, 40, 80, 20) << int(Right);
+        QTest::newRow("at the right edge") << QRect(area.width() - 100, 40, 80, 20) << int(Left);
+        QTest::newRow("as wide as the screen") << QRect(0, 40, area.width(), 20) << int(Below);
+        QTest::newRow("at the bottom") << QRect(40, area.height() - 20, 80, 20) << int(Right);
+    }
+
+    void placedNextToTheCell()
+    {
+        QFETCH(QRect, cell);
+        QFETCH(int, side);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        cell.translate(area.topLeft());
+        Cells cells;
+        CPropertyDlg dlg;
+        cells.Fill(dlg);
+        dlg.PlaceNextTo(cell);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        const QRect placed = dlg.frameGeometry();
+        QVERIFY(area.contains(placed));
+        QVERIFY(!placed.intersects(cell));
+        switch (side) {
+        case Right:
+            QCOMPARE(placed.left(), cell.right() + 1);
+            QVERIFY(placed.top() <= cell.top());
+            break;
+        case Left:
+            QCOMPARE(placed.right(), cell.left() - 1);
+            QCOMPARE(placed.top(), cell.top());
+            break;
+        default:
+            QCOMPARE(placed.top(), cell.bottom() + 1);
+            break;
+        }
     }
 };
 

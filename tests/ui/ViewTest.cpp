@@ -10,6 +10,8 @@
 #include "ui/QtText.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QtTest>
 
 namespace {
@@ -154,10 +156,9 @@ private slots:
         AnswerNextModal([&expected](QWidget* modal) {
             auto* dlg = qobject_cast<CPropertyDlg*>(modal);
             QVERIFY(dlg);
-            CZTGridCtrl& props = *dlg->GetGrid();
             for (int r : {1, 2}) {
-                props.SetItemText(r, 1, QStringLiteral("ON"));
-                expected += props.GetItemText(r, 0).left(1);
+                dlg->GetValueBox(r)->setCurrentText(QStringLiteral("ON"));
+                expected += dlg->GetLabel(r)->text().mid(1, 1);  // after the mnemonic's '&'
             }
             dlg->accept();
         });
