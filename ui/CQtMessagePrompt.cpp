@@ -5,6 +5,7 @@
 #include "ui/QtText.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QThread>
 
@@ -28,14 +29,35 @@ int CQtMessagePrompt::Show(const std::string& text, Buttons buttons, bool exclam
     return result;
 }
 
+QWidget* CQtMessagePrompt::ParentWindow()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(window) && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// An empty text is nothing to show: a refusal without a message must not open an empty box.
+// The core's exclamation marks a failure; a question asks; a plain OK tells what was refused
+// or corrected, and that the last value stays.
 int CQtMessagePrompt::ShowBox(const std::string& text, Buttons buttons, bool exclamation)
 {
     // The unit's texts break lines with "\n\r"; the carriage returns carry nothing here.
     QString message = q4ui::ToQString(text);
     message.remove(QLatin1Char('\r'));
-    QMessageBox box(exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, Caption(), message,
+    if (message.trimmed().isEmpty())
+        return buttons == BTN_OK ? IDOK : IDCANCEL;
+    QMessageBox::Icon icon = exclamation            ? QMessageBox::Warning
+                             : buttons == BTN_OK_CANCEL ? QMessageBox::Question
+                                                        : QMessageBox::Information;
+    QMessageBox box(icon, Caption(), message,
                     buttons == BTN_OK_CANCEL ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    ParentWindow());
     box.setDefaultButton(QMessageBox::Ok);
     int answer = box.exec();
     if (buttons == BTN_OK)

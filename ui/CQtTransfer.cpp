@@ -74,7 +74,11 @@ void CQtTransfer::AskRetry(const QString& message)
     // A failed block answers a pending "stop?" question: the Retry question offers Cancel too.
     if (m_pStopQuestion)
         m_pStopQuestion->reject();
-    m_pQuestion = new CUpDown(message, m_pProgress->GetWindow());
+    // Over the progress window; should that be gone, over a window that is still there.
+    QWidget* parent = m_pProgress->GetWindow();
+    if (!parent)
+        parent = m_pMainWnd ? m_pMainWnd : CQtMessagePrompt::ParentWindow();
+    m_pQuestion = new CUpDown(message, parent);
     m_pQuestion->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_pQuestion, &QDialog::finished, this, [this](int result) {
         m_pTransfer->Answer(result == QDialog::Accepted);

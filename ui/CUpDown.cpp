@@ -4,12 +4,15 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 CUpDown::CUpDown(const QString& message, QWidget* parent)
-    : QDialog(parent), m_strMsg(message), m_pText(new QLabel(message, this))
+    : QDialog(parent), m_strMsg(message), m_pIcon(new QLabel(this)), m_pText(new QLabel(message, this))
 {
     setWindowTitle(QStringLiteral("Upload/Download"));
+    int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    m_pIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
     m_pText->setObjectName(QStringLiteral("text1013"));
     auto* retry = new QPushButton(QStringLiteral("Retry"), this);
     retry->setDefault(true);
@@ -20,8 +23,11 @@ CUpDown::CUpDown(const QString& message, QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(retry);
     buttons->addWidget(cancel);
+    auto* row = new QHBoxLayout;  // taken by the dialog's layout below
+    row->addWidget(m_pIcon, 0, Qt::AlignTop);
+    row->addWidget(m_pText, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pText);
+    layout->addLayout(row);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

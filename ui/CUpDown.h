@@ -1,4 +1,5 @@
-// The question after a failed transfer: "Retry" starts the whole transfer again, "Cancel" ends it.
+// The question after a failed transfer, with the warning icon: "Retry" starts the whole transfer
+// again, "Cancel" ends it.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +13,9 @@ public:
     explicit CUpDown(const QString& message, QWidget* parent = nullptr);
 
     QString m_strMsg;
+    QLabel* GetIcon() const { return m_pIcon; }
 
 private:
+    QLabel* m_pIcon;
     QLabel* m_pText;
 };

@@ -1,10 +1,11 @@
-// The message prompt of the program: boxes with their buttons and icon, and questions asked
-// from a worker thread answered on the GUI thread.
+// The message prompt of the program: boxes with their text, buttons, icon and parent window, no
+// box for an empty text, and questions asked from a worker thread answered on the GUI thread.
 #include "UiTests.h"
 
 #include "ModalHelper.h"
 #include "ui/CQtMessagePrompt.h"
 
+#include <QMainWindow>
 #include <QtTest>
 
 #include <atomic>
@@ -14,31 +15,101 @@ class MessagePromptTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void boxShowsTextButtonsAndIcon()
+    void boxShowsTextButtonsIconOverTheMainWindow_data()
     {
-        CQtMessagePrompt prompt;
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTest::addColumn<QByteArray>("text");  // Windows-1252
+        QTest::addColumn<bool>("okCancel");
+        QTest::addColumn<bool>("exclamation");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("result");
+        QTest::newRow("warning question")
+            << QByteArray("Warning: restore\n\rPress OK") << true << true << false
+            << QStringLiteral("Warning: restore\nPress OK") << int(QMessageBox::Warning) << int(IMessagePrompt::IDOK);
+        QTest::newRow("question cancelled") << QByteArray("Restore?") << true << false << true
+                                            << QStringLiteral("Restore?") << int(QMessageBox::Question)
+                                            << int(IMessagePrompt::IDCANCEL);
+        QTest::newRow("refusal; Escape is OK") << QByteArray("60 \xB0" "C") << false << false << true
+                                               << QString::fromUtf8("60 \u00B0C") << int(QMessageBox::Information)
+                                               << int(IMessagePrompt::IDOK);
+        QTest::newRow("failure") << QByteArray("Error to open com port.") << false << true << false
+                                 << QStringLiteral("Error to open com port.") << int(QMessageBox::Warning)
+                                 << int(IMessagePrompt::IDOK);
+    }
+
+    void boxShowsTextButtonsIconOverTheMainWindow()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, okCancel);
+        QFETCH(bool, exclamation);
+        QFETCH(bool, escape);
+        QFETCH(QString, shown);
+        QFETCH(int, icon);
+        QFETCH(int, result);
+        // A main window that is not the active one, once another window was active and went:
+        // the box still goes over it.
+        QMainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        {
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        }
+        QTRY_VERIFY(!QApplication::activeWindow());
+        QMessageBox* seen = nullptr;
+        QString seenText;
+        QWidget* seenParent = nullptr;
+        int seenIcon = -1;
         qsizetype buttons = 0;
-        auto answer = [&](bool escape) {
-            AnswerNextModal([&, escape](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                text = box->text();
-                icon = box->icon();
-                buttons = box->buttons().size();
-                escape ? box->reject() : box->button(QMessageBox::Ok)->click();
-            });
-        };
-        answer(false);
-        QCOMPARE(prompt.Show("Warning: restore\n\rPress OK", IMessagePrompt::BTN_OK_CANCEL, true), int(IMessagePrompt::IDOK));
-        QCOMPARE(text, QStringLiteral("Warning: restore\nPress OK"));
-        QCOMPARE(icon, QMessageBox::Warning);
-        QCOMPARE(buttons, 2);
-        answer(true);  // Escape on a box with OK alone is OK
-        QCOMPARE(prompt.Show("60 \xB0" "C", IMessagePrompt::BTN_OK, false), int(IMessagePrompt::IDOK));
-        QCOMPARE(text, QString::fromUtf8("60 \u00B0C"));  // CP1252
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QCOMPARE(buttons, 1);
+        AnswerNextModal([&](QWidget* modal) {
+            seen = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(seen);
+            seenText = seen->text();
+            seenParent = seen->parentWidget();
+            seenIcon = seen->icon();
+            buttons = seen->buttons().size();
+            escape ? seen->reject() : seen->button(QMessageBox::Ok)->click();
+        });
+        CQtMessagePrompt prompt;
+        int answer = prompt.Show(text.toStdString(), okCancel ? IMessagePrompt::BTN_OK_CANCEL : IMessagePrompt::BTN_OK,
+                                 exclamation);
+        QVERIFY(seen);
+        QCOMPARE(answer, result);
+        QCOMPARE(seenText, shown);
+        QCOMPARE(seenIcon, icon);
+        QCOMPARE(buttons, okCancel ? 2 : 1);
+        QCOMPARE(seenParent, &main);
+    }
+
+    // An empty text, as a refusal without a message gives, shows nothing.
+    void emptyTextShowsNoBox_data()
+    {
+        QTest::addColumn<bool>("okCancel");
+        QTest::addColumn<int>("result");
+        QTest::newRow("OK") << false << int(IMessagePrompt::IDOK);
+        QTest::newRow("OK/Cancel") << true << int(IMessagePrompt::IDCANCEL);
+    }
+
+    void emptyTextShowsNoBox()
+    {
+        QFETCH(bool, okCancel);
+        QFETCH(int, result);
+        int shown = 0;
+        QTimer closer;  // closes any box at once, so that a wrong one cannot hang the test
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++shown;
+                modal->close();
+            }
+        });
+        closer.start(20);
+        CQtMessagePrompt prompt;
+        for (const char* text : {"", "\n\r"})
+            QCOMPARE(prompt.Show(text, okCancel ? IMessagePrompt::BTN_OK_CANCEL : IMessagePrompt::BTN_OK, true), result);
+        QCOMPARE(shown, 0);
     }
 
     void workerQuestionIsAnsweredOnTheGuiThread()

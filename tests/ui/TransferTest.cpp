@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -140,6 +141,8 @@ private slots:
         transfer->GetStopQuestion()->button(QMessageBox::No)->click();
         QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
         QCOMPARE(transfer->GetQuestion()->m_strMsg, QStringLiteral("Error to upload Alarm data"));
+        QCOMPARE(transfer->GetQuestion()->parentWidget(), transfer->GetProgress().GetWindow());
+        QVERIFY(!transfer->GetQuestion()->GetIcon()->pixmap().isNull());
         transfer->GetQuestion()->accept();
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QCOMPARE(GetConstant(emulator->GetUnit(), DEVICE_NUMBER), 17u);
