@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 class QComboBox;
 
@@ -12,13 +13,30 @@ class CComPortDlg : public QDialog {
 public:
     static constexpr const char* EMULATOR = "Emulator";
 
+    // A serial port the system reports.
+    struct FoundPort {
+        QString path;         // /dev/ttyUSB0
+        QString name;         // ttyUSB0
+        QString description;  // FT232R USB UART, or empty
+    };
+    // One line of the port list: what it shows and the port name it stands for.
+    struct Entry {
+        QString label;
+        QString port;
+    };
+
     explicit CComPortDlg(QWidget* parent = nullptr);
 
-    // The text of the port field: a listed name or whatever was typed.
+    // Shows port: its entry when listed, else the name as typed.
+    void SelectPort(const QString& port);
+    // The port chosen: the name behind a listed entry, or whatever was typed.
     QString GetPortName() const;
     QComboBox* GetCombo() const { return m_pCombo; }
-    // The names offered, sorted.
-    static QStringList PortNames();
+
+    // COM1 to COM4, every other port found (described ones as "ttyUSB0 - description") and the
+    // emulated unit, sorted by what they show.
+    static QList<Entry> Entries(const QList<FoundPort>& found);
+    static QList<FoundPort> FoundPorts();
 
 private:
     QComboBox* m_pCombo;

@@ -1,5 +1,6 @@
-// The COM setup's dialogs: the port choice, then the port's line settings. Choosing "Emulator"
-// starts an emulated unit inside the program and uses its pseudo-terminal.
+// The COM setup's dialogs: the port choice, then the port's line settings. Both open on what was
+// chosen last, kept in the settings. Choosing "Emulator" starts an emulated unit inside the
+// program and uses its pseudo-terminal.
 #pragma once
 
 #include "link/IComSetupUi.h"
@@ -18,7 +19,9 @@ public:
     CQtComSetupUi(const CQtComSetupUi&) = delete;
     CQtComSetupUi& operator=(const CQtComSetupUi&) = delete;
 
+    // Opens on the port chosen last; name (the link's suggestion) only before any choice.
     bool ChoosePortName(std::string& name) override;
+    // Opens on the line settings accepted last, else on the port's own.
     bool EditLineSettings(const std::string& port, CLineSettings& settings) override;
 
     // The emulated unit, once chosen; null before.
@@ -26,6 +29,8 @@ public:
 
 private:
     bool StartEmulator(QString& error);
+    static void LoadLineSettings(CLineSettings& settings);
+    static void SaveLineSettings(const CLineSettings& settings);
 
     QWidget* m_pParent;
     std::unique_ptr<CEmulatorServer> m_pEmulator;

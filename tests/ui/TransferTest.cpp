@@ -17,8 +17,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
@@ -34,7 +36,6 @@ void AnswerComSetup(const QString& port)
     AnswerNextModal([port](QWidget* modal) {
         auto* dialog = qobject_cast<CComPortDlg*>(modal);
         QVERIFY(dialog);
-        QCOMPARE(dialog->GetPortName(), QStringLiteral("COM1"));
         dialog->GetCombo()->setCurrentText(port);
         // A slow line setting: the emulated unit's reply still counts on a busy machine.
         AnswerNextModal([](QWidget* modal) {
@@ -80,16 +81,103 @@ class TransferTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void portDialogOffersPortsAndTakesTypedNames()
+    // Every test starts from a program that has never set up a port.
+    void init() { QSettings().remove(QStringLiteral("COM Setup")); }
+
+    // COM1 to COM4 stand for ttyS0 to ttyS3; a described port shows its description but is used
+    // by its path; the list is sorted by what it shows.
+    void portListNamesEveryPortFound()
     {
-        QStringList names = CComPortDlg::PortNames();
-        for (const char* name : {"COM1", "COM2", "COM3", "COM4", "Emulator"})
-            QVERIFY(names.contains(QString::fromLatin1(name)));
+        const QList<CComPortDlg::FoundPort> found{
+            {"/dev/ttyUSB0", "ttyUSB0", "FT232R USB UART"},
+            {"/dev/ttyS0", "ttyS0", ""},
+            {"/dev/ttyS5", "ttyS5", ""},
+        };
+        const QList<QPair<QString, QString>> expected{
+            {"/dev/ttyS5", "/dev/ttyS5"}, {"COM1", "COM1"}, {"COM2", "COM2"},
+            {"COM3", "COM3"}, {"COM4", "COM4"}, {"Emulator", "Emulator"},
+            {"ttyUSB0 - FT232R USB UART", "/dev/ttyUSB0"},
+        };
+        QList<QPair<QString, QString>> entries;
+        for (const CComPortDlg::Entry& entry : CComPortDlg::Entries(found))
+            entries.append({entry.label, entry.port});
+        QCOMPARE(entries, expected);
+    }
+
+    // A listed entry gives the port behind it, a typed name itself; the title is not cut.
+    void portDialogTakesEntriesAndTypedNames()
+    {
         CComPortDlg dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("COM Port Setup"));
         QCOMPARE(dialog.GetPortName(), QStringLiteral("COM1"));
-        dialog.GetCombo()->setEditText(QStringLiteral("COM7"));
+        dialog.GetCombo()->addItem(QStringLiteral("ttyUSB9 - USB UART"), QStringLiteral("/dev/ttyUSB9"));
+        dialog.GetCombo()->setCurrentText(QStringLiteral("ttyUSB9 - USB UART"));
+        QCOMPARE(dialog.GetPortName(), QStringLiteral("/dev/ttyUSB9"));
+        dialog.GetCombo()->setEditText(QStringLiteral("COM7 "));
         QCOMPARE(dialog.GetPortName(), QStringLiteral("COM7"));
+        dialog.show();
+        QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+        QVERIFY(dialog.width() >= title.horizontalAdvance(dialog.windowTitle()) + 3 * title.height());
+    }
+
+    // The port and the line settings chosen last are offered again, by a new program too.
+    void comSetupRemembersPortAndLineSettings_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::newRow("listed") << QStringLiteral("COM3");
+        QTest::newRow("typed") << QStringLiteral("/dev/ttyACM7");
+    }
+
+    void comSetupRemembersPortAndLineSettings()
+    {
+        QFETCH(QString, port);
+        const CLineSettings chosen{19200, 7, CLineSettings::PARITY_EVEN, 2, CLineSettings::FLOW_RTSCTS};
+        {
+            CQtComSetupUi ui;
+            AnswerNextModal([port](QWidget* modal) {
+                auto* dialog = qobject_cast<CComPortDlg*>(modal);
+                QVERIFY(dialog);
+                dialog->GetCombo()->setEditText(port);
+                dialog->accept();
+            });
+            std::string name = "COM1";
+            QVERIFY(ui.ChoosePortName(name));
+            QCOMPARE(QString::fromStdString(name), port);
+            AnswerNextModal([&chosen](QWidget* modal) {
+                auto* dialog = qobject_cast<CLineSettingsDlg*>(modal);
+                QVERIFY(dialog);
+                dialog->GetBaudRate()->setCurrentText(QStringLiteral("19200"));
+                dialog->GetDataBits()->setCurrentText(QStringLiteral("7"));
+                dialog->GetParity()->setCurrentText(QStringLiteral("Even"));
+                dialog->GetStopBits()->setCurrentText(QStringLiteral("2"));
+                dialog->GetFlowControl()->setCurrentText(QStringLiteral("Hardware"));
+                QVERIFY(dialog->GetSettings() == chosen);
+                dialog->accept();
+            });
+            CLineSettings settings;
+            QVERIFY(ui.EditLineSettings(name, settings));
+        }
+        CQtComSetupUi ui;
+        QString offered;
+        AnswerNextModal([&offered](QWidget* modal) {
+            auto* dialog = qobject_cast<CComPortDlg*>(modal);
+            QVERIFY(dialog);
+            offered = dialog->GetCombo()->currentText();
+            dialog->reject();
+        });
+        std::string name = "COM1";  // what the link suggests
+        QVERIFY(!ui.ChoosePortName(name));
+        QCOMPARE(offered, port);
+        CLineSettings offeredSettings;
+        AnswerNextModal([&offeredSettings](QWidget* modal) {
+            auto* dialog = qobject_cast<CLineSettingsDlg*>(modal);
+            QVERIFY(dialog);
+            offeredSettings = dialog->GetSettings();
+            dialog->reject();
+        });
+        CLineSettings portOwn;  // 9600 8N1 as the port reports
+        QVERIFY(!ui.EditLineSettings("/dev/ttyACM7", portOwn));
+        QVERIFY(offeredSettings == chosen);
     }
 
     void lineSettingsRoundTrip()
