@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -24,6 +25,8 @@ CGridPrinter::CGridPrinter(const CZTGridCtrl& grid, int cols)
 {
     // A printout shows every text whole: a column is at least as wide as its widest text.
     QFontMetricsF fm(m_font, &grid);
+    if (cols <= 0 || cols > grid.GetColumnCount())
+        cols = grid.GetColumnCount();
     for (int c = 0; c < cols; ++c)
         m_arColWidths.push_back(grid.GetColumnWidth(c));
     for (int r = 0; r < grid.GetRowCount(); ++r) {
@@ -35,6 +38,13 @@ CGridPrinter::CGridPrinter(const CZTGridCtrl& grid, int cols)
         }
         m_arCells.push_back(std::move(row));
     }
+}
+
+void CGridPrinter::SetHeading(const QString& document, const QString& sheet, const QDate& date)
+{
+    m_strDocument = document;
+    m_strSheet = sheet;
+    m_strDate = date.toString(Qt::ISODate);
 }
 
 int CGridPrinter::Paginate(QPainter& painter, const QRect& rectDraw)
@@ -52,8 +62,9 @@ int CGridPrinter::Paginate(QPainter& painter, const QRect& rectDraw)
 
     QFontMetricsF fm(m_font, device);
     m_dRowHeight = std::ceil(fm.height() * 1.5);
-    double pageHeight = rectDraw.height() / m_dScale;
-    double bodyHeight = pageHeight - m_dRowHeight * (m_nHeaderRows + 1);  // header rows and footer
+    // Heading and footer keep the font's size on every sheet; only the table is scaled to the width.
+    double tableHeight = (rectDraw.height() - 2 * m_dRowHeight) / m_dScale;
+    double bodyHeight = tableHeight - m_dRowHeight * m_nHeaderRows;
     m_nRowsPerPage = std::max(1, static_cast<int>(bodyHeight / m_dRowHeight));
 
     int dataRows = std::max(0, static_cast<int>(m_arCells.size()) - m_nHeaderRows);
@@ -78,16 +89,42 @@ void CGridPrinter::DrawRow(QPainter& painter, int row, double y)
     }
 }
 
-void CGridPrinter::PrintPage(QPainter& painter, int page, int pageCount)
+void CGridPrinter::DrawHeading(QPainter& painter) const
+{
+    // Document left, sheet centred, date right, each within a third of the width.
+    QFont bold(m_font);
+    bold.setBold(true);
+    painter.setFont(bold);
+    QFontMetricsF fm(bold, painter.device());
+    double third = m_rectDraw.width() / 3.0;
+    const std::pair<QString, Qt::Alignment> parts[] = {
+        {m_strDocument, Qt::AlignLeft}, {m_strSheet, Qt::AlignHCenter}, {m_strDate, Qt::AlignRight}};
+    double left = 0;
+    for (const auto& [text, alignment] : parts) {
+        QRectF box(left, 0, third, m_dRowHeight);
+        painter.drawText(box, alignment | Qt::AlignTop | Qt::TextSingleLine,
+                         fm.elidedText(text, Qt::ElideRight, box.width()));
+        left += third;
+    }
+    painter.setFont(m_font);
+}
+
+void CGridPrinter::PrintPage(QPainter& painter, int page, int pageCount, int pagesBefore)
 {
     painter.save();
     painter.translate(m_rectDraw.topLeft());
-    painter.scale(m_dScale, m_dScale);
     painter.setFont(m_font);
     QPen pen(Qt::black);
     pen.setWidthF(0);
     painter.setPen(pen);
 
+    DrawHeading(painter);
+    QRectF footer(0, m_rectDraw.height() - m_dRowHeight, m_rectDraw.width(), m_dRowHeight);
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("Page %1 of %2").arg(pagesBefore + page).arg(pageCount));
+
+    painter.translate(0, m_dRowHeight);
+    painter.scale(m_dScale, m_dScale);
     double y = 0;
     for (int r = 0; r < m_nHeaderRows && r < static_cast<int>(m_arCells.size()); ++r, y += m_dRowHeight)
         DrawRow(painter, r, y);
@@ -95,10 +132,5 @@ void CGridPrinter::PrintPage(QPainter& painter, int page, int pageCount)
     int last = std::min(static_cast<int>(m_arCells.size()), first + m_nRowsPerPage);
     for (int r = first; r < last; ++r, y += m_dRowHeight)
         DrawRow(painter, r, y);
-
-    double pageHeight = m_rectDraw.height() / m_dScale;
-    QRectF footer(0, pageHeight - m_dRowHeight, m_rectDraw.width() / m_dScale, m_dRowHeight);
-    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("Page %1 of %2").arg(page).arg(pageCount));
     painter.restore();
 }

@@ -1,9 +1,10 @@
 // Printing of a grid's first columns: takes a copy of the cells, lays them out on the page
-// (scaled down when they are wider than the page) and draws one page at a time, the fixed
-// header row repeated at the top of each page.
+// (scaled down when they are wider than the page) and draws one page at a time, the sheet's
+// heading and the fixed header row repeated at the top of each page, the page number below.
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -15,11 +16,17 @@ class QPainter;
 
 class CGridPrinter {
 public:
+    // The first cols columns of the grid; 0 or more than the grid has: all of them.
     CGridPrinter(const CZTGridCtrl& grid, int cols);
+
+    // The line above the table: the document's name, the sheet's name, the day of printing.
+    void SetHeading(const QString& document, const QString& sheet, const QDate& date);
 
     // Lays the cells out on pages of the given rectangle (device pixels); returns the page count.
     int Paginate(QPainter& painter, const QRect& rectDraw);
-    void PrintPage(QPainter& painter, int page, int pageCount);
+    // Draws this sheet's page (from 1); the footer numbers it pagesBefore + page of pageCount,
+    // the pages of the whole job.
+    void PrintPage(QPainter& painter, int page, int pageCount, int pagesBefore = 0);
 
     int GetRowsPerPage() const { return m_nRowsPerPage; }
 
@@ -29,6 +36,7 @@ private:
         QColor background;
     };
 
+    void DrawHeading(QPainter& painter) const;
     void DrawRow(QPainter& painter, int row, double y);
 
     std::vector<std::vector<Cell>> m_arCells;
@@ -37,10 +45,13 @@ private:
     int m_nHeaderCols = 0;
     QFont m_font;
     int m_nScreenDpi = 96;
+    QString m_strDocument;
+    QString m_strSheet;
+    QString m_strDate;  // yyyy-MM-dd, whatever the locale
 
     QRect m_rectDraw;
     double m_dScale = 1.0;      // device pixels per layout unit
-    double m_dRowHeight = 0.0;  // in layout units
+    double m_dRowHeight = 0.0;  // in layout units; also the heading's and footer's height in device pixels
     std::vector<double> m_arColX;
     int m_nRowsPerPage = 1;
 };

@@ -10,6 +10,7 @@
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
+#include "ui/CPrintJob.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
 #include "ui/CQtComSetupUi.h"
@@ -23,6 +24,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDate>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -32,7 +34,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStatusBar>
@@ -378,26 +379,10 @@ bool CMainFrame::PrintWithDialog(const std::vector<CQ4150View*>& views)
 
 bool CMainFrame::PrintViews(const std::vector<CQ4150View*>& views)
 {
-    QPrinter& printer = *m_pPrinter;
-    printer.setDocName(q4ui::ToQString(LoadString(57344)));
-    if (printer.outputFormat() != QPrinter::PdfFormat) {
-        bool ok = true;
-        for (CQ4150View* view : views)
-            ok = view->Print(printer) && ok;
-        return ok;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    bool ok = true;
-    for (size_t i = 0; i < views.size() && ok; ++i) {
-        if (i > 0 && !printer.newPage())
-            ok = false;
-        else
-            ok = views[i]->PrintPages(painter, printer);
-    }
-    painter.end();
-    return ok;
+    CPrintJob job(m_doc.GetTitle(), QDate::currentDate());
+    for (CQ4150View* view : views)
+        view->AddToPrintJob(job);
+    return job.Print(*m_pPrinter);
 }
 
 void CMainFrame::OnFilePrintPreview()

@@ -46,8 +46,8 @@ public:
     // The running transfer, or null.
     CQtTransfer* GetTransfer() const { return m_pTransfer.get(); }
 
-    // Prints the views after the print dialog was confirmed: one job per view on a printer,
-    // one file holding every view when printing to a PDF file.
+    // Prints the views after the print dialog was confirmed, as one job on a printer as in a
+    // PDF file: the sheets come out together and their pages are numbered over the job.
     bool PrintViews(const std::vector<CQ4150View*>& views);
 
     static QString WindowTitle();

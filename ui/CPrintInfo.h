@@ -1,5 +1,5 @@
-// The state of one print job that the view and its grid share: page range, current page and
-// the printable rectangle in device pixels.
+// The state of the grid's own print loop (its OnBeginPrinting and OnPrint): page range, current
+// page and the printable rectangle in device pixels. The program prints through CPrintJob.
 #pragma once
 
 #include <QRect>

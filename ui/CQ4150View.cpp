@@ -5,13 +5,13 @@
 #include "model/IMessagePrompt.h"
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
-#include "ui/CPrintInfo.h"
+#include "ui/CPrintJob.h"
 #include "ui/CPropertyDlg.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/QtText.h"
 
-#include <QPainter>
+#include <QDate>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -249,55 +249,15 @@ void CQ4150View::OnFilePrintPreview(QPrinter& printer)
 {
     QPrintPreviewDialog preview(&printer, window());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        QPainter painter(target);
-        PrintPages(painter, *target);
+        CPrintJob job(m_doc.GetTitle(), QDate::currentDate());
+        AddToPrintJob(job);
+        job.Print(*target);
     });
     preview.exec();
 }
 
-bool CQ4150View::Print(QPrinter& printer)
+void CQ4150View::AddToPrintJob(CPrintJob& job) const
 {
-    printer.setDocName(q4ui::ToQString(LoadString(57344)));
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    bool ok = PrintPages(painter, printer);
-    if (!ok)
-        printer.abort();
-    painter.end();
-    return ok;
-}
-
-bool CQ4150View::PrintPages(QPainter& painter, QPrinter& printer)
-{
-    CPrintInfo info;
-    info.m_rectDraw = QRect(0, 0, printer.width(), printer.height());
-    OnBeginPrinting(painter, info);
-    bool ok = true;
-    for (int page = info.m_nMinPage; page <= info.m_nMaxPage && ok; ++page) {
-        if (page > info.m_nMinPage && !printer.newPage()) {
-            ok = false;
-            break;
-        }
-        info.m_nCurPage = page;
-        OnPrint(painter, info);
-    }
-    OnEndPrinting(painter, info);
-    return ok;
-}
-
-void CQ4150View::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
-{
-    m_pGrid->SetColsToPrint(m_pSetupType ? m_pSetupType->m_nPrintCols : 0);
-    m_pGrid->OnBeginPrinting(painter, info);
-}
-
-void CQ4150View::OnPrint(QPainter& painter, CPrintInfo& info)
-{
-    m_pGrid->OnPrint(painter, info);
-}
-
-void CQ4150View::OnEndPrinting(QPainter& painter, CPrintInfo& info)
-{
-    m_pGrid->OnEndPrinting(painter, info);
+    if (m_pSetupType)
+        job.AddSheet(*m_pGrid, m_pSetupType->m_nPrintCols, q4ui::ToQString(m_pSetupType->m_strTitle));
 }

@@ -5,11 +5,10 @@
 
 #include <QWidget>
 
-struct CPrintInfo;
+class CPrintJob;
 class CQ4150Doc;
 class CZTGridCtrl;
 class INordaSetupType;
-class QPainter;
 class QPrinter;
 
 class CQ4150View : public QWidget {
@@ -30,15 +29,10 @@ public:
     void OnEditCutEx();
     void OnEditPasteEx();
     void OnEditSelectall();
+    // The preview of a print job of this view's sheet alone.
     void OnFilePrintPreview(QPrinter& printer);
-
-    // One print job of this view's grid.
-    bool Print(QPrinter& printer);
-    // The pages of this view into a job that is already running.
-    bool PrintPages(QPainter& painter, QPrinter& printer);
-    void OnBeginPrinting(QPainter& painter, CPrintInfo& info);
-    void OnPrint(QPainter& painter, CPrintInfo& info);
-    void OnEndPrinting(QPainter& painter, CPrintInfo& info);
+    // This view's sheet as the next sheet of a job: its print columns, headed with its title.
+    void AddToPrintJob(CPrintJob& job) const;
 
     CZTGridCtrl* GetGrid() const { return m_pGrid; }
     INordaSetupType* GetSetupType() const { return m_pSetupType; }

@@ -10,9 +10,11 @@
 #include "ui/QtText.h"
 
 #include <QAction>
+#include <QDate>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
@@ -126,7 +128,8 @@ private slots:
         QSettings().remove(QStringLiteral("Recent File List"));
     }
 
-    // Each tab prints on its own page, only its print columns.
+    // One job: each page headed with the document, its sheet and the day of printing, numbered
+    // over the job; each sheet on pages of its own, in tab order, only its print columns.
     void printCommandsPrintEveryTabOrTheShownOne_data()
     {
         QTest::addColumn<int>("command");
@@ -140,13 +143,17 @@ private slots:
         QFETCH(int, command);
         QFETCH(int, shown);
         FrameFixture f;
+        f.doc.SetTitle(QStringLiteral("tank.q4g"));
         f.Activate(shown);
         QTemporaryDir dir;
         QString path = dir.filePath(QStringLiteral("printed.pdf"));
         f.frame->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
         f.frame->GetPrinter().setOutputFileName(path);
+        f.frame->GetPrinter().setPageSize(QPageSize(QPageSize::A6));  // the alarms need more than one page
+        const QString dayBefore = QDate::currentDate().toString(Qt::ISODate);
         AnswerNextModal([](QWidget* modal) { QMetaObject::invokeMethod(modal, "accept"); });
         f.frame->GetAction(command)->trigger();
+        const QString dayAfter = QDate::currentDate().toString(Qt::ISODate);
         QString text = PdfText(path);
         if (text.isNull())
             QSKIP("pdftotext is not installed");
@@ -154,7 +161,28 @@ private slots:
         std::vector<INordaSetupType*> printed = f.doc.GetNdSetup();
         if (command == ID_FILE_PRINT_CURRENT)
             printed = {&f.Type(shown)};
-        QCOMPARE(int(text.count(QLatin1Char('\f'))), int(printed.size()));
+        QStringList pages = text.split(QLatin1Char('\f'));
+        pages.removeLast();  // after the last page's form feed
+        QVERIFY(pages.size() > int(printed.size()));
+        QStringList sheets;  // of the pages, one entry for a run of pages of the same sheet
+        for (int n = 1; n <= pages.size(); ++n) {
+            QStringList lines;
+            for (const QString& line : pages[n - 1].split(QLatin1Char('\n')))
+                if (!line.simplified().isEmpty())
+                    lines.push_back(line.simplified());
+            QCOMPARE(lines.last(), QStringLiteral("Page %1 of %2").arg(n).arg(pages.size()));
+            const QString& heading = lines.first();
+            QVERIFY2(heading.startsWith(QStringLiteral("tank.q4g ")), qPrintable(heading));
+            QVERIFY2(heading.endsWith(QLatin1Char(' ') + dayBefore) || heading.endsWith(QLatin1Char(' ') + dayAfter),
+                     qPrintable(heading));
+            QString sheet = heading.mid(9, heading.size() - 9 - 11);
+            if (sheets.isEmpty() || sheets.last() != sheet)
+                sheets.push_back(sheet);
+        }
+        QStringList titles;
+        for (INordaSetupType* type : printed)
+            titles.push_back(q4ui::ToQString(type->m_strTitle));
+        QCOMPARE(sheets, titles);
         for (INordaSetupType* type : printed) {
             QVERIFY(words.contains(CellText(type, 1, 0)));
             for (int c = 0; c < type->m_nPrintCols; ++c)
