@@ -18,6 +18,7 @@ public:
     ~CNordaSetupType() override;
 
     int GetLastError() override { return static_cast<int>(m_nErrID); }
+    void ClearLastError() override { m_nErrID = 0; }
     void DoFileReadWrite(CArchive& ar, unsigned version) override;
     virtual void FileRead(CArchive& ar, unsigned version);
     virtual void FileWrite(CArchive& ar, unsigned version);

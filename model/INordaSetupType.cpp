@@ -14,6 +14,35 @@ void INordaSetupType::DoFileReadWrite(CArchive&, unsigned) {}
 
 void INordaSetupType::OnUpdateModify(int, int, int, const std::string&) {}
 
+std::string INordaSetupType::GetInputHint(int section, int cell) const
+{
+    const CNdChnData* p = section > 0 && cell > 0 ? GetProperty(section, cell) : nullptr;
+    if (!p)
+        return std::string();
+    if (p->m_nStyle == CTRL_POPUP)
+        return "Enter or a double click opens the settings of this cell";
+    std::string limit = p->m_nTextLen >= 0 ? " (up to " + std::to_string(p->m_nTextLen) + " characters)" : "";
+    const std::vector<std::string>& items = p->GetData();
+    if (items.size() > 1) {
+        constexpr size_t SHOWN = 8;  // a status line, not the whole list
+        std::string hint = "One of: ";
+        for (size_t i = 0; i < items.size() && i < SHOWN; ++i)
+            hint += (i ? ", " : "") + items[i];
+        if (items.size() > SHOWN)
+            hint += ", ... " + items.back();
+        if (p->m_bEditable)
+            hint += "; or type a new one" + limit;
+        return hint;
+    }
+    if (!p->m_bEditable)
+        return std::string();
+    if (p->m_nDataType == DT_REAL)
+        return "A number (a comma is taken as the decimal point)";
+    if (p->m_nDataType == DT_INT)
+        return "A whole number";
+    return "Text" + limit;
+}
+
 std::unique_ptr<CNdChnData> INordaSetupType::CreateLabelCell(const std::string& label)
 {
     auto cell = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);

@@ -32,8 +32,14 @@ public:
     virtual void ResetChannel(int section) = 0;
     virtual int GetNumChannels() = 0;
     virtual int GetLastError() = 0;
+    // Forgets the last error, so that a refusal that records none (the user's own Cancel) is
+    // not taken for the one before it.
+    virtual void ClearLastError() {}
     virtual void CreateDefDataSheet() = 0;
     virtual void OnUpdateModify(int sourceType, int section, int cell, const std::string& text);
+    // One line on what a cell takes (its choices, a range a rule gives, its text limit), for the
+    // user who is about to type into it; empty for a cell that takes nothing.
+    virtual std::string GetInputHint(int section, int cell) const;
 
     static std::unique_ptr<CNdChnData> CreateLabelCell(const std::string& label);
     // Hands an edit of the source setup type to this one's OnUpdateModify.

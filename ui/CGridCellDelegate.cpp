@@ -1,23 +1,38 @@
-// In-place editors of the grid and the drop-down mark of list cells.
+// In-place editors of the grid, the drop-down mark of list cells and tool-tips of cut texts.
 #include "ui/CGridCellDelegate.h"
 
+#include "model/CNdChnData.h"
+#include "ui/CNumberValidator.h"
+#include "ui/CSheetModel.h"
 #include "ui/CZTGridCtrl.h"
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QComboBox>
+#include <QCompleter>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegularExpressionValidator>
+#include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
-constexpr int DT_REAL = 4;
-constexpr int DT_INT = 3;
 constexpr int ARROW_WIDTH = 14;
+constexpr char CHOSEN_IN_LIST[] = "q4ChosenInList";
 
 bool IsListCell(const QModelIndex& index)
 {
-    return index.data(CZTGridCtrl::ROLE_CELLTYPE).toInt() == CZTGridCtrl::GRID_CELL_LIST;
+    return index.data(CSheetModel::KindRole).toInt() == static_cast<int>(CSheetModel::CellKind::List);
+}
+
+// A refusal is told where menu prompts are told: in the status bar.
+void TellStatusBar(QWidget* widget, const QString& text)
+{
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(widget, &tip);
 }
 
 }  // namespace
@@ -27,27 +42,33 @@ CGridCellDelegate::CGridCellDelegate(CZTGridCtrl* grid)
 {
 }
 
-QString CGridCellDelegate::TypedTextPattern(int dataType)
+QWidget* CGridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
-    // Partial numbers ("", "-", "1.") stay possible while typing; letters never get in.
-    if (dataType == DT_INT)
-        return QStringLiteral("[+-]?[0-9]*");
-    if (dataType == DT_REAL)
-        return QStringLiteral("[+-]?[0-9]*\\.?[0-9]*([eE][+-]?[0-9]*)?");
-    return QString();
-}
-
-QWidget* CGridCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                         const QModelIndex& index) const
-{
+    int len = index.data(CSheetModel::TextLenRole).toInt();
     if (IsListCell(index)) {
+        // Editable: typing completes to the first choice that begins with the text, and a text
+        // that is no choice still goes to the setup type (a new unit, "11" for "IN 11").
         auto* combo = new QComboBox(parent);
-        combo->addItems(index.data(CZTGridCtrl::ROLE_LIST).toStringList());
-        // Choosing an item ends the edit at once.
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->addItems(index.data(CSheetModel::ChoicesRole).toStringList());
+        combo->completer()->setCompletionMode(QCompleter::InlineCompletion);
+        combo->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+        if (len >= 0)
+            combo->lineEdit()->setMaxLength(len);
+        // A choice taken in the open list (a click, Enter) ends the edit with it; Up and Down
+        // on the closed list only move through the choices.
+        combo->view()->installEventFilter(const_cast<CGridCellDelegate*>(this));
+        combo->view()->viewport()->installEventFilter(const_cast<CGridCellDelegate*>(this));
         auto* self = const_cast<CGridCellDelegate*>(this);
-        connect(combo, &QComboBox::activated, self, [self, combo](int) {
-            emit self->commitData(combo);
-            emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
+        connect(combo, &QComboBox::activated, self, [self, combo] {
+            if (!combo->property(CHOSEN_IN_LIST).toBool())
+                return;
+            combo->setProperty(CHOSEN_IN_LIST, false);
+            QTimer::singleShot(0, combo, [self, combo] {
+                emit self->commitData(combo);
+                emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
+            });
         });
         if (m_pGrid->IsDropDownEdit())
             QTimer::singleShot(0, combo, &QComboBox::showPopup);
@@ -55,21 +76,32 @@ QWidget* CGridCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     }
     auto* line = new QLineEdit(parent);
     line->setFrame(false);
-    QVariant len = index.data(CZTGridCtrl::ROLE_TEXTLEN);
-    if (len.isValid() && len.toInt() >= 0)
-        line->setMaxLength(len.toInt());
-    QString pattern = TypedTextPattern(index.data(CZTGridCtrl::ROLE_DATATYPE).toInt());
-    if (!pattern.isEmpty())
-        line->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), line));
+    if (len >= 0)
+        line->setMaxLength(len);
+    int dataType = index.data(CSheetModel::DataTypeRole).toInt();
+    CNumberValidator* validator = nullptr;
+    if (dataType == DT_REAL || dataType == DT_INT) {
+        validator = new CNumberValidator(dataType == DT_REAL, line);
+        line->setValidator(validator);
+    }
+    // The editor does not take what the cell cannot hold, and says so.
+    connect(line, &QLineEdit::inputRejected, line, [line, validator, len] {
+        bool full = len >= 0 && line->text().size() >= len;
+        TellStatusBar(line, full ? QStringLiteral("Refused: this cell holds at most %1 characters").arg(len)
+                                 : validator ? validator->Explanation() : QString());
+    });
     return line;
 }
 
 void CGridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    QString text = index.data(Qt::DisplayRole).toString();
+    QString text = index.data(Qt::EditRole).toString();
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
         int found = combo->findText(text);
-        combo->setCurrentIndex(found >= 0 ? found : 0);
+        if (found >= 0)
+            combo->setCurrentIndex(found);
+        combo->setEditText(text);
+        combo->lineEdit()->selectAll();
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setText(text);
         line->selectAll();
@@ -82,6 +114,23 @@ void CGridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const
         m_pGrid->CommitEditText(index, combo->currentText());
     else if (auto* line = qobject_cast<QLineEdit*>(editor))
         m_pGrid->CommitEditText(index, line->text());
+}
+
+// Marks a choice taken in a drop-down's open list; the list itself goes on as usual.
+bool CGridCellDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QComboBox* combo = nullptr;
+    for (QWidget* w = widget ? widget->parentWidget() : nullptr; w && !combo; w = w->parentWidget())
+        combo = qobject_cast<QComboBox*>(w);
+    // The editors themselves are the base class's: Tab, Enter, Escape and leaving the cell.
+    if (!combo || (widget != combo->view() && widget != combo->view()->viewport()))
+        return QStyledItemDelegate::eventFilter(watched, event);
+    auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    bool enter = key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
+    if (enter || event->type() == QEvent::MouseButtonRelease)
+        combo->setProperty(CHOSEN_IN_LIST, true);
+    return false;
 }
 
 void CGridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
@@ -107,4 +156,17 @@ QSize CGridCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
     if (IsListCell(index))
         size.rwidth() += ARROW_WIDTH;
     return size;
+}
+
+// A text the cell shows whole needs no tool-tip; a cut one is shown whole.
+bool CGridCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    if (sizeHint(option, index).width() <= option.rect.width()) {
+        QToolTip::hideText();
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }

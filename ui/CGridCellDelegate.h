@@ -1,5 +1,6 @@
-// The grid's in-place editors: a drop-down list for list cells, a line edit for text cells
-// that accepts only what the cell's data type allows and no more than its text limit.
+// The grid's in-place editors: an editable drop-down with completion for list cells, a line
+// edit for text cells that refuses visibly what the cell's data type or text limit cannot
+// hold; a drop-down mark on list cells and a tool-tip where a cell cuts its text.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -18,9 +19,11 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
-    // The pattern that typed text of a data type must match (empty: any text).
-    static QString TypedTextPattern(int dataType);
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CZTGridCtrl* m_pGrid;

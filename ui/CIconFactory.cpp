@@ -42,6 +42,25 @@ void Arrow(QPainter& p, bool up)
     p.drawPath(path);
 }
 
+// A hooked arrow turning back (undo) or forward (redo).
+void TurnArrow(QPainter& p, bool back)
+{
+    if (!back) {
+        p.translate(SIZE, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath hook;
+    hook.moveTo(9, 12);
+    hook.cubicTo(22, 6, 32, 18, 20, 27);
+    p.setPen(QPen(QColor(0x45, 0x5A, 0x64), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(hook);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x45, 0x5A, 0x64));
+    const QPointF head[3] = {QPointF(2, 12), QPointF(12, 4), QPointF(12, 20)};
+    p.drawPolygon(head, 3);
+}
+
 }  // namespace
 
 QIcon CIconFactory::AppIcon()
@@ -115,6 +134,10 @@ QIcon CIconFactory::CommandIcon(int id)
     case ID_APP_ABOUT:
         p.setPen(QColor(0x15, 0x65, 0xC0));
         p.drawText(QRectF(0, 0, SIZE, SIZE), Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        TurnArrow(p, id == ID_EDIT_UNDO);
         break;
     case ID_UPLOAD:
         Arrow(p, true);

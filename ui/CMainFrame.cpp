@@ -6,6 +6,7 @@
 #include "model/StringTable.h"
 #include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
+#include "unit/CUnitHistory.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
@@ -36,6 +37,9 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -56,13 +60,22 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     doc.GetConnection().SetUi(m_pComSetupUi.get());
 
     connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
-    connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, &CMainFrame::UpdateAllViews);
+    connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, [this] {
+        UpdateAllViews();
+        UpdateUndoActions();
+        OnUpdateFrameTitle();
+    });
     connect(m_pDocManager.get(), &CDocManager::titleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(m_pDocManager.get(), &CDocManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
 
-    for (size_t i = 0; i < doc.GetNdSetup().size(); ++i)
-        AddView(new CQ4150View(doc, GetTabControl()));
-    resize(800, 600);
+    for (size_t i = 0; i < doc.GetNdSetup().size(); ++i) {
+        auto* view = new CQ4150View(doc, GetTabControl());
+        connect(view, &CQ4150View::setupEdited, this, [this, view](const QString& label, bool tellOtherSheets) {
+            OnSetupEdited(view, label, tellOtherSheets);
+        });
+        AddView(view);
+    }
+    resize(1024, 700);
     setAcceptDrops(true);
     OnUpdateFrameTitle();
 }
@@ -134,12 +147,12 @@ void CMainFrame::CreateActions()
     onView(ID_EDIT_COPYEX, &CQ4150View::OnEditCopyEx);
     onView(ID_EDIT_PASTEEX, &CQ4150View::OnEditPasteEx);
     onView(ID_EDIT_SELECTALL, &CQ4150View::OnEditSelectall);
-    // The Edit menu's Paste goes to the grid itself, as the grid's own command.
-    connect(GetAction(ID_EDIT_PASTE), &QAction::triggered, this, [this] {
-        if (CQ4150View* view = GetActiveQ4View())
-            view->GetGrid()->OnEditPaste();
-    });
-    GetAction(ID_EDIT_UNDO)->setEnabled(false);
+    onView(ID_EDIT_PASTE, &CQ4150View::OnEditPasteEx);
+    connect(GetAction(ID_EDIT_UNDO), &QAction::triggered, this, &CMainFrame::OnEditUndo);
+    connect(GetAction(ID_EDIT_REDO), &QAction::triggered, this, &CMainFrame::OnEditRedo);
+    connect(GetAction(ID_NEXT_TAB), &QAction::triggered, this, [this] { StepTab(1); });
+    connect(GetAction(ID_PREV_TAB), &QAction::triggered, this, [this] { StepTab(-1); });
+    UpdateUndoActions();
     connect(GetAction(ID_HELP_FINDER), &QAction::triggered, this, &CMainFrame::OnHelp);
     connect(GetAction(ID_APP_ABOUT), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
@@ -165,6 +178,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->addAction(GetAction(ID_EDIT_UNDO));
+    edit->addAction(GetAction(ID_EDIT_REDO));
     edit->addSeparator();
     for (int id : {ID_EDIT_CUTEX, ID_EDIT_COPY, ID_EDIT_PASTE})
         edit->addAction(GetAction(id));
@@ -172,6 +186,9 @@ void CMainFrame::CreateMenus()
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->addAction(GetAction(ID_VIEW_TOOLBAR));
     view->addAction(GetAction(ID_VIEW_STATUS_BAR));
+    view->addSeparator();
+    view->addAction(GetAction(ID_NEXT_TAB));
+    view->addAction(GetAction(ID_PREV_TAB));
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(GetAction(ID_UPLOAD));
@@ -191,7 +208,7 @@ void CMainFrame::CreateToolBar()
     m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
     m_pToolBar->setIconSize(QSize(16, 16));
     const int buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUTEX, ID_EDIT_COPYEX,
-                           ID_EDIT_PASTEEX, 0, ID_FILE_PRINT_ALL, 0, ID_APP_ABOUT, ID_UPLOAD, ID_DOWNLOAD};
+                           ID_EDIT_PASTEEX, ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_FILE_PRINT_ALL, 0, ID_APP_ABOUT, ID_UPLOAD, ID_DOWNLOAD};
     for (int id : buttons) {
         if (id == 0)
             m_pToolBar->addSeparator();
@@ -267,6 +284,8 @@ void CMainFrame::ResetViews()
         GetTabControl()->setTabText(i, q4ui::ToQString(setups[static_cast<size_t>(i)]->m_strTitle));
     }
     SetActiveView(0);
+    if (QWidget* view = GetActiveView())
+        view->setFocus();
 }
 
 void CMainFrame::UpdateAllViews()
@@ -275,14 +294,139 @@ void CMainFrame::UpdateAllViews()
         view->OnUpdate();
 }
 
+void CMainFrame::UpdateAllViewsKeepingFocus()
+{
+    for (CQ4150View* view : AllViews())
+        view->Refresh();
+}
+
 void CMainFrame::OnActivateView(QWidget* view, bool activate)
 {
     static_cast<CQ4150View*>(view)->OnActivateView(activate);
+    // The sheet shown takes the keys that follow, from the start and after each change of tab.
+    if (activate)
+        view->setFocus();
 }
 
 void CMainFrame::OnUpdateFrameTitle()
 {
-    setWindowTitle(m_doc.GetTitle() + QStringLiteral(" - ") + WindowTitle());
+    setWindowTitle(m_doc.GetTitle() + QStringLiteral("[*] - ") + WindowTitle());
+    setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::StepTab(int delta)
+{
+    int count = GetViewCount();
+    if (count > 0)
+        SetActiveView((GetActivePage() + delta + count) % count);
+}
+
+// ---- window state --------------------------------------------------------------------------
+
+void CMainFrame::RestoreWindowState()
+{
+    QSettings settings;
+    if (!restoreGeometry(settings.value(QStringLiteral("MainWindow/Geometry")).toByteArray())) {
+        // Wide enough for the alarm sheet up to its Flags, as far as the screen allows.
+        int width = 0;
+        if (CQ4150View* alarms = GetQ4View(ST_ALARM)) {
+            for (int c = 0; c <= 9; ++c)
+                width += alarms->GetGrid()->GetColumnWidth(c);
+            width += alarms->GetGrid()->verticalScrollBar()->sizeHint().width() + 8 * alarms->GetGrid()->frameWidth();
+        }
+        QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1366, 768);
+        resize(std::clamp(width, 800, screen.width()), std::min(700, screen.height()));
+    }
+    int page = settings.value(QStringLiteral("MainWindow/Sheet"), 0).toInt();
+    SetActiveView(std::clamp(page, 0, GetViewCount() - 1));
+}
+
+void CMainFrame::SaveWindowState() const
+{
+    QSettings settings;
+    settings.setValue(QStringLiteral("MainWindow/Geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("MainWindow/Sheet"), GetActivePage());
+}
+
+// ---- edits and undo ------------------------------------------------------------------------
+
+void CMainFrame::OnSetupEdited(CQ4150View* source, const QString& label, bool tellOtherSheets)
+{
+    bool changed = m_doc.RecordChange(label);
+    UpdateAllViewsKeepingFocus();
+    if (changed && tellOtherSheets) {
+        QString others = OtherSheetsChanged(source);
+        if (!others.isEmpty())
+            statusBar()->showMessage(QStringLiteral("%1 also changed %2 (Undo takes it back)").arg(label, others));
+    }
+    UpdateUndoActions();
+    OnUpdateFrameTitle();
+}
+
+// "Alarm: A11, A12; Logical Input: LOG1": the rows the last step changed beyond the source sheet.
+QString CMainFrame::OtherSheetsChanged(const CQ4150View* source) const
+{
+    QStringList sheets;
+    QStringList rows;
+    int sheet = -1;
+    auto flush = [&] {
+        if (sheet >= 0)
+            sheets << QStringLiteral("%1: %2").arg(GetTabControl()->tabText(sheet), rows.join(QStringLiteral(", ")));
+        rows.clear();
+    };
+    for (const CUnitHistory::ChangedRow& row : m_doc.GetHistory().RowsChangedByLastStep()) {
+        if (row.setupType == source->m_nSetupIndex)
+            continue;
+        if (row.setupType != sheet) {
+            flush();
+            sheet = row.setupType;
+        }
+        rows << GetQ4View(row.setupType)->GetGrid()->GetItemText(row.section, 0).trimmed();
+    }
+    flush();
+    return sheets.join(QStringLiteral("; "));
+}
+
+void CMainFrame::OnEditUndo()
+{
+    if (CQ4150View* view = GetActiveQ4View())
+        view->GetGrid()->EndEditing();
+    QString label = QString::fromStdString(m_doc.GetHistory().UndoLabel());
+    if (!m_doc.GetHistory().Undo())
+        return;
+    AfterSetupChanged();
+    statusBar()->showMessage(QStringLiteral("Undone: %1").arg(label));
+}
+
+void CMainFrame::OnEditRedo()
+{
+    if (CQ4150View* view = GetActiveQ4View())
+        view->GetGrid()->EndEditing();
+    QString label = QString::fromStdString(m_doc.GetHistory().RedoLabel());
+    if (!m_doc.GetHistory().Redo())
+        return;
+    AfterSetupChanged();
+    statusBar()->showMessage(QStringLiteral("Redone: %1").arg(label));
+}
+
+void CMainFrame::AfterSetupChanged()
+{
+    UpdateAllViewsKeepingFocus();
+    UpdateUndoActions();
+    OnUpdateFrameTitle();
+}
+
+void CMainFrame::UpdateUndoActions()
+{
+    const CUnitHistory& history = m_doc.GetHistory();
+    QAction* undo = GetAction(ID_EDIT_UNDO);
+    QAction* redo = GetAction(ID_EDIT_REDO);
+    undo->setEnabled(history.CanUndo());
+    redo->setEnabled(history.CanRedo());
+    undo->setText(history.CanUndo() ? QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(history.UndoLabel()))
+                                    : QStringLiteral("&Undo\tCtrl+Z"));
+    redo->setText(history.CanRedo() ? QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
+                                    : QStringLiteral("&Redo\tCtrl+Y"));
 }
 
 // ---- transfers -----------------------------------------------------------------------------
@@ -328,6 +472,7 @@ void CMainFrame::OnTransferFinished()
     if (transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed) {
         m_doc.TakeDownload(*downloaded);
         UpdateAllViews();
+        UpdateUndoActions();
         OnUpdateFrameTitle();
         SetActiveView(0);
     }
@@ -350,8 +495,11 @@ void CMainFrame::OnTransferFinished()
 
 void CMainFrame::OnFileNew()
 {
+    if (!m_pDocManager->SaveModified())
+        return;
     m_doc.OnNewDocument();
     ResetViews();
+    UpdateUndoActions();
     OnUpdateFrameTitle();
 }
 
@@ -428,10 +576,12 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         }
         return;
     }
-    if (m_pDocManager->SaveModified())
+    if (m_pDocManager->SaveModified()) {
+        SaveWindowState();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::contextMenuEvent(QContextMenuEvent* event)

@@ -32,7 +32,13 @@ public:
     void ResetViews();
     // Refreshes every view after the set-up was replaced as a whole.
     void UpdateAllViews();
+    // The same, each view keeping its current cell: after an edit or an undo.
+    void UpdateAllViewsKeepingFocus();
     void OnUpdateFrameTitle() override;
+    // Size, position and sheet of the last session, or a first window wide enough for the
+    // alarm sheet's settings.
+    void RestoreWindowState();
+    void SaveWindowState() const;
 
     CQ4150View* GetQ4View(int page) const;
     CQ4150View* GetActiveQ4View() const;
@@ -63,6 +69,8 @@ public slots:
     void OnUpload();
     void OnDownload();
     void OnCommsetup();
+    void OnEditUndo();
+    void OnEditRedo();
 
 protected:
     void OnActivateView(QWidget* view, bool activate) override;
@@ -83,6 +91,13 @@ private:
     // Disables the window and runs the transfer; OnTransferFinished gives the window back.
     void StartTrans(CQ4kUnit& unit, TransferDirection direction);
     void OnTransferFinished();
+    // One step of the user's: recorded for undo, every sheet shown anew.
+    void OnSetupEdited(CQ4150View* source, const QString& label, bool tellOtherSheets);
+    // After the set-up changed as a whole or went a step back or forth.
+    void AfterSetupChanged();
+    void UpdateUndoActions();
+    QString OtherSheetsChanged(const CQ4150View* source) const;
+    void StepTab(int delta);
 
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;

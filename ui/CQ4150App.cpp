@@ -41,6 +41,7 @@ bool CQ4150App::InitInstance(const QStringList& arguments)
             return false;
     }
     m_pMainFrame->ResetViews();
+    m_pMainFrame->RestoreWindowState();
     m_pMainFrame->OnUpdateFrameTitle();
     m_pMainFrame->show();
     return true;

@@ -5,6 +5,7 @@
 #include "model/CDocumentFile.h"
 #include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
+#include "unit/CUnitHistory.h"
 
 #include <QFileInfo>
 
@@ -12,6 +13,8 @@ CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
     : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)),
       m_pConnection(std::make_unique<CUnitConnection>(&prompt)), m_strTitle(QStringLiteral("Untitled"))
 {
+    m_pUnit->Initialize();
+    m_pHistory = std::make_unique<CUnitHistory>(*m_pUnit, prompt);
 }
 
 CQ4150Doc::~CQ4150Doc() = default;
@@ -20,9 +23,26 @@ bool CQ4150Doc::OnNewDocument()
 {
     m_bModified = false;
     SetUntitled();
-    if (!m_pUnit)
-        return false;
-    return m_pUnit->Initialize() != 0;
+    bool ok = m_pUnit->Initialize() != 0;
+    m_pHistory->Reset();
+    return ok;
+}
+
+bool CQ4150Doc::IsModified() const
+{
+    return m_bModified || !m_pHistory->IsSaved();
+}
+
+void CQ4150Doc::SetModifiedFlag(bool modified)
+{
+    m_bModified = modified;
+    if (!modified)
+        m_pHistory->MarkSaved();
+}
+
+bool CQ4150Doc::RecordChange(const QString& label)
+{
+    return m_pHistory->Record(label.toStdString());
 }
 
 void CQ4150Doc::Serialize(CArchive& ar)
@@ -30,6 +50,8 @@ void CQ4150Doc::Serialize(CArchive& ar)
     if (ar.IsLoading())
         m_pUnit->Initialize();
     m_pUnit->Serialize(ar);
+    if (ar.IsLoading())
+        m_pHistory->Reset();
 }
 
 CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
@@ -40,12 +62,15 @@ CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& e
         error = QString::fromStdString(file.GetError());
         return LOAD_NOT_READ;
     }
-    if (!file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString())) {
+    bool loaded = file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString()) != 0;
+    // What was read, whole or not, is where undo starts.
+    m_pHistory->Reset();
+    if (!loaded) {
         error = QStringLiteral("Unexpected file format.\n%1").arg(QString::fromStdString(file.GetError()));
         return LOAD_BAD_FORMAT;
     }
     SetPathName(path);
-    m_bModified = false;
+    SetModifiedFlag(false);
     return LOAD_OK;
 }
 
@@ -57,7 +82,7 @@ bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error)
         return false;
     }
     SetPathName(path);
-    m_bModified = false;
+    SetModifiedFlag(false);
     return true;
 }
 
@@ -96,6 +121,9 @@ void CQ4150Doc::TakeDownload(const CQ4kUnit& downloaded)
 {
     m_pUnit->CopyFrom(downloaded);
     SetUntitled();
+    // Undo can take the download back; the set-up is the unit's, not a changed file.
+    m_pHistory->Record("Download");
+    SetModifiedFlag(false);
 }
 
 void CQ4150Doc::OnCommsetup()

@@ -10,6 +10,7 @@
 class CArchive;
 class CQ4kUnit;
 class CUnitConnection;
+class CUnitHistory;
 class INordaSetupType;
 class IMessagePrompt;
 
@@ -43,8 +44,15 @@ public:
     void TakeDownload(const CQ4kUnit& downloaded);
     IMessagePrompt& GetPrompt() const { return m_prompt; }
 
-    bool IsModified() const { return m_bModified; }
-    void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+    // Modified: the set-up differs from the state last saved or opened, or was read damaged.
+    bool IsModified() const;
+    // False: the present state is the one in the file. True: modified whatever the history says.
+    void SetModifiedFlag(bool modified = true);
+
+    // The steps the set-up went through since it was opened or made new, for undo and redo.
+    CUnitHistory& GetHistory() const { return *m_pHistory; }
+    // After the user changed the set-up: a step of its own when something really changed.
+    bool RecordChange(const QString& label);
     const QString& GetPathName() const { return m_strPathName; }
     // The path of the file the document is kept in; the title becomes the file's name.
     void SetPathName(const QString& path);
@@ -57,6 +65,7 @@ private:
     IMessagePrompt& m_prompt;
     std::unique_ptr<CQ4kUnit> m_pUnit;
     std::unique_ptr<CUnitConnection> m_pConnection;
+    std::unique_ptr<CUnitHistory> m_pHistory;
     bool m_bModified = false;
     QString m_strPathName;
     QString m_strTitle;

@@ -1,12 +1,15 @@
-// The view of one setup type: a grid showing its data sheet, every finished edit handed to the
-// setup type for validation, pop-up cells opening the property dialog, cut, copy, paste,
-// select all and printing.
+// The view of one setup type: a grid over the setup type's sheet model, every text the user
+// types, chooses or pastes handed to the setup type, pop-up cells opening the property dialog,
+// cut, copy, paste, select all and printing. Each change is announced as one step for undo.
 #pragma once
 
 #include <QWidget>
 
+#include <memory>
+
 class CPrintJob;
 class CQ4150Doc;
+class CSheetModel;
 class CZTGridCtrl;
 class INordaSetupType;
 class QPrinter;
@@ -16,11 +19,12 @@ class CQ4150View : public QWidget {
 
 public:
     CQ4150View(CQ4150Doc& doc, QWidget* parent = nullptr);
+    ~CQ4150View() override;
 
     // Builds the grid for the setup type at position index of the document's setup types.
     void InitalizeView(int index);
-    void UpdateChannelView(int row);
-    void UpdateAllRows();
+    // Shows the sheet as it is now (any cell may have changed, on any sheet).
+    void Refresh();
     // After the document's contents changed as a whole (a file read, a download).
     void OnUpdate();
     void OnActivateView(bool activate);
@@ -35,27 +39,32 @@ public:
     void AddToPrintJob(CPrintJob& job) const;
 
     CZTGridCtrl* GetGrid() const { return m_pGrid; }
+    CSheetModel* GetModel() const { return m_pModel.get(); }
     INordaSetupType* GetSetupType() const { return m_pSetupType; }
 
     int m_nSetupIndex = 0;
     int m_bActive = 0;
     int m_bPopupOpen = 0;
-    int m_bPasting = 0;
     int m_bPasteError = 0;
     int m_bReady = 0;
 
+signals:
+    // The user changed (or tried to change) the set-up; label names the step for undo. A cut
+    // tells what it changed on other sheets.
+    void setupEdited(const QString& label, bool tellOtherSheets);
+
 private slots:
     void OnBeginEdit(int row, int col);
-    void OnEndEdit(int row, int col);
+    void OnEndEdit(int row, int col, const QString& text);
     void OnPasteFinished();
 
 private:
-    void OnNotify(int code, int row, int col);
-    void OnNotifyPopup(int code, int row, int col);
-    bool IsPasteRunning() const;
-    void ReportPasteError();
+    void OpenPopup(int row, int col);
+    void PastePopup(int row, int col, const QString& initials);
+    QString CellLabel(int row, int col) const;
 
     CQ4150Doc& m_doc;
     INordaSetupType* m_pSetupType = nullptr;
+    std::unique_ptr<CSheetModel> m_pModel;
     CZTGridCtrl* m_pGrid = nullptr;
 };

@@ -1,388 +1,138 @@
-// The grid control: cells, fixed headers, editing notifications, clipboard and printing.
+// The grid control: headers, editing keys, the edit notifications, widths and clipboard.
 #include "ui/CZTGridCtrl.h"
 
 #include "ui/CGridCellDelegate.h"
-#include "ui/CGridPrinter.h"
-#include "ui/CPrintInfo.h"
+#include "ui/CSheetModel.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyle>
+#include <QStatusTipEvent>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
 
 #include <algorithm>
-
-namespace {
-
-constexpr uint32_t CLR_DEFAULT = 0xFF000000;
-
-QColor FromColorRef(uint32_t colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
-}  // namespace
+#include <climits>
 
 CZTGridCtrl::CZTGridCtrl(QWidget* parent)
-    : QTableWidget(parent)
+    : QTableView(parent)
 {
     setItemDelegate(new CGridCellDelegate(this));
     setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
     setSelectionMode(ExtendedSelection);
     setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(true);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
-    horizontalHeader()->setVisible(false);
-    verticalHeader()->setVisible(false);
-    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    // The top-left fixed cell is drawn on the table's corner button.
+    // The top-left header cell is drawn on the table's corner button.
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
 }
 
 CZTGridCtrl::~CZTGridCtrl() = default;
 
-// ---- size and fixed cells ------------------------------------------------------------------
-
-void CZTGridCtrl::SetRowCount(int rows)
+void CZTGridCtrl::SetSheetModel(CSheetModel* model)
 {
-    m_nRows = std::max(0, rows);
-    ApplyCounts();
-}
-
-void CZTGridCtrl::SetColumnCount(int cols)
-{
-    m_nCols = std::max(0, cols);
-    ApplyCounts();
-}
-
-// Fixed counts are meant to be set before the cells are filled: the cells that move between
-// the table and its headers do not keep their texts.
-void CZTGridCtrl::SetFixedRowCount(int rows)
-{
-    MoveFixedRow(std::clamp(rows, 0, 1));
-}
-
-void CZTGridCtrl::SetFixedColumnCount(int cols)
-{
-    MoveFixedColumn(std::clamp(cols, 0, 1));
-}
-
-void CZTGridCtrl::MoveFixedRow(int newCount)
-{
-    if (newCount == m_nFixedRows)
+    m_pModel = model;
+    setModel(model);
+    if (!model)
         return;
-    if (newCount > m_nFixedRows && rowCount() > 0)
-        removeRow(0);
-    else if (newCount < m_nFixedRows && m_nRows > 0)
-        insertRow(0);
-    m_nFixedRows = newCount;
-    ApplyCounts();
+    connect(model, &QObject::destroyed, this, [this] { m_pModel = nullptr; });
+    // Columns follow their texts after every change, whatever caused it.
+    connect(model, &QAbstractItemModel::dataChanged, this, [this] {
+        if (!m_bPasteMode)
+            FitColumns();
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, &CZTGridCtrl::FitColumns);
+    FitColumns();
 }
 
-void CZTGridCtrl::MoveFixedColumn(int newCount)
+// ---- cells in grid coordinates -------------------------------------------------------------
+
+int CZTGridCtrl::GetRowCount() const
 {
-    if (newCount == m_nFixedCols)
-        return;
-    if (newCount > m_nFixedCols && columnCount() > 0)
-        removeColumn(0);
-    else if (newCount < m_nFixedCols && m_nCols > 0)
-        insertColumn(0);
-    m_nFixedCols = newCount;
-    ApplyCounts();
+    return m_pModel ? m_pModel->rowCount() + 1 : 0;
 }
 
-void CZTGridCtrl::ApplyCounts()
+int CZTGridCtrl::GetColumnCount() const
 {
-    int fixedRows = std::min(m_nFixedRows, m_nRows);
-    int fixedCols = std::min(m_nFixedCols, m_nCols);
-    setRowCount(m_nRows - fixedRows);
-    setColumnCount(m_nCols - fixedCols);
-    for (int c = 0; c < columnCount(); ++c) {
-        if (!horizontalHeaderItem(c))
-            setHorizontalHeaderItem(c, std::make_unique<QTableWidgetItem>(QString()).release());
-    }
-    for (int r = 0; r < rowCount(); ++r) {
-        if (!verticalHeaderItem(r))
-            setVerticalHeaderItem(r, std::make_unique<QTableWidgetItem>(QString()).release());
-    }
-    horizontalHeader()->setVisible(m_nFixedRows > 0);
-    verticalHeader()->setVisible(m_nFixedCols > 0);
+    return m_pModel ? m_pModel->columnCount() + 1 : 0;
 }
 
-void CZTGridCtrl::SetRowResize(int allow)
+QModelIndex CZTGridCtrl::IndexAt(int row, int col) const
 {
-    verticalHeader()->setSectionResizeMode(allow ? QHeaderView::Interactive : QHeaderView::Fixed);
-}
-
-QTableWidgetItem* CZTGridCtrl::DataItem(int row, int col)
-{
-    if (!IsValid(row, col) || IsFixed(row, col))
-        return nullptr;
-    int r = row - m_nFixedRows;
-    int c = col - m_nFixedCols;
-    QTableWidgetItem* it = item(r, c);
-    if (!it) {
-        auto owned = std::make_unique<QTableWidgetItem>();
-        owned->setData(ROLE_CELLTYPE, GRID_CELL_EDIT);
-        it = owned.get();
-        setItem(r, c, owned.release());  // the table owns its items
-    }
-    return it;
-}
-
-QTableWidgetItem* CZTGridCtrl::HeaderItem(int row, int col) const
-{
-    if (!IsValid(row, col))
-        return nullptr;
-    if (row < m_nFixedRows && col >= m_nFixedCols)
-        return horizontalHeaderItem(col - m_nFixedCols);
-    if (col < m_nFixedCols && row >= m_nFixedRows)
-        return verticalHeaderItem(row - m_nFixedRows);
-    return nullptr;
-}
-
-// ---- cell contents -------------------------------------------------------------------------
-
-void CZTGridCtrl::SetCellType(int row, int col, int type)
-{
-    QTableWidgetItem* it = DataItem(row, col);
-    if (!it)
-        return;
-    it->setData(ROLE_CELLTYPE, type);
-    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (type != GRID_CELL_READONLY)
-        flags |= Qt::ItemIsEditable;
-    it->setFlags(flags);
-}
-
-int CZTGridCtrl::GetCellType(int row, int col) const
-{
-    if (!IsValid(row, col) || IsFixed(row, col))
-        return GRID_CELL_READONLY;
-    QTableWidgetItem* it = item(row - m_nFixedRows, col - m_nFixedCols);
-    return it ? it->data(ROLE_CELLTYPE).toInt() : GRID_CELL_EDIT;
-}
-
-void CZTGridCtrl::FillListItems(int row, int col, const QStringList& items)
-{
-    if (QTableWidgetItem* it = DataItem(row, col))
-        it->setData(ROLE_LIST, items);
-}
-
-QStringList CZTGridCtrl::GetListItems(int row, int col) const
-{
-    QTableWidgetItem* it = IsValid(row, col) && !IsFixed(row, col)
-        ? item(row - m_nFixedRows, col - m_nFixedCols) : nullptr;
-    return it ? it->data(ROLE_LIST).toStringList() : QStringList();
-}
-
-void CZTGridCtrl::SetTextLen(int row, int col, int len)
-{
-    if (QTableWidgetItem* it = DataItem(row, col))
-        it->setData(ROLE_TEXTLEN, len);
-}
-
-int CZTGridCtrl::GetTextLen(int row, int col) const
-{
-    QTableWidgetItem* it = IsValid(row, col) && !IsFixed(row, col)
-        ? item(row - m_nFixedRows, col - m_nFixedCols) : nullptr;
-    return it && it->data(ROLE_TEXTLEN).isValid() ? it->data(ROLE_TEXTLEN).toInt() : -1;
-}
-
-void CZTGridCtrl::SetCellDataType(int row, int col, int type)
-{
-    if (QTableWidgetItem* it = DataItem(row, col))
-        it->setData(ROLE_DATATYPE, type);
-}
-
-int CZTGridCtrl::GetCellDataType(int row, int col) const
-{
-    QTableWidgetItem* it = IsValid(row, col) && !IsFixed(row, col)
-        ? item(row - m_nFixedRows, col - m_nFixedCols) : nullptr;
-    return it ? it->data(ROLE_DATATYPE).toInt() : 0;
-}
-
-void CZTGridCtrl::SetItemText(int row, int col, const QString& text)
-{
-    if (!IsValid(row, col))
-        return;
-    if (row < m_nFixedRows && col < m_nFixedCols) {
-        m_strCorner = text;
-        if (auto* corner = findChild<QAbstractButton*>())
-            corner->update();
-    } else if (QTableWidgetItem* header = HeaderItem(row, col)) {
-        header->setText(text);
-    } else if (QTableWidgetItem* it = DataItem(row, col)) {
-        it->setText(text);
-    }
+    return m_pModel && row > 0 && col > 0 ? m_pModel->index(row - 1, col - 1) : QModelIndex();
 }
 
 QString CZTGridCtrl::GetItemText(int row, int col) const
 {
-    if (!IsValid(row, col))
+    if (!m_pModel || row < 0 || col < 0 || row >= GetRowCount() || col >= GetColumnCount())
         return QString();
-    if (row < m_nFixedRows && col < m_nFixedCols)
-        return m_strCorner;
-    if (QTableWidgetItem* header = HeaderItem(row, col))
-        return header->text();
-    QTableWidgetItem* it = item(row - m_nFixedRows, col - m_nFixedCols);
-    return it ? it->text() : QString();
-}
-
-void CZTGridCtrl::SetItemBkColour(int row, int col, uint32_t colour)
-{
-    QTableWidgetItem* it = HeaderItem(row, col);
-    if (!it)
-        it = DataItem(row, col);
-    if (!it)
-        return;
-    if (colour == CLR_DEFAULT)
-        it->setData(Qt::BackgroundRole, QVariant());
-    else
-        it->setBackground(FromColorRef(colour));
+    if (row == 0 && col == 0)
+        return m_pModel->GetCornerText();
+    if (row == 0)
+        return m_pModel->headerData(col - 1, Qt::Horizontal).toString();
+    if (col == 0)
+        return m_pModel->headerData(row - 1, Qt::Vertical).toString();
+    return IndexAt(row, col).data().toString();
 }
 
 QColor CZTGridCtrl::GetItemBkColour(int row, int col) const
 {
-    QTableWidgetItem* it = HeaderItem(row, col);
-    if (!it && IsValid(row, col) && !IsFixed(row, col))
-        it = item(row - m_nFixedRows, col - m_nFixedCols);
-    if (!it || !it->data(Qt::BackgroundRole).isValid())
-        return QColor();
-    return it->background().color();
-}
-
-// ---- widths and focus ----------------------------------------------------------------------
-
-int CZTGridCtrl::FixedColumnTextWidth() const
-{
-    QFontMetrics fm(verticalHeader()->font());
-    int widest = fm.horizontalAdvance(m_strCorner);
-    for (int r = 0; r < rowCount(); ++r) {
-        if (QTableWidgetItem* header = verticalHeaderItem(r))
-            widest = std::max(widest, fm.horizontalAdvance(header->text()));
-    }
-    return widest + 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, verticalHeader()) + 6;
-}
-
-void CZTGridCtrl::AutoSizeColumn(int col)
-{
-    if (col < 0 || col >= m_nCols)
-        return;
-    if (col < m_nFixedCols)
-        SetColumnWidth(col, FixedColumnTextWidth());
-    else
-        resizeColumnToContents(col - m_nFixedCols);
-    WidenForList(col);
-}
-
-void CZTGridCtrl::FitListColumns()
-{
-    for (int c = m_nFixedCols; c < m_nCols; ++c)
-        WidenForList(c);
-}
-
-void CZTGridCtrl::WidenForList(int col)
-{
-    // A drop-down list is wide enough for its longest choice beside the arrow.
-    int widest = 0;
-    QFontMetrics fm(font());
-    for (int r = m_nFixedRows; r < m_nRows; ++r) {
-        for (const QString& choice : GetListItems(r, col))
-            widest = std::max(widest, fm.horizontalAdvance(choice));
-    }
-    if (widest > 0) {
-        int arrow = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * fm.averageCharWidth();
-        if (GetColumnWidth(col) < widest + arrow)
-            SetColumnWidth(col, widest + arrow);
-    }
+    QVariant colour = IndexAt(row, col).data(Qt::BackgroundRole);
+    return colour.isValid() ? colour.value<QColor>() : QColor();
 }
 
 int CZTGridCtrl::GetColumnWidth(int col) const
 {
-    if (col < 0 || col >= m_nCols)
+    if (col < 0 || col >= GetColumnCount())
         return 0;
-    if (col < m_nFixedCols)
-        return m_nFixedColWidth > 0 ? m_nFixedColWidth : verticalHeader()->sizeHint().width();
-    return columnWidth(col - m_nFixedCols);
+    if (col == 0)
+        return verticalHeader()->isVisible() ? verticalHeader()->width() : verticalHeader()->sizeHint().width();
+    return columnWidth(col - 1);
 }
 
-void CZTGridCtrl::SetColumnWidth(int col, int width)
+void CZTGridCtrl::FitColumns()
 {
-    if (col < 0 || col >= m_nCols)
+    if (!m_pModel)
         return;
-    if (col < m_nFixedCols) {
-        m_nFixedColWidth = width;
-        verticalHeader()->setFixedWidth(width);
-    } else {
-        setColumnWidth(col - m_nFixedCols, width);
-    }
-}
-
-int CZTGridCtrl::GetRowHeight(int row) const
-{
-    if (row < 0 || row >= m_nRows)
-        return 0;
-    if (row < m_nFixedRows)
-        return horizontalHeader()->sizeHint().height();
-    return rowHeight(row - m_nFixedRows);
-}
-
-// Widens the columns evenly until they fill the grid's width.
-void CZTGridCtrl::ExpandToFit()
-{
-    if (m_nCols == 0)
-        return;
-    int available = width() - 2 * frameWidth();
-    int total = 0;
-    for (int c = 0; c < m_nCols; ++c)
-        total += GetColumnWidth(c);
-    int extra = available - total;
-    if (extra <= 0)
-        return;
-    for (int c = 0; c < m_nCols; ++c) {
-        int share = extra / (m_nCols - c);
-        SetColumnWidth(c, GetColumnWidth(c) + share);
-        extra -= share;
-    }
+    // Only the columns' widths change: the rows keep their fixed height.
+    for (int c = 0; c < m_pModel->columnCount(); ++c)
+        resizeColumnToContents(c);
 }
 
 void CZTGridCtrl::SetFocusCell(int row, int col)
 {
-    if (IsValid(row, col) && !IsFixed(row, col))
-        setCurrentCell(row - m_nFixedRows, col - m_nFixedCols);
+    QModelIndex index = IndexAt(row, col);
+    if (index.isValid())
+        setCurrentIndex(index);
 }
 
 void CZTGridCtrl::GetFocusCell(int& row, int& col) const
 {
     QModelIndex index = currentIndex();
-    row = index.isValid() ? index.row() + m_nFixedRows : -1;
-    col = index.isValid() ? index.column() + m_nFixedCols : -1;
+    row = index.isValid() ? index.row() + 1 : -1;
+    col = index.isValid() ? index.column() + 1 : -1;
 }
 
 int CZTGridCtrl::GetSelRange(int& minRow, int& maxRow, int& minCol, int& maxCol) const
 {
     minRow = maxRow = minCol = maxCol = -1;
-    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
-    if (ranges.isEmpty())
+    const QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+    if (selected.isEmpty())
         return 0;
-    minRow = minCol = INT32_MAX;
-    maxRow = maxCol = -1;
-    for (const auto& range : ranges) {
-        minRow = std::min(minRow, range.topRow() + m_nFixedRows);
-        maxRow = std::max(maxRow, range.bottomRow() + m_nFixedRows);
-        minCol = std::min(minCol, range.leftColumn() + m_nFixedCols);
-        maxCol = std::max(maxCol, range.rightColumn() + m_nFixedCols);
+    minRow = minCol = INT_MAX;
+    for (const QModelIndex& index : selected) {
+        minRow = std::min(minRow, index.row() + 1);
+        maxRow = std::max(maxRow, index.row() + 1);
+        minCol = std::min(minCol, index.column() + 1);
+        maxCol = std::max(maxCol, index.column() + 1);
     }
     return 1;
 }
@@ -392,20 +142,21 @@ int CZTGridCtrl::GetSelRange(int& minRow, int& maxRow, int& minCol, int& maxCol)
 bool CZTGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
 {
     bool triggered = trigger == AllEditTriggers || (editTriggers() & trigger);
-    if (!index.isValid() || !triggered || state() == EditingState || indexWidget(index))
-        return QTableWidget::edit(index, trigger, event);
-    int row = index.row() + m_nFixedRows;
-    int col = index.column() + m_nFixedCols;
-    if (GetCellType(row, col) == GRID_CELL_READONLY) {
-        // A read-only cell opens no editor, but its owner hears that the user wants to edit
-        // it (a cell may stand for a dialog of its own).
+    if (!index.isValid() || !triggered || state() == EditingState || indexWidget(index) || !m_pModel)
+        return QTableView::edit(index, trigger, event);
+    int row = index.row() + 1;
+    int col = index.column() + 1;
+    CSheetModel::CellKind kind = m_pModel->GetKind(index);
+    if (kind == CSheetModel::CellKind::ReadOnly || kind == CSheetModel::CellKind::Popup) {
+        // No editor here, but the owner hears that the user wants to edit the cell (a pop-up
+        // cell stands for a dialog). A typed letter is no such wish.
         if (trigger != AnyKeyPressed)
             emit beginEdit(row, col);
         return false;
     }
     emit beginEdit(row, col);
     m_bDropDownEdit = trigger == DoubleClicked;
-    bool started = QTableWidget::edit(index, trigger, event);
+    bool started = QTableView::edit(index, trigger, event);
     m_bDropDownEdit = false;
     if (started)
         m_idxEdit = index;
@@ -414,13 +165,8 @@ bool CZTGridCtrl::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
 
 void CZTGridCtrl::CommitEditText(const QModelIndex& index, const QString& text)
 {
-    int row = index.row() + m_nFixedRows;
-    int col = index.column() + m_nFixedCols;
-    if (QTableWidgetItem* it = DataItem(row, col)) {
-        it->setText(text);
-        m_nPendingRow = row;
-        m_nPendingCol = col;
-    }
+    m_idxPending = index;
+    m_strPending = text;
 }
 
 void CZTGridCtrl::EndEditing()
@@ -433,51 +179,71 @@ void CZTGridCtrl::EndEditing()
     }
 }
 
-// The editor is gone before the owner hears of the finished edit, so that the owner may show
-// a message box without the editor committing a second time.
+// The editor is gone before the owner hears of the text, so that the owner may show a message
+// box without the editor committing a second time. Enter then moves down, Tab to the right.
 void CZTGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    if (m_nPendingRow >= 0) {
-        int row = m_nPendingRow;
-        int col = m_nPendingCol;
-        m_nPendingRow = m_nPendingCol = -1;
-        emit endEdit(row, col);
+    QModelIndex edited = m_idxEdit;
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (m_idxPending.isValid()) {
+        QModelIndex index = m_idxPending;
+        QString text = m_strPending;
+        m_idxPending = QPersistentModelIndex();
+        m_strPending.clear();
+        emit endEdit(index.row() + 1, index.column() + 1, text);
     }
-    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
-        QModelIndex next = moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious,
-                                      Qt::NoModifier);
-        if (next.isValid())
-            setCurrentIndex(next);
-    }
+    QModelIndex next;
+    if (hint == QAbstractItemDelegate::SubmitModelCache && edited.isValid())
+        next = edited.sibling(std::min(edited.row() + 1, model()->rowCount() - 1), edited.column());
+    else if (hint == QAbstractItemDelegate::EditNextItem)
+        next = moveCursor(MoveNext, Qt::NoModifier);
+    else if (hint == QAbstractItemDelegate::EditPreviousItem)
+        next = moveCursor(MovePrevious, Qt::NoModifier);
+    if (next.isValid())
+        setCurrentIndex(next);
+}
+
+void CZTGridCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    ShowStatusHint(current);
+}
+
+// What the cell takes goes to the status bar, as a menu item's prompt does.
+void CZTGridCtrl::ShowStatusHint(const QModelIndex& index)
+{
+    if (!index.isValid() || !isVisible())
+        return;
+    QStatusTipEvent tip(index.data(Qt::StatusTipRole).toString());
+    QCoreApplication::sendEvent(this, &tip);
 }
 
 void CZTGridCtrl::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState
-        && currentIndex().isValid()) {
+    bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid()) {
         edit(currentIndex(), EditKeyPressed, event);
         event->accept();
         return;
     }
-    QTableWidget::keyPressEvent(event);
+    QTableView::keyPressEvent(event);
 }
 
 bool CZTGridCtrl::eventFilter(QObject* watched, QEvent* event)
 {
     auto* corner = qobject_cast<QAbstractButton*>(watched);
-    if (corner && event->type() == QEvent::Paint && !m_strCorner.isEmpty()) {
+    if (corner && event->type() == QEvent::Paint && m_pModel && !m_pModel->GetCornerText().isEmpty()) {
         QStyleOptionHeader option;
         option.initFrom(corner);
         option.rect = corner->rect();
-        option.text = m_strCorner;
+        option.text = m_pModel->GetCornerText();
         option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
         option.position = QStyleOptionHeader::OnlyOneSection;
         QStylePainter painter(corner);
         painter.drawControl(QStyle::CE_Header, option);
         return true;
     }
-    return QTableWidget::eventFilter(watched, event);
+    return QTableView::eventFilter(watched, event);
 }
 
 // ---- clipboard -----------------------------------------------------------------------------
@@ -498,73 +264,49 @@ void CZTGridCtrl::OnEditCopy()
         for (int c = minCol; c <= maxCol; ++c) {
             if (c > minCol)
                 text += QLatin1Char('\t');
-            QTableWidgetItem* it = item(r - m_nFixedRows, c - m_nFixedCols);
-            if (it && (!bSelection || it->isSelected()))
-                text += it->text();
+            QModelIndex index = IndexAt(r, c);
+            if (!bSelection || selectionModel()->isSelected(index))
+                text += index.data().toString();
         }
         text += QLatin1Char('\n');
     }
     QApplication::clipboard()->setText(text);
 }
 
-// Writes the clipboard's tab-separated text from the top-left selected cell on; every written
-// cell is announced as a finished edit, with the paste mode on.
 void CZTGridCtrl::OnEditPaste()
 {
     QString text = QApplication::clipboard()->text();
-    if (text.isEmpty())
+    if (text.isEmpty() || !m_pModel)
         return;
     if (state() == EditingState) {
         if (QWidget* editor = indexWidget(m_idxEdit))
-            QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+            QTableView::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
     }
     int row0, col0, maxRow, maxCol;
     if (!GetSelRange(row0, maxRow, col0, maxCol))
         GetFocusCell(row0, col0);
-    if (row0 < 0 || col0 < 0)
+    if (row0 < 1 || col0 < 1)
         return;
     text.remove(QLatin1Char('\r'));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
-    m_bPasteMode = 1;
+    m_bPasteMode = true;
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList cells = lines[i].split(QLatin1Char('\t'));
         for (int j = 0; j < cells.size(); ++j) {
             int row = row0 + i;
             int col = col0 + j;
-            if (!IsValid(row, col) || IsFixed(row, col))
-                continue;
-            SetItemText(row, col, cells[j]);
-            emit endEdit(row, col);
+            if (row < GetRowCount() && col < GetColumnCount())
+                emit endEdit(row, col, cells[j]);
         }
     }
-    m_bPasteMode = 0;
+    m_bPasteMode = false;
+    FitColumns();
     emit pasteFinished();
 }
 
 void CZTGridCtrl::OnEditSelectAll()
 {
     selectAll();
-}
-
-// ---- printing ------------------------------------------------------------------------------
-
-void CZTGridCtrl::OnBeginPrinting(QPainter& painter, CPrintInfo& info)
-{
-    int cols = m_nColsToPrint > 0 ? std::min(m_nColsToPrint, m_nCols) : m_nCols;
-    m_pPrinter = std::make_unique<CGridPrinter>(*this, cols);
-    info.m_nMinPage = 1;
-    info.m_nMaxPage = m_pPrinter->Paginate(painter, info.m_rectDraw);
-}
-
-void CZTGridCtrl::OnPrint(QPainter& painter, CPrintInfo& info)
-{
-    if (m_pPrinter)
-        m_pPrinter->PrintPage(painter, info.m_nCurPage, info.m_nMaxPage);
-}
-
-void CZTGridCtrl::OnEndPrinting(QPainter&, CPrintInfo&)
-{
-    m_pPrinter.reset();
 }

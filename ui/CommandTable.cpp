@@ -15,6 +15,7 @@ const CommandInfo g_Commands[] = {
     {ID_FILE_MRU_FILE1, "Recent File", "Open this document", ""},
     {ID_APP_EXIT, "E&xit", "Quit the application; prompts to save documents\nExit", ""},
     {ID_EDIT_UNDO, "&Undo\tCtrl+Z", "Undo the last action\nUndo", "Ctrl+Z;Alt+Backspace"},
+    {ID_EDIT_REDO, "&Redo\tCtrl+Y", "Redo the previously undone action\nRedo", "Ctrl+Y;Ctrl+Shift+Z"},
     {ID_EDIT_CUTEX, "Cu&t\tCtrl+X", "Cut the selection and put it on the Clipboard\nCut", "Ctrl+X"},
     {ID_EDIT_COPY, "&Copy\tCtrl+C", "Copy the selection and put it on the Clipboard\nCopy", "Ctrl+C;Ctrl+Ins"},
     {ID_EDIT_PASTE, "&Paste\tCtrl+V", "Insert Clipboard contents\nPaste", ""},
@@ -27,6 +28,8 @@ const CommandInfo g_Commands[] = {
     {ID_UPLOAD, "&Upload", nullptr, ""},
     {ID_DOWNLOAD, "&Download", nullptr, ""},
     {ID_COMMSETUP, "&COM Setup...", "Choose and set up the serial port\nCOM Setup", ""},
+    {ID_NEXT_TAB, "Next Sheet\tCtrl+Tab", "Show the next sheet\nNext Sheet", "Ctrl+Tab;Ctrl+PgDown"},
+    {ID_PREV_TAB, "Previous Sheet\tCtrl+Shift+Tab", "Show the previous sheet\nPrevious Sheet", "Ctrl+Shift+Tab;Ctrl+PgUp"},
     {ID_HELP_FINDER, "&Help Topics", "List Help topics\nHelp Topics", ""},
     {ID_APP_ABOUT, "&About Q4150...", "Display program information, version number and copyright\nAbout", ""},
 };

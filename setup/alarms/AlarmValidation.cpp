@@ -159,6 +159,17 @@ int CAlarm::ValidateSign(int row, const std::string& text)
     return id;
 }
 
+std::string CAlarm::GetInputHint(int row, int col) const
+{
+    if (col == COL_DELAY)
+        return "Seconds from 0.3 to 918000 (255 hours)";
+    std::string lo;
+    std::string hi;
+    if (col == COL_SETPOINT && GetInputRange(row, lo, hi))
+        return "A number from " + lo + " to " + hi + ", the range of " + GetCellText(row, COL_INPREF);
+    return CNordaSetupType::GetInputHint(row, col);
+}
+
 int CAlarm::ValidateDelay(int row, const std::string& text)
 {
     double delay = q4::AtoF(text);
@@ -176,30 +187,27 @@ int CAlarm::VerifyValid(int row, int col, const std::string& text)
     return SelectItem(row, col, text);
 }
 
-int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
+bool CAlarm::GetInputRange(int row, std::string& loText, std::string& hiText) const
 {
     std::string inpRef = GetCellText(row, COL_INPREF);
-    INordaSetupType* source = nullptr;
-    int srcRow = -1;
-    int loCol = 0;
-    int hiCol = 0;
-    if (BeginsWith(inpRef, 'I')) {
-        source = GetPhysical();
-        srcRow = GetPhChnIndex(inpRef);
-        loCol = 4;
-        hiCol = 6;
-    } else {
-        source = GetLogical();
-        srcRow = GetLogChnIndex(inpRef);
-        loCol = 16;
-        hiCol = 18;
-    }
+    bool physical = BeginsWith(inpRef, 'I');
+    const INordaSetupType* source = physical ? static_cast<const INordaSetupType*>(GetPhysical()) : GetLogical();
+    int srcRow = physical ? GetPhChnIndex(inpRef) : GetLogChnIndex(inpRef);
     if (srcRow < 0 || !source)
+        return false;
+    loText = source->GetCellText(srcRow, physical ? 4 : 16);
+    hiText = source->GetCellText(srcRow, physical ? 6 : 18);
+    return true;
+}
+
+int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
+{
+    std::string loText;
+    std::string hiText;
+    if (!GetInputRange(row, loText, hiText))
         return 0;
 
     // Limits and value compare in single precision, as the unit holds them.
-    std::string loText = source->GetCellText(srcRow, loCol);
-    std::string hiText = source->GetCellText(srcRow, hiCol);
     auto lo = static_cast<float>(q4::AtoF(loText));
     auto hi = static_cast<float>(q4::AtoF(hiText));
     auto value = static_cast<float>(q4::AtoF(text));

@@ -48,6 +48,7 @@ public:
     int GetNumChannels() override { return ALARM_CHANNELS + 1; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int index, int col, const std::string& text) override;
+    std::string GetInputHint(int row, int col) const override;
     // One block per channel, A11 first.
     int GetNumBlocks() const override { return ALARM_CHANNELS; }
     void FillBlock(int block, uint8_t* data) override { GetAlarmDataBlock(block, data); }
@@ -58,6 +59,8 @@ public:
     int IsChannelActive(int row);
     // The validation worker; with report 0 a clamped set point counts as valid.
     int DoValidateData(int row, int col, const std::string& text, int report);
+    // The limits of the input the row refers to, as their texts; false when it refers to none.
+    bool GetInputRange(int row, std::string& loText, std::string& hiText) const;
     // Selects text in the cell when the channel is active and the text is one of its items.
     int VerifyValid(int row, int col, const std::string& text);
 

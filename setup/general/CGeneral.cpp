@@ -116,6 +116,15 @@ int CGeneral::ValidateData(int section, int cell, const std::string& text)
     return result;
 }
 
+std::string CGeneral::GetInputHint(int section, int cell) const
+{
+    if (section == 3)
+        return "A whole number from 1 to 62";
+    if (section == 14)
+        return "A number from 0 to 12.5 (a comma is taken as the decimal point)";
+    return CNordaSetupType::GetInputHint(section, cell);
+}
+
 int CGeneral::IsValidParm(int section, int, const std::string& text, const char* const* choices, int count)
 {
     for (int i = 0; i < count; ++i) {

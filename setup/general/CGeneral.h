@@ -19,6 +19,7 @@ public:
     int GetNumChannels() override { return 15; }
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int section, int cell, const std::string& text) override;
+    std::string GetInputHint(int section, int cell) const override;
     void FileRead(CArchive& ar, unsigned version) override;
     void DoFileReadWrite(CArchive& ar, unsigned version) override;
 

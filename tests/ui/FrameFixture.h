@@ -10,6 +10,7 @@
 #include "unit/CQ4kUnit.h"
 
 #include <QTabWidget>
+#include <QTest>
 
 #include <memory>
 
@@ -24,6 +25,9 @@ struct FrameFixture {
         frame = std::make_unique<CMainFrame>(doc);
         frame->ResetViews();
         frame->show();
+        // Shortcuts reach only the active window.
+        frame->activateWindow();
+        (void)QTest::qWaitForWindowActive(frame.get());
     }
     INordaSetupType& Type(int tab) const { return *doc.GetNdSetup()[static_cast<size_t>(tab)]; }
     CQ4150View& View(int tab) const { return *frame->GetQ4View(tab); }
@@ -36,8 +40,7 @@ struct FrameFixture {
     // What the grid announces when the user has typed or chosen a text in a cell.
     void Edit(int tab, int row, int col, const QString& text) const
     {
-        Grid(tab).SetItemText(row, col, text);
-        emit Grid(tab).endEdit(row, col);
+        emit Grid(tab).endEdit(row, col, text);
     }
     // Physical row 1 (IN 11) as a 0 to 10 V input: the first input in use.
     void UseFirstInput() const

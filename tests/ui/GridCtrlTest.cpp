@@ -1,41 +1,64 @@
-// The grid control: fixed headers, editors by cell type, typed-text checks, the edit
-// notifications, clipboard commands and pagination of a printout.
+// Editing in the grids as a user does it with the keyboard: number cells, drop-downs with
+// completion, Enter and Tab, widths and hints, what counts as a change, undo and redo, and
+// pictures of the sheets for a reviewer.
 #include "UiTests.h"
 
-#include "model/CNdChnData.h"
-#include "ui/CGridPrinter.h"
-#include "ui/CZTGridCtrl.h"
+#include "FrameFixture.h"
+#include "ModalHelper.h"
+#include "setup/alarms/CAlarm.h"
+#include "ui/CSheetModel.h"
+#include "ui/CommandTable.h"
+#include "ui/QtText.h"
+#include "unit/CUnitHistory.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QImage>
+#include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
-#include <QSignalSpy>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
 
-// A grid of 6 rows and 4 columns with one fixed row and column, filled "r,c".
-void FillGrid(CZTGridCtrl& grid, int rows = 6, int cols = 4)
+constexpr int PHYS_LCDU = 2;
+
+// Opens the cell's editor by typing the first key at the grid, then types the rest into the
+// editor; returns the editor, still open.
+QWidget* TypeInto(CZTGridCtrl& grid, int row, int col, const QString& keys)
 {
-    grid.SetRowCount(rows);
-    grid.SetColumnCount(cols);
-    grid.SetFixedRowCount(1);
-    grid.SetFixedColumnCount(1);
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < cols; ++c)
-            grid.SetItemText(r, c, QStringLiteral("%1,%2").arg(r).arg(c));
-    }
+    grid.SetFocusCell(row, col);
+    QTest::keyClicks(&grid, keys.left(1));
+    QWidget* editor = grid.indexWidget(grid.IndexAt(row, col));
+    if (editor)
+        QTest::keyClicks(editor, keys.mid(1));
+    return editor;
 }
 
-QWidget* OpenEditor(CZTGridCtrl& grid, int row, int col)
+// Ends the open edit with a key at the editor, as the user does.
+void Press(CZTGridCtrl& grid, int row, int col, Qt::Key key)
 {
-    QModelIndex index = grid.model()->index(row - grid.GetFixedRowCount(), col - grid.GetFixedColumnCount());
-    grid.setCurrentIndex(index);
-    grid.edit(index);
-    return grid.indexWidget(index);
+    if (QWidget* editor = grid.indexWidget(grid.IndexAt(row, col)))
+        QTest::keyClick(editor, key);
+    QTRY_VERIFY(!grid.indexWidget(grid.IndexAt(row, col)));
+}
+
+QString EditorText(QWidget* editor)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        return combo->currentText();
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    return line ? line->text() : QString();
+}
+
+// Alarm row 1 watching IN 11, which shows 0 to 100.
+void FirstAlarmOn(const FrameFixture& f)
+{
+    f.UseFirstInput();
+    f.Edit(ST_PHYSICAL, 1, 6, QStringLiteral("100"));
+    f.Edit(ST_ALARM, 1, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
 }
 
 }  // namespace
@@ -44,140 +67,216 @@ class GridCtrlTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fixedRowAndColumnAreHeaders()
+    // A comma is the decimal point; what a number cannot hold is refused and said so.
+    void numberCellsTakeACommaAndRefuseVisibly_data()
     {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        QCOMPARE(grid.horizontalHeaderItem(0)->text(), QStringLiteral("0,1"));  // stays in view
-        for (auto [r, c] : std::initializer_list<std::pair<int, int>>{{0, 0}, {0, 3}, {5, 0}, {5, 3}, {2, 2}})
-            QCOMPARE(grid.GetItemText(r, c), QStringLiteral("%1,%2").arg(r).arg(c));
-        QCOMPARE(grid.GetItemText(6, 0), QString());
-        QCOMPARE(grid.GetCellType(0, 2), int(CZTGridCtrl::GRID_CELL_READONLY));
-    }
-
-    // A read-only cell announces the edit (pop-up cells need it) but opens no editor; a list
-    // cell offers exactly its items.
-    void editorsFollowTheCellType()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.show();
-        grid.SetCellType(2, 2, CZTGridCtrl::GRID_CELL_READONLY);
-        QSignalSpy begin(&grid, &CZTGridCtrl::beginEdit);
-        QVERIFY(!OpenEditor(grid, 2, 2));
-        QCOMPARE(begin.count(), 1);
-        QCOMPARE(begin.at(0), (QList<QVariant>{2, 2}));
-
-        grid.SetCellType(1, 1, CZTGridCtrl::GRID_CELL_LIST);
-        grid.FillListItems(1, 1, {QStringLiteral("OFF"), QStringLiteral("ON"), QStringLiteral("AUTO")});
-        grid.SetItemText(1, 1, QStringLiteral("ON"));
-        QSignalSpy end(&grid, &CZTGridCtrl::endEdit);
-        auto* combo = qobject_cast<QComboBox*>(OpenEditor(grid, 1, 1));
-        QVERIFY(combo);
-        QCOMPARE(combo->count(), 3);
-        QCOMPARE(combo->currentText(), QStringLiteral("ON"));
-        combo->setCurrentIndex(2);
-        QTest::keyClick(combo, Qt::Key_Return);
-        QTRY_COMPARE(end.count(), 1);
-        QCOMPARE(grid.GetItemText(1, 1), QStringLiteral("AUTO"));
-    }
-
-    void listColumnsWidenToTheirLongestChoice()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.AutoSizeColumn(2);
-        int before = grid.GetColumnWidth(2);
-        const QString longChoice = QStringLiteral("A much longer choice than any text shown");
-        grid.SetCellType(3, 2, CZTGridCtrl::GRID_CELL_LIST);
-        grid.FillListItems(3, 2, {QStringLiteral("OFF"), longChoice});
-        grid.FitListColumns();
-        int needed = grid.fontMetrics().horizontalAdvance(longChoice);
-        QVERIFY(before < needed);
-        QVERIFY(grid.GetColumnWidth(2) > needed);
-        grid.FillListItems(3, 2, {QStringLiteral("OFF")});
-        grid.FitListColumns();                        // never narrows
-        QVERIFY(grid.GetColumnWidth(2) > needed);
-    }
-
-    void typedTextFollowsDataTypeAndLimit_data()
-    {
-        QTest::addColumn<int>("dataType");
-        QTest::addColumn<int>("textLen");
+        QTest::addColumn<int>("col");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("integer drops letters") << int(DT_INT) << -1 << "12a" << "12";
-        QTest::newRow("integer keeps sign") << int(DT_INT) << -1 << "-7" << "-7";
-        QTest::newRow("integer drops point") << int(DT_INT) << -1 << "1.5" << "15";
-        QTest::newRow("real keeps point") << int(DT_REAL) << -1 << "12.5x" << "12.5";
-        QTest::newRow("real drops second point") << int(DT_REAL) << -1 << "1.2.3" << "1.23";
-        QTest::newRow("text takes anything") << int(DT_TEXT) << -1 << "ab c" << "ab c";
-        QTest::newRow("text limit") << int(DT_TEXT) << 3 << "abcdef" << "abc";
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("comma in Delay") << int(CAlarm::COL_DELAY) << "1,5" << "1.5" << false;
+        QTest::newRow("letters around a set point") << int(CAlarm::COL_SETPOINT) << "x1,5e" << "1.5e" << true;
+        QTest::newRow("second point") << int(CAlarm::COL_SETPOINT) << "2.5.1" << "2.51" << true;
+        QTest::newRow("text cell takes anything") << int(CAlarm::COL_TEXT) << "TANK 1,5" << "TANK 1,5" << false;
     }
 
-    void typedTextFollowsDataTypeAndLimit()
+    void numberCellsTakeACommaAndRefuseVisibly()
     {
-        QFETCH(int, dataType);
-        QFETCH(int, textLen);
+        QFETCH(int, col);
         QFETCH(QString, typed);
-        QFETCH(QString, expected);
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.show();
-        grid.SetCellType(2, 1, CZTGridCtrl::GRID_CELL_EDIT);
-        grid.SetCellDataType(2, 1, dataType);
-        grid.SetTextLen(2, 1, textLen);
-        QSignalSpy end(&grid, &CZTGridCtrl::endEdit);
-        auto* line = qobject_cast<QLineEdit*>(OpenEditor(grid, 2, 1));
-        QVERIFY(line);
-        line->clear();
-        QTest::keyClicks(line, typed);
-        QTest::keyClick(line, Qt::Key_Return);
-        QTRY_COMPARE(end.count(), 1);
-        QCOMPARE(end.at(0), (QList<QVariant>{2, 1}));
-        QCOMPARE(grid.GetItemText(2, 1), expected);
+        QFETCH(QString, shown);
+        QFETCH(bool, refused);
+        FrameFixture f;
+        FirstAlarmOn(f);
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        f.frame->statusBar()->clearMessage();
+        QWidget* editor = TypeInto(grid, 1, col, typed);
+        QVERIFY(editor);
+        QCOMPARE(EditorText(editor), shown);
+        QCOMPARE(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("Refused")), refused);
+        Press(grid, 1, col, Qt::Key_Return);
+        QCOMPARE(grid.GetItemText(1, col), shown);
+        // Pasted, a comma in a real number is the point too.
+        QApplication::clipboard()->setText(QStringLiteral("2,5"));
+        grid.SetFocusCell(1, col);
+        f.View(ST_ALARM).OnEditPasteEx();
+        QCOMPARE(grid.GetItemText(1, col), col == CAlarm::COL_TEXT ? QStringLiteral("2,5") : QStringLiteral("2.5"));
     }
 
-    void copyGivesTabSeparatedSelection()
+    // Typing picks the first choice that begins with the text without taking it; Up and Down
+    // move through the choices; Enter takes it; a text that is no choice goes to the sheet.
+    void dropDownsCompleteAndTakeTypedTexts()
     {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        grid.setRangeSelected(QTableWidgetSelectionRange(0, 0, 1, 1), true);  // rows 1..2, columns 1..2
-        grid.OnEditCopy();
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1,1\t1,2\n2,1\t2,2\n"));
+        FrameFixture f;
+        f.UseFirstInput();
+        CZTGridCtrl& grid = f.Activate(ST_PHYSICAL);
+        QSignalSpy edits(&grid, &CZTGridCtrl::endEdit);
+        QWidget* editor = TypeInto(grid, 1, PHYS_LCDU, QStringLiteral("ba"));
+        QVERIFY(qobject_cast<QComboBox*>(editor));
+        QCOMPARE(EditorText(editor), QStringLiteral("bar"));
+        QTest::keyClick(editor, Qt::Key_Down);
+        QTest::keyClick(editor, Qt::Key_Up);
+        QCOMPARE(edits.count(), 0);
+        Press(grid, 1, PHYS_LCDU, Qt::Key_Escape);
+        QCOMPARE(grid.GetItemText(1, PHYS_LCDU), QString());
+        QCOMPARE(edits.count(), 0);
+
+        TypeInto(grid, 1, PHYS_LCDU, QStringLiteral("ba"));
+        Press(grid, 1, PHYS_LCDU, Qt::Key_Return);
+        QCOMPARE(grid.GetItemText(1, PHYS_LCDU), QStringLiteral("bar"));
+        QCOMPARE(edits.count(), 1);
+
+        TypeInto(grid, 1, PHYS_LCDU, QStringLiteral("psi"));
+        Press(grid, 1, PHYS_LCDU, Qt::Key_Tab);
+        QCOMPARE(grid.GetItemText(1, PHYS_LCDU), QStringLiteral("psi"));
+        QModelIndex other = grid.IndexAt(20, PHYS_LCDU);
+        QVERIFY(other.data(CSheetModel::ChoicesRole).toStringList().contains(QStringLiteral("psi")));
+        int row, col;
+        grid.GetFocusCell(row, col);
+        QCOMPARE(col, PHYS_LCDU + 1);  // Tab moved right
+
+        CZTGridCtrl& alarms = f.Activate(ST_ALARM);
+        TypeInto(alarms, 2, CAlarm::COL_INPREF, QStringLiteral("11"));
+        Press(alarms, 2, CAlarm::COL_INPREF, Qt::Key_Return);
+        QCOMPARE(alarms.GetItemText(2, CAlarm::COL_INPREF), QStringLiteral("IN 11"));
+        alarms.GetFocusCell(row, col);
+        QCOMPARE(row, 3);  // Enter moved down
     }
 
-    void pasteWritesAndAnnouncesEachCellInPasteMode()
+    // Nothing is a change unless a value changed; the title says when the set-up is modified.
+    void onlyARealChangeModifiesTheDocument()
     {
-        CZTGridCtrl grid;
-        FillGrid(grid);
-        std::vector<std::tuple<int, int, QString, int>> seen;
-        connect(&grid, &CZTGridCtrl::endEdit, &grid, [&](int r, int c) {
-            seen.emplace_back(r, c, grid.GetItemText(r, c), grid.GetPastMode());
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(ST_GENERAL);
+        grid.SetFocusCell(3, 1);
+        QTest::keyClick(&grid, Qt::Key_F2);
+        Press(grid, 3, 1, Qt::Key_Escape);
+        f.Edit(ST_GENERAL, 3, 1, grid.GetItemText(3, 1));
+        QVERIFY(!f.doc.IsModified());
+        QVERIFY(!f.frame->GetAction(ID_EDIT_UNDO)->isEnabled());
+        QVERIFY(!f.frame->isWindowModified());
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("17"));
+        QVERIFY(f.doc.IsModified());
+        QVERIFY(f.frame->isWindowModified());
+        QVERIFY(f.frame->windowTitle().startsWith(QStringLiteral("Untitled[*]")));
+    }
+
+    // A refusal shows its message; the user's own Cancel at a question shows nothing after it,
+    // not even when an earlier refusal is on record.
+    void cancelAtAQuestionShowsNoMessage()
+    {
+        FrameFixture f;
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        f.prompt.Clear();
+        f.prompt.AnswerNext(IMessagePrompt::IDCANCEL);
+        f.Edit(ST_GENERAL, 1, 1, QStringLiteral("CONFIG"));
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));  // the question only
+        QCOMPARE(f.prompt.Messages()[0].buttons, IMessagePrompt::BTN_OK_CANCEL);
+        QCOMPARE(f.Grid(ST_GENERAL).GetItemText(1, 1), QStringLiteral("OFF"));
+    }
+
+    // A cut that reaches other sheets says so; undo takes it back on every sheet, redo again.
+    void undoAndRedoTakeWholeStepsAcrossSheets()
+    {
+        FrameFixture f;
+        FirstAlarmOn(f);
+        CZTGridCtrl& physical = f.Activate(ST_PHYSICAL);
+        physical.selectRow(0);
+        f.View(ST_PHYSICAL).OnEditCutEx();
+        QCOMPARE(f.Grid(ST_ALARM).GetItemText(1, CAlarm::COL_INPREF), QStringLiteral("OFF"));
+        QString told = f.frame->statusBar()->currentMessage();
+        QVERIFY2(told.contains(QStringLiteral("Alarm")) && told.contains(f.Grid(ST_ALARM).GetItemText(1, 0).trimmed()),
+                 qPrintable(told));
+
+        QTest::keySequence(f.frame.get(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(physical.GetItemText(1, 1), QStringLiteral("10 V"));
+        QCOMPARE(f.Grid(ST_ALARM).GetItemText(1, CAlarm::COL_INPREF), QStringLiteral("IN 11"));
+        QTest::keySequence(f.frame.get(), QKeySequence(QStringLiteral("Ctrl+Y")));
+        QCOMPARE(f.Grid(ST_ALARM).GetItemText(1, CAlarm::COL_INPREF), QStringLiteral("OFF"));
+        QTest::keySequence(f.frame.get(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));  // nothing left to redo
+        QVERIFY(!f.frame->GetAction(ID_EDIT_REDO)->isEnabled());
+
+        // A refused edit is no step; a hundred accepted ones are all kept.
+        size_t steps = f.doc.GetHistory().GetStepCount();
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
+        QCOMPARE(f.doc.GetHistory().GetStepCount(), steps);
+        for (int n = 0; n < 100; ++n)
+            f.Edit(ST_GENERAL, 3, 1, QString::number(1 + n % 60));
+        int undone = 0;
+        while (f.frame->GetAction(ID_EDIT_UNDO)->isEnabled() && undone < 200) {
+            f.frame->GetAction(ID_EDIT_UNDO)->trigger();
+            ++undone;
+        }
+        QVERIFY(undone >= 100);
+        QCOMPARE(f.Grid(ST_GENERAL).GetItemText(3, 1), QStringLiteral("1"));
+    }
+
+    // Columns follow their texts after each change, never narrower than their heading.
+    void columnsFitTheirTextsAfterEveryChange()
+    {
+        FrameFixture f;
+        FirstAlarmOn(f);
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        int col = CAlarm::COL_TEXT;
+        int before = grid.GetColumnWidth(col);
+        QString heading = grid.GetItemText(0, col);
+        QVERIFY(before >= grid.horizontalHeader()->fontMetrics().horizontalAdvance(heading));
+        f.Edit(ST_ALARM, 1, col, QStringLiteral("TANK 4 OVERFLOW"));
+        QVERIFY(grid.GetColumnWidth(col) >= grid.fontMetrics().horizontalAdvance(QStringLiteral("TANK 4 OVERFLOW")));
+        f.frame->GetAction(ID_EDIT_UNDO)->trigger();
+        QCOMPARE(grid.GetColumnWidth(col), before);
+    }
+
+    // The status bar tells what the current cell takes.
+    void currentCellTellsWhatItTakes()
+    {
+        FrameFixture f;
+        FirstAlarmOn(f);
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        grid.SetFocusCell(1, CAlarm::COL_SETPOINT);
+        QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("A number from 0 to 100, the range of IN 11"));
+        grid.SetFocusCell(1, CAlarm::COL_LED);
+        QVERIFY(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("One of: OFF, 1, 2")));
+    }
+
+    // Ctrl+Tab and Ctrl+PgDn go forth through the sheets, round to the first; their
+    // counterparts go back.
+    void keysChangeTheSheet()
+    {
+        FrameFixture f;
+        const std::pair<const char*, int> steps[] = {
+            {"Ctrl+Tab", 1}, {"Ctrl+PgDown", 2}, {"Ctrl+PgDown", 3}, {"Ctrl+Tab", 0},
+            {"Ctrl+Shift+Tab", 3}, {"Ctrl+PgUp", 2}};
+        for (const auto& [keys, page] : steps) {
+            QTest::keySequence(f.frame.get(), QKeySequence(QString::fromLatin1(keys)));
+            QCOMPARE(f.frame->GetActivePage(), page);
+        }
+    }
+
+    // Pictures of the four sheets and of the Flags dialog, for a reviewer to look at.
+    void picturesOfTheSheets()
+    {
+        FrameFixture f;
+        FirstAlarmOn(f);
+        f.frame->resize(1280, 720);
+        QDir dir(QCoreApplication::applicationDirPath());
+        dir.mkpath(QStringLiteral("screenshots"));
+        for (int tab = 0; tab < 4; ++tab) {
+            f.Activate(tab);
+            QPixmap shot = f.frame->grab();
+            QString path = dir.filePath(QStringLiteral("screenshots/sheet%1.png").arg(tab));
+            QVERIFY(!shot.isNull() && shot.save(path));
+        }
+        QString path = dir.filePath(QStringLiteral("screenshots/flags.png"));
+        bool saved = false;
+        AnswerNextModal([&](QWidget* modal) {
+            saved = modal->grab().save(path);
+            qobject_cast<QDialog*>(modal)->reject();
         });
-        QSignalSpy finished(&grid, &CZTGridCtrl::pasteFinished);
-        QApplication::clipboard()->setText(QStringLiteral("a\tb\r\nc\td\tbeyond\n"));
-        grid.SetFocusCell(4, 2);
-        grid.OnEditPaste();
-        // Column 4 does not exist; rows 4 and 5, columns 2 and 3 are written in reading order.
-        const std::vector<std::tuple<int, int, QString, int>> expected = {
-            {4, 2, "a", 1}, {4, 3, "b", 1}, {5, 2, "c", 1}, {5, 3, "d", 1}};
-        QCOMPARE(seen, expected);
-        QCOMPARE(grid.GetPastMode(), 0);
-        QCOMPARE(finished.count(), 1);
-    }
-
-    void printoutPaginatesTheRows()
-    {
-        CZTGridCtrl grid;
-        FillGrid(grid, 60, 5);
-        QImage page(400, 500, QImage::Format_RGB32);
-        QPainter painter(&page);
-        CGridPrinter printer(grid, 3);
-        int pages = printer.Paginate(painter, QRect(0, 0, 400, 500));
-        int perPage = printer.GetRowsPerPage();
-        QVERIFY(perPage > 1 && pages > 1);
-        QCOMPARE(pages, (59 + perPage - 1) / perPage);  // the header row is not counted
+        f.Grid(ST_ALARM).SetFocusCell(1, CAlarm::COL_FLAGS);
+        QTest::keyClick(&f.Grid(ST_ALARM), Qt::Key_Return);
+        QVERIFY(saved);
     }
 };
 

@@ -3,6 +3,9 @@
 #include "UiTests.h"
 
 #include "FrameFixture.h"
+#include "model/CDocumentFile.h"
+#include "setup/alarms/CAlarm.h"
+#include "ui/CSheetModel.h"
 #include "ModalHelper.h"
 #include "ui/CDocManager.h"
 #include "ui/CQ4150App.h"
@@ -57,24 +60,30 @@ private slots:
         QCOMPARE(tabs->count(), 4);
         for (int i = 0; i < tabs->count(); ++i)
             QCOMPARE(tabs->tabText(i), q4ui::ToQString(f.Type(i).m_strTitle));
-        QVERIFY(!f.Grid(ST_LOGICAL).GetListItems(1, 1).contains(QStringLiteral("IN 11")));
+        auto choices = [&f](int tab) {
+            return f.Grid(tab).IndexAt(1, 1).data(CSheetModel::ChoicesRole).toStringList();
+        };
+        QVERIFY(!choices(ST_LOGICAL).contains(QStringLiteral("IN 11")));
         f.UseFirstInput();
         for (int tab : {ST_LOGICAL, ST_ALARM}) {
             f.Activate(tab);
             QCOMPARE(f.frame->GetActivePage(), tab);
-            QVERIFY(f.Grid(tab).GetListItems(1, 1).contains(QStringLiteral("IN 11")));
+            QVERIFY(choices(tab).contains(QStringLiteral("IN 11")));
         }
     }
 
-    void fileNewResetsWithoutAsking()
+    // New asks before a modified set-up is lost; Cancel keeps it, Discard starts afresh.
+    void fileNewAsksToSave()
     {
         FrameFixture f;
         f.Edit(ST_GENERAL, 3, 1, QStringLiteral("17"));
-        f.doc.SetTitle(QStringLiteral("old.q4g"));
-        QVERIFY(f.doc.IsModified());
-        f.frame->GetAction(ID_FILE_NEW)->trigger();  // a question here would hang the test
+        AnswerNextMessageBox(QMessageBox::Cancel);
+        f.frame->GetAction(ID_FILE_NEW)->trigger();
+        QCOMPARE(f.Grid(ST_GENERAL).GetItemText(3, 1), QStringLiteral("17"));
+        AnswerNextMessageBox(QMessageBox::Discard);
+        f.frame->GetAction(ID_FILE_NEW)->trigger();
         QVERIFY(!f.doc.IsModified());
-        QVERIFY(f.frame->windowTitle().startsWith(QStringLiteral("Untitled - ")));
+        QVERIFY(!f.frame->GetAction(ID_EDIT_UNDO)->isEnabled());
         QCOMPARE(f.Grid(ST_GENERAL).GetItemText(3, 1), QStringLiteral("1"));
     }
 
@@ -114,7 +123,7 @@ private slots:
         QVERIFY(recent);
         recent->trigger();
         QCOMPARE(f.Grid(ST_GENERAL).GetItemText(3, 1), QStringLiteral("23"));
-        QVERIFY(f.frame->windowTitle().startsWith(QStringLiteral("saved.q4g - ")));
+        QVERIFY(f.frame->windowTitle().startsWith(QStringLiteral("saved.q4g[*] - ")));
 
         CQ4150App missing;
         AnswerNextMessageBox(QMessageBox::Ok);
@@ -122,10 +131,108 @@ private slots:
         CQ4150App app;
         QVERIFY(app.InitInstance({path}));
         CMainFrame* frame = app.GetMainFrame();
-        QVERIFY(frame->windowTitle().startsWith(QStringLiteral("saved.q4g - ")));
+        QVERIFY(frame->windowTitle().startsWith(QStringLiteral("saved.q4g[*] - ")));
         QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(3, 1), QStringLiteral("23"));
         frame->close();
         QSettings().remove(QStringLiteral("Recent File List"));
+    }
+
+    // One edit on every sheet, Flags and Save, with nothing but keys.
+    void keysAloneEditAndSave()
+    {
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("keys.q4g"));
+        FrameFixture f;
+        QVERIFY(f.frame->GetDocManager().DoSave(path));
+        // Keys go where the user's keys would go: to an open list, else to the widget with the
+        // focus. When a dialog has closed, the window gets the keys back, as a window manager does.
+        auto target = [&f]() -> QWidget* {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                return popup;
+            if (!QApplication::activeWindow()) {
+                f.frame->activateWindow();
+                (void)QTest::qWaitForWindowActive(f.frame.get());
+            }
+            return QApplication::focusWidget();
+        };
+        // Each key is handled before the next, as typed by a hand.
+        auto keys = [&](const QString& text) {
+            for (QChar ch : text) {
+                QTest::keyClicks(target(), QString(ch));
+                QTest::qWait(1);
+            }
+        };
+        auto key = [&](Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+            QTest::keyClick(target(), k, mods);
+            QTest::qWait(1);
+        };
+        QVERIFY(f.frame->GetDocManager().OpenDocumentFile(path));  // as from the command line
+        QVERIFY(f.frame->isActiveWindow());
+        QVERIFY(QApplication::focusWidget());
+
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);  // Station number
+        keys(QStringLiteral("42"));
+        key(Qt::Key_Return);
+        key(Qt::Key_Tab, Qt::ControlModifier);
+        keys(QStringLiteral("10 V"));
+        key(Qt::Key_Tab);   // on to LCDU; then to InpUp
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Right);
+        keys(QStringLiteral("10"));
+        key(Qt::Key_Return);
+        key(Qt::Key_PageDown, Qt::ControlModifier);
+        keys(QStringLiteral("IN 11"));
+        key(Qt::Key_Return);
+        key(Qt::Key_Tab, Qt::ControlModifier);
+        keys(QStringLiteral("11"));
+        key(Qt::Key_Return);
+        key(Qt::Key_Up);
+        for (int i = 1; i < CAlarm::COL_FLAGS; ++i)
+            key(Qt::Key_Right);
+        AnswerNextModal([&](QWidget*) {
+            key(Qt::Key_Down);  // the first flag: OFF to ON
+            key(Qt::Key_Return);
+        });
+        key(Qt::Key_Return);
+        QTRY_COMPARE(f.Grid(ST_ALARM).GetItemText(1, CAlarm::COL_FLAGS), QStringLiteral("B"));
+        QVERIFY(f.doc.IsModified());
+        key(Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!f.doc.IsModified());
+
+        RecordingPrompt prompt;
+        CQ4kUnit saved(prompt);
+        CDocumentFile file;
+        QVERIFY(file.Load(saved, path.toStdString()));
+        const std::tuple<int, int, int, const char*> expected[] = {
+            {ST_GENERAL, 3, 1, "42"}, {ST_PHYSICAL, 1, 1, "10 V"}, {ST_PHYSICAL, 1, 5, "10"},
+            {ST_LOGICAL, 1, 1, "IN 11"}, {ST_ALARM, 1, CAlarm::COL_INPREF, "IN 11"}, {ST_ALARM, 1, CAlarm::COL_FLAGS, "B"}};
+        for (const auto& [type, row, col, text] : expected)
+            QCOMPARE(saved.GetSetupType(type)->GetCellText(row, col), std::string(text));
+    }
+
+    // The first window shows the alarm settings up to Flags; size, place and sheet come back.
+    void windowStateIsRememberedAndRestored()
+    {
+        QSettings().remove(QStringLiteral("MainWindow"));
+        {
+            FrameFixture f;
+            f.frame->RestoreWindowState();
+            CZTGridCtrl& alarms = f.Grid(ST_ALARM);
+            int needed = 0;
+            for (int c = 0; c <= CAlarm::COL_FLAGS; ++c)
+                needed += alarms.GetColumnWidth(c);
+            QVERIFY(f.frame->width() >= needed);
+            QVERIFY(f.frame->width() <= 1366);
+            f.frame->resize(1111, 555);
+            f.Activate(ST_LOGICAL);
+            QVERIFY(f.frame->close());
+        }
+        FrameFixture again;
+        again.frame->RestoreWindowState();
+        QCOMPARE(again.frame->size(), QSize(1111, 555));
+        QCOMPARE(again.frame->GetActivePage(), int(ST_LOGICAL));
+        QSettings().remove(QStringLiteral("MainWindow"));
     }
 
     // One job: each page headed with the document, its sheet and the day of printing, numbered

@@ -300,7 +300,8 @@ private slots:
         p.frame->GetAction(ID_DOWNLOAD)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("42"));
-        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Untitled - Norda Q4150 Programmer"));
+        QCOMPARE(p.frame->windowTitle(), QStringLiteral("Untitled[*] - Norda Q4150 Programmer"));
+        QVERIFY(!p.frame->isWindowModified());
         QCOMPARE(p.frame->GetActivePage(), 0);
         QVERIFY(p.doc.GetPathName().isEmpty());
     }

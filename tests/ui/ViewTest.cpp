@@ -7,10 +7,12 @@
 #include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
 #include "ui/CPropertyDlg.h"
+#include "ui/CSheetModel.h"
 #include "ui/QtText.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QtTest>
 
@@ -39,16 +41,17 @@ class ViewTest : public QObject {
 private slots:
     void cellsFollowTheirSheet_data()
     {
+        using Kind = CSheetModel::CellKind;
         QTest::addColumn<int>("tab");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
         QTest::addColumn<int>("kind");
-        QTest::newRow("list") << int(ST_GENERAL) << 1 << 1 << int(CZTGridCtrl::GRID_CELL_LIST);
-        QTest::newRow("editable list") << int(ST_GENERAL) << 4 << 1 << int(CZTGridCtrl::GRID_CELL_LIST);
-        QTest::newRow("integer") << int(ST_GENERAL) << 3 << 1 << int(CZTGridCtrl::GRID_CELL_EDIT);
-        QTest::newRow("limited text") << int(ST_ALARM) << 1 << int(CAlarm::COL_TEXT) << int(CZTGridCtrl::GRID_CELL_EDIT);
-        QTest::newRow("grey parameter") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << int(CZTGridCtrl::GRID_CELL_READONLY);
-        QTest::newRow("header") << int(ST_ALARM) << 0 << int(CAlarm::COL_SIGN) << int(CZTGridCtrl::GRID_CELL_READONLY);
+        QTest::newRow("list") << int(ST_GENERAL) << 1 << 1 << int(Kind::List);
+        QTest::newRow("editable list") << int(ST_GENERAL) << 4 << 1 << int(Kind::List);
+        QTest::newRow("integer") << int(ST_GENERAL) << 3 << 1 << int(Kind::Text);
+        QTest::newRow("limited text") << int(ST_ALARM) << 1 << int(CAlarm::COL_TEXT) << int(Kind::Text);
+        QTest::newRow("grey parameter") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << int(Kind::ReadOnly);
+        QTest::newRow("flags") << int(ST_ALARM) << 1 << int(CAlarm::COL_FLAGS) << int(Kind::Popup);
     }
 
     void cellsFollowTheirSheet()
@@ -60,17 +63,17 @@ private slots:
         FrameFixture f;
         CZTGridCtrl& grid = f.Grid(tab);
         const CNdChnData& cell = *f.Type(tab).GetProperty(row, col);
-        QCOMPARE(grid.GetCellType(row, col), kind);
+        QModelIndex index = grid.IndexAt(row, col);
+        QCOMPARE(index.data(CSheetModel::KindRole).toInt(), kind);
+        QCOMPARE(bool(index.flags() & Qt::ItemIsEditable), kind == int(CSheetModel::CellKind::Text) || kind == int(CSheetModel::CellKind::List));
         QCOMPARE(grid.GetItemText(row, col), q4ui::ToQString(cell.GetDataAsString()));
-        if (row == 0) {
-            QCOMPARE(grid.GetItemText(row, col), QString::fromUtf8("<>\u00B1"));  // the sheet holds CP1252
-            return;
-        }
-        QCOMPARE(grid.GetCellDataType(row, col), int(cell.m_nDataType));
-        QCOMPARE(grid.GetTextLen(row, col), cell.m_nTextLen);
+        if (tab == ST_ALARM)
+            QCOMPARE(grid.GetItemText(0, CAlarm::COL_SIGN), QString::fromUtf8("<>\u00B1"));  // the sheet holds CP1252
+        QCOMPARE(index.data(CSheetModel::DataTypeRole).toInt(), int(cell.m_nDataType));
+        QCOMPARE(index.data(CSheetModel::TextLenRole).toInt(), cell.m_nTextLen);
         QCOMPARE(grid.GetItemBkColour(row, col).isValid(), cell.m_crBkColour != CLR_GRID_DEFAULT);
-        if (kind == CZTGridCtrl::GRID_CELL_LIST)
-            QCOMPARE(grid.GetListItems(row, col).size(), qsizetype(cell.GetData().size()));
+        QCOMPARE(index.data(CSheetModel::ChoicesRole).toStringList().size(),
+                 kind == int(CSheetModel::CellKind::List) ? qsizetype(cell.GetData().size()) : 0);
     }
 
     void refusedEditShowsItsMessageAndKeepsTheCell()
@@ -81,7 +84,7 @@ private slots:
         QCOMPARE(f.prompt.Messages().size(), size_t(1));
         QCOMPARE(f.prompt.Messages()[0].text, LoadString(static_cast<unsigned>(f.Type(ST_PHYSICAL).GetLastError())));
         QCOMPARE(f.Grid(ST_PHYSICAL).GetItemText(2, PHYS_INPLO), QStringLiteral("0"));
-        QVERIFY(f.doc.IsModified());
+        QVERIFY(!f.doc.IsModified());  // a refusal changes nothing
     }
 
     // Refusals during a paste become one message, and only on rows in use (first value not OFF).
@@ -133,7 +136,8 @@ private slots:
             f.Edit(ST_PHYSICAL, row, 5, QStringLiteral("10"));
         }
         grid.clearSelection();
-        grid.setRangeSelected(QTableWidgetSelectionRange(2, 4, 4, 4), true);  // rows 3 to 5, one column
+        grid.selectionModel()->select(QItemSelection(grid.IndexAt(3, 5), grid.IndexAt(5, 5)),
+                                      QItemSelectionModel::Select);  // rows 3 to 5, one column
         f.View(ST_PHYSICAL).OnEditCopyEx();
         const QString copied = QApplication::clipboard()->text();
         QApplication::clipboard()->clear();

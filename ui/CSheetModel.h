@@ -1,0 +1,52 @@
+// The table model of one setup type's data sheet: the sheet's first row and first column are
+// the headers, every other cell is an item. Texts typed into an item go through the setup
+// type's own validation.
+#pragma once
+
+#include <QAbstractTableModel>
+
+class INordaSetupType;
+
+class CSheetModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // What a cell offers the user.
+    enum class CellKind { ReadOnly, Text, List, Popup };
+    enum Role {
+        KindRole = Qt::UserRole + 1,  // CellKind as int
+        DataTypeRole,                 // DT_TEXT, DT_REAL or DT_INT
+        TextLenRole,                  // the text limit, -1 for none
+        ChoicesRole,                  // QStringList of a list cell's items
+    };
+
+    explicit CSheetModel(INordaSetupType& type, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Hands the text to the setup type; false when it refused it (see GetRefusal).
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    INordaSetupType& GetSetupType() const { return m_type; }
+    // The sheet's own coordinates of an item: the headers are section 0 and cell 0.
+    static int Section(const QModelIndex& index) { return index.row() + 1; }
+    static int Cell(const QModelIndex& index) { return index.column() + 1; }
+    QModelIndex IndexOf(int section, int cell) const { return index(section - 1, cell - 1); }
+    QString GetCornerText() const;
+    CellKind GetKind(const QModelIndex& index) const;
+
+    // Tells the views that any cell may have changed: an edit ripples through rows and sheets.
+    void Refresh();
+    // The setup type's message for the last refused text; empty when the refusal has none
+    // (the user cancelled a question).
+    const QString& GetRefusal() const { return m_strRefusal; }
+
+private:
+    QString CellText(int section, int cell) const;
+
+    INordaSetupType& m_type;
+    QString m_strRefusal;
+};
