@@ -327,12 +327,15 @@ void CMainFrame::RestoreWindowState()
 {
     QSettings settings;
     if (!restoreGeometry(settings.value(QStringLiteral("MainWindow/Geometry")).toByteArray())) {
-        // Wide enough for the alarm sheet up to its Flags, as far as the screen allows.
+        // Wide enough for the widest sheet as far as the screen allows; the alarm sheet's
+        // settings up to Flags fit a 1366 pixel screen.
         int width = 0;
-        if (CQ4150View* alarms = GetQ4View(ST_ALARM)) {
-            for (int c = 0; c <= 9; ++c)
-                width += alarms->GetGrid()->GetColumnWidth(c);
-            width += alarms->GetGrid()->verticalScrollBar()->sizeHint().width() + 8 * alarms->GetGrid()->frameWidth();
+        for (CQ4150View* view : AllViews()) {
+            CZTGridCtrl* grid = view->GetGrid();
+            int sheet = grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth() + 16;
+            for (int c = 0; c < grid->GetColumnCount(); ++c)
+                sheet += grid->GetColumnWidth(c);
+            width = std::max(width, sheet);
         }
         QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1366, 768);
         resize(std::clamp(width, 800, screen.width()), std::min(700, screen.height()));

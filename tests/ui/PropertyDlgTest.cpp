@@ -126,7 +126,6 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::newRow("Enter on a typed value") << 0 << int(Qt::Key_Return) << int(QDialog::Accepted);
         QTest::newRow("Enter on a list") << 1 << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("keypad Enter") << 1 << int(Qt::Key_Enter) << int(QDialog::Accepted);
         QTest::newRow("Escape") << 0 << int(Qt::Key_Escape) << int(QDialog::Rejected);
     }
 
