@@ -6,6 +6,7 @@
 #include "FrameFixture.h"
 #include "ModalHelper.h"
 #include "setup/alarms/CAlarm.h"
+#include "ui/CComPortDlg.h"
 #include "ui/CSheetModel.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -264,7 +265,7 @@ private slots:
         }
     }
 
-    // Pictures of the four sheets and of the Flags dialog, for a reviewer to look at.
+    // Pictures of the four sheets, the Flags and the port dialog, for a reviewer to look at.
     void picturesOfTheSheets()
     {
         FrameFixture f;
@@ -287,6 +288,9 @@ private slots:
         f.Grid(ST_ALARM).SetFocusCell(1, CAlarm::COL_FLAGS);
         QTest::keyClick(&f.Grid(ST_ALARM), Qt::Key_Return);
         QVERIFY(saved);
+        CComPortDlg ports(f.frame.get());
+        ports.show();
+        QVERIFY(ports.grab().save(dir.filePath(QStringLiteral("screenshots/comport.png"))));
     }
 };
 

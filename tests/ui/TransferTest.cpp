@@ -294,6 +294,7 @@ private slots:
     {
         Program p;
         p.doc.SetModifiedFlag(false);
+        const QString before = p.GridText(0, DEVICE_NUMBER);
         CEmulatorServer* emulator = p.Connect();
         PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
         p.frame->SetActiveView(2);
@@ -304,6 +305,9 @@ private slots:
         QVERIFY(!p.frame->isWindowModified());
         QCOMPARE(p.frame->GetActivePage(), 0);
         QVERIFY(p.doc.GetPathName().isEmpty());
+        // The download is one step: Undo brings the set-up from before it back.
+        p.frame->GetAction(ID_EDIT_UNDO)->trigger();
+        QCOMPARE(p.GridText(0, DEVICE_NUMBER), before);
     }
 
     // Closing during a transfer asks; Yes stops the transfer, then the window closes.
