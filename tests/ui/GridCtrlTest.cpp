@@ -143,6 +143,9 @@ private slots:
         QCOMPARE(alarms.GetItemText(2, CAlarm::COL_INPREF), QStringLiteral("IN 11"));
         alarms.GetFocusCell(row, col);
         QCOMPARE(row, 3);  // Enter moved down
+        // A grey copy of the input's parameters takes no key.
+        QVERIFY(!TypeInto(alarms, 2, CAlarm::COL_INPTP, QStringLiteral("5")));
+        QVERIFY(alarms.GetItemBkColour(2, CAlarm::COL_INPTP).isValid());
     }
 
     // Nothing is a change unless a value changed; the title says when the set-up is modified.

@@ -180,23 +180,6 @@ private slots:
         QVERIFY(offeredSettings == chosen);
     }
 
-    void lineSettingsRoundTrip()
-    {
-        CLineSettings settings;
-        settings.m_nBaudRate = 19200;
-        settings.m_nParity = CLineSettings::PARITY_EVEN;
-        settings.m_nStopBits = 2;
-        settings.m_nDataBits = 7;
-        settings.m_nFlowControl = CLineSettings::FLOW_RTSCTS;
-        CLineSettingsDlg dialog(QStringLiteral("COM2"), settings);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("COM2 Properties"));
-        QVERIFY(dialog.GetSettings() == settings);
-        dialog.GetBaudRate()->setCurrentText(QStringLiteral("4800"));
-        CLineSettings changed = dialog.GetSettings();
-        QCOMPARE(changed.m_nBaudRate, 4800u);
-        QCOMPARE(changed.m_nDataBits, 7);
-    }
-
     // The window is disabled and busy while the worker runs; a click meanwhile is not kept.
     void uploadRunsWithTheWindowDisabledAndReplaysNothing()
     {

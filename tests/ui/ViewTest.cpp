@@ -1,5 +1,5 @@
-// The grid views over the unit's setup types: cells as their sheets say, refused edits and
-// their messages, paste with its one collected message, cut, and the alarm Flags pop-up.
+// The grid views over the unit's setup types: refused edits and their messages, paste with its
+// one collected message, cut, and the alarm Flags pop-up.
 #include "UiTests.h"
 
 #include "FrameFixture.h"
@@ -7,7 +7,6 @@
 #include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
 #include "ui/CPropertyDlg.h"
-#include "ui/CSheetModel.h"
 #include "ui/QtText.h"
 
 #include <QClipboard>
@@ -39,43 +38,6 @@ class ViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cellsFollowTheirSheet_data()
-    {
-        using Kind = CSheetModel::CellKind;
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("list") << int(ST_GENERAL) << 1 << 1 << int(Kind::List);
-        QTest::newRow("editable list") << int(ST_GENERAL) << 4 << 1 << int(Kind::List);
-        QTest::newRow("integer") << int(ST_GENERAL) << 3 << 1 << int(Kind::Text);
-        QTest::newRow("limited text") << int(ST_ALARM) << 1 << int(CAlarm::COL_TEXT) << int(Kind::Text);
-        QTest::newRow("grey parameter") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << int(Kind::ReadOnly);
-        QTest::newRow("flags") << int(ST_ALARM) << 1 << int(CAlarm::COL_FLAGS) << int(Kind::Popup);
-    }
-
-    void cellsFollowTheirSheet()
-    {
-        QFETCH(int, tab);
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(int, kind);
-        FrameFixture f;
-        CZTGridCtrl& grid = f.Grid(tab);
-        const CNdChnData& cell = *f.Type(tab).GetProperty(row, col);
-        QModelIndex index = grid.IndexAt(row, col);
-        QCOMPARE(index.data(CSheetModel::KindRole).toInt(), kind);
-        QCOMPARE(bool(index.flags() & Qt::ItemIsEditable), kind == int(CSheetModel::CellKind::Text) || kind == int(CSheetModel::CellKind::List));
-        QCOMPARE(grid.GetItemText(row, col), q4ui::ToQString(cell.GetDataAsString()));
-        if (tab == ST_ALARM)
-            QCOMPARE(grid.GetItemText(0, CAlarm::COL_SIGN), QString::fromUtf8("<>\u00B1"));  // the sheet holds CP1252
-        QCOMPARE(index.data(CSheetModel::DataTypeRole).toInt(), int(cell.m_nDataType));
-        QCOMPARE(index.data(CSheetModel::TextLenRole).toInt(), cell.m_nTextLen);
-        QCOMPARE(grid.GetItemBkColour(row, col).isValid(), cell.m_crBkColour != CLR_GRID_DEFAULT);
-        QCOMPARE(index.data(CSheetModel::ChoicesRole).toStringList().size(),
-                 kind == int(CSheetModel::CellKind::List) ? qsizetype(cell.GetData().size()) : 0);
-    }
-
     void refusedEditShowsItsMessageAndKeepsTheCell()
     {
         FrameFixture f;
