@@ -1,5 +1,5 @@
 // The property dialog with hand-made cells: rows by kind, OK writes back and Cancel leaves all,
-// the keyboard (Enter, Escape, Tab), and its place beside the cell it edits.
+// Tab through values and buttons (Enter: the main frame's keyboard test), its place by the cell.
 #include "UiTests.h"
 
 #include "model/CNdChnData.h"
@@ -116,33 +116,6 @@ private slots:
         QCOMPARE(cells.fixed.GetDataAsString(), std::string("mA"));
         QVERIFY(cells.empty.GetData().empty());
         QCOMPARE(cells.locked.GetDataAsString(), std::string("ON"));
-    }
-
-    // Enter presses OK from any value, typed or listed; Escape cancels.
-    void enterAcceptsEscapeCancels_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("result");
-        QTest::newRow("Enter on a typed value") << 0 << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Enter on a list") << 1 << int(Qt::Key_Return) << int(QDialog::Accepted);
-        QTest::newRow("Escape") << 0 << int(Qt::Key_Escape) << int(QDialog::Rejected);
-    }
-
-    void enterAcceptsEscapeCancels()
-    {
-        QFETCH(int, row);
-        QFETCH(int, key);
-        QFETCH(int, result);
-        Cells cells;
-        CPropertyDlg dlg;
-        cells.Fill(dlg);
-        dlg.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dlg));
-        dlg.GetValueBox(row)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-        QVERIFY(!dlg.isVisible());
-        QCOMPARE(dlg.result(), result);
     }
 
     // The first value has the focus; Tab walks every value that can be changed, then OK and
