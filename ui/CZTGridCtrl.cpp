@@ -105,6 +105,9 @@ void CZTGridCtrl::FitColumns()
     // Only the columns' widths change: the rows keep their fixed height.
     for (int c = 0; c < m_pModel->columnCount(); ++c)
         resizeColumnToContents(c);
+    // The corner's heading sits above the row headings: their column is at least as wide.
+    int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, verticalHeader()) + 4;
+    verticalHeader()->setMinimumWidth(verticalHeader()->fontMetrics().horizontalAdvance(m_pModel->GetCornerText()) + margin);
 }
 
 void CZTGridCtrl::SetFocusCell(int row, int col)

@@ -227,6 +227,8 @@ private slots:
         int before = grid.GetColumnWidth(col);
         QString heading = grid.GetItemText(0, col);
         QVERIFY(before >= grid.horizontalHeader()->fontMetrics().horizontalAdvance(heading));
+        CZTGridCtrl& logical = f.Activate(ST_LOGICAL);  // the corner's "Logical Input" too
+        QVERIFY(logical.GetColumnWidth(0) > logical.fontMetrics().horizontalAdvance(logical.GetItemText(0, 0)));
         f.Edit(ST_ALARM, 1, col, QStringLiteral("TANK 4 OVERFLOW"));
         QVERIFY(grid.GetColumnWidth(col) >= grid.fontMetrics().horizontalAdvance(QStringLiteral("TANK 4 OVERFLOW")));
         // Cut by a narrowed column, the text is shown whole in a tool-tip; a whole one has none.
