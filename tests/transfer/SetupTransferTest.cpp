@@ -4,7 +4,6 @@
 #include "TransferRig.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 

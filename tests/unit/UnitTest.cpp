@@ -2,7 +2,6 @@
 // registry, and copies of a whole set-up.
 #include "model/CDocumentFile.h"
 #include "model/StringTable.h"
-#include "setup/logical/CLogicalInput.h"
 #include "support/RecordingPrompt.h"
 #include "unit/CQ4kUnit.h"
 
