@@ -23,12 +23,9 @@ TEST_F(CliEdit, EachEditPrintsItsResultAndDiffListsTheCellsChanged)
               "ok\n"
               "refused 62012 Invalid value. Last value will be used.\n"
               "refused 62012 Invalid value. Last value will be used.\n"
-              "ok\n"
-              "ok\n"
+              "ok\nok\n"
               "refused 62010 This input channel is not active.\n"
-              "ok\n"
-              "ok\n"
-              "ok\n");
+              "ok\nok\nok\n");
     CliResult diff = Run({"diff", Path("a.q4g"), Path("b.q4g")});
     EXPECT_EQ(diff.code, 1) << diff.err;
     // Choosing the input fills the alarm's parameter columns from it; the text is cut to the
@@ -42,11 +39,7 @@ TEST_F(CliEdit, EachEditPrintsItsResultAndDiffListsTheCellsChanged)
               "alarm 1 9: ... -> C\n"
               "alarm 1 10:  -> 10 V\n"
               "alarm 1 11:  -> \xC2\xB0" "C\n"
-              "alarm 1 12:  -> 0\n"
-              "alarm 1 13:  -> 0\n"
-              "alarm 1 14:  -> 0\n"
-              "alarm 1 15:  -> 0\n"
-              "alarm 1 16:  -> 0\n"
+              "alarm 1 12:  -> 0\nalarm 1 13:  -> 0\nalarm 1 14:  -> 0\nalarm 1 15:  -> 0\nalarm 1 16:  -> 0\n"
               "alarm-flag 1 1: OFF -> ON\n");
     EXPECT_EQ(Lines(Run({"diff", Path("b.q4g"), Path("a.q4g")}).out)[0], "general 3 1: 7 -> 1");
     CliResult same = Run({"diff", Path("b.q4g"), Path("b.q4g")});

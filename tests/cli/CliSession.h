@@ -23,11 +23,7 @@ inline std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-struct CliResult {
-    int code;
-    std::string out;
-    std::string err;
-};
+struct CliResult { int code; std::string out, err; };
 
 class CliSession : public ::testing::Test {
 protected:

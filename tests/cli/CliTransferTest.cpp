@@ -30,9 +30,7 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
                                            "physical 1 1 10 V\nphysical 1 2 bar\nphysical 1 5 10\nphysical 1 6 250\n"
                                            "logical 1 1 IN 11\n"
                                            "alarm 1 1 IN 11\nalarm 1 4 50\nalarm 1 5 TANK LEVEL\nalarm 1 6 0.300\n"
-                                           "alarm 1 9 BH\nalarm 2 1 LOG1\nalarm 2 5 LOG1 ALARM\nalarm 2 6 12\n")
-                  .code,
-              0);
+                                           "alarm 1 9 BH\nalarm 2 1 LOG1\nalarm 2 5 LOG1 ALARM\nalarm 2 6 12\n").code, 0);
     CliResult up = Transfer("upload", "a.q4g");
     ASSERT_EQ(up.code, 0) << up.err;
     EXPECT_EQ(up.out, "");

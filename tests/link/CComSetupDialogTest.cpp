@@ -44,14 +44,11 @@ CLineSettings Settings(unsigned baud, int stopBits = 1)
 
 TEST(CComSetupDialog, SetupOutcomes)
 {
+    // choosePort false: Cancel in "COM Port Setup"; useValidPort false: a typed name that opens
+    // nothing; baud nullopt: Cancel in the settings dialog; message nullptr: no message.
     const struct {
-        const char* what;
-        bool choosePort;               // false: Cancel in "COM Port Setup"
-        bool useValidPort;             // the pty, or a typed name that opens nothing
-        std::optional<unsigned> baud;  // nullopt: Cancel in the settings dialog
-        int result;
-        bool portOpen;
-        const char* message;           // nullptr: no message
+        const char* what; bool choosePort, useValidPort; std::optional<unsigned> baud; int result; bool portOpen;
+        const char* message;
     } cases[] = {
         {"cancel port dialog", false, true, 9600u, 0, false, nullptr},
         {"port cannot be opened", true, false, 9600u, 0, false,
@@ -101,12 +98,20 @@ TEST(CComSetupDialog, SetupOutcomes)
     }
 }
 
-TEST(CComSetupDialog, ConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
+// Transfers only write through an open port: a closed one gives -1, not a count of 0.
+TEST(CComSetupDialog, ClosedPortRefusesTransfersAndConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
 {
     PtyPair pty;
     RecordingPrompt prompt;
     ScriptedComUi ui;  // cancels the port dialog
     CComSetupDialog com(&prompt, &ui);
+    const uint8_t spaces[3] = {0x20, 0x20, 0x20};
+    EXPECT_EQ(com.Write(spaces, 3), -1);
+    uint8_t buf[71];
+    int length = 71;
+    EXPECT_EQ(com.ReadData(buf, length, 0), 1);
+    EXPECT_EQ(length, 0);
+    EXPECT_EQ(com.Purge(), 0);
     EXPECT_EQ(com.ConfigureDirect("/nonexistent/tty", Settings(9600)), 0);
     EXPECT_FALSE(com.IsPortOpen());
     EXPECT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(7)), 0);
@@ -117,19 +122,6 @@ TEST(CComSetupDialog, ConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
     ASSERT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(19200)), 1);
     EXPECT_EQ(com.DoCommSetup(), 0);
     EXPECT_FALSE(com.IsPortOpen());
-}
-
-// Transfers only write through an open port: a closed one gives -1, not a count of 0.
-TEST(CComSetupDialog, ClosedPortNeitherWritesNorReads)
-{
-    CComSetupDialog com;
-    const uint8_t spaces[3] = {0x20, 0x20, 0x20};
-    EXPECT_EQ(com.Write(spaces, 3), -1);
-    uint8_t buf[71];
-    int length = 71;
-    EXPECT_EQ(com.ReadData(buf, length, 0), 1);
-    EXPECT_EQ(length, 0);
-    EXPECT_EQ(com.Purge(), 0);
 }
 
 TEST(CComSetupDialog, WriteAndReadThroughThePort)

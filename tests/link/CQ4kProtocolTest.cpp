@@ -57,34 +57,26 @@ TEST(CQ4kProtocol, WriteFramesCarryTheDataHighNibbleFirstAndAWrappingSum)
     }
 }
 
-TEST(CQ4kProtocol, FramesDecodeBackToTheirKindAddressAndData)
-{
-    Block data;
-    for (int i = 0; i < 32; ++i)
-        data[i] = static_cast<uint8_t>(i * 37 + 11);
-    CQ4kProtocol protocol;
-    // A reply carries the read kind; the decoder takes whatever command and address come.
-    for (auto [kind, address] : {std::pair{MSG_WRITE_GENERAL, 3}, std::pair{MSG_READ_ALARM, 40}}) {
-        std::array<uint8_t, 71> frame{};
-        protocol.MakeWriteMsg(kind, static_cast<uint8_t>(address), data.data(), frame.data());
-        ND_Q4K_MSG decodedKind{};
-        uint8_t decodedAddress = 0;
-        Block decoded{};
-        EXPECT_EQ(protocol.GetReadMsg(frame.data(), decodedKind, decodedAddress, decoded.data()), 1);
-        EXPECT_EQ(decodedKind, kind);
-        EXPECT_EQ(decodedAddress, address);
-        EXPECT_EQ(decoded, data);
-    }
-}
-
 TEST(CQ4kProtocol, ReplyDecodingReadsLowNibblesAndChecksTheSum)
 {
     CQ4kProtocol protocol;
-    const Block data = Filled(0, 0x11, 0x42);
     std::array<uint8_t, 71> frame{};
     ND_Q4K_MSG kind{};
     uint8_t address = 0;
     Block decoded{};
+    Block data;
+    for (int i = 0; i < 32; ++i)
+        data[i] = static_cast<uint8_t>(i * 37 + 11);
+    // A reply carries the read kind; the decoder takes whatever command and address come.
+    for (auto [sent, at] : {std::pair{MSG_WRITE_GENERAL, 3}, std::pair{MSG_READ_ALARM, 40}}) {
+        protocol.MakeWriteMsg(sent, static_cast<uint8_t>(at), data.data(), frame.data());
+        EXPECT_EQ(protocol.GetReadMsg(frame.data(), kind, address, decoded.data()), 1);
+        EXPECT_EQ(kind, sent);
+        EXPECT_EQ(address, at);
+        EXPECT_EQ(decoded, data);
+    }
+
+    data = Filled(0, 0x11, 0x42);
     protocol.MakeWriteMsg(MSG_READ_PHYSICAL, 12, data.data(), frame.data());
     frame[6] = 0x41;  // 'A' where '1' was sent
     frame[0] = 'x';   // start and end characters are not examined

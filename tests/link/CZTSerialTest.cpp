@@ -161,9 +161,7 @@ TEST_F(CZTSerialTest, PurgeDiscardsWaitingInput)
 
 TEST_F(CZTSerialTest, ClosedPortRefusesEverythingUntilOpenedAgain)
 {
-    CZTSerial other;  // a missing file, or one that is no terminal, is no port; each says why
-    EXPECT_EQ(other.OpenCommPort("/nonexistent/port"), CZTSerial::INVALID_PORT);
-    EXPECT_EQ(other.GetOpenError(), "No such file or directory");
+    CZTSerial other;  // a file that is no terminal is no port, and says why
     EXPECT_EQ(other.OpenCommPort("/dev/null"), CZTSerial::INVALID_PORT);
     EXPECT_EQ(other.GetOpenError(), "Inappropriate ioctl for device");
     EXPECT_FALSE(other.IsOpen());

@@ -43,12 +43,6 @@ protected:
     }
 };
 
-TEST_F(AlarmBlock, FreshRowsPackAsNoReferenceWithDefaultValues)
-{
-    for (int k = 0; k < 48; ++k)
-        EXPECT_EQ(Pack(k), Fresh(0x30)) << k;
-}
-
 // Typed delays are sent as count and time factor; received ones above a second are shown in
 // whole seconds. Cases without a typed text are blocks only the unit sends.
 TEST_F(AlarmBlock, DelayIsSentAsCountAndTimeFactorAndReadBack)

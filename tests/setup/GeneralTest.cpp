@@ -2,8 +2,6 @@
 // broadcast of edits and the device values and blocks.
 #include "SetupScenario.h"
 
-#include <numeric>
-
 namespace {
 
 class GeneralTest : public SetupScenario {
@@ -94,16 +92,9 @@ TEST_F(GeneralTest, DeviceValuesBothWays)
     EXPECT_EQ(General().FormatValue(11, 9), "OFF");
 }
 
-TEST_F(GeneralTest, BlocksKeepReservedConstantsAndRefuseUnknownChoices)
+// Reserved constants kept in packed blocks: see the General upload in tests/transfer.
+TEST_F(GeneralTest, ReceivedBlocksRefuseUnknownChoices)
 {
-    Block block;
-    std::iota(block.begin(), block.end(), uint8_t{0xA0});
-    ASSERT_TRUE(General().ValidateData(14, 1, "12.5"));
-    General().GetConDataBlock(8, block.data());
-    // Constant 12 (bytes 16-19) is reserved and keeps what the unit reported; 15, hysteresis, is 250.
-    EXPECT_EQ((std::array<uint8_t, 4>{block[16], block[19], block[28], block[29]}),
-              (std::array<uint8_t, 4>{0xB0, 0xB3, 250, 0}));
-
     // Constant 0 is 3000 (CONFIG), 3 is device number 63 (shown as 0), and 5, RS 232 rate 7, is
     // no choice: the cell keeps 9600.
     Block in = Patched({}, {{0, 0xB8}, {1, 0x0B}, {20, 0x07}, {12, 63}});

@@ -8,10 +8,8 @@ using PhysicalInput = SetupScenario;
 // must fit the range already set, which is clamped when it does not.
 TEST_F(PhysicalInput, CellEdits)
 {
-    struct Case {
-        const char *type, *up;  // without InpUp the channel is left "OFF"
-        int cell; const char* text; int result, error; const char *stored, *upAfter;
-    };
+    // Without InpUp the channel is left "OFF".
+    struct Case { const char *type, *up; int cell; const char* text; int result, error; const char *stored, *upAfter; };
     const Case cases[] = {
         {"OFF", "", 3, "5", 0, 62016, "0", "0"},          {"OFF", "", 2, "bar", 0, 62016, "", "0"},
         {"OFF", "", 6, "250", 0, 62016, "0", "0"},        {"10 V", "10", 5, "12", 0, 62015, "10", "10"},

@@ -90,13 +90,8 @@ TEST_F(EmulatorServerTest, WhatTheUnitCannotTakeGetsNoReply)
 
 TEST_F(EmulatorServerTest, FaultsSpoilTheChosenRepliesAsOftenAsCounted)
 {
-    const struct {
-        const char* faultText;
-        ND_Q4K_MSG kind, other;  // other: a request for another block, which the fault leaves alone
-        uint8_t block;
-        int count, length, checksumOk;
-        bool sameData;
-    } cases[] = {
+    // other: a request for another block, which the fault leaves alone.
+    const struct { const char* faultText; ND_Q4K_MSG kind, other; uint8_t block; int count, length, checksumOk; bool sameData; } cases[] = {
         {"silent:A:5", MSG_READ_ALARM, MSG_READ_GENERAL, 5, 1, 0, 0, false},
         {"silent:B:1:2", MSG_READ_GENERAL, MSG_READ_ALARM, 1, 2, 0, 0, false},
         {"short:B:2", MSG_READ_GENERAL, MSG_READ_PHYSICAL, 2, 1, 70, 0, false},

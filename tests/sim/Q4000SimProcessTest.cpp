@@ -94,7 +94,6 @@ TEST(Q4000SimProcess, BadInputExitsWithTwoAndHelpWithZero)
         {"--frobnicate", 2, "", "usage: q4000sim"},
         {"--load " + load, 2, "", "line 1"},
         {"--load " + load + ".none", 2, "", "cannot read"},
-        {"--fault silent:A", 2, "", "--fault"},
         {"--help", 0, "usage: q4000sim", ""},  // help goes to standard output
     };
     for (const auto& [args, code, outStart, errHas] : cases) {

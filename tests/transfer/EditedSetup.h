@@ -10,12 +10,7 @@
 #include <string>
 #include <vector>
 
-struct TypedCell {
-    int type;  // SETUP_TYPE
-    int section;
-    int cell;
-    const char* text;
-};
+struct TypedCell { int type; int section; int cell; const char* text; };  // type: a SETUP_TYPE
 
 // In the order a user has to type them: the General Block before the alarm flags, inputs
 // before what refers to them.

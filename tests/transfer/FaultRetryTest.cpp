@@ -11,13 +11,7 @@ namespace {
 constexpr uint32_t kUploadMoves = 13587;
 constexpr uint32_t kDownloadMoves = 6786;
 
-struct FaultCase {
-    const char* name;
-    int direction;
-    const char* fault;
-    int failed;  // the setup type whose block fails
-    const char* message;
-};
+struct FaultCase { const char* name; int direction; const char* fault; int failed; const char* message; };
 
 const FaultCase kFaultCases[] = {
     {"UploadSilentGeneral", 0, "silent:B:3", ST_GENERAL, "Error to upload General data"},

@@ -4,7 +4,6 @@
 #include "TransferRig.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -55,13 +54,7 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
     EXPECT_EQ(up.result.end, TransferEnd::Completed);
     EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
 
-    const struct {
-        CUnitEmulator::BLOCK_SPACE space;
-        int block;
-        int offset;
-        std::vector<uint8_t> bytes;
-        const char* what;
-    } cases[] = {
+    const struct { CUnitEmulator::BLOCK_SPACE space; int block, offset; std::vector<uint8_t> bytes; const char* what; } cases[] = {
         {CUnitEmulator::SPACE_GENERAL, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
         {CUnitEmulator::SPACE_GENERAL, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
         {CUnitEmulator::SPACE_INPUT, 0, 0, {2}, "IN 11 is 10 V"},

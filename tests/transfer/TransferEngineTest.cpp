@@ -25,11 +25,7 @@ protected:
 
 TEST_F(TransferEngine, CancelStopsAfterTheBlockInFlightAndLeavesThePortUsable)
 {
-    const struct {
-        TransferDirection direction;
-        const char* cancelAt;  // the setup type whose start cancels
-        int blocksDone;
-    } cases[] = {
+    const struct { TransferDirection direction; const char* cancelAt; int blocksDone; } cases[] = {
         {TransferDirection::Upload, "Logical Input", 8 + 24},
         {TransferDirection::Download, "Alarm", 8 + 24 + 7},
     };
@@ -127,10 +123,6 @@ TEST(UnitConnection, SetupWakesTheUnitAndRunsOnlyUntilItSucceeds)
     EXPECT_FALSE(connection.CommSetup());
     EXPECT_FALSE(connection.EnsureReady());
     EXPECT_EQ(ui.m_nSetups, 3);
-
-    EXPECT_FALSE(connection.CommSetupDirect("/nonexistent/tty", CLineSettings{}));
-    ASSERT_EQ(prompt.Messages().size(), 1u);
-    EXPECT_EQ(prompt.Messages()[0].text, "Error to open com port.\n/nonexistent/tty: No such file or directory");
 }
 
 }  // namespace

@@ -11,12 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <map>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 // The emulated unit answers at once, so the fixed waits may be short; one test keeps 100 ms.

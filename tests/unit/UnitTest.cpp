@@ -2,7 +2,6 @@
 // registry, and copies of a whole set-up.
 #include "model/CDocumentFile.h"
 #include "model/StringTable.h"
-#include "setup/logical/CLogicalInput.h"
 #include "support/RecordingPrompt.h"
 #include "unit/CQ4kUnit.h"
 
@@ -52,12 +51,7 @@ TEST(Unit, ErrorIsShownOnceForARepeatedRowAndId)
 {
     Unit u;
     CNordaSetupType& type = u.Type(ST_GENERAL);
-    const struct {
-        int arg;
-        unsigned id;
-        int show;
-        size_t shownAfter;
-    } steps[] = {
+    const struct { int arg; unsigned id; int show; size_t shownAfter; } steps[] = {
         {5, 62012, 1, 1}, {5, 62012, 1, 1}, {6, 62012, 1, 2}, {6, 62003, 1, 3},
         {5, 62012, 0, 3}, {5, 62012, 1, 3}, {9, 0, 1, 3},
     };
@@ -67,15 +61,6 @@ TEST(Unit, ErrorIsShownOnceForARepeatedRowAndId)
         EXPECT_EQ(static_cast<unsigned>(type.GetLastError()), s.id);
     }
     EXPECT_EQ(u.prompt.Messages()[2].text, LoadString(62003));
-}
-
-TEST(UnitsSideBySide, ADestroyedUnitLeavesTheOthersRulesWhole)
-{
-    Unit first;
-    { Unit second; }
-    first.ChannelOn(1);
-    first.ChannelOn(2);
-    EXPECT_EQ(first.Offered(), kBoth);
 }
 
 TEST(UnitsSideBySide, EditsCutsAndLoadsStayInTheirOwnUnit)
