@@ -1,10 +1,11 @@
 // Editing in the grids as a user does it with the keyboard: number cells, drop-downs with
-// completion, Enter and Tab, widths and hints, what counts as a change, undo and redo, and
+// completion, Enter and Tab, widths, tool-tips and hints, what counts as a change, undo and redo, and
 // pictures of the sheets for a reviewer.
 #include "UiTests.h"
 
 #include "FrameFixture.h"
 #include "ModalHelper.h"
+#include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CSheetModel.h"
@@ -173,6 +174,8 @@ private slots:
         FrameFixture f;
         f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
         QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        QCOMPARE(f.prompt.Messages()[0].text, LoadString(62012));  // the last value stays
+        QVERIFY(!f.doc.IsModified());
         f.prompt.Clear();
         f.prompt.AnswerNext(IMessagePrompt::IDCANCEL);
         f.Edit(ST_GENERAL, 1, 1, QStringLiteral("CONFIG"));
@@ -223,6 +226,8 @@ private slots:
         FrameFixture f;
         FirstAlarmOn(f);
         CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        grid.SetFocusCell(1, CAlarm::COL_SETPOINT);  // the status bar tells what the cell takes
+        QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("A number from 0 to 100, the range of IN 11"));
         int col = CAlarm::COL_TEXT;
         int before = grid.GetColumnWidth(col);
         QString heading = grid.GetItemText(0, col);
@@ -242,32 +247,6 @@ private slots:
         }
         f.frame->GetAction(ID_EDIT_UNDO)->trigger();
         QCOMPARE(grid.GetColumnWidth(col), before);
-    }
-
-    // The status bar tells what the current cell takes.
-    void currentCellTellsWhatItTakes()
-    {
-        FrameFixture f;
-        FirstAlarmOn(f);
-        CZTGridCtrl& grid = f.Activate(ST_ALARM);
-        grid.SetFocusCell(1, CAlarm::COL_SETPOINT);
-        QCOMPARE(f.frame->statusBar()->currentMessage(), QStringLiteral("A number from 0 to 100, the range of IN 11"));
-        grid.SetFocusCell(1, CAlarm::COL_LED);
-        QVERIFY(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("One of: OFF, 1, 2")));
-    }
-
-    // Ctrl+Tab and Ctrl+PgDn go forth through the sheets, round to the first; their
-    // counterparts go back.
-    void keysChangeTheSheet()
-    {
-        FrameFixture f;
-        const std::pair<const char*, int> steps[] = {
-            {"Ctrl+Tab", 1}, {"Ctrl+PgDown", 2}, {"Ctrl+PgDown", 3}, {"Ctrl+Tab", 0},
-            {"Ctrl+Shift+Tab", 3}, {"Ctrl+PgUp", 2}};
-        for (const auto& [keys, page] : steps) {
-            QTest::keySequence(f.frame.get(), QKeySequence(QString::fromLatin1(keys)));
-            QCOMPARE(f.frame->GetActivePage(), page);
-        }
     }
 
     // Pictures of the four sheets, the Flags and the port dialog, for a reviewer to look at.

@@ -1,5 +1,4 @@
-// The grid views over the unit's setup types: refused edits and their messages, paste with its
-// one collected message, cut, and the alarm Flags pop-up.
+// The grid views over the unit's setup types: paste with its one collected message, cut, and the alarm Flags pop-up.
 #include "UiTests.h"
 
 #include "FrameFixture.h"
@@ -38,17 +37,6 @@ class ViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void refusedEditShowsItsMessageAndKeepsTheCell()
-    {
-        FrameFixture f;
-        f.Activate(ST_PHYSICAL);
-        f.Edit(ST_PHYSICAL, 2, PHYS_INPLO, QStringLiteral("5"));  // an input not in use
-        QCOMPARE(f.prompt.Messages().size(), size_t(1));
-        QCOMPARE(f.prompt.Messages()[0].text, LoadString(static_cast<unsigned>(f.Type(ST_PHYSICAL).GetLastError())));
-        QCOMPARE(f.Grid(ST_PHYSICAL).GetItemText(2, PHYS_INPLO), QStringLiteral("0"));
-        QVERIFY(!f.doc.IsModified());  // a refusal changes nothing
-    }
-
     // Refusals during a paste become one message, and only on rows in use (first value not OFF).
     void pasteReportsRefusalsOnRowsInUseOnce_data()
     {
@@ -56,14 +44,12 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
         QTest::addColumn<QString>("pasted");
-        QTest::addColumn<bool>("gridsOwn");
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("after");
-        QTest::newRow("three refused") << int(ST_GENERAL) << 3 << 1 << "63\nMODBUS\nwrong\n" << false << 1 << "1";
-        QTest::newRow("grid's own paste") << int(ST_GENERAL) << 3 << 1 << "99\nwrong\n" << true << 1 << "1";
-        QTest::newRow("in use, bad limit") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad" << false << 1 << "2";
-        QTest::newRow("not in use") << int(ST_PHYSICAL) << 2 << PHYS_INPLO << "2\t0\tbad" << false << 0 << "0";
-        QTest::newRow("bad first value") << int(ST_PHYSICAL) << 2 << 1 << "bad" << false << 1 << "OFF";
+        QTest::newRow("three refused") << int(ST_GENERAL) << 3 << 1 << "63\nMODBUS\nwrong\n" << 1 << "1";
+        QTest::newRow("in use, bad limit") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad" << 1 << "2";
+        QTest::newRow("not in use") << int(ST_PHYSICAL) << 2 << PHYS_INPLO << "2\t0\tbad" << 0 << "0";
+        QTest::newRow("bad first value") << int(ST_PHYSICAL) << 2 << 1 << "bad" << 1 << "OFF";
     }
 
     void pasteReportsRefusalsOnRowsInUseOnce()
@@ -72,7 +58,6 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, col);
         QFETCH(QString, pasted);
-        QFETCH(bool, gridsOwn);
         QFETCH(int, messages);
         QFETCH(QString, after);
         FrameFixture f;
@@ -81,10 +66,7 @@ private slots:
         CZTGridCtrl& grid = f.Activate(tab);
         QApplication::clipboard()->setText(pasted);
         grid.SetFocusCell(row, col);
-        if (gridsOwn)
-            grid.OnEditPaste();
-        else
-            f.View(tab).OnEditPasteEx();
+        f.View(tab).OnEditPasteEx();
         QCOMPARE(f.prompt.Messages().size(), size_t(messages));
         QCOMPARE(grid.GetItemText(row, col), after);
     }

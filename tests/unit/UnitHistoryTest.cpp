@@ -1,5 +1,5 @@
-// The undo history: steps only for real changes, a whole set-up taken back and done again
-// across sheets, the step limit, the saved state, and the rows a step changed.
+// The undo history (real changes only: the desktop tests): a whole set-up taken back and done
+// again across sheets, the step limit, the saved state, and the rows a step changed.
 #include "support/RecordingPrompt.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
@@ -29,20 +29,6 @@ struct History {
 };
 
 }  // namespace
-
-TEST(UnitHistory, OnlyARealChangeIsAStep)
-{
-    History h;
-    EXPECT_FALSE(h.history->Record("nothing"));
-    h.Type(ST_ALARM).ValidateData(1, 5, "");  // the text it already has
-    EXPECT_FALSE(h.history->Record("same text"));
-    EXPECT_FALSE(h.history->CanUndo());
-    EXPECT_TRUE(h.history->IsSaved());
-    h.Type(ST_GENERAL).ValidateData(3, 1, "7");
-    EXPECT_TRUE(h.history->Record("station"));
-    EXPECT_EQ(h.history->UndoLabel(), "station");
-    EXPECT_FALSE(h.history->IsSaved());
-}
 
 TEST(UnitHistory, UndoAndRedoTakeEveryRippleAlong)
 {
