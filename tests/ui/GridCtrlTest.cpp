@@ -51,10 +51,7 @@ void Press(CZTGridCtrl& grid, int row, int col, Qt::Key key)
 
 QString EditorText(QWidget* editor)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(editor))
-        return combo->currentText();
-    auto* line = qobject_cast<QLineEdit*>(editor);
-    return line ? line->text() : QString();
+    return editor->property(qobject_cast<QComboBox*>(editor) ? "currentText" : "text").toString();
 }
 
 // Alarm row 1 watching IN 11, which shows 0 to 100.

@@ -33,9 +33,6 @@ private slots:
         QTest::newRow("refusal; Escape is OK") << QByteArray("60 \xB0" "C") << false << false << true
                                                << QString::fromUtf8("60 \u00B0C") << int(QMessageBox::Information)
                                                << int(IMessagePrompt::IDOK);
-        QTest::newRow("failure") << QByteArray("Error to open com port.") << false << true << false
-                                 << QStringLiteral("Error to open com port.") << int(QMessageBox::Warning)
-                                 << int(IMessagePrompt::IDOK);
     }
 
     void boxShowsTextButtonsIconOverTheMainWindow()

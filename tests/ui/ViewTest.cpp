@@ -1,35 +1,16 @@
-// The grid views over the unit's setup types: paste with its one collected message, cut, and the alarm Flags pop-up.
+// The grid views over the unit's setup types: paste with its one collected message, cut, and pasted Flags (the Flags dialog: the main frame's keyboard test).
 #include "UiTests.h"
 
 #include "FrameFixture.h"
-#include "ModalHelper.h"
-#include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
-#include "ui/CPropertyDlg.h"
-#include "ui/QtText.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QtTest>
 
 namespace {
 
 constexpr int PHYS_INPLO = 3;
-
-// Alarm row as a watcher of IN 11, so that its flags can be set.
-void WatchFirstInput(const FrameFixture& f, int row)
-{
-    f.UseFirstInput();
-    f.Activate(ST_ALARM);
-    f.Edit(ST_ALARM, row, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
-}
-
-QString FlagsText(const FrameFixture& f, int row)
-{
-    return f.Grid(ST_ALARM).GetItemText(row, CAlarm::COL_FLAGS);
-}
 
 }  // namespace
 
@@ -96,26 +77,6 @@ private slots:
         QVERIFY(f.doc.IsModified());
     }
 
-    void flagsPopupWritesTheChosenFlags()
-    {
-        FrameFixture f;
-        WatchFirstInput(f, 1);
-        QString expected;
-        AnswerNextModal([&expected](QWidget* modal) {
-            auto* dlg = qobject_cast<CPropertyDlg*>(modal);
-            QVERIFY(dlg);
-            for (int r : {1, 2}) {
-                dlg->GetValueBox(r)->setCurrentText(QStringLiteral("ON"));
-                expected += dlg->GetLabel(r)->text().mid(1, 1);  // after the mnemonic's '&'
-            }
-            dlg->accept();
-        });
-        CZTGridCtrl& grid = f.Grid(ST_ALARM);
-        grid.edit(grid.model()->index(0, CAlarm::COL_FLAGS - 1));
-        QCOMPARE(expected.size(), 2);
-        QCOMPARE(FlagsText(f, 1), expected);
-    }
-
     // A pasted Flags cell switches on the flags whose initials it holds, in their order; the
     // flags passed over go off, those after the last initial stay as they were (H here).
     void pastedInitialsSwitchFlags_data()
@@ -132,13 +93,14 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, expected);
         FrameFixture f;
-        WatchFirstInput(f, 2);
+        f.UseFirstInput();  // alarm row 2 watching IN 11, so that its flags can be set
+        f.Edit(ST_ALARM, 2, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
         for (const QString& text : {QStringLiteral("H"), pasted}) {
             QApplication::clipboard()->setText(text);
             f.Grid(ST_ALARM).SetFocusCell(2, CAlarm::COL_FLAGS);
             f.View(ST_ALARM).OnEditPasteEx();
         }
-        QCOMPARE(FlagsText(f, 2), expected);
+        QCOMPARE(f.Grid(ST_ALARM).GetItemText(2, CAlarm::COL_FLAGS), expected);
         QVERIFY(f.prompt.Messages().empty());
     }
 };
