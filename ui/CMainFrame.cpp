@@ -392,24 +392,25 @@ QString CMainFrame::OtherSheetsChanged(const CQ4150View* source) const
 
 void CMainFrame::OnEditUndo()
 {
-    if (CQ4150View* view = GetActiveQ4View())
-        view->GetGrid()->EndEditing();
-    QString label = QString::fromStdString(m_doc.GetHistory().UndoLabel());
-    if (!m_doc.GetHistory().Undo())
-        return;
-    AfterSetupChanged();
-    statusBar()->showMessage(QStringLiteral("Undone: %1").arg(label));
+    StepThroughHistory(true);
 }
 
 void CMainFrame::OnEditRedo()
 {
+    StepThroughHistory(false);
+}
+
+void CMainFrame::StepThroughHistory(bool back)
+{
+    // An open editor's text becomes a step first, so that it is what goes back.
     if (CQ4150View* view = GetActiveQ4View())
         view->GetGrid()->EndEditing();
-    QString label = QString::fromStdString(m_doc.GetHistory().RedoLabel());
-    if (!m_doc.GetHistory().Redo())
+    CUnitHistory& history = m_doc.GetHistory();
+    QString label = QString::fromStdString(back ? history.UndoLabel() : history.RedoLabel());
+    if (!(back ? history.Undo() : history.Redo()))
         return;
     AfterSetupChanged();
-    statusBar()->showMessage(QStringLiteral("Redone: %1").arg(label));
+    statusBar()->showMessage((back ? QStringLiteral("Undone: %1") : QStringLiteral("Redone: %1")).arg(label));
 }
 
 void CMainFrame::AfterSetupChanged()

@@ -96,6 +96,8 @@ private:
     // After the set-up changed as a whole or went a step back or forth.
     void AfterSetupChanged();
     void UpdateUndoActions();
+    // Undo (back) or Redo of one step, told in the status bar.
+    void StepThroughHistory(bool back);
     QString OtherSheetsChanged(const CQ4150View* source) const;
     void StepTab(int delta);
 

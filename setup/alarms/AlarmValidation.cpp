@@ -16,6 +16,9 @@ const char g_BlockWarning[] =
 constexpr int PH_PARM_FIRST = 1;
 constexpr int LOG_PARM_FIRST = 13;
 constexpr int PARM_COUNT = 7;
+// The delay the unit can count, in seconds: 0.3 s to 255 hours.
+constexpr double DELAY_MIN = 0.3;
+constexpr double DELAY_MAX = 918000.0;
 
 std::string ToUpperAscii(std::string text)
 {
@@ -162,7 +165,7 @@ int CAlarm::ValidateSign(int row, const std::string& text)
 std::string CAlarm::GetInputHint(int row, int col) const
 {
     if (col == COL_DELAY)
-        return "Seconds from 0.3 to 918000 (255 hours)";
+        return "Seconds from " + q4::Format2g(DELAY_MIN) + " to " + q4::FormatD(static_cast<long>(DELAY_MAX)) + " (255 hours)";
     std::string lo;
     std::string hi;
     if (col == COL_SETPOINT && GetInputRange(row, lo, hi))
@@ -173,7 +176,7 @@ std::string CAlarm::GetInputHint(int row, int col) const
 int CAlarm::ValidateDelay(int row, const std::string& text)
 {
     double delay = q4::AtoF(text);
-    if (!(delay >= 0.3 && delay <= 918000.0))
+    if (!(delay >= DELAY_MIN && delay <= DELAY_MAX))
         return 62004;
     if (CNdChnData* p = GetProperty(row, COL_DELAY))
         p->SetText(text);

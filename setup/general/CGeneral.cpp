@@ -20,6 +20,11 @@ const char g_ConfGenWarning[] =
     "Press OK to continue or Cancel";
 
 // Older documents (versions 0 and 1) hold 14 rows in this order of sheet sections.
+// The ranges of the device number (row 3) and of the hysteresis in % (row 14).
+constexpr int DEVICE_MIN = 1;
+constexpr int DEVICE_MAX = 62;
+constexpr float HYSTERESIS_MAX = 12.5f;
+
 const int g_OldRowMap[14] = {0, 1, 2, 3, 6, 5, 8, 10, 7, 11, 9, 12, 13, 14};
 
 bool IsOnOffSection(int section)
@@ -105,9 +110,9 @@ int CGeneral::ValidateData(int section, int cell, const std::string& text)
                 return 0;
         }
         if (section == 3)
-            result = IsInRange(section, cell, text, 1, 62);
+            result = IsInRange(section, cell, text, DEVICE_MIN, DEVICE_MAX);
         else if (section == 14)
-            result = fIsInRange(section, cell, text, 0.0f, 12.5f);
+            result = fIsInRange(section, cell, text, 0.0f, HYSTERESIS_MAX);
         else
             result = IsValidParm(section, cell, text, row.choices, row.choiceCount);
     }
@@ -119,9 +124,9 @@ int CGeneral::ValidateData(int section, int cell, const std::string& text)
 std::string CGeneral::GetInputHint(int section, int cell) const
 {
     if (section == 3)
-        return "A whole number from 1 to 62";
+        return "A whole number from " + q4::FormatD(DEVICE_MIN) + " to " + q4::FormatD(DEVICE_MAX);
     if (section == 14)
-        return "A number from 0 to 12.5 (a comma is taken as the decimal point)";
+        return "A number from 0 to " + q4::Format2g(HYSTERESIS_MAX) + " (a comma is taken as the decimal point)";
     return CNordaSetupType::GetInputHint(section, cell);
 }
 
