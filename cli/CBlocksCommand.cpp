@@ -6,6 +6,7 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
+#include "unit/CUnitImage.h"
 
 #include <iostream>
 
@@ -18,20 +19,6 @@ const char* CBlocksCommand::GetHelp() const
            "here they are merged over zero bytes.";
 }
 
-std::vector<CBlocksCommand::Block> CBlocksCommand::UploadBlocks(CQ4kUnit& unit, int sheet)
-{
-    std::vector<Block> blocks;
-    CNordaSetupType* type = unit.GetSetupType(sheet);
-    if (!type || !type->GetSheet())
-        return blocks;
-    for (int b = 0; b < type->GetNumBlocks(); ++b) {
-        Block block{};
-        type->FillBlock(b, block.data());
-        blocks.push_back(block);
-    }
-    return blocks;
-}
-
 int CBlocksCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
     CCliArgs parsed(args, {}, {"--sheet"});
@@ -40,10 +27,11 @@ int CBlocksCommand::Run(const std::vector<std::string>& args, std::istream&, std
     CCliSession session(std::cerr, false);
     session.Load(parsed.Positional()[0]);
 
+    CUnitImage image = CUnitImage::FromUpload(session.GetUnit(), nullptr);
     for (int sheet = 0; sheet < 4; ++sheet) {
         if (onlySheet >= 0 && sheet != onlySheet)
             continue;
-        std::vector<Block> blocks = UploadBlocks(session.GetUnit(), sheet);
+        const std::vector<CUnitImage::Block>& blocks = image.GetBlocks(sheet);
         for (size_t b = 0; b < blocks.size(); ++b) {
             std::string hex = q4::ToHex(blocks[b].data(), blocks[b].size());
             out << CCliSession::GetSheetName(sheet) << ' ' << b << ' ' << hex << '\n';

@@ -2,12 +2,10 @@
 #pragma once
 
 #include "cli/ICliCommand.h"
+#include "compare/CellDifference.h"
 
-#include <map>
-#include <string>
-#include <tuple>
-
-class CCliSession;
+#include <iosfwd>
+#include <vector>
 
 class CDiffCommand : public ICliCommand {
 public:
@@ -16,10 +14,6 @@ public:
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
-private:
-    // Where a text stands: the sheet's name ("alarm-flag" for the flag cells), row and column.
-    using CellKey = std::tuple<int, std::string, int, int>;
-    using Texts = std::map<CellKey, std::string>;
-
-    static Texts ReadTexts(CCliSession& session);
+    // One line a difference: "SHEET ROW COL: TEXT-A -> TEXT-B", "alarm-flag ROW I: ..." for a flag.
+    static void Print(const std::vector<CellDifference>& differences, std::ostream& out);
 };

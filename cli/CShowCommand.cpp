@@ -1,13 +1,14 @@
 // Printing a set-up as text tables or as JSON.
 #include "cli/CShowCommand.h"
 
-#include "cli/CAlarmFlags.h"
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
 #include "cli/CJsonWriter.h"
 #include "cli/CTextTable.h"
+#include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
+#include "setup/alarms/CAlarm.h"
 
 #include <iostream>
 
@@ -129,10 +130,10 @@ void CShowCommand::PrintJson(CCliSession& session, int onlySheet, std::ostream& 
     json.Key("alarm_flags");
     json.BeginArray();
     if (onlySheet < 0 || onlySheet == ST_ALARM) {
-        for (int k = 0; k < CAlarmFlags::GetChannelCount(session.GetUnit()); ++k) {
+        for (int row = 1; row <= CSetupComparison::CountFlagRows(session.GetUnit()); ++row) {
             json.BeginArray();
-            for (int i = 0; i < CAlarmFlags::FLAGS_PER_CHANNEL; ++i)
-                WriteCell(json, CAlarmFlags::GetCell(session.GetUnit(), k, i));
+            for (int i = 0; i < CAlarm::ALARM_FLAGS; ++i)
+                WriteCell(json, CSetupComparison::GetFlagCell(session.GetUnit(), row, i));
             json.EndArray();
         }
     }

@@ -5,9 +5,10 @@
 // the one change the document reader makes by design: an item of exactly 0xDF "C" (the LCD's
 // degree sign, as a downloaded alarm text may hold it) is read as "\xB0C".
 #include "model/CArchive.h"
-#include "model/IMessagePrompt.h"
 #include "setup/alarms/CAlarm.h"
 #include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+#include "unit/CUnitImage.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,12 +20,6 @@ namespace {
 
 constexpr size_t BLOCK = CNordaSetupType::BLOCK_LEN;
 constexpr size_t ALL_BLOCKS = 8 + 24 + 7 + 48;
-
-// Nobody answers during a download: questions are cancelled.
-class CSilentPrompt : public IMessagePrompt {
-public:
-    int Show(const std::string&, Buttons buttons, bool) override { return buttons == BTN_OK ? IDOK : IDCANCEL; }
-};
 
 std::vector<uint8_t> Save(CQ4kUnit& unit)
 {
@@ -39,18 +34,19 @@ std::vector<uint8_t> Save(CQ4kUnit& unit)
     std::abort();
 }
 
-// Takes the blocks apart as a download does, setup type by setup type in transfer order.
-void TakeApart(CQ4kUnit& unit, const std::vector<uint8_t>& memory)
+// The memory as the unit's blocks, in transfer order.
+CUnitImage ToImage(CQ4kUnit& unit, const std::vector<uint8_t>& memory)
 {
+    CUnitImage image;
     const uint8_t* next = memory.data();
     for (int t = 0; t < 4; ++t) {
-        CNordaSetupType* type = unit.GetSetupType(t);
-        type->m_nTransState = 1;
-        for (int b = 0; b < type->GetNumBlocks(); ++b, next += BLOCK)
-            type->TakeBlockApart(b, next);
-        type->AllBlocksTaken();
-        type->m_nTransState = -1;
+        for (int b = 0; b < unit.GetSetupType(t)->GetNumBlocks(); ++b, next += BLOCK) {
+            CUnitImage::Block block;
+            std::memcpy(block.data(), next, BLOCK);
+            image.GetBlocks(t).push_back(block);
+        }
     }
+    return image;
 }
 
 // What the document reader turns the items of every cell into.
@@ -87,13 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size)
         std::memcpy(memory.data(), data, size);
 
-    CSilentPrompt prompt;
+    CQuietPrompt prompt;
     std::vector<uint8_t> saved;
     std::vector<uint8_t> expected;
     {
         CQ4kUnit unit(prompt);
         unit.Initialize();
-        TakeApart(unit, memory);
+        ToImage(unit, memory).TakeApartInto(unit);
         saved = Save(unit);
         AsTheReaderReadsIt(unit);
         expected = Save(unit);

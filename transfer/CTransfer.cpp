@@ -170,6 +170,9 @@ bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
     if (m_direction == TransferDirection::Download) {
         if (!m_exchange.Read(kinds.read, block))
             return false;
+        std::vector<CUnitImage::Block>& read = m_blocksRead.GetBlocks(index);
+        read.resize(static_cast<size_t>(type.GetNumBlocks()));
+        std::memcpy(read[static_cast<size_t>(block)].data(), data, CQ4kProtocol::BLOCK_LEN);
         type.TakeBlockApart(block, data);
         return true;
     }

@@ -5,6 +5,7 @@
 
 #include "transfer/CBlockExchange.h"
 #include "transfer/ITransferObserver.h"
+#include "unit/CUnitImage.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -40,6 +41,8 @@ public:
     // The bytes the set-up's sheets say the transfer moves.
     uint32_t GetTotalBytes() const;
     uint32_t GetBytesMoved() const { return m_exchange.GetBytesMoved(); }
+    // The blocks a download read, as the unit sent them; whole once the download completed.
+    const CUnitImage& GetBlocksRead() const { return m_blocksRead; }
 
     // "Uploading General data ..." and the download's counterpart.
     static std::string ProgressText(TransferDirection direction, const std::string& title);
@@ -63,6 +66,7 @@ private:
     ITransferObserver& m_observer;
     CBlockExchange m_exchange;
     int m_nBlocksDone = 0;
+    CUnitImage m_blocksRead;
 
     std::mutex m_Lock;  // guards the cancel flag and the reply
     std::condition_variable m_Wake;
