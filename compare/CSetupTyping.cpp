@@ -31,6 +31,28 @@ bool CSetupTyping::TakesTypedText(const CNordaSetupType& type, int row, int col)
     return cell && cell->m_nStyle != CTRL_POPUP && (cell->GetData().size() > 1 || cell->m_bEditable);
 }
 
+std::vector<CellText> CSetupTyping::TextsOf(const CQ4kUnit& unit, int sheet)
+{
+    std::vector<CellText> texts;
+    for (int slot = 0; slot < 4; ++slot) {
+        const CNordaSetupType* type = unit.GetSetupType(slot);
+        if ((sheet >= 0 && slot != sheet) || !type || !type->GetSheet())
+            continue;
+        const CDataSheet* cells = type->GetSheet();
+        for (int row = 1; row < cells->GetNumSections(); ++row) {
+            for (int col = 0; col < cells->GetNumCells(row); ++col)
+                texts.push_back({slot, row, col, false, type->GetCellText(row, col)});
+        }
+    }
+    if (sheet < 0 || sheet == ST_ALARM) {
+        for (int row = 1; row <= CSetupComparison::CountFlagRows(unit); ++row) {
+            for (int i = 0; CNdChnData* flag = CSetupComparison::GetFlagCell(unit, row, i); ++i)
+                texts.push_back({ST_ALARM, row, i, true, flag->GetDataAsString()});
+        }
+    }
+    return texts;
+}
+
 std::string CSetupTyping::CurrentText(const CQ4kUnit& unit, const CellText& cell)
 {
     if (cell.flag) {

@@ -31,6 +31,9 @@ public:
     // type into (headers, names, fixed and pop-up cells) are passed over. Returns the cells
     // that do not hold their text in the end.
     static std::vector<TypingRefusal> Type(CQ4kUnit& unit, std::vector<CellText> texts);
+    // Every cell text and flag of one sheet (slot 0 to 3) of the unit, or of all with -1: what
+    // another set-up types to take that sheet over.
+    static std::vector<CellText> TextsOf(const CQ4kUnit& unit, int sheet);
     // True for a cell the grids let a person type into or choose in.
     static bool TakesTypedText(const CNordaSetupType& type, int row, int col);
 
