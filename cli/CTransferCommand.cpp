@@ -1,52 +1,28 @@
-// Running a transfer from the command line: the port set up without dialogs, the transfer run
-// on this thread with its reports printed, and the document read before an upload or written
-// after a download.
+// Running a transfer from the command line: the document read before an upload (and the unit
+// backed up first when asked) or written after a download.
 #include "cli/CTransferCommand.h"
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
+#include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
-#include "cli/CCliTransferUi.h"
-#include "link/TermiosSettings.h"
-#include "transfer/CTransfer.h"
-#include "transfer/CUnitConnection.h"
 
+#include <filesystem>
 #include <iostream>
-#include <sstream>
 
 namespace {
 
-// A whole number from 0 to max; throws CCliError for anything else.
-int ParseNumber(const std::string& option, const std::string& text, int max)
+bool SameFile(const std::string& a, const std::string& b)
 {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos
-        || std::stoi(text) > max)
-        throw CCliError(option + " takes a whole number from 0 to " + std::to_string(max) + ", not " + text);
-    return std::stoi(text);
-}
-
-// The prompt's lines written so far, as one line without their "message: " prefixes.
-std::string TakeMessages(std::ostringstream& messages)
-{
-    std::istringstream lines(messages.str());
-    messages.str("");
-    std::string joined;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("message: ", 0) == 0)
-            line.erase(0, 9);
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        joined += (joined.empty() ? "" : " ") + line;
-    }
-    return joined;
+    std::error_code error;
+    return a == b || std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace
 
-const char* CTransferCommand::GetUsage() const
+std::string CTransferCommand::Usage(int direction)
 {
-    return m_nDirection == 0 ? "upload FILE --port PORT [--retries N] [--baud N]"
-                             : "download FILE --port PORT [--retries N] [--baud N]";
+    return (direction == 0 ? "upload FILE [--backup BACKUP] " : "download FILE ") + std::string(CCliPort::USAGE);
 }
 
 const char* CTransferCommand::GetHelp() const
@@ -59,8 +35,11 @@ const char* CTransferCommand::GetHelp() const
                "upload SHEET data\"; the whole transfer is retried --retries times (0 unless given).\n"
                "--fixed-wait MS: the unit's fixed waits (100 ms); an emulated unit on a\n"
                "pseudo-terminal may be driven faster.\n"
-               "Exit status 0 when the transfer completed, 1 when it failed, 2 on a usage or file\n"
-               "error.";
+               "--backup BACKUP: first reads the unit's set-up into the document BACKUP; when that\n"
+               "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
+               "the upload changed.\n"
+               "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
+               "failed, 2 on a usage or file error.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
@@ -70,47 +49,31 @@ const char* CTransferCommand::GetHelp() const
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
-    CCliArgs parsed(args, {}, {"--port", "--retries", "--baud", "--fixed-wait"});
-    parsed.ExpectPositional(1, GetUsage());
+    std::set<std::string> options = CCliPort::OptionNames();
+    if (m_nDirection == 0)
+        options.insert("--backup");
+    CCliArgs parsed(args, {}, options);
+    parsed.ExpectPositional(1, m_strUsage);
     const std::string path = parsed.Positional()[0];
-    const std::string port = parsed.Value("--port");
-    if (port.empty())
-        throw CCliError("usage: " + std::string(GetUsage()));
-    int retries = parsed.Has("--retries") ? ParseNumber("--retries", parsed.Value("--retries"), 1000) : 0;
-    int waitMs = parsed.Has("--fixed-wait") ? ParseNumber("--fixed-wait", parsed.Value("--fixed-wait"), 10000)
-                                            : CComSetupDialog::FIXED_WAIT_MS;
-    CLineSettings settings;
-    if (parsed.Has("--baud")) {
-        settings.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", parsed.Value("--baud"), 4000000));
-        termios tio{};
-        if (!q4::ToTermios(settings, tio))
-            throw CCliError("--baud " + parsed.Value("--baud") + " is no rate a serial port takes");
-    }
+    const std::string backupPath = parsed.Value("--backup");
+    if (parsed.Has("--backup") && (backupPath.empty() || SameFile(backupPath, path)))
+        throw CCliError("--backup takes a file other than the one uploaded");
+    CCliPort port(parsed, m_strUsage);
 
     // The set-up's messages are held back while the transfer may raise them, and shown after.
-    std::ostringstream messages;
-    CCliSession session(messages, false);
+    CCliSession session(port.Messages(), false);
     if (m_nDirection == 0)
         session.Load(path);
     else
         session.Reset();
-    std::cerr << messages.str();
-    messages.str("");
-
-    CUnitConnection connection(&session.GetPrompt());
-    if (!connection.CommSetupDirect(port, settings)) {
-        // A port that did not open is named in the message with the reason; a refused line
-        // setting is not.
-        std::string where = connection.GetLink().IsPortOpen() ? port + ": " : std::string();
-        std::cerr << "q4150cli: " << where << TakeMessages(messages) << '\n';
+    port.FlushMessages(std::cerr);
+    if (!port.Open(std::cerr))
         return 1;
-    }
-    connection.GetLink().SetFixedWaitMs(waitMs);
+    if (parsed.Has("--backup") && !Backup(port, backupPath))
+        return 1;
+
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    CCliTransferUi ui(std::cerr, direction, retries);
-    CTransfer transfer(session.GetUnit(), connection.GetLink(), direction, ui);
-    TransferResult result = transfer.Run();
-    std::cerr << messages.str();
+    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (result.end != TransferEnd::Completed) {
         std::cerr << "q4150cli: the " << what << " failed\n";
@@ -120,4 +83,21 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         session.Save(path);
     std::cerr << "The " << what << " is complete: " << result.bytesMoved << " bytes moved.\n";
     return 0;
+}
+
+bool CTransferCommand::Backup(CCliPort& port, const std::string& path)
+{
+    CCliSession backup(port.Messages(), false);
+    backup.Reset();
+    if (port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr).end != TransferEnd::Completed) {
+        std::cerr << "q4150cli: the backup failed: nothing was written to the unit\n";
+        return false;
+    }
+    try {
+        backup.Save(path);
+    } catch (const CCliError& e) {
+        throw CCliError(std::string(e.what()) + " (the backup failed: nothing was written to the unit)");
+    }
+    std::cerr << "The unit's set-up is backed up in " << path << ".\n";
+    return true;
 }

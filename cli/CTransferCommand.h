@@ -6,16 +6,23 @@
 
 #include <string>
 
+class CCliPort;
+
 class CTransferCommand : public ICliCommand {
 public:
     // direction: 0 upload (document to unit), 1 download (unit to document).
-    explicit CTransferCommand(int direction) : m_nDirection(direction) {}
+    explicit CTransferCommand(int direction) : m_nDirection(direction), m_strUsage(Usage(direction)) {}
 
     const char* GetName() const override { return m_nDirection == 0 ? "upload" : "download"; }
-    const char* GetUsage() const override;
+    const char* GetUsage() const override { return m_strUsage.c_str(); }
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
 private:
+    static std::string Usage(int direction);
+    // Reads the unit into the document at path; false, said on standard error, when it failed.
+    static bool Backup(CCliPort& port, const std::string& path);
+
     int m_nDirection;
+    std::string m_strUsage;
 };

@@ -8,6 +8,7 @@
 #include "cli/CNewCommand.h"
 #include "cli/CShowCommand.h"
 #include "cli/CTransferCommand.h"
+#include "cli/CVerifyCommand.h"
 
 #include <iostream>
 #include <memory>
@@ -48,6 +49,7 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<CBlocksCommand>());
     commands.push_back(std::make_unique<CTransferCommand>(0));
     commands.push_back(std::make_unique<CTransferCommand>(1));
+    commands.push_back(std::make_unique<CVerifyCommand>());
 
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {

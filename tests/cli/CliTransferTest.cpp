@@ -100,3 +100,52 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
     EXPECT_EQ(r.err, "q4150cli: Error to open com port. " + Path("no-such-tty") + ": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(Path("b.q4g")));
 }
+
+TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUnitHeld)
+{
+    ASSERT_EQ(Run({"edit", Path("a.q4g")}, "general 3 1 12\nphysical 1 1 10 V\nphysical 1 5 10\nphysical 1 6 100\n"
+                                           "alarm 1 1 IN 11\nalarm 1 4 5\nalarm 1 6 0.3\n").code, 0);
+    ASSERT_EQ(Transfer("upload", "a.q4g").code, 0);
+    // A constant the document does not hold, and numbers the unit gives back in its own way
+    // (" 0", "0.300"), are no difference.
+    uint8_t general[32];
+    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_GENERAL, 7, general));
+    general[31] = 0x5A;
+    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_GENERAL, 7, general));
+    CliResult same = Transfer("verify", "a.q4g");
+    EXPECT_EQ(same.code, 0) << same.out;
+    EXPECT_EQ(Lines(same.err).back(), "The unit holds this set-up.");
+
+    std::filesystem::copy_file(Path("a.q4g"), Path("b.q4g"));
+    ASSERT_EQ(Run({"edit", Path("b.q4g")}, "general 3 1 44\nalarm 1 4 7.5\n").code, 0);
+    CliResult differs = Transfer("verify", "b.q4g");
+    EXPECT_EQ(differs.code, 1);
+    EXPECT_EQ(differs.out, "general 3 1: 44 -> 12\nalarm 1 4: 7.5 -> 5\n");
+    EXPECT_EQ(Lines(differs.err).back(), "The unit differs from this set-up in 2 cells.");
+
+    CliResult up = Run({"upload", Path("b.q4g"), "--backup", Path("held.q4g"), "--port", m_server.GetSlavePath(),
+                        "--fixed-wait", "5", "--baud", "110"});
+    ASSERT_EQ(up.code, 0) << up.err;
+    EXPECT_EQ(Transfer("verify", "b.q4g").code, 0);
+    EXPECT_EQ(Transfer("verify", "held.q4g").out, "general 3 1: 12 -> 44\nalarm 1 4: 5 -> 7.5\n");
+
+    // A backup or a verification that cannot read the unit writes nothing to it.
+    const std::tuple<std::vector<std::string>, int, const char*> failures[] = {
+        {{"upload", Path("a.q4g"), "--backup", Path("none.q4g")}, 1,
+         "q4150cli: the backup failed: nothing was written to the unit"},
+        {{"verify", Path("a.q4g")}, 2, "q4150cli: the download failed"},
+    };
+    for (const auto& [args, code, last] : failures) {
+        CEmulatorServer::Fault fault{};
+        ASSERT_TRUE(CEmulatorServer::ParseFault("silent:B:0", fault));
+        m_server.AddFault(fault);
+        int writes = m_server.GetWriteCount();
+        std::vector<std::string> all = args;
+        all.insert(all.end(), {"--port", m_server.GetSlavePath(), "--fixed-wait", "5", "--baud", "110"});
+        CliResult r = Run(all);
+        EXPECT_EQ(r.code, code) << r.err;
+        EXPECT_EQ(Lines(r.err).back(), last);
+        EXPECT_EQ(m_server.GetWriteCount(), writes);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("none.q4g")));
+}

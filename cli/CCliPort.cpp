@@ -1,0 +1,89 @@
+// Port options, opening the port and running a transfer for the command line.
+#include "cli/CCliPort.h"
+
+#include "cli/CCliArgs.h"
+#include "cli/CCliError.h"
+#include "cli/CCliTransferUi.h"
+#include "link/TermiosSettings.h"
+#include "transfer/CTransfer.h"
+#include "transfer/CUnitConnection.h"
+
+#include <ostream>
+
+namespace {
+
+// A whole number from 0 to max; throws CCliError for anything else.
+int ParseNumber(const std::string& option, const std::string& text, int max)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos
+        || std::stoi(text) > max)
+        throw CCliError(option + " takes a whole number from 0 to " + std::to_string(max) + ", not " + text);
+    return std::stoi(text);
+}
+
+// The prompt's lines written so far, as one line without their "message: " prefixes.
+std::string TakeMessages(std::ostringstream& messages)
+{
+    std::istringstream lines(messages.str());
+    messages.str("");
+    std::string joined;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("message: ", 0) == 0)
+            line.erase(0, 9);
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        joined += (joined.empty() ? "" : " ") + line;
+    }
+    return joined;
+}
+
+}  // namespace
+
+CCliPort::CCliPort(const CCliArgs& args, const std::string& usage)
+    : m_strPort(args.Value("--port")), m_prompt(m_messages, false)
+{
+    if (m_strPort.empty())
+        throw CCliError("usage: " + usage);
+    m_nRetries = args.Has("--retries") ? ParseNumber("--retries", args.Value("--retries"), 1000) : 0;
+    m_nWaitMs = args.Has("--fixed-wait") ? ParseNumber("--fixed-wait", args.Value("--fixed-wait"), 10000)
+                                         : CComSetupDialog::FIXED_WAIT_MS;
+    if (args.Has("--baud")) {
+        m_settings.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
+        termios tio{};
+        if (!q4::ToTermios(m_settings, tio))
+            throw CCliError("--baud " + args.Value("--baud") + " is no rate a serial port takes");
+    }
+}
+
+CCliPort::~CCliPort() = default;
+
+void CCliPort::FlushMessages(std::ostream& err)
+{
+    err << m_messages.str();
+    m_messages.str("");
+}
+
+bool CCliPort::Open(std::ostream& err)
+{
+    m_pConnection = std::make_unique<CUnitConnection>(&m_prompt);
+    if (!m_pConnection->CommSetupDirect(m_strPort, m_settings)) {
+        // A port that did not open is named in the message with the reason; a refused line
+        // setting is not.
+        std::string where = m_pConnection->GetLink().IsPortOpen() ? m_strPort + ": " : std::string();
+        err << "q4150cli: " << where << TakeMessages(m_messages) << '\n';
+        return false;
+    }
+    m_pConnection->GetLink().SetFixedWaitMs(m_nWaitMs);
+    return true;
+}
+
+TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead)
+{
+    CCliTransferUi ui(err, direction, m_nRetries);
+    CTransfer transfer(unit, m_pConnection->GetLink(), direction, ui);
+    TransferResult result = transfer.Run();
+    if (blocksRead)
+        *blocksRead = transfer.GetBlocksRead();
+    FlushMessages(err);
+    return result;
+}

@@ -1,0 +1,49 @@
+// The unit on a serial port as the transfer commands reach it: the port options (--port,
+// --baud, --retries, --fixed-wait), the link opened without dialogs, and whole transfers run on
+// this thread with their progress on standard error.
+#pragma once
+
+#include "cli/CCliPrompt.h"
+#include "link/CLineSettings.h"
+#include "transfer/ITransferObserver.h"
+
+#include <iosfwd>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+
+class CCliArgs;
+class CQ4kUnit;
+class CUnitConnection;
+class CUnitImage;
+
+class CCliPort {
+public:
+    // The options of the port, for the commands that take them besides their own.
+    static std::set<std::string> OptionNames() { return {"--port", "--retries", "--baud", "--fixed-wait"}; }
+    static constexpr const char* USAGE = "--port PORT [--retries N] [--baud N] [--fixed-wait MS]";
+
+    // Throws CCliError for a missing port or a value out of range.
+    CCliPort(const CCliArgs& args, const std::string& usage);
+    ~CCliPort();
+
+    // Where the set-ups' messages are held while a transfer may raise them; give it to the
+    // sessions that take part.
+    std::ostream& Messages() { return m_messages; }
+    // Prints the messages held back so far.
+    void FlushMessages(std::ostream& err);
+    // Opens and sets up the port; false, with the port and the reason printed, when it cannot.
+    bool Open(std::ostream& err);
+    // One whole transfer; a download leaves the blocks it read in blocksRead when given.
+    TransferResult Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead = nullptr);
+
+private:
+    std::string m_strPort;
+    int m_nRetries = 0;
+    int m_nWaitMs = 0;
+    CLineSettings m_settings;
+    std::ostringstream m_messages;
+    CCliPrompt m_prompt;
+    std::unique_ptr<CUnitConnection> m_pConnection;
+};

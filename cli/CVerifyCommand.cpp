@@ -1,0 +1,68 @@
+// Reading the unit and comparing it with a document through the blocks an upload would write.
+#include "cli/CVerifyCommand.h"
+
+#include "cli/CCliArgs.h"
+#include "cli/CCliPort.h"
+#include "cli/CCliSession.h"
+#include "cli/CDiffCommand.h"
+#include "compare/CUnitVerification.h"
+#include "model/HexText.h"
+
+#include <iostream>
+
+CVerifyCommand::CVerifyCommand() : m_strUsage(std::string("verify FILE ") + CCliPort::USAGE) {}
+
+const char* CVerifyCommand::GetHelp() const
+{
+    return "Reads the set-up from the unit on PORT (port, line settings, progress, retries and\n"
+           "--fixed-wait as for upload) and tells whether the unit holds the set-up of FILE: what\n"
+           "an upload of FILE would leave in the unit, the unit's own constants kept, so numbers\n"
+           "the unit stores in its own way (\" 0\" for \"0\") are no difference. The cells that\n"
+           "differ are printed as diff prints them, FILE's text first; a difference no cell\n"
+           "shows as \"SHEET block N: FILE-HEX -> UNIT-HEX\".\n"
+           "Exit status 0 when the unit holds FILE's set-up, 1 when not, 2 on a usage or file\n"
+           "error or a failed download.";
+}
+
+int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
+{
+    CCliArgs parsed(args, {}, CCliPort::OptionNames());
+    parsed.ExpectPositional(1, m_strUsage);
+    CCliPort port(parsed, m_strUsage);
+    CCliSession document(port.Messages(), false);
+    document.Load(parsed.Positional()[0]);
+    CCliSession held(port.Messages(), false);
+    held.Reset();
+    port.FlushMessages(std::cerr);
+    if (!port.Open(std::cerr))
+        return 2;
+    CUnitImage blocks;
+    if (port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks).end != TransferEnd::Completed) {
+        std::cerr << "q4150cli: the download failed\n";
+        return 2;
+    }
+
+    CUnitVerification verification(document.GetUnit(), blocks);
+    if (verification.UnitHoldsSetup()) {
+        std::cerr << "The unit holds this set-up.\n";
+        return 0;
+    }
+    const auto& cells = verification.GetDifferences();
+    CDiffCommand::Print(cells, out);
+    if (cells.empty()) {
+        for (auto [sheet, block] : verification.GetBlocksDiffering()) {
+            const auto& want = verification.GetExpected().GetBlocks(sheet);
+            const auto& have = blocks.GetBlocks(sheet);
+            auto hex = [block](const std::vector<CUnitImage::Block>& side) {
+                return static_cast<size_t>(block) < side.size() ? q4::ToHex(side[block].data(), side[block].size()) : "-";
+            };
+            out << CCliSession::GetSheetName(sheet) << " block " << block << ": " << hex(want) << " -> " << hex(have)
+                << '\n';
+        }
+    }
+    std::cerr << "The unit differs from this set-up in "
+              << (cells.empty() ? std::to_string(verification.GetBlocksDiffering().size()) + " block(s)"
+                                : std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells"))
+              << ".\n";
+    return 1;
+}

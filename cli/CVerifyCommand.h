@@ -1,0 +1,19 @@
+// "verify FILE --port PORT ...": does the unit hold the set-up of FILE?
+#pragma once
+
+#include "cli/ICliCommand.h"
+
+#include <string>
+
+class CVerifyCommand : public ICliCommand {
+public:
+    CVerifyCommand();
+
+    const char* GetName() const override { return "verify"; }
+    const char* GetUsage() const override { return m_strUsage.c_str(); }
+    const char* GetHelp() const override;
+    int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
+
+private:
+    std::string m_strUsage;
+};
