@@ -20,15 +20,22 @@ namespace {
 const int QUIET_CHARS = 4;
 const int MIN_QUIET_MS = 20;
 
-// Waits for the descriptor to become readable or writable; false on time-out or error.
-bool WaitFor(int fd, short events, int timeoutMs)
+enum class Wait { Ready, Quiet, Gone };
+
+// Waits for the descriptor to become readable or writable. A hang-up counts as readable, so
+// that what arrived before it is still read and the end of the file then seen.
+Wait WaitFor(int fd, short events, int timeoutMs)
 {
     pollfd p{fd, events, 0};
     for (;;) {
         int r = ::poll(&p, 1, timeoutMs);
         if (r < 0 && errno == EINTR)
             continue;
-        return r > 0 && (p.revents & events) != 0;
+        if (r < 0 || (p.revents & (POLLERR | POLLNVAL)) != 0)
+            return Wait::Gone;
+        if ((p.revents & POLLHUP) != 0)
+            return (events & POLLIN) != 0 ? Wait::Ready : Wait::Gone;
+        return r > 0 && (p.revents & events) != 0 ? Wait::Ready : Wait::Quiet;
     }
 }
 
@@ -78,6 +85,7 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
     tio.c_cc[VTIME] = 0;
     ::tcsetattr(fd, TCSANOW, &tio);
     m_nHandle = fd;
+    m_bLost = false;
     CLineSettings current;
     if (GetCommState(current)) {
         m_nBaudRate = current.m_nBaudRate ? current.m_nBaudRate : 9600;
@@ -132,7 +140,7 @@ int CZTSerial::QuietTimeMs() const
 
 uint32_t CZTSerial::SendData(const uint8_t* data, int n)
 {
-    if (m_nHandle < 0 || n < 0)
+    if (m_nHandle < 0 || m_bLost || n < 0)
         return 0;
     // The line time of the frame, plus slack: the longest we wait for the port to take it.
     unsigned rate = m_nBaudRate ? m_nBaudRate : 9600;
@@ -149,10 +157,14 @@ uint32_t CZTSerial::SendData(const uint8_t* data, int n)
         }
         if (w < 0 && errno == EINTR)
             continue;
-        if (w < 0 && errno != EAGAIN)
+        if (w < 0 && errno != EAGAIN) {
+            m_bLost = true;
             break;
+        }
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || !WaitFor(m_nHandle, POLLOUT, static_cast<int>(left.count())))
+        Wait wait = left.count() > 0 ? WaitFor(m_nHandle, POLLOUT, static_cast<int>(left.count())) : Wait::Quiet;
+        m_bLost = wait == Wait::Gone;
+        if (wait != Wait::Ready)
             break;
     }
     // Let the bytes leave before the caller starts timing the reply; bounded by the line time so
@@ -170,7 +182,7 @@ uint32_t CZTSerial::SendData(const uint8_t* data, int n)
 
 int CZTSerial::ReadData(void* buffer, int n)
 {
-    if (m_nHandle < 0 || n <= 0)
+    if (m_nHandle < 0 || m_bLost || n <= 0)
         return 0;
     auto* out = static_cast<uint8_t*>(buffer);
     const int quietMs = QuietTimeMs();
@@ -183,10 +195,15 @@ int CZTSerial::ReadData(void* buffer, int n)
         }
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0 && errno != EAGAIN)
+        // The end of the file or an error other than "nothing yet": the port has gone away.
+        if (r == 0 || errno != EAGAIN) {
+            m_bLost = true;
             break;
+        }
         // Nothing waiting: give the line a few character times before calling it quiet.
-        if (!WaitFor(m_nHandle, POLLIN, quietMs))
+        Wait wait = WaitFor(m_nHandle, POLLIN, quietMs);
+        m_bLost = wait == Wait::Gone;
+        if (wait != Wait::Ready)
             break;
     }
     return got;

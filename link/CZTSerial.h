@@ -24,6 +24,9 @@ public:
     // Closes the port; harmless when it is closed already.
     virtual uint32_t CloseCommPort();
     virtual bool IsOpen() const { return m_nHandle >= 0; }
+    // The port went away (hang-up, error or end of file) since it was opened: every read and
+    // write then fails at once instead of waiting on a line that is no more.
+    bool IsLost() const { return m_bLost; }
 
     // Nonzero on success.
     virtual int GetCommState(CLineSettings& settings) const;
@@ -47,6 +50,7 @@ private:
     uint32_t FailOpen(int error);
 
     int m_nHandle = -1;
+    bool m_bLost = false;
     std::string m_strOpenError;
     unsigned m_nBaudRate = 9600;
     int m_nBitsPerChar = 10;

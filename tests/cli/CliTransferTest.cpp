@@ -5,6 +5,8 @@
 #include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
+#include <thread>
+
 class CliTransfer : public CliSession {
 protected:
     void SetUp() override
@@ -148,4 +150,26 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
         EXPECT_EQ(m_server.GetWriteCount(), writes);
     }
     EXPECT_FALSE(std::filesystem::exists(Path("none.q4g")));
+}
+
+TEST_F(CliTransfer, AUnitThatGoesAwayEndsTheTransferWithinTwoSeconds)
+{
+    for (const char* command : {"upload", "download"}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(m_server.Start());
+        std::chrono::steady_clock::time_point gone;
+        int before = m_server.GetRequestCount();
+        std::thread killer([this, &gone, before] {
+            while (m_server.GetRequestCount() < before + 12)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            m_server.Stop();
+            gone = std::chrono::steady_clock::now();
+        });
+        CliResult r = Transfer(command, command == std::string("upload") ? "a.q4g" : "b.q4g", "3");
+        auto ended = std::chrono::steady_clock::now();
+        killer.join();
+        EXPECT_EQ(r.code, 1) << r.err;
+        EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(ended - gone).count(), 2000);
+        EXPECT_EQ(Lines(r.err).back(), std::string("q4150cli: the ") + command + " failed");
+    }
 }

@@ -150,6 +150,21 @@ TEST_F(CZTSerialTest, ReadDataCollectsBytesArrivingWithinQuietTime)
     EXPECT_EQ(std::string(buf + 60, 10), std::string(10, '6'));
 }
 
+TEST_F(CZTSerialTest, APortThatGoesAwayFailsEveryReadAndWriteAtOnce)
+{
+    SetBaud(110);  // a quiet line would take 364 ms
+    m_pty.CloseMaster();
+    char buf[71] = {};
+    const uint8_t bytes[3] = {0x20, 0x20, 0x20};
+    auto start = Clock::now();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(m_serial.ReadData(buf, 71), 0);
+        EXPECT_EQ(m_serial.SendData(bytes, 3), 0u);
+    }
+    EXPECT_LT(ElapsedMs(start), 100);
+    EXPECT_TRUE(m_serial.IsLost());
+}
+
 TEST_F(CZTSerialTest, PurgeDiscardsWaitingInput)
 {
     m_pty.Send("stale reply bytes");

@@ -43,6 +43,13 @@ public:
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
+    // The other end goes away, as an unplugged adapter or a killed emulator does.
+    void CloseMaster()
+    {
+        ::close(m_nMaster);
+        m_nMaster = -1;
+    }
+
     bool Ok() const { return m_nMaster >= 0 && m_nSlave >= 0; }
     const std::string& SlavePath() const { return m_strSlave; }
 
