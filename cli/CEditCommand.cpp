@@ -14,8 +14,9 @@ const char* CEditCommand::GetHelp() const
 {
     return "Reads edits from standard input, one a line, and applies each as if typed into that\n"
            "grid cell; then saves the set-up to FILE, or to OUT. A line is\n"
-           "    SHEET ROW COL TEXT    (ROW 0 is the header row; TEXT is the rest of the line after\n"
-           "                          one blank, possibly empty; \\xHH is the byte HH, \\\\ a backslash)\n"
+           "    SHEET ROW COL TEXT    (ROW from 1, row 0 being the header; TEXT is the rest of the\n"
+           "                          line after one blank, possibly empty; \\xHH is the byte HH,\n"
+           "                          \\\\ a backslash)\n"
            "    cut SHEET ROW         (the row back to its defaults, as the grid's Cut does)\n"
            "Empty lines and lines starting with # are skipped. A pop-up cell (an alarm's Flags)\n"
            "takes TEXT as initials, e.g. BH. Each edit prints \"ok\" or \"refused ID MESSAGE\",\n"

@@ -91,11 +91,13 @@ EDIT_LINE CEditScript::ParseLine(const std::string& line, const CCliSession& ses
     if (!type)
         throw CCliError(std::string("the set-up has no ") + CCliSession::GetSheetName(edit.nSheet) + " sheet");
     edit.nRow = ParseNumber(fields[1], "row");
-    int firstRow = cut ? 1 : 0;
+    // The header row is no setting: the grids never edit it.
+    if (edit.nRow == 0)
+        throw CCliError("row 0 is the header");
     int rows = type->GetNumChannels();
-    if (edit.nRow < firstRow || edit.nRow >= rows)
+    if (edit.nRow >= rows)
         throw CCliError("row " + fields[1] + " is not a row of the " + CCliSession::GetSheetName(edit.nSheet)
-                        + " grid (" + std::to_string(firstRow) + " to " + std::to_string(rows - 1) + ")");
+                        + " grid (1 to " + std::to_string(rows - 1) + ")");
     if (!cut) {
         edit.nCol = ParseNumber(fields[2], "column");
         int cols = type->GetSheet()->GetNumCells(0);

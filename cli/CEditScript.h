@@ -1,5 +1,5 @@
 // The edits read by the edit command, one per line:
-//   SHEET ROW COL TEXT   TEXT typed into the grid cell (ROW 0 is the header row); TEXT is the
+//   SHEET ROW COL TEXT   TEXT typed into the grid cell (ROW 0, the header, is refused); TEXT is the
 //                        rest of the line after one blank, possibly empty; \xHH stands for the
 //                        byte HH and \\ for a backslash; other text is UTF-8
 //   cut SHEET ROW        the row back to its defaults, as the grid's Cut does
