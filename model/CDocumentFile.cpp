@@ -84,18 +84,6 @@ int WriteAll(int fd, const std::vector<uint8_t>& bytes)
     return 0;
 }
 
-// The file a save replaces: a symbolic link is followed, so the link itself stays.
-std::string SaveTarget(const std::string& path)
-{
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char resolved[PATH_MAX];
-        if (::realpath(path.c_str(), resolved))
-            return resolved;
-    }
-    return path;
-}
-
 // Creates a new temporary file beside the target; the descriptor, or -1 with errno set.
 int CreateTemporary(const std::string& target, std::string& tempPath)
 {
@@ -120,6 +108,36 @@ std::string ParentFolder(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+constexpr int MAX_LINK_HOPS = 40;
+const char g_NotRegular[] = "it is not a regular file (a pipe, a device or a socket)";
+
+// The file a save replaces: symbolic links are followed to their last target, which a dangling
+// link names although it does not exist yet, so that every link stays a link. 0, or an errno
+// value (ELOOP for a loop of links).
+int FollowLinks(const std::string& path, std::string& target)
+{
+    target = path;
+    for (int hop = 0; hop < MAX_LINK_HOPS; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return 0;
+        std::vector<char> buffer(PATH_MAX);
+        ssize_t n = ::readlink(target.c_str(), buffer.data(), buffer.size());
+        if (n < 0)
+            return errno;
+        std::string link(buffer.data(), static_cast<size_t>(n));
+        target = link[0] == '/' ? link : ParentFolder(target) + "/" + link;
+    }
+    return ELOOP;
+}
+
+// A pipe, device or socket is no document: reading one may wait forever, replacing one would
+// put a file in its place.
+bool IsSpecialFile(const struct stat& st)
+{
+    return !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
+}
+
 }  // namespace
 
 int CDocumentFile::Fail(const std::string& reason)
@@ -138,9 +156,16 @@ int CDocumentFile::Load(INordaAlarm& unit, const std::string& path)
 
 int CDocumentFile::ReadBytes(const std::string& path, std::vector<uint8_t>& bytes)
 {
-    CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && IsSpecialFile(st))
+        return Fail("cannot open " + path + ": " + g_NotRegular);
+    // Not blocking, in case a pipe took the file's place since.
+    CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0)
         return Fail("cannot open " + path + ": " + ErrnoText(errno));
+    if (::fstat(file.Get(), &st) != 0 || IsSpecialFile(st))
+        return Fail("cannot open " + path + ": " + g_NotRegular);
+    ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
     if (int error = ReadAll(file.Get(), bytes))
         return Fail("cannot read " + path + ": " + ErrnoText(error));
     if (bytes.size() > MAX_DOCUMENT_SIZE)
@@ -181,14 +206,19 @@ int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
         return Fail("cannot save " + path + ": " + e.what());
     }
 
-    std::string target = SaveTarget(path);
+    std::string target;
+    if (int error = FollowLinks(path, target))
+        return Fail("cannot write " + path + ": " + ErrnoText(error));
+    struct stat old {};
+    bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && IsSpecialFile(old))
+        return Fail("cannot write " + path + ": " + g_NotRegular);
     std::string tempPath;
     CFileHandle file(CreateTemporary(target, tempPath));
     if (file.Get() < 0)
         return Fail("cannot write " + path + ": " + ErrnoText(errno));
 
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+    if (exists && S_ISREG(old.st_mode))
         ::fchmod(file.Get(), old.st_mode & 07777);  // the new file keeps the old one's permissions
 
     int error = WriteAll(file.Get(), bytes);

@@ -68,6 +68,35 @@ TEST_F(DocumentFile, SaveWritesTheSetUpAndKeepsPermissionsAndSymbolicLinks)
     EXPECT_EQ(ReadFile(real), CDocumentFile::SaveBytes(m_unit));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A dangling link, also a relative one at the end of a chain, gets its target written.
+    fs::create_directory(m_dir / "sub");
+    fs::create_symlink("../made.q4g", m_dir / "sub" / "relative.q4g");
+    fs::create_symlink(m_dir / "sub" / "relative.q4g", m_dir / "chain.q4g");
+    ASSERT_TRUE(m_file.Save(m_unit, (m_dir / "chain.q4g").string())) << m_file.GetError();
+    EXPECT_TRUE(fs::is_symlink(m_dir / "chain.q4g") && fs::is_symlink(m_dir / "sub" / "relative.q4g"));
+    EXPECT_EQ(ReadFile(m_dir / "made.q4g"), CDocumentFile::SaveBytes(m_unit));
+}
+
+TEST_F(DocumentFile, LoopsOfLinksAndSpecialFilesAreRefusedBeforeTheyAreOpened)
+{
+    fs::create_symlink(m_dir / "b.q4g", m_dir / "a.q4g");
+    fs::create_symlink(m_dir / "a.q4g", m_dir / "b.q4g");
+    fs::path fifo = m_dir / "pipe.q4g";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string special = ": it is not a regular file (a pipe, a device or a socket)";
+    const std::tuple<fs::path, bool, std::string> cases[] = {
+        {m_dir / "a.q4g", true, "cannot write " + (m_dir / "a.q4g").string() + ": Too many levels of symbolic links"},
+        {fifo, true, "cannot write " + fifo.string() + special},
+        {fifo, false, "cannot open " + fifo.string() + special},
+        {"/dev/null", false, "cannot open /dev/null" + special},
+    };
+    for (const auto& [path, save, reason] : cases) {
+        EXPECT_EQ(save ? m_file.Save(m_unit, path.string()) : m_file.Load(m_unit, path.string()), 0);
+        EXPECT_EQ(m_file.GetError(), reason);
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(FilesInFolder(), 3u);
 }
 
 TEST_F(DocumentFile, LoadFailuresSayWhy)
