@@ -7,6 +7,8 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -22,8 +24,8 @@ const int MIN_QUIET_MS = 20;
 
 enum class Wait { Ready, Quiet, Gone };
 
-// Waits for the descriptor to become readable or writable. A hang-up counts as readable, so
-// that what arrived before it is still read and the end of the file then seen.
+// Waits for the descriptor to become readable or writable, or to report that the other end
+// hung up or the device failed.
 Wait WaitFor(int fd, short events, int timeoutMs)
 {
     pollfd p{fd, events, 0};
@@ -31,10 +33,8 @@ Wait WaitFor(int fd, short events, int timeoutMs)
         int r = ::poll(&p, 1, timeoutMs);
         if (r < 0 && errno == EINTR)
             continue;
-        if (r < 0 || (p.revents & (POLLERR | POLLNVAL)) != 0)
+        if (r < 0 || (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
             return Wait::Gone;
-        if ((p.revents & POLLHUP) != 0)
-            return (events & POLLIN) != 0 ? Wait::Ready : Wait::Gone;
         return r > 0 && (p.revents & events) != 0 ? Wait::Ready : Wait::Quiet;
     }
 }
@@ -69,7 +69,14 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
     std::string path = DevicePath(name);
     if (path.empty())
         return FailOpen(ENOENT);
+    // Named by the device itself, so that a link to it and the device share one lock.
+    char resolved[PATH_MAX];
+    std::string device = ::realpath(path.c_str(), resolved) ? resolved : path;
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == EBUSY) {
+        m_strOpenError = m_lock.InUseReason(device);
+        return INVALID_PORT;
+    }
     if (fd < 0)
         return FailOpen(errno);
     termios tio{};
@@ -77,6 +84,10 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
         int error = errno;  // before close() may change it
         ::close(fd);
         return FailOpen(error);
+    }
+    if (!m_lock.Take(fd, device, m_strOpenError)) {
+        ::close(fd);
+        return INVALID_PORT;
     }
     // Raw from the start: no echo, no line editing, no character translation.
     ::cfmakeraw(&tio);
@@ -104,6 +115,7 @@ uint32_t CZTSerial::FailOpen(int error)
 uint32_t CZTSerial::CloseCommPort()
 {
     if (m_nHandle >= 0) {
+        m_lock.Release();
         ::close(m_nHandle);
         m_nHandle = -1;
     }
@@ -195,8 +207,9 @@ int CZTSerial::ReadData(void* buffer, int n)
         }
         if (r < 0 && errno == EINTR)
             continue;
-        // The end of the file or an error other than "nothing yet": the port has gone away.
-        if (r == 0 || errno != EAGAIN) {
+        // A terminal in raw polling mode reads 0 bytes for "nothing yet"; an error other than
+        // that means the device has gone.
+        if (r < 0 && errno != EAGAIN) {
             m_bLost = true;
             break;
         }

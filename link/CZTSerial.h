@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/CLineSettings.h"
+#include "link/CPortLock.h"
 
 #include <cstdint>
 #include <string>
@@ -11,13 +12,15 @@ class CZTSerial {
 public:
     static constexpr uint32_t INVALID_PORT = 0xFFFFFFFFu;
 
-    CZTSerial() = default;
+    // lockFolder: where the lock files of the ports are (the system's unless given).
+    explicit CZTSerial(std::string lockFolder = CPortLock::DefaultFolder()) : m_lock(std::move(lockFolder)) {}
     CZTSerial(const CZTSerial&) = delete;
     CZTSerial& operator=(const CZTSerial&) = delete;
     virtual ~CZTSerial();
 
     // A device path, a pseudo-terminal, or a name "COMn" (COM1 is /dev/ttyS0). Returns the
-    // port's handle, or INVALID_PORT when it cannot be opened as a terminal.
+    // port's handle, or INVALID_PORT when it cannot be opened as a terminal or another program
+    // holds it. The port is held for this object alone until it is closed.
     virtual uint32_t OpenCommPort(const std::string& name);
     // Why the last open failed, as the system words it; empty after a successful open.
     virtual std::string GetOpenError() const { return m_strOpenError; }
@@ -49,6 +52,7 @@ public:
 private:
     uint32_t FailOpen(int error);
 
+    CPortLock m_lock;
     int m_nHandle = -1;
     bool m_bLost = false;
     std::string m_strOpenError;

@@ -2,10 +2,12 @@
 // the blocks of a document against what reached the unit, retries and failures.
 #include "CliSession.h"
 
+#include "link/CZTSerial.h"
 #include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
 #include <thread>
+#include <unistd.h>
 
 class CliTransfer : public CliSession {
 protected:
@@ -101,6 +103,14 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.err, "q4150cli: Error to open com port. " + Path("no-such-tty") + ": No such file or directory\n");
     EXPECT_FALSE(std::filesystem::exists(Path("b.q4g")));
+
+    CZTSerial holder;  // another program holds the port
+    ASSERT_NE(holder.OpenCommPort(m_server.GetSlavePath()), CZTSerial::INVALID_PORT);
+    r = Transfer("download", "b.q4g");
+    EXPECT_EQ(r.code, 1);
+    const std::string prefix = "q4150cli: Error to open com port. " + m_server.GetSlavePath() + ": the port is in use by ";
+    EXPECT_TRUE(r.err == prefix + "process " + std::to_string(getpid()) + "\n" || r.err == prefix + "another program\n")
+        << r.err;
 }
 
 TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUnitHeld)

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <chrono>
 #include <optional>
 
@@ -68,14 +70,14 @@ TEST(CComSetupDialog, SetupOutcomes)
             ui.m_portAnswer = port;
         if (c.baud)
             ui.m_settingsAnswer = Settings(*c.baud, 2);
-        CComSetupDialog com(&prompt, &ui);
-        com.SetPortName("COM3");
+        auto com = std::make_unique<CComSetupDialog>(&prompt, &ui);
+        com->SetPortName("COM3");
 
-        EXPECT_EQ(com.DoCommSetup(), c.result);
-        EXPECT_EQ(com.IsPortOpen(), c.portOpen);
+        EXPECT_EQ(com->DoCommSetup(), c.result);
+        EXPECT_EQ(com->IsPortOpen(), c.portOpen);
         // The port dialog always opens on COM1, whatever was chosen before; a typed name is used as typed.
         EXPECT_EQ(ui.m_offeredNames, std::vector<std::string>{"COM1"});
-        EXPECT_EQ(com.GetPortName(), c.choosePort ? port : "COM3");
+        EXPECT_EQ(com->GetPortName(), c.choosePort ? port : "COM3");
         if (c.message) {
             ASSERT_EQ(prompt.Messages().size(), 1u);
             EXPECT_EQ(prompt.Messages()[0].text, c.message);
@@ -88,7 +90,8 @@ TEST(CComSetupDialog, SetupOutcomes)
         EXPECT_EQ(ui.m_editedPorts, c.choosePort && c.useValidPort ? std::vector<std::string>{port}
                                                                    : std::vector<std::string>{});
         if (c.result) {
-            // Another look at the same terminal sees what was applied.
+            // Another look at the same terminal, once the port is given back, sees what was applied.
+            com.reset();
             CZTSerial probe;
             ASSERT_NE(probe.OpenCommPort(pty.SlavePath()), CZTSerial::INVALID_PORT);
             CLineSettings seen;

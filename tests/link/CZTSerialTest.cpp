@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -180,6 +181,12 @@ TEST_F(CZTSerialTest, ClosedPortRefusesEverythingUntilOpenedAgain)
     EXPECT_EQ(other.OpenCommPort("/dev/null"), CZTSerial::INVALID_PORT);
     EXPECT_EQ(other.GetOpenError(), "Inappropriate ioctl for device");
     EXPECT_FALSE(other.IsOpen());
+    // A port is held by one opener at a time; the message names the holder where it can.
+    EXPECT_EQ(other.OpenCommPort(m_pty.SlavePath()), CZTSerial::INVALID_PORT);
+    EXPECT_TRUE(other.GetOpenError() == "the port is in use by process " + std::to_string(getpid())
+                || other.GetOpenError() == "the port is in use by another program")
+        << other.GetOpenError();
+    m_serial.CloseCommPort();
     EXPECT_NE(other.OpenCommPort(m_pty.SlavePath()), CZTSerial::INVALID_PORT);
     EXPECT_EQ(other.GetOpenError(), "");
     other.CloseCommPort();

@@ -1,0 +1,118 @@
+// Taking and giving back a serial device: lock file, flock and exclusive mode.
+#include "link/CPortLock.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsAlive(int pid)
+{
+    return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
+}
+
+std::string InUse(int pid)
+{
+    return pid > 0 ? "the port is in use by process " + std::to_string(pid) : "the port is in use by another program";
+}
+
+}  // namespace
+
+CPortLock::CPortLock(std::string lockFolder) : m_strFolder(std::move(lockFolder)) {}
+
+CPortLock::~CPortLock()
+{
+    Release();
+}
+
+std::string CPortLock::DefaultFolder()
+{
+    struct stat st {};
+    return ::stat("/run/lock", &st) == 0 && S_ISDIR(st.st_mode) ? "/run/lock" : "/var/lock";
+}
+
+// LCK..ttyUSB0 for /dev/ttyUSB0; deeper names (pts/3) with their slashes as underscores.
+std::string CPortLock::LockFilePath(const std::string& devicePath) const
+{
+    std::string name = devicePath.rfind("/dev/", 0) == 0 ? devicePath.substr(5) : devicePath;
+    for (char& c : name) {
+        if (c == '/')
+            c = '_';
+    }
+    return m_strFolder + "/LCK.." + name;
+}
+
+int CPortLock::ReadHolder(const std::string& lockFile)
+{
+    FILE* file = std::fopen(lockFile.c_str(), "r");
+    if (!file)
+        return 0;
+    int pid = 0;
+    if (std::fscanf(file, "%d", &pid) != 1)
+        pid = 0;
+    std::fclose(file);
+    return pid;
+}
+
+std::string CPortLock::InUseReason(const std::string& devicePath) const
+{
+    int pid = ReadHolder(LockFilePath(devicePath));
+    return InUse(IsAlive(pid) ? pid : 0);
+}
+
+bool CPortLock::Take(int fd, const std::string& devicePath, std::string& reason)
+{
+    Release();
+    const std::string lockFile = LockFilePath(devicePath);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        int made = ::open(lockFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (made >= 0) {
+            char line[16];
+            int n = std::snprintf(line, sizeof line, "%10d\n", static_cast<int>(::getpid()));
+            bool written = ::write(made, line, static_cast<size_t>(n)) == n;
+            ::close(made);
+            if (written)
+                m_strLockFile = lockFile;
+            else
+                ::unlink(lockFile.c_str());
+            break;
+        }
+        if (errno != EEXIST)
+            break;  // no lock folder we may write: the flock and exclusive mode still hold
+        int holder = ReadHolder(lockFile);
+        if (IsAlive(holder)) {
+            reason = InUse(holder);
+            return false;
+        }
+        ::unlink(lockFile.c_str());  // left by a program that ended without cleaning up
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        Release();
+        reason = InUse(0);
+        return false;
+    }
+    ::ioctl(fd, TIOCEXCL);
+    m_nFd = fd;
+    return true;
+}
+
+void CPortLock::Release()
+{
+    if (m_nFd >= 0) {
+        ::ioctl(m_nFd, TIOCNXCL);
+        ::flock(m_nFd, LOCK_UN);
+        m_nFd = -1;
+    }
+    if (!m_strLockFile.empty()) {
+        if (ReadHolder(m_strLockFile) == static_cast<int>(::getpid()))
+            ::unlink(m_strLockFile.c_str());
+        m_strLockFile.clear();
+    }
+}
