@@ -4,10 +4,12 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliTransferUi.h"
+#include "cli/CSignalWatch.h"
 #include "link/TermiosSettings.h"
 #include "transfer/CTransfer.h"
 #include "transfer/CUnitConnection.h"
 
+#include <csignal>
 #include <ostream>
 
 namespace {
@@ -81,9 +83,19 @@ TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::o
 {
     CCliTransferUi ui(err, direction, m_nRetries);
     CTransfer transfer(unit, m_pConnection->GetLink(), direction, ui);
-    TransferResult result = transfer.Run();
+    TransferResult result;
+    {
+        CSignalWatch watch([&transfer] { transfer.Cancel(); });
+        result = transfer.Run();
+        m_nStopSignal = watch.GetSignal();
+    }
     if (blocksRead)
         *blocksRead = transfer.GetBlocksRead();
     FlushMessages(err);
     return result;
+}
+
+std::string CCliPort::StopText() const
+{
+    return std::string("stopped by ") + (m_nStopSignal == SIGTERM ? "SIGTERM" : "SIGINT");
 }

@@ -35,8 +35,13 @@ public:
     void FlushMessages(std::ostream& err);
     // Opens and sets up the port; false, with the port and the reason printed, when it cannot.
     bool Open(std::ostream& err);
-    // One whole transfer; a download leaves the blocks it read in blocksRead when given.
+    // One whole transfer; a download leaves the blocks it read in blocksRead when given. Ctrl+C
+    // or SIGTERM stops it after the block in flight.
     TransferResult Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead = nullptr);
+    // The signal that stopped the last transfer, or 0.
+    int GetStopSignal() const { return m_nStopSignal; }
+    // "stopped by SIGINT" for the signal that stopped the last transfer.
+    std::string StopText() const;
 
 private:
     std::string m_strPort;
@@ -46,4 +51,5 @@ private:
     std::ostringstream m_messages;
     CCliPrompt m_prompt;
     std::unique_ptr<CUnitConnection> m_pConnection;
+    int m_nStopSignal = 0;
 };

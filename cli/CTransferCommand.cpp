@@ -38,13 +38,16 @@ const char* CTransferCommand::GetHelp() const
                "--backup BACKUP: first reads the unit's set-up into the document BACKUP; when that\n"
                "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
                "the upload changed.\n"
+               "Ctrl+C or SIGTERM stops the upload after the block in flight and says how far it\n"
+               "got: the unit then holds a partly written set-up.\n"
                "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
-               "failed, 2 on a usage or file error.";
+               "failed, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
-           "transfer completed. Exit status 0 when it completed, 1 when it failed, 2 on a usage or\n"
-           "file error.";
+           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. Exit status 0\n"
+           "when it completed, 1 when it failed, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
+           "after SIGTERM.";
 }
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
@@ -70,11 +73,22 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     if (!port.Open(std::cerr))
         return 1;
     if (parsed.Has("--backup") && !Backup(port, backupPath))
-        return 1;
+        return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
 
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
     TransferResult result = port.Run(session.GetUnit(), direction, std::cerr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
+    if (port.GetStopSignal()) {
+        std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
+        if (m_nDirection == 1)
+            std::cerr << "q4150cli: " << port.StopText() << " after " << done << "; " << path << " was not written\n";
+        else if (result.unitWritten)
+            std::cerr << "q4150cli: " << port.StopText() << ": the unit now holds a partly written set-up (" << done
+                      << " written); upload the whole set-up before the unit is used\n";
+        else
+            std::cerr << "q4150cli: " << port.StopText() << ": nothing was written to the unit\n";
+        return 128 + port.GetStopSignal();
+    }
     if (result.end != TransferEnd::Completed) {
         std::cerr << "q4150cli: the " << what << " failed\n";
         return 1;
@@ -90,7 +104,8 @@ bool CTransferCommand::Backup(CCliPort& port, const std::string& path)
     CCliSession backup(port.Messages(), false);
     backup.Reset();
     if (port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr).end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: the backup failed: nothing was written to the unit\n";
+        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : "the backup failed")
+                  << ": nothing was written to the unit\n";
         return false;
     }
     try {

@@ -38,8 +38,8 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
         return 2;
     CUnitImage blocks;
     if (port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks).end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: the download failed\n";
-        return 2;
+        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : "the download failed") << '\n';
+        return port.GetStopSignal() ? 128 + port.GetStopSignal() : 2;
     }
 
     CUnitVerification verification(document.GetUnit(), blocks);

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -89,6 +90,8 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
         ::close(fd);
         return INVALID_PORT;
     }
+    m_savedSettings.assign(reinterpret_cast<const unsigned char*>(&tio),
+                           reinterpret_cast<const unsigned char*>(&tio) + sizeof tio);
     // Raw from the start: no echo, no line editing, no character translation.
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
@@ -115,6 +118,11 @@ uint32_t CZTSerial::FailOpen(int error)
 uint32_t CZTSerial::CloseCommPort()
 {
     if (m_nHandle >= 0) {
+        termios saved{};
+        if (m_savedSettings.size() == sizeof saved) {
+            std::memcpy(&saved, m_savedSettings.data(), sizeof saved);
+            ::tcsetattr(m_nHandle, TCSANOW, &saved);
+        }
         m_lock.Release();
         ::close(m_nHandle);
         m_nHandle = -1;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class CZTSerial {
 public:
@@ -24,7 +25,7 @@ public:
     virtual uint32_t OpenCommPort(const std::string& name);
     // Why the last open failed, as the system words it; empty after a successful open.
     virtual std::string GetOpenError() const { return m_strOpenError; }
-    // Closes the port; harmless when it is closed already.
+    // Closes the port, its line settings back as they were found; harmless when it is closed.
     virtual uint32_t CloseCommPort();
     virtual bool IsOpen() const { return m_nHandle >= 0; }
     // The port went away (hang-up, error or end of file) since it was opened: every read and
@@ -53,6 +54,7 @@ private:
     uint32_t FailOpen(int error);
 
     CPortLock m_lock;
+    std::vector<unsigned char> m_savedSettings;  // the terminal's settings before it was opened
     int m_nHandle = -1;
     bool m_bLost = false;
     std::string m_strOpenError;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 // The lines of a command's output.
@@ -41,15 +43,36 @@ protected:
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
-    // Arguments are quoted for the shell; none of them holds a quote.
     CliResult Run(const std::vector<std::string>& args, const std::string& input = "") const
     {
+        return Wait(Start(args, input));
+    }
+
+    // The program started with its output going to files, for a test that acts while it runs.
+    pid_t Start(const std::vector<std::string>& args, const std::string& input = "") const
+    {
         std::ofstream(Path(".stdin"), std::ios::binary) << input;
-        std::string command = "'" Q4150CLI_PATH "'";
-        for (const auto& arg : args)
-            command += " '" + arg + "'";
-        command += " <'" + Path(".stdin") + "' >'" + Path(".stdout") + "' 2>'" + Path(".stderr") + "'";
-        int status = std::system(command.c_str());
+        std::vector<std::string> argv = {Q4150CLI_PATH};
+        argv.insert(argv.end(), args.begin(), args.end());
+        pid_t pid = fork();
+        if (pid == 0) {
+            std::freopen(Path(".stdin").c_str(), "rb", stdin);
+            std::freopen(Path(".stdout").c_str(), "wb", stdout);
+            std::freopen(Path(".stderr").c_str(), "wb", stderr);
+            std::vector<char*> pointers;
+            for (std::string& arg : argv)
+                pointers.push_back(arg.data());
+            pointers.push_back(nullptr);
+            execv(pointers[0], pointers.data());
+            _exit(127);
+        }
+        return pid;
+    }
+
+    CliResult Wait(pid_t pid) const
+    {
+        int status = 0;
+        waitpid(pid, &status, 0);
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(Path(".stdout")), ReadBytes(Path(".stderr"))};
     }
 

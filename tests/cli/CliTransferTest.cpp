@@ -6,6 +6,7 @@
 #include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
+#include <csignal>
 #include <thread>
 #include <unistd.h>
 
@@ -181,5 +182,40 @@ TEST_F(CliTransfer, AUnitThatGoesAwayEndsTheTransferWithinTwoSeconds)
         EXPECT_EQ(r.code, 1) << r.err;
         EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(ended - gone).count(), 2000);
         EXPECT_EQ(Lines(r.err).back(), std::string("q4150cli: the ") + command + " failed");
+    }
+}
+
+TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)
+{
+    std::vector<std::string> listed = Lines(Run({"blocks", Path("a.q4g")}).out);
+    const std::tuple<int, int, const char*> cases[] = {{SIGINT, 130, "SIGINT"}, {SIGTERM, 143, "SIGTERM"}};
+    for (const auto& [signal, code, name] : cases) {
+        SCOPED_TRACE(name);
+        m_server.GetUnit().Reset(true);
+        int writes = m_server.GetWriteCount();
+        pid_t pid = Start({"upload", Path("a.q4g"), "--port", m_server.GetSlavePath(), "--fixed-wait", "5"});
+        while (m_server.GetWriteCount() < writes + 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        kill(pid, signal);
+        CliResult r = Wait(pid);
+        EXPECT_EQ(r.code, code) << r.err;
+        int written = m_server.GetWriteCount() - writes;
+        EXPECT_EQ(Lines(r.err).back(), std::string("q4150cli: stopped by ") + name
+                                           + ": the unit now holds a partly written set-up (" + std::to_string(written)
+                                           + " of 87 blocks written); upload the whole set-up before the unit is used");
+        // The blocks before the stop are the document's, the rest as the unit held them.
+        const CUnitEmulator::BLOCK_SPACE spaces[4] = {CUnitEmulator::SPACE_GENERAL, CUnitEmulator::SPACE_INPUT,
+                                                      CUnitEmulator::SPACE_INPUT, CUnitEmulator::SPACE_ALARM};
+        const int firsts[4] = {0, 0, 24, 0}, counts[4] = {8, 24, 7, 48};
+        int index = 0;
+        for (int sheet = 0; sheet < 4; ++sheet) {
+            for (int b = 0; b < counts[sheet]; ++b, ++index) {
+                uint8_t held[32];
+                ASSERT_TRUE(m_server.GetUnit().GetBlock(spaces[sheet], firsts[sheet] + b, held));
+                const std::string& line = listed[static_cast<size_t>(index)];
+                EXPECT_EQ(q4::ToHex(held, 32), index < written ? line.substr(line.rfind(' ') + 1) : std::string(64, '0'))
+                    << "block " << index;
+            }
+        }
     }
 }

@@ -52,6 +52,7 @@ public:
 
     bool Ok() const { return m_nMaster >= 0 && m_nSlave >= 0; }
     const std::string& SlavePath() const { return m_strSlave; }
+    int SlaveFd() const { return m_nSlave; }
 
     void Send(const std::string& bytes) const
     {
