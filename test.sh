@@ -26,8 +26,9 @@ GEN=()
 command -v ninja >/dev/null && GEN=(-G Ninja)
 [ -f "$BUILD_DIR/CMakeCache.txt" ] && GEN=()
 cmake -S . -B "$BUILD_DIR" "${GEN[@]}" -DQ4_WERROR=ON "$@"
-cmake --build "$BUILD_DIR" -j2
+# BUILD_TARGETS and CTEST_ARGS narrow a run, e.g. to the transfers under ThreadSanitizer.
+cmake --build "$BUILD_DIR" -j2 ${BUILD_TARGETS:+--target $BUILD_TARGETS}
 export QT_QPA_PLATFORM=offscreen
 unset QT_QPA_PLATFORMTHEME
 cd "$BUILD_DIR"
-ctest --output-on-failure -j2
+ctest --output-on-failure -j2 ${CTEST_ARGS:-}

@@ -3,6 +3,8 @@
 
 #include "model/ItemList.h"
 
+#include <string_view>
+
 const char* const g_PhInpChn[25] = {
     "NON",
     "IN 11", "IN 12", "IN 13", "IN 21", "IN 22", "IN 23", "IN 31", "IN 32", "IN 33",
@@ -42,9 +44,13 @@ std::string GetLogChnName(int index)
 
 int GetLogChnIndex(const std::string& name)
 {
-    std::string shortName = name.substr(0, 4);
+    // Called for every item of every alarm's input lists as a file is read: no copies, and
+    // only names that can be one ("NON", "LOG...") are looked for.
+    if (name.empty() || (name[0] != 'L' && name[0] != 'N'))
+        return -1;
+    std::string_view shortName = std::string_view(name).substr(0, 4);
     for (int i = 0; i < 25; ++i) {
-        if (shortName == std::string(g_LogInpChn[i]).substr(0, 4))
+        if (shortName == std::string_view(g_LogInpChn[i]).substr(0, 4))
             return i;
     }
     return -1;
