@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int MAX_PASSES = 4;
+constexpr int GENERAL_BLOCK_ROW = 11;
 
 // The pop-up cell of a row, which stands for the row's flags, or -1.
 int FindPopupColumn(const CNordaSetupType& type, int row)
@@ -28,7 +29,9 @@ int FindPopupColumn(const CNordaSetupType& type, int row)
 bool CSetupTyping::TakesTypedText(const CNordaSetupType& type, int row, int col)
 {
     const CNdChnData* cell = row > 0 ? type.GetProperty(row, col) : nullptr;
-    return cell && cell->m_nStyle != CTRL_POPUP && (cell->GetData().size() > 1 || cell->m_bEditable);
+    // A list is chosen from even while it offers one choice (an alarm's inputs before any is on).
+    return cell && cell->m_nStyle != CTRL_POPUP
+           && (cell->m_nStyle == CTRL_LIST || cell->GetData().size() > 1 || cell->m_bEditable);
 }
 
 std::vector<CellText> CSetupTyping::TextsOf(const CQ4kUnit& unit, int sheet)
@@ -92,6 +95,39 @@ bool CSetupTyping::TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& 
     return taken;
 }
 
+void CSetupTyping::TypeBlockSummaries(CQ4kUnit& unit, const std::vector<CellText>& texts)
+{
+    std::vector<int> rows;
+    std::vector<int> blocked;
+    for (const CellText& cell : texts) {
+        const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
+        const CNdChnData* block = CSetupComparison::GetFlagCell(unit, cell.row, 0);
+        if (cell.sheet == ST_ALARM && !cell.flag && type && block && cell.col == FindPopupColumn(*type, cell.row)
+            && block->GetDataAsString() == "OFF" && cell.text.find('B') != std::string::npos
+            && type->GetCellText(cell.row, cell.col).find('B') == std::string::npos)
+            rows.push_back(cell.row);
+    }
+    CNordaSetupType* general = unit.GetSetupType(ST_GENERAL);
+    if (rows.empty() || !general)
+        return;
+    for (int row = 1; row <= CSetupComparison::CountFlagRows(unit); ++row) {
+        const CNdChnData* block = CSetupComparison::GetFlagCell(unit, row, 0);
+        if (block && block->GetDataAsString() == "ON")
+            blocked.push_back(row);
+    }
+    std::string before = general->GetCellText(GENERAL_BLOCK_ROW, 1);
+    TypingRefusal ignored;
+    general->ValidateData(GENERAL_BLOCK_ROW, 1, "+REF");
+    for (int row : rows)
+        TypeOne(unit, {ST_ALARM, row, 0, true, "ON"}, ignored);
+    general->ValidateData(GENERAL_BLOCK_ROW, 1, "OFF");
+    // Everything but those Flags cells as it was.
+    if (before != "OFF")
+        general->ValidateData(GENERAL_BLOCK_ROW, 1, before);
+    for (int row : blocked)
+        TypeOne(unit, {ST_ALARM, row, 0, true, "ON"}, ignored);
+}
+
 std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellText> texts)
 {
     std::stable_sort(texts.begin(), texts.end(), [](const CellText& a, const CellText& b) {
@@ -118,6 +154,7 @@ std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellTe
         if (!anyLeft || !progress)
             break;
     }
+    TypeBlockSummaries(unit, texts);
     std::vector<TypingRefusal> left;
     for (size_t i = 0; i < texts.size(); ++i) {
         std::string kept = CurrentText(unit, texts[i]);

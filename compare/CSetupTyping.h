@@ -41,4 +41,8 @@ private:
     static std::string CurrentText(const CQ4kUnit& unit, const CellText& cell);
     // Types one text; on a refusal records its error in refusal and returns false.
     static bool TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& refusal);
+    // Turning the General Block off leaves the alarms' Flags cells naming the Block flags it
+    // switched off. Such a Flags cell is typed the same way: the General Block on, the flag on,
+    // the General Block off; then the General Block and the other Block flags as they were.
+    static void TypeBlockSummaries(CQ4kUnit& unit, const std::vector<CellText>& texts);
 };
