@@ -205,7 +205,12 @@ int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
     } catch (const std::exception& e) {
         return Fail("cannot save " + path + ": " + e.what());
     }
+    return WriteBytes(bytes, path);
+}
 
+int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path)
+{
+    m_strError.clear();
     std::string target;
     if (int error = FollowLinks(path, target))
         return Fail("cannot write " + path + ": " + ErrnoText(error));

@@ -22,6 +22,8 @@ public:
     int Save(INordaAlarm& unit, const std::string& path);
     // The whole document as it would be saved.
     static std::vector<uint8_t> SaveBytes(INordaAlarm& unit);
+    // Writes any bytes as Save writes a document: whole, or on failure (0) not at all.
+    int WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path);
 
     // One line: why the last Load or Save failed.
     const std::string& GetError() const { return m_strError; }
