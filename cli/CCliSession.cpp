@@ -27,9 +27,9 @@ void CCliSession::Save(const std::string& path)
         throw CCliError(m_file.GetError());
 }
 
-CNordaSetupType* CCliSession::GetSheetType(int sheet) const
+CNordaSetupType* CCliSession::GetSheetType(const CQ4kUnit& unit, int sheet)
 {
-    CNordaSetupType* type = m_unit.GetSetupType(sheet);
+    CNordaSetupType* type = unit.GetSetupType(sheet);
     return type && type->GetSheet() ? type : nullptr;
 }
 

@@ -25,7 +25,8 @@ public:
     CQ4kUnit& GetUnit() { return m_unit; }
     IMessagePrompt& GetPrompt() { return m_prompt; }
     // The setup type of a sheet that exists and has its data sheet, or null.
-    CNordaSetupType* GetSheetType(int sheet) const;
+    CNordaSetupType* GetSheetType(int sheet) const { return GetSheetType(m_unit, sheet); }
+    static CNordaSetupType* GetSheetType(const CQ4kUnit& unit, int sheet);
 
     // 0 to 3 for a sheet name or number, -1 for anything else.
     static int ParseSheet(const std::string& name);

@@ -4,11 +4,9 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
-#include "cli/CJsonWriter.h"
+#include "cli/CSetupJson.h"
 #include "cli/CTextTable.h"
-#include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
-#include "setup/alarms/CAlarm.h"
 
 #include <iostream>
 
@@ -33,7 +31,7 @@ int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::
         throw CCliError(std::string("the set-up has no ") + CCliSession::GetSheetName(onlySheet) + " sheet");
 
     if (parsed.Has("--json")) {
-        PrintJson(session, onlySheet, out);
+        CSetupJson::Write(session.GetUnit(), onlySheet, out);
         return 0;
     }
     bool first = true;
@@ -62,82 +60,4 @@ void CShowCommand::PrintTable(CNordaSetupType& type, std::ostream& out)
         table.AddRow(std::move(texts));
     }
     table.Print(out);
-}
-
-void CShowCommand::WriteCell(CJsonWriter& json, const CNdChnData* cell)
-{
-    if (!cell) {
-        json.Null();  // never in a sheet built by its setup type; keeps the row's columns
-        return;
-    }
-    json.BeginObject();
-    json.Key("name");
-    json.String(q4::Cp1252ToUtf8(cell->GetName()));
-    json.Key("data_type");
-    json.Number(cell->m_nDataType);
-    json.Key("editable");
-    json.Number(cell->m_bEditable);
-    json.Key("sel");
-    json.Number(cell->m_nCurSel);
-    json.Key("style");
-    json.Number(cell->m_nStyle);
-    json.Key("text_len");
-    json.Number(cell->m_nTextLen);
-    json.Key("colour");
-    json.Number(cell->m_crBkColour);
-    json.Key("items");
-    json.BeginArray();
-    for (const auto& item : cell->GetData())
-        json.String(q4::Cp1252ToUtf8(item));
-    json.EndArray();
-    json.Key("text");
-    json.String(q4::Cp1252ToUtf8(cell->GetDataAsString()));
-    json.EndObject();
-}
-
-void CShowCommand::PrintJson(CCliSession& session, int onlySheet, std::ostream& out)
-{
-    CJsonWriter json(out);
-    json.BeginObject();
-    json.Key("version");
-    json.Number(CQ4kUnit::FILE_VERSION);
-    json.Key("sheets");
-    json.BeginArray();
-    for (int s = 0; s < 4; ++s) {
-        CNordaSetupType* type = session.GetSheetType(s);
-        if (!type || (onlySheet >= 0 && s != onlySheet))
-            continue;
-        CDataSheet* sheet = type->GetSheet();
-        json.BeginObject();
-        json.Key("title");
-        json.String(q4::Cp1252ToUtf8(type->m_strTitle));
-        json.Key("type");
-        json.Number(type->m_nSetupType);
-        json.Key("rows_shown");
-        json.Number(type->GetNumChannels());
-        json.Key("rows");
-        json.BeginArray();
-        for (int row = 0; row < sheet->GetNumSections(); ++row) {
-            json.BeginArray();
-            for (int col = 0; col < sheet->GetNumCells(row); ++col)
-                WriteCell(json, sheet->GetProperty(row, col));
-            json.EndArray();
-        }
-        json.EndArray();
-        json.EndObject();
-    }
-    json.EndArray();
-    json.Key("alarm_flags");
-    json.BeginArray();
-    if (onlySheet < 0 || onlySheet == ST_ALARM) {
-        for (int row = 1; row <= CSetupComparison::CountFlagRows(session.GetUnit()); ++row) {
-            json.BeginArray();
-            for (int i = 0; i < CAlarm::ALARM_FLAGS; ++i)
-                WriteCell(json, CSetupComparison::GetFlagCell(session.GetUnit(), row, i));
-            json.EndArray();
-        }
-    }
-    json.EndArray();
-    json.EndObject();
-    out << '\n';
 }

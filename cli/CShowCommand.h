@@ -4,9 +4,6 @@
 
 #include "cli/ICliCommand.h"
 
-class CCliSession;
-class CJsonWriter;
-class CNdChnData;
 class CNordaSetupType;
 
 class CShowCommand : public ICliCommand {
@@ -18,6 +15,4 @@ public:
 
 private:
     static void PrintTable(CNordaSetupType& type, std::ostream& out);
-    static void PrintJson(CCliSession& session, int onlySheet, std::ostream& out);
-    static void WriteCell(CJsonWriter& json, const CNdChnData* cell);
 };

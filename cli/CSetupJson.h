@@ -1,0 +1,30 @@
+// The set-up as one JSON object, as show --json prints it and export writes it: every sheet
+// with all its rows (hidden ones included) and every cell's presentation, then the flag cells
+// of the alarm channels. Read back, only the cells' texts count.
+#pragma once
+
+#include "compare/CSetupTyping.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class CJsonWriter;
+class CNdChnData;
+class CQ4kUnit;
+struct JSON_VALUE;
+
+class CSetupJson {
+public:
+    // Every sheet, or only onlySheet (0 to 3) with the flag cells only for the alarms.
+    static void Write(const CQ4kUnit& unit, int onlySheet, std::ostream& out);
+    // The texts of the cells below the header rows, for unit's sheets; throws CCliError
+    // naming the line and column of anything that is no such set-up.
+    static std::vector<CellText> Read(const std::string& json, const CQ4kUnit& unit);
+
+private:
+    static void WriteCell(CJsonWriter& json, const CNdChnData* cell);
+    // The text of a cell object (null: none), in Windows-1252.
+    static bool ReadCell(const JSON_VALUE& cell, std::string& text);
+    static const JSON_VALUE& Member(const JSON_VALUE& object, const char* key, int kind);
+};
