@@ -5,6 +5,8 @@
 #include "cli/CCliError.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CEditCommand.h"
+#include "cli/CExportCommand.h"
+#include "cli/CImportCommand.h"
 #include "cli/CNewCommand.h"
 #include "cli/CShowCommand.h"
 #include "cli/CTransferCommand.h"
@@ -47,6 +49,8 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<CEditCommand>());
     commands.push_back(std::make_unique<CDiffCommand>());
     commands.push_back(std::make_unique<CBlocksCommand>());
+    commands.push_back(std::make_unique<CExportCommand>());
+    commands.push_back(std::make_unique<CImportCommand>());
     commands.push_back(std::make_unique<CTransferCommand>(0));
     commands.push_back(std::make_unique<CTransferCommand>(1));
     commands.push_back(std::make_unique<CVerifyCommand>());

@@ -99,6 +99,9 @@ TEST_F(CliShow, UsageAndFileErrorsExitWithTwoWritingNothing)
         {{"diff", a, none}, "cannot open " + none + ": No such file or directory"},
         {{"show", bad}, bad + " is not a valid Q4150 file: unexpected end of file"},
         {{"new", bad + "/x.q4g"}, "cannot write " + bad + "/x.q4g: Not a directory"},
+        {{"export", a, "-o", bad + "/x.csv"}, "cannot write " + bad + "/x.csv: Not a directory"},
+        {{"export", a, "--format", "xml"}, "--format takes json or csv, not xml"},
+        {{"import", a}, "usage: import TEXT -o FILE"},
     };
     for (const auto& [args, err] : cases) {
         CliResult r = Run(args);
@@ -110,4 +113,6 @@ TEST_F(CliShow, UsageAndFileErrorsExitWithTwoWritingNothing)
     CliResult help = Run({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_EQ(help.out.rfind("usage: q4150cli COMMAND", 0), 0u);
+    for (const char* usage : {"\nq4150cli export FILE [--format json|csv] [-o OUT]\n", "\nq4150cli import TEXT -o FILE\n"})
+        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
 }

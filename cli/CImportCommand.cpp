@@ -1,0 +1,87 @@
+// Reading a set-up's text and typing it into the default set-up.
+#include "cli/CImportCommand.h"
+
+#include "cli/CCliArgs.h"
+#include "cli/CCliError.h"
+#include "cli/CCliPrompt.h"
+#include "cli/CCliSession.h"
+#include "cli/CSetupCsv.h"
+#include "cli/CSetupJson.h"
+#include "model/CDocumentFile.h"
+
+#include <istream>
+#include <iterator>
+#include <ostream>
+
+const char* CImportCommand::GetHelp() const
+{
+    return "Builds a set-up from TEXT as export writes it (JSON or CSV, told apart by the first\n"
+           "character; TEXT - reads standard input) and saves it to FILE. Every cell's text is typed\n"
+           "into the default set-up through the checks of the grids, as edit types it: General, the\n"
+           "physical inputs, the logical inputs, the alarms, each row left to right and then its\n"
+           "flags, again while that helps. Questions are answered OK (the text says what was\n"
+           "chosen) and print \"question: TEXT -> OK\". Header rows and cells no one can type into\n"
+           "(names, copied parameters, an alarm's Flags cell, whose flags come from alarm-flag) are\n"
+           "read but not typed; a cell the text leaves out keeps its default.\n"
+           "A cell that does not hold its text in the end prints \"SHEET ROW COL: refused ID MESSAGE\",\n"
+           "or \"SHEET ROW COL: taken as TEXT\" when it took the text but changed it; a flag is\n"
+           "named alarm-flag ROW FLAG. FILE is written in either case, so that show and diff can\n"
+           "tell what came of it. Exit status 0 when every cell took its text, 1 when some did\n"
+           "not; 2 on a malformed text (its line named) or a file error, and then nothing is written.";
+}
+
+std::vector<CellText> CImportCommand::ReadTexts(const std::string& text, const CQ4kUnit& unit)
+{
+    size_t first = text.find_first_not_of(" \t\r\n");
+    if (first != std::string::npos && text[first] == '{')
+        return CSetupJson::Read(text, unit);
+    return CSetupCsv::Read(text, unit);
+}
+
+std::string CImportCommand::Describe(const TypingRefusal& refusal)
+{
+    const CellText& cell = refusal.cell;
+    std::string line = std::string(cell.flag ? "alarm-flag" : CCliSession::GetSheetName(cell.sheet)) + " "
+                       + std::to_string(cell.row) + " " + std::to_string(cell.col) + ": ";
+    if (!refusal.errorId)
+        return line + "taken as " + CCliSession::DisplayText(refusal.kept);
+    std::string message = CCliPrompt::OneLine(refusal.message);
+    return line + "refused " + std::to_string(refusal.errorId) + (message.empty() ? "" : " ") + message;
+}
+
+int CImportCommand::Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
+{
+    CCliArgs parsed(args, {}, {"-o"});
+    parsed.ExpectPositional(1, GetUsage());
+    if (!parsed.Has("-o"))
+        throw CCliError(std::string("usage: ") + GetUsage());
+    const std::string& source = parsed.Positional()[0];
+
+    std::string text;
+    if (source == "-") {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad())
+            throw CCliError("cannot read the text from standard input");
+    } else {
+        CDocumentFile file;
+        std::vector<uint8_t> bytes;
+        if (!file.ReadBytes(source, bytes))
+            throw CCliError(file.GetError());
+        text.assign(bytes.begin(), bytes.end());
+    }
+
+    CCliSession session(out, true);
+    session.Reset();
+    std::vector<CellText> texts;
+    try {
+        texts = ReadTexts(text, session.GetUnit());
+    } catch (const CCliError& e) {
+        throw CCliError((source == "-" ? std::string("standard input") : source) + ": " + e.what());
+    }
+    std::vector<TypingRefusal> refusals = CSetupTyping::Type(session.GetUnit(), std::move(texts));
+    for (const TypingRefusal& refusal : refusals)
+        out << Describe(refusal) << '\n';
+    out.flush();
+    session.Save(parsed.Value("-o"));
+    return refusals.empty() ? 0 : 1;
+}
