@@ -2,16 +2,18 @@
 #include "compare/CSetupTyping.h"
 
 #include "compare/CSetupComparison.h"
+#include "model/NumberText.h"
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
+#include "unit/CUnitImage.h"
 
 #include <algorithm>
+#include <string_view>
 #include <tuple>
 
 namespace {
 
 constexpr int MAX_PASSES = 4;
-constexpr int GENERAL_BLOCK_ROW = 11;
 
 // The pop-up cell of a row, which stands for the row's flags, or -1.
 int FindPopupColumn(const CNordaSetupType& type, int row)
@@ -22,6 +24,17 @@ int FindPopupColumn(const CNordaSetupType& type, int row)
             return col;
     }
     return -1;
+}
+
+// True for a number and nothing else, blanks around it aside.
+bool IsPlainNumber(std::string_view text)
+{
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return false;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    return text.find_first_not_of("0123456789+-.eE") == std::string_view::npos
+           && text.find_first_of("0123456789") != std::string_view::npos;
 }
 
 }  // namespace
@@ -95,37 +108,32 @@ bool CSetupTyping::TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& 
     return taken;
 }
 
-void CSetupTyping::TypeBlockSummaries(CQ4kUnit& unit, const std::vector<CellText>& texts)
+CNdChnData* CSetupTyping::CellOf(const CQ4kUnit& unit, const CellText& cell)
 {
-    std::vector<int> rows;
-    std::vector<int> blocked;
-    for (const CellText& cell : texts) {
-        const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
-        const CNdChnData* block = CSetupComparison::GetFlagCell(unit, cell.row, 0);
-        if (cell.sheet == ST_ALARM && !cell.flag && type && block && cell.col == FindPopupColumn(*type, cell.row)
-            && block->GetDataAsString() == "OFF" && cell.text.find('B') != std::string::npos
-            && type->GetCellText(cell.row, cell.col).find('B') == std::string::npos)
-            rows.push_back(cell.row);
-    }
-    CNordaSetupType* general = unit.GetSetupType(ST_GENERAL);
-    if (rows.empty() || !general)
-        return;
-    for (int row = 1; row <= CSetupComparison::CountFlagRows(unit); ++row) {
-        const CNdChnData* block = CSetupComparison::GetFlagCell(unit, row, 0);
-        if (block && block->GetDataAsString() == "ON")
-            blocked.push_back(row);
-    }
-    std::string before = general->GetCellText(GENERAL_BLOCK_ROW, 1);
-    TypingRefusal ignored;
-    general->ValidateData(GENERAL_BLOCK_ROW, 1, "+REF");
-    for (int row : rows)
-        TypeOne(unit, {ST_ALARM, row, 0, true, "ON"}, ignored);
-    general->ValidateData(GENERAL_BLOCK_ROW, 1, "OFF");
-    // Everything but those Flags cells as it was.
-    if (before != "OFF")
-        general->ValidateData(GENERAL_BLOCK_ROW, 1, before);
-    for (int row : blocked)
-        TypeOne(unit, {ST_ALARM, row, 0, true, "ON"}, ignored);
+    if (cell.flag)
+        return CSetupComparison::GetFlagCell(unit, cell.row, cell.col);
+    const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
+    return type ? type->GetProperty(cell.row, cell.col) : nullptr;
+}
+
+bool CSetupTyping::Restore(CQ4kUnit& unit, const CellText& cell)
+{
+    CNdChnData* property = CellOf(unit, cell);
+    if (!property)
+        return false;
+    const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
+    if (!cell.flag && !TakesTypedText(*type, cell.row, cell.col))
+        return property->SetSelText(cell.text) >= 0;
+    // A typed cell only where its text is another way of writing the number typing left in it.
+    const std::string kept = property->GetDataAsString();
+    if (!IsPlainNumber(cell.text) || !IsPlainNumber(kept) || q4::AtoF(cell.text) != q4::AtoF(kept))
+        return false;
+    const CNdChnData before = *property;
+    const CUnitImage image = CUnitImage::FromUpload(unit, nullptr);
+    if (property->SetSelText(cell.text) >= 0 && CUnitImage::FromUpload(unit, nullptr) == image)
+        return true;
+    *property = before;
+    return false;
 }
 
 std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellText> texts)
@@ -154,14 +162,12 @@ std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellTe
         if (!anyLeft || !progress)
             break;
     }
-    TypeBlockSummaries(unit, texts);
     std::vector<TypingRefusal> left;
     for (size_t i = 0; i < texts.size(); ++i) {
         std::string kept = CurrentText(unit, texts[i]);
-        if (kept == texts[i].text)
-            continue;
-        CNordaSetupType* type = unit.GetSetupType(texts[i].sheet);
-        if (!type || (!texts[i].flag && !TakesTypedText(*type, texts[i].row, texts[i].col)))
+        // The names of rows and columns are the sheet's own, whatever the text says.
+        bool name = texts[i].row < 1 || (!texts[i].flag && texts[i].col < 1);
+        if (kept == texts[i].text || name || !CellOf(unit, texts[i]) || Restore(unit, texts[i]))
             continue;
         refusals[i].cell = texts[i];
         refusals[i].kept = kept;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class CNdChnData;
 class CNordaSetupType;
 class CQ4kUnit;
 
@@ -27,9 +28,9 @@ struct TypingRefusal {
 
 class CSetupTyping {
 public:
-    // Types every text whose cell does not hold it yet. Cells the grids do not let a person
-    // type into (headers, names, fixed and pop-up cells) are passed over. Returns the cells
-    // that do not hold their text in the end.
+    // Types every text whose cell does not hold it yet, then restores what typing could not
+    // bring back where that is safe (see Restore). Returns the cells that do not hold their
+    // text in the end: the refusals of the set-up's rules.
     static std::vector<TypingRefusal> Type(CQ4kUnit& unit, std::vector<CellText> texts);
     // Every cell text and flag of one sheet (slot 0 to 3) of the unit, or of all with -1: what
     // another set-up types to take that sheet over.
@@ -41,8 +42,10 @@ private:
     static std::string CurrentText(const CQ4kUnit& unit, const CellText& cell);
     // Types one text; on a refusal records its error in refusal and returns false.
     static bool TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& refusal);
-    // Turning the General Block off leaves the alarms' Flags cells naming the Block flags it
-    // switched off. Such a Flags cell is typed the same way: the General Block on, the flag on,
-    // the General Block off; then the General Block and the other Block flags as they were.
-    static void TypeBlockSummaries(CQ4kUnit& unit, const std::vector<CellText>& texts);
+    static CNdChnData* CellOf(const CQ4kUnit& unit, const CellText& cell);
+    // What typing could not bring back. A cell nobody types (a copied parameter, a Flags
+    // summary) takes its text as given: the text says what the set-up held. A typed cell takes
+    // it only where it writes the number typing left there in another way and the unit's blocks
+    // stay the same (a download's " 0" for a typed "0"). False when the cell keeps its own.
+    static bool Restore(CQ4kUnit& unit, const CellText& cell);
 };
