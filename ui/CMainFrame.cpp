@@ -8,6 +8,8 @@
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CBackupSettings.h"
+#include "ui/CBackupSettingsDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
@@ -158,6 +160,7 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
     connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
     connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
+    connect(GetAction(ID_BACKUP_SETTINGS), &QAction::triggered, this, &CMainFrame::OnBackupSettings);
 }
 
 void CMainFrame::CreateMenus()
@@ -195,6 +198,7 @@ void CMainFrame::CreateMenus()
     tools->addAction(GetAction(ID_DOWNLOAD));
     tools->addSeparator();
     tools->addAction(GetAction(ID_COMMSETUP));
+    tools->addAction(GetAction(ID_BACKUP_SETTINGS));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));
@@ -455,6 +459,13 @@ void CMainFrame::OnCommsetup()
 {
     if (!m_pTransfer)
         m_doc.OnCommsetup();
+}
+
+void CMainFrame::OnBackupSettings()
+{
+    CBackupSettingsDlg dialog(CBackupSettings::Load(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.GetSettings().Save();
 }
 
 void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)

@@ -69,6 +69,7 @@ public slots:
     void OnUpload();
     void OnDownload();
     void OnCommsetup();
+    void OnBackupSettings();
     void OnEditUndo();
     void OnEditRedo();
 
