@@ -20,6 +20,7 @@
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQtTransfer.h"
+#include "ui/CUploadBackup.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -28,6 +29,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -439,10 +441,18 @@ void CMainFrame::UpdateUndoActions()
 
 // ---- transfers -----------------------------------------------------------------------------
 
+// With backups on, the unit is first read into a backup file; the upload follows from
+// OnTransferFinished once the file is written.
 void CMainFrame::OnUpload()
 {
     if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
         return;
+    CBackupSettings backup = CBackupSettings::Load();
+    if (backup.m_bEnabled) {
+        m_pUploadBackup = std::make_unique<CUploadBackup>(m_doc, backup.m_strFolder, this);
+        StartTrans(m_pUploadBackup->GetUnit(), TransferDirection::Download);
+        return;
+    }
     StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
 }
 
@@ -484,20 +494,32 @@ void CMainFrame::OnTransferFinished()
     unsetCursor();
     setEnabled(true);
     const TransferResult& result = transfer->GetResult();
-    if (transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed) {
+    const bool upload = transfer->GetDirection() == TransferDirection::Upload;
+    std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
+    if (!upload && backup) {
+        // The unit was read for the backup: the upload follows only once the file is written.
+        if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer) {
+            m_pUploadBackup = std::move(backup);
+            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
+        }
+    } else if (!upload && result.end == TransferEnd::Completed) {
         m_doc.TakeDownload(*downloaded);
         UpdateAllViews();
         UpdateUndoActions();
         OnUpdateFrameTitle();
         SetActiveView(0);
     }
-    if (transfer->GetDirection() == TransferDirection::Upload && result.end != TransferEnd::Completed
-        && result.unitWritten) {
+    if (upload && result.end != TransferEnd::Completed && result.unitWritten) {
+        std::string kept;
+        if (backup)
+            kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
         m_doc.GetPrompt().Show("The upload did not complete: the unit now holds a partly written set-up ("
                                    + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
-                                   + " blocks). Upload the whole set-up before the unit is used.",
+                                   + " blocks). Upload the whole set-up before the unit is used." + kept,
                                IMessagePrompt::BTN_OK, true);
     }
+    if (upload && backup && result.end == TransferEnd::Completed)
+        backup->ShowChanges(*m_pPrinter, QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName()));
     // Sent from within the transfer's own call: it goes once that call is over.
     transfer.release()->deleteLater();
     if (m_bCloseAfterTransfer) {
