@@ -8,6 +8,8 @@
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CBackupSettings.h"
+#include "ui/CBackupSettingsDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
@@ -18,6 +20,7 @@
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQtTransfer.h"
+#include "ui/CUploadBackup.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -26,6 +29,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDate>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -158,6 +162,7 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
     connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
     connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
+    connect(GetAction(ID_BACKUP_SETTINGS), &QAction::triggered, this, &CMainFrame::OnBackupSettings);
 }
 
 void CMainFrame::CreateMenus()
@@ -195,6 +200,7 @@ void CMainFrame::CreateMenus()
     tools->addAction(GetAction(ID_DOWNLOAD));
     tools->addSeparator();
     tools->addAction(GetAction(ID_COMMSETUP));
+    tools->addAction(GetAction(ID_BACKUP_SETTINGS));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));
@@ -435,10 +441,18 @@ void CMainFrame::UpdateUndoActions()
 
 // ---- transfers -----------------------------------------------------------------------------
 
+// With backups on, the unit is first read into a backup file; the upload follows from
+// OnTransferFinished once the file is written.
 void CMainFrame::OnUpload()
 {
     if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
         return;
+    CBackupSettings backup = CBackupSettings::Load();
+    if (backup.m_bEnabled) {
+        m_pUploadBackup = std::make_unique<CUploadBackup>(m_doc, backup.m_strFolder, this);
+        StartTrans(m_pUploadBackup->GetUnit(), TransferDirection::Download);
+        return;
+    }
     StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
 }
 
@@ -457,6 +471,13 @@ void CMainFrame::OnCommsetup()
         m_doc.OnCommsetup();
 }
 
+void CMainFrame::OnBackupSettings()
+{
+    CBackupSettingsDlg dialog(CBackupSettings::Load(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.GetSettings().Save();
+}
+
 void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)
 {
     m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
@@ -473,20 +494,32 @@ void CMainFrame::OnTransferFinished()
     unsetCursor();
     setEnabled(true);
     const TransferResult& result = transfer->GetResult();
-    if (transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed) {
+    const bool upload = transfer->GetDirection() == TransferDirection::Upload;
+    std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
+    if (!upload && backup) {
+        // The unit was read for the backup: the upload follows only once the file is written.
+        if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer) {
+            m_pUploadBackup = std::move(backup);
+            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
+        }
+    } else if (!upload && result.end == TransferEnd::Completed) {
         m_doc.TakeDownload(*downloaded);
         UpdateAllViews();
         UpdateUndoActions();
         OnUpdateFrameTitle();
         SetActiveView(0);
     }
-    if (transfer->GetDirection() == TransferDirection::Upload && result.end != TransferEnd::Completed
-        && result.unitWritten) {
+    if (upload && result.end != TransferEnd::Completed && result.unitWritten) {
+        std::string kept;
+        if (backup)
+            kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
         m_doc.GetPrompt().Show("The upload did not complete: the unit now holds a partly written set-up ("
                                    + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
-                                   + " blocks). Upload the whole set-up before the unit is used.",
+                                   + " blocks). Upload the whole set-up before the unit is used." + kept,
                                IMessagePrompt::BTN_OK, true);
     }
+    if (upload && backup && result.end == TransferEnd::Completed)
+        backup->ShowChanges(*m_pPrinter, QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName()));
     // Sent from within the transfer's own call: it goes once that call is over.
     transfer.release()->deleteLater();
     if (m_bCloseAfterTransfer) {

@@ -16,6 +16,7 @@ class CHelpDlg;
 class CQ4150Doc;
 class CQ4kUnit;
 class CQ4150View;
+class CUploadBackup;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -69,6 +70,7 @@ public slots:
     void OnUpload();
     void OnDownload();
     void OnCommsetup();
+    void OnBackupSettings();
     void OnEditUndo();
     void OnEditRedo();
 
@@ -114,5 +116,7 @@ private:
     std::unique_ptr<CQtTransfer> m_pTransfer;
     // The set-up a download fills; it replaces the document's only when the download completed.
     std::unique_ptr<CQ4kUnit> m_pDownloadUnit;
+    // The unit's backup that the upload under way waits for or was preceded by.
+    std::unique_ptr<CUploadBackup> m_pUploadBackup;
     bool m_bCloseAfterTransfer = false;
 };

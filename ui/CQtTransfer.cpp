@@ -37,6 +37,11 @@ void CQtTransfer::Cancel()
     StopAfterBlock();
 }
 
+const CUnitImage& CQtTransfer::GetBlocksRead() const
+{
+    return m_pTransfer->GetBlocksRead();
+}
+
 // ---- reports from the worker ------------------------------------------------------------------
 // Queued with this object as context: a report that arrives after it is gone is dropped.
 

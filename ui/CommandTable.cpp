@@ -28,6 +28,7 @@ const CommandInfo g_Commands[] = {
     {ID_UPLOAD, "&Upload", nullptr, ""},
     {ID_DOWNLOAD, "&Download", nullptr, ""},
     {ID_COMMSETUP, "&COM Setup...", "Choose and set up the serial port\nCOM Setup", ""},
+    {ID_BACKUP_SETTINGS, "&Backup Settings...", "Choose whether and where the unit is backed up before each upload\nBackup Settings", ""},
     {ID_NEXT_TAB, "Next Sheet\tCtrl+Tab", "Show the next sheet\nNext Sheet", "Ctrl+Tab;Ctrl+PgDown"},
     {ID_PREV_TAB, "Previous Sheet\tCtrl+Shift+Tab", "Show the previous sheet\nPrevious Sheet", "Ctrl+Shift+Tab;Ctrl+PgUp"},
     {ID_HELP_FINDER, "&Help Topics", "List Help topics\nHelp Topics", ""},

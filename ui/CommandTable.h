@@ -31,6 +31,7 @@ enum COMMAND_ID {
     ID_COMMSETUP = 32773,
     ID_NEXT_TAB = 32790,
     ID_PREV_TAB = 32791,
+    ID_BACKUP_SETTINGS = 32795,
 };
 
 struct CommandInfo {

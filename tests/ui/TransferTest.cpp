@@ -8,6 +8,7 @@
 #include "sim/CEmulatorServer.h"
 #include "support/TransferDoubles.h"
 #include "transfer/CUnitConnection.h"
+#include "ui/CBackupSettings.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CLineSettingsDlg.h"
 #include "ui/CProgressWnd.h"
@@ -81,8 +82,13 @@ class TransferTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every test starts from a program that has never set up a port.
-    void init() { QSettings().remove(QStringLiteral("COM Setup")); }
+    // Every test starts from a program that has never set up a port; an upload is the upload
+    // alone, as with backups off.
+    void init()
+    {
+        QSettings().remove(QStringLiteral("COM Setup"));
+        CBackupSettings{false, {}}.Save();
+    }
 
     // COM1 to COM4 stand for ttyS0 to ttyS3; a described port shows its description but is used
     // by its path; the list is sorted by what it shows.

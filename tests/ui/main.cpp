@@ -1,4 +1,4 @@
-// Runs every user-interface test class offscreen, with settings in a private directory.
+// Runs every user-interface test class offscreen, with settings and data in private directories.
 #include "UiTests.h"
 
 #include <QApplication>
@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     qunsetenv("QT_QPA_PLATFORMTHEME");
     QTemporaryDir configHome;
     qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
+    QTemporaryDir dataHome;  // where backups go unless a test chooses a folder
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));

@@ -1,0 +1,237 @@
+// Upload with the unit backed up first: the backup file, the upload that follows, the change
+// report and its printouts; a backup that fails starts no upload; the backup settings.
+#include "UiTests.h"
+
+#include "FrameFixture.h"
+#include "ModalHelper.h"
+#include "compare/CSetupComparison.h"
+#include "model/CDocumentFile.h"
+#include "setup/alarms/CAlarm.h"
+#include "sim/CEmulatorServer.h"
+#include "support/TransferDoubles.h"
+#include "transfer/CUnitConnection.h"
+#include "ui/CBackupSettings.h"
+#include "ui/CBackupSettingsDlg.h"
+#include "ui/CChangeReportDlg.h"
+#include "ui/CProgressWnd.h"
+#include "ui/CQtTransfer.h"
+#include "ui/CommandTable.h"
+#include "ui/QtText.h"
+#include "unit/CUnitImage.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+constexpr int TRANSFER_MS = 30000;
+constexpr int DEVICE_NUMBER = 3;
+
+// A program on an emulated unit of its own, with short waits, backing up into a folder that
+// does not exist yet.
+struct BackupProgram : FrameFixture {
+    CEmulatorServer emulator;
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("backups/plant"));
+
+    BackupProgram()
+    {
+        QVERIFY(emulator.Start());
+        QVERIFY(doc.GetConnection().CommSetupDirect(emulator.GetSlavePath(), CLineSettings{}));
+        doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        SetBackup(true);
+    }
+    void SetBackup(bool enabled) const { CBackupSettings{enabled, folder}.Save(); }
+    void Upload() const
+    {
+        frame->GetAction(ID_UPLOAD)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->IsTransferring(), TRANSFER_MS);
+    }
+    QStringList Backups() const { return QDir(folder).entryList({QStringLiteral("*.q4g")}, QDir::Files, QDir::Name); }
+    std::string LastMessage() const { return prompt.Messages().empty() ? std::string() : prompt.Messages().back().text; }
+};
+
+// The words of a PDF file, as pdftotext reads them.
+QString PdfWords(const QString& path)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {path, QStringLiteral("-")});
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+}  // namespace
+
+class UploadBackupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Backups off: no file. On: the file holds what the unit held, the unit then holds the
+    // document, and the report lists the changed channels; an upload that changes nothing says
+    // so, and its backup is a file of its own. The report printed and saved as PDF.
+    void uploadIsBackedUpAndItsChangesReported()
+    {
+        BackupProgram p;
+        p.UseFirstInput();
+        for (int alarm : {5, 6})
+            p.Edit(ST_ALARM, alarm, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
+        p.SetBackup(false);
+        p.Upload();
+        QVERIFY(!QFileInfo::exists(p.folder));
+        CQ4kUnit held(p.prompt);
+        held.CopyFrom(*p.doc.GetUnit());
+
+        // A flag of alarm 5, listed by the comparison after every sheet, joins its channel.
+        p.Edit(ST_GENERAL, DEVICE_NUMBER, 1, QStringLiteral("18"));
+        CSetupComparison::GetFlagCell(*p.doc.GetUnit(), 5, 0)->SetSelText("ON");
+        p.Edit(ST_ALARM, 6, CAlarm::COL_TEXT, QStringLiteral("PUMP 2"));
+        p.Edit(ST_ALARM, 6, CAlarm::COL_DELAY, QStringLiteral("5"));
+        p.SetBackup(true);
+        p.prompt.Clear();
+        p.Upload();
+        QVERIFY(p.prompt.Messages().empty());
+        QCOMPARE(GetConstant(p.emulator.GetUnit(), DEVICE_NUMBER), 18u);
+        QCOMPARE(p.Backups().size(), 1);
+        const QString backup = p.Backups()[0];
+        CQ4kUnit kept(p.prompt);
+        CDocumentFile file;
+        QVERIFY(file.Load(kept, QDir(p.folder).filePath(backup).toStdString()));
+        QVERIFY(CUnitImage::FromUpload(kept, nullptr) == CUnitImage::FromUpload(held, nullptr));
+
+        auto* report = p.frame->findChild<CChangeReportDlg*>();
+        QVERIFY(report && report->isVisible());
+        QStringList listed;
+        for (const CChangeReport::Channel& channel : report->GetReport().GetChannels())
+            listed << QStringLiteral("%1/%2/%3").arg(channel.sheet).arg(channel.row).arg(channel.changes.size());
+        QCOMPARE(listed, QStringList({QStringLiteral("0/3/1"), QStringLiteral("3/5/2"), QStringLiteral("3/6/2")}));
+
+        p.Upload();
+        QCOMPARE(p.LastMessage(), std::string("The upload is complete. The unit held this set-up already; nothing changed."));
+        QCOMPARE(p.frame->findChildren<CChangeReportDlg*>().size(), 1);
+        QCOMPARE(p.Backups().size(), 2);
+
+        // Print... on the program's printer; Save as PDF... offers a file beside the backup.
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QTemporaryDir out;
+        const QString printed = out.filePath(QStringLiteral("printed.pdf"));
+        const QString saved = QDir(p.folder).filePath(QFileInfo(backup).completeBaseName() + QStringLiteral("-changes.pdf"));
+        p.frame->GetPrinter().setOutputFormat(QPrinter::PdfFormat);
+        p.frame->GetPrinter().setOutputFileName(printed);
+        const QList<QPushButton*> buttons = report->findChildren<QPushButton*>();
+        auto click = [&buttons](const QString& text) {
+            for (QPushButton* button : buttons)
+                if (button->text().remove(QLatin1Char('&')) == text)
+                    button->click();
+        };
+        AnswerNextModal([](QWidget* modal) { QMetaObject::invokeMethod(modal, "accept"); });
+        click(QStringLiteral("Print..."));
+        AnswerNextModal([](QWidget* modal) {
+            QVERIFY(qobject_cast<QFileDialog*>(modal));
+            QMetaObject::invokeMethod(modal, "accept");
+        });
+        click(QStringLiteral("Save as PDF..."));
+        QStringList expected{QStringLiteral("re-test every function listed"), backup, QStringLiteral("PUMP 2")};
+        for (int alarm : {5, 6})
+            expected << q4ui::ToQString(p.Type(ST_ALARM).GetCellText(alarm, 0)).simplified();
+        expected << q4ui::ToQString(p.Type(ST_GENERAL).GetCellText(DEVICE_NUMBER, 0));
+        for (const QString& pdf : {printed, saved}) {
+            const QString words = PdfWords(pdf);
+            for (const QString& text : expected)
+                QVERIFY2(words.contains(text), qPrintable(pdf + QStringLiteral(": ") + text));
+            QVERIFY(!words.contains(QStringLiteral("IN 11")));  // an input the upload did not change
+        }
+    }
+
+    // A backup that fails says why and starts no upload: the unit's memory stays as it was.
+    void failedBackupStartsNoUpload_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("folder") << QStringLiteral("folder") << QStringLiteral("cannot be created");
+        QTest::newRow("read") << QStringLiteral("silent:A:40") << QStringLiteral("could not be read");
+        QTest::newRow("cancel") << QStringLiteral("cancel") << QStringLiteral("was stopped");
+    }
+
+    void failedBackupStartsNoUpload()
+    {
+        QFETCH(QString, failure);
+        QFETCH(QString, reason);
+        BackupProgram p;
+        const std::string memory = p.emulator.GetUnit().SaveText();
+        if (failure == QStringLiteral("folder")) {
+            QFile blocker(p.dir.filePath(QStringLiteral("backups")));  // a file where a folder must go
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        } else if (failure.contains(QLatin1Char(':'))) {
+            CEmulatorServer::Fault fault{};
+            QVERIFY(CEmulatorServer::ParseFault(failure.toStdString(), fault));
+            p.emulator.AddFault(fault);
+        }
+        p.frame->GetAction(ID_UPLOAD)->trigger();
+        CQtTransfer* transfer = p.frame->GetTransfer();
+        QCOMPARE(transfer->GetDirection(), TransferDirection::Download);
+        if (failure == QStringLiteral("cancel"))
+            transfer->GetProgress().GetCancelButton()->click();
+        if (failure.contains(QLatin1Char(':'))) {
+            QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
+            transfer->GetQuestion()->reject();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QVERIFY2(p.LastMessage().find(reason.toStdString()) != std::string::npos, p.LastMessage().c_str());
+        QVERIFY(p.LastMessage().find("nothing was written to the unit") != std::string::npos);
+        QCOMPARE(p.emulator.GetWriteCount(), 0);
+        QCOMPARE(p.emulator.GetUnit().SaveText(), memory);
+        QVERIFY(p.Backups().isEmpty());
+        QVERIFY(p.frame->isEnabled());
+    }
+
+    // On by default in the user's data folder; OK keeps what the dialog shows, Cancel nothing.
+    // A backup never takes the name of a file that is there.
+    void backupSettingsAreRememberedAndNamesNeverReused()
+    {
+        QSettings().remove(QStringLiteral("Backup"));
+        FrameFixture f;
+        QTemporaryDir dir;
+        for (bool confirm : {true, false}) {
+            AnswerNextModal([&dir, confirm](QWidget* modal) {
+                auto* dialog = qobject_cast<CBackupSettingsDlg*>(modal);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->GetEnabled()->isChecked(), confirm);
+                QCOMPARE(dialog->GetFolder()->text(), confirm ? CBackupSettings::DefaultFolder() : dir.path());
+                dialog->GetEnabled()->setChecked(!confirm);
+                dialog->GetFolder()->setText(confirm ? dir.path() : QString());
+                confirm ? dialog->accept() : dialog->reject();
+            });
+            f.frame->GetAction(ID_BACKUP_SETTINGS)->trigger();
+            CBackupSettings stored = CBackupSettings::Load();
+            QCOMPARE(stored.m_bEnabled, false);
+            QCOMPARE(stored.m_strFolder, dir.path());
+        }
+
+        const QDateTime time(QDate(2026, 12, 6), QTime(14, 30, 15));
+        QStringList names;
+        for (int i = 0; i < 3; ++i) {
+            QFile file(CBackupSettings::NewFilePath(dir.path(), time));
+            QVERIFY(file.open(QIODevice::NewOnly));
+            names << QFileInfo(file).fileName();
+        }
+        QCOMPARE(names, QStringList({QStringLiteral("unit-2026-12-06-143015.q4g"), QStringLiteral("unit-2026-12-06-143015-2.q4g"),
+                                     QStringLiteral("unit-2026-12-06-143015-3.q4g")}));
+        QSettings().remove(QStringLiteral("Backup"));
+    }
+};
+
+std::unique_ptr<QObject> MakeUploadBackupTest()
+{
+    return std::make_unique<UploadBackupTest>();
+}
+
+#include "UploadBackupTest.moc"

@@ -1,0 +1,49 @@
+// The change report of an upload: every channel whose settings the upload changed, sheet by
+// sheet, each setting with its text in the unit before and as uploaded. One layout serves the
+// dialog, the printer and PDF files.
+#pragma once
+
+#include "compare/CellDifference.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+class QPrinter;
+class QTextDocument;
+
+class CChangeReport {
+public:
+    struct Channel {
+        int sheet = 0;
+        int row = 0;
+        QString sheetTitle;
+        QString name;  // as the grid's first column shows it
+        std::vector<CellDifference> changes;
+    };
+
+    // changes: CSetupComparison::Compare(backup, uploaded). backupPath: the file that holds what
+    // the unit held; port and time: where and when the upload ran.
+    CChangeReport(const std::vector<CellDifference>& changes, const QString& backupPath, const QString& port,
+                  const QDateTime& time);
+
+    // Sheet by sheet in tab order, each sheet's channels in row order, a channel's flags after
+    // its other settings.
+    const std::vector<Channel>& GetChannels() const { return m_arChannels; }
+    const QString& GetBackupPath() const { return m_strBackupPath; }
+    QString GetHeading() const;
+
+    // Fills the document with the report, for the screen as for the printer.
+    void Layout(QTextDocument& document) const;
+    // False when the printer could not print, e.g. into a PDF file that cannot be written.
+    bool Print(QPrinter& printer) const;
+
+private:
+    QString ToHtml() const;
+
+    std::vector<Channel> m_arChannels;
+    QString m_strBackupPath;
+    QString m_strPort;
+    QDateTime m_time;
+};

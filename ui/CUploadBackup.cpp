@@ -1,0 +1,74 @@
+// The unit's backup before an upload, and the change report after it.
+#include "ui/CUploadBackup.h"
+
+#include "compare/CUnitVerification.h"
+#include "model/CDocumentFile.h"
+#include "model/IMessagePrompt.h"
+#include "ui/CBackupSettings.h"
+#include "ui/CChangeReport.h"
+#include "ui/CChangeReportDlg.h"
+#include "ui/CQ4150Doc.h"
+#include "ui/QtText.h"
+#include "unit/CQ4kUnit.h"
+
+#include <QDateTime>
+#include <QDir>
+
+#include <utility>
+
+CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent)
+    : m_doc(doc), m_strFolder(folder), m_pParent(parent), m_pUnit(doc.CreateScratchUnit())
+{
+}
+
+CUploadBackup::~CUploadBackup() = default;
+
+bool CUploadBackup::Keep(const TransferResult& download, const CUnitImage& blocksRead)
+{
+    if (download.end == TransferEnd::Cancelled) {
+        Refuse(QStringLiteral("The backup of the unit was stopped."));
+        return false;
+    }
+    if (download.end != TransferEnd::Completed) {
+        Refuse(QStringLiteral("The unit's set-up could not be read for the backup."));
+        return false;
+    }
+    const QString folder = QDir::toNativeSeparators(m_strFolder);
+    if (!QDir().mkpath(m_strFolder)) {
+        Refuse(QStringLiteral("The backup folder %1 cannot be created.").arg(folder));
+        return false;
+    }
+    QString path = CBackupSettings::NewFilePath(m_strFolder, QDateTime::currentDateTime());
+    CDocumentFile file;
+    if (!file.Save(*m_pUnit, path.toStdString())) {
+        Refuse(QStringLiteral("The backup cannot be written in %1:\n%2").arg(folder, QString::fromStdString(file.GetError())));
+        return false;
+    }
+    m_strPath = path;
+    m_held = blocksRead;
+    return true;
+}
+
+void CUploadBackup::Refuse(const QString& why) const
+{
+    m_doc.GetPrompt().Show(q4ui::ToCp1252(why + QStringLiteral("\nThe upload did not start: nothing was written to the unit.")),
+                           IMessagePrompt::BTN_OK, true);
+}
+
+void CUploadBackup::ShowChanges(QPrinter& printer, const QString& port) const
+{
+    // The uploaded set-up as the unit now holds it, its blocks read back the way the backup's
+    // were: a number the unit writes otherwise ("0.300" for "0.3") is no change.
+    std::vector<CellDifference> changes = CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences();
+    for (CellDifference& change : changes)
+        std::swap(change.textA, change.textB);  // the backup's text first
+    if (changes.empty()) {
+        m_doc.GetPrompt().Show("The upload is complete. The unit held this set-up already; nothing changed.",
+                               IMessagePrompt::BTN_OK, false);
+        return;
+    }
+    // Not modal: the grids stay at hand beside the report.
+    auto* dialog = new CChangeReportDlg(CChangeReport(changes, m_strPath, port, QDateTime::currentDateTime()), printer, m_pParent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}

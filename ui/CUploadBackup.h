@@ -1,0 +1,46 @@
+// The backup an upload waits for: the unit read into a set-up of its own and kept as a file, and
+// after the upload what it changed against that backup. The document is never touched.
+#pragma once
+
+#include "transfer/ITransferObserver.h"
+#include "unit/CUnitImage.h"
+
+#include <QString>
+
+#include <memory>
+
+class CQ4150Doc;
+class CQ4kUnit;
+class QPrinter;
+class QWidget;
+
+class CUploadBackup {
+public:
+    // folder: where the backup file goes, made when missing; parent: the change report's window.
+    CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent);
+    ~CUploadBackup();
+    CUploadBackup(const CUploadBackup&) = delete;
+    CUploadBackup& operator=(const CUploadBackup&) = delete;
+
+    // The set-up the download before the upload fills.
+    CQ4kUnit& GetUnit() const { return *m_pUnit; }
+    // After that download, with the blocks it read: writes the unit's set-up to a new file.
+    // False, having said why and that nothing was written to the unit, when the download did
+    // not complete or no file could be written; the upload must then not start.
+    bool Keep(const TransferResult& download, const CUnitImage& blocksRead);
+    // The backup file, once kept.
+    const QString& GetPath() const { return m_strPath; }
+    // After the upload completed: the change report beside the parent window (Print... uses
+    // printer), or a word that the unit held this set-up already.
+    void ShowChanges(QPrinter& printer, const QString& port) const;
+
+private:
+    void Refuse(const QString& why) const;
+
+    CQ4150Doc& m_doc;
+    QString m_strFolder;
+    QWidget* m_pParent;
+    std::unique_ptr<CQ4kUnit> m_pUnit;
+    CUnitImage m_held;
+    QString m_strPath;
+};
