@@ -7,7 +7,9 @@
 #include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
+#include "unit/CUnitImage.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CCompareController.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
@@ -45,11 +47,16 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <utility>
+
 CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     : CTabbedFrameWnd(parent), m_doc(doc), m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowIcon(CIconFactory::AppIcon());
     m_pDocManager = std::make_unique<CDocManager>(doc, this);
+    m_pCompare = std::make_unique<CCompareController>(*this);
+    connect(m_pCompare.get(), &CCompareController::setupTaken, this,
+            [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -158,6 +165,9 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_UPLOAD), &QAction::triggered, this, &CMainFrame::OnUpload);
     connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
     connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
+    connect(GetAction(ID_COMPARE_FILE), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithFile);
+    connect(GetAction(ID_COMPARE_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithUnit);
+    connect(GetAction(ID_VERIFY_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnVerifyUnit);
 }
 
 void CMainFrame::CreateMenus()
@@ -193,6 +203,9 @@ void CMainFrame::CreateMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(GetAction(ID_UPLOAD));
     tools->addAction(GetAction(ID_DOWNLOAD));
+    tools->addSeparator();
+    for (int id : {ID_COMPARE_FILE, ID_COMPARE_UNIT, ID_VERIFY_UNIT})
+        tools->addAction(GetAction(id));
     tools->addSeparator();
     tools->addAction(GetAction(ID_COMMSETUP));
 
@@ -286,18 +299,21 @@ void CMainFrame::ResetViews()
     SetActiveView(0);
     if (QWidget* view = GetActiveView())
         view->setFocus();
+    emit viewsUpdated();
 }
 
 void CMainFrame::UpdateAllViews()
 {
     for (CQ4150View* view : AllViews())
         view->OnUpdate();
+    emit viewsUpdated();
 }
 
 void CMainFrame::UpdateAllViewsKeepingFocus()
 {
     for (CQ4150View* view : AllViews())
         view->Refresh();
+    emit viewsUpdated();
 }
 
 void CMainFrame::OnActivateView(QWidget* view, bool activate)
@@ -451,6 +467,15 @@ void CMainFrame::OnDownload()
     StartTrans(*m_pDownloadUnit, TransferDirection::Download);
 }
 
+void CMainFrame::ReadUnit(std::function<void(const CUnitImage&)> read)
+{
+    if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
+        return;
+    m_pDownloadUnit = m_doc.CreateScratchUnit();
+    m_onUnitRead = std::move(read);
+    StartTrans(*m_pDownloadUnit, TransferDirection::Download);
+}
+
 void CMainFrame::OnCommsetup()
 {
     if (!m_pTransfer)
@@ -470,10 +495,14 @@ void CMainFrame::OnTransferFinished()
 {
     std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
     std::unique_ptr<CQ4kUnit> downloaded = std::move(m_pDownloadUnit);
+    std::function<void(const CUnitImage&)> onUnitRead = std::exchange(m_onUnitRead, nullptr);
     unsetCursor();
     setEnabled(true);
     const TransferResult& result = transfer->GetResult();
-    if (transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed) {
+    bool downloadCompleted = transfer->GetDirection() == TransferDirection::Download && result.end == TransferEnd::Completed;
+    // A ReadUnit's blocks, for its reader once the transfer is out of the way.
+    std::unique_ptr<CUnitImage> unitRead = downloadCompleted && onUnitRead ? std::make_unique<CUnitImage>(transfer->GetBlocksRead()) : nullptr;
+    if (downloadCompleted && !onUnitRead) {
         m_doc.TakeDownload(*downloaded);
         UpdateAllViews();
         UpdateUndoActions();
@@ -492,6 +521,8 @@ void CMainFrame::OnTransferFinished()
     if (m_bCloseAfterTransfer) {
         m_bCloseAfterTransfer = false;
         close();
+    } else if (unitRead) {
+        onUnitRead(*unitRead);
     }
 }
 

@@ -32,6 +32,11 @@ void CQtTransfer::Start()
     m_pTransfer->Start();
 }
 
+const CUnitImage& CQtTransfer::GetBlocksRead() const
+{
+    return m_pTransfer->GetBlocksRead();
+}
+
 void CQtTransfer::Cancel()
 {
     StopAfterBlock();

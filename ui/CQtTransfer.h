@@ -17,6 +17,7 @@ class CComSetupDialog;
 class CProgressWnd;
 class CQ4kUnit;
 class CTransfer;
+class CUnitImage;
 class QWidget;
 
 class CQtTransfer : public QObject, public ITransferObserver {
@@ -36,6 +37,8 @@ public:
     TransferDirection GetDirection() const { return m_direction; }
     // Valid once finished() was sent.
     const TransferResult& GetResult() const { return m_result; }
+    // The blocks a download read, whole when it completed; valid once finished() was sent.
+    const CUnitImage& GetBlocksRead() const;
     CProgressWnd& GetProgress() const { return *m_pProgress; }
     // The open Retry/Cancel question, or null.
     CUpDown* GetQuestion() const { return m_pQuestion; }

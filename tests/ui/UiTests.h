@@ -14,6 +14,7 @@ std::unique_ptr<QObject> MakeMainFrameTest();
 std::unique_ptr<QObject> MakeMessagePromptTest();
 std::unique_ptr<QObject> MakeProgressWndTest();
 std::unique_ptr<QObject> MakeTransferTest();
+std::unique_ptr<QObject> MakeCompareTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -26,5 +27,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeMessagePromptTest());
     tests.push_back(MakeProgressWndTest());
     tests.push_back(MakeTransferTest());
+    tests.push_back(MakeCompareTest());
     return tests;
 }
