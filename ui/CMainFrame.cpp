@@ -7,9 +7,11 @@
 #include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
+#include "unit/CUnitImage.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CBackupSettings.h"
 #include "ui/CBackupSettingsDlg.h"
+#include "ui/CCompareController.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
@@ -49,11 +51,16 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <utility>
+
 CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     : CTabbedFrameWnd(parent), m_doc(doc), m_pPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setWindowIcon(CIconFactory::AppIcon());
     m_pDocManager = std::make_unique<CDocManager>(doc, this);
+    m_pCompare = std::make_unique<CCompareController>(*this);
+    connect(m_pCompare.get(), &CCompareController::setupTaken, this,
+            [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -163,6 +170,9 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
     connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
     connect(GetAction(ID_BACKUP_SETTINGS), &QAction::triggered, this, &CMainFrame::OnBackupSettings);
+    connect(GetAction(ID_COMPARE_FILE), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithFile);
+    connect(GetAction(ID_COMPARE_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithUnit);
+    connect(GetAction(ID_VERIFY_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnVerifyUnit);
 }
 
 void CMainFrame::CreateMenus()
@@ -198,6 +208,9 @@ void CMainFrame::CreateMenus()
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->addAction(GetAction(ID_UPLOAD));
     tools->addAction(GetAction(ID_DOWNLOAD));
+    tools->addSeparator();
+    for (int id : {ID_COMPARE_FILE, ID_COMPARE_UNIT, ID_VERIFY_UNIT})
+        tools->addAction(GetAction(id));
     tools->addSeparator();
     tools->addAction(GetAction(ID_COMMSETUP));
     tools->addAction(GetAction(ID_BACKUP_SETTINGS));
@@ -292,18 +305,21 @@ void CMainFrame::ResetViews()
     SetActiveView(0);
     if (QWidget* view = GetActiveView())
         view->setFocus();
+    emit viewsUpdated();
 }
 
 void CMainFrame::UpdateAllViews()
 {
     for (CQ4150View* view : AllViews())
         view->OnUpdate();
+    emit viewsUpdated();
 }
 
 void CMainFrame::UpdateAllViewsKeepingFocus()
 {
     for (CQ4150View* view : AllViews())
         view->Refresh();
+    emit viewsUpdated();
 }
 
 void CMainFrame::OnActivateView(QWidget* view, bool activate)
@@ -465,6 +481,15 @@ void CMainFrame::OnDownload()
     StartTrans(*m_pDownloadUnit, TransferDirection::Download);
 }
 
+void CMainFrame::ReadUnit(std::function<void(const CUnitImage&)> read)
+{
+    if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
+        return;
+    m_pDownloadUnit = m_doc.CreateScratchUnit();
+    m_onUnitRead = std::move(read);
+    StartTrans(*m_pDownloadUnit, TransferDirection::Download);
+}
+
 void CMainFrame::OnCommsetup()
 {
     if (!m_pTransfer)
@@ -491,25 +516,30 @@ void CMainFrame::OnTransferFinished()
 {
     std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
     std::unique_ptr<CQ4kUnit> downloaded = std::move(m_pDownloadUnit);
+    std::function<void(const CUnitImage&)> onUnitRead = std::exchange(m_onUnitRead, nullptr);
     unsetCursor();
     setEnabled(true);
     const TransferResult& result = transfer->GetResult();
     const bool upload = transfer->GetDirection() == TransferDirection::Upload;
+    const bool completed = result.end == TransferEnd::Completed;
     std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
+    // A ReadUnit's blocks, for its reader once the transfer is out of the way.
+    std::unique_ptr<CUnitImage> unitRead =
+        !upload && completed && onUnitRead ? std::make_unique<CUnitImage>(transfer->GetBlocksRead()) : nullptr;
     if (!upload && backup) {
         // The unit was read for the backup: the upload follows only once the file is written.
         if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer) {
             m_pUploadBackup = std::move(backup);
             StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
         }
-    } else if (!upload && result.end == TransferEnd::Completed) {
+    } else if (!upload && completed && !onUnitRead) {
         m_doc.TakeDownload(*downloaded);
         UpdateAllViews();
         UpdateUndoActions();
         OnUpdateFrameTitle();
         SetActiveView(0);
     }
-    if (upload && result.end != TransferEnd::Completed && result.unitWritten) {
+    if (upload && !completed && result.unitWritten) {
         std::string kept;
         if (backup)
             kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
@@ -518,13 +548,15 @@ void CMainFrame::OnTransferFinished()
                                    + " blocks). Upload the whole set-up before the unit is used." + kept,
                                IMessagePrompt::BTN_OK, true);
     }
-    if (upload && backup && result.end == TransferEnd::Completed)
+    if (upload && backup && completed)
         backup->ShowChanges(*m_pPrinter, QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName()));
     // Sent from within the transfer's own call: it goes once that call is over.
     transfer.release()->deleteLater();
     if (m_bCloseAfterTransfer) {
         m_bCloseAfterTransfer = false;
         close();
+    } else if (unitRead) {
+        onUnitRead(*unitRead);
     }
 }
 

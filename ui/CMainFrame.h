@@ -5,10 +5,12 @@
 #include "transfer/ITransferObserver.h"
 #include "ui/CTabbedFrameWnd.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+class CCompareController;
 class CDocManager;
 class CQtComSetupUi;
 class CQtTransfer;
@@ -17,6 +19,7 @@ class CQ4150Doc;
 class CQ4kUnit;
 class CQ4150View;
 class CUploadBackup;
+class CUnitImage;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -52,12 +55,22 @@ public:
     bool IsTransferring() const { return m_pTransfer != nullptr; }
     // The running transfer, or null.
     CQtTransfer* GetTransfer() const { return m_pTransfer.get(); }
+    // Compare with File, Compare with Unit, Verify Unit and their window.
+    CCompareController& GetCompare() const { return *m_pCompare; }
+    // Reads the unit into a set-up of its own, as Download does but without a question and
+    // without touching the document, however the transfer ends; read gets the blocks the unit
+    // sent once the download has completed.
+    void ReadUnit(std::function<void(const CUnitImage&)> read);
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
     bool PrintViews(const std::vector<CQ4150View*>& views);
 
     static QString WindowTitle();
+
+signals:
+    // Every view shows the set-up anew: after an edit, an undo or redo, a file read, a download.
+    void viewsUpdated();
 
 public slots:
     void OnFileNew();
@@ -118,5 +131,8 @@ private:
     std::unique_ptr<CQ4kUnit> m_pDownloadUnit;
     // The unit's backup that the upload under way waits for or was preceded by.
     std::unique_ptr<CUploadBackup> m_pUploadBackup;
+    // Set while the download is a ReadUnit's: the document then stays as it is.
+    std::function<void(const CUnitImage&)> m_onUnitRead;
+    std::unique_ptr<CCompareController> m_pCompare;
     bool m_bCloseAfterTransfer = false;
 };

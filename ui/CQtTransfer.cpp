@@ -32,14 +32,14 @@ void CQtTransfer::Start()
     m_pTransfer->Start();
 }
 
-void CQtTransfer::Cancel()
-{
-    StopAfterBlock();
-}
-
 const CUnitImage& CQtTransfer::GetBlocksRead() const
 {
     return m_pTransfer->GetBlocksRead();
+}
+
+void CQtTransfer::Cancel()
+{
+    StopAfterBlock();
 }
 
 // ---- reports from the worker ------------------------------------------------------------------

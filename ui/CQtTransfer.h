@@ -37,7 +37,7 @@ public:
     TransferDirection GetDirection() const { return m_direction; }
     // Valid once finished() was sent.
     const TransferResult& GetResult() const { return m_result; }
-    // The blocks a download read, as the unit sent them; whole once it completed.
+    // The blocks a download read, whole when it completed; valid once finished() was sent.
     const CUnitImage& GetBlocksRead() const;
     CProgressWnd& GetProgress() const { return *m_pProgress; }
     // The open Retry/Cancel question, or null.

@@ -62,6 +62,8 @@ QVariant CSheetModel::data(const QModelIndex& index, int role) const
     case Qt::StatusTipRole:
         return q4ui::ToQString(m_type.GetInputHint(Section(index), Cell(index)));
     case Qt::BackgroundRole:
+        if (m_marked.count({Section(index), Cell(index)}))
+            return MarkColour();
         if (p->m_crBkColour == CLR_GRID_DEFAULT)
             return QVariant();
         // Colours are kept as 0x00BBGGRR.
@@ -120,6 +122,22 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
         m_strRefusal = q4ui::ToQString(LoadString(static_cast<unsigned>(m_type.GetLastError())));
     Refresh();
     return accepted;
+}
+
+QColor CSheetModel::MarkColour()
+{
+    return QColor(0xFF, 0xD0, 0x90);  // a light orange, printed as shown
+}
+
+void CSheetModel::SetMarkedCells(std::set<std::pair<int, int>> cells)
+{
+    if (cells == m_marked)
+        return;
+    m_marked = std::move(cells);
+    int rows = rowCount();
+    int cols = columnCount();
+    if (rows > 0 && cols > 0)
+        emit dataChanged(index(0, 0), index(rows - 1, cols - 1), {Qt::BackgroundRole});
 }
 
 void CSheetModel::Refresh()

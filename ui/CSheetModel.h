@@ -4,6 +4,10 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
+
+#include <set>
+#include <utility>
 
 class INordaSetupType;
 
@@ -40,6 +44,12 @@ public:
 
     // Tells the views that any cell may have changed: an edit ripples through rows and sheets.
     void Refresh();
+    // Cells marked as differing from another set-up, as (section, cell) of the sheet: their
+    // background, on the screen as on paper, is MarkColour() whatever the setup type's colour.
+    void SetMarkedCells(std::set<std::pair<int, int>> cells);
+    const std::set<std::pair<int, int>>& GetMarkedCells() const { return m_marked; }
+    static QColor MarkColour();
+
     // The setup type's message for the last refused text; empty when the refusal has none
     // (the user cancelled a question).
     const QString& GetRefusal() const { return m_strRefusal; }
@@ -49,4 +59,5 @@ private:
 
     INordaSetupType& m_type;
     QString m_strRefusal;
+    std::set<std::pair<int, int>> m_marked;
 };

@@ -44,11 +44,13 @@ void CZTGridCtrl::SetSheetModel(CSheetModel* model)
     if (!model)
         return;
     connect(model, &QObject::destroyed, this, [this] { m_pModel = nullptr; });
-    // Columns follow their texts after every change, whatever caused it.
-    connect(model, &QAbstractItemModel::dataChanged, this, [this] {
-        if (!m_bPasteMode)
-            FitColumns();
-    });
+    // Columns follow their texts after every change, whatever caused it; a change of colours
+    // alone (a comparison's marks) leaves the texts as they are.
+    connect(model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (!m_bPasteMode && roles != QList<int>{Qt::BackgroundRole})
+                    FitColumns();
+            });
     connect(model, &QAbstractItemModel::modelReset, this, &CZTGridCtrl::FitColumns);
     FitColumns();
 }

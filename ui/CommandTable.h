@@ -32,6 +32,9 @@ enum COMMAND_ID {
     ID_NEXT_TAB = 32790,
     ID_PREV_TAB = 32791,
     ID_BACKUP_SETTINGS = 32795,
+    ID_COMPARE_FILE = 32792,
+    ID_COMPARE_UNIT = 32793,
+    ID_VERIFY_UNIT = 32794,
 };
 
 struct CommandInfo {

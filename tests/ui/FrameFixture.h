@@ -6,6 +6,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
+#include "ui/CSheetModel.h"
 #include "ui/CZTGridCtrl.h"
 #include "unit/CQ4kUnit.h"
 
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <memory>
+#include <set>
+#include <utility>
 
 struct FrameFixture {
     RecordingPrompt prompt;
@@ -42,6 +45,8 @@ struct FrameFixture {
     {
         emit Grid(tab).endEdit(row, col, text);
     }
+    // The cells of a sheet marked as differing by a comparison, as (row, column) of the grid.
+    std::set<std::pair<int, int>> Marked(int tab) const { return Grid(tab).GetSheetModel()->GetMarkedCells(); }
     // Physical row 1 (IN 11) as a 0 to 10 V input: the first input in use.
     void UseFirstInput() const
     {

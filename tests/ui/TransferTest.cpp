@@ -1,6 +1,7 @@
 // The transfer commands against the emulated unit: COM setup dialogs, upload and download with
-// the main window disabled meanwhile, Retry after a failed block, Cancel and Escape, and a
-// download that changes the document only when it completes.
+// the main window disabled meanwhile, Retry after a failed block, Cancel and Escape, a
+// download that changes the document only when it completes, and Verify Unit and Compare with
+// Unit, which read the unit without ever changing the document.
 #include "UiTests.h"
 
 #include "FrameFixture.h"
@@ -9,12 +10,15 @@
 #include "support/TransferDoubles.h"
 #include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CCompareController.h"
+#include "ui/CCompareDlg.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CLineSettingsDlg.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQtComSetupUi.h"
 #include "ui/CQtTransfer.h"
 #include "ui/CommandTable.h"
+#include "unit/CUnitHistory.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,6 +28,7 @@
 #include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -73,6 +78,23 @@ struct Program : FrameFixture {
         frame->GetComSetupUi().GetEmulator()->AddFault(fault);
     }
     QString GridText(int page, int row) const { return Grid(page).GetItemText(row, 1); }
+    // Runs the command and waits for its transfer to end.
+    void Run(int command)
+    {
+        frame->GetAction(command)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->IsTransferring(), TRANSFER_MS);
+    }
+    // The comparison's bus number item: this set-up's text and the unit's.
+    QStringList BusNumberItem() const
+    {
+        CCompareDlg* dialog = frame->GetCompare().GetDialog();
+        QTreeWidgetItem* general = dialog ? dialog->GetTree()->topLevelItem(0) : nullptr;
+        for (int i = 0; general && i < general->childCount(); ++i) {
+            if (general->child(i)->text(0) == Grid(ST_GENERAL).GetItemText(DEVICE_NUMBER, 0).trimmed())
+                return {general->child(i)->text(2), general->child(i)->text(3)};
+        }
+        return {};
+    }
     std::string BusNumber() const { return doc.GetUnit()->GetSetupType(ST_GENERAL)->GetCellText(DEVICE_NUMBER, 1); }
 };
 
@@ -308,6 +330,89 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QTRY_VERIFY(!p.frame->isVisible());
         QCOMPARE(p.BusNumber(), std::string("17"));
+    }
+
+    // Verify Unit says that the unit holds the set-up; after an edit, in how many cells it differs,
+    // and the comparison opens, from which the unit's texts can be taken back; a difference no
+    // cell shows is told in blocks.
+    void verifyUnitTellsWhetherTheUnitHoldsTheSetUp()
+    {
+        Program p;
+        CEmulatorServer* emulator = p.Connect();
+        p.Run(ID_UPLOAD);
+        p.Run(ID_VERIFY_UNIT);
+        QCOMPARE(p.prompt.Messages().size(), size_t(1));
+        QCOMPARE(p.prompt.Messages().back().text, std::string("The unit holds this set-up."));
+        QVERIFY(!p.frame->GetCompare().GetDialog());
+
+        p.Edit(ST_GENERAL, DEVICE_NUMBER, 1, QStringLiteral("23"));
+        p.Run(ID_VERIFY_UNIT);
+        QCOMPARE(p.prompt.Messages().back().text, std::string("The unit differs from this set-up in 1 cell."));
+        CCompareDlg* dialog = p.frame->GetCompare().GetDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Compare with Unit - 1 difference"));
+        QCOMPARE(p.BusNumberItem(), QStringList({"23", "17"}));
+        QCOMPARE(p.Marked(ST_GENERAL), (std::set<std::pair<int, int>>{{DEVICE_NUMBER, 1}}));
+        QCOMPARE(p.BusNumber(), std::string("23"));
+
+        dialog->GetTakeAllButton()->click();
+        QCOMPARE(p.BusNumber(), std::string("17"));
+        QCOMPARE(p.doc.GetHistory().UndoLabel(), std::string("Take All from Unit"));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Compare with Unit - no differences"));
+        QCOMPARE(dialog->GetSummary()->text(), QStringLiteral("The unit holds this set-up."));
+        QVERIFY(p.Marked(ST_GENERAL).empty());
+        dialog->GetCloseButton()->click();
+        QCOMPARE(p.prompt.Messages().size(), size_t(2));
+
+        // A byte no cell shows (the last of alarm block 0): the blocks are told, nothing opens.
+        uint8_t block[CUnitEmulator::BLOCK_LEN];
+        QVERIFY(emulator->GetUnit().GetBlock(CUnitEmulator::SPACE_ALARM, 0, block));
+        block[CUnitEmulator::BLOCK_LEN - 1] ^= 0x5A;
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 0, block));
+        p.Run(ID_VERIFY_UNIT);
+        QCOMPARE(p.prompt.Messages().back().text,
+                 std::string("The unit differs from this set-up in 1 block, though in no cell the sheets show."));
+        QVERIFY(!p.frame->GetCompare().GetDialog());
+    }
+
+    // Compare with Unit asks nothing and leaves the document as it was, completed or cancelled.
+    void compareWithUnitLeavesTheDocument_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("completed") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void compareWithUnitLeavesTheDocument()
+    {
+        QFETCH(bool, cancel);
+        Program p;
+        CEmulatorServer* emulator = p.Connect();
+        p.Run(ID_UPLOAD);
+        PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
+        const std::string step = p.doc.GetHistory().UndoLabel();
+        if (cancel)
+            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+        p.frame->GetAction(ID_COMPARE_UNIT)->trigger();  // a modified document: no question
+        QVERIFY(p.frame->IsTransferring());
+        if (cancel) {
+            QTRY_VERIFY(emulator->GetRequestCount() > 10);
+            p.frame->GetTransfer()->GetProgress().GetCancelButton()->click();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        QCOMPARE(p.BusNumber(), std::string("17"));
+        QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
+        QCOMPARE(p.doc.GetTitle(), QStringLiteral("plant.q4g"));
+        QVERIFY(p.doc.IsModified());
+        QCOMPARE(p.doc.GetHistory().UndoLabel(), step);
+        QVERIFY(p.prompt.Messages().empty());
+        CCompareDlg* dialog = p.frame->GetCompare().GetDialog();
+        QCOMPARE(dialog != nullptr, !cancel);
+        if (!cancel) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Compare with Unit - 1 difference"));
+            QCOMPARE(p.BusNumberItem(), QStringList({"17", "42"}));
+            dialog->GetCloseButton()->click();
+        }
     }
 
     void cancelledQuestionsStartNothing()

@@ -15,6 +15,7 @@ std::unique_ptr<QObject> MakeMessagePromptTest();
 std::unique_ptr<QObject> MakeProgressWndTest();
 std::unique_ptr<QObject> MakeTransferTest();
 std::unique_ptr<QObject> MakeUploadBackupTest();
+std::unique_ptr<QObject> MakeCompareTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -28,5 +29,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeProgressWndTest());
     tests.push_back(MakeTransferTest());
     tests.push_back(MakeUploadBackupTest());
+    tests.push_back(MakeCompareTest());
     return tests;
 }
