@@ -260,21 +260,25 @@ private slots:
         QVERIFY(p.prompt.Messages()[0].text.find("partly written set-up") != std::string::npos);
     }
 
-    // Cancel mid-download, or Cancel on the Retry question: the document stays as it was.
+    // Cancel mid-download, Cancel on the Retry question, or a unit that goes away (the question
+    // comes at once): the document stays as it was.
     void downloadThatDoesNotCompleteLeavesTheDocument_data()
     {
         QTest::addColumn<bool>("atQuestion");
-        QTest::newRow("cancel button") << false;
-        QTest::newRow("question") << true;
+        QTest::addColumn<bool>("unitGone");
+        QTest::newRow("cancel button") << false << false;
+        QTest::newRow("question") << true << false;
+        QTest::newRow("unit gone") << true << true;
     }
 
     void downloadThatDoesNotCompleteLeavesTheDocument()
     {
         QFETCH(bool, atQuestion);
+        QFETCH(bool, unitGone);
         Program p;
         CEmulatorServer* emulator = p.Connect();
         PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
-        if (atQuestion)
+        if (atQuestion && !unitGone)
             p.AddFault("silent:A:40");
         else
             p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
@@ -282,7 +286,12 @@ private slots:
         p.frame->GetAction(ID_DOWNLOAD)->trigger();
         QVERIFY(p.frame->IsTransferring());
         CQtTransfer* transfer = p.frame->GetTransfer();
-        if (atQuestion) {
+        if (unitGone) {
+            QTRY_VERIFY(emulator->GetRequestCount() > 10);
+            emulator->Stop();
+            QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), 2000);
+            transfer->GetQuestion()->reject();
+        } else if (atQuestion) {
             QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
             transfer->GetQuestion()->reject();
         } else {
