@@ -24,8 +24,10 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
     uploaded.Initialize();
     m_expected.TakeApartInto(uploaded);
     m_differences = CSetupComparison::Compare(uploaded, m_heldUnit);
-    // Shown with the document's own text, which is what its owner typed, unless only the
-    // codec tells the two apart (a value the unit cannot hold as typed).
+    // Shown with the document's own text, which is what its owner typed. A cell whose own
+    // text is the unit's is no difference to show (a delay of an alarm the unit has off reads
+    // back as typed): the cells beside it say why its block differs.
+    std::vector<CellDifference> shown;
     for (CellDifference& difference : m_differences) {
         std::string own;
         if (difference.flag) {
@@ -34,7 +36,10 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
         } else if (const CNordaSetupType* type = document.GetSetupType(difference.sheet)) {
             own = type->GetCellText(difference.row, difference.col);
         }
-        if (own != difference.textB)
-            difference.textA = own;
+        if (own == difference.textB)
+            continue;
+        difference.textA = std::move(own);
+        shown.push_back(std::move(difference));
     }
+    m_differences = std::move(shown);
 }

@@ -1,6 +1,7 @@
 // Two set-ups compared cell by cell, and one taking another's texts over through its rules.
 #include "compare/CSetupComparison.h"
 #include "compare/CSetupTyping.h"
+#include "compare/CUnitVerification.h"
 #include "support/RecordingPrompt.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
@@ -68,4 +69,23 @@ TEST_F(Comparison, TakingEverySheetOverLeavesNoDifferenceAndTheSameBlocks)
     EXPECT_TRUE(CSetupTyping::Type(mine, CSetupTyping::TextsOf(theirs, -1)).empty());
     EXPECT_TRUE(CSetupComparison::Compare(mine, theirs).empty());
     EXPECT_EQ(CUnitImage::FromUpload(mine, nullptr), CUnitImage::FromUpload(theirs, nullptr));
+}
+
+// Against a unit that holds the defaults: every difference shows two different texts (a delay
+// the unit holds for an alarm it has off reads back as typed), the document's own text first.
+TEST_F(Comparison, VerificationListsOnlyCellsWhoseTextsDiffer)
+{
+    const CUnitImage held = CUnitImage::FromUpload(mine, nullptr);
+    CUnitVerification verification(theirs, held);
+    EXPECT_FALSE(verification.UnitHoldsSetup());
+    bool device = false;
+    for (const CellDifference& d : verification.GetDifferences()) {
+        EXPECT_NE(d.textA, d.textB) << d.channel << " " << d.column;
+        if (!d.flag) {
+            EXPECT_EQ(d.textA, theirs.GetSetupType(d.sheet)->GetCellText(d.row, d.col)) << d.channel << " " << d.column;
+        }
+        device = device || (d.sheet == ST_GENERAL && d.textA == "33" && d.textB == "1");
+    }
+    EXPECT_TRUE(device);
+    EXPECT_TRUE(CUnitVerification(mine, held).UnitHoldsSetup());
 }
