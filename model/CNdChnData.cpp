@@ -4,7 +4,9 @@
 #include "model/CArchive.h"
 #include "model/ItemList.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -72,8 +74,13 @@ void CNdChnData::RemoveItem(const std::string& text)
 
 unsigned CNdChnData::AddData(const std::string& items)
 {
-    for (auto& item : q4::SplitItemList(items))
-        m_arData.push_back(item);
+    std::vector<std::string> pieces = q4::SplitItemList(items);
+    if (m_arData.empty()) {
+        m_arData = std::move(pieces);
+    } else {
+        m_arData.insert(m_arData.end(), std::make_move_iterator(pieces.begin()),
+                        std::make_move_iterator(pieces.end()));
+    }
     return static_cast<unsigned>(m_arData.size());
 }
 
@@ -131,11 +138,17 @@ void CNdChnData::DoFileReadWrite(CArchive& ar, unsigned)
     m_nStyle = static_cast<CTRL_STYLE>(ar.ReadInt32());
     int32_t count = ar.ReadInt32();
     m_arData.clear();
+    // Every item takes at least its length byte: a count beyond the bytes left cannot be read,
+    // and is refused before thousands of items are read in vain.
+    if (count > 0 && static_cast<size_t>(count) > ar.GetBuffer().size() - ar.GetPosition())
+        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+    // Room for any list a sheet holds; a damaged file's longer count grows as it is read.
+    m_arData.reserve(std::min<size_t>(count > 0 ? static_cast<size_t>(count) : 0, 256));
     for (int32_t i = 0; i < count; ++i) {
         std::string item = ar.ReadString();
         // 0xDF is the degree sign of the unit's LCD; the sheet holds Windows-1252's 0xB0.
         if (item == "\xDF" "C")
             item = "\xB0" "C";
-        m_arData.push_back(item);
+        m_arData.push_back(std::move(item));
     }
 }

@@ -67,8 +67,7 @@ void CGeneral::CreateDefDataSheet()
         auto value = std::make_unique<CNdChnData>(row.dataType, row.editable, CTRL_EDIT, CLR_GRID_DEFAULT);
         value->SetPropName(row.label);
         if (row.choices) {
-            for (int i = 0; i < row.choiceCount; ++i)
-                value->GetData().push_back(row.choices[i]);
+            value->GetData().assign(row.choices, row.choices + row.choiceCount);
             value->m_nCurSel = row.defaultChoice;
         } else {
             value->GetData().push_back(q4::FormatD(row.defaultChoice));

@@ -97,6 +97,7 @@ void CLogicalInput::CreateDefDataSheet()
 
     for (int n = 1; n < SECTIONS; ++n) {
         CSection section;
+        section.reserve(1 + SEL_CELLS + PARMS);
         section.push_back(CreateLabelCell(g_LogInpChn[n]));
         for (int k = 1; k <= SEL_CELLS; ++k) {
             auto cell = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);

@@ -7,6 +7,7 @@
 #include "model/NumberText.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -85,6 +86,7 @@ void CPhysicalInput::CreateDefDataSheet()
 
     for (int s = 1; s <= CHANNELS; ++s) {
         CSection section;
+        section.reserve(CELLS);
         section.push_back(CreateLabelCell(GetPhChnName(s)));
         for (int c = 1; c < CELLS; ++c) {
             short dataType = c <= CELL_LCDU ? DT_TEXT : DT_REAL;
@@ -92,11 +94,11 @@ void CPhysicalInput::CreateDefDataSheet()
             auto cell = std::make_unique<CNdChnData>(dataType, editable, CTRL_EDIT, CLR_GRID_DEFAULT);
             cell->SetPropName(g_PhInpLabels[c - 1]);
             if (c == CELL_TYPE) {
+                cell->GetData().reserve(m_nInpTypes);
                 for (int i = 0; i < m_nInpTypes; ++i)
                     cell->GetData().push_back(m_pInpTypes[i]->pszName);
             } else if (c == CELL_LCDU) {
-                for (const char* unit : g_LCDU)
-                    cell->GetData().push_back(unit);
+                cell->GetData().assign(std::begin(g_LCDU), std::end(g_LCDU));
                 cell->m_nTextLen = LCDU_TEXT_LEN;
             } else {
                 cell->GetData().push_back("0");
