@@ -45,11 +45,10 @@ CGeneral::~CGeneral() = default;
 
 void CGeneral::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "General";
     m_nSetupType = ST_GENERAL;
     m_nPrintCols = 2;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
 }
 
 void CGeneral::CreateDefDataSheet()

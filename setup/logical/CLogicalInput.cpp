@@ -72,11 +72,23 @@ CPhysicalInput* CLogicalInput::GetPhysical() const
 
 void CLogicalInput::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "Logical Input";
     m_nSetupType = ST_LOGICAL;
     m_nPrintCols = 13;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
+    TakeParmCaptions();
+}
+
+void CLogicalInput::TakeParmCaptions()
+{
+    CPhysicalInput* physical = GetPhysical();
+    for (int j = 1; j <= PARMS; ++j) {
+        CNdChnData* caption = GetProperty(0, FIRST_PARM - 1 + j);
+        if (!caption)
+            continue;
+        CNdChnData* source = physical ? physical->GetProperty(0, j) : nullptr;
+        *caption = source ? *source : *CreateLabelCell(g_ParmLabels[j - 1]);
+    }
 }
 
 void CLogicalInput::CreateDefDataSheet()

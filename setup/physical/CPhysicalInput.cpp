@@ -62,17 +62,15 @@ void CPhysicalInput::CopyFrom(const CNordaSetupType& other)
 void CPhysicalInput::CreateUnitList()
 {
     m_pUnitList = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);
-    for (const char* unit : g_LCDU)
-        m_pUnitList->GetData().push_back(unit);
+    m_pUnitList->GetData().assign(std::begin(g_LCDU), std::end(g_LCDU));
 }
 
 void CPhysicalInput::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "Physical Input";
     m_nSetupType = ST_PHYSICAL;
     m_nPrintCols = 8;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
     CreateUnitList();
 }
 
