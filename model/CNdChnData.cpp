@@ -16,6 +16,18 @@ int CompareBytes(const std::string& a, const std::string& b)
     return std::strcmp(a.c_str(), b.c_str());
 }
 
+// Compared from the end: the names in the lists ("IN 11", "IN 12", ...) differ in their last
+// characters.
+bool SameBytes(const char* a, const char* b, size_t n)
+{
+    while (n > 0) {
+        --n;
+        if (a[n] != b[n])
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CNdChnData::CNdChnData(short dataType, int editable, CTRL_STYLE style, uint32_t bkColour)
@@ -23,10 +35,11 @@ CNdChnData::CNdChnData(short dataType, int editable, CTRL_STYLE style, uint32_t 
 {
 }
 
-std::string CNdChnData::GetDataAsString() const
+const std::string& CNdChnData::GetDataAsString() const
 {
-    if (m_nCurSel < 0 || m_nCurSel >= static_cast<int>(m_arData.size()))
-        return std::string();
+    static const std::string none;
+    if (static_cast<size_t>(m_nCurSel) >= m_arData.size())  // a negative selection too
+        return none;
     return m_arData[static_cast<size_t>(m_nCurSel)];
 }
 
@@ -51,8 +64,12 @@ int CNdChnData::SetSelText(const std::string& text)
 
 int CNdChnData::IsItemExist(const std::string& text, int& index) const
 {
+    // Equal as strcmp finds them: text up to its first zero byte, and the item ending there
+    // too. Only items of that length are compared: lists are searched on every cascade.
+    const size_t length = std::strlen(text.c_str());
     for (size_t i = 0; i < m_arData.size(); ++i) {
-        if (CompareBytes(m_arData[i], text) == 0) {
+        const std::string& item = m_arData[i];
+        if (item.size() >= length && item.c_str()[length] == '\0' && SameBytes(item.data(), text.data(), length)) {
             index = static_cast<int>(i);
             return 1;
         }

@@ -145,7 +145,7 @@ int CLogicalInput::IsOtherParmActive(int n, int x)
     if (!m_pDataSheet || n < 0 || n >= m_pDataSheet->GetNumSections())
         return 0;
     for (int k = 1; k <= SEL_CELLS; ++k) {
-        if (k != x && GetCellText(n, k) != g_Off)
+        if (k != x && CellText(n, k) != g_Off)
             return 1;
     }
     return 0;
@@ -168,7 +168,7 @@ int CLogicalInput::VerifyLogInps(int m, int n)
     if (!m_pDataSheet || m < 0 || m >= m_pDataSheet->GetNumSections())
         return 0;
     for (int j = 0; j < PARMS; ++j) {
-        if (GetCellText(m, FIRST_PARM + j) != GetCellText(n, FIRST_PARM + j))
+        if (CellText(m, FIRST_PARM + j) != CellText(n, FIRST_PARM + j))
             return 0;
     }
     return 1;
@@ -286,7 +286,7 @@ int CLogicalInput::UpdateModifyLogInput(int n, int depth)
         if (r == n)
             continue;
         for (int k = 1; k <= SEL_CELLS; ++k) {
-            if (GetCellText(r, k) != name)
+            if (CellText(r, k) != name)
                 continue;
             if (IsOtherParmActive(r, k)) {
                 // Logical input r has other inputs: it keeps their parameters.

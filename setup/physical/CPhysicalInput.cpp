@@ -122,7 +122,7 @@ int CPhysicalInput::IsChannelActive(int section)
 {
     if (!m_pDataSheet || section < 0 || section >= m_pDataSheet->GetNumSections())
         return 0;
-    return GetCellText(section, CELL_TYPE) != m_pInpTypes[0]->pszName ? 1 : 0;
+    return CellText(section, CELL_TYPE) != m_pInpTypes[0]->pszName ? 1 : 0;
 }
 
 void CPhysicalInput::GetActiveChannels(uint32_t sections[24], int& count)
@@ -296,7 +296,14 @@ void CPhysicalInput::SetInputParms(int b, const uint8_t* block)
     Set3ByteParms(block + 1, s, g_BlockParmCells, 5);
     SetLCDU(s, CELL_LCDU, block + 28);
     // Received values are checked as if typed, so the other setup types learn the channel.
-    for (int c = CELL_TYPE; c <= CELL_MISC; ++c)
+    DoValidateData(s, CELL_TYPE, GetCellText(s, CELL_TYPE));
+    if (!IsChannelActive(s)) {
+        // A channel that is off refuses its other cells and changes nothing; the other setup
+        // types have already let it go, and letting it go again would change nothing either.
+        Error(s, 62016, 0);
+        return;
+    }
+    for (int c = CELL_LCDU; c <= CELL_MISC; ++c)
         DoValidateData(s, c, GetCellText(s, c));
 }
 
