@@ -1,8 +1,9 @@
-// Fuzz target of the document reader: any bytes are loaded into a fresh unit. Loading must
-// fail cleanly or succeed; a set-up that loads must save, load again and save the same bytes.
+// Fuzz target of the document reader: any bytes are loaded into a unit returned to its
+// defaults. Loading must fail cleanly or succeed; a set-up that loads must save, load again and
+// save the same bytes.
 #include "model/CDocumentFile.h"
 #include "unit/CQ4kUnit.h"
-#include "model/IMessagePrompt.h"
+#include "unit/CQuietPrompt.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,19 +12,20 @@
 
 namespace {
 
-// Nobody answers while a file is read: questions are cancelled.
-class CSilentPrompt : public IMessagePrompt {
-public:
-    int Show(const std::string&, Buttons buttons, bool) override { return buttons == BTN_OK ? IDOK : IDCANCEL; }
+// Made once: every load returns the unit to its defaults first, as opening a file does.
+struct Rig {
+    CQuietPrompt prompt;  // nobody answers while a file is read: questions are cancelled
+    CQ4kUnit unit{prompt};
+    CDocumentFile file;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    CSilentPrompt prompt;
-    CQ4kUnit unit(prompt);
-    CDocumentFile file;
+    static Rig rig;
+    CQ4kUnit& unit = rig.unit;
+    CDocumentFile& file = rig.file;
     if (!file.LoadBytes(unit, std::vector<uint8_t>(data, data + size), "input"))
         return 0;
     std::vector<uint8_t> saved = CDocumentFile::SaveBytes(unit);

@@ -1,9 +1,9 @@
 // Fuzz target of a download: any contents of the unit's 87 blocks (General 8, physical inputs
 // 24, logical inputs 7, alarms 48; shorter inputs padded with zeros) are taken apart and
-// validated by a fresh set-up in transfer order, as a download does, without a port. The
-// set-up left behind must save, load into a fresh unit and save the same bytes again, but for
-// the one change the document reader makes by design: an item of exactly 0xDF "C" (the LCD's
-// degree sign, as a downloaded alarm text may hold it) is read as "\xB0C".
+// validated in transfer order by a set-up at its defaults, as a download does, without a port.
+// The set-up left behind must save, load into a unit at its defaults and save the same bytes
+// again, but for the one change the document reader makes by design: an item of exactly 0xDF
+// "C" (the LCD's degree sign, as a downloaded alarm text may hold it) is read as "\xB0C".
 #include "model/CArchive.h"
 #include "setup/alarms/CAlarm.h"
 #include "unit/CQ4kUnit.h"
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -25,7 +26,7 @@ std::vector<uint8_t> Save(CQ4kUnit& unit)
 {
     CArchive out;
     unit.Serialize(out);
-    return out.GetBuffer();
+    return std::move(out).GetBuffer();
 }
 
 [[noreturn]] void Fail(const char* what)
@@ -49,29 +50,39 @@ CUnitImage ToImage(CQ4kUnit& unit, const std::vector<uint8_t>& memory)
     return image;
 }
 
-// What the document reader turns the items of every cell into.
-void AsTheReaderReadsIt(CQ4kUnit& unit)
+// What the document reader turns the items of every cell into; false when that is nothing.
+bool AsTheReaderReadsIt(CQ4kUnit& unit)
 {
-    std::vector<CNdChnData*> cells;
+    bool changed = false;
+    auto read = [&changed](CNdChnData* cell) {
+        for (std::string& item : cell->GetData()) {
+            if (item == "\xDF" "C") {
+                item = "\xB0" "C";
+                changed = true;
+            }
+        }
+    };
     for (int t = 0; t < 4; ++t) {
         CDataSheet* sheet = unit.GetSetupType(t)->GetSheet();
         for (int s = 0; s < sheet->GetNumSections(); ++s) {
             for (int c = 0; c < sheet->GetNumCells(s); ++c)
-                cells.push_back(sheet->GetProperty(s, c));
+                read(sheet->GetProperty(s, c));
         }
     }
     auto* alarm = dynamic_cast<CAlarm*>(unit.GetSetupType(ST_ALARM));
     for (int k = 0; k < CAlarm::ALARM_CHANNELS; ++k) {
         for (int i = 0; i < CAlarm::ALARM_FLAGS; ++i)
-            cells.push_back(alarm->GetFlagCell(k, i));
+            read(alarm->GetFlagCell(k, i));
     }
-    for (CNdChnData* cell : cells) {
-        for (std::string& item : cell->GetData()) {
-            if (item == "\xDF" "C")
-                item = "\xB0" "C";
-        }
-    }
+    return changed;
 }
+
+// Made once, returned to their defaults for every input.
+struct Rig {
+    CQuietPrompt prompt;
+    CQ4kUnit unit{prompt};
+    CQ4kUnit loaded{prompt};
+};
 
 }  // namespace
 
@@ -83,27 +94,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size)
         std::memcpy(memory.data(), data, size);
 
-    CQuietPrompt prompt;
-    std::vector<uint8_t> saved;
-    std::vector<uint8_t> expected;
-    {
-        CQ4kUnit unit(prompt);
-        unit.Initialize();
-        ToImage(unit, memory).TakeApartInto(unit);
-        saved = Save(unit);
-        AsTheReaderReadsIt(unit);
-        expected = Save(unit);
-    }
-    CQ4kUnit loaded(prompt);
+    static Rig rig;
+    CQ4kUnit& unit = rig.unit;
+    CQ4kUnit& loaded = rig.loaded;
+    unit.Initialize();
+    ToImage(unit, memory).TakeApartInto(unit);
+    CArchive in(Save(unit));
+    const std::vector<uint8_t>& saved = in.GetBuffer();
+    const std::vector<uint8_t> changed = AsTheReaderReadsIt(unit) ? Save(unit) : std::vector<uint8_t>();
     loaded.Initialize();
     try {
-        CArchive in(saved);
         loaded.Serialize(in);
     } catch (const CArchiveException& e) {
         std::fprintf(stderr, "%s\n", e.what());
         Fail("a downloaded set-up does not load again");
     }
-    if (Save(loaded) != expected)
+    if (Save(loaded) != (changed.empty() ? saved : changed))
         Fail("a downloaded set-up saves differently after loading");
     return 0;
 }

@@ -7,25 +7,29 @@
 
 CArchive::CArchive(std::vector<uint8_t> bytes) : m_nMode(LOAD), m_arBuffer(std::move(bytes)) {}
 
-CArchive::CArchive() : m_nMode(STORE) {}
-
-void CArchive::NeedLoading() const
+CArchive::CArchive() : m_nMode(STORE)
 {
-    if (m_nMode != LOAD)
-        throw CArchiveException(CArchiveException::WRITE_ONLY, "the archive is not open for reading");
+    // Room for a whole set-up, so that a save grows the buffer rarely.
+    m_arBuffer.reserve(64 * 1024);
 }
 
-void CArchive::NeedStoring() const
+void CArchive::ThrowWriteOnly()
 {
-    if (m_nMode != STORE)
-        throw CArchiveException(CArchiveException::READ_ONLY, "the archive is not open for writing");
+    throw CArchiveException(CArchiveException::WRITE_ONLY, "the archive is not open for reading");
+}
+
+void CArchive::ThrowReadOnly()
+{
+    throw CArchiveException(CArchiveException::READ_ONLY, "the archive is not open for writing");
 }
 
 void CArchive::WriteBytes(const void* data, size_t size)
 {
     NeedStoring();
+    // Byte by byte into the room reserved: the fields of a cell are a few bytes each.
     auto p = static_cast<const uint8_t*>(data);
-    m_arBuffer.insert(m_arBuffer.end(), p, p + size);
+    for (const uint8_t* end = p + size; p != end; ++p)
+        m_arBuffer.push_back(*p);
 }
 
 void CArchive::WriteInt16(int16_t v) { WriteUInt16(static_cast<uint16_t>(v)); }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CArchive {
@@ -19,7 +20,9 @@ public:
 
     bool IsLoading() const { return m_nMode == LOAD; }
     bool IsStoring() const { return m_nMode == STORE; }
-    const std::vector<uint8_t>& GetBuffer() const { return m_arBuffer; }
+    const std::vector<uint8_t>& GetBuffer() const& { return m_arBuffer; }
+    // The bytes of an archive that is done with, taken over without a copy.
+    std::vector<uint8_t> GetBuffer() && { return std::move(m_arBuffer); }
     size_t GetPosition() const { return m_nPos; }
 
     void WriteBytes(const void* data, size_t size);
@@ -41,8 +44,19 @@ public:
     std::string ReadString();
 
 private:
-    void NeedLoading() const;
-    void NeedStoring() const;
+    // Inline: a load reads and a save writes every field of every cell through them.
+    void NeedLoading() const
+    {
+        if (m_nMode != LOAD)
+            ThrowWriteOnly();
+    }
+    void NeedStoring() const
+    {
+        if (m_nMode != STORE)
+            ThrowReadOnly();
+    }
+    [[noreturn]] static void ThrowWriteOnly();
+    [[noreturn]] static void ThrowReadOnly();
 
     Mode m_nMode;
     std::vector<uint8_t> m_arBuffer;

@@ -1,26 +1,5 @@
-// Data sheet look-ups.
+// Data sheets: sections added, views that list them, and copies.
 #include "model/CDataSheet.h"
-
-CNdChnData* CDataSheet::GetProperty(int section, int cell) const
-{
-    CSection* s = GetSection(section);
-    if (!s || cell < 0 || cell >= static_cast<int>(s->size()))
-        return nullptr;
-    return (*s)[static_cast<size_t>(cell)].get();
-}
-
-CSection* CDataSheet::GetSection(int section) const
-{
-    if (section < 0 || section >= GetNumSections())
-        return nullptr;
-    return m_pSections[static_cast<size_t>(section)];
-}
-
-int CDataSheet::GetNumCells(int section) const
-{
-    CSection* s = GetSection(section);
-    return s ? static_cast<int>(s->size()) : 0;
-}
 
 void CDataSheet::AddSection(CSection section)
 {
@@ -33,6 +12,29 @@ std::unique_ptr<CDataSheet> CDataSheet::CreateView() const
     auto view = std::make_unique<CDataSheet>();
     view->m_pSections = m_pSections;
     return view;
+}
+
+bool CDataSheet::CopyCells(const CDataSheet& other)
+{
+    if (other.GetNumSections() != GetNumSections())
+        return false;
+    for (size_t s = 0; s < m_pSections.size(); ++s) {
+        const CSection& to = *m_pSections[s];
+        const CSection& from = *other.m_pSections[s];
+        if (to.size() != from.size())
+            return false;
+        for (size_t c = 0; c < to.size(); ++c) {
+            if (!to[c] || !from[c])
+                return false;
+        }
+    }
+    for (size_t s = 0; s < m_pSections.size(); ++s) {
+        const CSection& to = *m_pSections[s];
+        const CSection& from = *other.m_pSections[s];
+        for (size_t c = 0; c < to.size(); ++c)
+            *to[c] = *from[c];
+    }
+    return true;
 }
 
 std::unique_ptr<CDataSheet> CDataSheet::Clone() const

@@ -15,6 +15,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -193,7 +194,7 @@ std::vector<uint8_t> CDocumentFile::SaveBytes(INordaAlarm& unit)
 {
     CArchive ar;
     unit.Serialize(ar);
-    return ar.GetBuffer();
+    return std::move(ar).GetBuffer();
 }
 
 int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)

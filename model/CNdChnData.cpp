@@ -4,7 +4,9 @@
 #include "model/CArchive.h"
 #include "model/ItemList.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -14,6 +16,18 @@ int CompareBytes(const std::string& a, const std::string& b)
     return std::strcmp(a.c_str(), b.c_str());
 }
 
+// Compared from the end: the names in the lists ("IN 11", "IN 12", ...) differ in their last
+// characters.
+bool SameBytes(const char* a, const char* b, size_t n)
+{
+    while (n > 0) {
+        --n;
+        if (a[n] != b[n])
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CNdChnData::CNdChnData(short dataType, int editable, CTRL_STYLE style, uint32_t bkColour)
@@ -21,10 +35,11 @@ CNdChnData::CNdChnData(short dataType, int editable, CTRL_STYLE style, uint32_t 
 {
 }
 
-std::string CNdChnData::GetDataAsString() const
+const std::string& CNdChnData::GetDataAsString() const
 {
-    if (m_nCurSel < 0 || m_nCurSel >= static_cast<int>(m_arData.size()))
-        return std::string();
+    static const std::string none;
+    if (static_cast<size_t>(m_nCurSel) >= m_arData.size())  // a negative selection too
+        return none;
     return m_arData[static_cast<size_t>(m_nCurSel)];
 }
 
@@ -49,8 +64,12 @@ int CNdChnData::SetSelText(const std::string& text)
 
 int CNdChnData::IsItemExist(const std::string& text, int& index) const
 {
+    // Equal as strcmp finds them: text up to its first zero byte, and the item ending there
+    // too. Only items of that length are compared: lists are searched on every cascade.
+    const size_t length = std::strlen(text.c_str());
     for (size_t i = 0; i < m_arData.size(); ++i) {
-        if (CompareBytes(m_arData[i], text) == 0) {
+        const std::string& item = m_arData[i];
+        if (item.size() >= length && item.c_str()[length] == '\0' && SameBytes(item.data(), text.data(), length)) {
             index = static_cast<int>(i);
             return 1;
         }
@@ -72,8 +91,13 @@ void CNdChnData::RemoveItem(const std::string& text)
 
 unsigned CNdChnData::AddData(const std::string& items)
 {
-    for (auto& item : q4::SplitItemList(items))
-        m_arData.push_back(item);
+    std::vector<std::string> pieces = q4::SplitItemList(items);
+    if (m_arData.empty()) {
+        m_arData = std::move(pieces);
+    } else {
+        m_arData.insert(m_arData.end(), std::make_move_iterator(pieces.begin()),
+                        std::make_move_iterator(pieces.end()));
+    }
     return static_cast<unsigned>(m_arData.size());
 }
 
@@ -131,11 +155,17 @@ void CNdChnData::DoFileReadWrite(CArchive& ar, unsigned)
     m_nStyle = static_cast<CTRL_STYLE>(ar.ReadInt32());
     int32_t count = ar.ReadInt32();
     m_arData.clear();
+    // Every item takes at least its length byte: a count beyond the bytes left cannot be read,
+    // and is refused before thousands of items are read in vain.
+    if (count > 0 && static_cast<size_t>(count) > ar.GetBuffer().size() - ar.GetPosition())
+        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+    // Room for any list a sheet holds; a damaged file's longer count grows as it is read.
+    m_arData.reserve(std::min<size_t>(count > 0 ? static_cast<size_t>(count) : 0, 256));
     for (int32_t i = 0; i < count; ++i) {
         std::string item = ar.ReadString();
         // 0xDF is the degree sign of the unit's LCD; the sheet holds Windows-1252's 0xB0.
         if (item == "\xDF" "C")
             item = "\xB0" "C";
-        m_arData.push_back(item);
+        m_arData.push_back(std::move(item));
     }
 }

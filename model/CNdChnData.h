@@ -35,7 +35,8 @@ public:
     void SetPropName(const std::string& name) { m_strPropName = name; }
     std::vector<std::string>& GetData() { return m_arData; }
     const std::vector<std::string>& GetData() const { return m_arData; }
-    std::string GetDataAsString() const;
+    // The selected item; an empty text when the selection is no item.
+    const std::string& GetDataAsString() const;
     void SetText(const std::string& text);
     int SetSelText(const std::string& text);
     int IsItemExist(const std::string& text, int& index) const;

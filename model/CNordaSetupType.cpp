@@ -49,6 +49,16 @@ void CNordaSetupType::ResetSheet()
     m_pDataSheet = std::make_unique<CDataSheet>();
 }
 
+void CNordaSetupType::ResetToDefaultSheet()
+{
+    if (m_pDefaultSheet && m_pDataSheet && m_pDataSheet->CopyCells(*m_pDefaultSheet))
+        return;
+    CreateDefDataSheet();
+    if (m_bReset && !m_pDefaultSheet && m_pDataSheet)
+        m_pDefaultSheet = m_pDataSheet->Clone();
+    m_bReset = true;
+}
+
 // ---- codecs ---------------------------------------------------------------------------------
 
 void CNordaSetupType::Get3BytesParm(int section, uint8_t out[3], int cell)

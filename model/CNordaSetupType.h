@@ -71,6 +71,10 @@ protected:
     int Prompt(const std::string& text, bool okCancel, bool exclamation);
     // Replaces the sheet by an empty one; the default sheet builders start from it.
     void ResetSheet();
+    // Returns the sheet to what CreateDefDataSheet builds. From the second time on the
+    // defaults are kept and copied into the cells there are: a unit reset for every file
+    // opened or every download spares building its thousands of cells anew each time.
+    void ResetToDefaultSheet();
 
     std::unique_ptr<INPUT_TYPE> m_pInpTypes[8];
     static constexpr int m_nInpTypes = 4;
@@ -79,4 +83,6 @@ protected:
 
 private:
     IMessagePrompt* m_pPrompt = nullptr;
+    std::unique_ptr<CDataSheet> m_pDefaultSheet;
+    bool m_bReset = false;  // the sheet was returned to its defaults before
 };

@@ -1,8 +1,7 @@
 // Channel name tables and look-ups.
 #include "model/ChannelNames.h"
 
-#include "model/ItemList.h"
-
+#include <algorithm>
 #include <string_view>
 
 const char* const g_PhInpChn[25] = {
@@ -58,10 +57,14 @@ int GetLogChnIndex(const std::string& name)
 
 std::string GetStrOfIndex(const char* list, int index)
 {
-    std::string text = list ? list : "";
-    bool anyPiece = text.find_first_not_of(';') != std::string::npos;
-    auto pieces = q4::SplitItemList(text);
-    if (!anyPiece || index < 0 || index >= static_cast<int>(pieces.size()))
-        return " ";
-    return pieces[static_cast<size_t>(index)];
+    // The index-th of the pieces SplitItemList keeps, found without splitting the whole list.
+    std::string_view text = list ? list : "";
+    int n = 0;
+    for (size_t pos = 0; index >= 0 && pos < text.size();) {
+        size_t end = std::min(text.find(';', pos), text.size());
+        if (end > pos && n++ == index)
+            return std::string(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+    return " ";
 }

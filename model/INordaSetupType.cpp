@@ -67,13 +67,14 @@ INordaSetupType* INordaSetupType::GetSibling(SETUP_TYPE type) const
     return m_pRegistry ? m_pRegistry->Get(type) : nullptr;
 }
 
-CNdChnData* INordaSetupType::GetProperty(int section, int cell) const
-{
-    return m_pDataSheet ? m_pDataSheet->GetProperty(section, cell) : nullptr;
-}
-
 std::string INordaSetupType::GetCellText(int section, int cell) const
 {
+    return CellText(section, cell);
+}
+
+const std::string& INordaSetupType::CellText(int section, int cell) const
+{
+    static const std::string none;
     CNdChnData* p = GetProperty(section, cell);
-    return p ? p->GetDataAsString() : std::string();
+    return p ? p->GetDataAsString() : none;
 }

@@ -53,9 +53,15 @@ public:
     INordaSetupType* GetSibling(SETUP_TYPE type) const;
 
     CDataSheet* GetSheet() const { return m_pDataSheet.get(); }
-    CNdChnData* GetProperty(int section, int cell) const;
+    CNdChnData* GetProperty(int section, int cell) const
+    {
+        return m_pDataSheet ? m_pDataSheet->GetProperty(section, cell) : nullptr;
+    }
     // The text of a cell of this sheet, or an empty text when the cell does not exist.
     std::string GetCellText(int section, int cell) const;
+    // The same without a copy, for the reactions that look at cells by the thousand; it holds
+    // while the cell stays unchanged.
+    const std::string& CellText(int section, int cell) const;
 
     // -1 idle, 0 uploading, 1 downloading: set by the transfer while it moves this setup type's
     // blocks (a download keeps the messages of re-validated blocks to itself).

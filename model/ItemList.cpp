@@ -1,11 +1,14 @@
 // Splitting of ";"-separated item lists.
 #include "model/ItemList.h"
 
+#include <algorithm>
+
 namespace q4 {
 
 std::vector<std::string> SplitItemList(const std::string& list)
 {
     std::vector<std::string> items;
+    items.reserve(static_cast<size_t>(std::count(list.begin(), list.end(), ';')) + 1);
     size_t pos = 0;
     while (pos <= list.size()) {
         size_t end = list.find(';', pos);

@@ -139,7 +139,7 @@ int CAlarm::ValidateDynRef(int row, const std::string& text)
         return VerifyDynRef(row, text) ? 0 : 62001;
     if (!SelectItem(row, COL_DYNREF, "OFF"))
         return 62000;
-    if (GetCellText(row, COL_SIGN) == "\xB1")
+    if (CellText(row, COL_SIGN) == "\xB1")
         SelectItem(row, COL_SIGN, "<");
     return 0;
 }
@@ -230,7 +230,7 @@ int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
 
 int CAlarm::VerifyDynRef(int row, const std::string& typed)
 {
-    if (GetCellText(row, COL_INPREF) == "OFF")
+    if (CellText(row, COL_INPREF) == "OFF")
         return 1;
     std::string text = typed.empty() ? std::string("OFF") : typed;
     if (!BeginsWith(text, 'L')) {
@@ -244,7 +244,7 @@ int CAlarm::VerifyDynRef(int row, const std::string& typed)
         return 1;
     bool equal = true;
     for (int j = 0; j < PARM_COUNT && equal; ++j)
-        equal = logical->GetCellText(n, LOG_PARM_FIRST + j) == GetCellText(row, COL_INPTP + j);
+        equal = logical->CellText(n, LOG_PARM_FIRST + j) == CellText(row, COL_INPTP + j);
     // A name that is not among the choices cannot be selected either.
     if (equal && SelectItem(row, COL_DYNREF, text)) {
         SelectItem(row, COL_SIGN, "\xB1");
@@ -304,7 +304,8 @@ void CAlarm::OnPhysicalModify(int index)
         CNdChnData* inpRef = GetProperty(row, COL_INPREF);
         if (!inpRef)
             continue;
-        bool listed = HasItem(row, COL_INPREF, name);
+        int at = -1;
+        bool listed = inpRef->IsItemExist(name, at);
         bool shown = inpRef->GetDataAsString() == name;
         if (active) {
             if (!listed)
@@ -316,7 +317,7 @@ void CAlarm::OnPhysicalModify(int index)
                 ResetChannel(row);
             inpRef->RemoveItem(name);
         }
-        VerifyDynRef(row, GetCellText(row, COL_DYNREF));
+        VerifyDynRef(row, CellText(row, COL_DYNREF));
     }
 }
 
@@ -351,7 +352,7 @@ void CAlarm::OnLogicalModify(int index)
             inpRef->RemoveItem(name);
             dynRef->RemoveItem(name);
         }
-        VerifyDynRef(row, GetCellText(row, COL_DYNREF));
+        VerifyDynRef(row, CellText(row, COL_DYNREF));
     }
 }
 

@@ -31,14 +31,12 @@ CAlarm::~CAlarm()
 
 void CAlarm::Initialize()
 {
-    for (auto& flags : m_FlagProps)
-        flags.reset();
-    m_pDataSheet.reset();
     m_strTitle = g_AlarmTitle;
     m_nSetupType = ST_ALARM;
     m_nPrintCols = 10;
     m_bBlockWarned = 0;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
+    ResetFlagCells();
 }
 
 void CAlarm::CopyFrom(const CNordaSetupType& other)
@@ -59,38 +57,52 @@ void CAlarm::CopyFrom(const CNordaSetupType& other)
 
 void CAlarm::CreateDefDataSheet()
 {
-    CNdChnData flagProto(DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT);
-    flagProto.AddData("OFF;ON");
+    // Every channel row starts alike but for its label: its cells are copies of the first
+    // row's, which spares splitting the long LED and output lists 48 times.
+    const CNdChnData* firstRow[ALARM_COLS] = {};
 
     ResetSheet();
     for (int r = 0; r <= ALARM_CHANNELS; ++r) {
         CSection section;
+        section.reserve(ALARM_COLS);
         for (int c = 0; c < ALARM_COLS; ++c) {
             std::unique_ptr<CNdChnData> cell;
             if (r == 0) {
                 cell = CreateLabelCell(g_AlarmLabels[c]);
-            } else if (c <= COL_FLAGS) {
+            } else if (c == COL_LABEL || r == 1) {
                 cell = CreateDefaultChn(r, c);
             } else {
-                cell = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);
-                cell->GetData().emplace_back();
-                cell->m_crBkColour = CLR_PARM_GREY;
+                section.push_back(std::make_unique<CNdChnData>(*firstRow[c]));
+                continue;
             }
             if (!cell->GetData().empty())
                 cell->SetSelText(cell->GetData()[0]);
+            if (r == 1)
+                firstRow[c] = cell.get();
             section.push_back(std::move(cell));
         }
         m_pDataSheet->AddSection(std::move(section));
     }
+    ResetFlagCells();
+}
 
-    for (int k = 0; k < ALARM_CHANNELS; ++k) {
-        auto flags = std::make_unique<CFlagArray>();
-        for (const char* name : g_flags) {
-            auto cell = std::make_unique<CNdChnData>(flagProto);
-            cell->SetPropName(name);
-            flags->push_back(std::move(cell));
+void CAlarm::ResetFlagCells()
+{
+    CNdChnData flagProto(DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT);
+    flagProto.AddData("OFF;ON");
+    for (auto& flags : m_FlagProps) {
+        if (!flags || flags->size() != ALARM_FLAGS) {
+            flags = std::make_unique<CFlagArray>();
+            for (int i = 0; i < ALARM_FLAGS; ++i)
+                flags->push_back(std::make_unique<CNdChnData>());
         }
-        m_FlagProps[static_cast<size_t>(k)] = std::move(flags);
+        for (size_t i = 0; i < ALARM_FLAGS; ++i) {
+            std::unique_ptr<CNdChnData>& cell = (*flags)[i];
+            if (!cell)
+                cell = std::make_unique<CNdChnData>();
+            *cell = flagProto;
+            cell->SetPropName(g_flags[i]);
+        }
     }
 }
 
@@ -98,6 +110,12 @@ std::unique_ptr<CNdChnData> CAlarm::CreateDefaultChn(int row, int col) const
 {
     if (col == COL_LABEL)
         return CreateLabelCell(q4::FormatD(row) + g_AlarmInp[row - 1]);
+    if (col > COL_FLAGS) {
+        auto parm = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);
+        parm->GetData().emplace_back();
+        parm->m_crBkColour = CLR_PARM_GREY;
+        return parm;
+    }
     auto cell = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);
     cell->AddProp(g_AlDefault[col - 1]);
     if (col == COL_TEXT)

@@ -76,6 +76,8 @@ private:
     using CFlagArray = std::vector<std::unique_ptr<CNdChnData>>;
 
     std::unique_ptr<CNdChnData> CreateDefaultChn(int row, int col) const;
+    // Every channel's flag cells "OFF", in the cells there are.
+    void ResetFlagCells();
     CPhysicalInput* GetPhysical() const;
     CLogicalInput* GetLogical() const;
     // The General "Block" setting, or an empty text when there is no General sheet.

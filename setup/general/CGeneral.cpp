@@ -45,11 +45,10 @@ CGeneral::~CGeneral() = default;
 
 void CGeneral::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "General";
     m_nSetupType = ST_GENERAL;
     m_nPrintCols = 2;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
 }
 
 void CGeneral::CreateDefDataSheet()
@@ -67,8 +66,7 @@ void CGeneral::CreateDefDataSheet()
         auto value = std::make_unique<CNdChnData>(row.dataType, row.editable, CTRL_EDIT, CLR_GRID_DEFAULT);
         value->SetPropName(row.label);
         if (row.choices) {
-            for (int i = 0; i < row.choiceCount; ++i)
-                value->GetData().push_back(row.choices[i]);
+            value->GetData().assign(row.choices, row.choices + row.choiceCount);
             value->m_nCurSel = row.defaultChoice;
         } else {
             value->GetData().push_back(q4::FormatD(row.defaultChoice));

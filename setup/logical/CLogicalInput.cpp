@@ -72,11 +72,23 @@ CPhysicalInput* CLogicalInput::GetPhysical() const
 
 void CLogicalInput::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "Logical Input";
     m_nSetupType = ST_LOGICAL;
     m_nPrintCols = 13;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
+    TakeParmCaptions();
+}
+
+void CLogicalInput::TakeParmCaptions()
+{
+    CPhysicalInput* physical = GetPhysical();
+    for (int j = 1; j <= PARMS; ++j) {
+        CNdChnData* caption = GetProperty(0, FIRST_PARM - 1 + j);
+        if (!caption)
+            continue;
+        CNdChnData* source = physical ? physical->GetProperty(0, j) : nullptr;
+        *caption = source ? *source : *CreateLabelCell(g_ParmLabels[j - 1]);
+    }
 }
 
 void CLogicalInput::CreateDefDataSheet()
@@ -97,6 +109,7 @@ void CLogicalInput::CreateDefDataSheet()
 
     for (int n = 1; n < SECTIONS; ++n) {
         CSection section;
+        section.reserve(1 + SEL_CELLS + PARMS);
         section.push_back(CreateLabelCell(g_LogInpChn[n]));
         for (int k = 1; k <= SEL_CELLS; ++k) {
             auto cell = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);
@@ -132,7 +145,7 @@ int CLogicalInput::IsOtherParmActive(int n, int x)
     if (!m_pDataSheet || n < 0 || n >= m_pDataSheet->GetNumSections())
         return 0;
     for (int k = 1; k <= SEL_CELLS; ++k) {
-        if (k != x && GetCellText(n, k) != g_Off)
+        if (k != x && CellText(n, k) != g_Off)
             return 1;
     }
     return 0;
@@ -155,7 +168,7 @@ int CLogicalInput::VerifyLogInps(int m, int n)
     if (!m_pDataSheet || m < 0 || m >= m_pDataSheet->GetNumSections())
         return 0;
     for (int j = 0; j < PARMS; ++j) {
-        if (GetCellText(m, FIRST_PARM + j) != GetCellText(n, FIRST_PARM + j))
+        if (CellText(m, FIRST_PARM + j) != CellText(n, FIRST_PARM + j))
             return 0;
     }
     return 1;
@@ -273,7 +286,7 @@ int CLogicalInput::UpdateModifyLogInput(int n, int depth)
         if (r == n)
             continue;
         for (int k = 1; k <= SEL_CELLS; ++k) {
-            if (GetCellText(r, k) != name)
+            if (CellText(r, k) != name)
                 continue;
             if (IsOtherParmActive(r, k)) {
                 // Logical input r has other inputs: it keeps their parameters.

@@ -61,4 +61,6 @@ private:
     void UpdatePropSheet(int p, int k, const std::string& text);
     void SelectText(int n, int k, const std::string& text);
     void ReadOldRecord(CArchive& ar, unsigned version);
+    // The captions of the parameter columns: the physical sheet's as they stand now.
+    void TakeParmCaptions();
 };

@@ -7,6 +7,7 @@
 #include "model/NumberText.h"
 
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -61,17 +62,15 @@ void CPhysicalInput::CopyFrom(const CNordaSetupType& other)
 void CPhysicalInput::CreateUnitList()
 {
     m_pUnitList = std::make_unique<CNdChnData>(DT_TEXT, 1, CTRL_EDIT, CLR_GRID_DEFAULT);
-    for (const char* unit : g_LCDU)
-        m_pUnitList->GetData().push_back(unit);
+    m_pUnitList->GetData().assign(std::begin(g_LCDU), std::end(g_LCDU));
 }
 
 void CPhysicalInput::Initialize()
 {
-    m_pDataSheet.reset();
     m_strTitle = "Physical Input";
     m_nSetupType = ST_PHYSICAL;
     m_nPrintCols = 8;
-    CreateDefDataSheet();
+    ResetToDefaultSheet();
     CreateUnitList();
 }
 
@@ -85,6 +84,7 @@ void CPhysicalInput::CreateDefDataSheet()
 
     for (int s = 1; s <= CHANNELS; ++s) {
         CSection section;
+        section.reserve(CELLS);
         section.push_back(CreateLabelCell(GetPhChnName(s)));
         for (int c = 1; c < CELLS; ++c) {
             short dataType = c <= CELL_LCDU ? DT_TEXT : DT_REAL;
@@ -92,11 +92,11 @@ void CPhysicalInput::CreateDefDataSheet()
             auto cell = std::make_unique<CNdChnData>(dataType, editable, CTRL_EDIT, CLR_GRID_DEFAULT);
             cell->SetPropName(g_PhInpLabels[c - 1]);
             if (c == CELL_TYPE) {
+                cell->GetData().reserve(m_nInpTypes);
                 for (int i = 0; i < m_nInpTypes; ++i)
                     cell->GetData().push_back(m_pInpTypes[i]->pszName);
             } else if (c == CELL_LCDU) {
-                for (const char* unit : g_LCDU)
-                    cell->GetData().push_back(unit);
+                cell->GetData().assign(std::begin(g_LCDU), std::end(g_LCDU));
                 cell->m_nTextLen = LCDU_TEXT_LEN;
             } else {
                 cell->GetData().push_back("0");
@@ -122,7 +122,7 @@ int CPhysicalInput::IsChannelActive(int section)
 {
     if (!m_pDataSheet || section < 0 || section >= m_pDataSheet->GetNumSections())
         return 0;
-    return GetCellText(section, CELL_TYPE) != m_pInpTypes[0]->pszName ? 1 : 0;
+    return CellText(section, CELL_TYPE) != m_pInpTypes[0]->pszName ? 1 : 0;
 }
 
 void CPhysicalInput::GetActiveChannels(uint32_t sections[24], int& count)
@@ -296,7 +296,14 @@ void CPhysicalInput::SetInputParms(int b, const uint8_t* block)
     Set3ByteParms(block + 1, s, g_BlockParmCells, 5);
     SetLCDU(s, CELL_LCDU, block + 28);
     // Received values are checked as if typed, so the other setup types learn the channel.
-    for (int c = CELL_TYPE; c <= CELL_MISC; ++c)
+    DoValidateData(s, CELL_TYPE, GetCellText(s, CELL_TYPE));
+    if (!IsChannelActive(s)) {
+        // A channel that is off refuses its other cells and changes nothing; the other setup
+        // types have already let it go, and letting it go again would change nothing either.
+        Error(s, 62016, 0);
+        return;
+    }
+    for (int c = CELL_LCDU; c <= CELL_MISC; ++c)
         DoValidateData(s, c, GetCellText(s, c));
 }
 

@@ -1,5 +1,7 @@
-// Property cell: selection, removal, sorted insertion, item lists, copying and the cell record.
+// Property cell: selection, removal, sorted insertion, item lists (and picking one of a list),
+// copying and the cell record.
 #include "model/CArchive.h"
+#include "model/ChannelNames.h"
 #include "model/CNdChnData.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +28,10 @@ TEST(CNdChnData, SetSelTextDependsOnTheItemCount)
         {{"OFF", "ON"}, "on", -1, "OFF"},    // case-sensitive
         {{"A", "B", "A"}, "A", 0, "A"},      // first occurrence
         {{}, "x", -1, ""},                   // no items: nothing accepted
+        {{"IN 11", "IN 12", "IN 1"}, "IN 1", 2, "IN 1"},
+        {{"OFF", std::string("ON\0x", 4)}, "ON", 1, std::string("ON\0x", 4)},  // a zero byte ends
+        {{"OFF", "ON"}, std::string("ON\0y", 4), 1, "ON"},                     // text as strcmp sees it
+        {{"OFF", std::string("O\0", 2)}, "O", 1, std::string("O\0", 2)},
     };
     for (const auto& [items, text, result, selectedAfter] : cases) {
         CNdChnData cell = MakeCell(items);
@@ -75,6 +81,11 @@ TEST(CNdChnData, AddDataSplitsLikeStrtok)
         CNdChnData cell;
         EXPECT_EQ(cell.AddData(list), items.size()) << list;
         EXPECT_EQ(cell.GetData(), items) << list;
+        // Picking one piece agrees with the split; an index beyond it, or an empty list, is " ".
+        for (int i = -1; i <= static_cast<int>(items.size()); ++i) {
+            bool piece = i >= 0 && i < static_cast<int>(items.size()) && !items[static_cast<size_t>(i)].empty();
+            EXPECT_EQ(GetStrOfIndex(list.c_str(), i), piece ? items[static_cast<size_t>(i)] : " ") << list << " " << i;
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 // The unit: sheets after Initialize, the error record, units side by side each with its own
-// registry, and copies of a whole set-up.
+// registry, copies of a whole set-up, and resets one after another.
 #include "model/CDocumentFile.h"
 #include "model/StringTable.h"
+#include "setup/logical/CLogicalInput.h"
+#include "setup/physical/CPhysicalInput.h"
 #include "support/RecordingPrompt.h"
 #include "unit/CQ4kUnit.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -108,4 +112,42 @@ TEST(UnitCopy, ACopyHoldsTheWholeSetUpAndFollowsItsOwnRules)
     EXPECT_EQ(copy.Type(ST_ALARM).GetCellText(1, 1), "OFF");
     EXPECT_EQ(original.Type(ST_LOGICAL).GetCellText(1, 1), "IN 11");
     EXPECT_EQ(original.Type(ST_ALARM).GetCellText(1, 9), "H");
+}
+
+// A unit reset over and over (a document opened after another) keeps its defaults from the
+// second reset on and copies them into its cells: every reset must still give the default set-up.
+TEST(UnitReset, EveryResetGivesTheDefaultSetUpAndTheCaptionsOfThePhysicalSheet)
+{
+    Unit fresh;
+    const std::vector<uint8_t> defaults = CDocumentFile::SaveBytes(fresh.unit);
+    Unit u;
+    for (int round = 0; round < 3; ++round) {
+        u.ChannelOn(1);
+        u.ChannelOn(2);
+        ASSERT_EQ(u.Type(ST_PHYSICAL).ValidateData(1, 2, "kPa"), 1);
+        ASSERT_EQ(u.Type(ST_LOGICAL).ValidateData(1, 1, "IN 11"), 1);
+        ASSERT_EQ(u.Type(ST_ALARM).ValidateData(1, 1, "LOG1"), 1);
+        PropList flags;
+        ASSERT_EQ(u.Type(ST_ALARM).GetPopupProperties(1, 9, flags), 1);
+        flags[0]->SetSelText("ON");
+        u.Type(ST_ALARM).UpdateProperties(1, 9, flags);
+        u.unit.Initialize();
+        EXPECT_EQ(CDocumentFile::SaveBytes(u.unit), defaults) << round;
+        auto* physical = dynamic_cast<CPhysicalInput*>(u.unit.GetSetupType(ST_PHYSICAL));
+        EXPECT_EQ(physical->GetUnitList()->GetData(),
+                  dynamic_cast<CPhysicalInput*>(fresh.unit.GetSetupType(ST_PHYSICAL))->GetUnitList()->GetData());
+    }
+
+    // A file damaged inside the logical inputs leaves them at their defaults, captioned as the
+    // physical sheet read just before.
+    fresh.Type(ST_PHYSICAL).GetProperty(0, 2)->SetText("Unit");
+    std::vector<uint8_t> damaged = CDocumentFile::SaveBytes(fresh.unit);
+    const std::string title = "\x0DLogical Input";
+    auto at = std::search(damaged.begin(), damaged.end(), title.begin(), title.end());
+    ASSERT_NE(at, damaged.end());
+    damaged.erase(at + 40, damaged.end());
+    CDocumentFile file;
+    EXPECT_EQ(file.LoadBytes(u.unit, damaged, "damaged.q4g"), 0);
+    EXPECT_EQ(u.Type(ST_LOGICAL).GetCellText(0, CLogicalInput::FIRST_PARM + 1), "Unit");
+    EXPECT_EQ(u.Type(ST_LOGICAL).GetCellText(1, 1), "OFF");
 }
