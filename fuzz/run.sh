@@ -6,16 +6,17 @@
 #                                     two targets at a time (PARALLEL=1 for one after the other)
 #   fuzz/run.sh --merge               minimises each corpus, with what the campaign found, into a
 #                                     fresh folder that then replaces fuzz/corpus/TARGET
-# Crashes go to build-fuzz/artifacts/; the exit status is 1 when any target found one.
+# Crashes go to build-fuzz/artifacts/ (BUILD_DIR names another folder); the exit status is 1 when
+# any target found something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-BUILD_DIR=build-fuzz
+BUILD_DIR=${BUILD_DIR:-build-fuzz}
 TARGETS=(document download link)
 declare -A MAX_LEN=([document]=65536 [download]=2784 [link]=8192)
 declare -A CAMPAIGN_RUNS=([document]=1000000 [download]=300000 [link]=300000)
 
-usage() { sed -n '4,9p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+usage() { sed -n '4,10p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 1 ] || usage
 
 build() {

@@ -103,6 +103,13 @@ uint32_t CArchive::ReadUInt32()
 
 std::string CArchive::ReadString()
 {
+    std::string text;
+    ReadStringInto(text);
+    return text;
+}
+
+void CArchive::ReadStringInto(std::string& text)
+{
     bool wide = false;
     uint32_t n = ReadUInt8();
     if (n == 0xFF) {
@@ -122,7 +129,10 @@ std::string CArchive::ReadString()
     size_t bytes = wide ? static_cast<size_t>(n) * 2 : n;
     if (bytes > m_arBuffer.size() - m_nPos)
         throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
-    std::string raw(reinterpret_cast<const char*>(m_arBuffer.data() + m_nPos), bytes);
+    const char* start = reinterpret_cast<const char*>(m_arBuffer.data() + m_nPos);
     m_nPos += bytes;
-    return wide ? q4::Utf16LeToCp1252(raw) : raw;
+    if (wide)
+        text = q4::Utf16LeToCp1252(std::string_view(start, bytes));
+    else
+        text.assign(start, bytes);
 }

@@ -42,6 +42,8 @@ public:
     uint32_t ReadUInt32();
     // Also accepts the wide-string marker 0xFF 0xFFFE and converts UTF-16 to Windows-1252.
     std::string ReadString();
+    // The same into a string that is kept, so that its storage is used again.
+    void ReadStringInto(std::string& text);
 
 private:
     // Inline: a load reads and a save writes every field of every cell through them.

@@ -148,24 +148,31 @@ void CNdChnData::DoFileReadWrite(CArchive& ar, unsigned)
             ar.WriteString(item);
         return;
     }
-    m_strPropName = ar.ReadString();
+    ar.ReadStringInto(m_strPropName);
     m_nDataType = ar.ReadInt16();
     m_bEditable = ar.ReadInt32();
     m_nCurSel = ar.ReadInt32();
     m_nStyle = static_cast<CTRL_STYLE>(ar.ReadInt32());
     int32_t count = ar.ReadInt32();
-    m_arData.clear();
     // Every item takes at least its length byte: a count beyond the bytes left cannot be read,
     // and is refused before thousands of items are read in vain.
-    if (count > 0 && static_cast<size_t>(count) > ar.GetBuffer().size() - ar.GetPosition())
+    if (count > 0 && static_cast<size_t>(count) > ar.GetBuffer().size() - ar.GetPosition()) {
+        m_arData.clear();
         throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
-    // Room for any list a sheet holds; a damaged file's longer count grows as it is read.
-    m_arData.reserve(std::min<size_t>(count > 0 ? static_cast<size_t>(count) : 0, 256));
-    for (int32_t i = 0; i < count; ++i) {
-        std::string item = ar.ReadString();
+    }
+    // The items are read over the ones the cell holds: a load mostly finds lists of the same
+    // length, and their strings keep their storage.
+    m_arData.resize(count > 0 ? static_cast<size_t>(count) : 0);
+    for (size_t i = 0; i < m_arData.size(); ++i) {
+        std::string& item = m_arData[i];
+        try {
+            ar.ReadStringInto(item);
+        } catch (const CArchiveException&) {
+            m_arData.resize(i);  // a list cut short keeps what was read, nothing older
+            throw;
+        }
         // 0xDF is the degree sign of the unit's LCD; the sheet holds Windows-1252's 0xB0.
-        if (item == "\xDF" "C")
-            item = "\xB0" "C";
-        m_arData.push_back(std::move(item));
+        if (item.size() == 2 && item[0] == '\xDF' && item[1] == 'C')
+            item[0] = '\xB0';
     }
 }
