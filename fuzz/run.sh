@@ -4,8 +4,8 @@
 #   fuzz/run.sh SECONDS [TARGET...]   each target (document, download, link) for SECONDS
 #   fuzz/run.sh --campaign            1,000,000 executions of document, 300,000 of the others,
 #                                     two targets at a time (PARALLEL=1 for one after the other)
-#   fuzz/run.sh --merge               minimises each corpus, with what the campaign found, into a
-#                                     fresh folder that then replaces fuzz/corpus/TARGET
+#   fuzz/run.sh --merge               adds to fuzz/corpus/TARGET the fewest inputs of the last
+#                                     campaign that reach what the corpus does not yet reach
 # Crashes go to build-fuzz/artifacts/ (BUILD_DIR names another folder); the exit status is 1 when
 # any target found something.
 set -euo pipefail
@@ -83,16 +83,15 @@ case $1 in
   ;;
 --merge)
   build
+  # Seeds and former crashers stay: they say what each input was for. Edges count, not how often
+  # each ran: every edge reached is a few dozen inputs, where hit counts would keep hundreds.
   for target in "${TARGETS[@]}"; do
-    fresh=$BUILD_DIR/merged/$target
-    rm -rf "$fresh" && mkdir -p "$fresh"
-    found=()
-    [ -d "$BUILD_DIR/campaign/$target" ] && found=("$BUILD_DIR/campaign/$target")
-    nice "$BUILD_DIR/fuzz/fuzz_$target" -merge=1 -max_len="${MAX_LEN[$target]}" "$fresh" "fuzz/corpus/$target" \
-      "${found[@]}" >"$fresh.log" 2>&1
-    rm -f fuzz/corpus/"$target"/*
-    cp "$fresh"/* fuzz/corpus/"$target"/
-    echo "fuzz/corpus/$target: $(ls "fuzz/corpus/$target" | wc -l) files, $(du -sh "fuzz/corpus/$target" | cut -f1)"
+    found=$BUILD_DIR/campaign/$target
+    [ -d "$found" ] || { echo "no campaign in $found: run fuzz/run.sh --campaign first"; exit 2; }
+    before=$(ls "fuzz/corpus/$target" | wc -l)
+    nice "$BUILD_DIR/fuzz/fuzz_$target" -set_cover_merge=1 -use_counters=0 -max_len="${MAX_LEN[$target]}" \
+      "fuzz/corpus/$target" "$found" >"$BUILD_DIR/logs/$target-merge.log" 2>&1
+    echo "fuzz/corpus/$target: $before + $(( $(ls "fuzz/corpus/$target" | wc -l) - before )) files, $(du -sh "fuzz/corpus/$target" | cut -f1)"
   done
   ;;
 *)
