@@ -245,35 +245,28 @@ private slots:
 
     // An upload stopped by the user, or by a unit that goes away (the question comes at once),
     // says that the unit holds a partly written set-up; the window is back to normal.
-    void uploadThatDoesNotCompleteWarnsOfAPartlyWrittenUnit_data()
-    {
-        QTest::addColumn<bool>("unitGone");
-        QTest::newRow("cancel button") << false;
-        QTest::newRow("unit gone") << true;
-    }
-
     void uploadThatDoesNotCompleteWarnsOfAPartlyWrittenUnit()
     {
-        QFETCH(bool, unitGone);
-        Program p;
-        CEmulatorServer* emulator = p.Connect();
-        p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
-        p.frame->GetAction(ID_UPLOAD)->trigger();
-        CQtTransfer* transfer = p.frame->GetTransfer();
-        QTRY_VERIFY(emulator->GetWriteCount() > 0);
-        if (unitGone) {
-            emulator->Stop();
-            QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), 2000);
-            transfer->GetQuestion()->reject();
-        } else {
-            transfer->GetProgress().GetCancelButton()->click();
-            transfer->GetStopQuestion()->button(QMessageBox::Yes)->click();
+        for (bool unitGone : {false, true}) {
+            Program p;
+            CEmulatorServer* emulator = p.Connect();
+            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            p.frame->GetAction(ID_UPLOAD)->trigger();
+            CQtTransfer* transfer = p.frame->GetTransfer();
+            QTRY_VERIFY(emulator->GetWriteCount() > 0);
+            if (unitGone) {
+                emulator->Stop();
+                QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), 2000);
+                transfer->GetQuestion()->reject();
+            } else {
+                transfer->GetProgress().GetCancelButton()->click();
+                transfer->GetStopQuestion()->button(QMessageBox::Yes)->click();
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+            QVERIFY2(p.frame->isEnabled() && emulator->GetWriteCount() < 87, unitGone ? "unit gone" : "cancelled");
+            QCOMPARE(p.prompt.Messages().size(), size_t(1));
+            QVERIFY(p.prompt.Messages()[0].text.find("partly written set-up") != std::string::npos);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
-        QVERIFY(p.frame->isEnabled());
-        QVERIFY(emulator->GetWriteCount() < 87);
-        QCOMPARE(p.prompt.Messages().size(), size_t(1));
-        QVERIFY(p.prompt.Messages()[0].text.find("partly written set-up") != std::string::npos);
     }
 
     // Cancel mid-download, Cancel on the Retry question, or a unit that goes away (the question
