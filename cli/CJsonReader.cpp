@@ -3,31 +3,13 @@
 #include "cli/CJsonReader.h"
 
 #include "cli/CCliError.h"
+#include "model/Cp1252.h"
 #include "model/HexText.h"
 
 namespace {
 
 // A set-up is four levels deep; anything far deeper is no set-up.
 constexpr int MAX_DEPTH = 32;
-
-void AppendUtf8(std::string& out, unsigned cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 bool IsDigit(char c)
 {
@@ -200,7 +182,7 @@ std::string CJsonReader::String()
                     Fail("a \\u escape of a high surrogate without its low one");
                 cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
             }
-            AppendUtf8(out, cp);
+            q4::AppendUtf8(out, cp);
             break;
         }
         default:

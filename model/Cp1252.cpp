@@ -35,6 +35,8 @@ char CodePointToByte(char32_t cp)
     return '?';
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
@@ -53,8 +55,6 @@ void AppendUtf8(std::string& out, char32_t cp)
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-}  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text)
 {

@@ -8,6 +8,8 @@
 namespace q4 {
 
 std::string Cp1252ToUtf8(std::string_view text);
+// One Unicode code point appended as UTF-8.
+void AppendUtf8(std::string& out, char32_t cp);
 // Characters that Windows-1252 cannot hold become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToCp1252(std::string_view text);
 // One UTF-16 code unit sequence (little-endian bytes) to Windows-1252.

@@ -28,6 +28,18 @@ struct Unit {
         EXPECT_EQ(Type(ST_PHYSICAL).ValidateData(s, 5, "10"), 1);
     }
     Items Offered() { return Type(ST_LOGICAL).GetProperty(3, 1)->GetData(); }
+    // Channels 1 and 2 on, LOG1 made of IN 11, alarm 1 on LOG1 with one of its flags set.
+    void AlarmOnLog1(size_t flag)
+    {
+        ChannelOn(1);
+        ChannelOn(2);
+        ASSERT_EQ(Type(ST_LOGICAL).ValidateData(1, 1, "IN 11"), 1);
+        ASSERT_EQ(Type(ST_ALARM).ValidateData(1, 1, "LOG1"), 1);
+        PropList flags;
+        ASSERT_EQ(Type(ST_ALARM).GetPopupProperties(1, 9, flags), 1);
+        flags[flag]->SetSelText("ON");
+        Type(ST_ALARM).UpdateProperties(1, 9, flags);
+    }
 };
 
 const Items kNone = {"OFF"};
@@ -93,14 +105,7 @@ TEST(UnitsSideBySide, EditsCutsAndLoadsStayInTheirOwnUnit)
 TEST(UnitCopy, ACopyHoldsTheWholeSetUpAndFollowsItsOwnRules)
 {
     Unit original;
-    original.ChannelOn(1);
-    original.ChannelOn(2);
-    ASSERT_EQ(original.Type(ST_LOGICAL).ValidateData(1, 1, "IN 11"), 1);
-    ASSERT_EQ(original.Type(ST_ALARM).ValidateData(1, 1, "LOG1"), 1);
-    PropList flags;
-    ASSERT_EQ(original.Type(ST_ALARM).GetPopupProperties(1, 9, flags), 1);
-    flags[2]->SetSelText("ON");
-    original.Type(ST_ALARM).UpdateProperties(1, 9, flags);
+    original.AlarmOnLog1(2);
 
     Unit copy;
     copy.unit.CopyFrom(original.unit);
@@ -122,15 +127,8 @@ TEST(UnitReset, EveryResetGivesTheDefaultSetUpAndTheCaptionsOfThePhysicalSheet)
     const std::vector<uint8_t> defaults = CDocumentFile::SaveBytes(fresh.unit);
     Unit u;
     for (int round = 0; round < 3; ++round) {
-        u.ChannelOn(1);
-        u.ChannelOn(2);
+        u.AlarmOnLog1(0);
         ASSERT_EQ(u.Type(ST_PHYSICAL).ValidateData(1, 2, "kPa"), 1);
-        ASSERT_EQ(u.Type(ST_LOGICAL).ValidateData(1, 1, "IN 11"), 1);
-        ASSERT_EQ(u.Type(ST_ALARM).ValidateData(1, 1, "LOG1"), 1);
-        PropList flags;
-        ASSERT_EQ(u.Type(ST_ALARM).GetPopupProperties(1, 9, flags), 1);
-        flags[0]->SetSelText("ON");
-        u.Type(ST_ALARM).UpdateProperties(1, 9, flags);
         u.unit.Initialize();
         EXPECT_EQ(CDocumentFile::SaveBytes(u.unit), defaults) << round;
         auto* physical = dynamic_cast<CPhysicalInput*>(u.unit.GetSetupType(ST_PHYSICAL));
