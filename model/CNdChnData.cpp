@@ -4,7 +4,6 @@
 #include "model/CArchive.h"
 #include "model/ItemList.h"
 
-#include <algorithm>
 #include <cstring>
 #include <iterator>
 
@@ -172,7 +171,7 @@ void CNdChnData::DoFileReadWrite(CArchive& ar, unsigned)
             throw;
         }
         // 0xDF is the degree sign of the unit's LCD; the sheet holds Windows-1252's 0xB0.
-        if (item.size() == 2 && item[0] == '\xDF' && item[1] == 'C')
+        if (item == "\xDF" "C")
             item[0] = '\xB0';
     }
 }
