@@ -1,4 +1,5 @@
-// "diff A B": every cell and alarm flag cell whose text differs between two documents.
+// "diff A B": every cell and alarm flag cell whose text differs between two documents in what
+// the unit would hold; --all lists the texts that only spell the same another way too.
 #pragma once
 
 #include "cli/ICliCommand.h"
@@ -10,7 +11,7 @@
 class CDiffCommand : public ICliCommand {
 public:
     const char* GetName() const override { return "diff"; }
-    const char* GetUsage() const override { return "diff A B"; }
+    const char* GetUsage() const override { return "diff A B [--all]"; }
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 

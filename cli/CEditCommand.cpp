@@ -57,7 +57,7 @@ void CEditCommand::Apply(CNordaSetupType& type, const EDIT_LINE& edit, std::ostr
         text.resize(static_cast<size_t>(cell->m_nTextLen));
     if (cell && cell->m_nStyle == CTRL_POPUP)
         ApplyInitials(type, edit.nRow, edit.nCol, text);
-    if (type.ValidateData(edit.nRow, edit.nCol, text)) {
+    if (type.EnterText(edit.nRow, edit.nCol, text)) {
         out << "ok\n";
         return;
     }

@@ -1,85 +1,88 @@
-// Cell by cell comparison of two set-ups.
+// Cell by cell comparison of two set-ups, and the cells a unit cannot hold as they read.
 #include "compare/CSetupComparison.h"
 
-#include "setup/alarms/CAlarm.h"
 #include "unit/CQ4kUnit.h"
-
-#include <algorithm>
+#include "unit/CellSweep.h"
 
 namespace {
 
-std::string TextOf(const CNordaSetupType* type, int row, int col)
+std::string TextOf(const CNdChnData* cell)
 {
-    return type ? type->GetCellText(row, col) : std::string();
-}
-
-int CountRows(const CNordaSetupType* type)
-{
-    return type && type->GetSheet() ? type->GetSheet()->GetNumSections() : 0;
-}
-
-int CountCells(const CNordaSetupType* type, int row)
-{
-    return type && type->GetSheet() && row < type->GetSheet()->GetNumSections() ? type->GetSheet()->GetNumCells(row) : 0;
-}
-
-const CAlarm* GetAlarms(const CQ4kUnit& unit)
-{
-    const auto* alarms = dynamic_cast<const CAlarm*>(unit.GetSetupType(ST_ALARM));
-    return alarms && alarms->GetSheet() ? alarms : nullptr;
-}
-
-std::string FlagText(const CQ4kUnit& unit, int row, int i)
-{
-    const CNdChnData* cell = CSetupComparison::GetFlagCell(unit, row, i);
     return cell ? cell->GetDataAsString() : std::string();
+}
+
+// What the unit holds for a text; a flag cell or a missing sheet holds its text as it is.
+CellHolding HoldingOf(const CNordaSetupType* type, const std::string& text, int row, int col, bool flag)
+{
+    return type && !flag ? type->GetHolding(row, col, text) : CellHolding{text, true};
 }
 
 }  // namespace
 
 CNdChnData* CSetupComparison::GetFlagCell(const CQ4kUnit& unit, int row, int i)
 {
-    const CAlarm* alarms = GetAlarms(unit);
-    return alarms ? alarms->GetFlagCell(row - 1, i) : nullptr;
+    return ::GetFlagCell(unit, row, i);
 }
 
 int CSetupComparison::CountFlagRows(const CQ4kUnit& unit)
 {
-    return GetAlarms(unit) ? CAlarm::ALARM_CHANNELS : 0;
+    return ::CountFlagRows(unit);
 }
 
-std::vector<CellDifference> CSetupComparison::Compare(const CQ4kUnit& a, const CQ4kUnit& b)
+CellDifference CSetupComparison::Name(const CQ4kUnit& named, int sheet, int row, int col, bool flag,
+                                      std::string textA, std::string textB)
+{
+    const CNordaSetupType* type = named.GetSetupType(sheet);
+    CellDifference difference{sheet, row, col, flag, {}, {}, {}, std::move(textA), std::move(textB)};
+    if (!type)
+        return difference;
+    difference.sheetTitle = type->m_strTitle;
+    difference.channel = type->GetCellText(row, 0);
+    if (!flag)
+        difference.column = type->GetCellText(0, col);
+    else if (const CNdChnData* cell = GetFlagCell(named, row, col))
+        difference.column = cell->GetName();
+    return difference;
+}
+
+bool CSetupComparison::SameInUnit(const CNordaSetupType* typeA, const std::string& textA,
+                                  const CNordaSetupType* typeB, const std::string& textB, int row, int col, bool flag)
+{
+    if (textA == textB)
+        return true;
+    CellHolding a = HoldingOf(typeA, textA, row, col, flag);
+    CellHolding b = HoldingOf(typeB, textB, row, col, flag);
+    return a.exact && b.exact && a.held == b.held;
+}
+
+std::vector<CellDifference> CSetupComparison::Compare(const CQ4kUnit& a, const CQ4kUnit& b, bool spellingToo)
 {
     std::vector<CellDifference> differences;
-    for (int slot = 0; slot < 4; ++slot) {
-        const CNordaSetupType* typeA = a.GetSetupType(slot);
-        const CNordaSetupType* typeB = b.GetSetupType(slot);
-        const CNordaSetupType* named = CountRows(typeA) ? typeA : typeB;
-        int rows = std::max(CountRows(typeA), CountRows(typeB));
-        for (int row = 0; row < rows; ++row) {
-            int cells = std::max(CountCells(typeA, row), CountCells(typeB, row));
-            for (int col = 0; col < cells; ++col) {
-                std::string textA = TextOf(typeA, row, col);
-                std::string textB = TextOf(typeB, row, col);
-                if (textA != textB)
-                    differences.push_back({slot, row, col, false, named->m_strTitle, TextOf(named, row, 0),
-                                           TextOf(named, 0, col), std::move(textA), std::move(textB)});
-            }
-        }
-    }
-    const CQ4kUnit& named = CountFlagRows(a) ? a : b;
-    int flagRows = std::max(CountFlagRows(a), CountFlagRows(b));
-    for (int row = 1; row <= flagRows; ++row) {
-        for (int i = 0; i < CAlarm::ALARM_FLAGS; ++i) {
-            std::string textA = FlagText(a, row, i);
-            std::string textB = FlagText(b, row, i);
-            if (textA == textB)
-                continue;
-            const CNordaSetupType* alarms = named.GetSetupType(ST_ALARM);
-            const CNdChnData* cell = GetFlagCell(named, row, i);
-            differences.push_back({ST_ALARM, row, i, true, alarms->m_strTitle, alarms->GetCellText(row, 0),
-                                   cell ? cell->GetName() : std::string(), std::move(textA), std::move(textB)});
-        }
-    }
+    SweepCells(a, b, [&](const SweptCell& cell) {
+        std::string textA = TextOf(cell.a);
+        std::string textB = TextOf(cell.b);
+        if (textA == textB)
+            return;
+        if (!spellingToo
+            && SameInUnit(a.GetSetupType(cell.sheet), textA, b.GetSetupType(cell.sheet), textB, cell.row, cell.col,
+                          cell.flag))
+            return;
+        const CQ4kUnit& named = (cell.flag ? CountFlagRows(a) : cell.a != nullptr) ? a : b;
+        differences.push_back(Name(named, cell.sheet, cell.row, cell.col, cell.flag, std::move(textA), std::move(textB)));
+    });
     return differences;
+}
+
+std::vector<CellDifference> CSetupComparison::NotHeldExactly(const CQ4kUnit& unit)
+{
+    std::vector<CellDifference> cells;
+    SweepCells(unit, unit, [&](const SweptCell& cell) {
+        if (cell.flag || cell.row < 1 || cell.col < 1)
+            return;
+        const std::string& text = cell.a->GetDataAsString();
+        CellHolding holding = unit.GetSetupType(cell.sheet)->GetHolding(cell.row, cell.col, text);
+        if (!holding.exact)
+            cells.push_back(Name(unit, cell.sheet, cell.row, cell.col, false, text, std::move(holding.held)));
+    });
+    return cells;
 }

@@ -8,7 +8,7 @@
 #include "unit/CUnitImage.h"
 
 #include <algorithm>
-#include <string_view>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -24,17 +24,6 @@ int FindPopupColumn(const CNordaSetupType& type, int row)
             return col;
     }
     return -1;
-}
-
-// True for a number and nothing else, blanks around it aside.
-bool IsPlainNumber(std::string_view text)
-{
-    size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return false;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    return text.find_first_not_of("0123456789+-.eE") == std::string_view::npos
-           && text.find_first_of("0123456789") != std::string_view::npos;
 }
 
 }  // namespace
@@ -79,6 +68,16 @@ std::string CSetupTyping::CurrentText(const CQ4kUnit& unit, const CellText& cell
     return type ? type->GetCellText(cell.row, cell.col) : std::string();
 }
 
+bool CSetupTyping::Holds(const CQ4kUnit& unit, const CellText& cell, Spelling spelling)
+{
+    std::string current = CurrentText(unit, cell);
+    if (current == cell.text)
+        return true;
+    const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
+    return spelling == Spelling::Own
+           && CSetupComparison::SameInUnit(type, current, type, cell.text, cell.row, cell.col, cell.flag);
+}
+
 bool CSetupTyping::TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& refusal)
 {
     CNordaSetupType* type = unit.GetSetupType(cell.sheet);
@@ -99,7 +98,7 @@ bool CSetupTyping::TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& 
         const CNdChnData* property = type->GetProperty(cell.row, cell.col);
         if (property->m_nTextLen >= 0 && text.size() > static_cast<size_t>(property->m_nTextLen))
             text.resize(static_cast<size_t>(property->m_nTextLen));
-        taken = type->ValidateData(cell.row, cell.col, text) != 0;
+        taken = type->EnterText(cell.row, cell.col, text) != 0;
     }
     if (!taken) {
         refusal.errorId = type->GetLastError();
@@ -126,7 +125,9 @@ bool CSetupTyping::Restore(CQ4kUnit& unit, const CellText& cell)
         return property->SetSelText(cell.text) >= 0;
     // A typed cell only where its text is another way of writing the number typing left in it.
     const std::string kept = property->GetDataAsString();
-    if (!IsPlainNumber(cell.text) || !IsPlainNumber(kept) || q4::AtoF(cell.text) != q4::AtoF(kept))
+    std::optional<double> given = q4::PlainNumber(cell.text);
+    std::optional<double> own = q4::PlainNumber(kept);
+    if (!given || !own || *given != *own)
         return false;
     const CNdChnData before = *property;
     const CUnitImage image = CUnitImage::FromUpload(unit, nullptr);
@@ -136,16 +137,30 @@ bool CSetupTyping::Restore(CQ4kUnit& unit, const CellText& cell)
     return false;
 }
 
-std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellText> texts)
+std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellText> texts, Spelling spelling)
 {
     std::stable_sort(texts.begin(), texts.end(), [](const CellText& a, const CellText& b) {
         return std::tie(a.sheet, a.row, a.flag, a.col) < std::tie(b.sheet, b.row, b.flag, b.col);
     });
+    // A number is taken as a person gives it: without the blanks around it, a comma as the point.
+    // Taken from another side, a text loses the blanks the unit pads it with.
+    for (CellText& cell : texts) {
+        const CNordaSetupType* type = cell.flag ? nullptr : unit.GetSetupType(cell.sheet);
+        NumberKind kind = type ? type->GetNumberKind(cell.row, cell.col) : NumberKind::None;
+        if (kind != NumberKind::None) {
+            if (std::optional<std::string> number = q4::NumberEntry(cell.text, kind == NumberKind::Integer))
+                cell.text = std::move(*number);
+        } else if (type && spelling == Spelling::Own) {
+            std::string plain = cell.text.substr(0, cell.text.find_last_not_of(' ') + 1);
+            if (CSetupComparison::SameInUnit(type, plain, type, cell.text, cell.row, cell.col, false))
+                cell.text = std::move(plain);
+        }
+    }
     std::vector<TypingRefusal> refusals(texts.size());
     std::vector<bool> differing(texts.size(), true);
     for (int pass = 0; pass < MAX_PASSES; ++pass) {
         for (size_t i = 0; i < texts.size(); ++i) {
-            if (CurrentText(unit, texts[i]) == texts[i].text)
+            if (Holds(unit, texts[i], spelling))
                 continue;
             refusals[i] = TypingRefusal{};
             TypeOne(unit, texts[i], refusals[i]);
@@ -154,7 +169,7 @@ std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellTe
         bool progress = false;
         bool anyLeft = false;
         for (size_t i = 0; i < texts.size(); ++i) {
-            bool left = CurrentText(unit, texts[i]) != texts[i].text;
+            bool left = !Holds(unit, texts[i], spelling);
             progress = progress || (differing[i] && !left);
             anyLeft = anyLeft || left;
             differing[i] = left;
@@ -167,7 +182,7 @@ std::vector<TypingRefusal> CSetupTyping::Type(CQ4kUnit& unit, std::vector<CellTe
         std::string kept = CurrentText(unit, texts[i]);
         // The names of rows and columns are the sheet's own, whatever the text says.
         bool name = texts[i].row < 1 || (!texts[i].flag && texts[i].col < 1);
-        if (kept == texts[i].text || name || !CellOf(unit, texts[i]) || Restore(unit, texts[i]))
+        if (Holds(unit, texts[i], spelling) || name || !CellOf(unit, texts[i]) || Restore(unit, texts[i]))
             continue;
         refusals[i].cell = texts[i];
         refusals[i].kept = kept;

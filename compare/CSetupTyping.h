@@ -26,12 +26,20 @@ struct TypingRefusal {
     std::string kept;     // the text the cell holds in the end
 };
 
+// Whose spelling a cell keeps where its text and the one typed are held alike by the unit.
+enum class Spelling {
+    Given,  // the text's: a set-up typed from a text reads as the text
+    Own,    // the set-up's: taking from another side brings no padding of the unit's
+};
+
 class CSetupTyping {
 public:
-    // Types every text whose cell does not hold it yet, then restores what typing could not
-    // bring back where that is safe (see Restore). Returns the cells that do not hold their
-    // text in the end: the refusals of the set-up's rules.
-    static std::vector<TypingRefusal> Type(CQ4kUnit& unit, std::vector<CellText> texts);
+    // Types every text whose cell does not hold it yet, each as a person gives it (a number
+    // cell takes a number only), then restores what typing could not bring back where that is
+    // safe (see Restore). Returns the cells that do not hold their text in the end: the
+    // refusals of the set-up's rules.
+    static std::vector<TypingRefusal> Type(CQ4kUnit& unit, std::vector<CellText> texts,
+                                           Spelling spelling = Spelling::Given);
     // Every cell text and flag of one sheet (slot 0 to 3) of the unit, or of all with -1: what
     // another set-up types to take that sheet over.
     static std::vector<CellText> TextsOf(const CQ4kUnit& unit, int sheet);
@@ -40,6 +48,8 @@ public:
 
 private:
     static std::string CurrentText(const CQ4kUnit& unit, const CellText& cell);
+    // True when the cell holds the text, or with Spelling::Own a text the unit holds alike.
+    static bool Holds(const CQ4kUnit& unit, const CellText& cell, Spelling spelling);
     // Types one text; on a refusal records its error in refusal and returns false.
     static bool TypeOne(CQ4kUnit& unit, const CellText& cell, TypingRefusal& refusal);
     static CNdChnData* CellOf(const CQ4kUnit& unit, const CellText& cell);

@@ -4,6 +4,7 @@
 #include "compare/CSetupComparison.h"
 
 #include <algorithm>
+#include <tuple>
 
 CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
     : m_expected(CUnitImage::FromUpload(document, &held)), m_heldUnit(m_prompt)
@@ -18,28 +19,39 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
     }
     m_heldUnit.Initialize();
     held.TakeApartInto(m_heldUnit);
-    if (m_blocksDiffering.empty())
-        return;
-    CQ4kUnit uploaded(m_prompt);
-    uploaded.Initialize();
-    m_expected.TakeApartInto(uploaded);
-    m_differences = CSetupComparison::Compare(uploaded, m_heldUnit);
-    // Shown with the document's own text, which is what its owner typed. A cell whose own
-    // text is the unit's is no difference to show (a delay of an alarm the unit has off reads
-    // back as typed): the cells beside it say why its block differs.
-    std::vector<CellDifference> shown;
-    for (CellDifference& difference : m_differences) {
-        std::string own;
-        if (difference.flag) {
-            const CNdChnData* cell = CSetupComparison::GetFlagCell(document, difference.row, difference.col);
-            own = cell ? cell->GetDataAsString() : std::string();
-        } else if (const CNordaSetupType* type = document.GetSetupType(difference.sheet)) {
-            own = type->GetCellText(difference.row, difference.col);
+    if (!m_blocksDiffering.empty()) {
+        CQ4kUnit uploaded(m_prompt);
+        uploaded.Initialize();
+        m_expected.TakeApartInto(uploaded);
+        // Shown with the document's own text, which is what its owner typed. A cell whose own
+        // text the unit holds alike is no difference to show (a delay of an alarm the unit has
+        // off reads back as typed): the cells beside it say why its block differs.
+        for (CellDifference& difference : CSetupComparison::Compare(uploaded, m_heldUnit, true)) {
+            std::string own = OwnText(document, difference);
+            if (CSetupComparison::SameInUnit(document.GetSetupType(difference.sheet), own,
+                                             m_heldUnit.GetSetupType(difference.sheet), difference.textB,
+                                             difference.row, difference.col, difference.flag))
+                continue;
+            difference.textA = std::move(own);
+            m_differences.push_back(std::move(difference));
         }
-        if (own == difference.textB)
-            continue;
-        difference.textA = std::move(own);
-        shown.push_back(std::move(difference));
     }
-    m_differences = std::move(shown);
+    // A text the unit cannot hold exactly differs from the unit even where the blocks agree.
+    for (CellDifference& cell : CSetupComparison::NotHeldExactly(document)) {
+        auto key = [](const CellDifference& d) { return std::tie(d.sheet, d.flag, d.row, d.col); };
+        auto at = std::lower_bound(m_differences.begin(), m_differences.end(), cell,
+                                   [&key](const CellDifference& x, const CellDifference& y) { return key(x) < key(y); });
+        if (at == m_differences.end() || key(*at) != key(cell))
+            m_differences.insert(at, std::move(cell));
+    }
+}
+
+std::string CUnitVerification::OwnText(const CQ4kUnit& document, const CellDifference& difference)
+{
+    if (difference.flag) {
+        const CNdChnData* cell = CSetupComparison::GetFlagCell(document, difference.row, difference.col);
+        return cell ? cell->GetDataAsString() : std::string();
+    }
+    const CNordaSetupType* type = document.GetSetupType(difference.sheet);
+    return type ? type->GetCellText(difference.row, difference.col) : std::string();
 }

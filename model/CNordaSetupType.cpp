@@ -63,7 +63,11 @@ void CNordaSetupType::ResetToDefaultSheet()
 
 void CNordaSetupType::Get3BytesParm(int section, uint8_t out[3], int cell)
 {
-    std::string text = GetCellText(section, cell);
+    EncodeParm(GetCellText(section, cell), out);
+}
+
+void CNordaSetupType::EncodeParm(const std::string& text, uint8_t out[3])
+{
     double value = q4::AtoF(text);
     int divider = GetDevider(text);
     double multiplier = divider ? divider : 1;
@@ -96,14 +100,19 @@ void CNordaSetupType::Get3ByteInpParms(uint8_t* out, int section, const int cell
 
 void CNordaSetupType::Set3ByteParm(int section, const uint8_t in[3], int cell)
 {
+    std::string text = DecodeParm(in);
+    CNdChnData* p = GetProperty(section, cell);
+    if (p && p->SetSelText(text) == -1)
+        p->AddData(text);
+}
+
+std::string CNordaSetupType::DecodeParm(const uint8_t in[3])
+{
     uint16_t magnitude = static_cast<uint16_t>(in[1] * 256 + in[0]);
     static const int dividers[4] = {0, 10, 100, 1000};
     int divider = dividers[(in[2] >> 3) & 0x03];
     int sign = (in[2] & 0x80) ? -1 : 1;
-    std::string text = GetFormatedString(magnitude, divider, sign);
-    CNdChnData* p = GetProperty(section, cell);
-    if (p && p->SetSelText(text) == -1)
-        p->AddData(text);
+    return GetFormatedString(magnitude, divider, sign);
 }
 
 void CNordaSetupType::Set3ByteParms(const uint8_t* in, int section, const int cells[], int n)
@@ -114,7 +123,11 @@ void CNordaSetupType::Set3ByteParms(const uint8_t* in, int section, const int ce
 
 void CNordaSetupType::GetLCDU(int section, int cell, uint8_t out[4])
 {
-    std::string text = GetCellText(section, cell);
+    EncodeLCDU(GetCellText(section, cell), out);
+}
+
+void CNordaSetupType::EncodeLCDU(const std::string& text, uint8_t out[4])
+{
     for (size_t i = 0; i < 4; ++i) {
         if (i < text.size()) {
             auto c = static_cast<uint8_t>(text[i]);
@@ -127,6 +140,16 @@ void CNordaSetupType::GetLCDU(int section, int cell, uint8_t out[4])
 
 void CNordaSetupType::SetLCDU(int section, int cell, const uint8_t in[4])
 {
+    std::string text = DecodeLCDU(in);
+    CNdChnData* p = GetProperty(section, cell);
+    if (p && p->SetSelText(text) == -1) {
+        p->AddData(text);
+        p->SetSelText(text);
+    }
+}
+
+std::string CNordaSetupType::DecodeLCDU(const uint8_t in[4])
+{
     std::string text;
     for (int i = 0; i < 4; ++i) {
         uint8_t c = in[i] == 0xDF ? 0xB0 : in[i];
@@ -136,11 +159,7 @@ void CNordaSetupType::SetLCDU(int section, int cell, const uint8_t in[4])
         if (c != 0x20)
             text += static_cast<char>(c);
     }
-    CNdChnData* p = GetProperty(section, cell);
-    if (p && p->SetSelText(text) == -1) {
-        p->AddData(text);
-        p->SetSelText(text);
-    }
+    return text;
 }
 
 uint8_t CNordaSetupType::GetInputType(int section, int cell)
@@ -165,6 +184,59 @@ void CNordaSetupType::SetInputType(int section, int cell, uint8_t code)
     CNdChnData* p = GetProperty(section, cell);
     if (p && p->SetSelText(text) == -1)
         p->AddData(text);
+}
+
+// ---- what the unit holds ------------------------------------------------------------------
+
+CellHolding CNordaSetupType::GetHolding(int, int, const std::string& text) const
+{
+    return {text, true};
+}
+
+CellHolding CNordaSetupType::HoldNumber(const std::string& text, std::string held)
+{
+    std::optional<double> own = q4::PlainNumber(text);
+    std::optional<double> back = q4::PlainNumber(held);
+    bool exact = own && back && *own == *back;
+    return {std::move(held), exact};
+}
+
+CellHolding CNordaSetupType::HoldParm(const std::string& text)
+{
+    uint8_t bytes[3] = {};
+    EncodeParm(text, bytes);
+    return HoldNumber(text, DecodeParm(bytes));
+}
+
+CellHolding CNordaSetupType::HoldLCDU(const std::string& text)
+{
+    uint8_t bytes[4] = {};
+    EncodeLCDU(text, bytes);
+    std::string held = DecodeLCDU(bytes);
+    // Blanks after the unit are the LCD's padding; any other change is not.
+    size_t end = text.find_last_not_of(' ');
+    bool exact = text.substr(0, end == std::string::npos ? 0 : end + 1) == held;
+    return {std::move(held), exact};
+}
+
+CellHolding CNordaSetupType::HoldInputType(const std::string& text) const
+{
+    uint8_t code = 0;
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (text == m_pInpTypes[i]->pszName) {
+            code = m_pInpTypes[i]->byCode;
+            break;
+        }
+    }
+    std::string held;
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (m_pInpTypes[i]->byCode == code) {
+            held = m_pInpTypes[i]->pszName;
+            break;
+        }
+    }
+    bool exact = held == text;
+    return {std::move(held), exact};
 }
 
 std::string CNordaSetupType::GetFormatedString(uint16_t magnitude, int divider, int sign)

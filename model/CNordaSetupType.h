@@ -12,6 +12,12 @@
 
 class IMessagePrompt;
 
+// What the unit holds for the text of a cell.
+struct CellHolding {
+    std::string held;   // the text a download gives back for it (a delay: its exact value)
+    bool exact = true;  // the unit holds the text's own value: at most the spelling differs
+};
+
 class CNordaSetupType : public INordaSetupType {
 public:
     CNordaSetupType();
@@ -28,7 +34,7 @@ public:
     // Reads the cell records of one section; keepLabel drops the stored row label.
     void ReadSection(CArchive& ar, unsigned version, int section, bool keepLabel);
 
-    void Error(int arg, unsigned id, int show);
+    void Error(int arg, unsigned id, int show) override;
     void GetError(int& arg, unsigned& id) const;
 
     void SetMessagePrompt(IMessagePrompt* prompt) { m_pPrompt = prompt; }
@@ -43,6 +49,18 @@ public:
     void SetLCDU(int section, int cell, const uint8_t in[4]);
     uint8_t GetInputType(int section, int cell);
     void SetInputType(int section, int cell, uint8_t code);
+
+    // The same codecs on a text instead of a cell.
+    static void EncodeParm(const std::string& text, uint8_t out[3]);
+    static std::string DecodeParm(const uint8_t in[3]);
+    static void EncodeLCDU(const std::string& text, uint8_t out[4]);
+    static std::string DecodeLCDU(const uint8_t in[4]);
+
+    // What the unit will hold for text in the cell: its value written as a download writes
+    // it, and whether that is the text's own value (a text that is no number, more decimals
+    // than the unit keeps, a value it clips or a character its LCD shows otherwise is not).
+    // A cell the unit does not hold holds its text as it is.
+    virtual CellHolding GetHolding(int section, int cell, const std::string& text) const;
 
     static std::string GetFormatedString(uint16_t magnitude, int divider, int sign);
     static int GetDevider(const std::string& text);
@@ -67,6 +85,13 @@ public:
     virtual void CopyFrom(const CNordaSetupType& other);
 
 protected:
+    // Holdings of the common encodings: a 3-byte parameter, an LCD unit text, an input type.
+    static CellHolding HoldParm(const std::string& text);
+    static CellHolding HoldLCDU(const std::string& text);
+    CellHolding HoldInputType(const std::string& text) const;
+    // A number the unit gives back as held: exact when text is a number of the same value.
+    static CellHolding HoldNumber(const std::string& text, std::string held);
+
     // Shows a message through the prompt; without a prompt, OK questions are answered Cancel.
     int Prompt(const std::string& text, bool okCancel, bool exclamation);
     // Replaces the sheet by an empty one; the default sheet builders start from it.

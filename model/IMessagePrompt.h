@@ -6,7 +6,8 @@
 
 class IMessagePrompt {
 public:
-    enum Buttons { BTN_OK, BTN_OK_CANCEL };
+    // BTN_YES_NO asks with No as the answer Enter gives; Yes is IDOK, No IDCANCEL.
+    enum Buttons { BTN_OK, BTN_OK_CANCEL, BTN_YES_NO };
     enum Result { IDOK = 1, IDCANCEL = 2 };
 
     virtual ~IMessagePrompt() = default;

@@ -2,6 +2,7 @@
 #include "model/INordaSetupType.h"
 
 #include "model/CSetupRegistry.h"
+#include "model/NumberText.h"
 
 int INordaSetupType::GetPopupProperties(int, int, PropList&)
 {
@@ -9,6 +10,24 @@ int INordaSetupType::GetPopupProperties(int, int, PropList&)
 }
 
 void INordaSetupType::UpdateProperties(int, int, PropList&) {}
+
+NumberKind INordaSetupType::GetNumberKind(int, int) const
+{
+    return NumberKind::None;
+}
+
+int INordaSetupType::EnterText(int section, int cell, const std::string& text)
+{
+    NumberKind kind = GetNumberKind(section, cell);
+    if (kind == NumberKind::None)
+        return ValidateData(section, cell, text);
+    std::optional<std::string> number = q4::NumberEntry(text, kind == NumberKind::Integer);
+    if (!number) {
+        Error(section, 62012, 0);
+        return 0;
+    }
+    return ValidateData(section, cell, *number);
+}
 
 void INordaSetupType::DoFileReadWrite(CArchive&, unsigned) {}
 
@@ -36,9 +55,9 @@ std::string INordaSetupType::GetInputHint(int section, int cell) const
     }
     if (!p->m_bEditable)
         return std::string();
-    if (p->m_nDataType == DT_REAL)
+    if (GetNumberKind(section, cell) == NumberKind::Real)
         return "A number (a comma is taken as the decimal point)";
-    if (p->m_nDataType == DT_INT)
+    if (GetNumberKind(section, cell) == NumberKind::Integer)
         return "A whole number";
     return "Text" + limit;
 }

@@ -13,6 +13,9 @@ class CSetupRegistry;
 
 enum SETUP_TYPE { ST_GENERAL = 0, ST_PHYSICAL = 1, ST_LOGICAL = 2, ST_ALARM = 3 };
 
+// What a person may give a cell: a whole number, a number, or any text.
+enum class NumberKind { None, Integer, Real };
+
 // Cells lent to the property dialog: copies owned by the caller.
 using PropList = std::vector<std::unique_ptr<CNdChnData>>;
 
@@ -24,6 +27,16 @@ public:
     virtual ~INordaSetupType() = default;
 
     virtual int ValidateData(int section, int cell, const std::string& text) = 0;
+    // A text a person gives a cell (typed, pasted, taken from another set-up, edited or imported
+    // on the command line): a number cell takes a number only, stored without the blanks around
+    // it and with the point for a comma; anything else is refused with 62012, before the setup
+    // type's own checks and with every cell unchanged. Files and downloads do not come this way.
+    int EnterText(int section, int cell, const std::string& text);
+    // Whether the cell is a number cell, by the setup type's own columns (not by what a file
+    // says of the cell).
+    virtual NumberKind GetNumberKind(int section, int cell) const;
+    // Records an error (a message id for a section) and shows it when show is nonzero.
+    virtual void Error(int arg, unsigned id, int show) = 0;
     virtual void SetParm(int section, int cell, const std::string& text) = 0;
     virtual int GetPopupProperties(int section, int cell, PropList& props);
     virtual void UpdateProperties(int section, int cell, PropList& props);

@@ -131,4 +131,86 @@ std::string Format2g(double value)
     return text;
 }
 
+namespace {
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Length of the run of digits at pos.
+size_t Digits(std::string_view text, size_t pos)
+{
+    size_t end = pos;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    return end - pos;
+}
+
+// True when the whole text is [+-]?digits, or with real [+-]?(digits[.digits]|.digits)([eE][+-]?digits)?.
+bool IsNumberForm(std::string_view text, bool integer)
+{
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t whole = Digits(text, i);
+    i += whole;
+    if (integer)
+        return whole > 0 && i == text.size();
+    if (i < text.size() && text[i] == '.') {
+        size_t fraction = Digits(text, i + 1);
+        if (fraction == 0)
+            return false;
+        i += 1 + fraction;
+    } else if (whole == 0) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        size_t exponent = Digits(text, i);
+        if (exponent == 0)
+            return false;
+        i += exponent;
+    }
+    return i == text.size();
+}
+
+}  // namespace
+
+std::optional<std::string> NumberEntry(std::string_view typed, bool integer)
+{
+    std::string text(TrimBlanks(typed));
+    for (char& c : text) {
+        if (c == ',')
+            c = '.';
+    }
+    if (!IsNumberForm(text, integer))
+        return std::nullopt;
+    return text;
+}
+
+std::optional<double> PlainNumber(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (!IsNumberForm(text, false))
+        return std::nullopt;
+    if (text[0] == '+')
+        text.remove_prefix(1);
+    double value = 0;
+    auto res = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace q4

@@ -260,7 +260,9 @@ void CCompareController::Take(int sheet)
     if (!other)
         return;
     QString what = sheet < 0 ? QStringLiteral("All") : q4ui::ToQString(document.GetSetupType(sheet)->m_strTitle);
-    std::vector<TypingRefusal> refusals = CSetupTyping::Type(document, CSetupTyping::TextsOf(*other, sheet));
+    // The set-up keeps its own spelling where the other side's says the same to the unit.
+    std::vector<TypingRefusal> refusals =
+        CSetupTyping::Type(document, CSetupTyping::TextsOf(*other, sheet), Spelling::Own);
     // Recorded and shown as one step; the comparison follows through viewsUpdated.
     emit setupTaken(QStringLiteral("Take %1 from %2").arg(what, m_strOther));
     // Refused are the cells that still differ: a text held in the set-up's own way (the unit's

@@ -52,15 +52,16 @@ int CQtMessagePrompt::ShowBox(const std::string& text, Buttons buttons, bool exc
     message.remove(QLatin1Char('\r'));
     if (message.trimmed().isEmpty())
         return buttons == BTN_OK ? IDOK : IDCANCEL;
-    QMessageBox::Icon icon = exclamation            ? QMessageBox::Warning
-                             : buttons == BTN_OK_CANCEL ? QMessageBox::Question
-                                                        : QMessageBox::Information;
-    QMessageBox box(icon, Caption(), message,
-                    buttons == BTN_OK_CANCEL ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
-                    ParentWindow());
-    box.setDefaultButton(QMessageBox::Ok);
+    QMessageBox::Icon icon = exclamation          ? QMessageBox::Warning
+                             : buttons != BTN_OK ? QMessageBox::Question
+                                                 : QMessageBox::Information;
+    QMessageBox::StandardButtons shown = buttons == BTN_OK_CANCEL ? QMessageBox::Ok | QMessageBox::Cancel
+                                         : buttons == BTN_YES_NO  ? QMessageBox::Yes | QMessageBox::No
+                                                                  : QMessageBox::Ok;
+    QMessageBox box(icon, Caption(), message, shown, ParentWindow());
+    box.setDefaultButton(buttons == BTN_YES_NO ? QMessageBox::No : QMessageBox::Ok);
     int answer = box.exec();
     if (buttons == BTN_OK)
         return IDOK;
-    return answer == QMessageBox::Ok ? IDOK : IDCANCEL;
+    return answer == QMessageBox::Ok || answer == QMessageBox::Yes ? IDOK : IDCANCEL;
 }

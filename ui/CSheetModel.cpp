@@ -72,7 +72,16 @@ QVariant CSheetModel::data(const QModelIndex& index, int role) const
     case KindRole:
         return static_cast<int>(GetKind(index));
     case DataTypeRole:
-        return static_cast<int>(p->m_nDataType);
+        // The editor's filter follows the setup type's rule, not what a file says of the cell.
+        switch (m_type.GetNumberKind(Section(index), Cell(index))) {
+        case NumberKind::Integer:
+            return static_cast<int>(DT_INT);
+        case NumberKind::Real:
+            return static_cast<int>(DT_REAL);
+        case NumberKind::None:
+            break;
+        }
+        return static_cast<int>(DT_TEXT);
     case TextLenRole:
         return p->m_nTextLen;
     case ChoicesRole: {
@@ -112,12 +121,8 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
         return false;
     m_strRefusal.clear();
     m_type.ClearLastError();
-    QString text = value.toString();
-    // Typed or pasted, a comma in a real number is its decimal point (the keypad's key on many
-    // keyboards); the setup type itself would stop reading at it.
-    if (data(index, DataTypeRole).toInt() == DT_REAL)
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool accepted = m_type.ValidateData(Section(index), Cell(index), q4ui::ToCp1252(text)) != 0;
+    // Typed or pasted alike: a number cell takes a number only, a comma as its point.
+    bool accepted = m_type.EnterText(Section(index), Cell(index), q4ui::ToCp1252(value.toString())) != 0;
     if (!accepted && m_type.GetLastError() != 0)
         m_strRefusal = q4ui::ToQString(LoadString(static_cast<unsigned>(m_type.GetLastError())));
     Refresh();

@@ -3,6 +3,7 @@
 
 #include "model/CDocumentFile.h"
 #include "unit/CQ4kUnit.h"
+#include "unit/CellSweep.h"
 
 #include <algorithm>
 
@@ -100,23 +101,15 @@ std::vector<CUnitHistory::ChangedRow> CUnitHistory::RowsChangedByLastStep() cons
         return rows;
     const CQ4kUnit& before = *m_arStates[m_nCurrent - 1].unit;
     const CQ4kUnit& after = *m_arStates[m_nCurrent].unit;
-    for (int t = 0; t < 4; ++t) {
-        const CDataSheet* a = before.GetSetupType(t) ? before.GetSetupType(t)->GetSheet() : nullptr;
-        const CDataSheet* b = after.GetSetupType(t) ? after.GetSetupType(t)->GetSheet() : nullptr;
-        if (!a || !b)
-            continue;
-        int sections = std::max(a->GetNumSections(), b->GetNumSections());
-        for (int s = 1; s < sections; ++s) {
-            int cells = std::max(a->GetNumCells(s), b->GetNumCells(s));
-            for (int c = 1; c < cells; ++c) {
-                const CNdChnData* x = a->GetProperty(s, c);
-                const CNdChnData* y = b->GetProperty(s, c);
-                if (!x || !y || x->GetDataAsString() != y->GetDataAsString()) {
-                    rows.push_back({t, s});
-                    break;
-                }
-            }
-        }
-    }
+    SweepCells(before, after, [&rows](const SweptCell& cell) {
+        // Headers and row names are no settings; a row counts once; a flag's row shows it in
+        // its Flags cell.
+        if (cell.row < 1 || cell.col < 1 || cell.flag)
+            return;
+        if (!rows.empty() && rows.back().setupType == cell.sheet && rows.back().section == cell.row)
+            return;
+        if (!cell.a || !cell.b || cell.a->GetDataAsString() != cell.b->GetDataAsString())
+            rows.push_back({cell.sheet, cell.row});
+    });
     return rows;
 }

@@ -6,6 +6,7 @@
 #include "model/NumberText.h"
 #include "setup/alarms/AlarmTables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -157,7 +158,12 @@ void CAlarm::SetSetPoint(int row, const uint8_t in[3])
 
 void CAlarm::GetTimeFactAndValue(int row, int& count, uint8_t& factor) const
 {
-    double delay = q4::AtoF(GetCellText(row, COL_DELAY));
+    EncodeDelay(GetCellText(row, COL_DELAY), count, factor);
+}
+
+void CAlarm::EncodeDelay(const std::string& text, int& count, uint8_t& factor)
+{
+    double delay = q4::AtoF(text);
     // Validated delays lie within 0.3 to 918000 s; anything else is sent as the nearest end.
     if (!(delay >= MIN_DELAY))
         delay = MIN_DELAY;
@@ -168,6 +174,54 @@ void CAlarm::GetTimeFactAndValue(int row, int& count, uint8_t& factor) const
         ++f;
     count = static_cast<int>(std::floor(delay / g_TimeFactors[f].unit + 0.5));
     factor = static_cast<uint8_t>(f);
+}
+
+NumberKind CAlarm::GetNumberKind(int row, int col) const
+{
+    bool channel = row >= 1 && row <= ALARM_CHANNELS;
+    return channel && (col == COL_SETPOINT || col == COL_DELAY) ? NumberKind::Real : NumberKind::None;
+}
+
+CellHolding CAlarm::GetHolding(int row, int col, const std::string& text) const
+{
+    if (row < 1 || row > ALARM_CHANNELS)
+        return CNordaSetupType::GetHolding(row, col, text);
+    switch (col) {
+    case COL_SETPOINT:
+        return HoldParm(text);
+    case COL_DELAY: {
+        int count = 0;
+        uint8_t factor = 0;
+        EncodeDelay(text, count, factor);
+        double delay = count * g_TimeFactors[factor].unit;
+        // Up to a second as a download writes it; above, with the tenth a download drops.
+        std::string held = delay <= 1                  ? q4::FormatF(delay, factor == 0 ? 3 : 2)
+                           : factor == 1 && count % 10 ? q4::FormatF(delay, 1)
+                                                       : q4::FormatD(std::lround(delay));
+        return HoldNumber(text, std::move(held));
+    }
+    case COL_TEXT: {
+        std::string held = text.substr(0, std::min<size_t>(text.size(), TEXT_LEN));
+        held.resize(TEXT_LEN, ' ');
+        size_t end = text.find_last_not_of(' ');
+        bool exact = end == std::string::npos || end < TEXT_LEN;
+        return {std::move(held), exact};
+    }
+    case COL_LED: {
+        int led = text == "OFF" ? 0 : q4::AtoI(text);
+        std::string held = led >= 1 && led <= 24 ? q4::FormatD(led) : std::string("OFF");
+        bool exact = held == text;
+        return {std::move(held), exact};
+    }
+    case COL_OUTPUT: {
+        int output = q4::AtoI(text);
+        std::string held = output >= 1 && output <= OUTPUT_OFF ? q4::FormatD(output) : std::string("OFF");
+        bool exact = held == text;
+        return {std::move(held), exact};
+    }
+    default:
+        return CNordaSetupType::GetHolding(row, col, text);
+    }
 }
 
 void CAlarm::SetDelay(int row, const uint8_t in[2])

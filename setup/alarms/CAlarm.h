@@ -49,6 +49,8 @@ public:
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int index, int col, const std::string& text) override;
     std::string GetInputHint(int row, int col) const override;
+    NumberKind GetNumberKind(int row, int col) const override;
+    CellHolding GetHolding(int row, int col, const std::string& text) const override;
     // One block per channel, A11 first.
     int GetNumBlocks() const override { return ALARM_CHANNELS; }
     void FillBlock(int block, uint8_t* data) override { GetAlarmDataBlock(block, data); }
@@ -105,6 +107,7 @@ private:
     void GetSetPoint(int row, uint8_t out[3]);
     void SetSetPoint(int row, const uint8_t in[3]);
     void GetTimeFactAndValue(int row, int& count, uint8_t& factor) const;
+    static void EncodeDelay(const std::string& text, int& count, uint8_t& factor);
     void SetDelay(int row, const uint8_t in[2]);
     uint8_t GetFlags(int row) const;
     void SetFlags(int channel, uint8_t flags);

@@ -128,6 +128,24 @@ std::string CGeneral::GetInputHint(int section, int cell) const
     return CNordaSetupType::GetInputHint(section, cell);
 }
 
+NumberKind CGeneral::GetNumberKind(int section, int cell) const
+{
+    if (cell != 1)
+        return NumberKind::None;
+    return section == 3 ? NumberKind::Integer : section == 14 ? NumberKind::Real : NumberKind::None;
+}
+
+CellHolding CGeneral::GetHolding(int section, int cell, const std::string& text) const
+{
+    if (cell != 1 || section < 1 || section > GEN_ROWS)
+        return CNordaSetupType::GetHolding(section, cell, text);
+    std::string held = FormatValue(section, StringToValue(section, text));
+    if (section == 3 || section == 14)
+        return HoldNumber(text, std::move(held));
+    bool exact = held == text;
+    return {std::move(held), exact};
+}
+
 int CGeneral::IsValidParm(int section, int, const std::string& text, const char* const* choices, int count)
 {
     for (int i = 0; i < count; ++i) {

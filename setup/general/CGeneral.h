@@ -20,6 +20,8 @@ public:
     void CreateDefDataSheet() override;
     void OnUpdateModify(int sourceType, int section, int cell, const std::string& text) override;
     std::string GetInputHint(int section, int cell) const override;
+    NumberKind GetNumberKind(int section, int cell) const override;
+    CellHolding GetHolding(int section, int cell, const std::string& text) const override;
     void FileRead(CArchive& ar, unsigned version) override;
     void DoFileReadWrite(CArchive& ar, unsigned version) override;
 

@@ -438,6 +438,24 @@ void CLogicalInput::UpdatePropSheet(int p, int, const std::string&)
 
 // ---- device block -----------------------------------------------------------------------------
 
+CellHolding CLogicalInput::GetHolding(int section, int cell, const std::string& text) const
+{
+    bool active = false;
+    for (int k = 1; k <= SEL_CELLS && section >= 1 && section <= LOG_INPUTS; ++k)
+        active = active || CellText(section, k) != "OFF";
+    // The parameters of a logical input in use are copies the unit holds; one not in use shows
+    // none, whatever the unit keeps.
+    if (active) {
+        if (cell == CELL_INPTP)
+            return HoldInputType(text);
+        if (cell == CELL_LCDU)
+            return HoldLCDU(text);
+        if (cell > CELL_LCDU && cell < FIRST_PARM + PARMS)
+            return HoldParm(text);
+    }
+    return CNordaSetupType::GetHolding(section, cell, text);
+}
+
 void CLogicalInput::GetLogInpDataBlock(int b, uint8_t* block)
 {
     int s = b + 1;

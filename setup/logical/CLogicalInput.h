@@ -29,6 +29,8 @@ public:
     void FillBlock(int block, uint8_t* data) override { GetLogInpDataBlock(block, data); }
     void TakeBlockApart(int block, const uint8_t* data) override { SetLogInpParms(block, data); }
 
+    CellHolding GetHolding(int section, int cell, const std::string& text) const override;
+
     // 1 when a selection of logical input n other than cell x is not "OFF"; x = -1: any selection.
     int IsOtherParmActive(int n, int x);
     // 1 when the seven parameters of physical section p equal those of logical input n.

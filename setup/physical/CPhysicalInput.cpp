@@ -280,6 +280,25 @@ void CPhysicalInput::MergeUnits()
 
 // ---- device block -----------------------------------------------------------------------------
 
+NumberKind CPhysicalInput::GetNumberKind(int section, int cell) const
+{
+    bool channel = section >= 1 && section <= CHANNELS;
+    return channel && cell >= CELL_INPLO && cell <= CELL_MISC ? NumberKind::Real : NumberKind::None;
+}
+
+CellHolding CPhysicalInput::GetHolding(int section, int cell, const std::string& text) const
+{
+    if (section >= 1 && section <= CHANNELS) {
+        if (cell == CELL_TYPE)
+            return HoldInputType(text);
+        if (cell == CELL_LCDU)
+            return HoldLCDU(text);
+        if (cell >= CELL_INPLO && cell <= CELL_MISC)
+            return HoldParm(text);
+    }
+    return CNordaSetupType::GetHolding(section, cell, text);
+}
+
 void CPhysicalInput::GetInputParms(int b, uint8_t* block)
 {
     int s = b + 1;

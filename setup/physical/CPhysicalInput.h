@@ -26,6 +26,8 @@ public:
     void TakeBlockApart(int block, const uint8_t* data) override { SetInputParms(block, data); }
     void AllBlocksTaken() override { MergeUnits(); }
     void CopyFrom(const CNordaSetupType& other) override;
+    NumberKind GetNumberKind(int section, int cell) const override;
+    CellHolding GetHolding(int section, int cell, const std::string& text) const override;
 
     static constexpr int CHANNELS = 24;
 

@@ -70,7 +70,7 @@ void EditAtRandom(CQ4kUnit& unit, std::mt19937& rng, int edits)
         }
         if (cell.m_nTextLen >= 0 && text.size() > static_cast<size_t>(cell.m_nTextLen))
             text.resize(static_cast<size_t>(cell.m_nTextLen));
-        type.ValidateData(row, col, text);
+        type.EnterText(row, col, text);
     }
 }
 
@@ -214,7 +214,7 @@ TEST_F(CliText, ImportNamesEveryRefusedCellWithExitOneAndWritesTheRest)
               "message: This alarm is disabled. Not able to change this parameter.\n"
               "message: This alarm is disabled. Not able to change this parameter.\n"
               "general 3 1: refused 62012 Invalid value. Last value will be used.\n"
-              "general 14 1: taken as 0\n"
+              "general 14 1: refused 62012 Invalid value. Last value will be used.\n"
               "alarm 5 4: refused 62007 This alarm is disabled. Not able to change this parameter.\n"
               "alarm-flag 5 0: refused 62007 This alarm is disabled. Not able to change this parameter.\n");
     EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out, "general 11 1: OFF -> -REF\n");

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -71,4 +72,40 @@ TEST(NumberText, DecimalCommaLocaleDoesNotChangeTheResults)
     EXPECT_EQ(q4::Format2g(250 * 0.05), "12.5");
     EXPECT_EQ(q4::Format2g(0), " 0");
     EXPECT_EQ(q4::Format2g(1), " 1");
+}
+
+// What a person may give a number cell: the text stored, or nothing for a refusal.
+TEST(NumberText, NumberEntryTakesNumbersOnly)
+{
+    struct Case {
+        const char* typed;
+        bool integer;
+        const char* stored;  // null: refused
+    } const cases[] = {
+        {"12", true, "12"},       {" 07 ", true, "07"},     {"-5", true, "-5"},       {"+5", true, "+5"},
+        {"12x", true, nullptr},   {"1.5", true, nullptr},   {"", true, nullptr},      {"-", true, nullptr},
+        {"1 2", true, nullptr},   {"2,5", false, "2.5"},    {" 2,5 ", false, "2.5"},  {".5", false, ".5"},
+        {"-.5", false, "-.5"},    {"1e3", false, "1e3"},    {"1.5E-2", false, "1.5E-2"}, {"1e+3", false, "1e+3"},
+        {"5.", false, nullptr},   {"e3", false, nullptr},   {"1e", false, nullptr},   {"1.2.3", false, nullptr},
+        {"abc", false, nullptr},  {"12abc", false, nullptr}, {"2,5,", false, nullptr}, {"--1", false, nullptr},
+        {"0x1A", false, nullptr}, {"inf", false, nullptr},  {"\t1", false, nullptr},  {"   ", false, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        std::optional<std::string> stored = q4::NumberEntry(c.typed, c.integer);
+        ASSERT_EQ(stored.has_value(), c.stored != nullptr);
+        if (stored) {
+            EXPECT_EQ(*stored, c.stored);
+        }
+    }
+}
+
+TEST(NumberText, PlainNumberReadsOnlyWholeNumbers)
+{
+    EXPECT_EQ(q4::PlainNumber(" 0"), 0.0);
+    EXPECT_EQ(q4::PlainNumber("0.300"), q4::PlainNumber("0.3"));
+    EXPECT_EQ(q4::PlainNumber("+1e2"), 100.0);
+    EXPECT_EQ(q4::PlainNumber("-0"), 0.0);
+    for (const char* text : {"12x", "2,5", "", "1e400", "nan", "- 1"})
+        EXPECT_FALSE(q4::PlainNumber(text).has_value()) << text;
 }
