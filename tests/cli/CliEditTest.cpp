@@ -124,3 +124,27 @@ TEST_F(CliEdit, MalformedLineOrUnwritableFileExitsWithTwoAndWritesNothing)
     EXPECT_EQ(r.out, "ok\n");
     EXPECT_EQ(r.err, "q4150cli: cannot write " + Path("plain/out.q4g") + ": Not a directory\n");
 }
+
+// The tester's edits: number cells refuse what is no number, a comma is the decimal point, and
+// diff tells apart what the unit holds from how a text is written.
+TEST_F(CliEdit, NumberCellsTakeNumbersOnlyAndDiffJudgesWhatTheUnitHolds)
+{
+    CliResult r = Run({"edit", Path("a.q4g"), "-o", Path("b.q4g")},
+                      "physical 1 1 10 V\nphysical 1 4 xyz\nphysical 1 6 12abc\nphysical 1 7 -\n"
+                      "alarm 1 1 IN 11\nalarm 1 4 abc\nalarm 1 6 2,5\ngeneral 3 1 12x\ngeneral 14 1  0,5 \n");
+    ASSERT_EQ(r.code, 0) << r.err;
+    const std::string refused = "refused 62012 Invalid value. Last value will be used.\n";
+    EXPECT_EQ(r.out, "ok\n" + refused + refused + refused + "ok\n" + refused + "ok\n" + refused + "ok\n");
+    EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out,
+              "general 14 1: 0 -> 0.5\nphysical 1 1: OFF -> 10 V\nalarm 1 1: OFF -> IN 11\nalarm 1 6: 0.3 -> 2.5\n"
+              "alarm 1 10:  -> 10 V\nalarm 1 12:  -> 0\nalarm 1 13:  -> 0\nalarm 1 14:  -> 0\nalarm 1 15:  -> 0\n"
+              "alarm 1 16:  -> 0\n");
+    // Written as the unit writes them, the hysteresis and the delay are the same settings.
+    ASSERT_EQ(Run({"edit", Path("b.q4g"), "-o", Path("c.q4g")}, "general 14 1 0.50\nalarm 1 6 2.50\n").code, 0);
+    CliResult spelling = Run({"diff", Path("b.q4g"), Path("c.q4g")});
+    EXPECT_EQ(spelling.code, 0) << spelling.out;
+    EXPECT_EQ(spelling.out, "");
+    CliResult all = Run({"diff", Path("b.q4g"), Path("c.q4g"), "--all"});
+    EXPECT_EQ(all.code, 1);
+    EXPECT_EQ(all.out, "general 14 1: 0.5 -> 0.50\nalarm 1 6: 2.5 -> 2.50\n");
+}
