@@ -170,7 +170,7 @@ void CCompareController::OnClosed()
     m_pHeld.reset();
     m_pVerification.reset();
     m_differences.clear();
-    MarkCells();
+    MarkCells(m_differences);
 }
 
 QString CCompareController::Verdict(const CUnitVerification& verification)
@@ -215,13 +215,18 @@ void CCompareController::Refresh()
         return;
     Compute();
     m_pDlg->SetDifferences(m_differences, m_strOther, Summary());
-    MarkCells();
+    MarkCells(m_differences);
 }
 
-void CCompareController::MarkCells()
+void CCompareController::MarkOthers(const std::vector<CellDifference>& cells)
+{
+    MarkCells(cells.empty() ? m_differences : cells);
+}
+
+void CCompareController::MarkCells(const std::vector<CellDifference>& cells)
 {
     std::map<int, std::set<std::pair<int, int>>> marked;
-    for (const CellDifference& difference : m_differences)
+    for (const CellDifference& difference : cells)
         marked[difference.sheet].insert({difference.row, GridColumn(difference)});
     for (int page = 0; page < m_frame.GetViewCount(); ++page) {
         CQ4150View* view = m_frame.GetQ4View(page);

@@ -45,6 +45,9 @@ public:
 
     // Computes the differences again and shows them, in the window and in the grids.
     void Refresh();
+    // Marks the cells in the grids in place of the comparison's own (while a question about
+    // them is open); an empty list brings the comparison's marks back.
+    void MarkOthers(const std::vector<CellDifference>& cells);
     // Shows the cell of a difference in its grid.
     void ShowDifference(const CellDifference& difference);
     // Types the other side's texts of a sheet (-1: of every sheet) into the document as one
@@ -61,7 +64,7 @@ private:
     // The window has closed: marks and the other side go.
     void OnClosed();
     void Compute();
-    void MarkCells();
+    void MarkCells(const std::vector<CellDifference>& cells);
     const CQ4kUnit* OtherUnit() const;
     // What Verify Unit says, and the comparison with the unit above its list.
     static QString Verdict(const CUnitVerification& verification);

@@ -23,6 +23,7 @@
 #include "ui/CProgressWnd.h"
 #include "ui/CQtTransfer.h"
 #include "ui/CUploadBackup.h"
+#include "ui/CUploadGuard.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -59,6 +60,8 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     setWindowIcon(CIconFactory::AppIcon());
     m_pDocManager = std::make_unique<CDocManager>(doc, this);
     m_pCompare = std::make_unique<CCompareController>(*this);
+    m_pUploadGuard = std::make_unique<CUploadGuard>(
+        doc, [this](const std::vector<CellDifference>& cells) { m_pCompare->MarkOthers(cells); });
     connect(m_pCompare.get(), &CCompareController::setupTaken, this,
             [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
     CreateActions();
@@ -461,7 +464,7 @@ void CMainFrame::UpdateUndoActions()
 // OnTransferFinished once the file is written.
 void CMainFrame::OnUpload()
 {
-    if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
+    if (m_pTransfer || !m_pUploadGuard->ConfirmCells() || !m_doc.GetConnection().EnsureReady())
         return;
     CBackupSettings backup = CBackupSettings::Load();
     if (backup.m_bEnabled) {
@@ -512,6 +515,11 @@ void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)
     m_pTransfer->Start();
 }
 
+QString CMainFrame::PortName() const
+{
+    return QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName());
+}
+
 void CMainFrame::OnTransferFinished()
 {
     std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
@@ -528,7 +536,8 @@ void CMainFrame::OnTransferFinished()
         !upload && completed && onUnitRead ? std::make_unique<CUnitImage>(transfer->GetBlocksRead()) : nullptr;
     if (!upload && backup) {
         // The unit was read for the backup: the upload follows only once the file is written.
-        if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer) {
+        if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer
+            && m_pUploadGuard->ConfirmUnit(backup->GetUnit(), PortName())) {
             m_pUploadBackup = std::move(backup);
             StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
         }
@@ -549,7 +558,7 @@ void CMainFrame::OnTransferFinished()
                                IMessagePrompt::BTN_OK, true);
     }
     if (upload && backup && completed)
-        backup->ShowChanges(*m_pPrinter, QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName()));
+        backup->ShowChanges(*m_pPrinter, PortName());
     // Sent from within the transfer's own call: it goes once that call is over.
     transfer.release()->deleteLater();
     if (m_bCloseAfterTransfer) {

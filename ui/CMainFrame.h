@@ -19,6 +19,7 @@ class CQ4150Doc;
 class CQ4kUnit;
 class CQ4150View;
 class CUploadBackup;
+class CUploadGuard;
 class CUnitImage;
 class QAction;
 class QMenu;
@@ -106,6 +107,7 @@ private:
     // Disables the window and runs the transfer; OnTransferFinished gives the window back.
     void StartTrans(CQ4kUnit& unit, TransferDirection direction);
     void OnTransferFinished();
+    QString PortName() const;
     // One step of the user's: recorded for undo, every sheet shown anew.
     void OnSetupEdited(CQ4150View* source, const QString& label, bool tellOtherSheets);
     // After the set-up changed as a whole or went a step back or forth.
@@ -134,5 +136,6 @@ private:
     // Set while the download is a ReadUnit's: the document then stays as it is.
     std::function<void(const CUnitImage&)> m_onUnitRead;
     std::unique_ptr<CCompareController> m_pCompare;
+    std::unique_ptr<CUploadGuard> m_pUploadGuard;
     bool m_bCloseAfterTransfer = false;
 };

@@ -231,6 +231,11 @@ std::string CGeneral::FormatValue(int section, unsigned long value) const
     return std::string();
 }
 
+unsigned long CGeneral::GetDeviceNumber() const
+{
+    return StringToValue(3, GetCellText(3, 1));
+}
+
 void CGeneral::GetConDataBlock(int first, uint8_t* block) const
 {
     for (int k = 0; k < 8; ++k) {

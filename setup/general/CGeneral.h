@@ -29,6 +29,9 @@ public:
     unsigned long StringToValue(int section, const std::string& text) const;
     std::string FormatValue(int section, unsigned long value) const;
     void GetConDataBlock(int first, uint8_t* block) const;
+    // The device (bus) number the unit holds for the sheet's Device Number: what tells one
+    // unit on a plant's bus from another.
+    unsigned long GetDeviceNumber() const;
     void SetConstants(int first, const uint8_t* block);
 
     // The 8 blocks of 8 constants. An upload reads each block first so that the constants the

@@ -193,6 +193,59 @@ private slots:
         QVERIFY(p.frame->isEnabled());
     }
 
+    // Before writing, the upload names the cells the unit cannot hold as shown (marked while it
+    // asks), and a unit that is another device; No writes nothing, Yes uploads.
+    void uploadAsksBeforeWritingWhatTheUnitCannotHoldOrIntoAnotherUnit_data()
+    {
+        QTest::addColumn<QString>("why");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("cells, no") << QStringLiteral("cells") << false;
+        QTest::newRow("cells, yes") << QStringLiteral("cells") << true;
+        QTest::newRow("other unit, no") << QStringLiteral("unit") << false;
+        QTest::newRow("other unit, yes") << QStringLiteral("unit") << true;
+    }
+
+    void uploadAsksBeforeWritingWhatTheUnitCannotHoldOrIntoAnotherUnit()
+    {
+        QFETCH(QString, why);
+        QFETCH(bool, yes);
+        BackupProgram p;
+        p.UseFirstInput();
+        const bool cells = why == QStringLiteral("cells");
+        if (cells)
+            p.Type(ST_PHYSICAL).GetProperty(1, 4)->SetText("12abc");  // as an older version let it in
+        else
+            PutConstant(p.emulator.GetUnit(), DEVICE_NUMBER, 7);
+        const std::string memory = p.emulator.GetUnit().SaveText();
+        std::set<std::pair<int, int>> marked;
+        p.prompt.m_onShow = [&p, &marked] { marked = p.Marked(ST_PHYSICAL); };
+        p.prompt.AnswerNext(yes ? IMessagePrompt::IDOK : IMessagePrompt::IDCANCEL);
+        p.Upload();
+
+        QCOMPARE(p.prompt.Messages().empty(), false);
+        const RecordingPrompt::Shown& question = p.prompt.Messages().front();
+        QCOMPARE(question.buttons, IMessagePrompt::BTN_YES_NO);
+        const std::string port = p.doc.GetConnection().GetLink().GetPortName();
+        if (cells) {
+            QVERIFY2(question.text.find("Physical Input IN 11 LCDLo: \"12abc\" as \"12\"") != std::string::npos,
+                     question.text.c_str());
+            QCOMPARE(marked, (std::set<std::pair<int, int>>{{1, 4}}));
+            QVERIFY(p.Backups().size() == (yes ? 1 : 0));
+        } else {
+            QCOMPARE(question.text, "The unit on " + port + " is device 7; Untitled is for device 1. Upload anyway?");
+            QCOMPARE(p.Backups().size(), 1);
+        }
+        QVERIFY(p.Marked(ST_PHYSICAL).empty());
+        if (yes) {
+            QCOMPARE(GetConstant(p.emulator.GetUnit(), DEVICE_NUMBER), 1u);
+            QVERIFY(p.emulator.GetWriteCount() > 0);
+        } else {
+            QCOMPARE(p.emulator.GetWriteCount(), 0);
+            QCOMPARE(p.emulator.GetUnit().SaveText(), memory);
+        }
+        QVERIFY(p.frame->isEnabled());
+    }
+
     // On by default in the user's data folder; OK keeps what the dialog shows, Cancel nothing.
     // A backup never takes the name of a file that is there.
     void backupSettingsAreRememberedAndNamesNeverReused()
