@@ -139,15 +139,21 @@ bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
             if (name == g_SpaceNames[i])
                 s = i;
         }
+        // The logical inputs, as q4150cli blocks numbers them, follow the physical ones.
+        const bool logical = name == "logical";
+        if (logical)
+            s = SPACE_INPUT;
         if (s < 0)
-            return fail("unknown block kind \"" + name + "\" (general, physical or alarm)");
+            return fail("unknown block kind \"" + name + "\" (general, physical, logical or alarm)");
         Loaded entry{static_cast<BLOCK_SPACE>(s), 0, {}};
         if (number.empty() || number.size() > 3 || number.find_first_not_of("0123456789") != std::string::npos)
             return fail("block number \"" + number + "\" is not a number");
         entry.block = std::stoi(number);
-        if (entry.block >= NumBlocks(entry.space))
-            return fail(name + " block " + number + " does not exist (0 to " +
-                        std::to_string(NumBlocks(entry.space) - 1) + ")");
+        const int count = logical ? NumBlocks(SPACE_INPUT) - LOGICAL_FIRST_BLOCK : NumBlocks(entry.space);
+        if (entry.block >= count)
+            return fail(name + " block " + number + " does not exist (0 to " + std::to_string(count - 1) + ")");
+        if (logical)
+            entry.block += LOGICAL_FIRST_BLOCK;
         if (hex.size() != 2 * BLOCK_LEN)
             return fail("expected 64 hex digits, found " + std::to_string(hex.size()) + " characters");
         for (int i = 0; i < BLOCK_LEN; ++i) {

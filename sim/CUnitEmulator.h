@@ -14,6 +14,7 @@ public:
     static constexpr int BLOCK_LEN = 32;
     static constexpr int GENERAL_BLOCKS = 8;
     static constexpr int INPUT_BLOCKS = 31;
+    static constexpr int LOGICAL_FIRST_BLOCK = 24;  // the logical inputs follow the 24 physical ones
     static constexpr int FIRST_LOGICAL_BLOCK = 24;
     static constexpr int ALARM_BLOCKS = 48;
 

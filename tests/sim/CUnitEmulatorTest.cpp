@@ -40,6 +40,12 @@ TEST(CUnitEmulator, MemoryTextLoadsBackIntoABlankUnitAndReplacesOnlyTheNamedBloc
     expected[31] = 0x0F;
     EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_GENERAL, 1), expected);
     EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_INPUT, 27), mark);  // untouched
+
+    // A logical input's block, as q4150cli blocks names it, is the input block after the 24
+    // physical ones.
+    ASSERT_TRUE(unit.LoadText("logical 3 " + std::string(62, '0') + "2a\n", error)) << error;
+    expected[31] = 0x2A;
+    EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_INPUT, 27), expected);
 }
 
 TEST(CUnitEmulator, MalformedTextChangesNothing)
@@ -49,6 +55,7 @@ TEST(CUnitEmulator, MalformedTextChangesNothing)
         {"flash 0 " + zeros, "unknown block kind"},
         {"general 8 " + zeros, "does not exist"},
         {"physical 31 " + zeros, "does not exist"},
+        {"logical 7 " + zeros, "does not exist"},
         {"alarm -1 " + zeros, "is not a number"},
         {"alarm 1 " + zeros.substr(1), "expected 64 hex digits"},
         {"alarm 1", "expected 64 hex digits"},
