@@ -121,6 +121,11 @@ int CComSetupDialog::Purge()
     return IsPortOpen() ? m_pSerial->Purge() : 0;
 }
 
+int CComSetupDialog::PurgeInput()
+{
+    return IsPortOpen() ? m_pSerial->PurgeInput() : 0;
+}
+
 bool CComSetupDialog::IsPortOpen() const
 {
     return m_pSerial && m_pSerial->IsOpen();

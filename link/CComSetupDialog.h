@@ -41,6 +41,8 @@ public:
     int ReadData(uint8_t* buffer, int& length, int waitMs);
     // Discards everything waiting in both directions.
     int Purge();
+    // Discards what has arrived and not been read.
+    int PurgeInput();
 
     bool IsPortOpen() const;
 

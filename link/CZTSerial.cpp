@@ -236,3 +236,10 @@ int CZTSerial::Purge()
         return 0;
     return ::tcflush(m_nHandle, TCIOFLUSH) == 0 ? 1 : 0;
 }
+
+int CZTSerial::PurgeInput()
+{
+    if (m_nHandle < 0)
+        return 0;
+    return ::tcflush(m_nHandle, TCIFLUSH) == 0 ? 1 : 0;
+}

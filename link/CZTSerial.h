@@ -44,6 +44,8 @@ public:
     virtual int ReadData(void* buffer, int n);
     // Discards everything waiting in both directions.
     virtual int Purge();
+    // Discards what has arrived and not been read.
+    virtual int PurgeInput();
 
     // The device path a port name stands for.
     static std::string DevicePath(const std::string& name);
