@@ -6,6 +6,7 @@
 #include "cli/CCliError.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
+#include "unit/CUnitImage.h"
 
 #include <filesystem>
 #include <iostream>
@@ -72,11 +73,13 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     port.FlushMessages(std::cerr);
     if (!port.Open(std::cerr))
         return 1;
-    if (parsed.Has("--backup") && !Backup(port, backupPath))
+    CUnitImage held;
+    const bool backedUp = parsed.Has("--backup");
+    if (backedUp && !Backup(port, backupPath, held))
         return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
 
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr);
+    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr, nullptr, backedUp ? &held : nullptr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (port.GetStopSignal()) {
         std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
@@ -99,11 +102,11 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     return 0;
 }
 
-bool CTransferCommand::Backup(CCliPort& port, const std::string& path)
+bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held)
 {
     CCliSession backup(port.Messages(), false);
     backup.Reset();
-    if (port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr).end != TransferEnd::Completed) {
+    if (port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr, &held).end != TransferEnd::Completed) {
         std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : "the backup failed")
                   << ": nothing was written to the unit\n";
         return false;

@@ -503,9 +503,10 @@ void CMainFrame::OnBackupSettings()
         dialog.GetSettings().Save();
 }
 
-void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)
+void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held)
 {
     m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
+    m_pTransfer->SetHeldBlocks(held);
     connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
     // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
     setCursor(Qt::BusyCursor);
@@ -530,7 +531,7 @@ void CMainFrame::OnTransferFinished()
         // The unit was read for the backup: the upload follows only once the file is written.
         if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer) {
             m_pUploadBackup = std::move(backup);
-            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
+            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &m_pUploadBackup->GetHeldBlocks());
         }
     } else if (!upload && completed && !onUnitRead) {
         m_doc.TakeDownload(*downloaded);

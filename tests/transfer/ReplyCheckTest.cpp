@@ -64,9 +64,12 @@ const ReplyCase kReplyCases[] = {
     {"UploadLateAlarmReadBack", TransferDirection::Upload, "late:A:20", "Error to upload Alarm data"},
     {"UploadStrayGeneralRead", TransferDirection::Upload, "stray:B:7", "Error to upload General data"},
     {"UploadStrayLogicalReadBack", TransferDirection::Upload, "stray:@:26", "Error to upload Logical Input data"},
+    // Without a backup's blocks, a second read of the General block shows the first was wrong.
+    {"UploadOtherDataInGeneralRead", TransferDirection::Upload, "readback:B:7", "Error to upload General data"},
 };
 
-class ReplyCheck : public TransferRig, public ::testing::WithParamInterface<ReplyCase> {
+// An emulated unit whose blocks are all unlike, and an edited set-up to upload into it.
+class DistinctUnit : public TransferRig {
 protected:
     void SetUp() override
     {
@@ -75,13 +78,37 @@ protected:
         Connect(kShortWaitMs, 300);
         FillDistinct(m_server.GetUnit());
         TypeEditedSetup(m_unit);
+        m_before = Memory(m_server.GetUnit(), m_unit);
     }
+
+    // A completed upload leaves the set-up's blocks, merged into what the unit held; one that
+    // failed leaves each block as it was or as the set-up has it.
+    void ExpectUploaded(TransferEnd end)
+    {
+        const CUnitImage after = Memory(m_server.GetUnit(), m_unit);
+        const CUnitImage wanted = CUnitImage::FromUpload(m_unit, &m_before);
+        for (int slot = 0; slot < 4; ++slot) {
+            for (size_t b = 0; b < after.GetBlocks(slot).size(); ++b) {
+                const std::string held = Hex(after.GetBlocks(slot)[b]);
+                const std::string set = Hex(wanted.GetBlocks(slot)[b]);
+                if (end == TransferEnd::Completed) {
+                    EXPECT_EQ(held, set) << m_unit.GetTitle(slot) << " block " << b;
+                } else {
+                    EXPECT_TRUE(held == set || held == Hex(m_before.GetBlocks(slot)[b]))
+                        << m_unit.GetTitle(slot) << " block " << b << " was written with other data: " << held;
+                }
+            }
+        }
+    }
+
+    CUnitImage m_before;
 };
+
+class ReplyCheck : public DistinctUnit, public ::testing::WithParamInterface<ReplyCase> {};
 
 TEST_P(ReplyCheck, TheBlockFailsAndRetryCompletesWithTheUnitsOwnData)
 {
     const ReplyCase& c = GetParam();
-    const CUnitImage before = Memory(m_server.GetUnit(), m_unit);
     AddFault(c.fault);
     // Retry comes after the late reply is in: it waits on the line for the next request.
     m_observer.m_nAnswerDelayMs = CEmulatorServer::LATE_REPLY_MS + 50;
@@ -92,29 +119,47 @@ TEST_P(ReplyCheck, TheBlockFailsAndRetryCompletesWithTheUnitsOwnData)
     const std::vector<std::string> asked = m_observer.Asked();
     EXPECT_EQ(asked.empty() ? "the reply was taken" : asked[0], c.firstFailure);
     EXPECT_EQ(end, TransferEnd::Completed) << asked.size() << " failures";
-
-    const CUnitImage after = Memory(m_server.GetUnit(), m_unit);
-    if (c.direction == TransferDirection::Download) {
-        EXPECT_TRUE(after == before);
-        EXPECT_TRUE(end != TransferEnd::Completed || transfer.GetBlocksRead() == before) << "a block read another's data";
+    if (c.direction == TransferDirection::Upload) {
+        ExpectUploaded(end);
         return;
     }
-    const CUnitImage wanted = CUnitImage::FromUpload(m_unit, &before);
-    for (int slot = 0; slot < 4; ++slot) {
-        for (size_t b = 0; b < after.GetBlocks(slot).size(); ++b) {
-            const std::string held = Hex(after.GetBlocks(slot)[b]);
-            const std::string set = Hex(wanted.GetBlocks(slot)[b]);
-            if (end == TransferEnd::Completed) {
-                EXPECT_EQ(held, set) << m_unit.GetTitle(slot) << " block " << b;
-            } else {
-                EXPECT_TRUE(held == set || held == Hex(before.GetBlocks(slot)[b]))
-                    << m_unit.GetTitle(slot) << " block " << b << " was written with other data: " << held;
-            }
-        }
-    }
+    EXPECT_TRUE(Memory(m_server.GetUnit(), m_unit) == m_before);
+    EXPECT_TRUE(end != TransferEnd::Completed || transfer.GetBlocksRead() == m_before) << "a block read another's data";
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, ReplyCheck, ::testing::ValuesIn(kReplyCases),
                          [](const ::testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
+
+// The General block under a merge is checked against the blocks a backup read moments before,
+// without a second read: other data in its reply fails the block, and so does a unit that has
+// changed since the backup, every time, without the block being written.
+TEST_F(DistinctUnit, TheGeneralReadIsCheckedAgainstTheBackupsBlocks)
+{
+    const struct { const char* fault; bool changedSinceBackup; TransferEnd end; size_t failures; } cases[] = {
+        {"readback:B:7", false, TransferEnd::Completed, 1},
+        {nullptr, true, TransferEnd::Failed, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault ? c.fault : "changed since the backup");
+        FillDistinct(m_server.GetUnit());
+        CUnitImage backup = m_before;
+        if (c.changedSinceBackup)
+            backup.GetBlocks(ST_GENERAL)[7][31] ^= 0x01;
+        if (c.fault)
+            AddFault(c.fault);
+        m_observer.Clear();
+        m_observer.m_answers = {true};
+        CTransfer transfer(m_unit, m_connection.GetLink(), TransferDirection::Upload, m_observer);
+        transfer.SetHeldBlocks(&backup);
+        TransferResult result = transfer.Run();
+        EXPECT_EQ(result.end, c.end);
+        EXPECT_EQ(m_observer.Asked(), std::vector<std::string>(c.failures, "Error to upload General data"));
+        ExpectUploaded(result.end);
+        if (c.end == TransferEnd::Completed)
+            EXPECT_EQ(result.bytesMoved, 13587u);  // the unit's pace: one read a General block
+        else
+            EXPECT_EQ(Hex(Memory(m_server.GetUnit(), m_unit).GetBlocks(ST_GENERAL)[7]), Hex(m_before.GetBlocks(ST_GENERAL)[7]));
+    }
+}
 
 }  // namespace
