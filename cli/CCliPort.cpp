@@ -101,3 +101,8 @@ std::string CCliPort::StopText() const
 {
     return std::string("stopped by ") + (m_nStopSignal == SIGTERM ? "SIGTERM" : "SIGINT");
 }
+
+std::string CCliPort::FailureText(const std::string& what, const TransferResult& result)
+{
+    return "the " + what + " failed" + (result.reason.empty() ? "" : ": " + result.reason);
+}

@@ -44,6 +44,8 @@ public:
     int GetStopSignal() const { return m_nStopSignal; }
     // "stopped by SIGINT" for the signal that stopped the last transfer.
     std::string StopText() const;
+    // "the upload failed", with the reason when the transfer names one.
+    static std::string FailureText(const std::string& what, const TransferResult& result);
 
 private:
     std::string m_strPort;

@@ -130,3 +130,10 @@ bool CComSetupDialog::IsPortOpen() const
 {
     return m_pSerial && m_pSerial->IsOpen();
 }
+
+std::string CComSetupDialog::GetPortFailure() const
+{
+    if (!IsPortOpen() || !m_pSerial->IsLost())
+        return std::string();
+    return "the port went away: " + m_pSerial->GetLostError();
+}

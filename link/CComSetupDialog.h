@@ -45,6 +45,9 @@ public:
     int PurgeInput();
 
     bool IsPortOpen() const;
+    // Why the open port stopped working ("the port went away: Input/output error"); empty while
+    // it works.
+    std::string GetPortFailure() const;
 
     // The unit's fixed waits: before a reply is read, after a write frame and after a good
     // read-back. The unit needs 100 ms; an emulated unit on a pty may be driven faster.

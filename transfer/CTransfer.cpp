@@ -132,6 +132,8 @@ TransferResult CTransfer::Run()
     result.bytesMoved = m_exchange.GetBytesMoved();
     result.blocksDone = m_nBlocksDone;
     result.unitWritten = m_exchange.HasWritten();
+    if (result.end != TransferEnd::Completed)
+        result.reason = m_link.GetPortFailure();
     m_observer.OnFinished(result);
     return result;
 }
