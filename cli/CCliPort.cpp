@@ -79,10 +79,12 @@ bool CCliPort::Open(std::ostream& err)
     return true;
 }
 
-TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead)
+TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead,
+                             const CUnitImage* held)
 {
     CCliTransferUi ui(err, direction, m_nRetries);
     CTransfer transfer(unit, m_pConnection->GetLink(), direction, ui);
+    transfer.SetHeldBlocks(held);
     TransferResult result;
     {
         CSignalWatch watch([&transfer] { transfer.Cancel(); });
@@ -98,4 +100,9 @@ TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::o
 std::string CCliPort::StopText() const
 {
     return std::string("stopped by ") + (m_nStopSignal == SIGTERM ? "SIGTERM" : "SIGINT");
+}
+
+std::string CCliPort::FailureText(const std::string& what, const TransferResult& result)
+{
+    return "the " + what + " failed" + (result.reason.empty() ? "" : ": " + result.reason);
 }

@@ -35,13 +35,17 @@ public:
     void FlushMessages(std::ostream& err);
     // Opens and sets up the port; false, with the port and the reason printed, when it cannot.
     bool Open(std::ostream& err);
-    // One whole transfer; a download leaves the blocks it read in blocksRead when given. Ctrl+C
+    // One whole transfer; a download leaves the blocks it read in blocksRead when given, an
+    // upload checks what it merges into against held, a backup's blocks, when given. Ctrl+C
     // or SIGTERM stops it after the block in flight.
-    TransferResult Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead = nullptr);
+    TransferResult Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead = nullptr,
+                       const CUnitImage* held = nullptr);
     // The signal that stopped the last transfer, or 0.
     int GetStopSignal() const { return m_nStopSignal; }
     // "stopped by SIGINT" for the signal that stopped the last transfer.
     std::string StopText() const;
+    // "the upload failed", with the reason when the transfer names one.
+    static std::string FailureText(const std::string& what, const TransferResult& result);
 
 private:
     std::string m_strPort;

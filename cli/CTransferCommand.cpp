@@ -6,6 +6,7 @@
 #include "cli/CCliError.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
+#include "unit/CUnitImage.h"
 
 #include <filesystem>
 #include <iostream>
@@ -16,6 +17,12 @@ bool SameFile(const std::string& a, const std::string& b)
 {
     std::error_code error;
     return a == b || std::filesystem::equivalent(a, b, error);
+}
+
+std::string PartlyWritten(const TransferResult& result)
+{
+    return "the unit now holds a partly written set-up (" + std::to_string(result.blocksDone) + " of "
+           + std::to_string(result.blocksTotal) + " blocks written); upload the whole set-up before the unit is used";
 }
 
 }  // namespace
@@ -39,7 +46,9 @@ const char* CTransferCommand::GetHelp() const
                "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
                "the upload changed.\n"
                "Ctrl+C or SIGTERM stops the upload after the block in flight and says how far it\n"
-               "got: the unit then holds a partly written set-up.\n"
+               "got: the unit then holds a partly written set-up; so does an upload that fails\n"
+               "after writing. A port that goes away (the unit or a USB adapter gone) is named as\n"
+               "the reason.\n"
                "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
                "failed, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
@@ -72,25 +81,29 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     port.FlushMessages(std::cerr);
     if (!port.Open(std::cerr))
         return 1;
-    if (parsed.Has("--backup") && !Backup(port, backupPath))
+    CUnitImage held;
+    const bool backedUp = parsed.Has("--backup");
+    if (backedUp && !Backup(port, backupPath, held))
         return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
 
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr);
+    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr, nullptr, backedUp ? &held : nullptr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (port.GetStopSignal()) {
         std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
         if (m_nDirection == 1)
             std::cerr << "q4150cli: " << port.StopText() << " after " << done << "; " << path << " was not written\n";
         else if (result.unitWritten)
-            std::cerr << "q4150cli: " << port.StopText() << ": the unit now holds a partly written set-up (" << done
-                      << " written); upload the whole set-up before the unit is used\n";
+            std::cerr << "q4150cli: " << port.StopText() << ": " << PartlyWritten(result) << '\n';
         else
             std::cerr << "q4150cli: " << port.StopText() << ": nothing was written to the unit\n";
         return 128 + port.GetStopSignal();
     }
     if (result.end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: the " << what << " failed\n";
+        std::string failed = CCliPort::FailureText(what, result);
+        if (m_nDirection == 0 && result.unitWritten)
+            failed += (result.reason.empty() ? ": " : "; ") + PartlyWritten(result);
+        std::cerr << "q4150cli: " << failed << '\n';
         return 1;
     }
     if (m_nDirection == 1)
@@ -99,13 +112,14 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     return 0;
 }
 
-bool CTransferCommand::Backup(CCliPort& port, const std::string& path)
+bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held)
 {
     CCliSession backup(port.Messages(), false);
     backup.Reset();
-    if (port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr).end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : "the backup failed")
-                  << ": nothing was written to the unit\n";
+    TransferResult result = port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr, &held);
+    if (result.end != TransferEnd::Completed) {
+        std::string failed = port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("backup", result);
+        std::cerr << "q4150cli: " << failed << (result.reason.empty() ? ": " : "; ") << "nothing was written to the unit\n";
         return false;
     }
     try {

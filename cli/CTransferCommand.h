@@ -7,6 +7,7 @@
 #include <string>
 
 class CCliPort;
+class CUnitImage;
 
 class CTransferCommand : public ICliCommand {
 public:
@@ -20,8 +21,9 @@ public:
 
 private:
     static std::string Usage(int direction);
-    // Reads the unit into the document at path; false, said on standard error, when it failed.
-    static bool Backup(CCliPort& port, const std::string& path);
+    // Reads the unit into the document at path and its blocks into held; false, said on
+    // standard error, when it failed.
+    static bool Backup(CCliPort& port, const std::string& path, CUnitImage& held);
 
     int m_nDirection;
     std::string m_strUsage;

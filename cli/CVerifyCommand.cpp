@@ -37,8 +37,10 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
     if (!port.Open(std::cerr))
         return 2;
     CUnitImage blocks;
-    if (port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks).end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : "the download failed") << '\n';
+    TransferResult result = port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks);
+    if (result.end != TransferEnd::Completed) {
+        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("download", result))
+                  << '\n';
         return port.GetStopSignal() ? 128 + port.GetStopSignal() : 2;
     }
 

@@ -32,6 +32,7 @@ public:
     int ReadData(void* buffer, int n) override;
     // Nothing has arrived before it is read: there is nothing to discard.
     int Purge() override { return 1; }
+    int PurgeInput() override { return 1; }
 
 private:
     std::vector<uint8_t> m_line;

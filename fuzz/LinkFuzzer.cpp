@@ -3,9 +3,10 @@
 // unit. The first byte chooses: even, up to eight single block reads and writes named by the
 // bytes after it (two each: kind and direction, block), then the line; odd, a whole download over
 // the line, answered Retry after a failed block as often as bits 1 and 2 say. A block is taken
-// only from a reply of 71 bytes whose checksum holds, and is exactly what that reply carries; the
-// frames written are the requests of the blocks in order and write frames carrying the block;
-// the bytes counted are those of the frames that went through.
+// only from a reply of 71 bytes whose checksum holds and whose command and address are its
+// request's, and is exactly what that reply carries; the frames written are the requests of the
+// blocks in order and write frames carrying the block; the bytes counted are those of the frames
+// that went through.
 #include "CPlaybackPort.h"
 
 #include "link/CComSetupDialog.h"
@@ -87,29 +88,30 @@ bool Framed(const Bytes& frame, size_t length)
     return frame.size() == length && frame.front() == '#' && frame.back() == '$';
 }
 
-// A reply is taken when all of it came and its checksum holds. The frame decoder must read
-// every whole reply as it is meant, and a block it takes must travel back in a write frame.
-bool Taken(const Bytes& reply)
+// A reply is taken when all of it came, its checksum holds and it answers the request (command
+// and address as sent). The frame decoder must read every whole reply as it is meant, and a
+// block it takes must travel back in a write frame.
+bool Taken(const Bytes& reply, uint8_t command, uint8_t address)
 {
     if (reply.size() != FRAME)
         return false;
     Carried meant = Carries(reply, CQ4kProtocol::BLOCK_LEN);
     CQ4kProtocol protocol;
     ND_Q4K_MSG kind{};
-    uint8_t address = 0;
+    uint8_t decoded = 0;
     Block block{};
-    int sumHolds = protocol.GetReadMsg(reply.data(), kind, address, block.data());
-    Check(sumHolds == (meant.sumHolds ? 1 : 0) && static_cast<int>(kind) == meant.command && address == meant.address
+    int sumHolds = protocol.GetReadMsg(reply.data(), kind, decoded, block.data());
+    Check(sumHolds == (meant.sumHolds ? 1 : 0) && static_cast<int>(kind) == meant.command && decoded == meant.address
               && block == meant.block,
           "the frame decoder reads a reply otherwise than it is meant");
     if (meant.sumHolds) {
         Bytes back(FRAME);
-        protocol.MakeWriteMsg(MSG_WRITE_GENERAL, address, block.data(), back.data());
+        protocol.MakeWriteMsg(MSG_WRITE_GENERAL, decoded, block.data(), back.data());
         Carried sent = Carries(back, CQ4kProtocol::BLOCK_LEN);
-        Check(Framed(back, FRAME) && sent.sumHolds && sent.address == address && sent.block == block,
+        Check(Framed(back, FRAME) && sent.sumHolds && sent.address == decoded && sent.block == block,
               "a block read does not go back in a write frame whose checksum holds");
     }
-    return meant.sumHolds;
+    return meant.sumHolds && meant.command == command && meant.address == address;
 }
 
 void CheckRequest(const Bytes& frame, uint8_t command, uint8_t address)
@@ -147,13 +149,14 @@ void Exchange(CPlaybackPort& port, CComSetupDialog& link, const uint8_t* ops, si
         }
         CheckRequest(written.at(w++), kind.readCommand, address);
         const Bytes& reply = delivered.at(r++);
-        const bool taken = Taken(reply);
+        const bool taken = Taken(reply, kind.readCommand, address);
         counted += REQUEST + (taken ? FRAME : 0);
         if (write) {
             Check(done == (taken && Carries(reply, CQ4kProtocol::BLOCK_LEN).block == sent),
                   "a write holds otherwise than when its read-back carries the block written");
         } else {
-            Check(done == taken, "a reply is taken otherwise than when all of it came and its checksum holds");
+            Check(done == taken, "a reply is taken otherwise than when all of it came, its checksum holds and it "
+                                 "answers its request");
             Block got{};
             std::copy(std::begin(exchange.m_TransBlock), std::end(exchange.m_TransBlock), got.begin());
             Check(!done || got == Carries(reply, CQ4kProtocol::BLOCK_LEN).block, "a block read is not what its reply carries");
@@ -224,7 +227,7 @@ void Download(Rig& rig, int retries)
                 Check(next < written.size(), "a download stopped within a pass");
                 CheckRequest(written[next], kind.readCommand, static_cast<uint8_t>(b + kind.addressOffset));
                 const Bytes& reply = delivered[next++];
-                complete = Taken(reply);
+                complete = Taken(reply, kind.readCommand, static_cast<uint8_t>(b + kind.addressOffset));
                 if (complete) {
                     blocks.GetBlocks(t)[static_cast<size_t>(b)] = Carries(reply, CQ4kProtocol::BLOCK_LEN).block;
                     ++done;

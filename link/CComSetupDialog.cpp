@@ -121,7 +121,19 @@ int CComSetupDialog::Purge()
     return IsPortOpen() ? m_pSerial->Purge() : 0;
 }
 
+int CComSetupDialog::PurgeInput()
+{
+    return IsPortOpen() ? m_pSerial->PurgeInput() : 0;
+}
+
 bool CComSetupDialog::IsPortOpen() const
 {
     return m_pSerial && m_pSerial->IsOpen();
+}
+
+std::string CComSetupDialog::GetPortFailure() const
+{
+    if (!IsPortOpen() || !m_pSerial->IsLost())
+        return std::string();
+    return "the port went away: " + m_pSerial->GetLostError();
 }

@@ -41,8 +41,13 @@ public:
     int ReadData(uint8_t* buffer, int& length, int waitMs);
     // Discards everything waiting in both directions.
     int Purge();
+    // Discards what has arrived and not been read.
+    int PurgeInput();
 
     bool IsPortOpen() const;
+    // Why the open port stopped working ("the port went away: Input/output error"); empty while
+    // it works.
+    std::string GetPortFailure() const;
 
     // The unit's fixed waits: before a reply is read, after a write frame and after a good
     // read-back. The unit needs 100 ms; an emulated unit on a pty may be driven faster.

@@ -81,6 +81,11 @@ int CQ4kProtocol::GetReadMsg(const uint8_t* frame, ND_Q4K_MSG& kind, uint8_t& ad
     return sum == expected ? 1 : 0;
 }
 
+int CQ4kProtocol::IsReplyTo(const uint8_t* request, ND_Q4K_MSG kind, uint8_t address) const
+{
+    return kind == static_cast<ND_Q4K_MSG>(request[1]) && address == GetByte(request + 2) ? 1 : 0;
+}
+
 int CQ4kProtocol::CmpRWData(const uint8_t* frame1, const uint8_t* frame2) const
 {
     return std::memcmp(frame1 + 6, frame2 + 6, 32) == 0 ? 1 : 0;

@@ -32,6 +32,9 @@ public:
     // Decodes a 71-byte reply through the low nibble of each character. The outputs are always
     // written; returns 1 when the checksum holds, else 0.
     int GetReadMsg(const uint8_t* frame, ND_Q4K_MSG& kind, uint8_t& address, uint8_t* data) const;
+    // 1 when a reply decoded by GetReadMsg answers the request frame: the same command character
+    // and the same address as sent (a logical input's moved up by 24).
+    int IsReplyTo(const uint8_t* request, ND_Q4K_MSG kind, uint8_t address) const;
     // 1 when both frames carry the same characters at offsets 6..37.
     int CmpRWData(const uint8_t* frame1, const uint8_t* frame2) const;
 

@@ -100,6 +100,7 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
     ::tcsetattr(fd, TCSANOW, &tio);
     m_nHandle = fd;
     m_bLost = false;
+    m_nLostError = 0;
     CLineSettings current;
     if (GetCommState(current)) {
         m_nBaudRate = current.m_nBaudRate ? current.m_nBaudRate : 9600;
@@ -113,6 +114,18 @@ uint32_t CZTSerial::FailOpen(int error)
 {
     m_strOpenError = std::error_code(error, std::generic_category()).message();
     return INVALID_PORT;
+}
+
+// A hang-up carries no error of its own; the terminal then answers writes with EIO.
+void CZTSerial::Lose(int error)
+{
+    m_bLost = true;
+    m_nLostError = error ? error : EIO;
+}
+
+std::string CZTSerial::GetLostError() const
+{
+    return m_bLost ? std::error_code(m_nLostError, std::generic_category()).message() : std::string();
 }
 
 uint32_t CZTSerial::CloseCommPort()
@@ -178,12 +191,13 @@ uint32_t CZTSerial::SendData(const uint8_t* data, int n)
         if (w < 0 && errno == EINTR)
             continue;
         if (w < 0 && errno != EAGAIN) {
-            m_bLost = true;
+            Lose(errno);
             break;
         }
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         Wait wait = left.count() > 0 ? WaitFor(m_nHandle, POLLOUT, static_cast<int>(left.count())) : Wait::Quiet;
-        m_bLost = wait == Wait::Gone;
+        if (wait == Wait::Gone)
+            Lose(0);
         if (wait != Wait::Ready)
             break;
     }
@@ -218,12 +232,13 @@ int CZTSerial::ReadData(void* buffer, int n)
         // A terminal in raw polling mode reads 0 bytes for "nothing yet"; an error other than
         // that means the device has gone.
         if (r < 0 && errno != EAGAIN) {
-            m_bLost = true;
+            Lose(errno);
             break;
         }
         // Nothing waiting: give the line a few character times before calling it quiet.
         Wait wait = WaitFor(m_nHandle, POLLIN, quietMs);
-        m_bLost = wait == Wait::Gone;
+        if (wait == Wait::Gone)
+            Lose(0);
         if (wait != Wait::Ready)
             break;
     }
@@ -235,4 +250,11 @@ int CZTSerial::Purge()
     if (m_nHandle < 0)
         return 0;
     return ::tcflush(m_nHandle, TCIOFLUSH) == 0 ? 1 : 0;
+}
+
+int CZTSerial::PurgeInput()
+{
+    if (m_nHandle < 0)
+        return 0;
+    return ::tcflush(m_nHandle, TCIFLUSH) == 0 ? 1 : 0;
 }

@@ -31,6 +31,8 @@ public:
     // The port went away (hang-up, error or end of file) since it was opened: every read and
     // write then fails at once instead of waiting on a line that is no more.
     bool IsLost() const { return m_bLost; }
+    // Why, as the system words it ("Input/output error"); empty while the port works.
+    std::string GetLostError() const;
 
     // Nonzero on success.
     virtual int GetCommState(CLineSettings& settings) const;
@@ -44,6 +46,8 @@ public:
     virtual int ReadData(void* buffer, int n);
     // Discards everything waiting in both directions.
     virtual int Purge();
+    // Discards what has arrived and not been read.
+    virtual int PurgeInput();
 
     // The device path a port name stands for.
     static std::string DevicePath(const std::string& name);
@@ -52,11 +56,13 @@ public:
 
 private:
     uint32_t FailOpen(int error);
+    void Lose(int error);
 
     CPortLock m_lock;
     std::vector<unsigned char> m_savedSettings;  // the terminal's settings before it was opened
     int m_nHandle = -1;
     bool m_bLost = false;
+    int m_nLostError = 0;
     std::string m_strOpenError;
     unsigned m_nBaudRate = 9600;
     int m_nBitsPerChar = 10;

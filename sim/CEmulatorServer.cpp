@@ -14,7 +14,8 @@
 
 namespace {
 
-const char* const g_FaultNames[4] = {"silent", "short", "checksum", "readback"};
+const char* const g_FaultNames[] = {"silent", "short", "checksum", "readback", "late", "stray"};
+const int g_nFaultKinds = static_cast<int>(sizeof g_FaultNames / sizeof g_FaultNames[0]);
 
 uint8_t Nibbles(const uint8_t* at)
 {
@@ -139,7 +140,7 @@ bool CEmulatorServer::ParseFault(const std::string& text, Fault& fault)
     if (parts.size() < 3 || parts.size() > 4)
         return false;
     int kind = -1;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < g_nFaultKinds; ++i) {
         if (parts[0] == g_FaultNames[i])
             kind = i;
     }
@@ -175,16 +176,37 @@ bool CEmulatorServer::SleepUntil(std::chrono::steady_clock::time_point until)
     return !m_StopSignal.wait_until(lock, until, [this] { return m_bStop; });
 }
 
+int CEmulatorServer::SendLateReplies()
+{
+    const auto now = std::chrono::steady_clock::now();
+    int nextMs = -1;
+    for (size_t i = 0; i < m_Late.size();) {
+        if (m_Late[i].due <= now) {
+            std::vector<uint8_t> frame = std::move(m_Late[i].frame);
+            m_Late.erase(m_Late.begin() + static_cast<long>(i));
+            SendReply(frame.data(), static_cast<int>(frame.size()));
+            continue;
+        }
+        auto left = std::chrono::ceil<std::chrono::milliseconds>(m_Late[i].due - now).count();
+        nextMs = nextMs < 0 ? static_cast<int>(left) : std::min(nextMs, static_cast<int>(left));
+        ++i;
+    }
+    return nextMs;
+}
+
 void CEmulatorServer::Serve()
 {
     std::vector<uint8_t> pending;
+    m_Late.clear();
     for (;;) {
         pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nWake[0], POLLIN, 0}};
-        int r = ::poll(fds, 2, -1);
+        int r = ::poll(fds, 2, SendLateReplies());
         if (r < 0 && errno != EINTR)
             return;
         if (fds[1].revents)
             return;
+        if (r == 0)
+            continue;  // a late reply is due
         if (!(fds[0].revents & POLLIN)) {
             // A hang-up without data: nothing to serve until the program opens the port again.
             if (fds[0].revents && !SleepUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(10)))
@@ -261,10 +283,21 @@ void CEmulatorServer::HandleRequest(const uint8_t* frame)
         return;
     if (faulty && fault == FAULT_READBACK)
         data[0] ^= 0x5A;
+    uint8_t replyAddress = address;
+    if (faulty && fault == FAULT_STRAY) {
+        replyAddress = static_cast<uint8_t>(address + 1 < CUnitEmulator::NumBlocks(space) ? address + 1 : address - 1);
+        m_Unit.GetBlock(space, replyAddress, data);
+    }
 
     uint8_t reply[CQ4kProtocol::DATA_FRAME_LEN];
     CQ4kProtocol protocol;
-    protocol.MakeWriteMsg(static_cast<ND_Q4K_MSG>(command), address, data, reply);
+    protocol.MakeWriteMsg(static_cast<ND_Q4K_MSG>(command), replyAddress, data, reply);
+    if (faulty && fault == FAULT_LATE) {
+        // Served from the loop when due; the requests in between are answered as they come.
+        m_Late.push_back({std::chrono::steady_clock::now() + std::chrono::milliseconds(LATE_REPLY_MS),
+                          std::vector<uint8_t>(reply, reply + sizeof reply)});
+        return;
+    }
     if (faulty && fault == FAULT_CHECKSUM)
         reply[5] = static_cast<uint8_t>(0x30 + ((reply[5] + 1) & 0x0F));
     int length = faulty && fault == FAULT_SHORT ? CQ4kProtocol::DATA_FRAME_LEN - 1 : CQ4kProtocol::DATA_FRAME_LEN;

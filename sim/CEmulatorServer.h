@@ -20,7 +20,11 @@ public:
         FAULT_SHORT,    // a reply of 70 bytes
         FAULT_CHECKSUM, // a reply whose checksum is wrong
         FAULT_READBACK, // a reply whose data differ from the block held
+        FAULT_LATE,     // the reply, but LATE_REPLY_MS after the request
+        FAULT_STRAY,    // a good reply for the next block (the one before for the last)
     };
+    // Long after the unit's 100 ms wait: the program has given the block up by then.
+    static constexpr int LATE_REPLY_MS = 250;
     struct Fault {
         FAULT_KIND kind;
         char command;  // '@', 'A' or 'B'
@@ -62,6 +66,8 @@ private:
     void HandleWrite(const uint8_t* frame);
     void SendReply(const uint8_t* frame, int length);
     bool TakeFault(char command, int address, FAULT_KIND& kind);
+    // Sends the late replies that are due; the time until the next one is due, or -1.
+    int SendLateReplies();
     // Sleeps until the deadline; false when the server is being stopped.
     bool SleepUntil(std::chrono::steady_clock::time_point until);
 
@@ -81,4 +87,11 @@ private:
     std::condition_variable m_StopSignal;
     bool m_bStop = false;
     std::vector<Fault> m_Faults;
+
+    // Replies held back by a late fault; the serving thread alone touches them.
+    struct LateReply {
+        std::chrono::steady_clock::time_point due;
+        std::vector<uint8_t> frame;
+    };
+    std::vector<LateReply> m_Late;
 };

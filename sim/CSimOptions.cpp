@@ -33,7 +33,11 @@ const char* CSimOptions::Usage()
            "  --fault KIND:CMD:BLOCK[:COUNT]\n"
            "                     spoil the reply to command CMD (@, A or B) for block BLOCK\n"
            "                     COUNT times (default 1); KIND is silent (no reply), short\n"
-           "                     (70 bytes), checksum (wrong checksum) or readback (other data)\n";
+           "                     (70 bytes), checksum (wrong checksum), readback (other data),\n"
+           "                     late (the reply 250 ms after the request, when the program\n"
+           "                     has given the block up) or stray (a reply with a good\n"
+           "                     checksum for the next block, or for the one before when\n"
+           "                     BLOCK is the last)\n";
 }
 
 bool CSimOptions::Parse(const std::vector<std::string>& args, std::string& error)

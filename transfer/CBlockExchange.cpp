@@ -27,6 +27,9 @@ bool CBlockExchange::Read(ND_Q4K_MSG kind, int block)
     std::memset(m_ReadFrame, 0, sizeof m_ReadFrame);
     std::memset(m_TransBlock, 0, sizeof m_TransBlock);
     m_protocol.MakeReqMsg(kind, static_cast<uint8_t>(block), m_ReqFrame);
+    // Whatever is waiting answers an earlier request (one given up, whose reply came late): it
+    // must not be taken for this one's.
+    m_link.PurgeInput();
     if (m_link.Write(m_ReqFrame, CQ4kProtocol::REQ_FRAME_LEN) != CQ4kProtocol::REQ_FRAME_LEN)
         return false;
     Count(CQ4kProtocol::REQ_FRAME_LEN);
@@ -35,11 +38,14 @@ bool CBlockExchange::Read(ND_Q4K_MSG kind, int block)
     m_link.ReadData(m_ReadFrame, length, m_link.GetFixedWaitMs());
     if (length != CQ4kProtocol::DATA_FRAME_LEN)
         return false;
-    // The reply's command and address are not compared with the request.
+    // A good checksum is not enough: a reply that came late, or for another block, has one too.
     ND_Q4K_MSG replyKind{};
     uint8_t replyAddress = 0;
-    if (!m_protocol.GetReadMsg(m_ReadFrame, replyKind, replyAddress, m_TransBlock))
+    if (!m_protocol.GetReadMsg(m_ReadFrame, replyKind, replyAddress, m_TransBlock)
+        || !m_protocol.IsReplyTo(m_ReqFrame, replyKind, replyAddress)) {
+        std::memset(m_TransBlock, 0, sizeof m_TransBlock);
         return false;
+    }
     Count(CQ4kProtocol::DATA_FRAME_LEN);
     return true;
 }

@@ -1,5 +1,6 @@
-// One block moved over the COM link: a read (request, the fixed wait, a 71-byte reply whose
-// checksum holds), or a write with read-back; and the count of the bytes that went over the line.
+// One block moved over the COM link: a read (the input emptied, the request, the fixed wait, a
+// 71-byte reply to that request whose checksum holds), or a write with read-back; and the count
+// of the bytes that went over the line.
 #pragma once
 
 #include "link/CQ4kProtocol.h"

@@ -66,6 +66,15 @@ int CTransfer::CountBlocks() const
     return blocks;
 }
 
+void CTransfer::SetHeldBlocks(const CUnitImage* held)
+{
+    for (int slot = 0; slot < 4; ++slot) {
+        m_known[slot].clear();
+        if (held)
+            m_known[slot].assign(held->GetBlocks(slot).begin(), held->GetBlocks(slot).end());
+    }
+}
+
 void CTransfer::Start()
 {
     m_worker = std::thread([this] { Run(); });
@@ -123,6 +132,8 @@ TransferResult CTransfer::Run()
     result.bytesMoved = m_exchange.GetBytesMoved();
     result.blocksDone = m_nBlocksDone;
     result.unitWritten = m_exchange.HasWritten();
+    if (result.end != TransferEnd::Completed)
+        result.reason = m_link.GetPortFailure();
     m_observer.OnFinished(result);
     return result;
 }
@@ -178,13 +189,38 @@ bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
     }
     // A setup type that holds only part of a block merges into what the unit holds.
     if (type.ReadsBlockBeforeWrite()) {
-        if (!m_exchange.Read(kinds.read, block))
+        if (!ReadHeldBlock(kinds.read, index, block))
             return false;
     } else {
         std::memset(data, 0, CQ4kProtocol::BLOCK_LEN);
     }
     type.FillBlock(block, data);
-    return m_exchange.Write(kinds.write, block);
+    std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
+    if (known.size() <= static_cast<size_t>(block))
+        known.resize(static_cast<size_t>(block) + 1);
+    std::optional<CUnitImage::Block>& held = known[static_cast<size_t>(block)];
+    // The write may land even when its read-back fails.
+    held.reset();
+    if (!m_exchange.Write(kinds.write, block))
+        return false;
+    held.emplace();
+    std::memcpy(held->data(), m_exchange.m_VerifyBlock, CQ4kProtocol::BLOCK_LEN);
+    return true;
+}
+
+// The block a merge starts from must be what the unit holds: a reply with a good checksum may
+// still carry other data, and what is merged into it is written back. It must match what the
+// unit is known to hold, or else a second read of the block.
+bool CTransfer::ReadHeldBlock(ND_Q4K_MSG kind, int index, int block)
+{
+    if (!m_exchange.Read(kind, block))
+        return false;
+    CUnitImage::Block read;
+    std::memcpy(read.data(), m_exchange.m_TransBlock, CQ4kProtocol::BLOCK_LEN);
+    const std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
+    if (static_cast<size_t>(block) < known.size() && known[static_cast<size_t>(block)])
+        return read == *known[static_cast<size_t>(block)];
+    return m_exchange.Read(kind, block) && std::memcmp(read.data(), m_exchange.m_TransBlock, read.size()) == 0;
 }
 
 bool CTransfer::AskRetry(int failedIndex)

@@ -10,8 +10,10 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 class CComSetupDialog;
 class CNordaSetupType;
@@ -25,6 +27,11 @@ public:
     ~CTransfer();
     CTransfer(const CTransfer&) = delete;
     CTransfer& operator=(const CTransfer&) = delete;
+
+    // The unit's blocks as a backup read them moments before an upload (null: none); copied.
+    // A setup type that merges into what the unit holds checks its read against them; without
+    // them it reads the block a second time. Call before the transfer runs.
+    void SetHeldBlocks(const CUnitImage* held);
 
     // Runs the whole transfer on the calling thread. A download first purges the port.
     TransferResult Run();
@@ -56,6 +63,7 @@ private:
     Pass RunPass(int& failedIndex);
     Pass MoveBlocks(CNordaSetupType& type, int index);
     bool MoveBlock(CNordaSetupType& type, int index, int block);
+    bool ReadHeldBlock(ND_Q4K_MSG kind, int index, int block);
     bool AskRetry(int failedIndex);
     bool IsCancelled();
     int CountBlocks() const;
@@ -67,6 +75,9 @@ private:
     CBlockExchange m_exchange;
     int m_nBlocksDone = 0;
     CUnitImage m_blocksRead;
+    // What the unit is known to hold, block by block: the backup's blocks, then each block
+    // written and read back; unknown (empty) after a write whose read-back failed.
+    std::vector<std::optional<CUnitImage::Block>> m_known[4];
 
     std::mutex m_Lock;  // guards the cancel flag and the reply
     std::condition_variable m_Wake;

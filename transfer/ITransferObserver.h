@@ -23,6 +23,8 @@ struct TransferResult {
     int blocksTotal = 0;      // blocks of a whole transfer
     bool unitWritten = false; // a write frame went out: after an upload that did not complete,
                               // the unit holds a partly written set-up
+    std::string reason;       // why it did not complete, when the line itself failed ("the port
+                              // went away: Input/output error"); empty otherwise
 };
 
 class ITransferObserver {

@@ -506,9 +506,10 @@ void CMainFrame::OnBackupSettings()
         dialog.GetSettings().Save();
 }
 
-void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction)
+void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held)
 {
     m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
+    m_pTransfer->SetHeldBlocks(held);
     connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
     // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
     setCursor(Qt::BusyCursor);
@@ -539,7 +540,7 @@ void CMainFrame::OnTransferFinished()
         if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer
             && m_pUploadGuard->ConfirmUnit(backup->GetUnit(), PortName())) {
             m_pUploadBackup = std::move(backup);
-            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
+            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &m_pUploadBackup->GetHeldBlocks());
         }
     } else if (!upload && completed && !onUnitRead) {
         m_doc.TakeDownload(*downloaded);
@@ -548,13 +549,20 @@ void CMainFrame::OnTransferFinished()
         OnUpdateFrameTitle();
         SetActiveView(0);
     }
+    // A port that went away is named; the backup's download says so in its own refusal.
+    const std::string why = result.reason.empty() ? std::string() : " (" + result.reason + ")";
     if (upload && !completed && result.unitWritten) {
         std::string kept;
         if (backup)
             kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
-        m_doc.GetPrompt().Show("The upload did not complete: the unit now holds a partly written set-up ("
+        m_doc.GetPrompt().Show("The upload did not complete" + why + ": the unit now holds a partly written set-up ("
                                    + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
                                    + " blocks). Upload the whole set-up before the unit is used." + kept,
+                               IMessagePrompt::BTN_OK, true);
+    } else if (!completed && !why.empty() && !(backup && !upload)) {
+        const QString reason = q4ui::ToQString(result.reason);
+        m_doc.GetPrompt().Show(q4ui::ToCp1252(upload ? tr("The upload did not complete: %1.").arg(reason)
+                                                     : tr("The download did not complete: %1.").arg(reason)),
                                IMessagePrompt::BTN_OK, true);
     }
     if (upload && backup && completed)

@@ -105,7 +105,7 @@ private:
     bool PrintWithDialog(const std::vector<CQ4150View*>& views);
     std::vector<CQ4150View*> AllViews() const;
     // Disables the window and runs the transfer; OnTransferFinished gives the window back.
-    void StartTrans(CQ4kUnit& unit, TransferDirection direction);
+    void StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr);
     void OnTransferFinished();
     QString PortName() const;
     // One step of the user's: recorded for undo, every sheet shown anew.

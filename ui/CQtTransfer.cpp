@@ -24,6 +24,11 @@ CQtTransfer::~CQtTransfer()
     m_pTransfer.reset();
 }
 
+void CQtTransfer::SetHeldBlocks(const CUnitImage* held)
+{
+    m_pTransfer->SetHeldBlocks(held);
+}
+
 void CQtTransfer::Start()
 {
     m_pProgress->GoModal(QStringLiteral("Progress"), 0, m_pMainWnd);

@@ -29,6 +29,8 @@ public:
     // A transfer still running is cancelled and its worker waited for.
     ~CQtTransfer() override;
 
+    // Before Start: the blocks a backup read moments before an upload (see CTransfer).
+    void SetHeldBlocks(const CUnitImage* held);
     // Shows the progress window (disabling the main window) and starts the worker.
     void Start();
     // Stops the transfer after the block in flight, without asking.

@@ -11,6 +11,7 @@
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 
@@ -30,7 +31,10 @@ bool CUploadBackup::Keep(const TransferResult& download, const CUnitImage& block
         return false;
     }
     if (download.end != TransferEnd::Completed) {
-        Refuse(QStringLiteral("The unit's set-up could not be read for the backup."));
+        Refuse(download.reason.empty()
+                   ? QStringLiteral("The unit's set-up could not be read for the backup.")
+                   : QCoreApplication::translate("CUploadBackup", "The unit's set-up could not be read for the backup: %1.")
+                         .arg(q4ui::ToQString(download.reason)));
         return false;
     }
     const QString folder = QDir::toNativeSeparators(m_strFolder);

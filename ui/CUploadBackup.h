@@ -30,6 +30,8 @@ public:
     bool Keep(const TransferResult& download, const CUnitImage& blocksRead);
     // The backup file, once kept.
     const QString& GetPath() const { return m_strPath; }
+    // The unit's blocks as the backup read them, once kept: the upload checks its merges by them.
+    const CUnitImage& GetHeldBlocks() const { return m_held; }
     // After the upload completed: the change report beside the parent window (Print... uses
     // printer), or a word that the unit held this set-up already.
     void ShowChanges(QPrinter& printer, const QString& port) const;

@@ -7,6 +7,9 @@
 #include "sim/CEmulatorServer.h"
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <unistd.h>
 
@@ -41,7 +44,7 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
     EXPECT_EQ(up.out, "");
     EXPECT_EQ(Lines(up.err), (std::vector<std::string>{"Uploading General data ...", "Uploading Physical Input data ...",
                                                        "Uploading Logical Input data ...", "Uploading Alarm data ...",
-                                                       "The upload is complete: 13587 bytes moved."}));
+                                                       "The upload is complete: 14211 bytes moved."}));
 
     // The unit holds what blocks lists, in transfer order, the General blocks included (the
     // blank unit's reserved constants are zero as well).
@@ -75,7 +78,9 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
     const std::tuple<std::string, const char*, const char*, int, std::vector<std::string>> cases[] = {
         {"upload", "checksum:@:3", "1", 0, {"Error to upload Physical Input data -> Retry"}},
         {"upload", "readback:A:47:2", "1", 1,
-         {"Error to upload Alarm data -> Retry", "Error to upload Alarm data -> Cancel", "q4150cli: the upload failed"}},
+         {"Error to upload Alarm data -> Retry", "Error to upload Alarm data -> Cancel",
+          "q4150cli: the upload failed: the unit now holds a partly written set-up (86 of 87 blocks written); upload "
+          "the whole set-up before the unit is used"}},
         {"download", "silent:B:0", "0", 1, {"Error to download General data -> Cancel", "q4150cli: the download failed"}},
         {"download", "short:@:30:2", "2", 0,
          {"Error to download Logical Input data -> Retry", "Error to download Logical Input data -> Retry"}},
@@ -139,6 +144,8 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     CliResult up = Run({"upload", Path("b.q4g"), "--backup", Path("held.q4g"), "--port", m_server.GetSlavePath(),
                         "--fixed-wait", "5", "--baud", "110"});
     ASSERT_EQ(up.code, 0) << up.err;
+    // The General blocks are read once, checked by the backup's.
+    EXPECT_EQ(Lines(up.err).back(), "The upload is complete: 13587 bytes moved.");
     EXPECT_EQ(Transfer("verify", "b.q4g").code, 0);
     EXPECT_EQ(Transfer("verify", "held.q4g").out, "general 3 1: 12 -> 44\nalarm 1 4: 5 -> 7.5\n");
 
@@ -163,26 +170,63 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     EXPECT_FALSE(std::filesystem::exists(Path("none.q4g")));
 }
 
-TEST_F(CliTransfer, AUnitThatGoesAwayEndsTheTransferWithinTwoSeconds)
+// The failure names the reason; verify's failed download is an error of its own (2).
+TEST_F(CliTransfer, AUnitThatGoesAwayEndsTheTransferWithinTwoSecondsAndSaysWhy)
 {
-    for (const char* command : {"upload", "download"}) {
+    const std::string gone = "the port went away: Input/output error";
+    const std::tuple<const char*, int, std::string> cases[] = {
+        {"upload", 1, "q4150cli: the upload failed: " + gone + "; the unit now holds a partly written set-up ("},
+        {"download", 1, "q4150cli: the download failed: " + gone},
+        {"verify", 2, "q4150cli: the download failed: " + gone},
+    };
+    for (const auto& [command, code, message] : cases) {
         SCOPED_TRACE(command);
         ASSERT_TRUE(m_server.Start());
-        std::chrono::steady_clock::time_point gone;
+        std::chrono::steady_clock::time_point stopped;
         int before = m_server.GetRequestCount();
-        std::thread killer([this, &gone, before] {
+        std::thread killer([this, &stopped, before] {
             while (m_server.GetRequestCount() < before + 12)
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));
             m_server.Stop();
-            gone = std::chrono::steady_clock::now();
+            stopped = std::chrono::steady_clock::now();
         });
-        CliResult r = Transfer(command, command == std::string("upload") ? "a.q4g" : "b.q4g", "3");
+        CliResult r = Transfer(command, command == std::string("download") ? "b.q4g" : "a.q4g", "3");
         auto ended = std::chrono::steady_clock::now();
         killer.join();
-        EXPECT_EQ(r.code, 1) << r.err;
-        EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(ended - gone).count(), 2000);
-        EXPECT_EQ(Lines(r.err).back(), std::string("q4150cli: the ") + command + " failed");
+        EXPECT_EQ(r.code, code) << r.err;
+        EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(ended - stopped).count(), 2000);
+        EXPECT_EQ(Lines(r.err).back().substr(0, message.size()), message);
     }
+}
+
+// q4000sim killed mid-upload: exit 1, the reason, and how much of the set-up reached the unit.
+TEST_F(CliTransfer, AnUploadCutOffByAKilledUnitNamesTheReasonAndThePartlyWrittenSetUp)
+{
+    FILE* sim = ::popen("echo $$; exec '" Q4000SIM_PATH "' --blank", "r");
+    ASSERT_TRUE(sim);
+    char line[256] = "";
+    pid_t simPid = std::fgets(line, sizeof line, sim) ? std::atoi(line) : 0;
+    std::string pty = std::fgets(line, sizeof line, sim) ? std::string(line, std::strcspn(line, "\n")) : "";
+    ASSERT_GT(simPid, 0);
+    ASSERT_EQ(pty.rfind("PTY ", 0), 0u) << pty;
+    pty.erase(0, 4);
+
+    pid_t cli = Start({"upload", Path("a.q4g"), "--port", pty, "--fixed-wait", "5"});
+    // General is written once the physical inputs start.
+    for (int i = 0; i < 5000 && ReadBytes(Path(".stderr")).find("Physical Input") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ::kill(simPid, SIGKILL);
+    ::pclose(sim);
+    CliResult r = Wait(cli);
+    EXPECT_EQ(r.code, 1) << r.err;
+    const std::string head = "q4150cli: the upload failed: the port went away: Input/output error; the unit now "
+                             "holds a partly written set-up (";
+    const std::string tail = " of 87 blocks written); upload the whole set-up before the unit is used";
+    const std::string last = Lines(r.err).empty() ? "" : Lines(r.err).back();
+    ASSERT_EQ(last.substr(0, head.size()), head) << r.err;
+    ASSERT_GT(last.size(), head.size() + tail.size());
+    EXPECT_EQ(last.substr(last.size() - tail.size()), tail);
+    EXPECT_GE(std::atoi(last.c_str() + head.size()), 8);
 }
 
 TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)

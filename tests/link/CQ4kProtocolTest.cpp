@@ -95,4 +95,31 @@ TEST(CQ4kProtocol, ReplyDecodingReadsLowNibblesAndChecksTheSum)
     EXPECT_EQ(protocol.GetReadMsg(frame.data(), kind, address, decoded.data()), 0);
 }
 
+// A reply answers a request only with its command character and the address as it was sent.
+TEST(CQ4kProtocol, AReplyAnswersTheRequestWithItsCommandAndAddress)
+{
+    const std::tuple<ND_Q4K_MSG, uint8_t, ND_Q4K_MSG, uint8_t, int> cases[] = {
+        {MSG_READ_ALARM, 5, MSG_READ_ALARM, 5, 1},
+        {MSG_READ_ALARM, 5, MSG_READ_ALARM, 6, 0},
+        {MSG_READ_ALARM, 5, MSG_READ_GENERAL, 5, 0},
+        {MSG_READ_LOGICAL, 2, MSG_READ_PHYSICAL, 26, 1},  // logical inputs reply as "@" 24 on
+        {MSG_READ_LOGICAL, 2, MSG_READ_PHYSICAL, 2, 0},
+        {MSG_READ_PHYSICAL, 2, MSG_READ_PHYSICAL, 26, 0},
+    };
+    CQ4kProtocol protocol;
+    Block data = Filled(0x20, 1, 2);
+    for (const auto& [asked, block, replied, at, answers] : cases) {
+        std::array<uint8_t, 7> request{};
+        std::array<uint8_t, 71> reply{};
+        protocol.MakeReqMsg(asked, block, request.data());
+        protocol.MakeWriteMsg(replied, at, data.data(), reply.data());
+        ND_Q4K_MSG kind{};
+        uint8_t address = 0;
+        Block decoded{};
+        ASSERT_EQ(protocol.GetReadMsg(reply.data(), kind, address, decoded.data()), 1);
+        EXPECT_EQ(protocol.IsReplyTo(request.data(), kind, address), answers)
+            << "request " << asked << " " << int(block) << ", reply " << replied << " " << int(at);
+    }
+}
+
 }  // namespace

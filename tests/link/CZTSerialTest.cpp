@@ -154,6 +154,7 @@ TEST_F(CZTSerialTest, ReadDataCollectsBytesArrivingWithinQuietTime)
 TEST_F(CZTSerialTest, APortThatGoesAwayFailsEveryReadAndWriteAtOnce)
 {
     SetBaud(110);  // a quiet line would take 364 ms
+    EXPECT_EQ(m_serial.GetLostError(), "");
     m_pty.CloseMaster();
     char buf[71] = {};
     const uint8_t bytes[3] = {0x20, 0x20, 0x20};
@@ -164,6 +165,7 @@ TEST_F(CZTSerialTest, APortThatGoesAwayFailsEveryReadAndWriteAtOnce)
     }
     EXPECT_LT(ElapsedMs(start), 100);
     EXPECT_TRUE(m_serial.IsLost());
+    EXPECT_EQ(m_serial.GetLostError(), "Input/output error");
 }
 
 TEST_F(CZTSerialTest, PurgeDiscardsWaitingInput)

@@ -118,6 +118,59 @@ TEST_F(EmulatorServerTest, FaultsSpoilTheChosenRepliesAsOftenAsCounted)
     }
 }
 
+// A stray reply is a good one for the next block (the one before for the last), once per count.
+TEST_F(EmulatorServerTest, StrayRepliesCarryTheNeighbouringBlock)
+{
+    const struct { const char* faultText; ND_Q4K_MSG kind; uint8_t block; CUnitEmulator::BLOCK_SPACE space; int address; } cases[] = {
+        {"stray:A:10", MSG_READ_ALARM, 10, CUnitEmulator::SPACE_ALARM, 11},
+        {"stray:A:47", MSG_READ_ALARM, 47, CUnitEmulator::SPACE_ALARM, 46},
+        {"stray:B:7:2", MSG_READ_GENERAL, 7, CUnitEmulator::SPACE_GENERAL, 6},
+        {"stray:@:26", MSG_READ_LOGICAL, 2, CUnitEmulator::SPACE_INPUT, 27},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.faultText);
+        CEmulatorServer::Fault fault{};
+        ASSERT_TRUE(CEmulatorServer::ParseFault(c.faultText, fault));
+        m_server.AddFault(fault);
+        for (int i = 0; i < fault.count; ++i) {
+            SimReply stray = m_link->Read(c.kind, c.block);
+            EXPECT_EQ(stray.length, 71);
+            EXPECT_EQ(stray.checksumOk, 1);
+            EXPECT_EQ(stray.address, c.address);
+            EXPECT_EQ(stray.data, Held(m_server, c.space, c.address));
+        }
+        EXPECT_EQ(m_link->Read(c.kind, c.block).address, fault.address);
+    }
+}
+
+// A late reply comes long after the unit's wait; the requests in between are answered at once.
+TEST_F(EmulatorServerTest, ALateReplyComesAfterTheRequestsThatFollowedIt)
+{
+    Block mark = Pattern(0x3C);
+    m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_GENERAL, 3, mark.data());
+    CEmulatorServer::Fault fault{};
+    ASSERT_TRUE(CEmulatorServer::ParseFault("late:B:3", fault));
+    m_server.AddFault(fault);
+    auto start = Clock::now();
+    EXPECT_EQ(m_link->Read(MSG_READ_GENERAL, 3).length, 0);
+    SimReply between = m_link->Read(MSG_READ_GENERAL, 4);
+    EXPECT_EQ(between.length, 71);
+    EXPECT_EQ(between.address, 4);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(CEmulatorServer::LATE_REPLY_MS));
+
+    uint8_t frame[71] = {};
+    int length = 71;
+    m_link->Com().ReadData(frame, length, 200);
+    SimReply late;
+    late.checksumOk = CQ4kProtocol().GetReadMsg(frame, late.kind, late.address, late.data.data());
+    EXPECT_EQ(length, 71);
+    EXPECT_EQ(late.checksumOk, 1);
+    EXPECT_EQ(late.kind, 'B');
+    EXPECT_EQ(late.address, 3);
+    EXPECT_EQ(late.data, mark);
+    EXPECT_EQ(m_link->Read(MSG_READ_GENERAL, 3).address, 3);  // once: the next reply is on time
+}
+
 TEST_F(EmulatorServerTest, ReplyDelayBeyondTheWaitLosesTheReply)
 {
     m_server.SetReplyDelayMs(40);

@@ -7,10 +7,12 @@
 #include "transfer/CTransfer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 class RecordingObserver : public ITransferObserver {
@@ -46,6 +48,8 @@ public:
                 m_answers.pop_front();
             }
         }
+        if (m_nAnswerDelayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(m_nAnswerDelayMs));
         transfer.Answer(retry);
     }
     void OnFinished(const TransferResult& result) override
@@ -70,6 +74,7 @@ public:
     // Set before the transfer starts.
     std::deque<bool> m_answers;
     bool m_bHold = false;
+    int m_nAnswerDelayMs = 0;  // a person takes a moment to answer
     std::function<void(const std::string&)> m_onStarted;
 
 private:

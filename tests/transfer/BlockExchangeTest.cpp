@@ -9,6 +9,7 @@
 #include <array>
 #include <chrono>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -75,6 +76,31 @@ TEST_F(BlockExchangeTest, ReadFailuresCountOnlyTheRequest)
     CBlockExchange none(closed);
     EXPECT_FALSE(none.Read(MSG_READ_GENERAL, 0));
     EXPECT_EQ(none.GetBytesMoved(), 0u);
+}
+
+// A reply waiting on the line answers an earlier request, and one for another block answers
+// none: neither is taken for the block asked for.
+TEST_F(BlockExchangeTest, ReadTakesOnlyTheReplyToItsOwnRequest)
+{
+    Block mark = Pattern(0x77);
+    m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 9, mark.data());
+    uint8_t earlier[CQ4kProtocol::REQ_FRAME_LEN];
+    CQ4kProtocol().MakeReqMsg(MSG_READ_ALARM, 8, earlier);
+    ASSERT_EQ(m_link.Write(earlier, CQ4kProtocol::REQ_FRAME_LEN), CQ4kProtocol::REQ_FRAME_LEN);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(m_exchange.Read(MSG_READ_ALARM, 9));
+    EXPECT_EQ(0, std::memcmp(m_exchange.m_TransBlock, mark.data(), 32));
+
+    const struct { const char* fault; ND_Q4K_MSG kind; int block; } strays[] = {
+        {"stray:A:9", MSG_READ_ALARM, 9},
+        {"stray:@:26", MSG_READ_LOGICAL, 2},  // logical 2 travels as "@" 26
+    };
+    for (const auto& c : strays) {
+        AddFault(c.fault);
+        m_exchange.ResetCount();
+        EXPECT_FALSE(m_exchange.Read(c.kind, c.block)) << c.fault;
+        EXPECT_EQ(m_exchange.GetBytesMoved(), 7u) << c.fault;
+    }
 }
 
 TEST_F(BlockExchangeTest, WriteIsReadBackWithinTheUnitsWaits)

@@ -67,10 +67,10 @@ protected:
         Connect(kShortWaitMs);
     }
 
-    void Connect(int waitMs)
+    void Connect(int waitMs, unsigned baud = kSlowLineBaud)
     {
         CLineSettings settings;
-        settings.m_nBaudRate = kSlowLineBaud;
+        settings.m_nBaudRate = baud;
         ASSERT_TRUE(m_connection.CommSetupDirect(m_server.GetSlavePath(), settings));
         m_connection.GetLink().SetFixedWaitMs(waitMs);
     }

@@ -266,6 +266,7 @@ private slots:
             QVERIFY2(p.frame->isEnabled() && emulator->GetWriteCount() < 87, unitGone ? "unit gone" : "cancelled");
             QCOMPARE(p.prompt.Messages().size(), size_t(1));
             QVERIFY(p.prompt.Messages()[0].text.find("partly written set-up") != std::string::npos);
+            QCOMPARE(p.prompt.Messages()[0].text.find("the port went away: Input/output error") != std::string::npos, unitGone);
         }
     }
 
@@ -308,6 +309,10 @@ private slots:
             transfer->GetProgress().GetCancelButton()->click();
         }
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
+        if (unitGone) {
+            QCOMPARE(p.prompt.Messages().size(), size_t(1));
+            QCOMPARE(p.prompt.Messages()[0].text, std::string("The download did not complete: the port went away: Input/output error."));
+        }
         QCOMPARE(p.BusNumber(), std::string("17"));
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
         QCOMPARE(p.doc.GetTitle(), QStringLiteral("plant.q4g"));

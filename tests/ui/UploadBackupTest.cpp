@@ -96,8 +96,12 @@ private slots:
         p.Edit(ST_ALARM, 6, CAlarm::COL_DELAY, QStringLiteral("5"));
         p.SetBackup(true);
         p.prompt.Clear();
+        const int requests = p.emulator.GetRequestCount();
         p.Upload();
         QVERIFY(p.prompt.Messages().empty());
+        // The backup's reads, then one read of each General block, checked by the backup's, and
+        // the read-backs.
+        QCOMPARE(p.emulator.GetRequestCount() - requests, 87 + 8 + 87);
         QCOMPARE(GetConstant(p.emulator.GetUnit(), DEVICE_NUMBER), 18u);
         QCOMPARE(p.Backups().size(), 1);
         const QString backup = p.Backups()[0];
