@@ -82,9 +82,21 @@ bool CCliPort::Open(std::ostream& err)
 TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead,
                              const CUnitImage* held)
 {
+    return RunSheets(unit, direction, err, blocksRead, held, 4);
+}
+
+TransferResult CCliPort::ReadGeneral(CQ4kUnit& unit, std::ostream& err, CUnitImage& blocksRead)
+{
+    return RunSheets(unit, TransferDirection::Download, err, &blocksRead, nullptr, 1);
+}
+
+TransferResult CCliPort::RunSheets(CQ4kUnit& unit, TransferDirection direction, std::ostream& err,
+                                   CUnitImage* blocksRead, const CUnitImage* held, int sheets)
+{
     CCliTransferUi ui(err, direction, m_nRetries);
     CTransfer transfer(unit, m_pConnection->GetLink(), direction, ui);
     transfer.SetHeldBlocks(held);
+    transfer.SetSheets(sheets);
     TransferResult result;
     {
         CSignalWatch watch([&transfer] { transfer.Cancel(); });

@@ -40,6 +40,9 @@ public:
     // or SIGTERM stops it after the block in flight.
     TransferResult Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead = nullptr,
                        const CUnitImage* held = nullptr);
+    // Reads the unit's General blocks alone (which unit it is) into unit, and those blocks into
+    // blocksRead; stopped by Ctrl+C or SIGTERM as any transfer.
+    TransferResult ReadGeneral(CQ4kUnit& unit, std::ostream& err, CUnitImage& blocksRead);
     // The signal that stopped the last transfer, or 0.
     int GetStopSignal() const { return m_nStopSignal; }
     // "stopped by SIGINT" for the signal that stopped the last transfer.
@@ -48,6 +51,9 @@ public:
     static std::string FailureText(const std::string& what, const TransferResult& result);
 
 private:
+    TransferResult RunSheets(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead,
+                             const CUnitImage* held, int sheets);
+
     std::string m_strPort;
     int m_nRetries = 0;
     int m_nWaitMs = 0;

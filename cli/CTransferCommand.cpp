@@ -6,6 +6,9 @@
 #include "cli/CCliError.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
+#include "cli/CDiffCommand.h"
+#include "compare/CSetupComparison.h"
+#include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
 
 #include <filesystem>
@@ -29,7 +32,8 @@ std::string PartlyWritten(const TransferResult& result)
 
 std::string CTransferCommand::Usage(int direction)
 {
-    return (direction == 0 ? "upload FILE [--backup BACKUP] " : "download FILE ") + std::string(CCliPort::USAGE);
+    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] " : "download FILE ")
+           + std::string(CCliPort::USAGE);
 }
 
 const char* CTransferCommand::GetHelp() const
@@ -45,6 +49,11 @@ const char* CTransferCommand::GetHelp() const
                "--backup BACKUP: first reads the unit's set-up into the document BACKUP; when that\n"
                "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
                "the upload changed.\n"
+               "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s) are\n"
+               "named on standard error as diff names them, FILE's text first, then what the unit\n"
+               "will hold; the upload goes on, unless --strict: then nothing is written (exit 1).\n"
+               "Before writing, the unit's device number (from the backup, or read from its General\n"
+               "blocks) must be FILE's; when it is not, nothing is written (exit 1) unless --force.\n"
                "Ctrl+C or SIGTERM stops the upload after the block in flight and says how far it\n"
                "got: the unit then holds a partly written set-up; so does an upload that fails\n"
                "after writing. A port that goes away (the unit or a USB adapter gone) is named as\n"
@@ -62,9 +71,12 @@ const char* CTransferCommand::GetHelp() const
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
     std::set<std::string> options = CCliPort::OptionNames();
-    if (m_nDirection == 0)
+    std::set<std::string> flags;
+    if (m_nDirection == 0) {
         options.insert("--backup");
-    CCliArgs parsed(args, {}, options);
+        flags = {"--strict", "--force"};
+    }
+    CCliArgs parsed(args, flags, options);
     parsed.ExpectPositional(1, m_strUsage);
     const std::string path = parsed.Positional()[0];
     const std::string backupPath = parsed.Value("--backup");
@@ -79,15 +91,39 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     else
         session.Reset();
     port.FlushMessages(std::cerr);
+    if (m_nDirection == 0 && !CheckCells(session.GetUnit(), path, parsed.Has("--strict"), std::cerr))
+        return 1;
     if (!port.Open(std::cerr))
         return 1;
+    // The unit as read moments before an upload: its device number, and the blocks the
+    // upload's General merge is checked against.
     CUnitImage held;
-    const bool backedUp = parsed.Has("--backup");
-    if (backedUp && !Backup(port, backupPath, held))
-        return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
+    if (m_nDirection == 0) {
+        CCliSession read(port.Messages(), false);
+        read.Reset();
+        if (parsed.Has("--backup")) {
+            if (!Backup(port, backupPath, held, read))
+                return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
+        } else {
+            TransferResult general = port.ReadGeneral(read.GetUnit(), std::cerr, held);
+            if (general.end != TransferEnd::Completed) {
+                std::string failed =
+                    port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("read of the unit", general);
+                std::cerr << "q4150cli: " << failed << (general.reason.empty() ? ": " : "; ")
+                          << "nothing was written to the unit\n";
+                return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
+            }
+        }
+        if (session.GetUnit().IsOtherDevice(read.GetUnit()) && !parsed.Has("--force")) {
+            std::cerr << "q4150cli: the unit is device " << read.GetUnit().GetDeviceNumber() << ", " << path
+                      << " is for device " << session.GetUnit().GetDeviceNumber() << "; --force uploads anyway\n";
+            return 1;
+        }
+    }
 
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr, nullptr, backedUp ? &held : nullptr);
+    TransferResult result =
+        port.Run(session.GetUnit(), direction, std::cerr, nullptr, m_nDirection == 0 ? &held : nullptr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (port.GetStopSignal()) {
         std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
@@ -112,10 +148,21 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     return 0;
 }
 
-bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held)
+bool CTransferCommand::CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err)
 {
-    CCliSession backup(port.Messages(), false);
-    backup.Reset();
+    std::vector<CellDifference> cells = CSetupComparison::NotHeldExactly(unit);
+    if (cells.empty())
+        return true;
+    err << "q4150cli: the unit cannot hold " << cells.size() << (cells.size() == 1 ? " cell" : " cells") << " of "
+        << path << " as written; it will hold:\n";
+    CDiffCommand::Print(cells, err);
+    if (strict)
+        err << "q4150cli: --strict: nothing was written to the unit\n";
+    return !strict;
+}
+
+bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup)
+{
     TransferResult result = port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr, &held);
     if (result.end != TransferEnd::Completed) {
         std::string failed = port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("backup", result);

@@ -4,9 +4,12 @@
 
 #include "cli/ICliCommand.h"
 
+#include <iosfwd>
 #include <string>
 
 class CCliPort;
+class CCliSession;
+class CQ4kUnit;
 class CUnitImage;
 
 class CTransferCommand : public ICliCommand {
@@ -21,9 +24,12 @@ public:
 
 private:
     static std::string Usage(int direction);
-    // Reads the unit into the document at path and its blocks into held; false, said on
-    // standard error, when it failed.
-    static bool Backup(CCliPort& port, const std::string& path, CUnitImage& held);
+    // Reads the unit into backup's set-up and the document at path, its blocks into held;
+    // false, said on standard error, when it failed.
+    static bool Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup);
+    // Before an upload: names on err the cells of unit the unit cannot hold as written; false
+    // when there are some and strict says not to write them.
+    static bool CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err);
 
     int m_nDirection;
     std::string m_strUsage;

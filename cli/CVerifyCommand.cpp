@@ -52,7 +52,8 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
     const auto& cells = verification.GetDifferences();
     CDiffCommand::Print(cells, out);
     if (cells.empty()) {
-        for (auto [sheet, block] : verification.GetBlocksDiffering()) {
+        for (const auto& [sheet, index] : verification.GetBlocksDiffering()) {
+            const int block = index;  // a structured binding is not captured by a lambda before C++20's fix in clang 16
             const auto& want = verification.GetExpected().GetBlocks(sheet);
             const auto& have = blocks.GetBlocks(sheet);
             auto hex = [block](const std::vector<CUnitImage::Block>& side) {

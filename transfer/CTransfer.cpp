@@ -53,13 +53,18 @@ std::string CTransfer::FailureText(TransferDirection direction, const std::strin
 
 uint32_t CTransfer::GetTotalBytes() const
 {
-    return m_unit.GetTotalTransBytes(static_cast<int>(m_direction));
+    uint32_t total = 0;
+    for (int i = 0; i < m_nSheets; ++i) {
+        if (const CNordaSetupType* type = m_unit.GetSetupType(i))
+            total += type->GetTotalTransBytes(static_cast<int>(m_direction));
+    }
+    return total;
 }
 
 int CTransfer::CountBlocks() const
 {
     int blocks = 0;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < m_nSheets; ++i) {
         if (const CNordaSetupType* type = m_unit.GetSetupType(i))
             blocks += type->GetNumBlocks();
     }
@@ -140,7 +145,7 @@ TransferResult CTransfer::Run()
 
 CTransfer::Pass CTransfer::RunPass(int& failedIndex)
 {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < m_nSheets; ++i) {
         CNordaSetupType* type = m_unit.GetSetupType(i);
         if (!type)
             continue;

@@ -33,6 +33,10 @@ public:
     // them it reads the block a second time. Call before the transfer runs.
     void SetHeldBlocks(const CUnitImage* held);
 
+    // Moves only the first count setup types (1: General alone, the unit's constants that say
+    // which unit it is); all four unless told. Call before the transfer runs.
+    void SetSheets(int count) { m_nSheets = count; }
+
     // Runs the whole transfer on the calling thread. A download first purges the port.
     TransferResult Run();
     // Runs it on a worker thread of its own; Wait() joins it.
@@ -74,6 +78,7 @@ private:
     ITransferObserver& m_observer;
     CBlockExchange m_exchange;
     int m_nBlocksDone = 0;
+    int m_nSheets = 4;
     CUnitImage m_blocksRead;
     // What the unit is known to hold, block by block: the backup's blocks, then each block
     // written and read back; unknown (empty) after a write whose read-back failed.

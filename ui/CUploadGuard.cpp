@@ -3,7 +3,6 @@
 
 #include "compare/CSetupComparison.h"
 #include "model/IMessagePrompt.h"
-#include "setup/general/CGeneral.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
@@ -13,12 +12,6 @@
 namespace {
 
 constexpr size_t CELLS_LISTED = 12;
-
-unsigned long DeviceOf(const CQ4kUnit& unit)
-{
-    const auto* general = dynamic_cast<const CGeneral*>(unit.GetSetupType(ST_GENERAL));
-    return general ? general->GetDeviceNumber() : 0;
-}
 
 }  // namespace
 
@@ -61,10 +54,10 @@ bool CUploadGuard::ConfirmCells() const
 
 bool CUploadGuard::ConfirmUnit(const CQ4kUnit& read, const QString& port) const
 {
-    unsigned long unit = DeviceOf(read);
-    unsigned long wanted = DeviceOf(*m_doc.GetUnit());
-    if (unit == wanted)
+    if (!m_doc.GetUnit()->IsOtherDevice(read))
         return true;
+    unsigned long unit = read.GetDeviceNumber();
+    unsigned long wanted = m_doc.GetUnit()->GetDeviceNumber();
     QString question = tr("The unit on %1 is device %2; %3 is for device %4. Upload anyway?")
                            .arg(port)
                            .arg(unit)

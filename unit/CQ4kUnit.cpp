@@ -116,6 +116,18 @@ uint32_t CQ4kUnit::GetTotalTransBytes(int direction) const
     return total;
 }
 
+unsigned long CQ4kUnit::GetDeviceNumber() const
+{
+    const auto* general = dynamic_cast<const CGeneral*>(m_pSetupTypes[ST_GENERAL].get());
+    return general && general->GetSheet() ? general->GetDeviceNumber() : 0;
+}
+
+bool CQ4kUnit::IsOtherDevice(const CQ4kUnit& read) const
+{
+    unsigned long device = read.GetDeviceNumber();
+    return device != 0 && device != GetDeviceNumber();
+}
+
 void CQ4kUnit::CopyFrom(const CQ4kUnit& other)
 {
     for (int i = 0; i < 4; ++i) {

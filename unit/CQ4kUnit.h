@@ -31,6 +31,12 @@ public:
     CNordaSetupType* GetSetupType(int index) const;
     // Expected bytes of a transfer in that direction (0 upload, 1 download).
     uint32_t GetTotalTransBytes(int direction) const;
+    // The device (bus) number the unit holds for this set-up's General sheet; 0 for none.
+    unsigned long GetDeviceNumber() const;
+    // True when a unit read from the line is another device than this set-up is for. A unit
+    // whose number is not set (0, as a unit with cleared memory reports) is none: the upload
+    // gives it its number.
+    bool IsOtherDevice(const CQ4kUnit& read) const;
     // Makes this set-up a copy of the other unit's; each keeps its own prompt and registry.
     void CopyFrom(const CQ4kUnit& other);
 

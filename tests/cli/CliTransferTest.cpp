@@ -3,6 +3,9 @@
 #include "CliSession.h"
 
 #include "link/CZTSerial.h"
+#include "model/CDocumentFile.h"
+#include "support/RecordingPrompt.h"
+#include "unit/CQ4kUnit.h"
 #include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
@@ -42,9 +45,12 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
     CliResult up = Transfer("upload", "a.q4g");
     ASSERT_EQ(up.code, 0) << up.err;
     EXPECT_EQ(up.out, "");
-    EXPECT_EQ(Lines(up.err), (std::vector<std::string>{"Uploading General data ...", "Uploading Physical Input data ...",
+    // The General blocks are read first to tell which unit it is, then merged without reading
+    // them again.
+    EXPECT_EQ(Lines(up.err), (std::vector<std::string>{"Downloading General data ...", "Uploading General data ...",
+                                                       "Uploading Physical Input data ...",
                                                        "Uploading Logical Input data ...", "Uploading Alarm data ...",
-                                                       "The upload is complete: 14211 bytes moved."}));
+                                                       "The upload is complete: 13587 bytes moved."}));
 
     // The unit holds what blocks lists, in transfer order, the General blocks included (the
     // blank unit's reserved constants are zero as well).
@@ -101,7 +107,7 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
         }
         EXPECT_EQ(failures, expected);
         // A retried transfer announces General again; a download writes FILE only when complete.
-        EXPECT_EQ(Lines(r.err)[0], std::string(upload ? "Uploading" : "Downloading") + " General data ...");
+        EXPECT_EQ(Lines(r.err)[upload ? 1 : 0], std::string(upload ? "Uploading" : "Downloading") + " General data ...");
         EXPECT_EQ(std::filesystem::exists(Path("b.q4g")), !upload && code == 0);
     }
     std::filesystem::remove(Path("b.q4g"));  // so does one on a port that cannot be opened
@@ -141,13 +147,29 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     EXPECT_EQ(differs.out, "general 3 1: 44 -> 12\nalarm 1 4: 7.5 -> 5\n");
     EXPECT_EQ(Lines(differs.err).back(), "The unit differs from this set-up in 2 cells.");
 
-    CliResult up = Run({"upload", Path("b.q4g"), "--backup", Path("held.q4g"), "--port", m_server.GetSlavePath(),
-                        "--fixed-wait", "5", "--baud", "110"});
+    // The unit is device 12, b.q4g is for device 44: nothing is written unless forced.
+    std::vector<std::string> upload = {"upload", Path("b.q4g"), "--backup", Path("held.q4g"), "--port",
+                                       m_server.GetSlavePath(), "--fixed-wait", "5", "--baud", "110"};
+    int writes = m_server.GetWriteCount();
+    CliResult other = Run(upload);
+    EXPECT_EQ(other.code, 1);
+    EXPECT_EQ(Lines(other.err).back(),
+              "q4150cli: the unit is device 12, " + Path("b.q4g") + " is for device 44; --force uploads anyway");
+    EXPECT_EQ(m_server.GetWriteCount(), writes);
+    upload.push_back("--force");
+    CliResult up = Run(upload);
     ASSERT_EQ(up.code, 0) << up.err;
     // The General blocks are read once, checked by the backup's.
     EXPECT_EQ(Lines(up.err).back(), "The upload is complete: 13587 bytes moved.");
     EXPECT_EQ(Transfer("verify", "b.q4g").code, 0);
     EXPECT_EQ(Transfer("verify", "held.q4g").out, "general 3 1: 12 -> 44\nalarm 1 4: 5 -> 7.5\n");
+    // Without a backup the unit's General blocks say which unit it is.
+    writes = m_server.GetWriteCount();
+    CliResult back = Transfer("upload", "a.q4g");
+    EXPECT_EQ(back.code, 1);
+    EXPECT_EQ(Lines(back.err).back(),
+              "q4150cli: the unit is device 44, " + Path("a.q4g") + " is for device 12; --force uploads anyway");
+    EXPECT_EQ(m_server.GetWriteCount(), writes);
 
     // A backup or a verification that cannot read the unit writes nothing to it.
     const std::tuple<std::vector<std::string>, int, const char*> failures[] = {
@@ -262,4 +284,39 @@ TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)
             }
         }
     }
+}
+
+// A document an older version wrote with texts no number cell takes now: the upload names each
+// cell and what the unit will hold (--strict writes nothing), and verify finds them all, though
+// the unit's blocks are the document's.
+TEST_F(CliTransfer, TextsTheUnitCannotHoldAreNamedBeforeUploadAndByVerify)
+{
+    RecordingPrompt prompt;
+    CQ4kUnit legacy(prompt);
+    legacy.Initialize();
+    const std::tuple<int, int, int, const char*> edits[] = {
+        {1, 1, 1, "10 V"}, {1, 1, 4, "xyz"}, {1, 1, 6, "12abc"}, {1, 1, 7, "-"},
+        {3, 1, 1, "IN 11"}, {3, 1, 4, "abc"}, {3, 1, 6, "2,5"}, {0, 3, 1, "12x"},
+    };
+    for (const auto& [sheet, row, col, text] : edits)
+        ASSERT_TRUE(legacy.GetSetupType(sheet)->ValidateData(row, col, text)) << text;
+    CDocumentFile file;
+    ASSERT_TRUE(file.Save(legacy, Path("t.q4g"))) << file.GetError();
+    const std::string named = "q4150cli: the unit cannot hold 6 cells of " + Path("t.q4g") +
+                              " as written; it will hold:\n"
+                              "general 3 1: 12x -> 12\nphysical 1 4: xyz -> 0\nphysical 1 6: 12abc -> 12\n"
+                              "physical 1 7: - -> 0\nalarm 1 4: abc -> 0\nalarm 1 6: 2,5 -> 2\n";
+
+    CliResult strict = Run({"upload", Path("t.q4g"), "--strict", "--port", m_server.GetSlavePath()});
+    EXPECT_EQ(strict.code, 1);
+    EXPECT_EQ(strict.err, named + "q4150cli: --strict: nothing was written to the unit\n");
+    EXPECT_EQ(m_server.GetWriteCount(), 0);
+
+    CliResult up = Transfer("upload", "t.q4g");
+    EXPECT_EQ(up.code, 0) << up.err;
+    EXPECT_EQ(up.err.substr(0, named.size()), named);
+    CliResult verify = Transfer("verify", "t.q4g");
+    EXPECT_EQ(verify.code, 1);
+    EXPECT_EQ(verify.out, named.substr(named.find('\n') + 1));
+    EXPECT_EQ(Lines(verify.err).back(), "The unit differs from this set-up in 6 cells.");
 }
