@@ -472,7 +472,9 @@ void CMainFrame::OnUpload()
         StartTrans(m_pUploadBackup->GetUnit(), TransferDirection::Download);
         return;
     }
-    StartTrans(*m_doc.GetUnit(), TransferDirection::Upload);
+    // Without a backup the unit's General blocks tell which unit it is; the upload follows.
+    m_pUnitCheck = m_doc.CreateScratchUnit();
+    StartTrans(*m_pUnitCheck, TransferDirection::Download, nullptr, 1);
 }
 
 // The download fills a set-up of its own; the document changes only when it has completed.
@@ -506,10 +508,11 @@ void CMainFrame::OnBackupSettings()
         dialog.GetSettings().Save();
 }
 
-void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held)
+void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held, int sheets)
 {
     m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
     m_pTransfer->SetHeldBlocks(held);
+    m_pTransfer->SetSheets(sheets);
     connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
     // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
     setCursor(Qt::BusyCursor);
@@ -532,6 +535,7 @@ void CMainFrame::OnTransferFinished()
     const bool upload = transfer->GetDirection() == TransferDirection::Upload;
     const bool completed = result.end == TransferEnd::Completed;
     std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
+    std::unique_ptr<CQ4kUnit> checked = std::move(m_pUnitCheck);
     // A ReadUnit's blocks, for its reader once the transfer is out of the way.
     std::unique_ptr<CUnitImage> unitRead =
         !upload && completed && onUnitRead ? std::make_unique<CUnitImage>(transfer->GetBlocksRead()) : nullptr;
@@ -541,6 +545,19 @@ void CMainFrame::OnTransferFinished()
             && m_pUploadGuard->ConfirmUnit(backup->GetUnit(), PortName())) {
             m_pUploadBackup = std::move(backup);
             StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &m_pUploadBackup->GetHeldBlocks());
+        }
+    } else if (!upload && checked) {
+        // Read to tell which unit it is: its General blocks also check the upload's merge.
+        if (!completed) {
+            QString stopped = result.end == TransferEnd::Cancelled ? tr("The reading of the unit was stopped")
+                                                                   : tr("The unit could not be read");
+            if (!result.reason.empty())
+                stopped += QStringLiteral(" (%1)").arg(q4ui::ToQString(result.reason));
+            m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("%1: nothing was written to the unit.").arg(stopped)),
+                                   IMessagePrompt::BTN_OK, true);
+        } else if (!m_bCloseAfterTransfer && m_pUploadGuard->ConfirmUnit(*checked, PortName())) {
+            const CUnitImage general = transfer->GetBlocksRead();
+            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &general);
         }
     } else if (!upload && completed && !onUnitRead) {
         m_doc.TakeDownload(*downloaded);
@@ -559,7 +576,7 @@ void CMainFrame::OnTransferFinished()
                                    + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
                                    + " blocks). Upload the whole set-up before the unit is used." + kept,
                                IMessagePrompt::BTN_OK, true);
-    } else if (!completed && !why.empty() && !(backup && !upload)) {
+    } else if (!completed && !why.empty() && !(backup && !upload) && !checked) {
         const QString reason = q4ui::ToQString(result.reason);
         m_doc.GetPrompt().Show(q4ui::ToCp1252(upload ? tr("The upload did not complete: %1.").arg(reason)
                                                      : tr("The download did not complete: %1.").arg(reason)),

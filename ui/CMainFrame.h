@@ -105,7 +105,7 @@ private:
     bool PrintWithDialog(const std::vector<CQ4150View*>& views);
     std::vector<CQ4150View*> AllViews() const;
     // Disables the window and runs the transfer; OnTransferFinished gives the window back.
-    void StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr);
+    void StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr, int sheets = 4);
     void OnTransferFinished();
     QString PortName() const;
     // One step of the user's: recorded for undo, every sheet shown anew.
@@ -133,6 +133,8 @@ private:
     std::unique_ptr<CQ4kUnit> m_pDownloadUnit;
     // The unit's backup that the upload under way waits for or was preceded by.
     std::unique_ptr<CUploadBackup> m_pUploadBackup;
+    // The unit's General blocks, read before an upload without a backup to tell which unit it is.
+    std::unique_ptr<CQ4kUnit> m_pUnitCheck;
     // Set while the download is a ReadUnit's: the document then stays as it is.
     std::function<void(const CUnitImage&)> m_onUnitRead;
     std::unique_ptr<CCompareController> m_pCompare;

@@ -29,6 +29,11 @@ void CQtTransfer::SetHeldBlocks(const CUnitImage* held)
     m_pTransfer->SetHeldBlocks(held);
 }
 
+void CQtTransfer::SetSheets(int count)
+{
+    m_pTransfer->SetSheets(count);
+}
+
 void CQtTransfer::Start()
 {
     m_pProgress->GoModal(QStringLiteral("Progress"), 0, m_pMainWnd);

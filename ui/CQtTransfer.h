@@ -31,6 +31,8 @@ public:
 
     // Before Start: the blocks a backup read moments before an upload (see CTransfer).
     void SetHeldBlocks(const CUnitImage* held);
+    // Before Start: moves only the first count setup types (see CTransfer).
+    void SetSheets(int count);
     // Shows the progress window (disabling the main window) and starts the worker.
     void Start();
     // Stops the transfer after the block in flight, without asking.

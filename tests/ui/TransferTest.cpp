@@ -63,13 +63,16 @@ struct Program : FrameFixture {
         doc.SetTitle(QStringLiteral("plant.q4g"));
         doc.SetModifiedFlag();
     }
-    // Sets the link up to the emulated unit, with short waits.
+    // Sets the link up to the emulated unit, with short waits; its device number is not set
+    // yet, so an upload asks no question about it.
     CEmulatorServer* Connect()
     {
         AnswerComSetup(QStringLiteral("Emulator"));
         frame->OnCommsetup();
         doc.GetConnection().GetLink().SetFixedWaitMs(5);
-        return frame->GetComSetupUi().GetEmulator();
+        CEmulatorServer* emulator = frame->GetComSetupUi().GetEmulator();
+        PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 0);
+        return emulator;
     }
     void AddFault(const char* text)
     {
@@ -219,7 +222,9 @@ private slots:
         QCOMPARE(GetConstant(p.frame->GetComSetupUi().GetEmulator()->GetUnit(), DEVICE_NUMBER), 17u);
         QVERIFY(p.frame->isEnabled());
         QCOMPARE(p.frame->GetActivePage(), 0);
-        QVERIFY(p.prompt.Messages().empty());
+        // The one question: the emulated unit is device 1 (answered Yes).
+        QCOMPARE(p.prompt.Messages().size(), size_t(1));
+        QVERIFY(p.prompt.Messages()[0].text.find("is device 1; plant.q4g is for device 17") != std::string::npos);
     }
 
     // Escape, then "go on"; a block that fails later asks Retry, and Retry completes.
@@ -229,6 +234,8 @@ private slots:
         CEmulatorServer* emulator = p.Connect();
         p.AddFault("silent:A:40:1");
         p.frame->GetAction(ID_UPLOAD)->trigger();
+        // The unit's General blocks are read first, to tell which unit it is.
+        QTRY_VERIFY_WITH_TIMEOUT(p.frame->GetTransfer()->GetDirection() == TransferDirection::Upload, TRANSFER_MS);
         CQtTransfer* transfer = p.frame->GetTransfer();
         QTest::keyClick(transfer->GetProgress().GetWindow(), Qt::Key_Escape);
         QVERIFY(transfer->GetStopQuestion());
@@ -252,8 +259,8 @@ private slots:
             CEmulatorServer* emulator = p.Connect();
             p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
             p.frame->GetAction(ID_UPLOAD)->trigger();
-            CQtTransfer* transfer = p.frame->GetTransfer();
             QTRY_VERIFY(emulator->GetWriteCount() > 0);
+            CQtTransfer* transfer = p.frame->GetTransfer();
             if (unitGone) {
                 emulator->Stop();
                 QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), 2000);
