@@ -222,6 +222,13 @@ void CMainFrame::CreateMenus()
     help->addAction(GetAction(ID_HELP_FINDER));
     help->addSeparator();
     help->addAction(GetAction(ID_APP_ABOUT));
+
+    // A menu closed with Escape leaves the keys with the menu bar, where digits are lost: they
+    // go back to the sheet once the menu is gone (a menu opened next keeps them).
+    for (QAction* action : menuBar()->actions()) {
+        connect(action->menu(), &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &CMainFrame::FocusActiveView); });
+    }
 }
 
 void CMainFrame::CreateToolBar()

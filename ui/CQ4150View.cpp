@@ -100,6 +100,7 @@ void CQ4150View::OnEndEdit(int row, int col, const QString& text)
         PastePopup(row, col, text);
     if (!m_pModel->setData(m_pGrid->IndexAt(row, col), text)) {
         if (!pasting) {
+            m_pGrid->RefuseEdit();
             // A refusal without a message is the user's own Cancel: nothing to tell.
             if (!m_pModel->GetRefusal().isEmpty())
                 m_doc.GetPrompt().Show(q4ui::ToCp1252(m_pModel->GetRefusal()), IMessagePrompt::BTN_OK, false);

@@ -1,6 +1,8 @@
 // The tabbed frame: pages, the active page and tab changes.
 #include "ui/CTabbedFrameWnd.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QTabWidget>
 
 CTabbedFrameWnd::CTabbedFrameWnd(QWidget* parent)
@@ -60,6 +62,28 @@ void CTabbedFrameWnd::OnTabChanged(int page)
     SetActiveView(page);
     OnUpdateFrameTitle();
     update();
+}
+
+void CTabbedFrameWnd::FocusActiveView()
+{
+    QWidget* view = GetActiveView();
+    // An open menu or list keeps the keys until it closes.
+    if (!view || !view->isEnabled() || QApplication::activePopupWidget())
+        return;
+    QWidget* focus = focusWidget();
+    if (!focus || (focus != view && !view->isAncestorOf(focus)))
+        view->setFocus(Qt::OtherFocusReason);
+}
+
+// A dialog, a message box or a transfer leaves the window disabled or inactive for a while, and
+// Qt then hands the keys to the first widget that takes them, the tab bar: the sheet shown gets
+// them back instead, as soon as the window is enabled or active again.
+void CTabbedFrameWnd::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if ((event->type() == QEvent::ActivationChange && isActiveWindow())
+        || (event->type() == QEvent::EnabledChange && isEnabled()))
+        FocusActiveView();
 }
 
 void CTabbedFrameWnd::OnActivateView(QWidget*, bool) {}

@@ -28,6 +28,9 @@ protected:
     // Told when a page's view is activated or deactivated.
     virtual void OnActivateView(QWidget* view, bool activate);
     virtual void OnUpdateFrameTitle();
+    // Gives the active view the keys unless it, or an editor within it, has them already.
+    void FocusActiveView();
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void OnTabChanged(int page);

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 CZTGridCtrl::CZTGridCtrl(QWidget* parent)
     : QTableView(parent)
@@ -185,11 +186,13 @@ void CZTGridCtrl::EndEditing()
 }
 
 // The editor is gone before the owner hears of the text, so that the owner may show a message
-// box without the editor committing a second time. Enter then moves down, Tab to the right.
+// box without the editor committing a second time. Enter then moves down, Tab to the right,
+// unless the owner refused the text.
 void CZTGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
     QModelIndex edited = m_idxEdit;
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    m_bEditRefused = false;
     if (m_idxPending.isValid()) {
         QModelIndex index = m_idxPending;
         QString text = m_strPending;
@@ -197,6 +200,8 @@ void CZTGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
         m_strPending.clear();
         emit endEdit(index.row() + 1, index.column() + 1, text);
     }
+    if (std::exchange(m_bEditRefused, false))
+        return;
     QModelIndex next;
     if (hint == QAbstractItemDelegate::SubmitModelCache && edited.isValid())
         next = edited.sibling(std::min(edited.row() + 1, model()->rowCount() - 1), edited.column());

@@ -50,6 +50,9 @@ public:
     void EndEditing();
     // Called by the cell editor with the user's text; announced once the editor is gone.
     void CommitEditText(const QModelIndex& index, const QString& text);
+    // The owner's answer to endEdit when it did not take the text: the cursor stays on the cell
+    // instead of moving on with Enter or Tab, so that the corrected text goes there.
+    void RefuseEdit() { m_bEditRefused = true; }
     // True while an edit started by a double click is being opened: lists drop down at once.
     bool IsDropDownEdit() const { return m_bDropDownEdit; }
 
@@ -74,6 +77,7 @@ private:
     CSheetModel* m_pModel = nullptr;
     bool m_bPasteMode = false;
     bool m_bDropDownEdit = false;
+    bool m_bEditRefused = false;
     QPersistentModelIndex m_idxEdit;
     QPersistentModelIndex m_idxPending;
     QString m_strPending;

@@ -150,6 +150,57 @@ private slots:
         QVERIFY(alarms.GetItemBkColour(2, CAlarm::COL_INPTP).isValid());
     }
 
+    // A refused text leaves the cursor on its cell, whichever key ended the edit, so that the
+    // corrected text goes there; a text taken moves on as the key says, a click goes where it
+    // was made.
+    void refusedTextKeepsTheCursorOnItsCell_data()
+    {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");  // 0: a click on the cell two rows further down
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<int>("rowAfter");
+        QTest::addColumn<int>("colAfter");
+        const int set = CAlarm::COL_SETPOINT;
+        QTest::newRow("taken, Enter") << int(ST_ALARM) << set << "50" << int(Qt::Key_Return) << false << 2 << set;
+        QTest::newRow("taken, Tab") << int(ST_ALARM) << set << "50" << int(Qt::Key_Tab) << false << 1 << set + 1;
+        QTest::newRow("refused, Enter") << int(ST_ALARM) << set << "150" << int(Qt::Key_Return) << true << 1 << set;
+        QTest::newRow("refused, Tab") << int(ST_ALARM) << set << "150" << int(Qt::Key_Tab) << true << 1 << set;
+        QTest::newRow("refused, Shift+Tab") << int(ST_ALARM) << set << "150" << int(Qt::Key_Backtab) << true << 1 << set;
+        QTest::newRow("refused, click") << int(ST_ALARM) << set << "150" << 0 << true << 3 << set;
+        QTest::newRow("question cancelled, Enter") << int(ST_GENERAL) << 1 << "CONFIG" << int(Qt::Key_Return) << true << 1 << 1;
+    }
+
+    void refusedTextKeepsTheCursorOnItsCell()
+    {
+        QFETCH(int, sheet);
+        QFETCH(int, col);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(bool, refused);
+        QFETCH(int, rowAfter);
+        QFETCH(int, colAfter);
+        FrameFixture f;
+        FirstAlarmOn(f);
+        f.prompt.Clear();
+        f.prompt.AnswerNext(IMessagePrompt::IDCANCEL);  // to the initialization's question
+        CZTGridCtrl& grid = f.Activate(sheet);
+        QVERIFY(TypeInto(grid, 1, col, typed));
+        if (key) {
+            Press(grid, 1, col, Qt::Key(key));
+        } else {
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.IndexAt(3, col)).center());
+            QTRY_VERIFY(!grid.indexWidget(grid.IndexAt(1, col)));
+        }
+        QCOMPARE(grid.GetItemText(1, col) != typed, refused);
+        QCOMPARE(f.prompt.Messages().size(), size_t(refused ? 1 : 0));
+        int row, current;
+        grid.GetFocusCell(row, current);
+        QCOMPARE(row, rowAfter);
+        QCOMPARE(current, colAfter);
+    }
+
     // Nothing is a change unless a value changed; the title says when the set-up is modified.
     void onlyARealChangeModifiesTheDocument()
     {

@@ -10,14 +10,15 @@
 #include <functional>
 #include <memory>
 
-// Polls for the next modal dialog for up to five seconds and hands it to answer.
-inline void AnswerNextModal(std::function<void(QWidget*)> answer)
+// Polls for the next modal dialog for up to waitMs (five seconds unless given: longer for a box
+// that follows a transfer) and hands it to answer.
+inline void AnswerNextModal(std::function<void(QWidget*)> answer, int waitMs = 5000)
 {
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, tries] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, tries, waitMs] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal || ++*tries > 500) {
+        if (modal || ++*tries > waitMs / 10) {
             timer->stop();
             timer->deleteLater();
             if (modal)
@@ -28,7 +29,7 @@ inline void AnswerNextModal(std::function<void(QWidget*)> answer)
 }
 
 // Presses the button of the next message box and keeps its text.
-inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr)
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr, int waitMs = 5000)
 {
     AnswerNextModal([button, text](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -39,5 +40,5 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
         if (text)
             *text = box->text();
         box->button(button)->click();
-    });
+    }, waitMs);
 }

@@ -16,6 +16,7 @@ std::unique_ptr<QObject> MakeProgressWndTest();
 std::unique_ptr<QObject> MakeTransferTest();
 std::unique_ptr<QObject> MakeUploadBackupTest();
 std::unique_ptr<QObject> MakeCompareTest();
+std::unique_ptr<QObject> MakeFocusTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -30,5 +31,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeTransferTest());
     tests.push_back(MakeUploadBackupTest());
     tests.push_back(MakeCompareTest());
+    tests.push_back(MakeFocusTest());
     return tests;
 }
