@@ -1,5 +1,5 @@
 // q4150cli new and show: the default document, the text tables and the JSON object; and the
-// usage and file errors of every command.
+// usage and file errors of every command, a standard output that fails.
 #include "CliSession.h"
 
 #include "cli/CJsonReader.h"
@@ -16,6 +16,37 @@ TEST_F(CliShow, NewWritesTheDefaultDocument)
     unit.Initialize();
     std::vector<uint8_t> expected = CDocumentFile::SaveBytes(unit);
     EXPECT_EQ(m_strDefault, std::string(expected.begin(), expected.end()));
+}
+
+// Whatever a command prints, a write to standard output that fails is exit status 2 with the
+// system's reason; a command that saves after its report saves nothing.
+TEST_F(CliShow, AFailedWriteToStandardOutputIsExitTwoWithTheReason)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const std::string a = Path("a.q4g"), b = Path("b.q4g"), c = Path("c.q4g");
+    ASSERT_EQ(Run({"edit", a, "-o", b}, "general 3 1 7\n").code, 0);
+    const std::string edited = ReadBytes(b);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--help"}, ""},
+        {{"show", "--help"}, ""},
+        {{"show", a}, ""},
+        {{"show", a, "--json"}, ""},
+        {{"blocks", a}, ""},
+        {{"diff", a, b}, ""},
+        {{"export", a}, ""},
+        {{"export", a, "--format", "csv"}, ""},
+        {{"edit", b}, "general 3 1 9\n"},
+        {{"import", "-", "-o", c}, "[general]\n3,,99\n[physical]\n1,,OFF\n[logical]\n1,,OFF\n[alarm]\n1,,OFF\n"},
+    };
+    for (const auto& [args, input] : cases) {
+        SCOPED_TRACE(args[0] + " " + args.back());
+        CliResult r = Run(args, input, "/dev/full");
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "q4150cli: cannot write to standard output: No space left on device\n");
+    }
+    EXPECT_EQ(ReadBytes(b), edited);
+    EXPECT_FALSE(std::filesystem::exists(c));
 }
 
 TEST_F(CliShow, EverySheetShowsTheRowsOfItsGridAligned)
