@@ -1,5 +1,5 @@
 // q4150cli new and show: the default document, the text tables and the JSON object; and the
-// usage and file errors of every command, a standard output that fails.
+// usage and file errors of every command, a standard output that fails, read-only files.
 #include "CliSession.h"
 
 #include "cli/CJsonReader.h"
@@ -47,6 +47,37 @@ TEST_F(CliShow, AFailedWriteToStandardOutputIsExitTwoWithTheReason)
     }
     EXPECT_EQ(ReadBytes(b), edited);
     EXPECT_FALSE(std::filesystem::exists(c));
+}
+
+// A document or text that is read-only stays as it is, byte for byte and with its mode: every
+// command that would write it says why.
+TEST_F(CliShow, ReadOnlyFilesAreNotReplaced)
+{
+    namespace fs = std::filesystem;
+    const std::string a = Path("a.q4g"), locked = Path("locked.q4g"), text = Path("a.csv"), lockedText = Path("locked.csv");
+    ASSERT_EQ(Run({"export", a, "--format", "csv", "-o", text}).code, 0);
+    fs::copy_file(a, locked);
+    fs::copy_file(text, lockedText);
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(locked, readOnly);
+    fs::permissions(lockedText, readOnly);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"new", locked}, locked},
+        {{"edit", locked}, locked},
+        {{"edit", a, "-o", locked}, locked},
+        {{"import", text, "-o", locked}, locked},
+        {{"export", a, "-o", lockedText}, lockedText},
+    };
+    for (const auto& [args, target] : cases) {
+        SCOPED_TRACE(args[0]);
+        CliResult r = Run(args, "general 3 1 7\n");
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "q4150cli: cannot write " + target + ": Permission denied\n");
+    }
+    EXPECT_EQ(ReadBytes(locked), m_strDefault);
+    EXPECT_EQ(ReadBytes(lockedText), ReadBytes(text));
+    EXPECT_EQ(fs::status(locked).permissions(), readOnly);
+    EXPECT_EQ(fs::status(lockedText).permissions(), readOnly);
 }
 
 TEST_F(CliShow, EverySheetShowsTheRowsOfItsGridAligned)
