@@ -7,15 +7,51 @@
 #include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 
+#include <tuple>
+
 using CliShow = CliSession;
 
-TEST_F(CliShow, NewWritesTheDefaultDocument)
+// The file new writes, as the document reader finds it: the version and the four records in
+// their order, and known cells of every sheet at their factory settings.
+TEST_F(CliShow, NewWritesTheFactorySetUp)
 {
+    EXPECT_EQ(m_strDefault.substr(0, 12), std::string("\x03\0\0\0\x07General", 12));
+    size_t at = 12;
+    for (const char* title : {"\x0E" "Physical Input", "\x0D" "Logical Input", "\x05" "Alarm"}) {
+        at = m_strDefault.find(title, at);
+        EXPECT_NE(at, std::string::npos) << title + 1;
+    }
+
     RecordingPrompt prompt;
     CQ4kUnit unit(prompt);
-    unit.Initialize();
-    std::vector<uint8_t> expected = CDocumentFile::SaveBytes(unit);
-    EXPECT_EQ(m_strDefault, std::string(expected.begin(), expected.end()));
+    CDocumentFile file;
+    ASSERT_TRUE(file.Load(unit, Path("a.q4g"))) << file.GetError();
+    EXPECT_TRUE(prompt.Messages().empty());
+    std::vector<std::tuple<int, int, int, std::string>> cells = {
+        {ST_GENERAL, 1, 1, "OFF"},      // Initialization
+        {ST_GENERAL, 3, 1, "1"},        // Device Number
+        {ST_GENERAL, 4, 1, "MODBUS"},   // Protocol
+        {ST_GENERAL, 5, 1, "9600"},     // RS 485 baud rate
+        {ST_GENERAL, 9, 1, "DEFAULT"},  // Reset Function
+        {ST_GENERAL, 11, 1, "OFF"},     // Block
+        {ST_GENERAL, 14, 1, "0"},       // Hysteresis in %
+        {ST_PHYSICAL, 24, 0, "IN 83"},
+        {ST_LOGICAL, 7, 0, "LOG7 (3A)"},
+        {ST_ALARM, 48, 3, "<"},
+        {ST_ALARM, 1, 9, "..."},        // Flags
+    };
+    for (int row = 1; row <= 24; ++row)
+        cells.emplace_back(ST_PHYSICAL, row, 1, "OFF");  // input type
+    for (int row = 1; row <= 7; ++row) {
+        for (int col = 1; col <= 12; ++col)
+            cells.emplace_back(ST_LOGICAL, row, col, "OFF");  // the inputs combined
+    }
+    for (int row = 1; row <= 48; ++row) {
+        cells.emplace_back(ST_ALARM, row, 1, "OFF");  // the input referred to
+        cells.emplace_back(ST_ALARM, row, 6, "0.3");  // delay in seconds
+    }
+    for (const auto& [sheet, row, col, text] : cells)
+        EXPECT_EQ(unit.GetSetupType(sheet)->GetCellText(row, col), text) << sheet << " " << row << " " << col;
 }
 
 // Whatever a command prints, a write to standard output that fails is exit status 2 with the
