@@ -22,7 +22,7 @@ namespace {
 // range, the text of another cell, or a new LCD unit.
 std::string RandomText(const CQ4kUnit& unit, const CNdChnData& cell, std::mt19937& rng)
 {
-    static const char* const units[] = {"kPa", "m3/h", "%RH", "\xB0" "F", "", "rpm x10"};
+    static const char* const units[] = {"kPa", "m3/h", "%RH", ("\xB0" "F"), "", "rpm x10"};
     const CNordaSetupType* other = unit.GetSetupType(static_cast<int>(rng() % 4));
     const int row = static_cast<int>(rng() % static_cast<unsigned>(other->GetSheet()->GetNumSections()));
     switch (rng() % 5) {
