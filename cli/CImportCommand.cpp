@@ -8,7 +8,11 @@
 #include "cli/CSetupCsv.h"
 #include "cli/CSetupJson.h"
 #include "model/CDocumentFile.h"
+#include "model/Cp1252.h"
+#include "unit/CQ4kUnit.h"
 
+#include <algorithm>
+#include <iostream>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -23,12 +27,14 @@ const char* CImportCommand::GetHelp() const
            "chosen) and print \"question: TEXT -> OK\". Headers and row names stay the sheet's own.\n"
            "Cells no one types into (copied parameters, an alarm's Flags cell) then take their text\n"
            "as written, and a number typing wrote another way (\" 0\" for \"0\") keeps its spelling\n"
-           "where the unit would hold the same; a cell the text leaves out keeps its default.\n"
+           "where the unit would hold the same; a cell the text leaves out keeps its default, and a\n"
+           "sheet of which it holds no cell is named on standard error.\n"
            "A cell that does not hold its text in the end prints \"SHEET ROW COL: refused ID MESSAGE\",\n"
            "or \"SHEET ROW COL: taken as TEXT\" when it took the text but changed it; a flag is\n"
            "named alarm-flag ROW FLAG. FILE is written in either case, so that show and diff can\n"
            "tell what came of it. Exit status 0 when every cell took its text, 1 when some did\n"
-           "not; 2 on a malformed text (its line named) or a file error, and then nothing is written.";
+           "not; 2 on a malformed text (its line named), a text without a single cell or a file\n"
+           "error, and then nothing is written.";
 }
 
 std::vector<CellText> CImportCommand::ReadTexts(const std::string& text, const CQ4kUnit& unit)
@@ -48,6 +54,18 @@ std::string CImportCommand::Describe(const TypingRefusal& refusal)
         return line + "taken as " + CCliSession::DisplayText(refusal.kept);
     std::string message = CCliPrompt::OneLine(refusal.message);
     return line + "refused " + std::to_string(refusal.errorId) + (message.empty() ? "" : " ") + message;
+}
+
+std::string CImportCommand::SheetsLeftOut(const CQ4kUnit& unit, const std::vector<CellText>& texts)
+{
+    std::string left;
+    for (int sheet = 0; sheet < 4; ++sheet) {
+        const CNordaSetupType* type = CCliSession::GetSheetType(unit, sheet);
+        if (!type || std::any_of(texts.begin(), texts.end(), [sheet](const CellText& t) { return t.sheet == sheet; }))
+            continue;
+        left += (left.empty() ? "" : ", ") + q4::Cp1252ToUtf8(type->m_strTitle);
+    }
+    return left;
 }
 
 int CImportCommand::Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
@@ -73,12 +91,19 @@ int CImportCommand::Run(const std::vector<std::string>& args, std::istream& in, 
 
     CCliSession session(out, true);
     session.Reset();
+    const std::string sourceName = source == "-" ? std::string("standard input") : source;
     std::vector<CellText> texts;
     try {
         texts = ReadTexts(text, session.GetUnit());
     } catch (const CCliError& e) {
-        throw CCliError((source == "-" ? std::string("standard input") : source) + ": " + e.what());
+        throw CCliError(sourceName + ": " + e.what());
     }
+    // Without a cell the text would only put the defaults in FILE's place.
+    if (texts.empty())
+        throw CCliError(sourceName + ": the text holds no cells");
+    if (std::string left = SheetsLeftOut(session.GetUnit(), texts); !left.empty())
+        std::cerr << "q4150cli: the text holds no cells of " << left << "; "
+                  << (left.find(',') == std::string::npos ? "it keeps its defaults" : "they keep their defaults") << '\n';
     std::vector<TypingRefusal> refusals = CSetupTyping::Type(session.GetUnit(), std::move(texts));
     for (const TypingRefusal& refusal : refusals)
         out << Describe(refusal) << '\n';

@@ -20,4 +20,6 @@ public:
     // "alarm 5 4: refused 62012 Invalid value. Last value will be used.", or "...: taken as TEXT"
     // for a cell that took its text but changed it.
     static std::string Describe(const TypingRefusal& refusal);
+    // The titles of unit's sheets of which texts hold no cell ("Logical Input, Alarm"), or "".
+    static std::string SheetsLeftOut(const CQ4kUnit& unit, const std::vector<CellText>& texts);
 };

@@ -6,6 +6,8 @@
 #include "model/Cp1252.h"
 #include "model/HexText.h"
 
+#include <utility>
+
 namespace {
 
 // A set-up is four levels deep; anything far deeper is no set-up.
@@ -124,7 +126,7 @@ JSON_VALUE CJsonReader::Value(int depth)
             if (value.Find(key))
                 Fail("the key \"" + key + "\" appears twice");
             Expect(':', "':'");
-            value.arMembers.emplace_back(std::move(key), Value(depth + 1));
+            value.arMembers.push_back({std::move(key), Value(depth + 1)});
             SkipBlanks();
             if (Peek() != ',')
                 break;

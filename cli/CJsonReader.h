@@ -3,15 +3,16 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
+
+struct JSON_MEMBER;
 
 struct JSON_VALUE {
     enum KIND { NUL, BOOLEAN, NUMBER, STRING, ARRAY, OBJECT };
     KIND nKind = NUL;
     std::string strText;  // a string's UTF-8 text, a number or true/false as written
     std::vector<JSON_VALUE> arItems;
-    std::vector<std::pair<std::string, JSON_VALUE>> arMembers;  // in their order, keys unique
+    std::vector<JSON_MEMBER> arMembers;  // in their order, keys unique
     int nLine = 1;
     int nColumn = 1;
 
@@ -21,6 +22,13 @@ struct JSON_VALUE {
     const JSON_VALUE& At(const std::string& key) const;
     // "line L column C: " for messages.
     std::string Where() const;
+};
+
+// A member of an object. Not a std::pair: a pair of a type not yet complete does not build
+// with clang.
+struct JSON_MEMBER {
+    std::string strKey;
+    JSON_VALUE value;
 };
 
 class CJsonReader {

@@ -2,19 +2,21 @@
 // compares document files (.q4g) with the same rules as the desktop program, lists the blocks
 // of an upload, and moves set-ups to and from the unit on a serial port.
 #include "cli/CBlocksCommand.h"
-#include "cli/CCliError.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CEditCommand.h"
 #include "cli/CExportCommand.h"
 #include "cli/CImportCommand.h"
 #include "cli/CNewCommand.h"
 #include "cli/CShowCommand.h"
+#include "cli/CStandardOutput.h"
 #include "cli/CTransferCommand.h"
 #include "cli/CVerifyCommand.h"
 
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,9 +41,7 @@ void PrintHelp(const std::vector<std::unique_ptr<ICliCommand>>& commands, std::o
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int RunCommand(const std::vector<std::string>& args, CStandardOutput& output)
 {
     std::vector<std::unique_ptr<ICliCommand>> commands;
     commands.push_back(std::make_unique<CNewCommand>());
@@ -55,7 +55,6 @@ int main(int argc, char** argv)
     commands.push_back(std::make_unique<CTransferCommand>(1));
     commands.push_back(std::make_unique<CVerifyCommand>());
 
-    std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintHelp(commands, std::cout);
         return 0;
@@ -73,19 +72,32 @@ int main(int argc, char** argv)
             return 0;
         }
         try {
-            int code = command->Run(rest, std::cin, std::cout);
-            std::cout.flush();
-            return code;
-        } catch (const CCliError& e) {
-            std::cout.flush();
-            std::cerr << "q4150cli: " << e.what() << '\n';
-            return 2;
+            return command->Run(rest, std::cin, std::cout);
         } catch (const std::exception& e) {
-            std::cout.flush();
+            if (output.GetError())
+                return 2;  // standard output failed: the caller says why
+            // What the command printed comes before its error.
+            output.Flush();
             std::cerr << "q4150cli: " << e.what() << '\n';
             return 2;
         }
     }
     std::cerr << "q4150cli: unknown command " << args[0] << "; try q4150cli --help\n";
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Whatever the command, a report that did not reach standard output is a failure. Standard
+    // error no longer flushes it before each message, which would throw from any message.
+    CStandardOutput output(std::cout, STDOUT_FILENO);
+    std::cerr.tie(nullptr);
+    int code = RunCommand(std::vector<std::string>(argv + 1, argv + argc), output);
+    if (!output.Flush()) {
+        std::cerr << "q4150cli: cannot write to standard output: " << std::strerror(output.GetError()) << '\n';
+        return 2;
+    }
+    return code;
 }

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, build-fuzz/) when needed and runs them on copies of their
 # corpora, printing each target's executions, executions per second and coverage.
-#   fuzz/run.sh SECONDS [TARGET...]   each target (document, download, link) for SECONDS
-#   fuzz/run.sh --campaign            1,000,000 executions of document, 300,000 of the others,
+#   fuzz/run.sh SECONDS [TARGET...]   each target (document, download, link, import) for SECONDS
+#   fuzz/run.sh --campaign [TARGET...]  1,000,000 executions of document, 300,000 of the others,
 #                                     two targets at a time (PARALLEL=1 for one after the other)
-#   fuzz/run.sh --merge               adds to fuzz/corpus/TARGET the fewest inputs of the last
+#   fuzz/run.sh --merge [TARGET...]   adds to fuzz/corpus/TARGET the fewest inputs of the last
 #                                     campaign that reach what the corpus does not yet reach
 # Crashes go to build-fuzz/artifacts/ (BUILD_DIR names another folder); the exit status is 1 when
 # any target found something.
@@ -12,12 +12,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 BUILD_DIR=${BUILD_DIR:-build-fuzz}
-TARGETS=(document download link)
-declare -A MAX_LEN=([document]=65536 [download]=2784 [link]=8192)
-declare -A CAMPAIGN_RUNS=([document]=1000000 [download]=300000 [link]=300000)
+TARGETS=(document download link import)
+declare -A MAX_LEN=([document]=65536 [download]=2784 [link]=8192 [import]=8192)
+declare -A CAMPAIGN_RUNS=([document]=1000000 [download]=300000 [link]=300000 [import]=300000)
 
 usage() { sed -n '4,10p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 1 ] || usage
+
+# choose TARGET...: only the targets named (all when none is).
+choose() {
+  if [ $# -gt 0 ]; then
+    for target in "$@"; do [[ " ${TARGETS[*]} " == *" $target "* ]] || usage; done
+    TARGETS=("$@")
+  fi
+}
 
 build() {
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
@@ -64,10 +72,13 @@ header() {
 
 case $1 in
 --campaign)
+  shift
+  choose "$@"
   build
   header
   work=$BUILD_DIR/campaign
-  rm -rf "$work"
+  # A campaign of some targets keeps what the last one of the others found, for --merge.
+  for target in "${TARGETS[@]}"; do rm -rf "${work:?}/$target" "$work/$target.line"; done
   failed=0
   pids=()
   mkdir -p "$work"
@@ -82,6 +93,8 @@ case $1 in
   exit $failed
   ;;
 --merge)
+  shift
+  choose "$@"
   build
   # Seeds and former crashers stay: they say what each input was for. Edges count, not how often
   # each ran: every edge reached is a few dozen inputs, where hit counts would keep hundreds.
@@ -98,10 +111,7 @@ case $1 in
   [[ $1 =~ ^[0-9]+$ ]] || usage
   seconds=$1
   shift
-  if [ $# -gt 0 ]; then
-    for target in "$@"; do [[ " ${TARGETS[*]} " == *" $target "* ]] || usage; done
-    TARGETS=("$@")
-  fi
+  choose "$@"
   build
   header
   work=$(mktemp -d)

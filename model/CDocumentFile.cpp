@@ -139,6 +139,18 @@ bool IsSpecialFile(const struct stat& st)
     return !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode);
 }
 
+// 0 when the user may change the file, or why not. Renaming over a file needs only the
+// folder's permission, so the file's own is checked here. A file that grants nobody a write
+// was made read-only on purpose and stays, for the superuser too, as editors keep it.
+int WriteRefusal(const std::string& target, const struct stat& st)
+{
+    if ((st.st_mode & 0222) == 0)
+        return EACCES;
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        return errno;
+    return 0;
+}
+
 }  // namespace
 
 int CDocumentFile::Fail(const std::string& reason)
@@ -200,6 +212,7 @@ std::vector<uint8_t> CDocumentFile::SaveBytes(INordaAlarm& unit)
 int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
 {
     m_strError.clear();
+    m_bReadOnly = false;
     std::vector<uint8_t> bytes;
     try {
         bytes = SaveBytes(unit);
@@ -212,6 +225,7 @@ int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
 int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path)
 {
     m_strError.clear();
+    m_bReadOnly = false;
     std::string target;
     if (int error = FollowLinks(path, target))
         return Fail("cannot write " + path + ": " + ErrnoText(error));
@@ -219,6 +233,10 @@ int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::stri
     bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && IsSpecialFile(old))
         return Fail("cannot write " + path + ": " + g_NotRegular);
+    if (int error = exists && S_ISREG(old.st_mode) ? WriteRefusal(target, old) : 0) {
+        m_bReadOnly = true;
+        return Fail("cannot write " + path + ": " + ErrnoText(error));
+    }
     std::string tempPath;
     CFileHandle file(CreateTemporary(target, tempPath));
     if (file.Get() < 0)

@@ -1,5 +1,6 @@
 // Reading and writing a whole set-up as a document file (.q4g). A save never leaves a half
-// written file behind: the new file replaces the old one only once it is complete on disk.
+// written file behind: the new file replaces the old one only once it is complete on disk, and
+// never replaces a read-only file.
 #pragma once
 
 #include <cstdint>
@@ -27,9 +28,13 @@ public:
 
     // One line: why the last Load or Save failed.
     const std::string& GetError() const { return m_strError; }
+    // True when the last Save or WriteBytes failed because the file is read-only: it stays as
+    // it is, and another name may be written.
+    bool IsTargetReadOnly() const { return m_bReadOnly; }
 
 private:
     int Fail(const std::string& reason);
 
     std::string m_strError;
+    bool m_bReadOnly = false;
 };

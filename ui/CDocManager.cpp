@@ -96,9 +96,18 @@ bool CDocManager::DoSave(const QString& path)
         target = dialog.selectedFiles().first();
     }
     QString error;
-    if (!m_doc.OnSaveDocument(target, error)) {
-        ShowError(error);
-        return false;
+    bool readOnly = false;
+    if (!m_doc.OnSaveDocument(target, error, &readOnly)) {
+        if (!readOnly) {
+            ShowError(error);
+            return false;
+        }
+        // The read-only file stays as it is; the set-up may go elsewhere.
+        QMessageBox::StandardButton answer = QMessageBox::question(
+            m_pParent, CQtMessagePrompt::Caption(),
+            tr("%1\nThe file is read-only. Save the set-up under another name?").arg(error),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        return answer == QMessageBox::Yes && DoSave(QString());
     }
     m_RecentFiles.Add(target);
     m_RecentFiles.WriteList();

@@ -74,11 +74,13 @@ CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& e
     return LOAD_OK;
 }
 
-bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error)
+bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error, bool* readOnly)
 {
     CDocumentFile file;
     if (!file.Save(*m_pUnit, path.toStdString())) {
         error = QStringLiteral("Failed to save document.\n%1").arg(QString::fromStdString(file.GetError()));
+        if (readOnly)
+            *readOnly = file.IsTargetReadOnly();
         return false;
     }
     SetPathName(path);

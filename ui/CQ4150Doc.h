@@ -28,8 +28,9 @@ public:
     // LOAD_NOT_READ: the file could not be read and nothing changed. LOAD_BAD_FORMAT: the
     // set-up holds what was read before the damage. error says why.
     LOAD_RESULT OnOpenDocument(const QString& path, QString& error);
-    // Writes the whole file or nothing: the old file stays when anything fails.
-    bool OnSaveDocument(const QString& path, QString& error);
+    // Writes the whole file or nothing: the old file stays when anything fails. readOnly, when
+    // given, tells whether the file was left because it is read-only.
+    bool OnSaveDocument(const QString& path, QString& error, bool* readOnly = nullptr);
     void Serialize(CArchive& ar);
 
     // The setup types that exist, in their fixed order.

@@ -43,21 +43,25 @@ protected:
 
     std::string Path(const std::string& name) const { return (m_dir / name).string(); }
 
-    CliResult Run(const std::vector<std::string>& args, const std::string& input = "") const
+    // Standard output goes to output when given (e.g. /dev/full), and then reads as empty.
+    CliResult Run(const std::vector<std::string>& args, const std::string& input = "",
+                  const std::string& output = "") const
     {
-        return Wait(Start(args, input));
+        return Wait(Start(args, input, output));
     }
 
     // The program started with its output going to files, for a test that acts while it runs.
-    pid_t Start(const std::vector<std::string>& args, const std::string& input = "") const
+    pid_t Start(const std::vector<std::string>& args, const std::string& input = "",
+                const std::string& output = "") const
     {
         std::ofstream(Path(".stdin"), std::ios::binary) << input;
+        std::ofstream(Path(".stdout"), std::ios::binary | std::ios::trunc);
         std::vector<std::string> argv = {Q4150CLI_PATH};
         argv.insert(argv.end(), args.begin(), args.end());
         pid_t pid = fork();
         if (pid == 0) {
             std::freopen(Path(".stdin").c_str(), "rb", stdin);
-            std::freopen(Path(".stdout").c_str(), "wb", stdout);
+            std::freopen(output.empty() ? Path(".stdout").c_str() : output.c_str(), "wb", stdout);
             std::freopen(Path(".stderr").c_str(), "wb", stderr);
             std::vector<char*> pointers;
             for (std::string& arg : argv)

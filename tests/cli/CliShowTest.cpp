@@ -1,5 +1,5 @@
 // q4150cli new and show: the default document, the text tables and the JSON object; and the
-// usage and file errors of every command.
+// usage and file errors of every command, a standard output that fails, read-only files.
 #include "CliSession.h"
 
 #include "cli/CJsonReader.h"
@@ -7,15 +7,113 @@
 #include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"
 
+#include <tuple>
+
 using CliShow = CliSession;
 
-TEST_F(CliShow, NewWritesTheDefaultDocument)
+// The file new writes, as the document reader finds it: the version and the four records in
+// their order, and known cells of every sheet at their factory settings.
+TEST_F(CliShow, NewWritesTheFactorySetUp)
 {
+    EXPECT_EQ(m_strDefault.substr(0, 12), std::string("\x03\0\0\0\x07General", 12));
+    size_t at = 12;
+    for (const char* title : {"\x0E" "Physical Input", "\x0D" "Logical Input", "\x05" "Alarm"}) {
+        at = m_strDefault.find(title, at);
+        EXPECT_NE(at, std::string::npos) << title + 1;
+    }
+
     RecordingPrompt prompt;
     CQ4kUnit unit(prompt);
-    unit.Initialize();
-    std::vector<uint8_t> expected = CDocumentFile::SaveBytes(unit);
-    EXPECT_EQ(m_strDefault, std::string(expected.begin(), expected.end()));
+    CDocumentFile file;
+    ASSERT_TRUE(file.Load(unit, Path("a.q4g"))) << file.GetError();
+    EXPECT_TRUE(prompt.Messages().empty());
+    std::vector<std::tuple<int, int, int, std::string>> cells = {
+        {ST_GENERAL, 1, 1, "OFF"},      // Initialization
+        {ST_GENERAL, 3, 1, "1"},        // Device Number
+        {ST_GENERAL, 4, 1, "MODBUS"},   // Protocol
+        {ST_GENERAL, 5, 1, "9600"},     // RS 485 baud rate
+        {ST_GENERAL, 9, 1, "DEFAULT"},  // Reset Function
+        {ST_GENERAL, 11, 1, "OFF"},     // Block
+        {ST_GENERAL, 14, 1, "0"},       // Hysteresis in %
+        {ST_PHYSICAL, 24, 0, "IN 83"},
+        {ST_LOGICAL, 7, 0, "LOG7 (3A)"},
+        {ST_ALARM, 48, 3, "<"},
+        {ST_ALARM, 1, 9, "..."},        // Flags
+    };
+    for (int row = 1; row <= 24; ++row)
+        cells.emplace_back(ST_PHYSICAL, row, 1, "OFF");  // input type
+    for (int row = 1; row <= 7; ++row) {
+        for (int col = 1; col <= 12; ++col)
+            cells.emplace_back(ST_LOGICAL, row, col, "OFF");  // the inputs combined
+    }
+    for (int row = 1; row <= 48; ++row) {
+        cells.emplace_back(ST_ALARM, row, 1, "OFF");  // the input referred to
+        cells.emplace_back(ST_ALARM, row, 6, "0.3");  // delay in seconds
+    }
+    for (const auto& [sheet, row, col, text] : cells)
+        EXPECT_EQ(unit.GetSetupType(sheet)->GetCellText(row, col), text) << sheet << " " << row << " " << col;
+}
+
+// Whatever a command prints, a write to standard output that fails is exit status 2 with the
+// system's reason; a command that saves after its report saves nothing.
+TEST_F(CliShow, AFailedWriteToStandardOutputIsExitTwoWithTheReason)
+{
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const std::string a = Path("a.q4g"), b = Path("b.q4g"), c = Path("c.q4g");
+    ASSERT_EQ(Run({"edit", a, "-o", b}, "general 3 1 7\n").code, 0);
+    const std::string edited = ReadBytes(b);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--help"}, ""},
+        {{"show", "--help"}, ""},
+        {{"show", a}, ""},
+        {{"show", a, "--json"}, ""},
+        {{"blocks", a}, ""},
+        {{"diff", a, b}, ""},
+        {{"export", a}, ""},
+        {{"export", a, "--format", "csv"}, ""},
+        {{"edit", b}, "general 3 1 9\n"},
+        {{"import", "-", "-o", c}, "[general]\n3,,99\n[physical]\n1,,OFF\n[logical]\n1,,OFF\n[alarm]\n1,,OFF\n"},
+    };
+    for (const auto& [args, input] : cases) {
+        SCOPED_TRACE(args[0] + " " + args.back());
+        CliResult r = Run(args, input, "/dev/full");
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "q4150cli: cannot write to standard output: No space left on device\n");
+    }
+    EXPECT_EQ(ReadBytes(b), edited);
+    EXPECT_FALSE(std::filesystem::exists(c));
+}
+
+// A document or text that is read-only stays as it is, byte for byte and with its mode: every
+// command that would write it says why.
+TEST_F(CliShow, ReadOnlyFilesAreNotReplaced)
+{
+    namespace fs = std::filesystem;
+    const std::string a = Path("a.q4g"), locked = Path("locked.q4g"), text = Path("a.csv"), lockedText = Path("locked.csv");
+    ASSERT_EQ(Run({"export", a, "--format", "csv", "-o", text}).code, 0);
+    fs::copy_file(a, locked);
+    fs::copy_file(text, lockedText);
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(locked, readOnly);
+    fs::permissions(lockedText, readOnly);
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"new", locked}, locked},
+        {{"edit", locked}, locked},
+        {{"edit", a, "-o", locked}, locked},
+        {{"import", text, "-o", locked}, locked},
+        {{"export", a, "-o", lockedText}, lockedText},
+    };
+    for (const auto& [args, target] : cases) {
+        SCOPED_TRACE(args[0]);
+        CliResult r = Run(args, "general 3 1 7\n");
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "q4150cli: cannot write " + target + ": Permission denied\n");
+    }
+    EXPECT_EQ(ReadBytes(locked), m_strDefault);
+    EXPECT_EQ(ReadBytes(lockedText), ReadBytes(text));
+    EXPECT_EQ(fs::status(locked).permissions(), readOnly);
+    EXPECT_EQ(fs::status(lockedText).permissions(), readOnly);
 }
 
 TEST_F(CliShow, EverySheetShowsTheRowsOfItsGridAligned)

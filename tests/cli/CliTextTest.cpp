@@ -22,7 +22,7 @@ namespace {
 // range, the text of another cell, or a new LCD unit.
 std::string RandomText(const CQ4kUnit& unit, const CNdChnData& cell, std::mt19937& rng)
 {
-    static const char* const units[] = {"kPa", "m3/h", "%RH", "\xB0" "F", "", "rpm x10"};
+    static const char* const units[] = {"kPa", "m3/h", "%RH", ("\xB0" "F"), "", "rpm x10"};
     const CNordaSetupType* other = unit.GetSetupType(static_cast<int>(rng() % 4));
     const int row = static_cast<int>(rng() % static_cast<unsigned>(other->GetSheet()->GetNumSections()));
     switch (rng() % 5) {
@@ -260,4 +260,44 @@ TEST_F(CliText, MalformedTextExitsWithTwoNamingWhereAndWritesNothing)
         EXPECT_EQ(r.out, "");
         EXPECT_FALSE(std::filesystem::exists(Path("b.q4g")));
     }
+}
+
+// A text without a single cell would put the defaults in the file's place: it is refused, and
+// FILE stays as it was or is not made. A text that leaves whole sheets out names them, and
+// the import goes on.
+TEST_F(CliText, ImportOfNoCellWritesNothingAndSheetsLeftOutAreNamed)
+{
+    const std::string kept = Path("kept.q4g"), made = Path("made.q4g");
+    ASSERT_EQ(Run({"edit", Path("a.q4g"), "-o", kept}, "general 3 1 7\n").code, 0);
+    const std::string keptBytes = ReadBytes(kept);
+    for (const char* text : {"", "\n# a comment\n\n", "[general]\n", "[general]\n0,Constants,Selections  \n",
+                             R"({"sheets":[]})", R"({"sheets":[{"type":0,"rows":[[],[null,null]]}],"alarm_flags":[[]]})"}) {
+        SCOPED_TRACE(text);
+        for (const std::string& target : {kept, made}) {
+            CliResult r = Run({"import", "-", "-o", target}, text);
+            EXPECT_EQ(r.code, 2);
+            EXPECT_EQ(r.err, "q4150cli: standard input: the text holds no cells\n");
+            EXPECT_EQ(r.out, "");
+        }
+        EXPECT_EQ(ReadBytes(kept), keptBytes);
+        EXPECT_FALSE(std::filesystem::exists(made));
+    }
+
+    const std::pair<const char*, const char*> leftOut[] = {
+        {"[general]\n3,,7\n[physical]\n1,,10 V\n", "Logical Input, Alarm; they keep their defaults"},
+        {"[alarm-flag]\n1,OFF\n", "General, Physical Input, Logical Input; they keep their defaults"},
+        {R"({"sheets":[{"type":1,"rows":[[],[null,{"text":"10 V"}]]},{"type":2,"rows":[[],[null,null]]}],)"
+         R"("alarm_flags":[[{"text":"OFF"}]]})",
+         "General, Logical Input; they keep their defaults"},
+        {"[general]\n3,,7\n[physical]\n1,,10 V\n[logical]\n1,,OFF\n", "Alarm; it keeps its defaults"},
+    };
+    for (const auto& [text, sheets] : leftOut) {
+        SCOPED_TRACE(text);
+        std::filesystem::remove(made);
+        CliResult r = Run({"import", "-", "-o", made}, text);
+        EXPECT_EQ(r.code, 0) << r.out;
+        EXPECT_EQ(r.err, std::string("q4150cli: the text holds no cells of ") + sheets + "\n");
+        EXPECT_TRUE(std::filesystem::exists(made));
+    }
+    EXPECT_EQ(Run({"diff", Path("a.q4g"), made}).out, "general 3 1: 1 -> 7\nphysical 1 1: OFF -> 10 V\n");
 }

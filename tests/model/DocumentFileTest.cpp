@@ -157,3 +157,38 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndTheSetUp)
         EXPECT_TRUE(fs::is_directory(folder));
     }
 }
+
+// A read-only file stays byte for byte and with its mode, also behind a symbolic link and when
+// any bytes are written in its place; the reason names the file, and another name may be tried.
+TEST_F(DocumentFile, ReadOnlyFileIsNotReplaced)
+{
+    fs::path locked = m_dir / "locked.q4g", link = m_dir / "link.q4g", text = m_dir / "locked.csv";
+    ASSERT_TRUE(m_file.Save(m_unit, locked.string())) << m_file.GetError();
+    const Bytes before = ReadFile(locked);
+    WriteFile(text, "[general]\n");
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(locked, readOnly);
+    fs::permissions(text, readOnly);
+    fs::create_symlink(locked, link);
+    ASSERT_TRUE(m_unit.GetSetupType(ST_GENERAL)->ValidateData(3, 1, "33"));
+
+    const std::pair<fs::path, bool> cases[] = {{locked, true}, {link, true}, {text, false}};
+    for (const auto& [path, document] : cases) {
+        SCOPED_TRACE(path.string());
+        EXPECT_EQ(document ? m_file.Save(m_unit, path.string()) : m_file.WriteBytes({'x'}, path.string()), 0);
+        EXPECT_EQ(m_file.GetError(), "cannot write " + path.string() + ": Permission denied");
+        EXPECT_TRUE(m_file.IsTargetReadOnly());
+    }
+    EXPECT_EQ(ReadFile(locked), before);
+    EXPECT_EQ(ReadFile(text), Bytes({'[', 'g', 'e', 'n', 'e', 'r', 'a', 'l', ']', '\n'}));
+    EXPECT_EQ(fs::status(locked).permissions(), readOnly);
+    EXPECT_EQ(fs::status(text).permissions(), readOnly);
+    EXPECT_EQ(FilesInFolder(), 3u) << "a temporary file was left behind";
+
+    // Any other failure is no read-only file; a file made writable again is replaced.
+    EXPECT_EQ(m_file.Save(m_unit, (m_dir / "none" / "x.q4g").string()), 0);
+    EXPECT_FALSE(m_file.IsTargetReadOnly());
+    fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+    ASSERT_TRUE(m_file.Save(m_unit, link.string())) << m_file.GetError();
+    EXPECT_EQ(ReadFile(locked), CDocumentFile::SaveBytes(m_unit));
+}

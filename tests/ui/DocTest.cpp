@@ -1,5 +1,5 @@
 // The document and its file commands: save and open round trip, a failed save, damaged and
-// missing files, the save question and the recent-file list.
+// missing files, the save question, a read-only file and the recent-file list.
 #include "UiTests.h"
 
 #include "ModalHelper.h"
@@ -10,6 +10,9 @@
 #include "unit/CQ4kUnit.h"
 
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -118,6 +121,82 @@ private slots:
         QVERIFY(shown.contains(QStringLiteral("kept.q4g")));
         QVERIFY(QFile::exists(path));
         QVERIFY(!doc.IsModified());
+        QSettings().remove(QStringLiteral("Recent File List"));
+    }
+
+    // Save onto a read-only file says why and offers Save As: Yes saves under the name chosen
+    // there, No leaves the document modified. The read-only file stays as it was.
+    void saveOntoReadOnlyFileOffersSaveAs_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+
+    void saveOntoReadOnlyFileOffersSaveAs()
+    {
+        QFETCH(bool, yes);
+        QTemporaryDir dir;
+        const QString locked = dir.filePath(QStringLiteral("locked.q4g")), other = dir.filePath(QStringLiteral("other.q4g"));
+        RecordingPrompt prompt;
+        CQ4150Doc doc(prompt);
+        QVERIFY(SaveNew(doc, locked));
+        // The owner's, group's and others' permissions; the user's own depend on who runs the test.
+        const QFile::Permissions modeBits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup
+                                            | QFile::ReadOther | QFile::WriteOther;
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(locked, readOnly));
+        QFile file(locked);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        QVERIFY(doc.GetUnit()->GetSetupType(ST_GENERAL)->ValidateData(3, 1, "18"));
+        doc.SetModifiedFlag();
+
+        CDocManager manager(doc, nullptr);
+        QString shown;
+        bool saveAsShown = false;
+        AnswerNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            if (!box) {
+                modal->close();
+                return;
+            }
+            shown = box->text();
+            if (yes) {
+                // The name is typed (selectFile leaves a name edit that has the focus alone), then
+                // selected, which drops the row of the document's own name the dialog may hold.
+                AnswerNextModal([&](QWidget* dialog) {
+                    auto* files = qobject_cast<QFileDialog*>(dialog);
+                    auto* name = files ? files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+                    saveAsShown = name != nullptr;
+                    if (name) {
+                        name->setText(QFileInfo(other).fileName());
+                        files->selectFile(QFileInfo(other).fileName());
+                        QMetaObject::invokeMethod(files, "accept");
+                    } else {
+                        dialog->close();
+                    }
+                });
+            }
+            if (QAbstractButton* answer = box->button(yes ? QMessageBox::Yes : QMessageBox::No))
+                answer->click();
+            else
+                box->close();
+        });
+        const bool saved = manager.OnFileSave();
+        // Waits only when a dialog failed to come, until its helper has given up on it.
+        QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty(), 6000);
+        QTRY_COMPARE_WITH_TIMEOUT(saveAsShown, yes, 6000);
+        QCOMPARE(saved, yes);
+        QVERIFY2(shown.contains(locked + QStringLiteral(": Permission denied")), qPrintable(shown));
+        QVERIFY(shown.contains(QStringLiteral("read-only")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QFile::permissions(locked) & modeBits, readOnly);
+        QCOMPARE(QFile::exists(other), yes);
+        QCOMPARE(doc.IsModified(), !yes);
+        QCOMPARE(doc.GetPathName(), yes ? other : locked);
         QSettings().remove(QStringLiteral("Recent File List"));
     }
 
