@@ -42,8 +42,15 @@ constexpr int START_COL = 4;
 
 enum class Flow {
     SaveQuestion, About, BackupSettings, ComSetup, Flags, Print, MenuEscape, MenuCommand,
-    Upload, Download, Retry, BackupStopped, VerifyHolds, VerifyDiffers, CompareClosed, DifferenceShown,
+    Upload, OtherUnitRefused, Download, Retry, BackupStopped, VerifyHolds, VerifyDiffers, CompareClosed,
+    DifferenceShown,
 };
+
+// Before writing, the upload asks about the unit's other bus number; Yes goes on.
+void AnswerOtherUnit(QMessageBox::StandardButton button, QString* told = nullptr)
+{
+    AnswerNextMessageBox(button, told, TRANSFER_MS);
+}
 
 // The program as the user has it, with message boxes of its own, on an emulated unit whose
 // bus number differs from the set-up's; an alarm channel in use, for its Flags.
@@ -148,8 +155,15 @@ void RunFlow(Program& p, Flow flow)
             QTest::keyClick(menu, Qt::Key_A);  // About
         break;
     case Flow::Upload:
+        AnswerOtherUnit(QMessageBox::Yes);
         p.Run(ID_UPLOAD);
         QCOMPARE(p.emulator.GetWriteCount(), 87);
+        break;
+    case Flow::OtherUnitRefused:
+        AnswerOtherUnit(QMessageBox::No, &told);
+        p.Run(ID_UPLOAD);
+        QVERIFY2(told.contains(QStringLiteral("is device 1;")), qPrintable(told));
+        QCOMPARE(p.emulator.GetWriteCount(), 0);
         break;
     case Flow::Download:
         AnswerNextMessageBox(QMessageBox::Discard);
@@ -160,9 +174,10 @@ void RunFlow(Program& p, Flow flow)
         CEmulatorServer::Fault fault{};
         QVERIFY(CEmulatorServer::ParseFault("silent:A:40:1", fault));
         p.emulator.AddFault(fault);
+        AnswerOtherUnit(QMessageBox::Yes);
         p.frame->GetAction(ID_UPLOAD)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(p.frame->GetTransfer() && p.frame->GetTransfer()->GetQuestion(), TRANSFER_MS);
         CQtTransfer* transfer = p.frame->GetTransfer();
-        QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), TRANSFER_MS);
         transfer->GetQuestion()->accept();
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         break;
@@ -176,6 +191,7 @@ void RunFlow(Program& p, Flow flow)
         QVERIFY2(told.startsWith(QStringLiteral("The backup of the unit was stopped.")), qPrintable(told));
         break;
     case Flow::VerifyHolds:
+        AnswerOtherUnit(QMessageBox::Yes);
         p.Run(ID_UPLOAD);
         AnswerNextMessageBox(QMessageBox::Ok, &told, TRANSFER_MS);
         p.Run(ID_VERIFY_UNIT);
@@ -239,6 +255,7 @@ private slots:
             {"menu closed with Escape", Flow::MenuEscape, START_TAB, START_ROW, START_COL},
             {"menu command", Flow::MenuCommand, START_TAB, START_ROW, START_COL},
             {"upload", Flow::Upload, START_TAB, START_ROW, START_COL},
+            {"upload into another unit refused", Flow::OtherUnitRefused, START_TAB, START_ROW, START_COL},
             {"download", Flow::Download, ST_GENERAL, 1, 1},  // a new set-up starts on its first sheet
             {"Retry question", Flow::Retry, START_TAB, START_ROW, START_COL},
             {"backup stopped", Flow::BackupStopped, START_TAB, START_ROW, START_COL},
