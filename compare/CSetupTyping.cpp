@@ -6,6 +6,7 @@
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
+#include "unit/CellSweep.h"
 
 #include <algorithm>
 #include <optional>
@@ -60,12 +61,7 @@ std::vector<CellText> CSetupTyping::TextsOf(const CQ4kUnit& unit, int sheet)
 
 std::string CSetupTyping::CurrentText(const CQ4kUnit& unit, const CellText& cell)
 {
-    if (cell.flag) {
-        const CNdChnData* flag = CSetupComparison::GetFlagCell(unit, cell.row, cell.col);
-        return flag ? flag->GetDataAsString() : std::string();
-    }
-    const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
-    return type ? type->GetCellText(cell.row, cell.col) : std::string();
+    return CellTextOf(unit, cell.sheet, cell.row, cell.col, cell.flag);
 }
 
 bool CSetupTyping::Holds(const CQ4kUnit& unit, const CellText& cell, Spelling spelling)

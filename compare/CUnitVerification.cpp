@@ -2,6 +2,7 @@
 #include "compare/CUnitVerification.h"
 
 #include "compare/CSetupComparison.h"
+#include "unit/CellSweep.h"
 
 #include <algorithm>
 #include <tuple>
@@ -27,7 +28,7 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
         // text the unit holds alike is no difference to show (a delay of an alarm the unit has
         // off reads back as typed): the cells beside it say why its block differs.
         for (CellDifference& difference : CSetupComparison::Compare(uploaded, m_heldUnit, true)) {
-            std::string own = OwnText(document, difference);
+            std::string own = CellTextOf(document, difference.sheet, difference.row, difference.col, difference.flag);
             if (CSetupComparison::SameInUnit(document.GetSetupType(difference.sheet), own,
                                              m_heldUnit.GetSetupType(difference.sheet), difference.textB,
                                              difference.row, difference.col, difference.flag))
@@ -44,14 +45,4 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
         if (at == m_differences.end() || key(*at) != key(cell))
             m_differences.insert(at, std::move(cell));
     }
-}
-
-std::string CUnitVerification::OwnText(const CQ4kUnit& document, const CellDifference& difference)
-{
-    if (difference.flag) {
-        const CNdChnData* cell = CSetupComparison::GetFlagCell(document, difference.row, difference.col);
-        return cell ? cell->GetDataAsString() : std::string();
-    }
-    const CNordaSetupType* type = document.GetSetupType(difference.sheet);
-    return type ? type->GetCellText(difference.row, difference.col) : std::string();
 }

@@ -29,8 +29,6 @@ public:
     const CQ4kUnit& GetHeldUnit() const { return m_heldUnit; }
 
 private:
-    static std::string OwnText(const CQ4kUnit& document, const CellDifference& difference);
-
     CQuietPrompt m_prompt;
     CUnitImage m_expected;
     CQ4kUnit m_heldUnit;

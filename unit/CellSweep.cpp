@@ -33,6 +33,16 @@ int CountFlagRows(const CQ4kUnit& unit)
     return GetAlarms(unit) ? CAlarm::ALARM_CHANNELS : 0;
 }
 
+std::string CellTextOf(const CQ4kUnit& unit, int sheet, int row, int col, bool flag)
+{
+    const CNdChnData* cell = nullptr;
+    if (flag)
+        cell = GetFlagCell(unit, row, col);
+    else if (const CNordaSetupType* type = unit.GetSetupType(sheet))
+        cell = type->GetProperty(row, col);
+    return cell ? cell->GetDataAsString() : std::string();
+}
+
 void SweepCells(const CQ4kUnit& a, const CQ4kUnit& b, const std::function<void(const SweptCell&)>& visit)
 {
     SweptCell cell;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class CNdChnData;
 class CNordaSetupType;
@@ -25,3 +26,5 @@ void SweepCells(const CQ4kUnit& a, const CQ4kUnit& b, const std::function<void(c
 CNdChnData* GetFlagCell(const CQ4kUnit& unit, int row, int i);
 // Number of alarm channels with flag cells: 48, or 0 while the unit has no alarm sheet.
 int CountFlagRows(const CQ4kUnit& unit);
+// The text of a cell (a flag cell's with flag), or an empty text where the unit has no such cell.
+std::string CellTextOf(const CQ4kUnit& unit, int sheet, int row, int col, bool flag);
