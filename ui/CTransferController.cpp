@@ -152,7 +152,9 @@ void CTransferController::OnTransferFinished()
     case Step::None:
         break;
     }
-    if (step == Step::Upload || step == Step::Download || step == Step::ReadUnit)
+    // The transfer that does what the command asks, not one that prepares it.
+    const bool last = step == Step::Upload || step == Step::Download || step == Step::ReadUnit;
+    if (last)
         TellWhyNotCompleted(step, result, backup.get());
     if (step == Step::Upload && backup && completed)
         ReportChanges(*backup);
@@ -162,7 +164,7 @@ void CTransferController::OnTransferFinished()
     transfer.release()->deleteLater();
     if (goesOn)
         return;
-    const bool done = completed && (step == Step::Upload || step == Step::Download || step == Step::ReadUnit);
+    const bool done = last && completed;
     if (std::exchange(m_bClosing, false)) {
         emit finished(done);
         emit readyToClose();
