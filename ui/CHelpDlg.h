@@ -1,7 +1,17 @@
-// The help window: a short text about the program, shown without blocking the main window.
+// The help window: the user's guide, carried by the program as a resource, with its contents
+// beside it, Back and Forward, and a find field. It opens at a topic (a section's anchor, as
+// model/HelpTopic.h names the sheets' columns) and does not block the main window.
 #pragma once
 
 #include <QDialog>
+#include <QStandardItemModel>
+#include <QUrl>
+
+class QLabel;
+class QLineEdit;
+class QTextBrowser;
+class QToolButton;
+class QTreeView;
 
 class CHelpDlg : public QDialog {
     Q_OBJECT
@@ -9,5 +19,35 @@ class CHelpDlg : public QDialog {
 public:
     explicit CHelpDlg(QWidget* parent = nullptr);
 
-    static QString HelpText();
+    // Shows the section of topic, or the guide's start for an empty topic, and brings the
+    // window to the front.
+    void ShowTopic(const QString& topic);
+    // The guide's address inside the program.
+    static QUrl ManualUrl();
+
+    // The next place of the find field's text after the cursor (backward: before it), going
+    // round the end; false when the guide holds it nowhere.
+    bool FindNext(bool backward = false);
+
+    QTextBrowser* GetBrowser() const { return m_pBrowser; }
+    QTreeView* GetContents() const { return m_pTree; }
+    QLineEdit* GetFindField() const { return m_pFind; }
+    // Says "Not found" when the last find found nothing.
+    QLabel* GetFindState() const { return m_pFindState; }
+    QToolButton* GetBackButton() const { return m_pBack; }
+    QToolButton* GetForwardButton() const { return m_pForward; }
+
+private:
+    // The contents: a chapter per h2 heading, a section per h3, each by its first anchor.
+    void BuildContents();
+    // Selects the contents' entry of the section shown.
+    void FollowSource(const QUrl& url);
+
+    QTextBrowser* m_pBrowser;
+    QTreeView* m_pTree;
+    QStandardItemModel m_contents;
+    QLineEdit* m_pFind;
+    QLabel* m_pFindState;
+    QToolButton* m_pBack;
+    QToolButton* m_pForward;
 };
