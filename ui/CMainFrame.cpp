@@ -64,8 +64,6 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    m_pHelpDlg = new CHelpDlg(this);
-    m_pHelpDlg->hide();
     m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
     doc.GetConnection().SetUi(m_pComSetupUi.get());
 
@@ -84,6 +82,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
         connect(view, &CQ4150View::setupEdited, this, [this, view](const QString& label, bool tellOtherSheets) {
             OnSetupEdited(view, label, tellOtherSheets);
         });
+        connect(view, &CQ4150View::helpRequested, this, &CMainFrame::ShowHelp);
         AddView(view);
     }
     resize(1024, 700);
@@ -579,10 +578,29 @@ void CMainFrame::OnFilePrintSetup()
     dialog.exec();
 }
 
+// Help Topics: the guide where the reader left it, at its start the first time.
 void CMainFrame::OnHelp()
 {
+    if (!m_pHelpDlg) {
+        ShowHelp(QString());
+        return;
+    }
     m_pHelpDlg->show();
     m_pHelpDlg->raise();
+    m_pHelpDlg->activateWindow();
+}
+
+void CMainFrame::ShowHelp(const QString& topic)
+{
+    HelpDialog().ShowTopic(topic);
+}
+
+// Made when first asked for: the guide is read only by those who open it.
+CHelpDlg& CMainFrame::HelpDialog()
+{
+    if (!m_pHelpDlg)
+        m_pHelpDlg = new CHelpDlg(this);
+    return *m_pHelpDlg;
 }
 
 void CMainFrame::OnAppAbout()

@@ -46,6 +46,7 @@ public:
     CDocManager& GetDocManager() const { return *m_pDocManager; }
     CQ4150Doc& GetDocument() const { return m_doc; }
     QPrinter& GetPrinter() const { return *m_pPrinter; }
+    // The help window, once help was asked for; null before.
     CHelpDlg* GetHelpDialog() const { return m_pHelpDlg; }
     CQtComSetupUi& GetComSetupUi() const { return *m_pComSetupUi; }
     // Upload, Download and the reading of the unit for Compare with Unit and Verify Unit, on the
@@ -74,6 +75,8 @@ public slots:
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     void OnHelp();
+    // The help window at the section of topic (the start for an empty topic).
+    void ShowHelp(const QString& topic);
     void OnAppAbout();
     void OnUpload();
     void OnDownload();
@@ -110,6 +113,7 @@ private:
     void StepThroughHistory(bool back);
     QString OtherSheetsChanged(const CQ4150View* source) const;
     void StepTab(int delta);
+    CHelpDlg& HelpDialog();
 
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;

@@ -2,6 +2,7 @@
 // pop-up paths, the clipboard commands and printing.
 #include "ui/CQ4150View.h"
 
+#include "model/HelpTopic.h"
 #include "model/IMessagePrompt.h"
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
@@ -13,6 +14,7 @@
 #include "ui/QtText.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -70,6 +72,39 @@ void CQ4150View::OnUpdate()
 void CQ4150View::OnActivateView(bool activate)
 {
     m_bActive = activate ? 1 : 0;
+}
+
+QString CQ4150View::CurrentHelpTopic() const
+{
+    if (!m_pSetupType)
+        return QString();
+    int row = 0;
+    int col = 0;
+    m_pGrid->GetFocusCell(row, col);
+    return QString::fromStdString(CellTopic(*m_pSetupType, row, col));
+}
+
+// F1 is the window's Help Topics; on a cell, or in a cell's editor, it is this sheet's, for
+// the cell's own section.
+bool CQ4150View::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void CQ4150View::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        emit helpRequested(CurrentHelpTopic());
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString CQ4150View::CellLabel(int row, int col) const

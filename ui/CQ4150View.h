@@ -38,6 +38,9 @@ public:
     // This view's sheet as the next sheet of a job: its print columns, headed with its title.
     void AddToPrintJob(CPrintJob& job) const;
 
+    // The manual's topic of the current cell's column (General: of its row).
+    QString CurrentHelpTopic() const;
+
     CZTGridCtrl* GetGrid() const { return m_pGrid; }
     CSheetModel* GetModel() const { return m_pModel.get(); }
     INordaSetupType* GetSetupType() const { return m_pSetupType; }
@@ -52,6 +55,12 @@ signals:
     // The user changed (or tried to change) the set-up; label names the step for undo. A cut
     // tells what it changed on other sheets.
     void setupEdited(const QString& label, bool tellOtherSheets);
+    // F1 on a cell, or in its editor: the manual's section of that column.
+    void helpRequested(const QString& topic);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void OnBeginEdit(int row, int col);

@@ -34,7 +34,7 @@ const CommandInfo g_Commands[] = {
     {ID_BACKUP_SETTINGS, "&Backup Settings...", "Choose whether and where the unit is backed up before each upload\nBackup Settings", ""},
     {ID_NEXT_TAB, "Next Sheet\tCtrl+Tab", "Show the next sheet\nNext Sheet", "Ctrl+Tab;Ctrl+PgDown"},
     {ID_PREV_TAB, "Previous Sheet\tCtrl+Shift+Tab", "Show the previous sheet\nPrevious Sheet", "Ctrl+Shift+Tab;Ctrl+PgUp"},
-    {ID_HELP_FINDER, "&Help Topics", "List Help topics\nHelp Topics", ""},
+    {ID_HELP_FINDER, "&Help Topics", "Open the user's guide\nHelp Topics", "F1"},
     {ID_APP_ABOUT, "&About Q4150...", "Display program information, version number and copyright\nAbout", ""},
 };
 
