@@ -96,6 +96,10 @@ CMainFrame::~CMainFrame()
     // frame and must not ask dialogs that are gone.
     m_pTransfers.reset();
     m_doc.GetConnection().SetUi(nullptr);
+    // A cell editor still open commits when the window closes, which happens only after the
+    // frame's own members are gone: its sheet's edit must not reach the frame then.
+    for (CQ4150View* view : AllViews())
+        disconnect(view, nullptr, this, nullptr);
 }
 
 QString CMainFrame::WindowTitle()
