@@ -6,7 +6,6 @@
 #include "model/NumberText.h"
 
 #include <algorithm>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -81,6 +80,42 @@ std::string Replace(std::string text, const std::string& what, const std::string
 {
     size_t at = text.find(what);
     return at == std::string::npos ? text : text.replace(at, what.size(), with);
+}
+
+// A heading of level 2 or 3 that a link can lead to: "<h2><a name="A"></a>...text</h2>".
+struct Heading {
+    int level;
+    std::string anchor;  // the first of its anchors
+    std::string text;
+};
+
+const char* const ANCHOR_OPEN = "<a name=\"";
+
+std::vector<Heading> Headings(const std::string& html)
+{
+    std::vector<Heading> headings;
+    const std::string anchorOpen = ANCHOR_OPEN;
+    const std::string anchorClose = "\"></a>";
+    for (size_t at = html.find("<h"); at != std::string::npos && at + 4 <= html.size(); at = html.find("<h", at + 2)) {
+        char level = html[at + 2];
+        if ((level != '2' && level != '3') || html[at + 3] != '>')
+            continue;
+        size_t pos = at + 4;
+        std::string anchor;
+        while (html.compare(pos, anchorOpen.size(), anchorOpen) == 0) {
+            size_t close = html.find(anchorClose, pos + anchorOpen.size());
+            if (close == std::string::npos)
+                break;
+            if (anchor.empty())
+                anchor = html.substr(pos + anchorOpen.size(), close - pos - anchorOpen.size());
+            pos = close + anchorClose.size();
+        }
+        size_t end = html.find(std::string("</h") + level + ">", pos);
+        if (anchor.empty() || end == std::string::npos)
+            continue;
+        headings.push_back(Heading{level - '0', anchor, html.substr(pos, end - pos)});
+    }
+    return headings;
 }
 
 class Builder {
@@ -381,24 +416,19 @@ private:
     // The chapters (h2) and their sections (h3) as nested lists of links.
     static std::string Contents(const std::string& html)
     {
-        static const std::regex heading("<h([23])>((?:<a name=\"[^\"]+\"></a>)+)(.*?)</h[23]>");
-        static const std::regex anchor("<a name=\"([^\"]+)\"></a>");
         std::string out = "<ul class=\"contents\">\n";
-        int open = 0;  // lists of sections open below a chapter
+        bool open = false;  // a list of sections open below a chapter
         bool first = true;
-        for (auto it = std::sregex_iterator(html.begin(), html.end(), heading); it != std::sregex_iterator(); ++it) {
-            std::smatch name;
-            std::string anchors = (*it)[2];
-            std::regex_search(anchors, name, anchor);
-            bool section = (*it)[1] == "3";
+        for (const Heading& h : Headings(html)) {
+            bool section = h.level == 3;
             if (section && !open) {
                 out += "<ul>\n";
-                open = 1;
+                open = true;
             } else if (!section) {
                 out += open ? "</ul></li>\n" : first ? "" : "</li>\n";
-                open = 0;
+                open = false;
             }
-            out += "<li><a href=\"#" + name[1].str() + "\">" + (*it)[3].str() + "</a>" + (section ? "</li>\n" : "");
+            out += "<li><a href=\"#" + h.anchor + "\">" + h.text + "</a>" + (section ? "</li>\n" : "");
             first = false;
         }
         out += open ? "</ul></li>\n" : first ? "" : "</li>\n";
@@ -434,9 +464,14 @@ std::map<std::string, std::vector<std::string>> DescribedTopics(const std::strin
 
 std::vector<std::string> AnchorNames(const std::string& html)
 {
-    static const std::regex anchor("<a name=\"([^\"]+)\"");
+    const std::string open = ANCHOR_OPEN;
     std::vector<std::string> names;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), anchor); it != std::sregex_iterator(); ++it)
-        names.push_back((*it)[1]);
+    for (size_t at = html.find(open); at != std::string::npos; at = html.find(open, at + open.size())) {
+        size_t begin = at + open.size();
+        size_t end = html.find('"', begin);
+        if (end == std::string::npos)
+            break;
+        names.push_back(html.substr(begin, end - begin));
+    }
     return names;
 }
