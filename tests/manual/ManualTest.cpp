@@ -1,0 +1,143 @@
+// The user's guide against the program it describes: every column of every sheet, walked from
+// the setup types' header rows, has a hand-written section that F1 finds; every link of the
+// guide leads to a section; the builder refuses a source that describes a column that is not.
+#include "manual/ManualBuilder.h"
+#include "model/HelpTopic.h"
+#include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& item)
+{
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+// The text of the built guide from the anchor of topic to the next heading.
+std::string Section(const std::string& html, const std::string& topic)
+{
+    size_t at = html.find("<a name=\"" + topic + "\">");
+    if (at == std::string::npos)
+        return std::string();
+    return html.substr(at, html.find("<h", at) - at);
+}
+
+class ManualTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        source = ReadFile(Q4_MANUAL_SOURCE);
+        html = ReadFile(Q4_MANUAL_HTML);
+        ASSERT_FALSE(source.empty());
+        ASSERT_FALSE(html.empty());
+        unit.Initialize();
+    }
+
+    CQuietPrompt prompt;
+    CQ4kUnit unit{prompt};
+    std::string source;
+    std::string html;
+};
+
+TEST_F(ManualTest, EveryColumnOfEverySheetHasItsSection)
+{
+    const auto described = DescribedTopics(source);
+    const auto anchors = AnchorNames(html);
+    int columns = 0;
+    for (int t = 0; t < 4; ++t) {
+        CNordaSetupType& type = *unit.GetSetupType(t);
+        const std::string sheet = SheetTopic(type);
+        ASSERT_TRUE(Contains(anchors, sheet)) << sheet;
+        const auto it = described.find(sheet);
+        ASSERT_NE(it, described.end()) << "no columns directive for " << sheet;
+        // General's settings are its rows; the other sheets' are the columns of the header row.
+        const bool byRow = t == ST_GENERAL;
+        const int count = byRow ? type.GetNumChannels() : type.GetSheet()->GetNumCells(0);
+        for (int i = 1; i < count; ++i) {
+            const std::string topic = byRow ? CellTopic(type, i, 1) : CellTopic(type, 1, i);
+            const std::string label = byRow ? type.GetCellText(i, 0) : type.GetCellText(0, i);
+            EXPECT_NE(topic, sheet) << sheet << " " << label << " has no topic of its own";
+            EXPECT_TRUE(Contains(it->second, topic)) << "the manual says nothing by hand of " << topic;
+            EXPECT_TRUE(Contains(anchors, topic)) << "F1 on " << label << " finds no section " << topic;
+            ++columns;
+        }
+    }
+    EXPECT_GT(columns, 40);
+}
+
+TEST_F(ManualTest, EveryLinkLeadsToASection)
+{
+    const auto anchors = AnchorNames(html);
+    const std::string href = "href=\"#";
+    int links = 0;
+    for (size_t at = html.find(href); at != std::string::npos; at = html.find(href, at + 1)) {
+        const size_t begin = at + href.size();
+        const std::string target = html.substr(begin, html.find('"', begin) - begin);
+        EXPECT_TRUE(Contains(anchors, target)) << "a link to #" << target;
+        ++links;
+    }
+    EXPECT_GT(links, 50);  // the contents alone link every section
+}
+
+// The facts are the program's own, read as it is built: a sample of what only the rules know.
+TEST_F(ManualTest, SectionsCarryWhatTheProgramSays)
+{
+    const struct {
+        const char* topic;
+        const char* says;
+    } cases[] = {
+        {"alarm-setpoint", "the range of IN 11"},                 // the hint on the example's row
+        {"physical-input-inptp", "Alarm: InpRef"},                // an input out of use frees its alarms
+        {"alarm-dynref", "Alarm: &lt;&gt;\xC2\xB1"},              // a DynRef sets the sign
+        {"logical-input-i1", "Logical Input: InpTp to Misc."},   // the parameters copied
+        {"alarm-column-3", "DynRef must be active"},              // refused without a DynRef
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(Section(html, c.topic).find(c.says), std::string::npos) << c.topic << ": " << c.says;
+}
+
+TEST_F(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
+{
+    // The real source's phrases, then a faulty part.
+    const std::string end = "-->";
+    const std::string phrases = source.substr(0, source.find(end, source.find("<!-- q4:phrases")) + end.size());
+    ManualParts parts;
+    parts.sheets = CollectSheetFacts();
+    ASSERT_NO_THROW(BuildManual(phrases + "<!-- q4:columns alarm --><!-- q4:topic alarm-led --><p>x</p><!-- q4:end -->", parts));
+
+    const struct {
+        const char* part;
+        const char* named;
+    } cases[] = {
+        {"<!-- q4:columns alarm --><!-- q4:topic alarm-ledd --><!-- q4:end -->", "alarm-ledd"},
+        {"<!-- q4:columns alarm --><!-- q4:topic general-block --><!-- q4:end -->", "general-block"},
+        {"<!-- q4:columns alarm --><!-- q4:topic alarm-led alarm-led --><!-- q4:end -->", "twice"},
+        {"<!-- q4:columns alarms --><!-- q4:end -->", "alarms"},
+        {"<!-- q4:columns alarm --><!-- q4:topic alarm-led -->", "q4:end"},
+        {"<!-- q4:topic alarm-led -->", "outside"},
+    };
+    for (const auto& c : cases) {
+        try {
+            BuildManual(phrases + c.part, parts);
+            ADD_FAILURE() << "taken: " << c.part;
+        } catch (const ManualError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.named), std::string::npos) << e.what();
+        }
+    }
+}
+
+}  // namespace
