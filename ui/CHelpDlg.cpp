@@ -99,15 +99,15 @@ CHelpDlg::CHelpDlg(QWidget* parent)
 
     connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
     connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
-    connect(home, &QToolButton::clicked, this, [this] { ShowTopic(QString()); });
+    connect(home, &QToolButton::clicked, this, [this] { Navigate(QString()); });
     connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
     connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpDlg::FollowSource);
     connect(m_pTree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
-        ShowTopic(index.data(AnchorRole).toString());
+        Navigate(index.data(AnchorRole).toString());
     });
     connect(m_pTree, &QTreeView::activated, this, [this](const QModelIndex& index) {
-        ShowTopic(index.data(AnchorRole).toString());
+        Navigate(index.data(AnchorRole).toString());
     });
     connect(m_pFind, &QLineEdit::returnPressed, this, [this] { FindNext(); });
     connect(m_pFind, &QLineEdit::textChanged, m_pFindState, &QLabel::clear);
@@ -118,6 +118,13 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, [this] { FindNext(); });
     connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this, [this] { FindNext(true); });
 
+    // Tab goes through the window as it reads: the bar, then the contents, then the page.
+    setTabOrder(m_pBack, m_pForward);
+    setTabOrder(m_pForward, home);
+    setTabOrder(home, m_pFind);
+    setTabOrder(m_pFind, m_pTree);
+    setTabOrder(m_pTree, m_pBrowser);
+
     m_pBrowser->setSource(ManualUrl());
     BuildContents();
 }
@@ -127,7 +134,20 @@ QUrl CHelpDlg::ManualUrl()
     return QUrl(QStringLiteral("qrc:/manual/index.html"));
 }
 
+// The keys go to the page, so that the arrows and Page Down read on at once.
 void CHelpDlg::ShowTopic(const QString& topic)
+{
+    Navigate(topic);
+    if (!m_bOpened)
+        m_pBrowser->clearHistory();  // Back leads nowhere before the reader has moved
+    m_bOpened = true;
+    show();
+    raise();
+    activateWindow();
+    m_pBrowser->setFocus(Qt::OtherFocusReason);
+}
+
+void CHelpDlg::Navigate(const QString& topic)
 {
     QUrl url = ManualUrl();
     if (!topic.isEmpty())
@@ -135,9 +155,6 @@ void CHelpDlg::ShowTopic(const QString& topic)
     m_pBrowser->setSource(url);
     if (topic.isEmpty())
         m_pBrowser->verticalScrollBar()->setValue(0);
-    show();
-    raise();
-    activateWindow();
 }
 
 bool CHelpDlg::FindNext(bool backward)
@@ -148,7 +165,13 @@ bool CHelpDlg::FindNext(bool backward)
     QTextDocument::FindFlags flags;
     if (backward)
         flags |= QTextDocument::FindBackward;
-    const QTextCursor from = m_pBrowser->textCursor();
+    // From the last place found while it is in view; otherwise from the top of the page shown.
+    QTextCursor from = m_pBrowser->textCursor();
+    const QRect view = m_pBrowser->viewport()->rect();
+    if (!view.intersects(m_pBrowser->cursorRect(from))) {
+        from = m_pBrowser->cursorForPosition(view.topLeft());
+        m_pBrowser->setTextCursor(from);
+    }
     bool found = m_pBrowser->find(text, flags);
     if (!found) {
         QTextCursor round = from;

@@ -20,13 +20,14 @@ public:
     explicit CHelpDlg(QWidget* parent = nullptr);
 
     // Shows the section of topic, or the guide's start for an empty topic, and brings the
-    // window to the front.
+    // window to the front with the keys on the page.
     void ShowTopic(const QString& topic);
     // The guide's address inside the program.
     static QUrl ManualUrl();
 
-    // The next place of the find field's text after the cursor (backward: before it), going
-    // round the end; false when the guide holds it nowhere.
+    // The next place of the find field's text after the last one found, or after the top of
+    // the page shown (backward: before it), going round the end; false when the guide holds it
+    // nowhere.
     bool FindNext(bool backward = false);
 
     QTextBrowser* GetBrowser() const { return m_pBrowser; }
@@ -38,6 +39,8 @@ public:
     QToolButton* GetForwardButton() const { return m_pForward; }
 
 private:
+    // The section of topic, or the start, in the window as it is.
+    void Navigate(const QString& topic);
     // The contents: a chapter per h2 heading, a section per h3, each by its first anchor.
     void BuildContents();
     // Selects the contents' entry of the section shown.
@@ -50,4 +53,5 @@ private:
     QLabel* m_pFindState;
     QToolButton* m_pBack;
     QToolButton* m_pForward;
+    bool m_bOpened = false;  // shown at a topic once
 };

@@ -81,8 +81,11 @@ private slots:
         QTRY_VERIFY(help->isVisible());
         QCOMPARE(help->GetBrowser()->source().fragment(), topic);
         QTRY_COMPARE(TopOfPage(*help->GetBrowser()), heading);
-        // The contents show where the reader is.
+        // The contents show where the reader is; the keys read on in the page; Back has
+        // nowhere to go yet.
         QCOMPARE(help->GetContents()->currentIndex().data().toString(), heading);
+        QTRY_COMPARE(QApplication::focusWidget(), help->GetBrowser());
+        QVERIFY(!help->GetBackButton()->isEnabled());
     }
 
     void ContentsLeadToTheSections()
@@ -112,6 +115,14 @@ private slots:
         QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(flags.first()).center());
         QCOMPARE(browser.source().fragment(), QStringLiteral("alarm-flags"));
         QTRY_COMPARE(TopOfPage(browser), QStringLiteral("Flags"));
+
+        // By keys: Tab from the find field reaches the contents, Up and Enter open a section.
+        help->GetFindField()->setFocus();
+        QTest::keyClick(help->GetFindField(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), &tree);
+        QTest::keyClick(&tree, Qt::Key_Up);
+        QTest::keyClick(&tree, Qt::Key_Return);
+        QCOMPARE(browser.source().fragment(), QStringLiteral("alarm-output"));
     }
 
     void BackAndForwardRetraceTheWay()
@@ -171,6 +182,15 @@ private slots:
         QTest::keyClick(&find, Qt::Key_Return);
         QVERIFY(!help.GetFindState()->text().isEmpty());
         QCOMPARE(browser.textCursor(), first);
+
+        // After going to a section, Find goes on from the page shown, not from the last place.
+        help.ShowTopic(QStringLiteral("troubleshooting"));
+        QTRY_COMPARE(TopOfPage(browser), QStringLiteral("Troubleshooting the serial line"));
+        const int shown = browser.cursorForPosition(QPoint(4, 4)).position();
+        find.clear();
+        QTest::keyClicks(&find, QStringLiteral("emulator"));
+        QTest::keyClick(&find, Qt::Key_Return);
+        QVERIFY2(browser.textCursor().position() > shown, "found before the page shown");
     }
 };
 
