@@ -79,6 +79,7 @@ public slots:
     void OnDownload();
     void OnCommsetup();
     void OnBackupSettings();
+    void OnLanguage();
     void OnEditUndo();
     void OnEditRedo();
 
