@@ -35,13 +35,13 @@ void CComSetupDialog::ShowError(const std::string& text)
 // The fixed first line, then which device and why, e.g. "COM1 (/dev/ttyS0): Permission denied".
 std::string CComSetupDialog::OpenErrorText() const
 {
-    std::string text = LoadString(IDS_PORT_OPEN_ERROR);
     if (!m_pSerial)
-        return text;
+        return LoadString(IDS_PORT_OPEN_ERROR);
     std::string path = CZTSerial::DevicePath(m_strPortName);
     std::string port = path == m_strPortName ? path : m_strPortName + " (" + path + ")";
     std::string reason = m_pSerial->GetOpenError();
-    return text + "\n" + port + (reason.empty() ? "" : ": " + reason);
+    return reason.empty() ? FormatString(IDS_PORT_OPEN_ERROR_ON, {port})
+                          : FormatString(IDS_PORT_OPEN_ERROR_BECAUSE, {port, reason});
 }
 
 int CComSetupDialog::DoCommSetup()

@@ -55,6 +55,8 @@ const StringEntry g_Strings[] = {
     {IDS_DOWNLOAD_FAILED, TextKind::Transfer, "Error to download %1 data"},
     {IDS_UPLOAD_FAILED, TextKind::Transfer, "Error to upload %1 data"},
     {IDS_PORT_OPEN_ERROR, TextKind::Transfer, "Error to open com port."},
+    {IDS_PORT_OPEN_ERROR_ON, TextKind::Transfer, "Error to open com port.\n%1"},
+    {IDS_PORT_OPEN_ERROR_BECAUSE, TextKind::Transfer, "Error to open com port.\n%1: %2"},
     {IDS_PORT_STATE_ERROR, TextKind::Transfer, "Error to Set communication state"},
     {IDS_PORT_WENT_AWAY, TextKind::Transfer, "the port went away: %1"},
     {IDS_PORT_IN_USE_BY, TextKind::Transfer, "the port is in use by process %1"},
