@@ -5,7 +5,8 @@ set -euo pipefail
 # The program starts in the caller's directory, so that relative document paths work.
 ROOT="$(cd "$(dirname "$0")" && pwd)"
 
-PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+          qt6-translations-l10n libgtest-dev libgmock-dev
           locales fonts-dejavu-core)
 
 bash "$ROOT"/scripts/install-packages.sh "${PACKAGES[@]}"

@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev libgmock-dev
+PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+          qt6-translations-l10n libgtest-dev libgmock-dev
           locales fonts-dejavu-core xauth poppler-utils)
 
 bash scripts/install-packages.sh "${PACKAGES[@]}"

@@ -3,14 +3,13 @@
 
 #include "link/IComSetupUi.h"
 #include "model/IMessagePrompt.h"
+#include "model/StringTable.h"
 
 #include <chrono>
 #include <thread>
 
 namespace {
 
-const char g_strOpenError[] = "Error to open com port.";
-const char g_strStateError[] = "Error to Set communication state";
 const char g_strFirstPort[] = "COM1";
 
 }  // namespace
@@ -36,13 +35,13 @@ void CComSetupDialog::ShowError(const std::string& text)
 // The fixed first line, then which device and why, e.g. "COM1 (/dev/ttyS0): Permission denied".
 std::string CComSetupDialog::OpenErrorText() const
 {
-    std::string text = g_strOpenError;
     if (!m_pSerial)
-        return text;
+        return LoadString(IDS_PORT_OPEN_ERROR);
     std::string path = CZTSerial::DevicePath(m_strPortName);
     std::string port = path == m_strPortName ? path : m_strPortName + " (" + path + ")";
     std::string reason = m_pSerial->GetOpenError();
-    return text + "\n" + port + (reason.empty() ? "" : ": " + reason);
+    return reason.empty() ? FormatString(IDS_PORT_OPEN_ERROR_ON, {port})
+                          : FormatString(IDS_PORT_OPEN_ERROR_BECAUSE, {port, reason});
 }
 
 int CComSetupDialog::DoCommSetup()
@@ -71,7 +70,7 @@ int CComSetupDialog::DoConfig()
     if (!m_pUi || !m_pUi->EditLineSettings(m_strPortName, settings))
         return 0;
     if (!m_pSerial->SetCommState(settings)) {
-        ShowError(g_strStateError);
+        ShowError(LoadString(IDS_PORT_STATE_ERROR));
         return 0;
     }
     return 1;
@@ -95,7 +94,7 @@ int CComSetupDialog::ConfigureDirect(const std::string& port, const CLineSetting
     if (!OpenComPort())
         return 0;
     if (!m_pSerial->SetCommState(settings)) {
-        ShowError(g_strStateError);
+        ShowError(LoadString(IDS_PORT_STATE_ERROR));
         return 0;
     }
     return 1;
@@ -135,5 +134,5 @@ std::string CComSetupDialog::GetPortFailure() const
 {
     if (!IsPortOpen() || !m_pSerial->IsLost())
         return std::string();
-    return "the port went away: " + m_pSerial->GetLostError();
+    return FormatString(IDS_PORT_WENT_AWAY, {m_pSerial->GetLostError()});
 }

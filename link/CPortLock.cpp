@@ -1,6 +1,8 @@
 // Taking and giving back a serial device: lock file, flock and exclusive mode.
 #include "link/CPortLock.h"
 
+#include "model/StringTable.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -20,7 +22,7 @@ bool IsAlive(int pid)
 
 std::string InUse(int pid)
 {
-    return pid > 0 ? "the port is in use by process " + std::to_string(pid) : "the port is in use by another program";
+    return pid > 0 ? FormatString(IDS_PORT_IN_USE_BY, {std::to_string(pid)}) : LoadString(IDS_PORT_IN_USE);
 }
 
 }  // namespace

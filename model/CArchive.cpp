@@ -2,6 +2,7 @@
 #include "model/CArchive.h"
 
 #include "model/Cp1252.h"
+#include "model/StringTable.h"
 
 #include <cstring>
 
@@ -69,7 +70,7 @@ void CArchive::ReadBytes(void* data, size_t size)
 {
     NeedLoading();
     if (size > m_arBuffer.size() - m_nPos)
-        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+        throw CArchiveException(CArchiveException::END_OF_FILE, LoadString(IDS_END_OF_FILE));
     if (size > 0)
         std::memcpy(data, m_arBuffer.data() + m_nPos, size);
     m_nPos += size;
@@ -128,7 +129,7 @@ void CArchive::ReadStringInto(std::string& text)
     }
     size_t bytes = wide ? static_cast<size_t>(n) * 2 : n;
     if (bytes > m_arBuffer.size() - m_nPos)
-        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+        throw CArchiveException(CArchiveException::END_OF_FILE, LoadString(IDS_END_OF_FILE));
     const char* start = reinterpret_cast<const char*>(m_arBuffer.data() + m_nPos);
     m_nPos += bytes;
     if (wide)

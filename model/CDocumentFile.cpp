@@ -4,6 +4,7 @@
 
 #include "model/CArchive.h"
 #include "model/INordaAlarm.h"
+#include "model/StringTable.h"
 
 #include <cerrno>
 #include <climits>
@@ -110,7 +111,6 @@ std::string ParentFolder(const std::string& path)
 }
 
 constexpr int MAX_LINK_HOPS = 40;
-const char g_NotRegular[] = "it is not a regular file (a pipe, a device or a socket)";
 
 // The file a save replaces: symbolic links are followed to their last target, which a dangling
 // link names although it does not exist yet, so that every link stays a link. 0, or an errno
@@ -171,18 +171,18 @@ int CDocumentFile::ReadBytes(const std::string& path, std::vector<uint8_t>& byte
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && IsSpecialFile(st))
-        return Fail("cannot open " + path + ": " + g_NotRegular);
+        return Fail(FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)}));
     // Not blocking, in case a pipe took the file's place since.
     CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0)
-        return Fail("cannot open " + path + ": " + ErrnoText(errno));
+        return Fail(FormatString(IDS_CANNOT_OPEN, {path, ErrnoText(errno)}));
     if (::fstat(file.Get(), &st) != 0 || IsSpecialFile(st))
-        return Fail("cannot open " + path + ": " + g_NotRegular);
+        return Fail(FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)}));
     ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
     if (int error = ReadAll(file.Get(), bytes))
-        return Fail("cannot read " + path + ": " + ErrnoText(error));
+        return Fail(FormatString(IDS_CANNOT_READ, {path, ErrnoText(error)}));
     if (bytes.size() > MAX_DOCUMENT_SIZE)
-        return Fail(path + " is not a valid Q4150 file: it is far too large");
+        return Fail(FormatString(IDS_NOT_A_DOCUMENT, {path, LoadString(IDS_FAR_TOO_LARGE)}));
     return 1;
 }
 
@@ -194,10 +194,10 @@ int CDocumentFile::LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, cons
     try {
         unit.Serialize(ar);
     } catch (const CArchiveException& e) {
-        return Fail(name + " is not a valid Q4150 file: " + e.what());
+        return Fail(FormatString(IDS_NOT_A_DOCUMENT, {name, e.what()}));
     } catch (const std::exception& e) {
         unit.Initialize();
-        return Fail("cannot read " + name + ": " + e.what());
+        return Fail(FormatString(IDS_CANNOT_READ, {name, e.what()}));
     }
     return 1;
 }
@@ -217,7 +217,7 @@ int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
     try {
         bytes = SaveBytes(unit);
     } catch (const std::exception& e) {
-        return Fail("cannot save " + path + ": " + e.what());
+        return Fail(FormatString(IDS_CANNOT_SAVE, {path, e.what()}));
     }
     return WriteBytes(bytes, path);
 }
@@ -228,19 +228,19 @@ int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::stri
     m_bReadOnly = false;
     std::string target;
     if (int error = FollowLinks(path, target))
-        return Fail("cannot write " + path + ": " + ErrnoText(error));
+        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
     struct stat old {};
     bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && IsSpecialFile(old))
-        return Fail("cannot write " + path + ": " + g_NotRegular);
+        return Fail(FormatString(IDS_CANNOT_WRITE, {path, LoadString(IDS_NOT_REGULAR)}));
     if (int error = exists && S_ISREG(old.st_mode) ? WriteRefusal(target, old) : 0) {
         m_bReadOnly = true;
-        return Fail("cannot write " + path + ": " + ErrnoText(error));
+        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
     }
     std::string tempPath;
     CFileHandle file(CreateTemporary(target, tempPath));
     if (file.Get() < 0)
-        return Fail("cannot write " + path + ": " + ErrnoText(errno));
+        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(errno)}));
 
     if (exists && S_ISREG(old.st_mode))
         ::fchmod(file.Get(), old.st_mode & 07777);  // the new file keeps the old one's permissions
@@ -255,7 +255,7 @@ int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::stri
         error = errno;
     if (error) {
         ::unlink(tempPath.c_str());
-        return Fail("cannot write " + path + ": " + ErrnoText(error));
+        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
     }
 
     // Make the rename itself durable.

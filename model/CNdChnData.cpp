@@ -3,6 +3,7 @@
 
 #include "model/CArchive.h"
 #include "model/ItemList.h"
+#include "model/StringTable.h"
 
 #include <cstring>
 #include <iterator>
@@ -157,7 +158,7 @@ void CNdChnData::DoFileReadWrite(CArchive& ar, unsigned)
     // and is refused before thousands of items are read in vain.
     if (count > 0 && static_cast<size_t>(count) > ar.GetBuffer().size() - ar.GetPosition()) {
         m_arData.clear();
-        throw CArchiveException(CArchiveException::END_OF_FILE, "unexpected end of file");
+        throw CArchiveException(CArchiveException::END_OF_FILE, LoadString(IDS_END_OF_FILE));
     }
     // The items are read over the ones the cell holds: a load mostly finds lists of the same
     // length, and their strings keep their storage.

@@ -316,7 +316,7 @@ void CNordaSetupType::FileWrite(CArchive& ar, unsigned version)
         for (int c = 0; c < m_pDataSheet->GetNumCells(s); ++c) {
             CNdChnData* cell = m_pDataSheet->GetProperty(s, c);
             if (!cell)
-                throw CArchiveException(CArchiveException::BAD_SCHEMA, "the sheet has a missing cell");
+                throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_MISSING_CELL));
             cell->DoFileReadWrite(ar, version);
         }
     }
@@ -331,11 +331,11 @@ void CNordaSetupType::ReadRecordHead(CArchive& ar)
 void CNordaSetupType::ReadSection(CArchive& ar, unsigned version, int section, bool keepLabel)
 {
     if (!m_pDataSheet || !m_pDataSheet->GetSection(section))
-        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NOT_THE_SHEET));
     for (int c = 0; c < m_pDataSheet->GetNumCells(section); ++c) {
         CNdChnData* cell = m_pDataSheet->GetProperty(section, c);
         if (!cell)
-            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file does not match the sheet");
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NOT_THE_SHEET));
         if (!keepLabel || c != 0) {
             cell->DoFileReadWrite(ar, version);
             continue;
@@ -345,7 +345,7 @@ void CNordaSetupType::ReadSection(CArchive& ar, unsigned version, int section, b
         try {
             label.DoFileReadWrite(ar, version);
         } catch (const CArchiveException&) {
-            throw CArchiveException(CArchiveException::BAD_SCHEMA, "the file ends inside a row label");
+            throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_INSIDE_ROW_LABEL));
         }
     }
 }
@@ -354,7 +354,7 @@ void CNordaSetupType::FileRead(CArchive& ar, unsigned version)
 {
     ReadRecordHead(ar);
     if (!m_pDataSheet)
-        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NO_SHEET));
     // Older files keep the program's row labels.
     for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s)
         ReadSection(ar, version, s, version < 3);

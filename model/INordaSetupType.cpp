@@ -3,6 +3,7 @@
 
 #include "model/CSetupRegistry.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 
 int INordaSetupType::GetPopupProperties(int, int, PropList&)
 {
@@ -39,27 +40,28 @@ std::string INordaSetupType::GetInputHint(int section, int cell) const
     if (!p)
         return std::string();
     if (p->m_nStyle == CTRL_POPUP)
-        return "Enter or a double click opens the settings of this cell";
-    std::string limit = p->m_nTextLen >= 0 ? " (up to " + std::to_string(p->m_nTextLen) + " characters)" : "";
+        return LoadString(IDS_HINT_POPUP);
+    const std::string limit = p->m_nTextLen >= 0 ? std::to_string(p->m_nTextLen) : std::string();
     const std::vector<std::string>& items = p->GetData();
     if (items.size() > 1) {
         constexpr size_t SHOWN = 8;  // a status line, not the whole list
-        std::string hint = "One of: ";
+        std::string list;
         for (size_t i = 0; i < items.size() && i < SHOWN; ++i)
-            hint += (i ? ", " : "") + items[i];
+            list += (i ? ", " : "") + items[i];
         if (items.size() > SHOWN)
-            hint += ", ... " + items.back();
-        if (p->m_bEditable)
-            hint += "; or type a new one" + limit;
-        return hint;
+            list += ", ... " + items.back();
+        if (!p->m_bEditable)
+            return FormatString(IDS_HINT_ONE_OF, {list});
+        return limit.empty() ? FormatString(IDS_HINT_ONE_OF_OR_NEW, {list})
+                             : FormatString(IDS_HINT_ONE_OF_OR_NEW_LIMIT, {list, limit});
     }
     if (!p->m_bEditable)
         return std::string();
     if (GetNumberKind(section, cell) == NumberKind::Real)
-        return "A number (a comma is taken as the decimal point)";
+        return LoadString(IDS_HINT_NUMBER);
     if (GetNumberKind(section, cell) == NumberKind::Integer)
-        return "A whole number";
-    return "Text" + limit;
+        return LoadString(IDS_HINT_WHOLE_NUMBER);
+    return limit.empty() ? LoadString(IDS_HINT_TEXT) : FormatString(IDS_HINT_TEXT_LIMIT, {limit});
 }
 
 std::unique_ptr<CNdChnData> INordaSetupType::CreateLabelCell(const std::string& label)

@@ -1,35 +1,81 @@
-// Message texts of the string table, quoted exactly as the unit's users know them.
+// Texts of the string table, the unit's message texts quoted exactly as its users know them.
 #include "model/StringTable.h"
 
 namespace {
 
-struct StringEntry {
-    unsigned id;
-    const char* text;
-};
-
 const StringEntry g_Strings[] = {
-    {62000, "Invalid value. Last selection will be used."},
-    {62001, "Parameters of the selected logical input does not match input reference (InpRef)."},
-    {62002, "DynRef must be active before dynamic range can be used."},
-    {62003, "Entered value is out of range. The nearest value will be used."},
-    {62004, "Out of range. The min value is 0.3 second and max value is 918000 seconds (255 hours)."},
-    {62005, "Invalid LED output. Last selection will be used."},
-    {62006, "Invalid output. Last selection will be used."},
-    {62007, "This alarm is disabled. Not able to change this parameter."},
-    {62008, "DynRef is no longer valid. DynRef will be disabled."},
-    {62009, "Block is disabled. Enable BLOCK in General pane for this parameter to take effect."},
-    {62010, "This input channel is not active."},
-    {62011, "This logical input is not active."},
-    {62012, "Invalid value. Last value will be used."},
-    {62013, "Invalid input. Turn off the current selected input."},
-    {62014, "Parameters of the selected input are not match other selected inputs."},
-    {62015, "Out off range. The closest match will be used."},
-    {62016, "The channel is not active. Default value will be used."},
-    {62017, "Invalid input type. Previous will be used."},
-    {32771, "Upload data to Q4000 unit\nUpload data to Q4000"},
-    {32772, "Download data from Q4000 unit\nDownload data from Q4000"},
-    {57344, "Q4150 Programmer"},
+    {62000, TextKind::Message, "Invalid value. Last selection will be used."},
+    {62001, TextKind::Message, "Parameters of the selected logical input does not match input reference (InpRef)."},
+    {62002, TextKind::Message, "DynRef must be active before dynamic range can be used."},
+    {62003, TextKind::Message, "Entered value is out of range. The nearest value will be used."},
+    {62004, TextKind::Message, "Out of range. The min value is 0.3 second and max value is 918000 seconds (255 hours)."},
+    {62005, TextKind::Message, "Invalid LED output. Last selection will be used."},
+    {62006, TextKind::Message, "Invalid output. Last selection will be used."},
+    {62007, TextKind::Message, "This alarm is disabled. Not able to change this parameter."},
+    {62008, TextKind::Message, "DynRef is no longer valid. DynRef will be disabled."},
+    {62009, TextKind::Message, "Block is disabled. Enable BLOCK in General pane for this parameter to take effect."},
+    {62010, TextKind::Message, "This input channel is not active."},
+    {62011, TextKind::Message, "This logical input is not active."},
+    {62012, TextKind::Message, "Invalid value. Last value will be used."},
+    {62013, TextKind::Message, "Invalid input. Turn off the current selected input."},
+    {62014, TextKind::Message, "Parameters of the selected input are not match other selected inputs."},
+    {62015, TextKind::Message, "Out off range. The closest match will be used."},
+    {62016, TextKind::Message, "The channel is not active. Default value will be used."},
+    {62017, TextKind::Message, "Invalid input type. Previous will be used."},
+    {32771, TextKind::Message, "Upload data to Q4000 unit\nUpload data to Q4000"},
+    {32772, TextKind::Message, "Download data from Q4000 unit\nDownload data from Q4000"},
+    {57344, TextKind::Message, "Q4150 Programmer"},
+
+    // The unit breaks the lines of its warnings with "\n\r".
+    {IDS_CONFIG_WARNING, TextKind::Message,
+     "Warning: This will restore default configuration of all parameters in the Q4000 on next power up.\n\r"
+     "Press OK to continue or Cancel"},
+    {IDS_CONF_GEN_WARNING, TextKind::Message,
+     "Warning: This will restore default configuration of all parameters \n\r"
+     "and general constants in the Q4000 on next power up.\n\r"
+     "Press OK to continue or Cancel"},
+    {IDS_BLOCK_WARNING, TextKind::Message,
+     "Warning: Block flag is detected. To enable this, please enable block flag in General Pane"},
+
+    {IDS_HINT_POPUP, TextKind::Hint, "Enter or a double click opens the settings of this cell"},
+    {IDS_HINT_ONE_OF, TextKind::Hint, "One of: %1"},
+    {IDS_HINT_ONE_OF_OR_NEW, TextKind::Hint, "One of: %1; or type a new one"},
+    {IDS_HINT_ONE_OF_OR_NEW_LIMIT, TextKind::Hint, "One of: %1; or type a new one (up to %2 characters)"},
+    {IDS_HINT_NUMBER, TextKind::Hint, "A number (a comma is taken as the decimal point)"},
+    {IDS_HINT_WHOLE_NUMBER, TextKind::Hint, "A whole number"},
+    {IDS_HINT_TEXT, TextKind::Hint, "Text"},
+    {IDS_HINT_TEXT_LIMIT, TextKind::Hint, "Text (up to %1 characters)"},
+    {IDS_HINT_WHOLE_NUMBER_RANGE, TextKind::Hint, "A whole number from %1 to %2"},
+    {IDS_HINT_NUMBER_RANGE, TextKind::Hint, "A number from %1 to %2 (a comma is taken as the decimal point)"},
+    {IDS_HINT_DELAY, TextKind::Hint, "Seconds from %1 to %2 (255 hours)"},
+    {IDS_HINT_SETPOINT, TextKind::Hint, "A number from %1 to %2, the range of %3"},
+
+    {IDS_DOWNLOADING, TextKind::Transfer, "Downloading %1 data ..."},
+    {IDS_UPLOADING, TextKind::Transfer, "Uploading %1 data ..."},
+    {IDS_DOWNLOAD_FAILED, TextKind::Transfer, "Error to download %1 data"},
+    {IDS_UPLOAD_FAILED, TextKind::Transfer, "Error to upload %1 data"},
+    {IDS_PORT_OPEN_ERROR, TextKind::Transfer, "Error to open com port."},
+    {IDS_PORT_OPEN_ERROR_ON, TextKind::Transfer, "Error to open com port.\n%1"},
+    {IDS_PORT_OPEN_ERROR_BECAUSE, TextKind::Transfer, "Error to open com port.\n%1: %2"},
+    {IDS_PORT_STATE_ERROR, TextKind::Transfer, "Error to Set communication state"},
+    {IDS_PORT_WENT_AWAY, TextKind::Transfer, "the port went away: %1"},
+    {IDS_PORT_IN_USE_BY, TextKind::Transfer, "the port is in use by process %1"},
+    {IDS_PORT_IN_USE, TextKind::Transfer, "the port is in use by another program"},
+
+    {IDS_CANNOT_OPEN, TextKind::File, "cannot open %1: %2"},
+    {IDS_CANNOT_READ, TextKind::File, "cannot read %1: %2"},
+    {IDS_CANNOT_SAVE, TextKind::File, "cannot save %1: %2"},
+    {IDS_CANNOT_WRITE, TextKind::File, "cannot write %1: %2"},
+    {IDS_NOT_REGULAR, TextKind::File, "it is not a regular file (a pipe, a device or a socket)"},
+    {IDS_NOT_A_DOCUMENT, TextKind::File, "%1 is not a valid Q4150 file: %2"},
+    {IDS_FAR_TOO_LARGE, TextKind::File, "it is far too large"},
+    {IDS_RECORD_DAMAGED, TextKind::File, "the %1 record is damaged: %2"},
+    {IDS_END_OF_FILE, TextKind::File, "unexpected end of file"},
+    {IDS_MISSING_CELL, TextKind::File, "the sheet has a missing cell"},
+    {IDS_NOT_THE_SHEET, TextKind::File, "the file does not match the sheet"},
+    {IDS_INSIDE_ROW_LABEL, TextKind::File, "the file ends inside a row label"},
+    {IDS_NO_SHEET, TextKind::File, "the set-up has no sheet to read into"},
+    {IDS_NO_ALARM_SHEET, TextKind::File, "the alarms have no sheet to read into"},
 };
 
 }  // namespace
@@ -41,4 +87,44 @@ std::string LoadString(unsigned id)
             return entry.text;
     }
     return std::string();
+}
+
+std::string FillPlaceholders(const std::string& pattern, const std::vector<std::string>& args)
+{
+    std::string text;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        size_t n = i + 1 < pattern.size() ? static_cast<size_t>(pattern[i + 1] - '1') : args.size();
+        if (pattern[i] == '%' && n < 9 && n < args.size()) {
+            text += args[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string FormatString(unsigned id, const std::vector<std::string>& args)
+{
+    return FillPlaceholders(LoadString(id), args);
+}
+
+std::span<const StringEntry> GetStringTable()
+{
+    return g_Strings;
+}
+
+const char* TextKindName(TextKind kind)
+{
+    switch (kind) {
+    case TextKind::Message:
+        return "Messages";
+    case TextKind::Hint:
+        return "Hints";
+    case TextKind::Transfer:
+        return "Transfer";
+    case TextKind::File:
+        return "Files";
+    }
+    return "Messages";
 }

@@ -1,7 +1,75 @@
-// The program's string table: message texts by ID.
+// The program's string table: every text the core puts before a person, by ID, with its kind.
 #pragma once
 
+#include <span>
 #include <string>
+#include <vector>
+
+// What a text is for. The desktop program translates each kind in a context of its own; the
+// command line shows the English texts as they are.
+enum class TextKind { Message, Hint, Transfer, File };
+
+struct StringEntry {
+    unsigned id;
+    TextKind kind;
+    const char* text;  // English, Windows-1252; %1, %2, ... stand for what FormatString fills in
+};
+
+// IDs beyond the unit's own message numbers (62000 to 62017).
+enum : unsigned {
+    IDS_CONFIG_WARNING = 62100,
+    IDS_CONF_GEN_WARNING,
+    IDS_BLOCK_WARNING,
+
+    IDS_HINT_POPUP = 62200,
+    IDS_HINT_ONE_OF,
+    IDS_HINT_ONE_OF_OR_NEW,
+    IDS_HINT_ONE_OF_OR_NEW_LIMIT,
+    IDS_HINT_NUMBER,
+    IDS_HINT_WHOLE_NUMBER,
+    IDS_HINT_TEXT,
+    IDS_HINT_TEXT_LIMIT,
+    IDS_HINT_WHOLE_NUMBER_RANGE,
+    IDS_HINT_NUMBER_RANGE,
+    IDS_HINT_DELAY,
+    IDS_HINT_SETPOINT,
+
+    IDS_DOWNLOADING = 62300,
+    IDS_UPLOADING,
+    IDS_DOWNLOAD_FAILED,
+    IDS_UPLOAD_FAILED,
+    IDS_PORT_OPEN_ERROR,
+    IDS_PORT_OPEN_ERROR_ON,
+    IDS_PORT_OPEN_ERROR_BECAUSE,
+    IDS_PORT_STATE_ERROR,
+    IDS_PORT_WENT_AWAY,
+    IDS_PORT_IN_USE_BY,
+    IDS_PORT_IN_USE,
+
+    IDS_CANNOT_OPEN = 62400,
+    IDS_CANNOT_READ,
+    IDS_CANNOT_SAVE,
+    IDS_CANNOT_WRITE,
+    IDS_NOT_REGULAR,
+    IDS_NOT_A_DOCUMENT,
+    IDS_FAR_TOO_LARGE,
+    IDS_RECORD_DAMAGED,
+    IDS_END_OF_FILE,
+    IDS_MISSING_CELL,
+    IDS_NOT_THE_SHEET,
+    IDS_INSIDE_ROW_LABEL,
+    IDS_NO_SHEET,
+    IDS_NO_ALARM_SHEET,
+};
 
 // The text of a string-table ID, or an empty text for an ID the table does not hold.
 std::string LoadString(unsigned id);
+// The text of id with %1, %2, ... replaced by args in turn (a placeholder without an argument
+// stays as it is).
+std::string FormatString(unsigned id, const std::vector<std::string>& args);
+// pattern with %1 to %9 replaced by args in turn.
+std::string FillPlaceholders(const std::string& pattern, const std::vector<std::string>& args);
+// The whole table, for the translators' tools.
+std::span<const StringEntry> GetStringTable();
+// The kind's name: "Messages", "Hints", "Transfer" or "Files".
+const char* TextKindName(TextKind kind);

@@ -8,7 +8,8 @@ OUT=${OUT:-$ROOT/build-deb}
 BUILD_DIR=${BUILD_DIR:-$ROOT/build-deb/release}
 umask 022
 
-PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev dpkg-dev librsvg2-bin)
+PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
+          qt6-l10n-tools dpkg-dev librsvg2-bin)
 bash "$ROOT"/scripts/install-packages.sh "${PACKAGES[@]}"
 
 # Debian's hardening and optimisation flags, as a package built by dpkg-buildpackage gets them.

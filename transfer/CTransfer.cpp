@@ -2,6 +2,7 @@
 #include "transfer/CTransfer.h"
 
 #include "link/CComSetupDialog.h"
+#include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 
 #include <cstring>
@@ -20,11 +21,6 @@ const BlockKinds g_BlockKinds[4] = {
     {MSG_READ_ALARM, MSG_WRITE_ALARM},
 };
 
-std::string WithTitle(std::string format, const std::string& title)
-{
-    return format.replace(format.find("%s"), 2, title);
-}
-
 }  // namespace
 
 CTransfer::CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer)
@@ -41,14 +37,12 @@ CTransfer::~CTransfer()
 
 std::string CTransfer::ProgressText(TransferDirection direction, const std::string& title)
 {
-    return WithTitle(direction == TransferDirection::Download ? "Downloading %s data ..." : "Uploading %s data ...",
-                     title);
+    return FormatString(direction == TransferDirection::Download ? IDS_DOWNLOADING : IDS_UPLOADING, {title});
 }
 
 std::string CTransfer::FailureText(TransferDirection direction, const std::string& title)
 {
-    return WithTitle(direction == TransferDirection::Download ? "Error to download %s data" : "Error to upload %s data",
-                     title);
+    return FormatString(direction == TransferDirection::Download ? IDS_DOWNLOAD_FAILED : IDS_UPLOAD_FAILED, {title});
 }
 
 uint32_t CTransfer::GetTotalBytes() const

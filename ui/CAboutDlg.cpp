@@ -11,13 +11,13 @@
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Q4150"));
+    setWindowTitle(tr("About Q4150"));
     auto* icon = new QLabel(this);
     icon->setPixmap(CIconFactory::AppIcon().pixmap(32, 32));
     auto* version = new QLabel(VersionText(), this);
     version->setObjectName(QStringLiteral("version1009"));
-    auto* notice = new QLabel(QStringLiteral("Set-up programmer for the Norda Q4000-30 annunciator"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* notice = new QLabel(tr("Set-up programmer for the Norda Q4000-30 annunciator"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
 QString CAboutDlg::VersionText(int major, int minor, int third)
 {
-    return QStringLiteral("Q4150-30 Programmer Version %1.%2%3").arg(major).arg(minor).arg(third);
+    return tr("Q4150-30 Programmer Version %1.%2%3").arg(major).arg(minor).arg(third);
 }
 
 QString CAboutDlg::VersionText()

@@ -13,14 +13,14 @@
 
 CBackupSettingsDlg::CBackupSettingsDlg(const CBackupSettings& settings, QWidget* parent)
     : QDialog(parent),
-      m_pEnabled(new QCheckBox(QStringLiteral("&Back up the unit before each upload"), this)),
+      m_pEnabled(new QCheckBox(tr("&Back up the unit before each upload"), this)),
       m_pFolder(new QLineEdit(settings.m_strFolder, this)),
-      m_pBrowse(new QPushButton(QStringLiteral("B&rowse..."), this))
+      m_pBrowse(new QPushButton(tr("B&rowse..."), this))
 {
-    setWindowTitle(QStringLiteral("Backup Settings"));
+    setWindowTitle(tr("Backup Settings"));
     m_pEnabled->setChecked(settings.m_bEnabled);
     m_pFolder->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
-    auto* label = new QLabel(QStringLiteral("&Folder:"), this);
+    auto* label = new QLabel(tr("&Folder:"), this);
     label->setBuddy(m_pFolder);
     // The folder matters only while backups are made.
     const QList<QWidget*> folderRow{label, m_pFolder, m_pBrowse};
@@ -55,7 +55,7 @@ CBackupSettings CBackupSettingsDlg::GetSettings() const
 
 void CBackupSettingsDlg::OnBrowse()
 {
-    QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Backup Folder"), m_pFolder->text());
+    QString folder = QFileDialog::getExistingDirectory(this, tr("Backup Folder"), m_pFolder->text());
     if (!folder.isEmpty())
         m_pFolder->setText(QDir::toNativeSeparators(folder));
 }

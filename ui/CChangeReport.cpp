@@ -1,6 +1,7 @@
 // The change report's grouping and its layout as rich text.
 #include "ui/CChangeReport.h"
 
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ namespace {
 QString CellHtml(const std::string& cp1252)
 {
     QString text = q4ui::ToQString(cp1252).trimmed();
-    return text.isEmpty() ? QStringLiteral("<i>(empty)</i>") : text.toHtmlEscaped();
+    return text.isEmpty() ? QStringLiteral("<i>%1</i>").arg(CChangeReport::tr("(empty)")) : text.toHtmlEscaped();
 }
 
 }  // namespace
@@ -31,33 +32,37 @@ CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const Q
     });
     for (CellDifference& change : sorted) {
         if (m_arChannels.empty() || m_arChannels.back().sheet != change.sheet || m_arChannels.back().row != change.row)
-            m_arChannels.push_back({change.sheet, change.row, q4ui::ToQString(change.sheetTitle),
-                                    q4ui::ToQString(change.channel).trimmed(), {}});
+            m_arChannels.push_back({change.sheet, change.row, q4ui::TrSheet(change.sheetTitle),
+                                    q4ui::TrHeading(q4ui::ToQString(change.channel)).trimmed(), {}});
         m_arChannels.back().changes.push_back(std::move(change));
     }
 }
 
 QString CChangeReport::GetHeading() const
 {
-    return QStringLiteral("Changes uploaded on %1 to the unit on %2: re-test every function listed")
+    return tr("Changes uploaded on %1 to the unit on %2: re-test every function listed")
         .arg(m_time.toString(QStringLiteral("yyyy-MM-dd HH:mm")), m_strPort);
 }
 
 QString CChangeReport::ToHtml() const
 {
-    QString html = QStringLiteral("<h2>%1</h2><p>What the unit held before the upload is kept in %2.<br>%3 %4 changed.</p>")
-                       .arg(GetHeading().toHtmlEscaped(), QDir::toNativeSeparators(m_strBackupPath).toHtmlEscaped())
-                       .arg(m_arChannels.size())
-                       .arg(m_arChannels.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
+    const QString changed = m_arChannels.size() == 1 ? tr("1 channel changed.")
+                                                     : tr("%1 channels changed.").arg(m_arChannels.size());
+    QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3</p>")
+                       .arg(GetHeading().toHtmlEscaped(),
+                            tr("What the unit held before the upload is kept in %1.")
+                                .arg(QDir::toNativeSeparators(m_strBackupPath))
+                                .toHtmlEscaped(),
+                            changed);
     for (size_t i = 0; i < m_arChannels.size(); ++i) {
         const Channel& channel = m_arChannels[i];
         if (i == 0 || m_arChannels[i - 1].sheet != channel.sheet) {
             if (i > 0)
                 html += QStringLiteral("</table><p>&nbsp;</p>");
             html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
-                                   "<tr><th>Channel</th><th>Setting</th><th>In the unit before</th><th>Uploaded</th>"
-                                   "<th>Re-tested</th></tr>")
-                        .arg(channel.sheetTitle.toHtmlEscaped());
+                                   "<tr><th>%2</th><th>%3</th><th>%4</th><th>%5</th><th>%6</th></tr>")
+                        .arg(channel.sheetTitle.toHtmlEscaped(), tr("Channel"), tr("Setting"), tr("In the unit before"),
+                             tr("Uploaded"), tr("Re-tested"));
         }
         const int rows = static_cast<int>(channel.changes.size());
         for (int c = 0; c < rows; ++c) {
@@ -66,7 +71,7 @@ QString CChangeReport::ToHtml() const
             if (c == 0)
                 html += QStringLiteral("<td rowspan=\"%1\"><b>%2</b></td>").arg(rows).arg(channel.name.toHtmlEscaped());
             html += QStringLiteral("<td>%1</td><td>%2</td><td>%3</td>")
-                        .arg(q4ui::ToQString(change.column).trimmed().toHtmlEscaped(), CellHtml(change.textA), CellHtml(change.textB));
+                        .arg(q4ui::TrHeading(q4ui::ToQString(change.column)).trimmed().toHtmlEscaped(), CellHtml(change.textA), CellHtml(change.textB));
             if (c == 0)
                 html += QStringLiteral("<td rowspan=\"%1\"></td>").arg(rows);
             html += QStringLiteral("</tr>");
@@ -86,7 +91,7 @@ bool CChangeReport::Print(QPrinter& printer) const
 {
     QTextDocument document;
     Layout(document);
-    printer.setDocName(QStringLiteral("Change report"));
+    printer.setDocName(tr("Change report"));
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
 }

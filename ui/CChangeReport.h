@@ -5,6 +5,7 @@
 
 #include "compare/CellDifference.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -14,6 +15,8 @@ class QPrinter;
 class QTextDocument;
 
 class CChangeReport {
+    Q_DECLARE_TR_FUNCTIONS(CChangeReport)
+
 public:
     struct Channel {
         int sheet = 0;

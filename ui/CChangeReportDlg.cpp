@@ -17,11 +17,11 @@
 CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printer, QWidget* parent)
     : QDialog(parent), m_report(report), m_printer(printer), m_pText(new QTextBrowser(this))
 {
-    setWindowTitle(QStringLiteral("Change Report"));
+    setWindowTitle(tr("Change Report"));
     m_report.Layout(*m_pText->document());
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-    QPushButton* pdf = buttons->addButton(QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);
+    QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+    QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     close->setDefault(true);
     connect(print, &QPushButton::clicked, this, &CChangeReportDlg::OnPrint);
@@ -48,8 +48,8 @@ void CChangeReportDlg::OnSaveAsPdf()
     // Beside the backup by default: the two belong together.
     QFileInfo backup(m_report.GetBackupPath());
     QString suggested = backup.dir().filePath(backup.completeBaseName() + QStringLiteral("-changes.pdf"));
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), suggested,
-                                                QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), suggested,
+                                                tr("PDF files (*.pdf)"));
     if (!path.isEmpty())
         SaveAsPdf(path);
 }
@@ -68,5 +68,5 @@ bool CChangeReportDlg::SaveAsPdf(const QString& path)
 
 void CChangeReportDlg::ShowPrintError(const QString& target)
 {
-    QMessageBox::warning(this, CQtMessagePrompt::Caption(), QStringLiteral("The change report could not be printed to %1.").arg(target));
+    QMessageBox::warning(this, CQtMessagePrompt::Caption(), tr("The change report could not be printed to %1.").arg(target));
 }

@@ -30,7 +30,7 @@ int TitleBarWidth(const QWidget& dialog)
 CComPortDlg::CComPortDlg(QWidget* parent)
     : QDialog(parent), m_pCombo(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("COM Port Setup"));
+    setWindowTitle(tr("COM Port Setup"));
     m_pCombo->setObjectName(QStringLiteral("port1003"));
     m_pCombo->setEditable(true);
     m_pCombo->setInsertPolicy(QComboBox::NoInsert);
@@ -38,9 +38,9 @@ CComPortDlg::CComPortDlg(QWidget* parent)
         m_pCombo->addItem(entry.label, entry.port);
     SelectPort(QStringLiteral("COM1"));
 
-    auto* config = new QPushButton(QStringLiteral("Config"), this);
+    auto* config = new QPushButton(tr("Config"), this);
     config->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     connect(config, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -20,11 +20,11 @@ CCommandLine CCommandLine::Parse(const QStringList& arguments)
             else if (argument == QLatin1String("--quit-after-start"))
                 line.m_bQuitAfterStart = true;
             else if (line.m_strError.isEmpty())
-                line.m_strError = tr("unknown option %1").arg(argument);
+                line.m_strError = QStringLiteral("unknown option %1").arg(argument);
         } else if (line.m_strFile.isEmpty()) {
             line.m_strFile = argument;
         } else if (line.m_strError.isEmpty()) {
-            line.m_strError = tr("one document at a time: %1 and %2").arg(line.m_strFile, argument);
+            line.m_strError = QStringLiteral("one document at a time: %1 and %2").arg(line.m_strFile, argument);
         }
     }
     if (help)
@@ -38,7 +38,8 @@ CCommandLine CCommandLine::Parse(const QStringList& arguments)
 
 QString CCommandLine::Usage()
 {
-    return tr("usage: q4150 [--quit-after-start] [FILE]\n"
+    // The command line speaks English, as q4150cli and the manual pages do.
+    return QStringLiteral("usage: q4150 [--quit-after-start] [FILE]\n"
               "       q4150 --help | --version\n"
               "\n"
               "The Q4150 Programmer: edits, prints and transfers the set-up of a Q4000-30\n"

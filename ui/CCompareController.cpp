@@ -8,6 +8,7 @@
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
 #include "setup/alarms/CAlarm.h"
+#include "ui/CoreTranslation.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
 #include "ui/CCompareDlg.h"
@@ -35,10 +36,14 @@ namespace {
 
 constexpr size_t MAX_REFUSALS_LISTED = 20;
 
-// "1 cell", "3 cells".
-QString Count(size_t n, const char* noun)
+QString Cells(size_t n)
 {
-    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(noun)).arg(n == 1 ? QString() : QStringLiteral("s"));
+    return n == 1 ? CCompareController::tr("1 cell") : CCompareController::tr("%1 cells").arg(n);
+}
+
+QString Blocks(size_t n)
+{
+    return n == 1 ? CCompareController::tr("1 block") : CCompareController::tr("%1 blocks").arg(n);
 }
 
 // The grid column of a difference: a flag's is its row's Flags cell.
@@ -84,7 +89,7 @@ void CCompareController::OnCompareWithFile()
 {
     const CQ4150Doc& doc = m_frame.GetDocument();
     QString start = doc.GetPathName().isEmpty() ? QString() : QFileInfo(doc.GetPathName()).absolutePath();
-    QString path = QFileDialog::getOpenFileName(&m_frame, QStringLiteral("Compare with File"), start,
+    QString path = QFileDialog::getOpenFileName(&m_frame, tr("Compare with File"), start,
                                                 CDocManager::FileFilter());
     if (!path.isEmpty())
         CompareWithFile(path);
@@ -95,11 +100,11 @@ bool CCompareController::CompareWithFile(const QString& path)
     std::unique_ptr<CQ4kUnit> unit = m_frame.GetDocument().CreateScratchUnit();
     CDocumentFile file;
     if (!file.Load(*unit, path.toStdString())) {
-        QString reason = QString::fromStdString(file.GetError());
+        QString reason = q4ui::TrCore(file.GetError());
         if (!reason.isEmpty())
             reason[0] = reason[0].toUpper();
         QMessageBox::warning(&m_frame, CQtMessagePrompt::Caption(),
-                             QStringLiteral("The set-up cannot be compared with %1: the file cannot be read.\n%2")
+                             tr("The set-up cannot be compared with %1: the file cannot be read.\n%2")
                                  .arg(QFileInfo(path).fileName(), reason));
         return false;
     }
@@ -131,7 +136,7 @@ void CCompareController::CompareWithUnit(const CUnitImage& held, bool verify)
     }
     m_pFileUnit.reset();
     m_pHeld = std::make_unique<CUnitImage>(held);
-    Open(QStringLiteral("Unit"));
+    Open(tr("Unit"));
 }
 
 // ---- the window -----------------------------------------------------------------------------
@@ -177,21 +182,21 @@ void CCompareController::OnClosed()
 QString CCompareController::Verdict(const CUnitVerification& verification)
 {
     if (verification.UnitHoldsSetup())
-        return QStringLiteral("The unit holds this set-up.");
+        return tr("The unit holds this set-up.");
     if (size_t cells = verification.GetDifferences().size())
-        return QStringLiteral("The unit differs from this set-up in %1.").arg(Count(cells, "cell"));
-    return QStringLiteral("The unit differs from this set-up in %1, though in no cell the sheets show.")
-        .arg(Count(verification.GetBlocksDiffering().size(), "block"));
+        return tr("The unit differs from this set-up in %1.").arg(Cells(cells));
+    return tr("The unit differs from this set-up in %1, though in no cell the sheets show.")
+        .arg(Blocks(verification.GetBlocksDiffering().size()));
 }
 
 QString CCompareController::Summary() const
 {
     size_t cells = m_differences.size();
     QString text = m_pVerification ? Verdict(*m_pVerification)
-                   : cells == 0    ? QStringLiteral("This set-up and %1 do not differ.").arg(m_strOther)
-                                   : QStringLiteral("This set-up differs from %1 in %2.").arg(m_strOther, Count(cells, "cell"));
+                   : cells == 0    ? tr("This set-up and %1 do not differ.").arg(m_strOther)
+                                   : tr("This set-up differs from %1 in %2.").arg(m_strOther, Cells(cells));
     if (cells)
-        text += QStringLiteral(" The cells are marked in the sheets; double-click one to show it.");
+        text += QLatin1Char(' ') + tr("The cells are marked in the sheets; double-click one to show it.");
     return text;
 }
 
@@ -265,12 +270,12 @@ void CCompareController::Take(int sheet)
     CQ4kUnit& document = *m_frame.GetDocument().GetUnit();
     if (!other)
         return;
-    QString what = sheet < 0 ? QStringLiteral("All") : q4ui::ToQString(document.GetSetupType(sheet)->m_strTitle);
+    QString what = sheet < 0 ? tr("All") : q4ui::TrSheet(document.GetSetupType(sheet)->m_strTitle);
     // The set-up keeps its own spelling where the other side's says the same to the unit.
     std::vector<TypingRefusal> refusals =
         CSetupTyping::Type(document, CSetupTyping::TextsOf(*other, sheet), Spelling::Own);
     // Recorded and shown as one step; the comparison follows through viewsUpdated.
-    emit setupTaken(QStringLiteral("Take %1 from %2").arg(what, m_strOther));
+    emit setupTaken(tr("Take %1 from %2").arg(what, m_strOther));
     // Refused are the cells that still differ: a text held in the set-up's own way (the unit's
     // " 0" typed as "0") was taken.
     std::erase_if(refusals, [this](const TypingRefusal& refusal) {
@@ -288,22 +293,22 @@ QString CCompareController::RefusalsText(const std::vector<TypingRefusal>& refus
 {
     const CQ4kUnit& document = *m_frame.GetDocument().GetUnit();
     QStringList lines;
-    lines << QStringLiteral("%1 did not take the text of %2:").arg(Count(refusals.size(), "cell"), m_strOther);
+    lines << tr("%1 did not take the text of %2:").arg(Cells(refusals.size()), m_strOther);
     for (size_t i = 0; i < refusals.size() && i < MAX_REFUSALS_LISTED; ++i) {
         const TypingRefusal& refusal = refusals[i];
         const CellText& cell = refusal.cell;
         const CNordaSetupType* type = document.GetSetupType(cell.sheet);
         const CNdChnData* flag = cell.flag ? CSetupComparison::GetFlagCell(document, cell.row, cell.col) : nullptr;
         std::string column = cell.flag ? (flag ? flag->GetName() : std::string()) : type->GetCellText(0, cell.col);
-        QString line = QStringLiteral("%1 %2 %3: \"%4\" not taken, holds \"%5\"")
-                           .arg(q4ui::ToQString(type->m_strTitle), q4ui::ToQString(type->GetCellText(cell.row, 0)).trimmed(),
-                                q4ui::ToQString(column).trimmed(), q4ui::ToQString(cell.text), q4ui::ToQString(refusal.kept));
-        QString message = q4ui::ToQString(refusal.message).simplified();
+        QString line = tr("%1 %2 %3: \"%4\" not taken, holds \"%5\"")
+                           .arg(q4ui::TrSheet(type->m_strTitle), q4ui::TrHeading(q4ui::ToQString(type->GetCellText(cell.row, 0))).trimmed(),
+                                q4ui::TrHeading(q4ui::ToQString(column)).trimmed(), q4ui::ToQString(cell.text), q4ui::ToQString(refusal.kept));
+        QString message = q4ui::TrCore(refusal.message).simplified();
         if (!message.isEmpty())
             line += QStringLiteral(" (%1)").arg(message);
         lines << line;
     }
     if (refusals.size() > MAX_REFUSALS_LISTED)
-        lines << QStringLiteral("... and %1 more.").arg(refusals.size() - MAX_REFUSALS_LISTED);
+        lines << tr("... and %1 more.").arg(refusals.size() - MAX_REFUSALS_LISTED);
     return lines.join(QLatin1Char('\n'));
 }

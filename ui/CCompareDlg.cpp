@@ -1,6 +1,7 @@
 // The comparison window: a tree of the differing cells by sheet and the take buttons.
 #include "ui/CCompareDlg.h"
 
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QDialogButtonBox>
@@ -38,11 +39,11 @@ CCompareDlg::CCompareDlg(QWidget* parent)
     m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_pTree->header()->setStretchLastSection(true);
 
-    m_pTakeSheet = new QPushButton(QStringLiteral("Take &Sheet from Other Side"), this);
-    m_pTakeSheet->setToolTip(QStringLiteral("Give the selected item's sheet the other side's texts (one step for Undo)"));
-    m_pTakeAll = new QPushButton(QStringLiteral("Take &All from Other Side"), this);
-    m_pTakeAll->setToolTip(QStringLiteral("Give every sheet the other side's texts (one step for Undo)"));
-    m_pClose = new QPushButton(QStringLiteral("Close"), this);
+    m_pTakeSheet = new QPushButton(tr("Take &Sheet from Other Side"), this);
+    m_pTakeSheet->setToolTip(tr("Give the selected item's sheet the other side's texts (one step for Undo)"));
+    m_pTakeAll = new QPushButton(tr("Take &All from Other Side"), this);
+    m_pTakeAll->setToolTip(tr("Give every sheet the other side's texts (one step for Undo)"));
+    m_pClose = new QPushButton(tr("Close"), this);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(m_pTakeSheet, QDialogButtonBox::ActionRole);
     buttons->addButton(m_pTakeAll, QDialogButtonBox::ActionRole);
@@ -74,10 +75,10 @@ CCompareDlg::CCompareDlg(QWidget* parent)
 
 QString CCompareDlg::Title(const QString& other, size_t count)
 {
-    QString differences = count == 0 ? QStringLiteral("no differences")
-                          : count == 1 ? QStringLiteral("1 difference")
-                                       : QStringLiteral("%1 differences").arg(count);
-    return QStringLiteral("Compare with %1 - %2").arg(other, differences);
+    QString differences = count == 0 ? tr("no differences")
+                          : count == 1 ? tr("1 difference")
+                                       : tr("%1 differences").arg(count);
+    return tr("Compare with %1 - %2").arg(other, differences);
 }
 
 void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences, const QString& other,
@@ -91,7 +92,7 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
 
     setWindowTitle(Title(other, differences.size()));
     m_pSummary->setText(summary);
-    m_pTree->setHeaderLabels({QStringLiteral("Channel"), QStringLiteral("Column"), QStringLiteral("This set-up"), other});
+    m_pTree->setHeaderLabels({tr("Channel"), tr("Column"), tr("This set-up"), other});
     m_pTree->clear();
     QTreeWidgetItem* sheetItem = nullptr;
     QTreeWidgetItem* reselect = nullptr;
@@ -107,7 +108,7 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
             closeSheet();
             sheet = difference.sheet;
             count = 0;
-            sheetItem = new QTreeWidgetItem(m_pTree, {q4ui::ToQString(difference.sheetTitle)});
+            sheetItem = new QTreeWidgetItem(m_pTree, {q4ui::TrSheet(difference.sheetTitle)});
             sheetItem->setData(0, SheetRole, sheet);
             sheetItem->setData(0, IndexRole, -1);
             sheetItem->setFirstColumnSpanned(true);
@@ -118,13 +119,13 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
                 reselect = sheetItem;
         }
         ++count;
-        auto* item = new QTreeWidgetItem(sheetItem, {q4ui::ToQString(difference.channel).trimmed(),
-                                                     q4ui::ToQString(difference.column).trimmed(),
+        auto* item = new QTreeWidgetItem(sheetItem, {q4ui::TrHeading(q4ui::ToQString(difference.channel)).trimmed(),
+                                                     q4ui::TrHeading(q4ui::ToQString(difference.column)).trimmed(),
                                                      q4ui::ToQString(difference.textA), q4ui::ToQString(difference.textB)});
         item->setData(0, SheetRole, sheet);
         item->setData(0, IndexRole, static_cast<int>(i));
         item->setData(0, CELL_ROLE, CellKey(difference));
-        item->setToolTip(0, QStringLiteral("Double-click to show the cell in its sheet"));
+        item->setToolTip(0, tr("Double-click to show the cell in its sheet"));
         if (sheet == selectedSheet && !selectedCell.isEmpty() && CellKey(difference) == selectedCell)
             reselect = item;
     }

@@ -17,7 +17,7 @@ CDocManager::CDocManager(CQ4150Doc& doc, QWidget* dialogParent)
 
 QString CDocManager::FileFilter()
 {
-    return QStringLiteral("Q4150 Files (*.q4g)");
+    return tr("Q4150 Files (*.q4g)");
 }
 
 QString CDocManager::StartDirectory() const
@@ -36,7 +36,7 @@ void CDocManager::ShowError(const QString& text)
 
 bool CDocManager::OnFileOpen()
 {
-    QString path = QFileDialog::getOpenFileName(m_pParent, QStringLiteral("Open"), StartDirectory(), FileFilter());
+    QString path = QFileDialog::getOpenFileName(m_pParent, tr("Open"), StartDirectory(), FileFilter());
     if (path.isEmpty())
         return false;
     return OpenDocumentFile(path);
@@ -87,7 +87,7 @@ bool CDocManager::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        QFileDialog dialog(m_pParent, QStringLiteral("Save As"), StartDirectory(), FileFilter());
+        QFileDialog dialog(m_pParent, tr("Save As"), StartDirectory(), FileFilter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("q4g"));
         dialog.selectFile(m_doc.GetTitle());
@@ -121,7 +121,7 @@ bool CDocManager::SaveModified()
     if (!m_doc.IsModified())
         return true;
     QMessageBox box(QMessageBox::Question, CQtMessagePrompt::Caption(),
-                    QStringLiteral("Save changes to %1?").arg(m_doc.GetTitle()),
+                    tr("Save changes to %1?").arg(m_doc.GetTitle()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_pParent);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {

@@ -87,7 +87,7 @@ QWidget* CGridCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     // The editor does not take what the cell cannot hold, and says so.
     connect(line, &QLineEdit::inputRejected, line, [line, validator, len] {
         bool full = len >= 0 && line->text().size() >= len;
-        TellStatusBar(line, full ? QStringLiteral("Refused: this cell holds at most %1 characters").arg(len)
+        TellStatusBar(line, full ? tr("Refused: this cell holds at most %1 characters").arg(len)
                                  : validator ? validator->Explanation() : QString());
     });
     return line;

@@ -121,7 +121,7 @@ void CGridPrinter::PrintPage(QPainter& painter, int page, int pageCount, int pag
     DrawHeading(painter);
     QRectF footer(0, m_rectDraw.height() - m_dRowHeight, m_rectDraw.width(), m_dRowHeight);
     painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("Page %1 of %2").arg(pagesBefore + page).arg(pageCount));
+                     tr("Page %1 of %2").arg(pagesBefore + page).arg(pageCount));
 
     painter.translate(0, m_dRowHeight);
     painter.scale(m_dScale, m_dScale);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFont>
 #include <QRect>
@@ -15,6 +16,8 @@ class CZTGridCtrl;
 class QPainter;
 
 class CGridPrinter {
+    Q_DECLARE_TR_FUNCTIONS(CGridPrinter)
+
 public:
     // The first cols columns of the grid; 0 or more than the grid has: all of them.
     CGridPrinter(const CZTGridCtrl& grid, int cols);

@@ -27,7 +27,7 @@ CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings
       m_pStopBits(new QComboBox(this)),
       m_pFlowControl(new QComboBox(this))
 {
-    setWindowTitle(QStringLiteral("%1 Properties").arg(portTitle));
+    setWindowTitle(tr("%1 Properties").arg(portTitle));
     m_pBaudRate->setEditable(true);
     m_pBaudRate->setValidator(new QIntValidator(1, 4000000, m_pBaudRate));
     for (int rate : g_BaudRates)
@@ -36,27 +36,27 @@ CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings
     for (int bits = 5; bits <= 8; ++bits)
         m_pDataBits->addItem(QString::number(bits), bits);
     SelectData(m_pDataBits, settings.m_nDataBits);
-    m_pParity->addItem(QStringLiteral("None"), CLineSettings::PARITY_NONE);
-    m_pParity->addItem(QStringLiteral("Odd"), CLineSettings::PARITY_ODD);
-    m_pParity->addItem(QStringLiteral("Even"), CLineSettings::PARITY_EVEN);
+    m_pParity->addItem(tr("None"), CLineSettings::PARITY_NONE);
+    m_pParity->addItem(tr("Odd"), CLineSettings::PARITY_ODD);
+    m_pParity->addItem(tr("Even"), CLineSettings::PARITY_EVEN);
     SelectData(m_pParity, settings.m_nParity);
     m_pStopBits->addItem(QStringLiteral("1"), 1);
     m_pStopBits->addItem(QStringLiteral("2"), 2);
     SelectData(m_pStopBits, settings.m_nStopBits);
     m_pFlowControl->addItem(QStringLiteral("Xon / Xoff"), CLineSettings::FLOW_XONXOFF);
-    m_pFlowControl->addItem(QStringLiteral("Hardware"), CLineSettings::FLOW_RTSCTS);
-    m_pFlowControl->addItem(QStringLiteral("None"), CLineSettings::FLOW_NONE);
+    m_pFlowControl->addItem(tr("Hardware"), CLineSettings::FLOW_RTSCTS);
+    m_pFlowControl->addItem(tr("None"), CLineSettings::FLOW_NONE);
     SelectData(m_pFlowControl, settings.m_nFlowControl);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Bits per second:"), m_pBaudRate);
-    form->addRow(QStringLiteral("Data bits:"), m_pDataBits);
-    form->addRow(QStringLiteral("Parity:"), m_pParity);
-    form->addRow(QStringLiteral("Stop bits:"), m_pStopBits);
-    form->addRow(QStringLiteral("Flow control:"), m_pFlowControl);
+    form->addRow(tr("Bits per second:"), m_pBaudRate);
+    form->addRow(tr("Data bits:"), m_pDataBits);
+    form->addRow(tr("Parity:"), m_pParity);
+    form->addRow(tr("Stop bits:"), m_pStopBits);
+    form->addRow(tr("Flow control:"), m_pFlowControl);
     form->addRow(buttons);
 }
 

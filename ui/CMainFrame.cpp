@@ -14,6 +14,8 @@
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CIconFactory.h"
+#include "ui/CLanguage.h"
+#include "ui/CLanguageDlg.h"
 #include "ui/CPrintJob.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
@@ -24,6 +26,7 @@
 #include "ui/CTransferController.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QAction>
@@ -104,7 +107,7 @@ CMainFrame::~CMainFrame()
 
 QString CMainFrame::WindowTitle()
 {
-    return QStringLiteral("Norda Q4150 Programmer");
+    return tr("Norda Q4150 Programmer");
 }
 
 // ---- commands and bars ---------------------------------------------------------------------
@@ -114,8 +117,9 @@ QAction* CMainFrame::CreateAction(int id)
     const CommandInfo* info = FindCommand(id);
     if (!info)
         return nullptr;
-    auto* action = new QAction(QString::fromLatin1(info->pszText), this);
-    QString prompt = info->pszPrompt ? QString::fromLatin1(info->pszPrompt) : q4ui::ToQString(LoadString(static_cast<unsigned>(id)));
+    auto* action = new QAction(QCoreApplication::translate("Commands", info->pszText), this);
+    QString prompt = info->pszPrompt ? QCoreApplication::translate("Commands", info->pszPrompt)
+                                     : q4ui::TrCore(LoadString(static_cast<unsigned>(id)));
     action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
     action->setToolTip(prompt.section(QLatin1Char('\n'), 1, 1));
     QList<QKeySequence> keys;
@@ -173,6 +177,7 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_DOWNLOAD), &QAction::triggered, this, &CMainFrame::OnDownload);
     connect(GetAction(ID_COMMSETUP), &QAction::triggered, this, &CMainFrame::OnCommsetup);
     connect(GetAction(ID_BACKUP_SETTINGS), &QAction::triggered, this, &CMainFrame::OnBackupSettings);
+    connect(GetAction(ID_LANGUAGE), &QAction::triggered, this, &CMainFrame::OnLanguage);
     connect(GetAction(ID_COMPARE_FILE), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithFile);
     connect(GetAction(ID_COMPARE_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnCompareWithUnit);
     connect(GetAction(ID_VERIFY_UNIT), &QAction::triggered, m_pCompare.get(), &CCompareController::OnVerifyUnit);
@@ -180,7 +185,7 @@ void CMainFrame::CreateActions()
 
 void CMainFrame::CreateMenus()
 {
-    m_pFileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    m_pFileMenu = menuBar()->addMenu(tr("&File"));
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS})
         m_pFileMenu->addAction(GetAction(id));
     m_pFileMenu->addSeparator();
@@ -194,21 +199,21 @@ void CMainFrame::CreateMenus()
     m_pFileMenu->addAction(GetAction(ID_APP_EXIT));
     UpdateRecentFileMenu();
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(GetAction(ID_EDIT_UNDO));
     edit->addAction(GetAction(ID_EDIT_REDO));
     edit->addSeparator();
     for (int id : {ID_EDIT_CUTEX, ID_EDIT_COPY, ID_EDIT_PASTE})
         edit->addAction(GetAction(id));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addAction(GetAction(ID_VIEW_TOOLBAR));
     view->addAction(GetAction(ID_VIEW_STATUS_BAR));
     view->addSeparator();
     view->addAction(GetAction(ID_NEXT_TAB));
     view->addAction(GetAction(ID_PREV_TAB));
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(GetAction(ID_UPLOAD));
     tools->addAction(GetAction(ID_DOWNLOAD));
     tools->addSeparator();
@@ -217,8 +222,9 @@ void CMainFrame::CreateMenus()
     tools->addSeparator();
     tools->addAction(GetAction(ID_COMMSETUP));
     tools->addAction(GetAction(ID_BACKUP_SETTINGS));
+    tools->addAction(GetAction(ID_LANGUAGE));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));
     help->addSeparator();
     help->addAction(GetAction(ID_APP_ABOUT));
@@ -233,7 +239,7 @@ void CMainFrame::CreateMenus()
 
 void CMainFrame::CreateToolBar()
 {
-    m_pToolBar = addToolBar(QStringLiteral("Standard"));
+    m_pToolBar = addToolBar(tr("Standard"));
     m_pToolBar->setObjectName(QStringLiteral("toolbar128"));
     m_pToolBar->setIconSize(QSize(16, 16));
     const int buttons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUTEX, ID_EDIT_COPYEX,
@@ -253,7 +259,7 @@ void CMainFrame::CreateToolBar()
 
 void CMainFrame::CreateStatusBar()
 {
-    statusBar()->addWidget(new QLabel(QStringLiteral("Ready"), statusBar()), 1);
+    statusBar()->addWidget(new QLabel(tr("Ready"), statusBar()), 1);
     QAction* toggle = GetAction(ID_VIEW_STATUS_BAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);
@@ -272,7 +278,7 @@ void CMainFrame::UpdateRecentFileMenu()
     for (int i = 0; i < files.size(); ++i) {
         QString path = files[i];
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path), this);
-        action->setStatusTip(QString::fromLatin1(FindCommand(ID_FILE_MRU_FILE1)->pszPrompt));
+        action->setStatusTip(QCoreApplication::translate("Commands", FindCommand(ID_FILE_MRU_FILE1)->pszPrompt));
         connect(action, &QAction::triggered, this, [this, path] {
             SetActiveView(0);
             m_pDocManager->OpenDocumentFile(path);
@@ -310,7 +316,7 @@ void CMainFrame::ResetViews()
         view->m_bReady = 0;
         view->InitalizeView(i);
         view->m_bReady = 1;
-        GetTabControl()->setTabText(i, q4ui::ToQString(setups[static_cast<size_t>(i)]->m_strTitle));
+        GetTabControl()->setTabText(i, q4ui::TrSheet(setups[static_cast<size_t>(i)]->m_strTitle));
     }
     SetActiveView(0);
     if (QWidget* view = GetActiveView())
@@ -392,7 +398,7 @@ void CMainFrame::OnSetupEdited(CQ4150View* source, const QString& label, bool te
     if (changed && tellOtherSheets) {
         QString others = OtherSheetsChanged(source);
         if (!others.isEmpty())
-            statusBar()->showMessage(QStringLiteral("%1 also changed %2 (Undo takes it back)").arg(label, others));
+            statusBar()->showMessage(tr("%1 also changed %2 (Undo takes it back)").arg(label, others));
     }
     UpdateUndoActions();
     OnUpdateFrameTitle();
@@ -442,7 +448,7 @@ void CMainFrame::StepThroughHistory(bool back)
     if (!(back ? history.Undo() : history.Redo()))
         return;
     AfterSetupChanged();
-    statusBar()->showMessage((back ? QStringLiteral("Undone: %1") : QStringLiteral("Redone: %1")).arg(label));
+    statusBar()->showMessage((back ? tr("Undone: %1") : tr("Redone: %1")).arg(label));
 }
 
 void CMainFrame::AfterSetupChanged()
@@ -459,10 +465,10 @@ void CMainFrame::UpdateUndoActions()
     QAction* redo = GetAction(ID_EDIT_REDO);
     undo->setEnabled(history.CanUndo());
     redo->setEnabled(history.CanRedo());
-    undo->setText(history.CanUndo() ? QStringLiteral("&Undo %1\tCtrl+Z").arg(QString::fromStdString(history.UndoLabel()))
-                                    : QStringLiteral("&Undo\tCtrl+Z"));
-    redo->setText(history.CanRedo() ? QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
-                                    : QStringLiteral("&Redo\tCtrl+Y"));
+    undo->setText(history.CanUndo() ? tr("&Undo %1\tCtrl+Z").arg(QString::fromStdString(history.UndoLabel()))
+                                    : tr("&Undo\tCtrl+Z"));
+    redo->setText(history.CanRedo() ? tr("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
+                                    : tr("&Redo\tCtrl+Y"));
 }
 
 // ---- transfers -----------------------------------------------------------------------------
@@ -526,6 +532,13 @@ void CMainFrame::OnBackupSettings()
     CBackupSettingsDlg dialog(CBackupSettings::Load(), this);
     if (dialog.exec() == QDialog::Accepted)
         dialog.GetSettings().Save();
+}
+
+void CMainFrame::OnLanguage()
+{
+    CLanguageDlg dialog(CLanguage::Load(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        CLanguage::Save(dialog.GetChoice());
 }
 
 // ---- file, print, help ---------------------------------------------------------------------
@@ -620,7 +633,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->ignore();
         // Asked over the progress window: the main window is disabled.
         QMessageBox::StandardButton answer = QMessageBox::question(
-            transfer->GetProgress().GetWindow(), CQtMessagePrompt::Caption(), QStringLiteral("A transfer is running. Stop it and close the program?"),
+            transfer->GetProgress().GetWindow(), CQtMessagePrompt::Caption(), tr("A transfer is running. Stop it and close the program?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
@@ -647,7 +660,7 @@ void CMainFrame::contextMenuEvent(QContextMenuEvent* event)
         return;
     }
     QMenu menu(this);
-    QAction* cut = menu.addAction(QStringLiteral("Cut"));
+    QAction* cut = menu.addAction(tr("Cut"));
     cut->setStatusTip(GetAction(ID_EDIT_CUTEX)->statusTip());
     connect(cut, &QAction::triggered, GetAction(ID_EDIT_CUTEX), &QAction::trigger);
     menu.addAction(GetAction(ID_EDIT_PASTEEX));

@@ -82,6 +82,7 @@ public slots:
     void OnDownload();
     void OnCommsetup();
     void OnBackupSettings();
+    void OnLanguage();
     void OnEditUndo();
     void OnEditRedo();
 

@@ -18,6 +18,6 @@ QValidator::State CNumberValidator::validate(QString& input, int&) const
 
 QString CNumberValidator::Explanation() const
 {
-    return m_bReal ? QStringLiteral("Refused: a number takes digits, a sign, one decimal point and an exponent (1.5e3)")
-                   : QStringLiteral("Refused: a whole number takes digits and a sign only");
+    return m_bReal ? tr("Refused: a number takes digits, a sign, one decimal point and an exponent (1.5e3)")
+                   : tr("Refused: a whole number takes digits and a sign only");
 }

@@ -2,6 +2,7 @@
 #include "ui/CPrintJob.h"
 
 #include "model/StringTable.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QPainter>
@@ -22,7 +23,7 @@ void CPrintJob::AddSheet(const CZTGridCtrl& grid, int cols, const QString& sheet
 
 bool CPrintJob::Print(QPrinter& printer)
 {
-    printer.setDocName(q4ui::ToQString(LoadString(57344)));
+    printer.setDocName(q4ui::TrCore(LoadString(57344)));
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -76,7 +76,7 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     m_pBar->setTextVisible(smooth != 0);
     m_pBar->setRange(m_nMinValue, m_nMaxValue);
     m_pBar->setValue(m_nMinValue);
-    m_pCancel = new QPushButton(QStringLiteral("Cancel"), m_pWnd.get());
+    m_pCancel = new QPushButton(tr("Cancel"), m_pWnd.get());
     m_pCancel->setObjectName(QStringLiteral("cancel2"));
     connect(m_pCancel, &QPushButton::clicked, this, &CProgressWnd::OnCancel);
     SetSize(m_nNumTextLines, WINDOW_WIDTH);
@@ -158,6 +158,12 @@ void CProgressWnd::SetText(const std::string& text)
     if (!m_pWnd)
         return;
     m_pText->setText(q4ui::ToQString(text.substr(0, MAX_TEXT)));
+}
+
+void CProgressWnd::SetText(const QString& text)
+{
+    if (m_pWnd)
+        m_pText->setText(text.left(MAX_TEXT));
 }
 
 QString CProgressWnd::GetText() const

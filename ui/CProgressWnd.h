@@ -32,6 +32,7 @@ public:
     int SetPos(int pos);
     // Windows-1252 text; what goes beyond MAX_TEXT bytes is dropped.
     void SetText(const std::string& text);
+    void SetText(const QString& text);
     void Show();
     void Hide();
     // Cancel or Escape: asks the owner to cancel, until the owner has agreed.

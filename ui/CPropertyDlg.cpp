@@ -1,6 +1,7 @@
 // The property dialog's rows, its place beside the cell it edits, and the write-back on OK.
 #include "ui/CPropertyDlg.h"
 
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QComboBox>
@@ -18,8 +19,8 @@
 CPropertyDlg::CPropertyDlg(QWidget* parent)
     : QDialog(parent),
       m_pForm(new QFormLayout),
-      m_pOk(new QPushButton(QStringLiteral("OK"), this)),
-      m_pCancel(new QPushButton(QStringLiteral("Cancel"), this))
+      m_pOk(new QPushButton(tr("OK"), this)),
+      m_pCancel(new QPushButton(tr("Cancel"), this))
 {
     m_pOk->setDefault(true);
     connect(m_pOk, &QPushButton::clicked, this, &CPropertyDlg::accept);
@@ -79,7 +80,7 @@ void CPropertyDlg::AddRow(const CNdChnData& prop)
     value->setEnabled(prop.m_bEditable && !items.empty());
 
     // The name's first letter is its mnemonic; an ampersand in a name stays one.
-    QString name = q4ui::ToQString(prop.GetName()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString name = q4ui::TrHeading(q4ui::ToQString(prop.GetName())).replace(QLatin1Char('&'), QStringLiteral("&&"));
     auto* label = new QLabel(name.isEmpty() ? name : QLatin1Char('&') + name, this);
     label->setBuddy(value);
     m_pForm->addRow(label, value);

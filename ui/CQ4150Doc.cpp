@@ -4,6 +4,7 @@
 #include "model/CArchive.h"
 #include "model/CDocumentFile.h"
 #include "transfer/CUnitConnection.h"
+#include "ui/CoreTranslation.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
 
@@ -11,7 +12,7 @@
 
 CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
     : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)),
-      m_pConnection(std::make_unique<CUnitConnection>(&prompt)), m_strTitle(QStringLiteral("Untitled"))
+      m_pConnection(std::make_unique<CUnitConnection>(&prompt)), m_strTitle(tr("Untitled"))
 {
     m_pUnit->Initialize();
     m_pHistory = std::make_unique<CUnitHistory>(*m_pUnit, prompt);
@@ -59,14 +60,14 @@ CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& e
     CDocumentFile file;
     std::vector<uint8_t> bytes;
     if (!file.ReadBytes(path.toStdString(), bytes)) {
-        error = QString::fromStdString(file.GetError());
+        error = q4ui::TrCore(file.GetError());
         return LOAD_NOT_READ;
     }
     bool loaded = file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString()) != 0;
     // What was read, whole or not, is where undo starts.
     m_pHistory->Reset();
     if (!loaded) {
-        error = QStringLiteral("Unexpected file format.\n%1").arg(QString::fromStdString(file.GetError()));
+        error = tr("Unexpected file format.\n%1").arg(q4ui::TrCore(file.GetError()));
         return LOAD_BAD_FORMAT;
     }
     SetPathName(path);
@@ -78,7 +79,7 @@ bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error, bool* readOn
 {
     CDocumentFile file;
     if (!file.Save(*m_pUnit, path.toStdString())) {
-        error = QStringLiteral("Failed to save document.\n%1").arg(QString::fromStdString(file.GetError()));
+        error = tr("Failed to save document.\n%1").arg(q4ui::TrCore(file.GetError()));
         if (readOnly)
             *readOnly = file.IsTargetReadOnly();
         return false;
@@ -109,7 +110,7 @@ void CQ4150Doc::SetPathName(const QString& path)
 void CQ4150Doc::SetUntitled()
 {
     m_strPathName.clear();
-    m_strTitle = QStringLiteral("Untitled");
+    m_strTitle = tr("Untitled");
 }
 
 std::unique_ptr<CQ4kUnit> CQ4150Doc::CreateScratchUnit() const
@@ -124,7 +125,7 @@ void CQ4150Doc::TakeDownload(const CQ4kUnit& downloaded)
     m_pUnit->CopyFrom(downloaded);
     SetUntitled();
     // Undo can take the download back; the set-up is the unit's, not a changed file.
-    m_pHistory->Record("Download");
+    m_pHistory->Record(tr("Download").toStdString());
     SetModifiedFlag(false);
 }
 

@@ -2,6 +2,7 @@
 // reading and writing of the unit as a .q4g file, and the connection to the unit on the line.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -15,6 +16,8 @@ class INordaSetupType;
 class IMessagePrompt;
 
 class CQ4150Doc {
+    Q_DECLARE_TR_FUNCTIONS(CQ4150Doc)
+
 public:
     enum LOAD_RESULT { LOAD_OK, LOAD_NOT_READ, LOAD_BAD_FORMAT };
 

@@ -11,6 +11,7 @@
 #include "ui/CQ4150Doc.h"
 #include "ui/CSheetModel.h"
 #include "ui/CZTGridCtrl.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QDate>
@@ -18,12 +19,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
-
-namespace {
-
-const char* const g_strPasteError = "Erroneous values have been detected. Appropriate values will be used.";
-
-}  // namespace
 
 CQ4150View::CQ4150View(CQ4150Doc& doc, QWidget* parent)
     : QWidget(parent), m_doc(doc)
@@ -109,7 +104,7 @@ void CQ4150View::keyPressEvent(QKeyEvent* event)
 
 QString CQ4150View::CellLabel(int row, int col) const
 {
-    return m_pGrid->GetItemText(0, col) + QStringLiteral(" of ") + m_pGrid->GetItemText(row, 0);
+    return tr("%1 of %2").arg(m_pGrid->GetItemText(0, col), m_pGrid->GetItemText(row, 0));
 }
 
 // ---- the edit path -------------------------------------------------------------------------
@@ -207,7 +202,7 @@ void CQ4150View::OnEditCutEx()
     m_pGrid->EndEditing();
     for (int row = std::max(first, 1); row <= last && row < m_pSetupType->GetNumChannels(); ++row)
         m_pSetupType->ResetChannel(row);
-    emit setupEdited(QStringLiteral("Cut"), true);
+    emit setupEdited(tr("Cut"), true);
 }
 
 void CQ4150View::OnEditPasteEx()
@@ -219,9 +214,10 @@ void CQ4150View::OnEditPasteEx()
 void CQ4150View::OnPasteFinished()
 {
     if (m_bPasteError)
-        m_doc.GetPrompt().Show(g_strPasteError, IMessagePrompt::BTN_OK, false);
+        m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("Erroneous values have been detected. Appropriate values will be used.")),
+                               IMessagePrompt::BTN_OK, false);
     m_bPasteError = 0;
-    emit setupEdited(QStringLiteral("Paste"), false);
+    emit setupEdited(tr("Paste"), false);
 }
 
 void CQ4150View::OnEditSelectall()
@@ -245,5 +241,5 @@ void CQ4150View::OnFilePrintPreview(QPrinter& printer)
 void CQ4150View::AddToPrintJob(CPrintJob& job) const
 {
     if (m_pSetupType)
-        job.AddSheet(*m_pGrid, m_pSetupType->m_nPrintCols, q4ui::ToQString(m_pSetupType->m_strTitle));
+        job.AddSheet(*m_pGrid, m_pSetupType->m_nPrintCols, q4ui::TrSheet(m_pSetupType->m_strTitle));
 }

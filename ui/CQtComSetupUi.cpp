@@ -103,7 +103,7 @@ bool CQtComSetupUi::StartEmulator(QString& error)
     m_pEmulator = std::make_unique<CEmulatorServer>();
     if (!m_pEmulator->Start()) {
         m_pEmulator.reset();
-        error = QStringLiteral("The emulated unit cannot be started: no pseudo-terminal is available.");
+        error = tr("The emulated unit cannot be started: no pseudo-terminal is available.");
         return false;
     }
     return true;

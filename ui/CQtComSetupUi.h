@@ -5,6 +5,7 @@
 
 #include "link/IComSetupUi.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -13,6 +14,8 @@ class CEmulatorServer;
 class QWidget;
 
 class CQtComSetupUi : public IComSetupUi {
+    Q_DECLARE_TR_FUNCTIONS(CQtComSetupUi)
+
 public:
     explicit CQtComSetupUi(QWidget* parent = nullptr);
     ~CQtComSetupUi() override;

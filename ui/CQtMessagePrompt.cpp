@@ -2,6 +2,7 @@
 #include "ui/CQtMessagePrompt.h"
 
 #include "model/StringTable.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ CQtMessagePrompt::CQtMessagePrompt(QObject* parent)
 
 QString CQtMessagePrompt::Caption()
 {
-    return q4ui::ToQString(LoadString(57344));
+    return q4ui::TrCore(LoadString(57344));
 }
 
 int CQtMessagePrompt::Show(const std::string& text, Buttons buttons, bool exclamation)
@@ -48,7 +49,7 @@ QWidget* CQtMessagePrompt::ParentWindow()
 int CQtMessagePrompt::ShowBox(const std::string& text, Buttons buttons, bool exclamation)
 {
     // The unit's texts break lines with "\n\r"; the carriage returns carry nothing here.
-    QString message = q4ui::ToQString(text);
+    QString message = q4ui::TrCore(text);
     message.remove(QLatin1Char('\r'));
     if (message.trimmed().isEmpty())
         return buttons == BTN_OK ? IDOK : IDCANCEL;

@@ -5,6 +5,7 @@
 #include "ui/CProgressWnd.h"
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CUpDown.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QMessageBox>
@@ -36,7 +37,7 @@ void CQtTransfer::SetSheets(int count)
 
 void CQtTransfer::Start()
 {
-    m_pProgress->GoModal(QStringLiteral("Progress"), 0, m_pMainWnd);
+    m_pProgress->GoModal(tr("Progress"), 0, m_pMainWnd);
     m_nTotal = m_pTransfer->GetTotalBytes();
     m_pProgress->SetRange(0, static_cast<int>(m_nTotal), 1);
     m_pTransfer->Start();
@@ -57,7 +58,7 @@ void CQtTransfer::Cancel()
 
 void CQtTransfer::OnSetupTypeStarted(int, const std::string& title)
 {
-    std::string text = CTransfer::ProgressText(m_direction, title);
+    QString text = q4ui::TrCore(CTransfer::ProgressText(m_direction, title));
     QMetaObject::invokeMethod(this, [this, text] {
         if (!m_pProgress->Cancelled())
             m_pProgress->SetText(text);
@@ -73,7 +74,7 @@ void CQtTransfer::OnBytesMoved(uint32_t bytes)
 
 void CQtTransfer::OnBlockFailed(CTransfer&, const std::string& message)
 {
-    QString text = q4ui::ToQString(message);
+    QString text = q4ui::TrCore(message);
     QMetaObject::invokeMethod(this, [this, text] { AskRetry(text); }, Qt::QueuedConnection);
 }
 
@@ -110,8 +111,8 @@ void CQtTransfer::OnCancelRequested()
     if (m_pStopQuestion || m_pQuestion)
         return;
     m_pStopQuestion = new QMessageBox(QMessageBox::Warning, CQtMessagePrompt::Caption(),
-                                      QStringLiteral("Stop the upload after the block in flight?\n"
-                                                     "The unit then holds a partly written set-up."),
+                                      tr("Stop the upload after the block in flight?\n"
+                                         "The unit then holds a partly written set-up."),
                                       QMessageBox::Yes | QMessageBox::No, m_pProgress->GetWindow());
     m_pStopQuestion->setDefaultButton(QMessageBox::No);
     m_pStopQuestion->setAttribute(Qt::WA_DeleteOnClose);
@@ -124,8 +125,8 @@ void CQtTransfer::OnCancelRequested()
 
 void CQtTransfer::StopAfterBlock()
 {
-    m_pProgress->SetCancelled(m_direction == TransferDirection::Download ? "Stopping the download ..."
-                                                                         : "Stopping the upload ...");
+    m_pProgress->SetCancelled(
+        q4ui::ToCp1252(m_direction == TransferDirection::Download ? tr("Stopping the download ...") : tr("Stopping the upload ...")));
     m_pTransfer->Cancel();
 }
 

@@ -3,6 +3,7 @@
 
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
 #include <QColor>
@@ -34,7 +35,7 @@ QString CSheetModel::CellText(int section, int cell) const
 
 QString CSheetModel::GetCornerText() const
 {
-    return CellText(0, 0);
+    return q4ui::TrHeading(CellText(0, 0));
 }
 
 CSheetModel::CellKind CSheetModel::GetKind(const QModelIndex& index) const
@@ -60,7 +61,7 @@ QVariant CSheetModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:  // shown by the view only where the cell cuts the text
         return q4ui::ToQString(p->GetDataAsString());
     case Qt::StatusTipRole:
-        return q4ui::ToQString(m_type.GetInputHint(Section(index), Cell(index)));
+        return q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index)));
     case Qt::BackgroundRole:
         if (m_marked.count({Section(index), Cell(index)}))
             return MarkColour();
@@ -101,7 +102,7 @@ QVariant CSheetModel::headerData(int section, Qt::Orientation orientation, int r
 {
     if (role != Qt::DisplayRole)
         return QVariant();
-    return orientation == Qt::Horizontal ? CellText(0, section + 1) : CellText(section + 1, 0);
+    return q4ui::TrHeading(orientation == Qt::Horizontal ? CellText(0, section + 1) : CellText(section + 1, 0));
 }
 
 Qt::ItemFlags CSheetModel::flags(const QModelIndex& index) const
@@ -124,7 +125,7 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
     // Typed or pasted alike: a number cell takes a number only, a comma as its point.
     bool accepted = m_type.EnterText(Section(index), Cell(index), q4ui::ToCp1252(value.toString())) != 0;
     if (!accepted && m_type.GetLastError() != 0)
-        m_strRefusal = q4ui::ToQString(LoadString(static_cast<unsigned>(m_type.GetLastError())));
+        m_strRefusal = q4ui::TrCore(LoadString(static_cast<unsigned>(m_type.GetLastError())));
     Refresh();
     return accepted;
 }

@@ -8,6 +8,7 @@
 #include "ui/CQtTransfer.h"
 #include "ui/CUploadBackup.h"
 #include "ui/CUploadGuard.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
@@ -136,7 +137,7 @@ void CTransferController::OnTransferFinished()
             QString stopped = result.end == TransferEnd::Cancelled ? tr("The reading of the unit was stopped")
                                                                    : tr("The unit could not be read");
             if (!result.reason.empty())
-                stopped += QStringLiteral(" (%1)").arg(q4ui::ToQString(result.reason));
+                stopped += QStringLiteral(" (%1)").arg(q4ui::TrCore(result.reason));
             m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("%1: nothing was written to the unit.").arg(stopped)),
                                    IMessagePrompt::BTN_OK, true);
         }
@@ -180,17 +181,20 @@ void CTransferController::TellWhyNotCompleted(Step step, const TransferResult& r
     if (result.end == TransferEnd::Completed)
         return;
     // A port that went away is named.
-    const std::string why = result.reason.empty() ? std::string() : " (" + result.reason + ")";
+    const QString reason = q4ui::TrCore(result.reason);
     if (step == Step::Upload && result.unitWritten) {
-        std::string kept;
+        QString text = reason.isEmpty()
+                           ? tr("The upload did not complete: the unit now holds a partly written set-up (%1 of %2 "
+                                "blocks). Upload the whole set-up before the unit is used.")
+                           : tr("The upload did not complete (%3): the unit now holds a partly written set-up (%1 of %2 "
+                                "blocks). Upload the whole set-up before the unit is used.");
+        text = text.arg(result.blocksDone).arg(result.blocksTotal);
+        if (!reason.isEmpty())
+            text = text.arg(reason);
         if (backup)
-            kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
-        m_doc.GetPrompt().Show("The upload did not complete" + why + ": the unit now holds a partly written set-up ("
-                                   + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
-                                   + " blocks). Upload the whole set-up before the unit is used." + kept,
-                               IMessagePrompt::BTN_OK, true);
-    } else if (!why.empty()) {
-        const QString reason = q4ui::ToQString(result.reason);
+            text += QLatin1Char(' ') + tr("What it held before is kept in %1.").arg(QDir::toNativeSeparators(backup->GetPath()));
+        m_doc.GetPrompt().Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, true);
+    } else if (!reason.isEmpty()) {
         m_doc.GetPrompt().Show(q4ui::ToCp1252(step == Step::Upload ? tr("The upload did not complete: %1.").arg(reason)
                                                                    : tr("The download did not complete: %1.").arg(reason)),
                                IMessagePrompt::BTN_OK, true);
@@ -201,7 +205,7 @@ void CTransferController::ReportChanges(const CUploadBackup& backup)
 {
     std::vector<CellDifference> changes = backup.GetChanges();
     if (changes.empty()) {
-        m_doc.GetPrompt().Show("The upload is complete. The unit held this set-up already; nothing changed.",
+        m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("The upload is complete. The unit held this set-up already; nothing changed.")),
                                IMessagePrompt::BTN_OK, false);
         return;
     }

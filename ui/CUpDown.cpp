@@ -10,13 +10,13 @@
 CUpDown::CUpDown(const QString& message, QWidget* parent)
     : QDialog(parent), m_strMsg(message), m_pIcon(new QLabel(this)), m_pText(new QLabel(message, this))
 {
-    setWindowTitle(QStringLiteral("Upload/Download"));
+    setWindowTitle(tr("Upload/Download"));
     int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     m_pIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(iconSize));
     m_pText->setObjectName(QStringLiteral("text1013"));
-    auto* retry = new QPushButton(QStringLiteral("Retry"), this);
+    auto* retry = new QPushButton(tr("Retry"), this);
     retry->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     connect(retry, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;  // taken by the dialog's layout below

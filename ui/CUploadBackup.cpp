@@ -6,10 +6,10 @@
 #include "model/IMessagePrompt.h"
 #include "ui/CBackupSettings.h"
 #include "ui/CQ4150Doc.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 
@@ -25,25 +25,24 @@ CUploadBackup::~CUploadBackup() = default;
 bool CUploadBackup::Keep(const TransferResult& download, const CUnitImage& blocksRead)
 {
     if (download.end == TransferEnd::Cancelled) {
-        Refuse(QStringLiteral("The backup of the unit was stopped."));
+        Refuse(tr("The backup of the unit was stopped."));
         return false;
     }
     if (download.end != TransferEnd::Completed) {
         Refuse(download.reason.empty()
-                   ? QStringLiteral("The unit's set-up could not be read for the backup.")
-                   : QCoreApplication::translate("CUploadBackup", "The unit's set-up could not be read for the backup: %1.")
-                         .arg(q4ui::ToQString(download.reason)));
+                   ? tr("The unit's set-up could not be read for the backup.")
+                   : tr("The unit's set-up could not be read for the backup: %1.").arg(q4ui::TrCore(download.reason)));
         return false;
     }
     const QString folder = QDir::toNativeSeparators(m_strFolder);
     if (!QDir().mkpath(m_strFolder)) {
-        Refuse(QStringLiteral("The backup folder %1 cannot be created.").arg(folder));
+        Refuse(tr("The backup folder %1 cannot be created.").arg(folder));
         return false;
     }
     QString path = CBackupSettings::NewFilePath(m_strFolder, QDateTime::currentDateTime());
     CDocumentFile file;
     if (!file.Save(*m_pUnit, path.toStdString())) {
-        Refuse(QStringLiteral("The backup cannot be written in %1:\n%2").arg(folder, QString::fromStdString(file.GetError())));
+        Refuse(tr("The backup cannot be written in %1:\n%2").arg(folder, q4ui::TrCore(file.GetError())));
         return false;
     }
     m_strPath = path;
@@ -53,7 +52,7 @@ bool CUploadBackup::Keep(const TransferResult& download, const CUnitImage& block
 
 void CUploadBackup::Refuse(const QString& why) const
 {
-    m_doc.GetPrompt().Show(q4ui::ToCp1252(why + QStringLiteral("\nThe upload did not start: nothing was written to the unit.")),
+    m_doc.GetPrompt().Show(q4ui::ToCp1252(why + QLatin1Char('\n') + tr("The upload did not start: nothing was written to the unit.")),
                            IMessagePrompt::BTN_OK, true);
 }
 

@@ -6,6 +6,7 @@
 #include "transfer/ITransferObserver.h"
 #include "unit/CUnitImage.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -15,6 +16,8 @@ class CQ4150Doc;
 class CQ4kUnit;
 
 class CUploadBackup {
+    Q_DECLARE_TR_FUNCTIONS(CUploadBackup)
+
 public:
     // folder: where the backup file goes, made when missing.
     CUploadBackup(CQ4150Doc& doc, const QString& folder);

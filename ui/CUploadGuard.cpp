@@ -4,6 +4,7 @@
 #include "compare/CSetupComparison.h"
 #include "model/IMessagePrompt.h"
 #include "ui/CQ4150Doc.h"
+#include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
 
@@ -30,11 +31,11 @@ QString CUploadGuard::CellsQuestion(const std::vector<CellDifference>& cells)
     for (size_t i = 0; i < cells.size() && i < CELLS_LISTED; ++i) {
         const CellDifference& cell = cells[i];
         // A General row is named by its label alone: its one column holds every value.
-        QString where = q4ui::ToQString(cell.channel).simplified();
+        QString where = q4ui::TrHeading(q4ui::ToQString(cell.channel)).simplified();
         if (cell.sheet != ST_GENERAL)
-            where += QLatin1Char(' ') + q4ui::ToQString(cell.column).simplified();
+            where += QLatin1Char(' ') + q4ui::TrHeading(q4ui::ToQString(cell.column)).simplified();
         lines << tr("%1 %2: \"%3\" as \"%4\"")
-                     .arg(q4ui::ToQString(cell.sheetTitle), where, q4ui::ToQString(cell.textA),
+                     .arg(q4ui::TrSheet(cell.sheetTitle), where, q4ui::ToQString(cell.textA),
                           q4ui::ToQString(cell.textB));
     }
     if (cells.size() > CELLS_LISTED)

@@ -35,12 +35,14 @@ enum COMMAND_ID {
     ID_COMPARE_FILE = 32792,
     ID_COMPARE_UNIT = 32793,
     ID_VERIFY_UNIT = 32794,
+    ID_LANGUAGE = 32796,
 };
 
 struct CommandInfo {
     int nId;
     const char* pszText;       // menu text; "\t" and what follows is the shortcut shown
-    const char* pszPrompt;     // status text "\n" tooltip; null: the string table's
+    const char* pszPrompt;     // status text "\n" tooltip; null: the string table's (both English,
+                               // translated where shown)
     const char* pszShortcuts;  // accelerators, ";" between them
 };
 

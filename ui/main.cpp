@@ -1,5 +1,6 @@
 // The Q4150 Programmer: edits, keeps, prints and transfers the set-up of a Q4000-30 unit.
 #include "ui/CCommandLine.h"
+#include "ui/CLanguage.h"
 #include "ui/CMainFrame.h"
 #include "ui/CQ4150App.h"
 
@@ -52,6 +53,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "q4150: %s; try q4150 --help\n", qPrintable(commandLine.m_strError));
         return 2;
     }
+    // The settings hold the language; the translators go in before any window is made.
+    CQ4150App::SetSettingsNames();
+    CLanguage::Install(app, CLanguage::Load());
     CMessagesToStandardError messages;
     if (commandLine.m_bQuitAfterStart)
         app.installEventFilter(&messages);

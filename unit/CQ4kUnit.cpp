@@ -2,6 +2,7 @@
 #include "unit/CQ4kUnit.h"
 
 #include "model/CArchive.h"
+#include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
 #include "setup/general/CGeneral.h"
 #include "setup/logical/CLogicalInput.h"
@@ -100,7 +101,7 @@ int CQ4kUnit::Serialize(CArchive& ar)
                 throw;
             type->Initialize();
             throw CArchiveException(CArchiveException::BAD_SCHEMA,
-                                    "the " + type->m_strTitle + " record is damaged: " + e.what());
+                                    FormatString(IDS_RECORD_DAMAGED, {type->m_strTitle, e.what()}));
         }
     }
     return 1;

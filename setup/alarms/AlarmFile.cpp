@@ -3,6 +3,7 @@
 
 #include "model/CArchive.h"
 #include "model/ChannelNames.h"
+#include "model/StringTable.h"
 
 void CAlarm::DoFileReadWrite(CArchive& ar, unsigned version)
 {
@@ -25,7 +26,7 @@ void CAlarm::DoFileReadWrite(CArchive& ar, unsigned version)
     }
 
     if (!m_pDataSheet)
-        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the alarms have no sheet to read into");
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NO_ALARM_SHEET));
     // Whatever precedes the title is skipped.
     while (ar.ReadString() != "Alarm") {
     }

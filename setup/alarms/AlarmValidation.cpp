@@ -4,13 +4,11 @@
 
 #include "model/ChannelNames.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 #include "setup/logical/CLogicalInput.h"
 #include "setup/physical/CPhysicalInput.h"
 
 namespace {
-
-const char g_BlockWarning[] =
-    "Warning: Block flag is detected. To enable this, please enable block flag in General Pane";
 
 // Alarm columns 10 to 16 copy these columns of the physical and logical input sheets.
 constexpr int PH_PARM_FIRST = 1;
@@ -165,11 +163,11 @@ int CAlarm::ValidateSign(int row, const std::string& text)
 std::string CAlarm::GetInputHint(int row, int col) const
 {
     if (col == COL_DELAY)
-        return "Seconds from " + q4::Format2g(DELAY_MIN) + " to " + q4::FormatD(static_cast<long>(DELAY_MAX)) + " (255 hours)";
+        return FormatString(IDS_HINT_DELAY, {q4::Format2g(DELAY_MIN), q4::FormatD(static_cast<long>(DELAY_MAX))});
     std::string lo;
     std::string hi;
     if (col == COL_SETPOINT && GetInputRange(row, lo, hi))
-        return "A number from " + lo + " to " + hi + ", the range of " + GetCellText(row, COL_INPREF);
+        return FormatString(IDS_HINT_SETPOINT, {lo, hi, GetCellText(row, COL_INPREF)});
     return CNordaSetupType::GetInputHint(row, col);
 }
 
@@ -374,7 +372,7 @@ void CAlarm::OnGeneralBlockModify()
         block->SetSelText("OFF");
         // The summary keeps its "B" until the dialog is used again; warn once about it.
         if (!m_bBlockWarned && GetCellText(k + 1, COL_FLAGS).find('B') != std::string::npos) {
-            Prompt(g_BlockWarning, false, true);
+            Prompt(LoadString(IDS_BLOCK_WARNING), false, true);
             m_bBlockWarned = 1;
         }
     }

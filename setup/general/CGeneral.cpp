@@ -5,19 +5,12 @@
 #include "model/CArchive.h"
 #include "model/IMessagePrompt.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 #include "setup/general/GeneralRows.h"
 
 #include <cmath>
 
 namespace {
-
-const char g_ConfigWarning[] =
-    "Warning: This will restore default configuration of all parameters in the Q4000 on next power up.\n\r"
-    "Press OK to continue or Cancel";
-const char g_ConfGenWarning[] =
-    "Warning: This will restore default configuration of all parameters \n\r"
-    "and general constants in the Q4000 on next power up.\n\r"
-    "Press OK to continue or Cancel";
 
 // Older documents (versions 0 and 1) hold 14 rows in this order of sheet sections.
 // The ranges of the device number (row 3) and of the hysteresis in % (row 14).
@@ -103,8 +96,8 @@ int CGeneral::ValidateData(int section, int cell, const std::string& text)
     if (section >= 1 && section <= GEN_ROWS) {
         const GeneralRow& row = GetGeneralRow(section);
         if (section == 1 && (text == "CONFIG" || text == "CONF + GEN")) {
-            const char* warning = text == "CONFIG" ? g_ConfigWarning : g_ConfGenWarning;
-            if (Prompt(warning, true, false) != IMessagePrompt::IDOK)
+            unsigned warning = text == "CONFIG" ? IDS_CONFIG_WARNING : IDS_CONF_GEN_WARNING;
+            if (Prompt(LoadString(warning), true, false) != IMessagePrompt::IDOK)
                 return 0;
         }
         if (section == 3)
@@ -122,9 +115,9 @@ int CGeneral::ValidateData(int section, int cell, const std::string& text)
 std::string CGeneral::GetInputHint(int section, int cell) const
 {
     if (section == 3)
-        return "A whole number from " + q4::FormatD(DEVICE_MIN) + " to " + q4::FormatD(DEVICE_MAX);
+        return FormatString(IDS_HINT_WHOLE_NUMBER_RANGE, {q4::FormatD(DEVICE_MIN), q4::FormatD(DEVICE_MAX)});
     if (section == 14)
-        return "A number from 0 to " + q4::Format2g(HYSTERESIS_MAX) + " (a comma is taken as the decimal point)";
+        return FormatString(IDS_HINT_NUMBER_RANGE, {"0", q4::Format2g(HYSTERESIS_MAX)});
     return CNordaSetupType::GetInputHint(section, cell);
 }
 
@@ -303,7 +296,7 @@ void CGeneral::DoFileReadWrite(CArchive& ar, unsigned version)
 void CGeneral::FileRead(CArchive& ar, unsigned version)
 {
     if (!m_pDataSheet)
-        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NO_SHEET));
     for (int s = 0; s < m_pDataSheet->GetNumSections(); ++s) {
         for (int c = 1; c < m_pDataSheet->GetNumCells(s); ++c) {
             CNdChnData* p = m_pDataSheet->GetProperty(s, c);

@@ -4,6 +4,7 @@
 
 #include "model/CArchive.h"
 #include "model/ChannelNames.h"
+#include "model/StringTable.h"
 #include "setup/physical/CPhysicalInput.h"
 
 #include <cstring>
@@ -529,7 +530,7 @@ void CLogicalInput::ReadOldRecord(CArchive& ar, unsigned version)
 {
     ReadRecordHead(ar);
     if (!m_pDataSheet)
-        throw CArchiveException(CArchiveException::BAD_SCHEMA, "the set-up has no sheet to read into");
+        throw CArchiveException(CArchiveException::BAD_SCHEMA, LoadString(IDS_NO_SHEET));
     for (int s = 0; s <= LOG_INPUTS; ++s)
         ReadSection(ar, version, s, true);
     for (int n = 1; n <= LOG_INPUTS; ++n) {

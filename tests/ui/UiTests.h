@@ -19,6 +19,7 @@ std::unique_ptr<QObject> MakeCompareTest();
 std::unique_ptr<QObject> MakeFocusTest();
 std::unique_ptr<QObject> MakeTransferControllerTest();
 std::unique_ptr<QObject> MakeHelpTest();
+std::unique_ptr<QObject> MakeGermanTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -36,5 +37,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeFocusTest());
     tests.push_back(MakeTransferControllerTest());
     tests.push_back(MakeHelpTest());
+    tests.push_back(MakeGermanTest());
     return tests;
 }

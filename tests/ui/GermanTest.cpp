@@ -1,0 +1,163 @@
+// The desktop program in German: the four sheets as a German user sees them (saved as pictures
+// in the build folder, screenshots/), unique accelerators in every menu, and the core's texts
+// (refusals, hints, transfer and port messages) put together in German.
+#include "FrameFixture.h"
+#include "UiTests.h"
+
+#include "model/StringTable.h"
+#include "transfer/CTransfer.h"
+#include "ui/CoreTranslation.h"
+#include "ui/QtText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTranslator>
+#include <QtTest>
+
+#include <map>
+
+namespace {
+
+// The share of pixels that differ from the picture's most common colour.
+double Drawn(const QImage& image)
+{
+    std::map<QRgb, qint64> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[line[x]];
+    }
+    qint64 most = 0;
+    for (const auto& [colour, count] : counts)
+        most = std::max(most, count);
+    qint64 all = static_cast<qint64>(image.width()) * image.height();
+    return all ? double(all - most) / double(all) : 0.0;
+}
+
+}  // namespace
+
+class GermanTest : public QObject {
+    Q_OBJECT
+
+    QTranslator m_translator;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_translator.load(QStringLiteral(":/i18n/q4150_de.qm")));
+        QCoreApplication::installTranslator(&m_translator);
+    }
+
+    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_translator); }
+
+    void sheetsShowGermanHeadings_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("General") << 0 << "Allgemein" << int(Qt::Vertical) << 2 << "Gerätenummer";
+        QTest::newRow("Physical Input") << 1 << "Physikalische Eingänge" << int(Qt::Horizontal) << 6 << "Sonst.";
+        QTest::newRow("Logical Input") << 2 << "Logische Eingänge" << -1 << 0 << "Logischer Eingang";
+        QTest::newRow("Alarm") << 3 << "Alarmkanäle" << int(Qt::Horizontal) << 5 << "Verzögerung (s)";
+    }
+
+    void sheetsShowGermanHeadings()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, title);
+        QFETCH(int, orientation);
+        QFETCH(int, section);
+        QFETCH(QString, heading);
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(tab);
+        QCOMPARE(f.frame->GetTabControl()->tabText(tab), title);
+        const CSheetModel* model = grid.GetSheetModel();
+        QString shown = orientation < 0 ? model->GetCornerText()
+                                        : model->headerData(section, Qt::Orientation(orientation)).toString();
+        QCOMPARE(shown, heading);
+
+        QImage picture = f.frame->grab().toImage();
+        QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots"));
+        QVERIFY(folder.mkpath(QStringLiteral(".")));
+        QVERIFY(picture.save(folder.filePath(QStringLiteral("de-%1.png").arg(tab + 1))));
+        QVERIFY2(Drawn(picture) > 0.02, "the window is blank");
+    }
+
+    // Alt and a letter reach one entry of a menu only when no other entry has the same letter.
+    void menusHaveUniqueAccelerators()
+    {
+        FrameFixture f;
+        QList<QMenu*> menus;
+        QString bar;
+        for (QAction* action : f.frame->menuBar()->actions()) {
+            menus << action->menu();
+            bar += action->text() + QLatin1Char('|');
+        }
+        menus << nullptr;  // the menu bar itself
+        for (QMenu* menu : menus) {
+            QList<QAction*> actions = menu ? menu->actions() : f.frame->menuBar()->actions();
+            QSet<QChar> keys;
+            for (QAction* action : actions) {
+                QString text = action->text().section(QLatin1Char('\t'), 0, 0).replace(QStringLiteral("&&"), QString());
+                qsizetype amp = text.indexOf(QLatin1Char('&'));
+                if (amp < 0 || amp + 1 >= text.size())
+                    continue;
+                QChar key = text[amp + 1].toLower();
+                QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1 in %2").arg(action->text(), menu ? menu->title() : bar)));
+                keys.insert(key);
+            }
+        }
+    }
+
+    void refusalIsGerman()
+    {
+        FrameFixture f;
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        QCOMPARE(q4ui::ToQString(f.prompt.Messages()[0].text), QStringLiteral("Ungültiger Wert. Der letzte Wert wird verwendet."));
+        QModelIndex deviceNumber = f.Grid(ST_GENERAL).GetSheetModel()->IndexOf(3, 1);
+        QCOMPARE(deviceNumber.data(Qt::StatusTipRole).toString(), QStringLiteral("Eine ganze Zahl von 1 bis 62"));
+    }
+
+    // The core's texts are put together from the string table's patterns; each part is
+    // translated where it is a text of the core itself.
+    void coreTextsAreFoundByTheirPatterns_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("german");
+        auto row = [](const char* name, const std::string& english, const char* german) {
+            QTest::newRow(name) << q4ui::ToQString(english) << QString::fromUtf8(german);
+        };
+        row("a list", FormatString(IDS_HINT_ONE_OF, {"OFF, ON"}), "Eine Auswahl aus: OFF, ON");
+        row("the longer pattern first", FormatString(IDS_HINT_ONE_OF_OR_NEW_LIMIT, {"m, A, V", "4"}),
+            "Eine Auswahl aus: m, A, V; oder einen neuen Wert eingeben (bis zu 4 Zeichen)");
+        row("a sheet's title within", CTransfer::ProgressText(TransferDirection::Upload, "Physical Input"),
+            "Daten „Physikalische Eingänge“ werden zum Gerät übertragen ...");
+        row("a pattern within a pattern",
+            FormatString(IDS_PORT_OPEN_ERROR_BECAUSE, {"COM1 (/dev/ttyS0)", FormatString(IDS_PORT_IN_USE_BY, {"42"})}),
+            "Fehler beim Öffnen der COM-Schnittstelle.\nCOM1 (/dev/ttyS0): die Schnittstelle wird von Prozess 42 verwendet");
+        row("the unit's line breaks", LoadString(IDS_CONFIG_WARNING),
+            "Warnung: Damit stellt der Q4000 beim nächsten Einschalten die Vorgabewerte aller Parameter wieder her.\n"
+            "OK zum Fortfahren oder Abbrechen");
+        row("no text of the core", "IN 11", "IN 11");
+    }
+
+    void coreTextsAreFoundByTheirPatterns()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, german);
+        QCOMPARE(q4ui::TrCore(q4ui::ToCp1252(english)), german);
+    }
+};
+
+std::unique_ptr<QObject> MakeGermanTest()
+{
+    return std::make_unique<GermanTest>();
+}
+
+#include "GermanTest.moc"

@@ -1,0 +1,1445 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Q4150</source>
+        <translation>Über Q4150</translation>
+    </message>
+    <message>
+        <source>Set-up programmer for the Norda Q4000-30 annunciator</source>
+        <translation>Konfigurationsprogramm für den Meldetableau-Baustein Norda Q4000-30</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Q4150-30 Programmer Version %1.%2%3</source>
+        <translation>Q4150-30 Programmer Version %1.%2%3</translation>
+    </message>
+</context>
+<context>
+    <name>CBackupSettingsDlg</name>
+    <message>
+        <source>&amp;Back up the unit before each upload</source>
+        <translation>Gerät vor jeder Übertragung zum Gerät &amp;sichern</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Backup Settings</source>
+        <translation>Sicherungseinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>Backup Folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeReport</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Changes uploaded on %1 to the unit on %2: re-test every function listed</source>
+        <translation>Änderungen, am %1 zum Gerät an %2 übertragen: jede aufgeführte Funktion erneut prüfen</translation>
+    </message>
+    <message>
+        <source>1 channel changed.</source>
+        <translation>1 Kanal geändert.</translation>
+    </message>
+    <message>
+        <source>%1 channels changed.</source>
+        <translation>%1 Kanäle geändert.</translation>
+    </message>
+    <message>
+        <source>What the unit held before the upload is kept in %1.</source>
+        <translation>Was das Gerät vor der Übertragung enthielt, ist in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>In the unit before</source>
+        <translation>Bisher im Gerät</translation>
+    </message>
+    <message>
+        <source>Uploaded</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Re-tested</source>
+        <translation>Erneut geprüft</translation>
+    </message>
+    <message>
+        <source>Change report</source>
+        <translation>Änderungsbericht</translation>
+    </message>
+</context>
+<context>
+    <name>CChangeReportDlg</name>
+    <message>
+        <source>Change Report</source>
+        <translation>Änderungsbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The change report could not be printed to %1.</source>
+        <translation>Der Änderungsbericht konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CComPortDlg</name>
+    <message>
+        <source>COM Port Setup</source>
+        <translation>COM-Schnittstelle einrichten</translation>
+    </message>
+    <message>
+        <source>Config</source>
+        <translation>Einstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareController</name>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>1 block</source>
+        <translation>1 Block</translation>
+    </message>
+    <message>
+        <source>%1 blocks</source>
+        <translation>%1 Blöcken</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>The set-up cannot be compared with %1: the file cannot be read.
+%2</source>
+        <translation>Die Konfiguration kann nicht mit %1 verglichen werden: die Datei ist nicht lesbar.
+%2</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>The unit holds this set-up.</source>
+        <translation>Das Gerät enthält diese Konfiguration.</translation>
+    </message>
+    <message>
+        <source>The unit differs from this set-up in %1.</source>
+        <translation>Das Gerät weicht in %1 von dieser Konfiguration ab.</translation>
+    </message>
+    <message>
+        <source>The unit differs from this set-up in %1, though in no cell the sheets show.</source>
+        <translation>Das Gerät weicht in %1 von dieser Konfiguration ab, jedoch in keiner Zelle, die die Blätter zeigen.</translation>
+    </message>
+    <message>
+        <source>This set-up and %1 do not differ.</source>
+        <translation>Diese Konfiguration und %1 unterscheiden sich nicht.</translation>
+    </message>
+    <message>
+        <source>This set-up differs from %1 in %2.</source>
+        <translation>Diese Konfiguration weicht in %2 von %1 ab.</translation>
+    </message>
+    <message>
+        <source>The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>Take %1 from %2</source>
+        <translation>%1 aus %2 übernehmen</translation>
+    </message>
+    <message>
+        <source>%1 did not take the text of %2:</source>
+        <translation>%1 übernahmen den Text von %2 nicht:</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3: &quot;%4&quot; not taken, holds &quot;%5&quot;</source>
+        <translation>%1 %2 %3: „%4“ nicht übernommen, enthält „%5“</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+</context>
+<context>
+    <name>CCompareDlg</name>
+    <message>
+        <source>Take &amp;Sheet from Other Side</source>
+        <translation>&amp;Blatt von der Gegenseite übernehmen</translation>
+    </message>
+    <message>
+        <source>Give the selected item&apos;s sheet the other side&apos;s texts (one step for Undo)</source>
+        <translation>Das Blatt des gewählten Eintrags erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
+    </message>
+    <message>
+        <source>Take &amp;All from Other Side</source>
+        <translation>&amp;Alles von der Gegenseite übernehmen</translation>
+    </message>
+    <message>
+        <source>Give every sheet the other side&apos;s texts (one step for Undo)</source>
+        <translation>Jedes Blatt erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation>keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Compare with %1 - %2</source>
+        <translation>Vergleich mit %1 - %2</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>This set-up</source>
+        <translation>Diese Konfiguration</translation>
+    </message>
+    <message>
+        <source>Double-click to show the cell in its sheet</source>
+        <translation>Doppelklick zeigt die Zelle in ihrem Blatt</translation>
+    </message>
+</context>
+<context>
+    <name>CDocManager</name>
+    <message>
+        <source>Q4150 Files (*.q4g)</source>
+        <translation>Q4150-Dateien (*.q4g)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>%1
+The file is read-only. Save the set-up under another name?</source>
+        <translation>%1
+Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>CGridCellDelegate</name>
+    <message>
+        <source>Refused: this cell holds at most %1 characters</source>
+        <translation>Abgelehnt: diese Zelle fasst höchstens %1 Zeichen</translation>
+    </message>
+</context>
+<context>
+    <name>CGridPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Automatic (%1)</source>
+        <translation>Automatisch (%1)</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen from its next start on.</source>
+        <translation>Das Programm verwendet die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+</context>
+<context>
+    <name>CLineSettingsDlg</name>
+    <message>
+        <source>%1 Properties</source>
+        <translation>Eigenschaften von %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ungerade</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Hardware</source>
+        <translation>Hardware</translation>
+    </message>
+    <message>
+        <source>Bits per second:</source>
+        <translation>Bits pro Sekunde:</translation>
+    </message>
+    <message>
+        <source>Data bits:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parität:</translation>
+    </message>
+    <message>
+        <source>Stop bits:</source>
+        <translation>Stoppbits:</translation>
+    </message>
+    <message>
+        <source>Flow control:</source>
+        <translation>Flusssteuerung:</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Norda Q4150 Programmer</source>
+        <translation>Norda Q4150 Programmer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>%1 also changed %2 (Undo takes it back)</source>
+        <translation>%1 änderte auch %2 (Rückgängig nimmt es zurück)</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1	Ctrl+Z</source>
+        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1	Ctrl+Y</source>
+        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Wiederholen	Strg+Y</translation>
+    </message>
+    <message>
+        <source>A transfer is running. Stop it and close the program?</source>
+        <translation>Eine Übertragung läuft. Sie abbrechen und das Programm schließen?</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>CNumberValidator</name>
+    <message>
+        <source>Refused: a number takes digits, a sign, one decimal point and an exponent (1.5e3)</source>
+        <translation>Abgelehnt: eine Zahl besteht aus Ziffern, einem Vorzeichen, einem Dezimalpunkt und einem Exponenten (1.5e3)</translation>
+    </message>
+    <message>
+        <source>Refused: a whole number takes digits and a sign only</source>
+        <translation>Abgelehnt: eine ganze Zahl besteht nur aus Ziffern und einem Vorzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>CProgressWnd</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CPropertyDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CQ4150Doc</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Unexpected file format.
+%1</source>
+        <translation>Unerwartetes Dateiformat.
+%1</translation>
+    </message>
+    <message>
+        <source>Failed to save document.
+%1</source>
+        <translation>Das Dokument konnte nicht gespeichert werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragung vom Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>CQ4150View</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Erroneous values have been detected. Appropriate values will be used.</source>
+        <translation>Fehlerhafte Werte wurden erkannt. Passende Werte werden verwendet.</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+</context>
+<context>
+    <name>CQtComSetupUi</name>
+    <message>
+        <source>The emulated unit cannot be started: no pseudo-terminal is available.</source>
+        <translation>Das emulierte Gerät kann nicht gestartet werden: kein Pseudo-Terminal verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>CQtTransfer</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Stop the upload after the block in flight?
+The unit then holds a partly written set-up.</source>
+        <translation>Die Übertragung zum Gerät nach dem laufenden Block abbrechen?
+Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Stopping the download ...</source>
+        <translation>Übertragung vom Gerät wird abgebrochen ...</translation>
+    </message>
+    <message>
+        <source>Stopping the upload ...</source>
+        <translation>Übertragung zum Gerät wird abgebrochen ...</translation>
+    </message>
+</context>
+<context>
+    <name>CTransferController</name>
+    <message>
+        <source>The reading of the unit was stopped</source>
+        <translation>Das Lesen des Geräts wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>The unit could not be read</source>
+        <translation>Das Gerät konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: nothing was written to the unit.</source>
+        <translation>%1: nichts wurde in das Gerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>The upload did not complete: the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source>
+        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation>
+    </message>
+    <message>
+        <source>The upload did not complete (%3): the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source>
+        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen (%3): das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation>
+    </message>
+    <message>
+        <source>What it held before is kept in %1.</source>
+        <translation>Was es vorher enthielt, ist in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>The upload did not complete: %1.</source>
+        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: %1.</translation>
+    </message>
+    <message>
+        <source>The download did not complete: %1.</source>
+        <translation>Die Übertragung vom Gerät wurde nicht abgeschlossen: %1.</translation>
+    </message>
+    <message>
+        <source>The upload is complete. The unit held this set-up already; nothing changed.</source>
+        <translation>Die Übertragung zum Gerät ist abgeschlossen. Das Gerät enthielt diese Konfiguration bereits; nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CUpDown</name>
+    <message>
+        <source>Upload/Download</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CUploadBackup</name>
+    <message>
+        <source>The backup of the unit was stopped.</source>
+        <translation>Die Sicherung des Geräts wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s set-up could not be read for the backup.</source>
+        <translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s set-up could not be read for the backup: %1.</source>
+        <translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be created.</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The backup cannot be written in %1:
+%2</source>
+        <translation>Die Sicherung kann nicht in %1 geschrieben werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The upload did not start: nothing was written to the unit.</source>
+        <translation>Die Übertragung zum Gerät wurde nicht begonnen: nichts wurde in das Gerät geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CUploadGuard</name>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it holds:</source>
+        <translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation>
+    </message>
+    <message>
+        <source>%1 %2: &quot;%3&quot; as &quot;%4&quot;</source>
+        <translation>%1 %2: „%3“ als „%4“</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Upload anyway?</source>
+        <translation>Trotzdem zum Gerät übertragen?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 is device %2; %3 is for device %4. Upload anyway?</source>
+        <translation>Das Gerät an %1 ist Gerät %2; %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>&amp;Neu	Strg+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Ein neues Dokument anlegen
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Ein vorhandenes Dokument öffnen
+Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Strg+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Das aktive Dokument speichern
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...	Ctrl+A</source>
+        <translation>Speichern &amp;unter...	Strg+A</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print all pages of the set-up
+Print</source>
+        <translation>Alle Seiten der Konfiguration drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Current Page</source>
+        <translation>Aktuelle Seite drucken</translation>
+    </message>
+    <message>
+        <source>Print the active page
+Print</source>
+        <translation>Die aktive Seite drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view	Ctrl+W</source>
+        <translation>Druck&amp;vorschau	Strg+W</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...	Ctrl+U</source>
+        <translation>Drucker&amp;einrichtung...	Strg+U</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Drucker und Druckoptionen ändern
+Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Dieses Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Das Programm beenden; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Die letzte Aktion rückgängig machen
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo	Ctrl+Y</source>
+        <translation>&amp;Wiederholen	Strg+Y</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Die zuletzt rückgängig gemachte Aktion wiederholen
+Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Die Auswahl in die Zwischenablage kopieren
+Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Einfügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Den Inhalt der Zwischenablage einfügen
+Einfügen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Select the whole grid
+Select All</source>
+        <translation>Die ganze Tabelle auswählen
+Alles auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Die Werkzeugleiste zeigen oder verbergen
+Werkzeugleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Die Statusleiste zeigen oder verbergen
+Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Zum Gerät übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Vom Gerät übertragen</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Mit &amp;Datei vergleichen...</translation>
+    </message>
+    <message>
+        <source>Compare this set-up with a saved file, cell by cell
+Compare with File</source>
+        <translation>Diese Konfiguration Zelle für Zelle mit einer gespeicherten Datei vergleichen
+Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with U&amp;nit</source>
+        <translation>Mit &amp;Gerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Read the unit and compare its set-up with this one, cell by cell
+Compare with Unit</source>
+        <translation>Das Gerät lesen und seine Konfiguration Zelle für Zelle mit dieser vergleichen
+Mit Gerät vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Unit</source>
+        <translation>Gerät &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Read the unit and check that it holds this set-up
+Verify Unit</source>
+        <translation>Das Gerät lesen und prüfen, ob es diese Konfiguration enthält
+Gerät prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;COM Setup...</source>
+        <translation>&amp;COM-Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Choose and set up the serial port
+COM Setup</source>
+        <translation>Die serielle Schnittstelle wählen und einrichten
+COM-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Backup Settings...</source>
+        <translation>&amp;Sicherungseinstellungen...</translation>
+    </message>
+    <message>
+        <source>Choose whether and where the unit is backed up before each upload
+Backup Settings</source>
+        <translation>Wählen, ob und wohin das Gerät vor jeder Übertragung zum Gerät gesichert wird
+Sicherungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Next Sheet	Ctrl+Tab</source>
+        <translation>Nächstes Blatt	Strg+Tab</translation>
+    </message>
+    <message>
+        <source>Show the next sheet
+Next Sheet</source>
+        <translation>Das nächste Blatt zeigen
+Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>Previous Sheet	Ctrl+Shift+Tab</source>
+        <translation>Vorheriges Blatt	Strg+Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>Show the previous sheet
+Previous Sheet</source>
+        <translation>Das vorherige Blatt zeigen
+Vorheriges Blatt</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <source>List Help topics
+Help Topics</source>
+        <translation>Die Hilfethemen zeigen
+Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;About Q4150...</source>
+        <translation>&amp;Über Q4150...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Urheberrecht anzeigen
+Über</translation>
+    </message>
+    <message>
+        <source>&amp;Language...</source>
+        <translation>Spr&amp;ache...</translation>
+    </message>
+    <message>
+        <source>Choose the language of the program
+Language</source>
+        <translation>Die Sprache des Programms wählen
+Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, a device or a socket)</source>
+        <translation>es ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Q4150 file: %2</source>
+        <translation>%1 ist keine gültige Q4150-Datei: %2</translation>
+    </message>
+    <message>
+        <source>it is far too large</source>
+        <translation>sie ist viel zu groß</translation>
+    </message>
+    <message>
+        <source>the %1 record is damaged: %2</source>
+        <translation>der Datensatz %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>unexpected end of file</source>
+        <translation>unerwartetes Dateiende</translation>
+    </message>
+    <message>
+        <source>the sheet has a missing cell</source>
+        <translation>dem Blatt fehlt eine Zelle</translation>
+    </message>
+    <message>
+        <source>the file does not match the sheet</source>
+        <translation>die Datei passt nicht zum Blatt</translation>
+    </message>
+    <message>
+        <source>the file ends inside a row label</source>
+        <translation>die Datei endet mitten in einer Zeilenbeschriftung</translation>
+    </message>
+    <message>
+        <source>the set-up has no sheet to read into</source>
+        <translation>die Konfiguration hat kein Blatt zum Einlesen</translation>
+    </message>
+    <message>
+        <source>the alarms have no sheet to read into</source>
+        <translation>die Alarme haben kein Blatt zum Einlesen</translation>
+    </message>
+</context>
+<context>
+    <name>Headings</name>
+    <message>
+        <source>Constants</source>
+        <translation>Konstanten</translation>
+    </message>
+    <message>
+        <source>Selections</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Initialization</source>
+        <translation>Initialisierung</translation>
+    </message>
+    <message>
+        <source>Function Test</source>
+        <translation>Funktionstest</translation>
+    </message>
+    <message>
+        <source>Device Number</source>
+        <translation>Gerätenummer</translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>RS 485 Baud Rate</source>
+        <translation>RS-485-Baudrate</translation>
+    </message>
+    <message>
+        <source>RS 232 Baud Rate</source>
+        <translation>RS-232-Baudrate</translation>
+    </message>
+    <message>
+        <source>Remote LED Test</source>
+        <translation>LED-Test über Fernsignal</translation>
+    </message>
+    <message>
+        <source>Remote Reset</source>
+        <translation>Rückstellung über Fernsignal</translation>
+    </message>
+    <message>
+        <source>Reset Function</source>
+        <translation>Rückstellfunktion</translation>
+    </message>
+    <message>
+        <source>Output Follows Alarm</source>
+        <translation>Ausgang folgt Alarm</translation>
+    </message>
+    <message>
+        <source>Block</source>
+        <translation>Blockierung</translation>
+    </message>
+    <message>
+        <source>Alarm Out Inverted</source>
+        <translation>Alarmausgang invertiert</translation>
+    </message>
+    <message>
+        <source>Second Alarm Pulse</source>
+        <translation>Zweiter Alarmimpuls</translation>
+    </message>
+    <message>
+        <source>Hysteresis in %</source>
+        <translation>Hysterese in %</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>InpTp</source>
+        <translation>InpTp</translation>
+    </message>
+    <message>
+        <source>LCDU</source>
+        <translation>LCDU</translation>
+    </message>
+    <message>
+        <source>InpLo</source>
+        <translation>InpLo</translation>
+    </message>
+    <message>
+        <source>LCDLo</source>
+        <translation>LCDLo</translation>
+    </message>
+    <message>
+        <source>InpUp</source>
+        <translation>InpUp</translation>
+    </message>
+    <message>
+        <source>LCDUp</source>
+        <translation>LCDUp</translation>
+    </message>
+    <message>
+        <source>Misc.</source>
+        <translation>Sonst.</translation>
+    </message>
+    <message>
+        <source>Logical Input</source>
+        <translation>Logischer Eingang</translation>
+    </message>
+    <message>
+        <source>I1</source>
+        <translation>I1</translation>
+    </message>
+    <message>
+        <source>I2</source>
+        <translation>I2</translation>
+    </message>
+    <message>
+        <source>I3</source>
+        <translation>I3</translation>
+    </message>
+    <message>
+        <source>I4</source>
+        <translation>I4</translation>
+    </message>
+    <message>
+        <source>I5</source>
+        <translation>I5</translation>
+    </message>
+    <message>
+        <source>I6</source>
+        <translation>I6</translation>
+    </message>
+    <message>
+        <source>I7</source>
+        <translation>I7</translation>
+    </message>
+    <message>
+        <source>I8</source>
+        <translation>I8</translation>
+    </message>
+    <message>
+        <source>I9</source>
+        <translation>I9</translation>
+    </message>
+    <message>
+        <source>I10</source>
+        <translation>I10</translation>
+    </message>
+    <message>
+        <source>I11</source>
+        <translation>I11</translation>
+    </message>
+    <message>
+        <source>I12</source>
+        <translation>I12</translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation>Alarmkanäle</translation>
+    </message>
+    <message>
+        <source>InpRef</source>
+        <translation>InpRef</translation>
+    </message>
+    <message>
+        <source>DynRef</source>
+        <translation>DynRef</translation>
+    </message>
+    <message>
+        <source>&lt;&gt;±</source>
+        <translation>&lt;&gt;±</translation>
+    </message>
+    <message>
+        <source>SetPoint</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>LCD Text</source>
+        <translation>LCD-Text</translation>
+    </message>
+    <message>
+        <source>Delay (s)</source>
+        <translation>Verzögerung (s)</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Steuerung</translation>
+    </message>
+    <message>
+        <source>Hysteresis</source>
+        <translation>Hysterese</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>Enter or a double click opens the settings of this cell</source>
+        <translation>Eingabetaste oder Doppelklick öffnet die Einstellungen dieser Zelle</translation>
+    </message>
+    <message>
+        <source>One of: %1</source>
+        <translation>Eine Auswahl aus: %1</translation>
+    </message>
+    <message>
+        <source>One of: %1; or type a new one</source>
+        <translation>Eine Auswahl aus: %1; oder einen neuen Wert eingeben</translation>
+    </message>
+    <message>
+        <source>One of: %1; or type a new one (up to %2 characters)</source>
+        <translation>Eine Auswahl aus: %1; oder einen neuen Wert eingeben (bis zu %2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>A number (a comma is taken as the decimal point)</source>
+        <translation>Eine Zahl (ein Komma gilt als Dezimalpunkt)</translation>
+    </message>
+    <message>
+        <source>A whole number</source>
+        <translation>Eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Text (up to %1 characters)</source>
+        <translation>Text (bis zu %1 Zeichen)</translation>
+    </message>
+    <message>
+        <source>A whole number from %1 to %2</source>
+        <translation>Eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>A number from %1 to %2 (a comma is taken as the decimal point)</source>
+        <translation>Eine Zahl von %1 bis %2 (ein Komma gilt als Dezimalpunkt)</translation>
+    </message>
+    <message>
+        <source>Seconds from %1 to %2 (255 hours)</source>
+        <translation>Sekunden von %1 bis %2 (255 Stunden)</translation>
+    </message>
+    <message>
+        <source>A number from %1 to %2, the range of %3</source>
+        <translation>Eine Zahl von %1 bis %2, der Bereich von %3</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Invalid value. Last selection will be used.</source>
+        <translation>Ungültiger Wert. Die letzte Auswahl wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Parameters of the selected logical input does not match input reference (InpRef).</source>
+        <translation>Die Parameter des gewählten logischen Eingangs passen nicht zur Eingangsreferenz (InpRef).</translation>
+    </message>
+    <message>
+        <source>DynRef must be active before dynamic range can be used.</source>
+        <translation>DynRef muss aktiv sein, bevor der dynamische Bereich verwendet werden kann.</translation>
+    </message>
+    <message>
+        <source>Entered value is out of range. The nearest value will be used.</source>
+        <translation>Der eingegebene Wert liegt außerhalb des Bereichs. Der nächstgelegene Wert wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Out of range. The min value is 0.3 second and max value is 918000 seconds (255 hours).</source>
+        <translation>Außerhalb des Bereichs. Der kleinste Wert ist 0.3 Sekunden, der größte 918000 Sekunden (255 Stunden).</translation>
+    </message>
+    <message>
+        <source>Invalid LED output. Last selection will be used.</source>
+        <translation>Ungültiger LED-Ausgang. Die letzte Auswahl wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Invalid output. Last selection will be used.</source>
+        <translation>Ungültiger Ausgang. Die letzte Auswahl wird verwendet.</translation>
+    </message>
+    <message>
+        <source>This alarm is disabled. Not able to change this parameter.</source>
+        <translation>Dieser Alarmkanal ist ausgeschaltet. Dieser Parameter kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>DynRef is no longer valid. DynRef will be disabled.</source>
+        <translation>DynRef ist nicht mehr gültig. DynRef wird ausgeschaltet.</translation>
+    </message>
+    <message>
+        <source>Block is disabled. Enable BLOCK in General pane for this parameter to take effect.</source>
+        <translation>Blockierung ist ausgeschaltet. Blockierung im Blatt Allgemein einschalten, damit dieser Parameter wirkt.</translation>
+    </message>
+    <message>
+        <source>This input channel is not active.</source>
+        <translation>Dieser Eingangskanal ist nicht aktiv.</translation>
+    </message>
+    <message>
+        <source>This logical input is not active.</source>
+        <translation>Dieser logische Eingang ist nicht aktiv.</translation>
+    </message>
+    <message>
+        <source>Invalid value. Last value will be used.</source>
+        <translation>Ungültiger Wert. Der letzte Wert wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Invalid input. Turn off the current selected input.</source>
+        <translation>Ungültiger Eingang. Den gewählten Eingang ausschalten.</translation>
+    </message>
+    <message>
+        <source>Parameters of the selected input are not match other selected inputs.</source>
+        <translation>Die Parameter des gewählten Eingangs passen nicht zu den anderen gewählten Eingängen.</translation>
+    </message>
+    <message>
+        <source>Out off range. The closest match will be used.</source>
+        <translation>Außerhalb des Bereichs. Der nächstgelegene Wert wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The channel is not active. Default value will be used.</source>
+        <translation>Der Kanal ist nicht aktiv. Der Vorgabewert wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Invalid input type. Previous will be used.</source>
+        <translation>Ungültiger Eingangstyp. Der vorherige wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Upload data to Q4000 unit
+Upload data to Q4000</source>
+        <translation>Daten zum Q4000-Gerät übertragen
+Zum Q4000 übertragen</translation>
+    </message>
+    <message>
+        <source>Download data from Q4000 unit
+Download data from Q4000</source>
+        <translation>Daten vom Q4000-Gerät übertragen
+Vom Q4000 übertragen</translation>
+    </message>
+    <message>
+        <source>Q4150 Programmer</source>
+        <translation>Q4150 Programmer</translation>
+    </message>
+    <message>
+        <source>Warning: This will restore default configuration of all parameters in the Q4000 on next power up.
+Press OK to continue or Cancel</source>
+        <translation>Warnung: Damit stellt der Q4000 beim nächsten Einschalten die Vorgabewerte aller Parameter wieder her.
+OK zum Fortfahren oder Abbrechen</translation>
+    </message>
+    <message>
+        <source>Warning: This will restore default configuration of all parameters 
+and general constants in the Q4000 on next power up.
+Press OK to continue or Cancel</source>
+        <translation>Warnung: Damit stellt der Q4000 beim nächsten Einschalten die Vorgabewerte aller Parameter
+und der allgemeinen Konstanten wieder her.
+OK zum Fortfahren oder Abbrechen</translation>
+    </message>
+    <message>
+        <source>Warning: Block flag is detected. To enable this, please enable block flag in General Pane</source>
+        <translation>Warnung: Die Option Blockierung ist gesetzt. Damit sie wirkt, Blockierung im Blatt Allgemein einschalten</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Physical Input</source>
+        <translation>Physikalische Eingänge</translation>
+    </message>
+    <message>
+        <source>Logical Input</source>
+        <translation>Logische Eingänge</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarmkanäle</translation>
+    </message>
+</context>
+<context>
+    <name>Transfer</name>
+    <message>
+        <source>Downloading %1 data ...</source>
+        <translation>Daten „%1“ werden vom Gerät übertragen ...</translation>
+    </message>
+    <message>
+        <source>Uploading %1 data ...</source>
+        <translation>Daten „%1“ werden zum Gerät übertragen ...</translation>
+    </message>
+    <message>
+        <source>Error to download %1 data</source>
+        <translation>Fehler beim Übertragen der Daten „%1“ vom Gerät</translation>
+    </message>
+    <message>
+        <source>Error to upload %1 data</source>
+        <translation>Fehler beim Übertragen der Daten „%1“ zum Gerät</translation>
+    </message>
+    <message>
+        <source>Error to open com port.</source>
+        <translation>Fehler beim Öffnen der COM-Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>Error to open com port.
+%1</source>
+        <translation>Fehler beim Öffnen der COM-Schnittstelle.
+%1</translation>
+    </message>
+    <message>
+        <source>Error to open com port.
+%1: %2</source>
+        <translation>Fehler beim Öffnen der COM-Schnittstelle.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Error to Set communication state</source>
+        <translation>Fehler beim Einstellen der Übertragungsparameter</translation>
+    </message>
+    <message>
+        <source>the port went away: %1</source>
+        <translation>die Schnittstelle ist verschwunden: %1</translation>
+    </message>
+    <message>
+        <source>the port is in use by process %1</source>
+        <translation>die Schnittstelle wird von Prozess %1 verwendet</translation>
+    </message>
+    <message>
+        <source>the port is in use by another program</source>
+        <translation>die Schnittstelle wird von einem anderen Programm verwendet</translation>
+    </message>
+</context>
+</TS>
