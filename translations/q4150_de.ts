@@ -304,6 +304,45 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
+    <name>CHelpDlg</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Q4150 Programmer Help</source>
+        <translation>Hilfe zum Q4150 Programmer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Enter or F3 finds the next place, Shift+F3 the one before</source>
+        <translation>Enter oder F3 findet die nächste Stelle, Umschalt+F3 die vorige</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>User&apos;s guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -928,12 +967,6 @@ Vorheriges Blatt</translation>
         <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
-        <source>List Help topics
-Help Topics</source>
-        <translation>Die Hilfethemen zeigen
-Hilfethemen</translation>
-    </message>
-    <message>
         <source>&amp;About Q4150...</source>
         <translation>&amp;Über Q4150...</translation>
     </message>
@@ -952,6 +985,12 @@ About</source>
 Language</source>
         <translation>Die Sprache des Programms wählen
 Sprache</translation>
+    </message>
+    <message>
+        <source>Open the user&apos;s guide
+Help Topics</source>
+        <translation>Das Benutzerhandbuch öffnen
+Hilfethemen</translation>
     </message>
 </context>
 <context>
