@@ -2,7 +2,7 @@
 // usage and file errors of every command, a standard output that fails, read-only files.
 #include "CliSession.h"
 
-#include "cli/CJsonReader.h"
+#include "model/CJsonReader.h"
 #include "model/CDocumentFile.h"
 #include "unit/CQ4kUnit.h"
 #include "support/RecordingPrompt.h"

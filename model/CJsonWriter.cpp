@@ -1,5 +1,5 @@
 // JSON output with proper string escaping.
-#include "cli/CJsonWriter.h"
+#include "model/CJsonWriter.h"
 
 #include <ostream>
 
