@@ -1,7 +1,7 @@
 // The unit's backup before an upload, and the change report after it.
 #include "ui/CUploadBackup.h"
 
-#include "compare/CUnitVerification.h"
+#include "compare/CChangeList.h"
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
 #include "ui/CBackupSettings.h"
@@ -15,7 +15,6 @@
 #include <QDateTime>
 #include <QDir>
 
-#include <utility>
 
 CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent)
     : m_doc(doc), m_strFolder(folder), m_pParent(parent), m_pUnit(doc.CreateScratchUnit())
@@ -61,11 +60,7 @@ void CUploadBackup::Refuse(const QString& why) const
 
 void CUploadBackup::ShowChanges(QPrinter& printer, const QString& port) const
 {
-    // The uploaded set-up as the unit now holds it, its blocks read back the way the backup's
-    // were: a number the unit writes otherwise ("0.300" for "0.3") is no change.
-    std::vector<CellDifference> changes = CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences();
-    for (CellDifference& change : changes)
-        std::swap(change.textA, change.textB);  // the backup's text first
+    std::vector<CellDifference> changes = CChangeList::OfUpload(*m_doc.GetUnit(), m_held);
     if (changes.empty()) {
         m_doc.GetPrompt().Show("The upload is complete. The unit held this set-up already; nothing changed.",
                                IMessagePrompt::BTN_OK, false);
