@@ -76,7 +76,8 @@ bool CCliPort::Open(std::ostream& err)
         // A port that did not open is named in the message with the reason; a refused line
         // setting is not.
         std::string where = m_pLine->GetLink().IsPortOpen() ? m_settings.port + ": " : std::string();
-        err << "q4150cli: " << where << TakeMessages(m_messages) << '\n';
+        m_strOpenError = where + TakeMessages(m_messages);
+        err << "q4150cli: " << m_strOpenError << '\n';
         return false;
     }
     return true;

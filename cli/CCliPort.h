@@ -41,6 +41,12 @@ public:
     const std::string& GetPort() const { return m_settings.port; }
     // Opens and sets up the port; false, with the port and the reason printed, when it cannot.
     bool Open(std::ostream& err);
+    // The open port, for work of its own (identify); its transfers stop at Ctrl+C only under
+    // a CSignalWatch of the caller's.
+    CUnitLine& GetLine() { return *m_pLine; }
+    int GetRetries() const { return m_nRetries; }
+    // Why the last Open failed, as printed.
+    const std::string& GetOpenError() const { return m_strOpenError; }
     // One whole transfer; a download leaves the blocks it read in blocksRead when given, an
     // upload checks what it merges into against held, a backup's blocks, when given. Ctrl+C
     // or SIGTERM stops it after the block in flight.
@@ -66,4 +72,5 @@ private:
     CCliPrompt m_prompt;
     std::unique_ptr<CUnitLine> m_pLine;
     int m_nStopSignal = 0;
+    std::string m_strOpenError;
 };

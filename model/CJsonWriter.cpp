@@ -61,6 +61,12 @@ void CJsonWriter::Number(int64_t value)
     m_out << value;
 }
 
+void CJsonWriter::Bool(bool value)
+{
+    BeforeValue();
+    m_out << (value ? "true" : "false");
+}
+
 void CJsonWriter::Null()
 {
     BeforeValue();

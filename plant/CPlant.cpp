@@ -6,6 +6,7 @@
 #include "model/CJsonReader.h"
 #include "model/CJsonWriter.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -48,7 +49,27 @@ std::string CPlant::GetFolder() const
 
 std::string CPlant::GetBackupFolder(const std::string& tag) const
 {
-    return (fs::path(GetFolder()) / "backups" / tag).string();
+    return (fs::path(GetFolder()) / "backups" / tag).lexically_normal().string();
+}
+
+std::string CPlant::NewBackupPath(const std::string& tag, std::string& error) const
+{
+    const std::string folder = GetBackupFolder(tag);
+    std::error_code failure;
+    fs::create_directories(folder, failure);
+    if (failure) {
+        error = "cannot make the backup folder " + folder + ": " + failure.message();
+        return {};
+    }
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    std::string path = folder + "/unit-" + stamp + ".q4g";
+    for (int n = 2; fs::exists(path, failure); ++n)
+        path = folder + "/unit-" + stamp + "-" + std::to_string(n) + ".q4g";
+    return path;
 }
 
 std::string CPlant::FilePath(const PlantUnit& unit) const

@@ -68,6 +68,14 @@ long Number(const JSON_VALUE& object, const char* key, long none)
     return std::strtol(member->strText.c_str(), nullptr, 10);
 }
 
+// A grid's heading or row name without the blanks that pad it.
+std::string Trimmed(std::string text)
+{
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 std::string UserName()
 {
     std::vector<char> buffer(4096);
@@ -165,9 +173,9 @@ std::string CPlantLog::ToLine(const PlantLogRecord& record)
             json.Key(cell.flag ? "flag" : "col");
             json.Number(cell.col);
             json.Key("channel");
-            json.String(q4::Cp1252ToUtf8(cell.channel));
+            json.String(q4::Cp1252ToUtf8(Trimmed(cell.channel)));
             json.Key("setting");
-            json.String(q4::Cp1252ToUtf8(cell.column));
+            json.String(q4::Cp1252ToUtf8(Trimmed(cell.column)));
             json.Key(keys->a);
             json.String(q4::Cp1252ToUtf8(cell.textA));
             json.Key(keys->b);

@@ -12,11 +12,7 @@
 #include "unit/CQuietPrompt.h"
 #include "unit/CUnitImage.h"
 
-#include <ctime>
-#include <filesystem>
 #include <utility>
-
-namespace fs = std::filesystem;
 
 // Keeps what the port's set-up says (it cannot be opened, a line setting is refused) as one line.
 class CUnitJob::Prompt : public IMessagePrompt {
@@ -199,20 +195,10 @@ bool CUnitJob::Backup(CQ4kUnit& backup, CUnitImage& held)
         return Fail(PlantResult::Failed, Failure("backup", result) + "; nothing was written to the unit");
     m_result.unitDevice = backup.GetDeviceNumber();
 
-    const std::string folder = m_plant.GetBackupFolder(m_unit.tag);
-    std::error_code error;
-    fs::create_directories(folder, error);
-    if (error)
-        return Fail(PlantResult::Failed, "cannot make the backup folder " + folder + ": " + error.message()
-                                             + "; nothing was written to the unit");
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
-    std::string path = folder + "/unit-" + stamp + ".q4g";
-    for (int n = 2; fs::exists(path, error); ++n)
-        path = folder + "/unit-" + stamp + "-" + std::to_string(n) + ".q4g";
+    std::string error;
+    std::string path = m_plant.NewBackupPath(m_unit.tag, error);
+    if (path.empty())
+        return Fail(PlantResult::Failed, error + "; nothing was written to the unit");
     std::vector<uint8_t> bytes = CDocumentFile::SaveBytes(backup);
     CDocumentFile file;
     if (!file.WriteBytes(bytes, path))
