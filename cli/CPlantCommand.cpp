@@ -152,8 +152,15 @@ int CPlantCommand::Add(const std::vector<std::string>& args)
         throw CCliError(plant.GetError());
     SavePlant(plant);
     // What is wrong with the new unit's file is said, not refused: the file may come later.
-    for (const std::string& warning : CPlantSurvey(plant).Warnings()) {
-        if (warning.find(unit.tag) != std::string::npos)
+    CPlantSurvey survey(plant);
+    const PlantUnitFile* file = survey.Find(unit.tag);
+    if (!file->readable) {
+        std::cerr << "q4150cli: " << unit.tag << ": " << file->error << "; the unit is added all the same\n";
+        return 0;
+    }
+    const std::string shared = " device " + std::to_string(file->device);
+    for (const std::string& warning : survey.Warnings()) {
+        if (warning.size() > shared.size() && warning.compare(warning.size() - shared.size(), shared.size(), shared) == 0)
             std::cerr << "q4150cli: " << warning << '\n';
     }
     return 0;

@@ -7,6 +7,7 @@
 #include "model/Cp1252.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -112,10 +113,13 @@ std::string CPlantLog::IsoTime(std::time_t time)
     std::tm local{};
     ::localtime_r(&time, &local);
     char text[64];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
-    std::string iso = text;
-    iso.insert(iso.size() - 2, ":");  // +0200 -> +02:00
-    return iso;
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
+    long minutes = local.tm_gmtoff / 60;
+    const char sign = minutes < 0 ? '-' : '+';
+    minutes = minutes < 0 ? -minutes : minutes;
+    char zone[16];
+    std::snprintf(zone, sizeof zone, "%c%02ld:%02ld", sign, minutes / 60 % 100, minutes % 60);
+    return std::string(text) + zone;
 }
 
 void CPlantLog::Stamp(PlantLogRecord& record)

@@ -1,7 +1,5 @@
-// The plant's log, NAME.q4plant.log: the commissioning record. JSON Lines, one record per
-// action on a unit, appended and never rewritten; each record is one line written with one
-// write() on a descriptor opened for appending and made durable before the action is reported,
-// so that two programs logging at once never tear a line.
+// The plant's log, NAME.q4plant.log, the commissioning record: JSON Lines, a record per action
+// on a unit, each appended with one write() and an fsync, so two programs never tear a line.
 #pragma once
 
 #include "compare/CellDifference.h"
@@ -41,6 +39,8 @@ struct PlantLogRecord {
     std::vector<CellDifference> cells;
 };
 
+// A record's line is written whole on a descriptor opened for appending, and made durable
+// before the action is reported; the log is never rewritten.
 class CPlantLog {
 public:
     explicit CPlantLog(std::string path) : m_strPath(std::move(path)) {}

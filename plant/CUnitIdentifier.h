@@ -1,7 +1,5 @@
-// Which unit is on the line? Its General blocks (the device number) are read first, under a
-// second at 9600 baud; with a plant, the unit of that number is named. Where several units share
-// the number, or none has it, the whole unit is read and the closest by the number of differing
-// cells is named.
+// Which unit is on the line: its device number from its General blocks, the plant's unit of that
+// number, or, where several share it or none has it, the closest by the cells that differ.
 #pragma once
 
 #include "plant/CPlantLog.h"

@@ -1,7 +1,5 @@
 // One unit of a plant verified or uploaded on a port of its own, on the calling thread, so that
-// several run side by side, one thread each. An upload first backs the unit up into
-// backups/TAG beside the plant file, writes nothing into a unit of another device number unless
-// forced, and lists what it changed; every step goes to the plant log as it ends.
+// several run side by side; an upload with its backup, its wrong-unit guard and its change list.
 #pragma once
 
 #include "compare/CellDifference.h"
@@ -47,6 +45,8 @@ struct UnitJobResult {
     std::string logError;          // the log could not be written
 };
 
+// An upload first backs the unit up into backups/TAG beside the plant file and writes nothing
+// into a unit of another device number unless forced; every step goes to the plant log.
 class CUnitJob {
 public:
     // action: PlantAction::Verify or PlantAction::Upload. The plant outlives the job.
