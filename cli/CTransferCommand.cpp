@@ -98,8 +98,10 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         if (!plant.IsOn())
             return;
         PlantLogRecord record = plant.Record(action, path, port.GetPort());
-        if (m_nDirection == 1 && end != PlantResult::Ok)
-            record.sha256.clear(), record.device = -1;
+        if (m_nDirection == 1 && end != PlantResult::Ok) {  // FILE was not written: what it holds is no part of it
+            record.sha256.clear();
+            record.device = -1;
+        }
         record.result = end;
         record.reason = reason;
         record.blocksWritten = m_nDirection == 0 && transfer.unitWritten ? transfer.blocksDone : 0;
