@@ -105,6 +105,7 @@ TEST(Q4000SimProcess, SeveralUnitsEachServeTheirOwnMemory)
         std::array<uint8_t, 32> data{};
         data[0] = static_cast<uint8_t>(n);
         ASSERT_TRUE(sim.Write(MSG_WRITE_GENERAL, 2, data));
+        EXPECT_EQ(sim.Read(MSG_READ_GENERAL, 2).data, data);  // stored before the link closes
     }
     ::kill(p.pid, SIGTERM);
     std::string rest;
