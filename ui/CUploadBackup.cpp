@@ -5,8 +5,6 @@
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
 #include "ui/CBackupSettings.h"
-#include "ui/CChangeReport.h"
-#include "ui/CChangeReportDlg.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
@@ -15,9 +13,8 @@
 #include <QDateTime>
 #include <QDir>
 
-
-CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent)
-    : m_doc(doc), m_strFolder(folder), m_pParent(parent), m_pUnit(doc.CreateScratchUnit())
+CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder)
+    : m_doc(doc), m_strFolder(folder), m_pUnit(doc.CreateScratchUnit())
 {
 }
 
@@ -58,16 +55,7 @@ void CUploadBackup::Refuse(const QString& why) const
                            IMessagePrompt::BTN_OK, true);
 }
 
-void CUploadBackup::ShowChanges(QPrinter& printer, const QString& port) const
+std::vector<CellDifference> CUploadBackup::GetChanges() const
 {
-    std::vector<CellDifference> changes = CChangeList::OfUpload(*m_doc.GetUnit(), m_held);
-    if (changes.empty()) {
-        m_doc.GetPrompt().Show("The upload is complete. The unit held this set-up already; nothing changed.",
-                               IMessagePrompt::BTN_OK, false);
-        return;
-    }
-    // Not modal: the grids stay at hand beside the report.
-    auto* dialog = new CChangeReportDlg(CChangeReport(changes, m_strPath, port, QDateTime::currentDateTime()), printer, m_pParent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    return CChangeList::OfUpload(*m_doc.GetUnit(), m_held);
 }
