@@ -23,6 +23,7 @@
 #include <set>
 #include <sstream>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -114,6 +115,17 @@ int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std:
     if (args.empty())
         throw CCliError(std::string("usage: q4150cli ") + GetUsage());
     std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
+        const std::pair<const char*, std::string> usages[] = {
+            {"new", g_NewUsage}, {"add", g_AddUsage}, {"status", g_StatusUsage},
+            {"verify", g_VerifyUsage}, {"upload", g_UploadUsage}};
+        for (const auto& [name, usage] : usages) {
+            if (args[0] == name) {
+                out << "usage: q4150cli " << usage << '\n' << GetHelp() << '\n';
+                return 0;
+            }
+        }
+    }
     if (args[0] == "new")
         return New(rest);
     if (args[0] == "add")
