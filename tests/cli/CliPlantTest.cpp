@@ -33,11 +33,11 @@ protected:
     static std::string Tag(int n) { return "AN-" + std::to_string(n); }
     std::string Port(int n) const { return Tag(n) + "=" + m_servers[static_cast<size_t>(n - 1)]->GetSlavePath(); }
 
-    // The plant's units 1 to count side by side, with short waits for the emulated units on a
-    // slow line setting that leaves them room to answer on a busy machine.
-    std::vector<std::string> SideBySide(const char* what, int count) const
+    // The plant's units 1 to count side by side, with short waits (in ms) for the emulated units
+    // on a slow line setting that leaves them room to answer on a busy machine.
+    std::vector<std::string> SideBySide(const char* what, int count, const char* wait = "1") const
     {
-        std::vector<std::string> args = {"plant", what, Path("works.q4plant"), "--fixed-wait", "5", "--baud", "110"};
+        std::vector<std::string> args = {"plant", what, Path("works.q4plant"), "--fixed-wait", wait, "--baud", "110"};
         for (int n = 1; n <= count; ++n)
             args.insert(args.end(), {"--port", Port(n)});
         return args;
@@ -128,7 +128,7 @@ TEST_F(CliPlant, UnitsVerifiedSideBySideOneDiffersOneFails)
 TEST_F(CliPlant, SigintStopsEveryUploadAndSaysHowFarEachGot)
 {
     int writes[2] = {m_servers[0]->GetWriteCount(), m_servers[1]->GetWriteCount()};
-    pid_t pid = Start(SideBySide("upload", 2));
+    pid_t pid = Start(SideBySide("upload", 2, "5"));  // waits long enough to stop it half way
     for (int i = 0; i < 10000 && (m_servers[0]->GetWriteCount() < writes[0] + 10 || m_servers[1]->GetWriteCount() < writes[1] + 10); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ::kill(pid, SIGINT);
@@ -155,7 +155,7 @@ TEST_F(CliPlant, SigintStopsEveryUploadAndSaysHowFarEachGot)
 TEST_F(CliPlant, IdentifyAndSingleUnitCommandsLogAsTheUnit)
 {
     const std::string port = m_servers[1]->GetSlavePath();
-    const std::vector<std::string> options = {"--port", port, "--fixed-wait", "5", "--baud", "110"};
+    const std::vector<std::string> options = {"--port", port, "--fixed-wait", "1", "--baud", "110"};
     auto with = [&options](std::vector<std::string> args) {
         args.insert(args.end(), options.begin(), options.end());
         return args;
