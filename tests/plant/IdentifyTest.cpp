@@ -59,7 +59,7 @@ protected:
         UnitPortSettings settings;
         settings.port = m_server.GetSlavePath();
         settings.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
-        settings.fixedWaitMs = 5;
+        settings.fixedWaitMs = 1;
         EXPECT_TRUE(line.Open(settings));
         RecordingObserver observer;
         return identifier.Identify(line, observer);

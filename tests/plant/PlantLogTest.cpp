@@ -105,7 +105,7 @@ TEST_F(PlantLog, ADamagedLineIsSkippedWithAWarning)
 TEST_F(PlantLog, TwoProcessesAppendingAtOnceTearNoLine)
 {
     const std::string path = Path("w.q4plant.log");
-    constexpr int kRecords = 150;
+    constexpr int kRecords = 100;
     pid_t children[2];
     for (int c = 0; c < 2; ++c) {
         children[c] = ::fork();
