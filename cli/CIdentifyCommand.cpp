@@ -24,7 +24,8 @@ const char* CIdentifyCommand::GetHelp() const
            "cells differ\"). The identification goes to the plant's log. Port options as for\n"
            "upload.\n"
            "Exit status 0 when the unit is named, 1 when no unit of the plant has its number or\n"
-           "several are equally close, 2 on a usage error or when the unit cannot be read.";
+           "several are equally close, 2 on a usage error or when the unit cannot be read, 130\n"
+           "after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
