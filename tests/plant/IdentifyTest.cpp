@@ -88,18 +88,19 @@ TEST_F(Identify, NamesTheUnitByItsDeviceNumberOrByItsCells)
          {"AN-2", "AN-4"}, true, 0},
         {"no such number", {{0, 3, 1, "9"}}, PlantResult::NotFound, {"AN-1"}, true, 1},
     };
+    Identification found;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Hold(c.held);
         int before = m_server.GetRequestCount();
-        Identification found = Run();
+        found = Run();
         EXPECT_EQ(found.result, c.result) << found.reason;
         EXPECT_EQ(found.tags, c.tags);
         EXPECT_EQ(found.wholeUnitRead, c.whole);
         EXPECT_EQ(found.cellsDiffer, c.cells);
         EXPECT_EQ(m_server.GetRequestCount() - before, c.whole ? 8 + 87 : 8);
     }
-    EXPECT_EQ(CUnitIdentifier::ClosestText(Run()), "closest: AN-1, 1 cell differs");
+    EXPECT_EQ(CUnitIdentifier::ClosestText(found), "closest: AN-1, 1 cell differs");
 
     // Without a plant the device number is the answer.
     Hold({{0, 3, 1, "12"}});
