@@ -20,12 +20,12 @@ CCliArgs::CCliArgs(const std::vector<std::string>& args, const std::set<std::str
         size_t equals = arg.find('=');
         std::string name = arg.substr(0, equals);
         if (flags.count(name) && equals == std::string::npos) {
-            m_mapOptions[name] = "";
+            m_mapOptions[name].push_back("");
         } else if (valued.count(name)) {
             if (equals != std::string::npos)
-                m_mapOptions[name] = arg.substr(equals + 1);
+                m_mapOptions[name].push_back(arg.substr(equals + 1));
             else if (i + 1 < args.size())
-                m_mapOptions[name] = args[++i];
+                m_mapOptions[name].push_back(args[++i]);
             else
                 throw CCliError("option " + name + " needs a value");
         } else {
@@ -37,7 +37,13 @@ CCliArgs::CCliArgs(const std::vector<std::string>& args, const std::set<std::str
 std::string CCliArgs::Value(const std::string& option) const
 {
     auto it = m_mapOptions.find(option);
-    return it == m_mapOptions.end() ? std::string() : it->second;
+    return it == m_mapOptions.end() ? std::string() : it->second.back();
+}
+
+std::vector<std::string> CCliArgs::Values(const std::string& option) const
+{
+    auto it = m_mapOptions.find(option);
+    return it == m_mapOptions.end() ? std::vector<std::string>() : it->second;
 }
 
 void CCliArgs::ExpectPositional(size_t n, const std::string& usage) const

@@ -6,8 +6,6 @@
 #include "cli/CCliTransferUi.h"
 #include "cli/CSignalWatch.h"
 #include "link/TermiosSettings.h"
-#include "transfer/CTransfer.h"
-#include "transfer/CUnitConnection.h"
 
 #include <csignal>
 #include <ostream>
@@ -23,8 +21,9 @@ int ParseNumber(const std::string& option, const std::string& text, int max)
     return std::stoi(text);
 }
 
-// The prompt's lines written so far, as one line without their "message: " prefixes.
-std::string TakeMessages(std::ostringstream& messages)
+}  // namespace
+
+std::string CCliPort::TakeMessages(std::ostringstream& messages)
 {
     std::istringstream lines(messages.str());
     messages.str("");
@@ -39,22 +38,27 @@ std::string TakeMessages(std::ostringstream& messages)
     return joined;
 }
 
-}  // namespace
-
-CCliPort::CCliPort(const CCliArgs& args, const std::string& usage)
-    : m_strPort(args.Value("--port")), m_prompt(m_messages, false)
+UnitPortSettings CCliPort::ParseSettings(const CCliArgs& args, int& retries)
 {
-    if (m_strPort.empty())
-        throw CCliError("usage: " + usage);
-    m_nRetries = args.Has("--retries") ? ParseNumber("--retries", args.Value("--retries"), 1000) : 0;
-    m_nWaitMs = args.Has("--fixed-wait") ? ParseNumber("--fixed-wait", args.Value("--fixed-wait"), 10000)
-                                         : CComSetupDialog::FIXED_WAIT_MS;
+    UnitPortSettings settings;
+    retries = args.Has("--retries") ? ParseNumber("--retries", args.Value("--retries"), 1000) : 0;
+    settings.fixedWaitMs = args.Has("--fixed-wait") ? ParseNumber("--fixed-wait", args.Value("--fixed-wait"), 10000)
+                                                    : CComSetupDialog::FIXED_WAIT_MS;
     if (args.Has("--baud")) {
-        m_settings.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
+        settings.line.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
         termios tio{};
-        if (!q4::ToTermios(m_settings, tio))
+        if (!q4::ToTermios(settings.line, tio))
             throw CCliError("--baud " + args.Value("--baud") + " is no rate a serial port takes");
     }
+    return settings;
+}
+
+CCliPort::CCliPort(const CCliArgs& args, const std::string& usage) : m_prompt(m_messages, false)
+{
+    if (args.Value("--port").empty())
+        throw CCliError("usage: " + usage);
+    m_settings = ParseSettings(args, m_nRetries);
+    m_settings.port = args.Value("--port");
 }
 
 CCliPort::~CCliPort() = default;
@@ -67,15 +71,15 @@ void CCliPort::FlushMessages(std::ostream& err)
 
 bool CCliPort::Open(std::ostream& err)
 {
-    m_pConnection = std::make_unique<CUnitConnection>(&m_prompt);
-    if (!m_pConnection->CommSetupDirect(m_strPort, m_settings)) {
+    m_pLine = std::make_unique<CUnitLine>(m_prompt);
+    if (!m_pLine->Open(m_settings)) {
         // A port that did not open is named in the message with the reason; a refused line
         // setting is not.
-        std::string where = m_pConnection->GetLink().IsPortOpen() ? m_strPort + ": " : std::string();
-        err << "q4150cli: " << where << TakeMessages(m_messages) << '\n';
+        std::string where = m_pLine->GetLink().IsPortOpen() ? m_settings.port + ": " : std::string();
+        m_strOpenError = where + TakeMessages(m_messages);
+        err << "q4150cli: " << m_strOpenError << '\n';
         return false;
     }
-    m_pConnection->GetLink().SetFixedWaitMs(m_nWaitMs);
     return true;
 }
 
@@ -94,17 +98,12 @@ TransferResult CCliPort::RunSheets(CQ4kUnit& unit, TransferDirection direction, 
                                    CUnitImage* blocksRead, const CUnitImage* held, int sheets)
 {
     CCliTransferUi ui(err, direction, m_nRetries);
-    CTransfer transfer(unit, m_pConnection->GetLink(), direction, ui);
-    transfer.SetHeldBlocks(held);
-    transfer.SetSheets(sheets);
     TransferResult result;
     {
-        CSignalWatch watch([&transfer] { transfer.Cancel(); });
-        result = transfer.Run();
+        CSignalWatch watch([this] { m_pLine->Cancel(); });
+        result = m_pLine->Run(unit, direction, ui, {sheets, held, blocksRead});
         m_nStopSignal = watch.GetSignal();
     }
-    if (blocksRead)
-        *blocksRead = transfer.GetBlocksRead();
     FlushMessages(err);
     return result;
 }

@@ -3,8 +3,9 @@
 
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
-#include "cli/CJsonReader.h"
-#include "cli/CJsonWriter.h"
+#include "model/CJsonError.h"
+#include "model/CJsonReader.h"
+#include "model/CJsonWriter.h"
 #include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
 #include "setup/alarms/CAlarm.h"
@@ -123,6 +124,15 @@ bool CSetupJson::ReadCell(const JSON_VALUE& cell, std::string& text)
 }
 
 std::vector<CellText> CSetupJson::Read(const std::string& json, const CQ4kUnit& unit)
+{
+    try {
+        return ReadTexts(json, unit);
+    } catch (const CJsonError& e) {
+        throw CCliError(e.what());
+    }
+}
+
+std::vector<CellText> CSetupJson::ReadTexts(const std::string& json, const CQ4kUnit& unit)
 {
     JSON_VALUE doc = CJsonReader::Parse(json);
     if (doc.nKind != JSON_VALUE::OBJECT)

@@ -23,6 +23,8 @@ public:
     static std::vector<CellText> Read(const std::string& json, const CQ4kUnit& unit);
 
 private:
+    // Read's work; the reader's own faults throw CJsonError.
+    static std::vector<CellText> ReadTexts(const std::string& json, const CQ4kUnit& unit);
     static void WriteCell(CJsonWriter& json, const CNdChnData* cell);
     // The text of a cell object (null: none), in Windows-1252.
     static bool ReadCell(const JSON_VALUE& cell, std::string& text);

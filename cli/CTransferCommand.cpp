@@ -4,9 +4,11 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
+#include "cli/CCliPlantLog.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
+#include "compare/CChangeList.h"
 #include "compare/CSetupComparison.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
@@ -33,7 +35,7 @@ std::string PartlyWritten(const TransferResult& result)
 std::string CTransferCommand::Usage(int direction)
 {
     return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] " : "download FILE ")
-           + std::string(CCliPort::USAGE);
+           + std::string(CCliPort::USAGE) + " " + CCliPlantLog::USAGE;
 }
 
 const char* CTransferCommand::GetHelp() const
@@ -58,12 +60,16 @@ const char* CTransferCommand::GetHelp() const
                "got: the unit then holds a partly written set-up; so does an upload that fails\n"
                "after writing. A port that goes away (the unit or a USB adapter gone) is named as\n"
                "the reason.\n"
+               "--plant PLANT --tag TAG: the upload is recorded in the plant's log as the unit TAG's,\n"
+               "with the cells it changed; without --backup the unit is backed up into\n"
+               "backups/TAG beside PLANT first.\n"
                "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
                "failed, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
-           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. Exit status 0\n"
+           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. --plant PLANT\n"
+           "--tag TAG records the download in the plant's log as the unit TAG's. Exit status 0\n"
            "when it completed, 1 when it failed, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
            "after SIGTERM.";
 }
@@ -71,6 +77,7 @@ const char* CTransferCommand::GetHelp() const
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
     std::set<std::string> options = CCliPort::OptionNames();
+    options.merge(CCliPlantLog::OptionNames());
     std::set<std::string> flags;
     if (m_nDirection == 0) {
         options.insert("--backup");
@@ -79,10 +86,29 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     CCliArgs parsed(args, flags, options);
     parsed.ExpectPositional(1, m_strUsage);
     const std::string path = parsed.Positional()[0];
-    const std::string backupPath = parsed.Value("--backup");
+    std::string backupPath = parsed.Value("--backup");
     if (parsed.Has("--backup") && (backupPath.empty() || SameFile(backupPath, path)))
         throw CCliError("--backup takes a file other than the one uploaded");
     CCliPort port(parsed, m_strUsage);
+    const CCliPlantLog plant(parsed);
+    const PlantAction action = m_nDirection == 0 ? PlantAction::Upload : PlantAction::Download;
+    // The record of the action, once it has ended; a download's names the file it wrote.
+    auto log = [&](PlantResult end, const std::string& reason, const TransferResult& transfer,
+                   std::vector<CellDifference> cells = {}) {
+        if (!plant.IsOn())
+            return;
+        PlantLogRecord record = plant.Record(action, path, port.GetPort());
+        if (m_nDirection == 1 && end != PlantResult::Ok) {  // FILE was not written: what it holds is no part of it
+            record.sha256.clear();
+            record.device = -1;
+        }
+        record.result = end;
+        record.reason = reason;
+        record.blocksWritten = m_nDirection == 0 && transfer.unitWritten ? transfer.blocksDone : 0;
+        record.backup = backupPath;
+        record.cells = std::move(cells);
+        plant.Append(std::move(record), std::cerr);
+    };
 
     // The set-up's messages are held back while the transfer may raise them, and shown after.
     CCliSession session(port.Messages(), false);
@@ -93,17 +119,35 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     port.FlushMessages(std::cerr);
     if (m_nDirection == 0 && !CheckCells(session.GetUnit(), path, parsed.Has("--strict"), std::cerr))
         return 1;
-    if (!port.Open(std::cerr))
+    // An upload of a plant's unit keeps what the unit held among the unit's backups.
+    if (m_nDirection == 0 && plant.IsOn() && backupPath.empty()) {
+        std::string error;
+        backupPath = plant.GetPlant().NewBackupPath(plant.GetTag(), error);
+        if (backupPath.empty())
+            throw CCliError(error + " (the backup failed: nothing was written to the unit)");
+    }
+    if (!port.Open(std::cerr)) {
+        log(PlantResult::Failed, port.GetOpenError(), {});
         return 1;
+    }
     // The unit as read moments before an upload: its device number, and the blocks the
     // upload's General merge is checked against.
     CUnitImage held;
     if (m_nDirection == 0) {
         CCliSession read(port.Messages(), false);
         read.Reset();
-        if (parsed.Has("--backup")) {
-            if (!Backup(port, backupPath, held, read))
+        if (!backupPath.empty()) {
+            std::string failed;
+            if (!Backup(port, backupPath, held, read, failed)) {
+                backupPath.clear();
+                log(port.GetStopSignal() ? PlantResult::Stopped : PlantResult::Failed, failed, {});
                 return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
+            }
+            if (plant.IsOn()) {
+                PlantLogRecord record = plant.Record(PlantAction::Backup, backupPath, port.GetPort());
+                record.backup = backupPath;
+                plant.Append(std::move(record), std::cerr);
+            }
         } else {
             TransferResult general = port.ReadGeneral(read.GetUnit(), std::cerr, held);
             if (general.end != TransferEnd::Completed) {
@@ -117,6 +161,10 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         if (session.GetUnit().IsOtherDevice(read.GetUnit()) && !parsed.Has("--force")) {
             std::cerr << "q4150cli: the unit is device " << read.GetUnit().GetDeviceNumber() << ", " << path
                       << " is for device " << session.GetUnit().GetDeviceNumber() << "; --force uploads anyway\n";
+            log(PlantResult::Refused,
+                "the unit is device " + std::to_string(read.GetUnit().GetDeviceNumber()) + ", the file is for device "
+                    + std::to_string(session.GetUnit().GetDeviceNumber()) + "; nothing was written to the unit",
+                {});
             return 1;
         }
     }
@@ -127,12 +175,15 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (port.GetStopSignal()) {
         std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
+        std::string how;
         if (m_nDirection == 1)
-            std::cerr << "q4150cli: " << port.StopText() << " after " << done << "; " << path << " was not written\n";
+            how = "after " + done + "; " + path + " was not written";
         else if (result.unitWritten)
-            std::cerr << "q4150cli: " << port.StopText() << ": " << PartlyWritten(result) << '\n';
+            how = PartlyWritten(result);
         else
-            std::cerr << "q4150cli: " << port.StopText() << ": nothing was written to the unit\n";
+            how = "nothing was written to the unit";
+        std::cerr << "q4150cli: " << port.StopText() << (m_nDirection == 1 ? " " : ": ") << how << '\n';
+        log(PlantResult::Stopped, port.StopText() + (m_nDirection == 1 ? " " : ": ") + how, result);
         return 128 + port.GetStopSignal();
     }
     if (result.end != TransferEnd::Completed) {
@@ -140,11 +191,14 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         if (m_nDirection == 0 && result.unitWritten)
             failed += (result.reason.empty() ? ": " : "; ") + PartlyWritten(result);
         std::cerr << "q4150cli: " << failed << '\n';
+        log(PlantResult::Failed, failed, result);
         return 1;
     }
     if (m_nDirection == 1)
         session.Save(path);
     std::cerr << "The " << what << " is complete: " << result.bytesMoved << " bytes moved.\n";
+    log(PlantResult::Ok, {}, result, m_nDirection == 0 && plant.IsOn() ? CChangeList::OfUpload(session.GetUnit(), held)
+                                                                       : std::vector<CellDifference>());
     return 0;
 }
 
@@ -161,12 +215,14 @@ bool CTransferCommand::CheckCells(const CQ4kUnit& unit, const std::string& path,
     return !strict;
 }
 
-bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup)
+bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup,
+                              std::string& failed)
 {
     TransferResult result = port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr, &held);
     if (result.end != TransferEnd::Completed) {
-        std::string failed = port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("backup", result);
-        std::cerr << "q4150cli: " << failed << (result.reason.empty() ? ": " : "; ") << "nothing was written to the unit\n";
+        failed = (port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("backup", result))
+                 + (result.reason.empty() ? ": " : "; ") + "nothing was written to the unit";
+        std::cerr << "q4150cli: " << failed << '\n';
         return false;
     }
     try {

@@ -2,6 +2,7 @@
 #include "cli/CVerifyCommand.h"
 
 #include "cli/CCliArgs.h"
+#include "cli/CCliPlantLog.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
@@ -10,7 +11,10 @@
 
 #include <iostream>
 
-CVerifyCommand::CVerifyCommand() : m_strUsage(std::string("verify FILE ") + CCliPort::USAGE) {}
+CVerifyCommand::CVerifyCommand()
+    : m_strUsage(std::string("verify FILE ") + CCliPort::USAGE + " " + CCliPlantLog::USAGE)
+{
+}
 
 const char* CVerifyCommand::GetHelp() const
 {
@@ -20,36 +24,56 @@ const char* CVerifyCommand::GetHelp() const
            "the unit stores in its own way (\" 0\" for \"0\") are no difference. The cells that\n"
            "differ are printed as diff prints them, FILE's text first; a difference no cell\n"
            "shows as \"SHEET block N: FILE-HEX -> UNIT-HEX\".\n"
+           "--plant PLANT --tag TAG: the verify is recorded in the plant's log as the unit TAG's.\n"
            "Exit status 0 when the unit holds FILE's set-up, 1 when not, 2 on a usage or file\n"
            "error or a failed download.";
 }
 
 int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
 {
-    CCliArgs parsed(args, {}, CCliPort::OptionNames());
+    std::set<std::string> options = CCliPort::OptionNames();
+    options.merge(CCliPlantLog::OptionNames());
+    CCliArgs parsed(args, {}, options);
     parsed.ExpectPositional(1, m_strUsage);
     CCliPort port(parsed, m_strUsage);
+    const CCliPlantLog plant(parsed);
+    auto log = [&](PlantResult end, const std::string& reason, std::vector<CellDifference> cells = {}) {
+        if (!plant.IsOn())
+            return;
+        PlantLogRecord record = plant.Record(PlantAction::Verify, parsed.Positional()[0], port.GetPort());
+        record.result = end;
+        record.reason = reason;
+        record.cells = std::move(cells);
+        plant.Append(std::move(record), std::cerr);
+    };
     CCliSession document(port.Messages(), false);
     document.Load(parsed.Positional()[0]);
     CCliSession held(port.Messages(), false);
     held.Reset();
     port.FlushMessages(std::cerr);
-    if (!port.Open(std::cerr))
+    if (!port.Open(std::cerr)) {
+        log(PlantResult::Failed, port.GetOpenError());
         return 2;
+    }
     CUnitImage blocks;
     TransferResult result = port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks);
     if (result.end != TransferEnd::Completed) {
-        std::cerr << "q4150cli: " << (port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("download", result))
-                  << '\n';
+        const std::string failed = port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("download", result);
+        std::cerr << "q4150cli: " << failed << '\n';
+        log(port.GetStopSignal() ? PlantResult::Stopped : PlantResult::Failed, failed);
         return port.GetStopSignal() ? 128 + port.GetStopSignal() : 2;
     }
 
     CUnitVerification verification(document.GetUnit(), blocks);
     if (verification.UnitHoldsSetup()) {
+        log(PlantResult::Ok, {});
         std::cerr << "The unit holds this set-up.\n";
         return 0;
     }
     const auto& cells = verification.GetDifferences();
+    log(PlantResult::Differs,
+        cells.empty() ? std::to_string(verification.GetBlocksDiffering().size()) + " blocks differ" : std::string(),
+        cells);
     CDiffCommand::Print(cells, out);
     if (cells.empty()) {
         for (const auto& [sheet, index] : verification.GetBlocksDiffering()) {

@@ -5,8 +5,10 @@
 #include "cli/CDiffCommand.h"
 #include "cli/CEditCommand.h"
 #include "cli/CExportCommand.h"
+#include "cli/CIdentifyCommand.h"
 #include "cli/CImportCommand.h"
 #include "cli/CNewCommand.h"
+#include "cli/CPlantCommand.h"
 #include "cli/CShowCommand.h"
 #include "cli/CStandardOutput.h"
 #include "cli/CTransferCommand.h"
@@ -56,6 +58,8 @@ int RunCommand(const std::vector<std::string>& args, CStandardOutput& output)
     commands.push_back(std::make_unique<CTransferCommand>(0));
     commands.push_back(std::make_unique<CTransferCommand>(1));
     commands.push_back(std::make_unique<CVerifyCommand>());
+    commands.push_back(std::make_unique<CIdentifyCommand>());
+    commands.push_back(std::make_unique<CPlantCommand>());
 
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintHelp(commands, std::cout);

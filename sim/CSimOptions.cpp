@@ -15,13 +15,17 @@ bool ParseCount(const std::string& text, long max, long& value)
 
 const char* CSimOptions::Usage()
 {
-    return "usage: q4000sim [--link PATH] [--blank] [--load FILE] [--save FILE] [--baud N]\n"
+    return "usage: q4000sim [--units N] [--link PATH] [--blank] [--load FILE] [--save FILE] [--baud N]\n"
            "                [--reply-delay MS] [--fault KIND:CMD:BLOCK[:COUNT]]...\n"
            "       q4000sim --help | --version\n"
            "\n"
            "Emulates a Q4000-30 annunciator on a pseudo-terminal. The first line of output is\n"
            "\"PTY <path>\"; open that path as the serial port. Serves until SIGINT or SIGTERM.\n"
            "\n"
+           "  --units N          N units (1 to 64), each on a terminal of its own with its own\n"
+           "                     PTY line, in the order of their numbers; with several, --link\n"
+           "                     and --save name PATH-1 to PATH-N, and every unit loads --load\n"
+           "                     and has the faults\n"
            "  --link PATH        also make PATH a symbolic link to the terminal\n"
            "  --blank            start with all memory zero instead of factory contents\n"
            "  --load FILE        replace the blocks named in FILE (lines \"general N HEX\",\n"
@@ -62,6 +66,15 @@ bool CSimOptions::Parse(const std::vector<std::string>& args, std::string& error
             m_bVersion = true;
         } else if (arg == "--blank") {
             m_bBlank = true;
+        } else if (arg == "--units") {
+            long units = 0;
+            if (!value(text))
+                return false;
+            if (!ParseCount(text, 64, units) || units == 0) {
+                error = "--units: \"" + text + "\" is no number of units from 1 to 64";
+                return false;
+            }
+            m_nUnits = static_cast<int>(units);
         } else if (arg == "--link") {
             if (!value(m_strLink))
                 return false;

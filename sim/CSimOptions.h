@@ -14,10 +14,17 @@ struct CSimOptions {
     bool m_bHelp = false;
     bool m_bVersion = false;
     unsigned m_nBaudRate = 0;
+    int m_nUnits = 1;
     int m_nReplyDelayMs = 0;
     std::vector<CEmulatorServer::Fault> m_Faults;
 
     // False with a reason in error when an option is unknown or its value malformed.
     bool Parse(const std::vector<std::string>& args, std::string& error);
     static const char* Usage();
+    // The --link or --save path of unit n (from 1): the path itself for one unit, PATH-n for
+    // several.
+    std::string PathOf(const std::string& path, int n) const
+    {
+        return m_nUnits == 1 ? path : path + "-" + std::to_string(n);
+    }
 };

@@ -5,8 +5,11 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -32,48 +35,64 @@ int main(int argc, char** argv)
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    CEmulatorServer server(options.m_bBlank);
-    if (!options.m_strLoad.empty() && !server.GetUnit().LoadFile(options.m_strLoad, error)) {
-        std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
-        return 2;
-    }
-    server.SetBaudRate(options.m_nBaudRate);
-    server.SetReplyDelayMs(options.m_nReplyDelayMs);
-    for (const CEmulatorServer::Fault& fault : options.m_Faults)
-        server.AddFault(fault);
-    if (!server.Start()) {
-        std::fprintf(stderr, "q4000sim: cannot open a pseudo-terminal\n");
-        return 1;
-    }
-    const std::string slave = server.GetSlavePath();
-
-    if (!options.m_strLink.empty()) {
-        struct stat st {};
-        if (::lstat(options.m_strLink.c_str(), &st) == 0) {
-            if (!S_ISLNK(st.st_mode)) {
-                std::fprintf(stderr, "q4000sim: %s exists and is no symbolic link\n", options.m_strLink.c_str());
-                return 2;
-            }
-            ::unlink(options.m_strLink.c_str());
+    // Every unit is a server of its own with its terminal and thread.
+    std::vector<std::unique_ptr<CEmulatorServer>> servers;
+    std::vector<std::string> links;
+    for (int n = 1; n <= options.m_nUnits; ++n) {
+        auto server = std::make_unique<CEmulatorServer>(options.m_bBlank);
+        if (!options.m_strLoad.empty() && !server->GetUnit().LoadFile(options.m_strLoad, error)) {
+            std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
+            return 2;
         }
-        if (::symlink(slave.c_str(), options.m_strLink.c_str()) != 0) {
-            std::fprintf(stderr, "q4000sim: cannot link %s\n", options.m_strLink.c_str());
+        server->SetBaudRate(options.m_nBaudRate);
+        server->SetReplyDelayMs(options.m_nReplyDelayMs);
+        for (const CEmulatorServer::Fault& fault : options.m_Faults)
+            server->AddFault(fault);
+        if (!server->Start()) {
+            std::fprintf(stderr, "q4000sim: cannot open a pseudo-terminal\n");
             return 1;
         }
+        servers.push_back(std::move(server));
+    }
+    auto unlinkAll = [&links] {
+        for (const std::string& link : links)
+            ::unlink(link.c_str());
+    };
+    for (int n = 1; n <= options.m_nUnits && !options.m_strLink.empty(); ++n) {
+        const std::string link = options.PathOf(options.m_strLink, n);
+        struct stat st {};
+        if (::lstat(link.c_str(), &st) == 0) {
+            if (!S_ISLNK(st.st_mode)) {
+                std::fprintf(stderr, "q4000sim: %s exists and is no symbolic link\n", link.c_str());
+                unlinkAll();
+                return 2;
+            }
+            ::unlink(link.c_str());
+        }
+        if (::symlink(servers[static_cast<size_t>(n - 1)]->GetSlavePath().c_str(), link.c_str()) != 0) {
+            std::fprintf(stderr, "q4000sim: cannot link %s\n", link.c_str());
+            unlinkAll();
+            return 1;
+        }
+        links.push_back(link);
     }
 
-    std::printf("PTY %s\n", slave.c_str());
+    for (const auto& server : servers)
+        std::printf("PTY %s\n", server->GetSlavePath().c_str());
     std::fflush(stdout);
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    server.Stop();
-
-    if (!options.m_strLink.empty())
-        ::unlink(options.m_strLink.c_str());
-    if (!options.m_strSave.empty() && !server.GetUnit().SaveFile(options.m_strSave, error)) {
-        std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
-        return 1;
+    for (const auto& server : servers)
+        server->Stop();
+    unlinkAll();
+    int code = 0;
+    for (int n = 1; n <= options.m_nUnits && !options.m_strSave.empty(); ++n) {
+        const std::string path = options.PathOf(options.m_strSave, n);
+        if (!servers[static_cast<size_t>(n - 1)]->GetUnit().SaveFile(path, error)) {
+            std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
+            code = 1;
+        }
     }
-    return 0;
+    return code;
 }

@@ -1,15 +1,15 @@
-// The change report's grouping and its layout as rich text.
+// The change report laid out as rich text, for the screen, the printer and PDF files.
 #include "ui/CChangeReport.h"
 
 #include "ui/CoreTranslation.h"
+#include "compare/CChangeList.h"
 #include "ui/QtText.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QTextDocument>
 
-#include <algorithm>
-#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -25,17 +25,9 @@ CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const Q
                              const QString& port, const QDateTime& time)
     : m_strBackupPath(backupPath), m_strPort(port), m_time(time)
 {
-    // The comparison lists the alarms' flag cells after every sheet; here they join their channel.
-    std::vector<CellDifference> sorted = changes;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const CellDifference& a, const CellDifference& b) {
-        return std::tie(a.sheet, a.row) < std::tie(b.sheet, b.row);
-    });
-    for (CellDifference& change : sorted) {
-        if (m_arChannels.empty() || m_arChannels.back().sheet != change.sheet || m_arChannels.back().row != change.row)
-            m_arChannels.push_back({change.sheet, change.row, q4ui::TrSheet(change.sheetTitle),
-                                    q4ui::TrHeading(q4ui::ToQString(change.channel)).trimmed(), {}});
-        m_arChannels.back().changes.push_back(std::move(change));
-    }
+    for (ChangedChannel& channel : CChangeList::ByChannel(changes))
+        m_arChannels.push_back({channel.sheet, channel.row, q4ui::TrSheet(channel.sheetTitle),
+                                q4ui::TrHeading(q4ui::ToQString(channel.name)).trimmed(), std::move(channel.changes)});
 }
 
 QString CChangeReport::GetHeading() const

@@ -1,7 +1,7 @@
 // The unit's backup before an upload, and the change report after it.
 #include "ui/CUploadBackup.h"
 
-#include "compare/CUnitVerification.h"
+#include "compare/CChangeList.h"
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
 #include "ui/CBackupSettings.h"
@@ -12,8 +12,6 @@
 
 #include <QDateTime>
 #include <QDir>
-
-#include <utility>
 
 CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder)
     : m_doc(doc), m_strFolder(folder), m_pUnit(doc.CreateScratchUnit())
@@ -58,10 +56,5 @@ void CUploadBackup::Refuse(const QString& why) const
 
 std::vector<CellDifference> CUploadBackup::GetChanges() const
 {
-    // The uploaded set-up as the unit now holds it, its blocks read back the way the backup's
-    // were: a number the unit writes otherwise ("0.300" for "0.3") is no change.
-    std::vector<CellDifference> changes = CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences();
-    for (CellDifference& change : changes)
-        std::swap(change.textA, change.textB);  // the backup's text first
-    return changes;
+    return CChangeList::OfUpload(*m_doc.GetUnit(), m_held);
 }

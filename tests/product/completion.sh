@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # The bash completion of q4150cli offers every command, exactly each command's options as its
-# usage names them, the values of sheet, format and baud options, serial ports, and .q4g files.
+# usage names them (and each subcommand's, for plant), the values of sheet, format and baud
+# options, serial ports, .q4g documents, plant files and the tags of a plant's units.
 # Arguments: the completion script, q4150cli.
 script=$1 q4150cli=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/plants" && touch "$work/a.q4g" "$work/b.csv" "$work/tty-link"
+"$q4150cli" plant new "$work/plants/works.q4plant" &&
+    "$q4150cli" plant add "$work/plants/works.q4plant" "$work/a.q4g" --tag AN-101 2>/dev/null &&
+    "$q4150cli" plant add "$work/plants/works.q4plant" "$work/a.q4g" --tag AN-102 2>/dev/null ||
+    { echo "FAIL: no plant file made"; exit 1; }
 failed=0
 
 # The completions of the command line "$@" (the last word the one being completed), sorted.
@@ -24,12 +29,19 @@ expect()  # expected, then the command line
 words() { tr ' ' '\n' | sed '/^$/d' | sort -u | xargs; }
 
 help=$("$q4150cli" --help)
-commands=$(sed -n 's/^q4150cli \([a-z]*\) .*/\1/p' <<<"$help")
+commands=$(sed -n 's/^q4150cli \([a-z]*\) .*/\1/p' <<<"$help" | words)
 expect "$(echo "$commands help --help --version" | words)" q4150cli ""
 for command in $commands; do
-    usage=$("$q4150cli" "$command" --help | head -1)
-    options=$(grep -oE -- '(^|[[ ])--?[a-z][a-z-]*' <<<"$usage" | tr -d '[ ')
-    expect "$(echo "$options --help" | words)" q4150cli "$command" -
+    # A command with subcommands ("q4150cli plant new PLANT ...") offers them, then each its options.
+    subcommands=$(sed -n "s/^q4150cli $command \([a-z][a-z]*\) .*/\1/p" <<<"$help" | words)
+    if [[ -n $subcommands ]]; then
+        expect "$(echo "$subcommands --help" | words)" q4150cli "$command" ""
+    fi
+    for sub in ${subcommands:-""}; do
+        usage=$("$q4150cli" "$command" $sub --help | head -1)
+        options=$(grep -oE -- '(^|[[ ])--?[a-z][a-z-]*' <<<"$usage" | tr -d '[ ')
+        expect "$(echo "$options --help" | words)" q4150cli "$command" $sub -
+    done
 done
 
 # Sheet, format and rate values; ports and paths; documents.
@@ -51,6 +63,20 @@ a.q4g b.csv plants tty-link|export a.q4g -o ''
 a.q4g plants|diff a.q4g ''
 --all|diff a.q4g b.q4g --a
 |upload a.q4g --retries ''
+plants|identify --plant ''
+plants/works.q4plant|identify --port a --plant plants/
+|identify ''
+plants|plant status ''
+plants|plant verify ''
+a.q4g plants|plant add plants/works.q4plant ''
+AN-101= AN-102=|plant verify plants/works.q4plant --port ''
+AN-102=|plant upload plants/works.q4plant --force --port AN-102
+tty-link|plant verify plants/works.q4plant --port AN-101 = tty
+$ports|plant verify plants/works.q4plant --port AN-101 =
+AN-101=tty-link|plant upload plants/works.q4plant --port AN-101=tty
+AN-101 AN-102|verify a.q4g --plant plants/works.q4plant --tag ''
+|plant add plants/works.q4plant a.q4g --tag ''
+|plant new p.q4plant --name ''
 |frobnicate ''
 END
 exit $failed

@@ -33,6 +33,8 @@ TEST(CSimOptions, RefusesBadCommandLines)
         {{"--link"}, "--link needs a value"},
         {{"--baud", "fast"}, "--baud: \"fast\" is no bit rate"},
         {{"--baud", "0"}, "--baud: \"0\" is no bit rate"},
+        {{"--units", "0"}, "--units: \"0\" is no number of units from 1 to 64"},
+        {{"--units", "65"}, "--units: \"65\" is no number of units from 1 to 64"},
         {{"--reply-delay", "-5"}, "--reply-delay: \"-5\" is no number of milliseconds"},
         {{"--fault", "silent:Z:1"}, "--fault: \"silent:Z:1\" is not KIND:CMD:BLOCK[:COUNT]"},
         {{"--fault", "late:B"}, "--fault: \"late:B\" is not KIND:CMD:BLOCK[:COUNT]"},

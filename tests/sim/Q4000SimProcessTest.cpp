@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -84,6 +85,39 @@ TEST(Q4000SimProcess, ServesUntilSigtermAndSavesMemory)
     EXPECT_NE(::lstat(link.c_str(), &st), 0) << "link left behind";
     std::remove(load.c_str());
     std::remove(save.c_str());
+}
+
+// Several units in one process: a terminal, a link and a memory file each, none sharing another's.
+TEST(Q4000SimProcess, SeveralUnitsEachServeTheirOwnMemory)
+{
+    const std::string save = TempPath("units"), link = TempPath("ulink");
+    Process p("--units 3 --blank --save " + save + " --link " + link, "/dev/null");
+    std::vector<std::string> ptys;
+    for (int n = 0; n < 3; ++n)
+        ptys.push_back(p.Line());
+    for (const std::string& pty : ptys)
+        ASSERT_EQ(pty.rfind("PTY /dev/pts/", 0), 0u) << pty;
+    EXPECT_NE(ptys[0], ptys[1]);
+    EXPECT_NE(ptys[1], ptys[2]);
+    for (int n = 1; n <= 3; ++n) {
+        SimLink sim(link + "-" + std::to_string(n));
+        ASSERT_TRUE(sim.IsOpen());
+        std::array<uint8_t, 32> data{};
+        data[0] = static_cast<uint8_t>(n);
+        ASSERT_TRUE(sim.Write(MSG_WRITE_GENERAL, 2, data));
+        EXPECT_EQ(sim.Read(MSG_READ_GENERAL, 2).data, data);  // stored before the link closes
+    }
+    ::kill(p.pid, SIGTERM);
+    std::string rest;
+    EXPECT_EQ(p.Wait(rest), 0);
+    for (int n = 1; n <= 3; ++n) {
+        const std::string path = save + "-" + std::to_string(n);
+        EXPECT_NE(ReadText(path).find("general 2 0" + std::to_string(n) + std::string(62, '0') + "\n"), std::string::npos)
+            << path;
+        std::remove(path.c_str());
+        struct stat st {};
+        EXPECT_NE(::lstat((link + "-" + std::to_string(n)).c_str(), &st), 0) << "link left behind";
+    }
 }
 
 TEST(Q4000SimProcess, BadInputExitsWithTwoAndHelpWithZero)

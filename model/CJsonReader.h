@@ -1,5 +1,6 @@
-// A strict JSON reader for set-ups written as text: every value keeps the line and column it
-// starts at, so that a message can point at it. Numbers are kept as written.
+// A strict JSON reader for set-ups, plant files and plant logs written as text: every value
+// keeps the line and column it starts at, so that a message can point at it. Numbers are kept
+// as written.
 #pragma once
 
 #include <string>
@@ -18,7 +19,7 @@ struct JSON_VALUE {
 
     // The member named key of an object, or null.
     const JSON_VALUE* Find(const std::string& key) const;
-    // The member named key; throws CCliError when the object has none.
+    // The member named key; throws CJsonError when the object has none.
     const JSON_VALUE& At(const std::string& key) const;
     // "line L column C: " for messages.
     std::string Where() const;
@@ -33,7 +34,7 @@ struct JSON_MEMBER {
 
 class CJsonReader {
 public:
-    // The one value the text holds; throws CCliError naming the line and column of a fault.
+    // The one value the text holds; throws CJsonError naming the line and column of a fault.
     static JSON_VALUE Parse(const std::string& text);
 
 private:

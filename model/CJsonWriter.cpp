@@ -1,5 +1,5 @@
 // JSON output with proper string escaping.
-#include "cli/CJsonWriter.h"
+#include "model/CJsonWriter.h"
 
 #include <ostream>
 
@@ -59,6 +59,12 @@ void CJsonWriter::Number(int64_t value)
 {
     BeforeValue();
     m_out << value;
+}
+
+void CJsonWriter::Bool(bool value)
+{
+    BeforeValue();
+    m_out << (value ? "true" : "false");
 }
 
 void CJsonWriter::Null()

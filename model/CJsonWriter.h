@@ -1,4 +1,4 @@
-// A small streaming JSON writer: objects, arrays, UTF-8 strings and integers, with commas
+// A small streaming JSON writer: objects, arrays, UTF-8 strings, integers and booleans, with commas
 // placed by the writer. The caller nests the calls properly.
 #pragma once
 
@@ -18,6 +18,7 @@ public:
     void Key(const std::string& key);
     void String(const std::string& utf8);
     void Number(int64_t value);
+    void Bool(bool value);
     void Null();
 
     // The JSON string literal of a UTF-8 text, quotes included.

@@ -1,8 +1,8 @@
 // Reading JSON text: RFC 8259 values, \u escapes with surrogate pairs into UTF-8, a bound on
 // nesting so that hostile text cannot exhaust the stack.
-#include "cli/CJsonReader.h"
+#include "model/CJsonReader.h"
 
-#include "cli/CCliError.h"
+#include "model/CJsonError.h"
 #include "model/Cp1252.h"
 #include "model/HexText.h"
 
@@ -33,7 +33,7 @@ const JSON_VALUE& JSON_VALUE::At(const std::string& key) const
 {
     const JSON_VALUE* member = Find(key);
     if (!member)
-        throw CCliError(Where() + "the object has no \"" + key + "\"");
+        throw CJsonError(Where() + "the object has no \"" + key + "\"");
     return *member;
 }
 
@@ -55,7 +55,7 @@ JSON_VALUE CJsonReader::Parse(const std::string& text)
 
 void CJsonReader::Fail(const std::string& what) const
 {
-    throw CCliError("line " + std::to_string(m_nLine) + " column " + std::to_string(m_nPos - m_nLineStart + 1) + ": "
+    throw CJsonError("line " + std::to_string(m_nLine) + " column " + std::to_string(m_nPos - m_nLineStart + 1) + ": "
                     + what);
 }
 

@@ -1,0 +1,91 @@
+// Reading which unit is on the line and naming it among the plant's units.
+#include "cli/CIdentifyCommand.h"
+
+#include "cli/CCliArgs.h"
+#include "cli/CCliError.h"
+#include "cli/CCliPort.h"
+#include "cli/CCliTransferUi.h"
+#include "cli/CSignalWatch.h"
+#include "plant/CPlant.h"
+#include "plant/CUnitIdentifier.h"
+
+#include <csignal>
+#include <iostream>
+#include <memory>
+
+CIdentifyCommand::CIdentifyCommand() : m_strUsage(std::string("identify ") + CCliPort::USAGE + " [--plant PLANT]") {}
+
+const char* CIdentifyCommand::GetHelp() const
+{
+    return "Reads the General blocks of the unit on PORT (under a second at 9600 baud) and prints\n"
+           "its device number. With --plant, names the plant's unit of that number (\"AN-101:\n"
+           "device 3\"); where several units share the number, or none has it, reads the whole\n"
+           "unit and names the closest by the number of cells that differ (\"closest: AN-103, 4\n"
+           "cells differ\"). The identification goes to the plant's log. Port options as for\n"
+           "upload.\n"
+           "Exit status 0 when the unit is named, 1 when no unit of the plant has its number or\n"
+           "several are equally close, 2 on a usage error or when the unit cannot be read, 130\n"
+           "after Ctrl+C, 143 after SIGTERM.";
+}
+
+int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
+{
+    std::set<std::string> options = CCliPort::OptionNames();
+    options.insert("--plant");
+    CCliArgs parsed(args, {}, options);
+    parsed.ExpectPositional(0, m_strUsage);
+    CCliPort port(parsed, m_strUsage);
+    std::unique_ptr<CPlant> plant;
+    std::unique_ptr<CPlantSurvey> survey;
+    if (parsed.Has("--plant")) {
+        plant = std::make_unique<CPlant>();
+        if (!plant->Load(parsed.Value("--plant")))
+            throw CCliError(plant->GetError());
+        survey = std::make_unique<CPlantSurvey>(*plant);
+        for (const std::string& warning : survey->Warnings())
+            std::cerr << "q4150cli: " << warning << '\n';
+    }
+    if (!port.Open(std::cerr))
+        return 2;
+
+    CUnitIdentifier identifier(survey.get());
+    CCliTransferUi ui(std::cerr, TransferDirection::Download, port.GetRetries());
+    Identification found;
+    int signal = 0;
+    {
+        CSignalWatch watch([&port] { port.GetLine().Cancel(); });
+        found = identifier.Identify(port.GetLine(), ui);
+        signal = watch.GetSignal();
+    }
+    port.FlushMessages(std::cerr);
+    if (plant) {
+        std::string error;
+        if (!CPlantLog(plant->GetLogPath()).Append(identifier.Record(found, port.GetPort()), error))
+            std::cerr << "q4150cli: " << error << " (not in the plant log)\n";
+    }
+    const std::string device = "device " + std::to_string(found.device);
+    const std::string closest = CUnitIdentifier::ClosestText(found);
+    switch (found.result) {
+    case PlantResult::Named:
+        if (found.tags.empty())
+            out << device << '\n';
+        else
+            out << found.tags.front() << ": " << device << (closest.empty() ? "" : "; " + closest) << '\n';
+        return 0;
+    case PlantResult::NotFound:
+        out << device << ": no unit of " << parsed.Value("--plant") << " has this number"
+            << (closest.empty() ? "" : "; " + closest) << '\n';
+        return 1;
+    case PlantResult::Ambiguous:
+        out << device << ": several units of " << parsed.Value("--plant") << " have this number; " << closest << '\n';
+        return 1;
+    default:
+        break;
+    }
+    if (signal) {
+        std::cerr << "q4150cli: stopped by " << (signal == SIGTERM ? "SIGTERM" : "SIGINT") << '\n';
+        return 128 + signal;
+    }
+    std::cerr << "q4150cli: " << found.reason << '\n';
+    return 2;
+}

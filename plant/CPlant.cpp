@@ -1,0 +1,190 @@
+// The plant file: read, checked, written atomically as a document file is.
+#include "plant/CPlant.h"
+
+#include "model/CDocumentFile.h"
+#include "model/CJsonError.h"
+#include "model/CJsonReader.h"
+#include "model/CJsonWriter.h"
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char g_Format[] = "q4plant";
+
+const std::string& StringMember(const JSON_VALUE& object, const char* key, bool required, const std::string& none)
+{
+    const JSON_VALUE* member = object.Find(key);
+    if (!member) {
+        if (required)
+            throw CJsonError(object.Where() + "the object has no \"" + key + "\"");
+        return none;
+    }
+    if (member->nKind != JSON_VALUE::STRING)
+        throw CJsonError(member->Where() + "\"" + key + "\" must be a string");
+    return member->strText;
+}
+
+}  // namespace
+
+CPlant::CPlant(std::string path, std::string name) : m_strPath(std::move(path)), m_strName(std::move(name)) {}
+
+bool CPlant::Fail(std::string reason)
+{
+    m_strError = std::move(reason);
+    return false;
+}
+
+std::string CPlant::GetFolder() const
+{
+    fs::path parent = fs::path(m_strPath).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+std::string CPlant::GetBackupFolder(const std::string& tag) const
+{
+    return (fs::path(GetFolder()) / "backups" / tag).lexically_normal().string();
+}
+
+std::string CPlant::NewBackupPath(const std::string& tag, std::string& error) const
+{
+    const std::string folder = GetBackupFolder(tag);
+    std::error_code failure;
+    fs::create_directories(folder, failure);
+    if (failure) {
+        error = "cannot make the backup folder " + folder + ": " + failure.message();
+        return {};
+    }
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
+    std::string path = folder + "/unit-" + stamp + ".q4g";
+    for (int n = 2; fs::exists(path, failure); ++n)
+        path = folder + "/unit-" + stamp + "-" + std::to_string(n) + ".q4g";
+    return path;
+}
+
+std::string CPlant::FilePath(const PlantUnit& unit) const
+{
+    fs::path file(unit.file);
+    return file.is_absolute() ? file.string() : (fs::path(GetFolder()) / file).lexically_normal().string();
+}
+
+std::string CPlant::RelativeFile(const std::string& path) const
+{
+    std::error_code error;
+    fs::path file = fs::absolute(path, error);
+    fs::path folder = fs::absolute(GetFolder(), error);
+    fs::path relative = file.lexically_normal().lexically_relative(folder.lexically_normal());
+    return relative.empty() ? file.lexically_normal().string() : relative.string();
+}
+
+const PlantUnit* CPlant::FindUnit(const std::string& tag) const
+{
+    for (const PlantUnit& unit : m_arUnits) {
+        if (unit.tag == tag)
+            return &unit;
+    }
+    return nullptr;
+}
+
+std::string CPlant::TagProblem(const std::string& tag) const
+{
+    if (tag.empty())
+        return "a unit needs a tag";
+    // The tag names the unit's backup folder.
+    if (tag == "." || tag == ".." || tag.find('/') != std::string::npos)
+        return "the tag " + tag + " cannot name a folder (no \"/\", not \".\" or \"..\")";
+    for (char c : tag) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return "a tag holds no control characters";
+    }
+    if (FindUnit(tag))
+        return "the plant has a unit " + tag + " already";
+    return {};
+}
+
+bool CPlant::AddUnit(PlantUnit unit)
+{
+    if (std::string problem = TagProblem(unit.tag); !problem.empty())
+        return Fail(problem);
+    if (unit.file.empty())
+        return Fail("the unit " + unit.tag + " needs its .q4g file");
+    m_arUnits.push_back(std::move(unit));
+    return true;
+}
+
+std::string CPlant::ToJson() const
+{
+    std::ostringstream out;
+    out << "{\n  \"format\": " << CJsonWriter::Quote(g_Format) << ",\n  \"version\": " << FORMAT_VERSION
+        << ",\n  \"name\": " << CJsonWriter::Quote(m_strName) << ",\n  \"units\": [";
+    for (size_t i = 0; i < m_arUnits.size(); ++i) {
+        const PlantUnit& unit = m_arUnits[i];
+        out << (i ? ",\n" : "\n") << "    {\"tag\": " << CJsonWriter::Quote(unit.tag)
+            << ", \"file\": " << CJsonWriter::Quote(unit.file);
+        if (!unit.location.empty())
+            out << ", \"location\": " << CJsonWriter::Quote(unit.location);
+        if (!unit.note.empty())
+            out << ", \"note\": " << CJsonWriter::Quote(unit.note);
+        out << '}';
+    }
+    out << (m_arUnits.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    return out.str();
+}
+
+bool CPlant::Save()
+{
+    std::string text = ToJson();
+    CDocumentFile file;
+    if (!file.WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath))
+        return Fail(file.GetError());
+    return true;
+}
+
+bool CPlant::Load(const std::string& path)
+{
+    CDocumentFile file;
+    std::vector<uint8_t> bytes;
+    if (!file.ReadBytes(path, bytes))
+        return Fail(file.GetError());
+    CPlant read(path, "");
+    try {
+        read.Parse(std::string(bytes.begin(), bytes.end()));
+    } catch (const CJsonError& e) {
+        return Fail(path + " is no plant file: " + e.what());
+    }
+    *this = std::move(read);
+    return true;
+}
+
+void CPlant::Parse(const std::string& text)
+{
+    JSON_VALUE doc = CJsonReader::Parse(text);
+    if (doc.nKind != JSON_VALUE::OBJECT || !doc.Find("format") || doc.At("format").strText != g_Format)
+        throw CJsonError(doc.Where() + "expected an object with \"format\": \"q4plant\"");
+    const JSON_VALUE& version = doc.At("version");
+    if (version.nKind != JSON_VALUE::NUMBER || version.strText != std::to_string(FORMAT_VERSION))
+        throw CJsonError(version.Where() + "a plant file of version " + version.strText + " is not known here");
+    const std::string none;
+    m_strName = StringMember(doc, "name", false, none);
+    const JSON_VALUE& units = doc.At("units");
+    if (units.nKind != JSON_VALUE::ARRAY)
+        throw CJsonError(units.Where() + "\"units\" must be an array");
+    for (const JSON_VALUE& item : units.arItems) {
+        if (item.nKind != JSON_VALUE::OBJECT)
+            throw CJsonError(item.Where() + "a unit must be an object");
+        PlantUnit unit{StringMember(item, "tag", true, none), StringMember(item, "file", true, none),
+                       StringMember(item, "location", false, none), StringMember(item, "note", false, none)};
+        if (!AddUnit(std::move(unit)))
+            throw CJsonError(item.Where() + m_strError);
+    }
+}

@@ -1,0 +1,34 @@
+// Where each unit of the plant stands, from its file and the log: its last upload and verify,
+// whether its file changed since it was last uploaded, and one state a list can show.
+#pragma once
+
+#include "plant/CPlantLog.h"
+#include "plant/CPlantSurvey.h"
+
+#include <optional>
+#include <vector>
+
+enum class PlantUnitState {
+    NeverChecked,  // no upload or verify in the log
+    Holds,         // the last upload or verify left the unit holding its file
+    Differs,       // the last verify found it differing
+    FileChanged,   // the file is not the one last uploaded or verified
+    FileMissing,   // the unit's file cannot be read
+};
+
+struct PlantUnitStatus {
+    PlantUnitFile file;
+    std::optional<PlantLogRecord> lastUpload;  // the last upload attempted, whatever its result
+    std::optional<PlantLogRecord> lastVerify;  // the last verify that read the unit
+    // Whether the file changed since its last completed upload; empty when it was never uploaded.
+    std::optional<bool> changedSinceUpload;
+    PlantUnitState state = PlantUnitState::NeverChecked;
+};
+
+class CPlantStatus {
+public:
+    // records: the plant log's, in the order written.
+    static std::vector<PlantUnitStatus> Of(const CPlantSurvey& survey, const std::vector<PlantLogRecord>& records);
+    // "holds its file", "differs", "never checked", "file changed", "file missing".
+    static const char* StateText(PlantUnitState state);
+};

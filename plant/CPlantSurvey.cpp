@@ -1,0 +1,79 @@
+// Reading the plant's unit files one by one.
+#include "plant/CPlantSurvey.h"
+
+#include "model/CDocumentFile.h"
+#include "model/Sha256.h"
+#include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+
+#include <map>
+
+CPlantSurvey::CPlantSurvey(const CPlant& plant)
+{
+    for (const PlantUnit& unit : plant.GetUnits()) {
+        PlantUnitFile file;
+        file.unit = unit;
+        file.path = plant.FilePath(unit);
+        file.readable = ReadFile(file.path, file.device, file.sha256, file.error);
+        m_arFiles.push_back(std::move(file));
+    }
+}
+
+bool CPlantSurvey::ReadFile(const std::string& path, unsigned long& device, std::string& sha256, std::string& error)
+{
+    CDocumentFile document;
+    std::vector<uint8_t> bytes;
+    if (!document.ReadBytes(path, bytes)) {
+        error = document.GetError();
+        return false;
+    }
+    sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
+    CQuietPrompt prompt;
+    CQ4kUnit unit(prompt);
+    if (!document.LoadBytes(unit, std::move(bytes), path)) {
+        error = document.GetError();
+        return false;
+    }
+    device = unit.GetDeviceNumber();
+    return true;
+}
+
+const PlantUnitFile* CPlantSurvey::Find(const std::string& tag) const
+{
+    for (const PlantUnitFile& file : m_arFiles) {
+        if (file.unit.tag == tag)
+            return &file;
+    }
+    return nullptr;
+}
+
+std::vector<const PlantUnitFile*> CPlantSurvey::WithDevice(unsigned long device) const
+{
+    std::vector<const PlantUnitFile*> found;
+    for (const PlantUnitFile& file : m_arFiles) {
+        if (file.readable && file.device == device)
+            found.push_back(&file);
+    }
+    return found;
+}
+
+std::vector<std::string> CPlantSurvey::Warnings() const
+{
+    std::vector<std::string> warnings;
+    std::map<unsigned long, bool> told;
+    for (const PlantUnitFile& file : m_arFiles) {
+        if (!file.readable) {
+            warnings.push_back(file.unit.tag + ": " + file.error);
+            continue;
+        }
+        std::vector<const PlantUnitFile*> same = WithDevice(file.device);
+        if (same.size() < 2 || told[file.device])
+            continue;
+        told[file.device] = true;
+        std::string tags;
+        for (size_t i = 0; i < same.size(); ++i)
+            tags += (i == 0 ? "" : i + 1 == same.size() ? " and " : ", ") + same[i]->unit.tag;
+        warnings.push_back(tags + (same.size() == 2 ? " are both device " : " are all device ") + std::to_string(file.device));
+    }
+    return warnings;
+}

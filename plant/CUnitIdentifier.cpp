@@ -1,0 +1,129 @@
+// Naming the unit on the line by its device number, and by its cells where the number does not
+// tell.
+#include "plant/CUnitIdentifier.h"
+
+#include "compare/CUnitVerification.h"
+#include "model/CDocumentFile.h"
+#include "transfer/CUnitLine.h"
+#include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+#include "unit/CUnitImage.h"
+
+#include <climits>
+
+namespace {
+
+std::string Failure(const TransferResult& result)
+{
+    return std::string("the read of the unit failed") + (result.reason.empty() ? "" : ": " + result.reason);
+}
+
+}  // namespace
+
+Identification CUnitIdentifier::Identify(CUnitLine& line, ITransferObserver& observer) const
+{
+    Identification found;
+    CQuietPrompt quiet;
+    CQ4kUnit read(quiet);
+    read.Initialize();
+    TransferResult general = line.Run(read, TransferDirection::Download, observer, {1, nullptr, nullptr});
+    if (general.end != TransferEnd::Completed) {
+        found.result = general.end == TransferEnd::Cancelled ? PlantResult::Stopped : PlantResult::Failed;
+        found.reason = Failure(general);
+        return found;
+    }
+    found.device = read.GetDeviceNumber();
+    if (!m_pSurvey) {
+        found.result = PlantResult::Named;
+        return found;
+    }
+    std::vector<const PlantUnitFile*> candidates = m_pSurvey->WithDevice(found.device);
+    if (candidates.size() == 1) {
+        found.result = PlantResult::Named;
+        found.tags.push_back(candidates[0]->unit.tag);
+        return found;
+    }
+    CUnitImage held;
+    read.Initialize();
+    TransferResult whole = line.Run(read, TransferDirection::Download, observer, {4, nullptr, &held});
+    if (whole.end != TransferEnd::Completed) {
+        found.result = whole.end == TransferEnd::Cancelled ? PlantResult::Stopped : PlantResult::Failed;
+        found.reason = Failure(whole);
+        return found;
+    }
+    return Closest(found, candidates, held);
+}
+
+Identification CUnitIdentifier::Closest(Identification found, const std::vector<const PlantUnitFile*>& candidates,
+                                        const CUnitImage& held) const
+{
+    found.wholeUnitRead = true;
+    const bool shared = !candidates.empty();
+    std::vector<const PlantUnitFile*> pool = candidates;
+    if (!shared) {
+        for (const PlantUnitFile& file : m_pSurvey->GetFiles()) {
+            if (file.readable)
+                pool.push_back(&file);
+        }
+    }
+    int best = INT_MAX;
+    for (const PlantUnitFile* file : pool) {
+        int count = CountDifferences(file->path, held);
+        if (count < 0 || count > best)
+            continue;
+        if (count < best)
+            found.tags.clear();
+        best = count;
+        found.tags.push_back(file->unit.tag);
+    }
+    found.cellsDiffer = found.tags.empty() ? 0 : best;
+    if (!shared)
+        found.result = PlantResult::NotFound;
+    else
+        found.result = found.tags.size() == 1 ? PlantResult::Named : PlantResult::Ambiguous;
+    return found;
+}
+
+int CUnitIdentifier::CountDifferences(const std::string& path, const CUnitImage& held)
+{
+    CQuietPrompt quiet;
+    CQ4kUnit document(quiet);
+    CDocumentFile file;
+    if (!file.Load(document, path))
+        return -1;
+    CUnitVerification verification(document, held);
+    // Blocks that differ without a cell to show still count, one each.
+    size_t cells = verification.GetDifferences().size();
+    return static_cast<int>(cells ? cells : verification.GetBlocksDiffering().size());
+}
+
+PlantLogRecord CUnitIdentifier::Record(const Identification& found, const std::string& port) const
+{
+    PlantLogRecord record;
+    CPlantLog::Stamp(record);
+    record.action = PlantAction::Identify;
+    record.device = found.result == PlantResult::Failed || found.result == PlantResult::Stopped
+                        ? -1
+                        : static_cast<long>(found.device);
+    record.port = port;
+    record.result = found.result;
+    record.reason = found.reason;
+    if (found.result == PlantResult::NotFound || found.result == PlantResult::Ambiguous)
+        record.reason = ClosestText(found);
+    if (found.result == PlantResult::Named) {
+        record.tag = found.tags.front();
+        if (const PlantUnitFile* file = m_pSurvey ? m_pSurvey->Find(record.tag) : nullptr)
+            record.sha256 = file->sha256;
+    }
+    return record;
+}
+
+std::string CUnitIdentifier::ClosestText(const Identification& found)
+{
+    if (!found.wholeUnitRead || found.tags.empty())
+        return {};
+    std::string text = "closest: ";
+    for (size_t i = 0; i < found.tags.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == found.tags.size() ? " and " : ", ") + found.tags[i];
+    return text + ", " + std::to_string(found.cellsDiffer) + (found.cellsDiffer == 1 ? " cell differs" : " cells differ");
+}

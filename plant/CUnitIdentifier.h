@@ -1,0 +1,50 @@
+// Which unit is on the line: its device number from its General blocks, the plant's unit of that
+// number, or, where several share it or none has it, the closest by the cells that differ.
+#pragma once
+
+#include "plant/CPlantLog.h"
+#include "plant/CPlantSurvey.h"
+#include "transfer/ITransferObserver.h"
+
+#include <string>
+#include <vector>
+
+class CUnitImage;
+class CUnitLine;
+
+struct Identification {
+    // Named; NotFound (no unit of the plant has its number); Ambiguous (several are equally
+    // close); Failed or Stopped (the unit could not be read).
+    PlantResult result = PlantResult::Failed;
+    std::string reason;             // why it failed
+    unsigned long device = 0;       // as the unit's General blocks say
+    // Named: the unit. NotFound and Ambiguous: the closest units, equally close.
+    std::vector<std::string> tags;
+    bool wholeUnitRead = false;
+    int cellsDiffer = 0;            // after a whole read: how many cells the closest differ in
+};
+
+class CUnitIdentifier {
+public:
+    // survey: the plant's units, or null to tell the device number alone.
+    explicit CUnitIdentifier(const CPlantSurvey* survey) : m_pSurvey(survey) {}
+
+    // Reads the unit on the open line, as much as it takes; the observer answers Retry or Cancel.
+    Identification Identify(CUnitLine& line, ITransferObserver& observer) const;
+    // How many cells of the unit's file differ from what the unit holds (its blocks), as verify
+    // counts them; -1 when the file cannot be read.
+    static int CountDifferences(const std::string& path, const CUnitImage& held);
+    // "closest: AN-103, 4 cells differ" (several tags joined with "and"), or empty when the
+    // whole unit was not read.
+    static std::string ClosestText(const Identification& found);
+    // The record of an identification for the plant log.
+    PlantLogRecord Record(const Identification& found, const std::string& port) const;
+
+private:
+    // Names among the candidates (all readable units when none has the number) by the whole
+    // unit's blocks.
+    Identification Closest(Identification found, const std::vector<const PlantUnitFile*>& candidates,
+                           const CUnitImage& held) const;
+
+    const CPlantSurvey* m_pSurvey;
+};
