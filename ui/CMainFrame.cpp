@@ -87,6 +87,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
         connect(view, &CQ4150View::setupEdited, this, [this, view](const QString& label, bool tellOtherSheets) {
             OnSetupEdited(view, label, tellOtherSheets);
         });
+        connect(view, &CQ4150View::statusMessage, statusBar(), [this](const QString& text) { statusBar()->showMessage(text); });
         AddView(view);
     }
     resize(1024, 700);
