@@ -18,6 +18,7 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     : QDialog(parent), m_report(report), m_printer(printer), m_pText(new QTextBrowser(this))
 {
     setWindowTitle(QStringLiteral("Change Report"));
+    m_pText->setAccessibleName(tr("Change report"));
     m_report.Layout(*m_pText->document());
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);

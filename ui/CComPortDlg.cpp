@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QStyle>
@@ -47,7 +48,10 @@ CComPortDlg::CComPortDlg(QWidget* parent)
     auto* buttons = new QHBoxLayout;  // taken by the dialog's layout below
     buttons->addWidget(config);
     buttons->addWidget(cancel);
+    auto* label = new QLabel(tr("&Port:"), this);
+    label->setBuddy(m_pCombo);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
     layout->addWidget(m_pCombo);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

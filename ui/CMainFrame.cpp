@@ -103,6 +103,19 @@ CMainFrame::~CMainFrame()
     m_doc.GetConnection().SetUi(nullptr);
 }
 
+namespace {
+
+// A command's name without its mnemonic, shortcut or dots: what a toolbar button is called
+// ("New" for "&New\tCtrl+N").
+QString PlainName(QString text)
+{
+    text = text.section(QLatin1Char('\t'), 0, 0);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text.remove(QStringLiteral("...")).trimmed();
+}
+
+}  // namespace
+
 QString CMainFrame::WindowTitle()
 {
     return QStringLiteral("Norda Q4150 Programmer");
@@ -116,6 +129,7 @@ QAction* CMainFrame::CreateAction(int id)
     if (!info)
         return nullptr;
     auto* action = new QAction(QString::fromLatin1(info->pszText), this);
+    action->setIconText(PlainName(action->text()));
     QString prompt = info->pszPrompt ? QString::fromLatin1(info->pszPrompt) : q4ui::ToQString(LoadString(static_cast<unsigned>(id)));
     action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
     action->setToolTip(prompt.section(QLatin1Char('\n'), 1, 1));
@@ -464,6 +478,8 @@ void CMainFrame::UpdateUndoActions()
                                     : QStringLiteral("&Undo\tCtrl+Z"));
     redo->setText(history.CanRedo() ? QStringLiteral("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
                                     : QStringLiteral("&Redo\tCtrl+Y"));
+    undo->setIconText(PlainName(undo->text()));
+    redo->setIconText(PlainName(redo->text()));
 }
 
 // ---- transfers -----------------------------------------------------------------------------
