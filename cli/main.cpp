@@ -11,6 +11,7 @@
 #include "cli/CStandardOutput.h"
 #include "cli/CTransferCommand.h"
 #include "cli/CVerifyCommand.h"
+#include "model/Q4Version.h"
 
 #include <cstring>
 #include <iostream>
@@ -24,6 +25,7 @@ namespace {
 void PrintHelp(const std::vector<std::unique_ptr<ICliCommand>>& commands, std::ostream& out)
 {
     out << "usage: q4150cli COMMAND ARGUMENTS...\n"
+           "       q4150cli --help | --version\n"
            "Reads and writes set-ups of the Q4000-30 annunciator in Q4150 document files (.q4g)\n"
            "and moves them to and from the unit on a serial port.\n"
            "A sheet S is general, physical, logical or alarm (or 0 to 3). Texts are UTF-8.\n";
@@ -57,6 +59,10 @@ int RunCommand(const std::vector<std::string>& args, CStandardOutput& output)
 
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         PrintHelp(commands, std::cout);
+        return 0;
+    }
+    if (!args.empty() && args[0] == "--version") {
+        std::cout << "q4150cli " << q4::VERSION << '\n';
         return 0;
     }
     if (args.empty()) {

@@ -16,7 +16,8 @@ bool ParseCount(const std::string& text, long max, long& value)
 const char* CSimOptions::Usage()
 {
     return "usage: q4000sim [--link PATH] [--blank] [--load FILE] [--save FILE] [--baud N]\n"
-           "                [--reply-delay MS] [--fault KIND:CMD:BLOCK[:COUNT]]... [--help]\n"
+           "                [--reply-delay MS] [--fault KIND:CMD:BLOCK[:COUNT]]...\n"
+           "       q4000sim --help | --version\n"
            "\n"
            "Emulates a Q4000-30 annunciator on a pseudo-terminal. The first line of output is\n"
            "\"PTY <path>\"; open that path as the serial port. Serves until SIGINT or SIGTERM.\n"
@@ -37,7 +38,9 @@ const char* CSimOptions::Usage()
            "                     late (the reply 250 ms after the request, when the program\n"
            "                     has given the block up) or stray (a reply with a good\n"
            "                     checksum for the next block, or for the one before when\n"
-           "                     BLOCK is the last)\n";
+           "                     BLOCK is the last)\n"
+           "  --help             print this text and exit\n"
+           "  --version          print the version and exit\n";
 }
 
 bool CSimOptions::Parse(const std::vector<std::string>& args, std::string& error)
@@ -55,6 +58,8 @@ bool CSimOptions::Parse(const std::vector<std::string>& args, std::string& error
         std::string text;
         if (arg == "--help" || arg == "-h") {
             m_bHelp = true;
+        } else if (arg == "--version") {
+            m_bVersion = true;
         } else if (arg == "--blank") {
             m_bBlank = true;
         } else if (arg == "--link") {

@@ -12,6 +12,7 @@ struct CSimOptions {
     std::string m_strSave;
     bool m_bBlank = false;
     bool m_bHelp = false;
+    bool m_bVersion = false;
     unsigned m_nBaudRate = 0;
     int m_nReplyDelayMs = 0;
     std::vector<CEmulatorServer::Fault> m_Faults;

@@ -1,4 +1,5 @@
 // q4000sim: an emulated Q4000-30 on a pseudo-terminal, for trying the programmer without a unit.
+#include "model/Q4Version.h"
 #include "sim/CEmulatorServer.h"
 #include "sim/CSimOptions.h"
 
@@ -17,6 +18,10 @@ int main(int argc, char** argv)
     }
     if (options.m_bHelp) {
         std::fputs(CSimOptions::Usage(), stdout);
+        return 0;
+    }
+    if (options.m_bVersion) {
+        std::printf("q4000sim %s\n", q4::VERSION);
         return 0;
     }
 

@@ -1,6 +1,7 @@
 // The About box.
 #include "ui/CAboutDlg.h"
 
+#include "model/Q4Version.h"
 #include "ui/CIconFactory.h"
 
 #include <QGridLayout>
@@ -35,5 +36,5 @@ QString CAboutDlg::VersionText(int major, int minor, int third)
 
 QString CAboutDlg::VersionText()
 {
-    return VersionText(Q4_VERSION_MAJOR, Q4_VERSION_MINOR, Q4_VERSION_PATCH);
+    return VersionText(q4::VERSION_MAJOR, q4::VERSION_MINOR, q4::VERSION_PATCH);
 }

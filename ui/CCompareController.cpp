@@ -17,6 +17,7 @@
 #include "ui/CQ4150View.h"
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CSheetModel.h"
+#include "ui/CTransferController.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -110,12 +111,12 @@ bool CCompareController::CompareWithFile(const QString& path)
 
 void CCompareController::OnCompareWithUnit()
 {
-    m_frame.ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, false); });
+    m_frame.GetTransfers().ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, false); });
 }
 
 void CCompareController::OnVerifyUnit()
 {
-    m_frame.ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, true); });
+    m_frame.GetTransfers().ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, true); });
 }
 
 void CCompareController::CompareWithUnit(const CUnitImage& held, bool verify)

@@ -1,16 +1,15 @@
 // The main frame: views, commands and their bars, file and print commands, help and About.
 #include "ui/CMainFrame.h"
 
-#include "model/IMessagePrompt.h"
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
 #include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
-#include "unit/CUnitImage.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CBackupSettings.h"
 #include "ui/CBackupSettingsDlg.h"
+#include "ui/CChangeReportDlg.h"
 #include "ui/CCompareController.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
@@ -22,8 +21,7 @@
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQtTransfer.h"
-#include "ui/CUploadBackup.h"
-#include "ui/CUploadGuard.h"
+#include "ui/CTransferController.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
@@ -32,7 +30,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDate>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -60,8 +57,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     setWindowIcon(CIconFactory::AppIcon());
     m_pDocManager = std::make_unique<CDocManager>(doc, this);
     m_pCompare = std::make_unique<CCompareController>(*this);
-    m_pUploadGuard = std::make_unique<CUploadGuard>(
-        doc, [this](const std::vector<CellDifference>& cells) { m_pCompare->MarkOthers(cells); });
+    m_pTransfers = std::make_unique<CTransferController>(doc, doc.GetConnection(), this);
     connect(m_pCompare.get(), &CCompareController::setupTaken, this,
             [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
     CreateActions();
@@ -81,6 +77,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     });
     connect(m_pDocManager.get(), &CDocManager::titleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(m_pDocManager.get(), &CDocManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
+    ConnectTransfers();
 
     for (size_t i = 0; i < doc.GetNdSetup().size(); ++i) {
         auto* view = new CQ4150View(doc, GetTabControl());
@@ -99,7 +96,7 @@ CMainFrame::~CMainFrame()
 {
     // A transfer still running ends before the set-up it fills; the connection outlives the
     // frame and must not ask dialogs that are gone.
-    m_pTransfer.reset();
+    m_pTransfers.reset();
     m_doc.GetConnection().SetUi(nullptr);
 }
 
@@ -484,44 +481,57 @@ void CMainFrame::UpdateUndoActions()
 
 // ---- transfers -----------------------------------------------------------------------------
 
-// With backups on, the unit is first read into a backup file; the upload follows from
-// OnTransferFinished once the file is written.
+bool CMainFrame::IsTransferring() const
+{
+    return m_pTransfers->IsTransferring();
+}
+
+CQtTransfer* CMainFrame::GetTransfer() const
+{
+    return m_pTransfers->GetTransfer();
+}
+
+void CMainFrame::ConnectTransfers()
+{
+    CTransferController* transfers = m_pTransfers.get();
+    // Disabled by the progress window, the window takes no input until the end: nothing typed
+    // meanwhile is replayed.
+    connect(transfers, &CTransferController::transferStarted, this, [this] { setCursor(Qt::BusyCursor); });
+    connect(transfers, &CTransferController::transferEnded, this, [this] {
+        unsetCursor();
+        setEnabled(true);
+    });
+    connect(transfers, &CTransferController::cellsMarked, m_pCompare.get(), &CCompareController::MarkOthers);
+    connect(transfers, &CTransferController::documentReplaced, this, [this] {
+        UpdateAllViews();
+        UpdateUndoActions();
+        OnUpdateFrameTitle();
+        SetActiveView(0);
+    });
+    connect(transfers, &CTransferController::changesReported, this, [this](const CChangeReport& report) {
+        // Not modal: the grids stay at hand beside the report.
+        auto* dialog = new CChangeReportDlg(report, *m_pPrinter, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+    });
+    connect(transfers, &CTransferController::readyToClose, this, &QWidget::close);
+}
+
 void CMainFrame::OnUpload()
 {
-    if (m_pTransfer || !m_pUploadGuard->ConfirmCells() || !m_doc.GetConnection().EnsureReady())
-        return;
-    CBackupSettings backup = CBackupSettings::Load();
-    if (backup.m_bEnabled) {
-        m_pUploadBackup = std::make_unique<CUploadBackup>(m_doc, backup.m_strFolder, this);
-        StartTrans(m_pUploadBackup->GetUnit(), TransferDirection::Download);
-        return;
-    }
-    // Without a backup the unit's General blocks tell which unit it is; the upload follows.
-    m_pUnitCheck = m_doc.CreateScratchUnit();
-    StartTrans(*m_pUnitCheck, TransferDirection::Download, nullptr, 1);
+    m_pTransfers->Upload(CBackupSettings::Load());
 }
 
-// The download fills a set-up of its own; the document changes only when it has completed.
+// The download replaces the document's set-up, which is saved first if the user wants.
 void CMainFrame::OnDownload()
 {
-    if (m_pTransfer || !m_pDocManager->SaveModified() || !m_doc.GetConnection().EnsureReady())
-        return;
-    m_pDownloadUnit = m_doc.CreateScratchUnit();
-    StartTrans(*m_pDownloadUnit, TransferDirection::Download);
-}
-
-void CMainFrame::ReadUnit(std::function<void(const CUnitImage&)> read)
-{
-    if (m_pTransfer || !m_doc.GetConnection().EnsureReady())
-        return;
-    m_pDownloadUnit = m_doc.CreateScratchUnit();
-    m_onUnitRead = std::move(read);
-    StartTrans(*m_pDownloadUnit, TransferDirection::Download);
+    if (!m_pTransfers->IsTransferring() && m_pDocManager->SaveModified())
+        m_pTransfers->Download();
 }
 
 void CMainFrame::OnCommsetup()
 {
-    if (!m_pTransfer)
+    if (!m_pTransfers->IsTransferring())
         m_doc.OnCommsetup();
 }
 
@@ -530,92 +540,6 @@ void CMainFrame::OnBackupSettings()
     CBackupSettingsDlg dialog(CBackupSettings::Load(), this);
     if (dialog.exec() == QDialog::Accepted)
         dialog.GetSettings().Save();
-}
-
-void CMainFrame::StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held, int sheets)
-{
-    m_pTransfer = std::make_unique<CQtTransfer>(unit, m_doc.GetConnection().GetLink(), direction, this);
-    m_pTransfer->SetHeldBlocks(held);
-    m_pTransfer->SetSheets(sheets);
-    connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CMainFrame::OnTransferFinished);
-    // Disabled, the window takes no input until the end: nothing typed meanwhile is replayed.
-    setCursor(Qt::BusyCursor);
-    m_pTransfer->Start();
-}
-
-QString CMainFrame::PortName() const
-{
-    return QString::fromStdString(m_doc.GetConnection().GetLink().GetPortName());
-}
-
-void CMainFrame::OnTransferFinished()
-{
-    std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
-    std::unique_ptr<CQ4kUnit> downloaded = std::move(m_pDownloadUnit);
-    std::function<void(const CUnitImage&)> onUnitRead = std::exchange(m_onUnitRead, nullptr);
-    unsetCursor();
-    setEnabled(true);
-    const TransferResult& result = transfer->GetResult();
-    const bool upload = transfer->GetDirection() == TransferDirection::Upload;
-    const bool completed = result.end == TransferEnd::Completed;
-    std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
-    std::unique_ptr<CQ4kUnit> checked = std::move(m_pUnitCheck);
-    // A ReadUnit's blocks, for its reader once the transfer is out of the way.
-    std::unique_ptr<CUnitImage> unitRead =
-        !upload && completed && onUnitRead ? std::make_unique<CUnitImage>(transfer->GetBlocksRead()) : nullptr;
-    if (!upload && backup) {
-        // The unit was read for the backup: the upload follows only once the file is written.
-        if (backup->Keep(result, transfer->GetBlocksRead()) && !m_bCloseAfterTransfer
-            && m_pUploadGuard->ConfirmUnit(backup->GetUnit(), PortName())) {
-            m_pUploadBackup = std::move(backup);
-            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &m_pUploadBackup->GetHeldBlocks());
-        }
-    } else if (!upload && checked) {
-        // Read to tell which unit it is: its General blocks also check the upload's merge.
-        if (!completed) {
-            QString stopped = result.end == TransferEnd::Cancelled ? tr("The reading of the unit was stopped")
-                                                                   : tr("The unit could not be read");
-            if (!result.reason.empty())
-                stopped += QStringLiteral(" (%1)").arg(q4ui::ToQString(result.reason));
-            m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("%1: nothing was written to the unit.").arg(stopped)),
-                                   IMessagePrompt::BTN_OK, true);
-        } else if (!m_bCloseAfterTransfer && m_pUploadGuard->ConfirmUnit(*checked, PortName())) {
-            const CUnitImage general = transfer->GetBlocksRead();
-            StartTrans(*m_doc.GetUnit(), TransferDirection::Upload, &general);
-        }
-    } else if (!upload && completed && !onUnitRead) {
-        m_doc.TakeDownload(*downloaded);
-        UpdateAllViews();
-        UpdateUndoActions();
-        OnUpdateFrameTitle();
-        SetActiveView(0);
-    }
-    // A port that went away is named; the backup's download says so in its own refusal.
-    const std::string why = result.reason.empty() ? std::string() : " (" + result.reason + ")";
-    if (upload && !completed && result.unitWritten) {
-        std::string kept;
-        if (backup)
-            kept = " What it held before is kept in " + q4ui::ToCp1252(QDir::toNativeSeparators(backup->GetPath())) + ".";
-        m_doc.GetPrompt().Show("The upload did not complete" + why + ": the unit now holds a partly written set-up ("
-                                   + std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal)
-                                   + " blocks). Upload the whole set-up before the unit is used." + kept,
-                               IMessagePrompt::BTN_OK, true);
-    } else if (!completed && !why.empty() && !(backup && !upload) && !checked) {
-        const QString reason = q4ui::ToQString(result.reason);
-        m_doc.GetPrompt().Show(q4ui::ToCp1252(upload ? tr("The upload did not complete: %1.").arg(reason)
-                                                     : tr("The download did not complete: %1.").arg(reason)),
-                               IMessagePrompt::BTN_OK, true);
-    }
-    if (upload && backup && completed)
-        backup->ShowChanges(*m_pPrinter, PortName());
-    // Sent from within the transfer's own call: it goes once that call is over.
-    transfer.release()->deleteLater();
-    if (m_bCloseAfterTransfer) {
-        m_bCloseAfterTransfer = false;
-        close();
-    } else if (unitRead) {
-        onUnitRead(*unitRead);
-    }
 }
 
 // ---- file, print, help ---------------------------------------------------------------------
@@ -687,17 +611,16 @@ void CMainFrame::OnAppAbout()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The set-up belongs to the transfer until it ends: stop it first, then close.
-    if (m_pTransfer) {
+    if (CQtTransfer* transfer = GetTransfer()) {
         event->ignore();
         // Asked over the progress window: the main window is disabled.
         QMessageBox::StandardButton answer = QMessageBox::question(
-            m_pTransfer->GetProgress().GetWindow(), CQtMessagePrompt::Caption(), QStringLiteral("A transfer is running. Stop it and close the program?"),
+            transfer->GetProgress().GetWindow(), CQtMessagePrompt::Caption(), QStringLiteral("A transfer is running. Stop it and close the program?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return;
-        if (m_pTransfer) {
-            m_bCloseAfterTransfer = true;
-            m_pTransfer->Cancel();
+        if (IsTransferring()) {
+            m_pTransfers->CancelForClose();
         } else {
             QTimer::singleShot(0, this, &QWidget::close);  // it ended while the question was up
         }

@@ -2,10 +2,8 @@
 // status bar of the command table, file commands, printing, help and About.
 #pragma once
 
-#include "transfer/ITransferObserver.h"
 #include "ui/CTabbedFrameWnd.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -16,11 +14,8 @@ class CQtComSetupUi;
 class CQtTransfer;
 class CHelpDlg;
 class CQ4150Doc;
-class CQ4kUnit;
 class CQ4150View;
-class CUploadBackup;
-class CUploadGuard;
-class CUnitImage;
+class CTransferController;
 class QAction;
 class QMenu;
 class QPrinter;
@@ -53,15 +48,14 @@ public:
     QPrinter& GetPrinter() const { return *m_pPrinter; }
     CHelpDlg* GetHelpDialog() const { return m_pHelpDlg; }
     CQtComSetupUi& GetComSetupUi() const { return *m_pComSetupUi; }
-    bool IsTransferring() const { return m_pTransfer != nullptr; }
+    // Upload, Download and the reading of the unit for Compare with Unit and Verify Unit, on the
+    // document's connection.
+    CTransferController& GetTransfers() const { return *m_pTransfers; }
+    bool IsTransferring() const;
     // The running transfer, or null.
-    CQtTransfer* GetTransfer() const { return m_pTransfer.get(); }
+    CQtTransfer* GetTransfer() const;
     // Compare with File, Compare with Unit, Verify Unit and their window.
     CCompareController& GetCompare() const { return *m_pCompare; }
-    // Reads the unit into a set-up of its own, as Download does but without a question and
-    // without touching the document, however the transfer ends; read gets the blocks the unit
-    // sent once the download has completed.
-    void ReadUnit(std::function<void(const CUnitImage&)> read);
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -104,10 +98,9 @@ private:
     void UpdateRecentFileMenu();
     bool PrintWithDialog(const std::vector<CQ4150View*>& views);
     std::vector<CQ4150View*> AllViews() const;
-    // Disables the window and runs the transfer; OnTransferFinished gives the window back.
-    void StartTrans(CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr, int sheets = 4);
-    void OnTransferFinished();
-    QString PortName() const;
+    // The window follows the transfers: busy and disabled while one runs, the views anew after
+    // a download, the change report after an upload.
+    void ConnectTransfers();
     // One step of the user's: recorded for undo, every sheet shown anew.
     void OnSetupEdited(CQ4150View* source, const QString& label, bool tellOtherSheets);
     // After the set-up changed as a whole or went a step back or forth.
@@ -128,16 +121,6 @@ private:
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
-    std::unique_ptr<CQtTransfer> m_pTransfer;
-    // The set-up a download fills; it replaces the document's only when the download completed.
-    std::unique_ptr<CQ4kUnit> m_pDownloadUnit;
-    // The unit's backup that the upload under way waits for or was preceded by.
-    std::unique_ptr<CUploadBackup> m_pUploadBackup;
-    // The unit's General blocks, read before an upload without a backup to tell which unit it is.
-    std::unique_ptr<CQ4kUnit> m_pUnitCheck;
-    // Set while the download is a ReadUnit's: the document then stays as it is.
-    std::function<void(const CUnitImage&)> m_onUnitRead;
     std::unique_ptr<CCompareController> m_pCompare;
-    std::unique_ptr<CUploadGuard> m_pUploadGuard;
-    bool m_bCloseAfterTransfer = false;
+    std::unique_ptr<CTransferController> m_pTransfers;
 };

@@ -18,20 +18,13 @@ void CQ4150App::SetSettingsNames()
     QApplication::setApplicationName(QStringLiteral("Q4150"));
 }
 
-bool CQ4150App::InitInstance(const QStringList& arguments)
+bool CQ4150App::InitInstance(const QString& file)
 {
     SetSettingsNames();
     m_pPrompt = std::make_unique<CQtMessagePrompt>();
     m_pDoc = std::make_unique<CQ4150Doc>(*m_pPrompt);
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
 
-    QString file;
-    for (const QString& argument : arguments) {
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            file = argument;
-            break;
-        }
-    }
     if (file.isEmpty()) {
         if (!m_pDoc->OnNewDocument())
             return false;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QObject>
-#include <QStringList>
+#include <QString>
 
 #include <memory>
 
@@ -18,9 +18,9 @@ public:
     CQ4150App();
     ~CQ4150App() override;
 
-    // arguments: the command line without the program name. False when the named document
-    // cannot be opened; the program then ends.
-    bool InitInstance(const QStringList& arguments);
+    // file: the document named on the command line, or empty. False when it cannot be
+    // opened; the program then ends.
+    bool InitInstance(const QString& file);
     // Shows the first tab, then opens the file.
     bool OpenDocumentFile(const QString& path);
 

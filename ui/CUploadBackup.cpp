@@ -5,8 +5,6 @@
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
 #include "ui/CBackupSettings.h"
-#include "ui/CChangeReport.h"
-#include "ui/CChangeReportDlg.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
@@ -17,8 +15,8 @@
 
 #include <utility>
 
-CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent)
-    : m_doc(doc), m_strFolder(folder), m_pParent(parent), m_pUnit(doc.CreateScratchUnit())
+CUploadBackup::CUploadBackup(CQ4150Doc& doc, const QString& folder)
+    : m_doc(doc), m_strFolder(folder), m_pUnit(doc.CreateScratchUnit())
 {
 }
 
@@ -59,20 +57,12 @@ void CUploadBackup::Refuse(const QString& why) const
                            IMessagePrompt::BTN_OK, true);
 }
 
-void CUploadBackup::ShowChanges(QPrinter& printer, const QString& port) const
+std::vector<CellDifference> CUploadBackup::GetChanges() const
 {
     // The uploaded set-up as the unit now holds it, its blocks read back the way the backup's
     // were: a number the unit writes otherwise ("0.300" for "0.3") is no change.
     std::vector<CellDifference> changes = CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences();
     for (CellDifference& change : changes)
         std::swap(change.textA, change.textB);  // the backup's text first
-    if (changes.empty()) {
-        m_doc.GetPrompt().Show("The upload is complete. The unit held this set-up already; nothing changed.",
-                               IMessagePrompt::BTN_OK, false);
-        return;
-    }
-    // Not modal: the grids stay at hand beside the report.
-    auto* dialog = new CChangeReportDlg(CChangeReport(changes, m_strPath, port, QDateTime::currentDateTime()), printer, m_pParent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    return changes;
 }

@@ -2,22 +2,22 @@
 // after the upload what it changed against that backup. The document is never touched.
 #pragma once
 
+#include "compare/CellDifference.h"
 #include "transfer/ITransferObserver.h"
 #include "unit/CUnitImage.h"
 
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class CQ4150Doc;
 class CQ4kUnit;
-class QPrinter;
-class QWidget;
 
 class CUploadBackup {
 public:
-    // folder: where the backup file goes, made when missing; parent: the change report's window.
-    CUploadBackup(CQ4150Doc& doc, const QString& folder, QWidget* parent);
+    // folder: where the backup file goes, made when missing.
+    CUploadBackup(CQ4150Doc& doc, const QString& folder);
     ~CUploadBackup();
     CUploadBackup(const CUploadBackup&) = delete;
     CUploadBackup& operator=(const CUploadBackup&) = delete;
@@ -32,16 +32,14 @@ public:
     const QString& GetPath() const { return m_strPath; }
     // The unit's blocks as the backup read them, once kept: the upload checks its merges by them.
     const CUnitImage& GetHeldBlocks() const { return m_held; }
-    // After the upload completed: the change report beside the parent window (Print... uses
-    // printer), or a word that the unit held this set-up already.
-    void ShowChanges(QPrinter& printer, const QString& port) const;
+    // After the upload completed: the settings it changed in the unit, the backup's text first.
+    std::vector<CellDifference> GetChanges() const;
 
 private:
     void Refuse(const QString& why) const;
 
     CQ4150Doc& m_doc;
     QString m_strFolder;
-    QWidget* m_pParent;
     std::unique_ptr<CQ4kUnit> m_pUnit;
     CUnitImage m_held;
     QString m_strPath;

@@ -29,9 +29,12 @@ QString CUploadGuard::CellsQuestion(const std::vector<CellDifference>& cells)
                  .arg(count);
     for (size_t i = 0; i < cells.size() && i < CELLS_LISTED; ++i) {
         const CellDifference& cell = cells[i];
-        lines << tr("%1 %2 %3: \"%4\" as \"%5\"")
-                     .arg(q4ui::ToQString(cell.sheetTitle), q4ui::ToQString(cell.channel).trimmed(),
-                          q4ui::ToQString(cell.column).trimmed(), q4ui::ToQString(cell.textA),
+        // A General row is named by its label alone: its one column holds every value.
+        QString where = q4ui::ToQString(cell.channel).simplified();
+        if (cell.sheet != ST_GENERAL)
+            where += QLatin1Char(' ') + q4ui::ToQString(cell.column).simplified();
+        lines << tr("%1 %2: \"%3\" as \"%4\"")
+                     .arg(q4ui::ToQString(cell.sheetTitle), where, q4ui::ToQString(cell.textA),
                           q4ui::ToQString(cell.textB));
     }
     if (cells.size() > CELLS_LISTED)

@@ -259,8 +259,11 @@ TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)
         SCOPED_TRACE(name);
         m_server.GetUnit().Reset(true);
         int writes = m_server.GetWriteCount();
-        pid_t pid = Start({"upload", Path("a.q4g"), "--port", m_server.GetSlavePath(), "--fixed-wait", "5"});
-        while (m_server.GetWriteCount() < writes + 10)
+        // The slow line setting leaves a busy machine room to answer before the line counts as quiet.
+        pid_t pid = Start({"upload", Path("a.q4g"), "--port", m_server.GetSlavePath(), "--fixed-wait", "5", "--baud",
+                           "110"});
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (m_server.GetWriteCount() < writes + 10 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         kill(pid, signal);
         CliResult r = Wait(pid);

@@ -17,6 +17,7 @@ std::unique_ptr<QObject> MakeTransferTest();
 std::unique_ptr<QObject> MakeUploadBackupTest();
 std::unique_ptr<QObject> MakeCompareTest();
 std::unique_ptr<QObject> MakeFocusTest();
+std::unique_ptr<QObject> MakeTransferControllerTest();
 std::unique_ptr<QObject> MakeAccessTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
@@ -33,6 +34,7 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeUploadBackupTest());
     tests.push_back(MakeCompareTest());
     tests.push_back(MakeFocusTest());
+    tests.push_back(MakeTransferControllerTest());
     tests.push_back(MakeAccessTest());
     return tests;
 }
