@@ -42,6 +42,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
@@ -382,10 +383,44 @@ void CMainFrame::RestoreWindowState()
             width = std::max(width, sheet);
         }
         QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-        resize(std::clamp(width, 800, screen.width()), std::min(700, screen.height()));
+        resize(std::max(width, 800), 700);
+        move(screen.center() - rect().center());
     }
+    FitToScreen();
     int page = settings.value(QStringLiteral("MainWindow/Sheet"), 0).toInt();
     SetActiveView(std::clamp(page, 0, GetViewCount() - 1));
+}
+
+// A size remembered from a larger screen, or a first window at a large scale, would leave the
+// status bar below the screen's edge: the window, frame included, is kept within the screen.
+void CMainFrame::FitToScreen()
+{
+    if (!screen() || isMaximized() || isFullScreen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    // Before the window is shown its frame is not known: room for a title bar and borders.
+    const QRect inner = geometry();
+    const QRect outerNow = frameGeometry();
+    QMargins frame(inner.left() - outerNow.left(), inner.top() - outerNow.top(), outerNow.right() - inner.right(),
+                   outerNow.bottom() - inner.bottom());
+    if (!isVisible()) {
+        int line = fontMetrics().height();
+        frame = QMargins(line / 4, 2 * line + line / 2, line / 4, line / 4);
+    }
+    QSize most = area.size().shrunkBy(frame).expandedTo(minimumSizeHint().boundedTo(area.size()));
+    resize(size().boundedTo(most));
+    QRect outer = QRect(pos(), size()).marginsAdded(frame);
+    outer.moveLeft(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    move(outer.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    CTabbedFrameWnd::showEvent(event);
+    // The window manager tells the frame once the window is up: fit again by the real one.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &CMainFrame::FitToScreen);
 }
 
 void CMainFrame::SaveWindowState() const

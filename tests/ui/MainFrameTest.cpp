@@ -20,7 +20,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSettings>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -205,14 +207,51 @@ private slots:
                 needed += alarms.GetColumnWidth(c);
             QVERIFY(f.frame->width() >= needed);
             QVERIFY(f.frame->width() <= 1366);
-            f.frame->resize(1111, 555);
+            f.frame->resize(711, 555);
             f.Activate(ST_LOGICAL);
             QVERIFY(f.frame->close());
         }
         FrameFixture again;
         again.frame->RestoreWindowState();
-        QCOMPARE(again.frame->size(), QSize(1111, 555));
+        QCOMPARE(again.frame->size(), QSize(711, 555));
         QCOMPARE(again.frame->GetActivePage(), int(ST_LOGICAL));
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // The window and its status bar lie within the screen, on a first start as with a size and
+    // place remembered from a larger screen (or a smaller scale).
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("remembered");  // null: nothing remembered
+        QTest::newRow("first start") << QRect();
+        QTest::newRow("from a larger screen") << QRect(1000, 700, 1600, 1100);
+        QTest::newRow("off to the left") << QRect(-900, 100, 700, 400);
+    }
+
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, remembered);
+        QSettings().remove(QStringLiteral("MainWindow"));
+        if (!remembered.isNull()) {
+            FrameFixture before;
+            before.frame->setGeometry(remembered);
+            before.frame->SaveWindowState();
+        }
+        FrameFixture f;
+        // As the program starts: the state restored before the window is shown.
+        f.frame->hide();
+        f.frame->RestoreWindowState();
+        f.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
+        QTest::qWait(1);
+        const QRect screen = f.frame->screen()->availableGeometry();
+        const QRect window = f.frame->frameGeometry();
+        QVERIFY2(screen.contains(window), qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                                         .arg(window.x()).arg(window.y()).arg(window.width())
+                                                         .arg(window.height()).arg(screen.width()).arg(screen.height())));
+        QStatusBar* status = f.frame->statusBar();
+        QVERIFY(status->isVisible());
+        QVERIFY(screen.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
         QSettings().remove(QStringLiteral("MainWindow"));
     }
 
