@@ -34,9 +34,17 @@ void CQtTransfer::SetSheets(int count)
     m_pTransfer->SetSheets(count);
 }
 
+void CQtTransfer::SetPhase(const QString& title, const QString& purpose)
+{
+    m_strTitle = title;
+    m_strPurpose = purpose;
+}
+
 void CQtTransfer::Start()
 {
-    m_pProgress->GoModal(QStringLiteral("Progress"), 0, m_pMainWnd);
+    m_pProgress->GoModal(m_strTitle.isEmpty() ? QStringLiteral("Progress") : m_strTitle, 0, m_pMainWnd);
+    if (!m_strPurpose.isEmpty())
+        m_pProgress->SetText(q4ui::ToCp1252(m_strPurpose));
     m_nTotal = m_pTransfer->GetTotalBytes();
     m_pProgress->SetRange(0, static_cast<int>(m_nTotal), 1);
     m_pTransfer->Start();
@@ -58,6 +66,8 @@ void CQtTransfer::Cancel()
 void CQtTransfer::OnSetupTypeStarted(int, const std::string& title)
 {
     std::string text = CTransfer::ProgressText(m_direction, title);
+    if (!m_strPurpose.isEmpty())
+        text = q4ui::ToCp1252(m_strPurpose) + "\n" + text;
     QMetaObject::invokeMethod(this, [this, text] {
         if (!m_pProgress->Cancelled())
             m_pProgress->SetText(text);

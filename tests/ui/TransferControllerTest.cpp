@@ -13,6 +13,7 @@
 #include "support/TransferDoubles.h"
 #include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CProgressWnd.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQtTransfer.h"
 #include "ui/CTransferController.h"
@@ -45,11 +46,20 @@ struct Line {
     QSignalSpy finished{&controller, &CTransferController::finished};
     QSignalSpy replaced{&controller, &CTransferController::documentReplaced};
     std::vector<CChangeReport> reports;
+    // Each transfer's progress window as it opens: its title and first line.
+    QStringList phases;
 
     explicit Line(int device = 17, const char* alarmText = "PUMP 1")
     {
         QObject::connect(&controller, &CTransferController::changesReported,
                          [this](const CChangeReport& report) { reports.push_back(report); });
+        // The window opens once the signal's handlers are done.
+        QObject::connect(&controller, &CTransferController::transferStarted, &controller, [this] {
+            QMetaObject::invokeMethod(&controller, [this] {
+                const CProgressWnd& progress = controller.GetTransfer()->GetProgress();
+                phases << progress.GetWindow()->windowTitle() + QStringLiteral(": ") + progress.GetText().section(QLatin1Char('\n'), 0, 0);
+            }, Qt::QueuedConnection);
+        });
         doc.OnNewDocument();
         doc.SetTitle(QStringLiteral("plant.q4g"));
         // IN 11 a 0 to 10 V input, alarm 6 on it: a channel in use, whose text the unit keeps.
@@ -108,18 +118,24 @@ class TransferControllerTest : public QObject {
 private slots:
     // The unit is read into a new backup file before the upload, and asked about as another
     // device; the change report names what the upload changed, the backup's text first; an
-    // upload that changes nothing says so.
+    // upload that changes nothing says so. The progress window tells the reading before the
+    // upload from the upload.
     void uploadIsBackedUpAndReportsItsChanges()
     {
         Line line;
         QVERIFY(line.Upload());
+        QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading which unit this is; the upload follows."),
+                                           QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QVERIFY(!QFileInfo::exists(line.BackupFolder()));
         QVERIFY(CSetupTyping::Type(*line.doc.GetUnit(), {{ST_GENERAL, DEVICE_NUMBER, 1, false, "18"},
                                                          {ST_ALARM, 6, CAlarm::COL_TEXT, false, "PUMP 9"}})
                     .empty());
         QSignalSpy started(&line.controller, &CTransferController::transferStarted);
+        line.phases.clear();
         QVERIFY(line.Upload(true));
         QCOMPARE(started.size(), 2);  // the backup, then the upload
+        QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading the unit for the backup; the upload follows."),
+                                           QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QCOMPARE(GetConstant(line.emulator.GetUnit(), DEVICE_NUMBER), 18u);
         QCOMPARE(line.Backups().size(), 1);
         const QString backup = QDir(line.BackupFolder()).filePath(line.Backups()[0]);
