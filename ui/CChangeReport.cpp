@@ -20,9 +20,9 @@ QString CellHtml(const std::string& cp1252)
 
 }  // namespace
 
-CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const QString& backupPath,
-                             const QString& port, const QDateTime& time)
-    : m_strBackupPath(backupPath), m_strPort(port), m_time(time)
+CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const QString& uploaded,
+                             const QString& backupPath, const QString& port, const QDateTime& time)
+    : m_strUploaded(uploaded), m_strBackupPath(backupPath), m_strPort(port), m_time(time)
 {
     // The comparison lists the alarms' flag cells after every sheet; here they join their channel.
     std::vector<CellDifference> sorted = changes;
@@ -45,8 +45,9 @@ QString CChangeReport::GetHeading() const
 
 QString CChangeReport::ToHtml() const
 {
-    QString html = QStringLiteral("<h2>%1</h2><p>What the unit held before the upload is kept in %2.<br>%3 %4 changed.</p>")
-                       .arg(GetHeading().toHtmlEscaped(), QDir::toNativeSeparators(m_strBackupPath).toHtmlEscaped())
+    QString html = QStringLiteral("<h2>%1</h2><p>%2<br>What the unit held before the upload is kept in %3.<br>%4 %5 changed.</p>")
+                       .arg(GetHeading().toHtmlEscaped(), tr("Set-up uploaded: %1").arg(m_strUploaded).toHtmlEscaped(),
+                            QDir::toNativeSeparators(m_strBackupPath).toHtmlEscaped())
                        .arg(m_arChannels.size())
                        .arg(m_arChannels.size() == 1 ? QStringLiteral("channel") : QStringLiteral("channels"));
     for (size_t i = 0; i < m_arChannels.size(); ++i) {

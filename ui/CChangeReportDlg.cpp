@@ -20,6 +20,8 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     setWindowTitle(QStringLiteral("Change Report"));
     m_pText->setAccessibleName(tr("Change report"));
     m_report.Layout(*m_pText->document());
+    // The cursor went along with the text laid out: back to the heading, where reading begins.
+    m_pText->moveCursor(QTextCursor::Start);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(QStringLiteral("Save as P&DF..."), QDialogButtonBox::ActionRole);

@@ -230,5 +230,9 @@ void CTransferController::ReportChanges(const CUploadBackup& backup)
                                IMessagePrompt::BTN_OK, false);
         return;
     }
-    emit changesReported(CChangeReport(changes, backup.GetPath(), GetPortName(), QDateTime::currentDateTime()));
+    // The file as the user knows it, and whether the set-up uploaded is still that file's.
+    QString uploaded = m_doc.GetPathName().isEmpty() ? m_doc.GetTitle() : QDir::toNativeSeparators(m_doc.GetPathName());
+    if (m_doc.IsModified())
+        uploaded = tr("%1, with changes not saved").arg(uploaded);
+    emit changesReported(CChangeReport(changes, uploaded, backup.GetPath(), GetPortName(), QDateTime::currentDateTime()));
 }

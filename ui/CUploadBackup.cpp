@@ -1,6 +1,7 @@
 // The unit's backup before an upload, and the change report after it.
 #include "ui/CUploadBackup.h"
 
+#include "compare/CSetupComparison.h"
 #include "compare/CUnitVerification.h"
 #include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
@@ -61,7 +62,8 @@ std::vector<CellDifference> CUploadBackup::GetChanges() const
 {
     // The uploaded set-up as the unit now holds it, its blocks read back the way the backup's
     // were: a number the unit writes otherwise ("0.300" for "0.3") is no change.
-    std::vector<CellDifference> changes = CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences();
+    std::vector<CellDifference> changes =
+        CSetupComparison::SettingsOnly(*m_doc.GetUnit(), CUnitVerification(*m_doc.GetUnit(), m_held).GetDifferences());
     for (CellDifference& change : changes)
         std::swap(change.textA, change.textB);  // the backup's text first
     return changes;

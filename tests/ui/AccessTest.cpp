@@ -185,7 +185,7 @@ private slots:
         QPrinter printer;
         CellDifference change{ST_GENERAL, 3, 1, false, "General", "Device Number", "Selections", "1", "17"};
         dialogs.push_back(std::make_unique<CChangeReportDlg>(
-            CChangeReport({change}, QStringLiteral("/tmp/unit.q4g"), QStringLiteral("COM1"), QDateTime::currentDateTime()),
+            CChangeReport({change}, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/unit.q4g"), QStringLiteral("COM1"), QDateTime::currentDateTime()),
             printer));
         for (auto& dialog : dialogs) {
             dialog->show();

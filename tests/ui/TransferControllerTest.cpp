@@ -117,9 +117,9 @@ class TransferControllerTest : public QObject {
 
 private slots:
     // The unit is read into a new backup file before the upload, and asked about as another
-    // device; the change report names what the upload changed, the backup's text first; an
-    // upload that changes nothing says so. The progress window tells the reading before the
-    // upload from the upload.
+    // device; the change report names the file uploaded and the settings the upload changed,
+    // the backup's text first, each once; an upload that changes nothing says so. The progress
+    // window tells the reading before the upload from the upload.
     void uploadIsBackedUpAndReportsItsChanges()
     {
         Line line;
@@ -127,8 +127,11 @@ private slots:
         QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading which unit this is; the upload follows."),
                                            QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QVERIFY(!QFileInfo::exists(line.BackupFolder()));
+        // Alarm 7 on IN 11 takes its parameters along; alarm 6's Control flag changes its Flags.
         QVERIFY(CSetupTyping::Type(*line.doc.GetUnit(), {{ST_GENERAL, DEVICE_NUMBER, 1, false, "18"},
-                                                         {ST_ALARM, 6, CAlarm::COL_TEXT, false, "PUMP 9"}})
+                                                         {ST_ALARM, 6, CAlarm::COL_TEXT, false, "PUMP 9"},
+                                                         {ST_ALARM, 6, 1, true, "ON"},
+                                                         {ST_ALARM, 7, CAlarm::COL_INPREF, false, "IN 11"}})
                     .empty());
         QSignalSpy started(&line.controller, &CTransferController::transferStarted);
         line.phases.clear();
@@ -146,17 +149,19 @@ private slots:
         QCOMPARE(line.reports.size(), size_t(1));
         const CChangeReport& report = line.reports[0];
         QCOMPARE(report.GetBackupPath(), backup);
+        QCOMPARE(report.GetUploaded(), QStringLiteral("plant.q4g"));
         QStringList listed;
         for (const CChangeReport::Channel& channel : report.GetChannels()) {
             for (const CellDifference& change : channel.changes)
                 listed << QStringLiteral("%1/%2/%3: %4 -> %5")
                               .arg(channel.sheet)
                               .arg(channel.row)
-                              .arg(change.col)
-                              .arg(QString::fromStdString(change.textA).trimmed(),
+                              .arg(QString::fromStdString(change.column).trimmed(),
+                                   QString::fromStdString(change.textA).trimmed(),
                                    QString::fromStdString(change.textB).trimmed());
         }
-        QCOMPARE(listed, QStringList({QStringLiteral("0/3/1: 17 -> 18"), QStringLiteral("3/6/5: PUMP 1 -> PUMP 9")}));
+        QCOMPARE(listed, QStringList({QStringLiteral("0/3/Selections: 17 -> 18"), QStringLiteral("3/6/LCD Text: PUMP 1 -> PUMP 9"),
+                                      QStringLiteral("3/6/Control: OFF -> ON"), QStringLiteral("3/7/InpRef: OFF -> IN 11")}));
         // The one question, the new device number, answered Yes.
         QCOMPARE(line.prompt.Messages().size(), size_t(1));
         QVERIFY(line.LastMessage().find("is device 17; plant.q4g is for device 18") != std::string::npos);
