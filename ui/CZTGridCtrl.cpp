@@ -12,6 +12,7 @@
 #include <QStatusTipEvent>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -225,11 +226,12 @@ void CZTGridCtrl::currentChanged(const QModelIndex& current, const QModelIndex& 
     ShowStatusHint(current);
 }
 
-// A grid shown again (another tab chosen) tells what its own current cell takes.
+// A grid shown again (another tab chosen) tells what its own current cell takes: once the
+// window is shown whole, since a status bar shown after the hint would show its "Ready" over it.
 void CZTGridCtrl::showEvent(QShowEvent* event)
 {
     QTableView::showEvent(event);
-    ShowStatusHint(currentIndex());
+    QTimer::singleShot(0, this, [this] { ShowStatusHint(currentIndex()); });
 }
 
 // What the cell takes goes to the status bar, as a menu item's prompt does.

@@ -22,6 +22,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QStatusBar>
 #include <QToolTip>
 #include <QtTest>
@@ -305,17 +306,22 @@ private slots:
     }
 
     // The status bar tells what the current cell of the sheet shown takes, from the moment the
-    // sheet is shown, not only once the cursor moves.
+    // sheet is shown, not only once the cursor moves; on a window just opened too, where no
+    // "Ready" is drawn over it.
     void statusHintFollowsTheSheetShown()
     {
         FrameFixture f;
+        QStatusBar* status = f.frame->statusBar();
+        QTRY_COMPARE(status->currentMessage(), f.Grid(ST_GENERAL).currentIndex().data(Qt::StatusTipRole).toString());
+        for (QLabel* label : status->findChildren<QLabel*>())
+            QVERIFY2(!label->isVisible(), qPrintable(label->text()));
         f.Grid(ST_ALARM).SetFocusCell(1, CAlarm::COL_DELAY);
         f.Activate(ST_GENERAL).SetFocusCell(4, 1);  // Protocol
         QStringList hints;
         for (int sheet : {ST_PHYSICAL, ST_ALARM, ST_GENERAL}) {
             CZTGridCtrl& grid = f.Activate(sheet);
             const QString hint = grid.currentIndex().data(Qt::StatusTipRole).toString();
-            QCOMPARE(f.frame->statusBar()->currentMessage(), hint);
+            QTRY_COMPARE(status->currentMessage(), hint);
             hints << hint;
         }
         QCOMPARE(hints.removeDuplicates(), 0);
