@@ -49,6 +49,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <utility>
 
@@ -257,6 +258,9 @@ void CMainFrame::CreateToolBar()
         else
             m_pToolBar->addAction(GetAction(id));
     }
+    // The button that shows what a narrow window leaves out has no text of its own.
+    if (auto* more = m_pToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
     QAction* toggle = GetAction(ID_VIEW_TOOLBAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);

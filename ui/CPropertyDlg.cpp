@@ -1,6 +1,7 @@
 // The property dialog's rows, its place beside the cell it edits, and the write-back on OK.
 #include "ui/CPropertyDlg.h"
 
+#include "ui/DialogTitle.h"
 #include "ui/QtText.h"
 
 #include <QComboBox>
@@ -103,6 +104,7 @@ void CPropertyDlg::showEvent(QShowEvent* event)
 
 void CPropertyDlg::Place()
 {
+    setMinimumWidth(q4ui::TitleBarWidth(*this));  // the title names the cell
     layout()->activate();
     const QRect& cell = *m_rcCell;
     QScreen* screen = QGuiApplication::screenAt(cell.center());

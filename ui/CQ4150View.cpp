@@ -128,6 +128,8 @@ void CQ4150View::OpenPopup(int row, int col)
     if (!m_pSetupType->GetPopupProperties(row, col, props) || props.empty() || m_bPopupOpen)
         return;
     CPropertyDlg dlg(window());
+    // Named after its cell, for the title bar and a screen reader alike.
+    dlg.setWindowTitle(m_pModel->CellName(m_pGrid->IndexAt(row, col)));
     dlg.SetProperties(props);
     QRect cell = m_pGrid->visualRect(m_pGrid->IndexAt(row, col));
     dlg.PlaceNextTo(QRect(m_pGrid->viewport()->mapToGlobal(cell.topLeft()), cell.size()));

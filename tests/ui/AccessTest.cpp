@@ -4,6 +4,7 @@
 #include "UiTests.h"
 
 #include "FrameFixture.h"
+#include "ModalHelper.h"
 #include "compare/CellDifference.h"
 #include "model/CNdChnData.h"
 #include "setup/alarms/CAlarm.h"
@@ -159,6 +160,9 @@ private slots:
         }
         QCOMPARE(names, QStringList({"New", "Open", "Save", "Cut", "Copy", "Paste", "Undo", "Redo", "Print",
                                      "About Q4150", "Upload", "Download"}));
+        for (QToolButton* button : toolbar->findChildren<QToolButton*>())  // the one for a narrow window too
+            QVERIFY2(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(button->objectName()));
         f.Edit(ST_GENERAL, 3, 1, QStringLiteral("17"));  // Undo names its step, still without keys
         QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(toolbar->widgetForAction(f.frame->GetAction(ID_EDIT_UNDO)));
         QVERIFY2(!undo->text(QAccessible::Name).contains(QLatin1Char('\t')), qPrintable(undo->text(QAccessible::Name)));
@@ -192,6 +196,21 @@ private slots:
             QVERIFY2(Unlabelled(*dialog).isEmpty(),
                      qPrintable(dialog->windowTitle() + QStringLiteral(": ") + Unlabelled(*dialog).join(QStringLiteral(", "))));
         }
+    }
+
+    // A cell's settings dialog is named after the cell.
+    void settingsDialogIsNamedAfterItsCell()
+    {
+        MixedSetup f;
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        QString title;
+        AnswerNextModal([&title](QWidget* modal) {
+            title = QAccessible::queryAccessibleInterface(modal)->text(QAccessible::Name);
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        grid.SetFocusCell(1, CAlarm::COL_FLAGS);
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QCOMPARE(title, QStringLiteral("Flags of 1 (A11)"));
     }
 
     // The tab bar draws a focus mark when the keys are with it, however they got there.
