@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -33,7 +34,11 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pText);
     layout->addWidget(buttons);
-    resize(760, 520);
+    // Room to read, as far as the screen allows at any scale, with room left for the frame.
+    QSize size(760, 520);
+    if (QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 80));
+    resize(size);
 }
 
 void CChangeReportDlg::OnPrint()

@@ -6,6 +6,7 @@
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
 #include "ModalHelper.h"
+#include "ui/CChangeReportDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CQ4150App.h"
 #include "ui/CommandTable.h"
@@ -19,8 +20,8 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
-#include <QSettings>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -253,6 +254,18 @@ private slots:
         QVERIFY(status->isVisible());
         QVERIFY(screen.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
         QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // The largest dialog, the change report, fits the screen too, buttons and all.
+    void changeReportFitsTheScreen()
+    {
+        QPrinter printer;
+        CChangeReportDlg dialog(CChangeReport({}, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/backup.q4g"),
+                                              QStringLiteral("COM1"), QDateTime::currentDateTime()),
+                                printer);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.screen()->availableGeometry().contains(dialog.frameGeometry()));
     }
 
     // One job: each page headed with the document, its sheet and the day of printing, numbered
