@@ -282,8 +282,8 @@ private slots:
     {
         FrameFixture f;
         CZTGridCtrl& grid = f.Activate(ST_PHYSICAL);
-        const int row = 2;  // IN 12
-        auto tip = [&grid, row](int col) {
+        constexpr int row = 2;  // IN 12
+        auto tip = [&grid](int col) {
             QToolTip::hideText();
             (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
             QRect cell = grid.visualRect(grid.IndexAt(row, col));
