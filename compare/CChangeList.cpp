@@ -1,6 +1,7 @@
 // The change list of an upload and its grouping by channel.
 #include "compare/CChangeList.h"
 
+#include "compare/CSetupComparison.h"
 #include "compare/CUnitVerification.h"
 
 #include <algorithm>
@@ -10,8 +11,10 @@
 std::vector<CellDifference> CChangeList::OfUpload(CQ4kUnit& uploaded, const CUnitImage& before)
 {
     // The uploaded set-up as the unit now holds it, against the blocks read before, the way a
-    // verification reads them.
-    std::vector<CellDifference> changes = CUnitVerification(uploaded, before).GetDifferences();
+    // verification reads them (a number the unit writes otherwise, "0.300" for "0.3", is no
+    // change); only the settings the engineer sets, each once.
+    std::vector<CellDifference> changes =
+        CSetupComparison::SettingsOnly(uploaded, CUnitVerification(uploaded, before).GetDifferences());
     for (CellDifference& change : changes)
         std::swap(change.textA, change.textB);
     return changes;

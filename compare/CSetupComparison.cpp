@@ -2,7 +2,10 @@
 #include "compare/CSetupComparison.h"
 
 #include "unit/CQ4kUnit.h"
+#include "compare/CSetupTyping.h"
 #include "unit/CellSweep.h"
+
+#include <set>
 
 namespace {
 
@@ -69,6 +72,26 @@ std::vector<CellDifference> CSetupComparison::Compare(const CQ4kUnit& a, const C
             return;
         const CQ4kUnit& named = (cell.flag ? CountFlagRows(a) : cell.a != nullptr) ? a : b;
         differences.push_back(Name(named, cell.sheet, cell.row, cell.col, cell.flag, std::move(textA), std::move(textB)));
+    });
+    return differences;
+}
+
+std::vector<CellDifference> CSetupComparison::SettingsOnly(const CQ4kUnit& named, std::vector<CellDifference> differences)
+{
+    std::set<std::pair<int, int>> flagRows;
+    for (const CellDifference& d : differences) {
+        if (d.flag)
+            flagRows.insert({d.sheet, d.row});
+    }
+    std::erase_if(differences, [&](const CellDifference& d) {
+        const CNordaSetupType* type = named.GetSetupType(d.sheet);
+        if (d.flag || !type)
+            return false;
+        const CNdChnData* cell = type->GetProperty(d.row, d.col);
+        // The pop-up cell of a row stands for its flags.
+        if (cell && cell->m_nStyle == CTRL_POPUP)
+            return flagRows.count({d.sheet, d.row}) > 0;
+        return !CSetupTyping::TakesTypedText(*type, d.row, d.col);
     });
     return differences;
 }

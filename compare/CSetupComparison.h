@@ -22,6 +22,11 @@ public:
     // each text read by its own set-up's setup type (null: a side without that sheet).
     static bool SameInUnit(const CNordaSetupType* typeA, const std::string& textA, const CNordaSetupType* typeB,
                            const std::string& textB, int row, int col, bool flag);
+    // Of differences Compare found, the settings a person makes, each once: without the cells
+    // nobody types (an alarm's or logical input's copies of its input's settings, which the
+    // input's own cells list) and without a row's Flags where the flags it sums up are listed one
+    // by one. named: the set-up the differences were named from.
+    static std::vector<CellDifference> SettingsOnly(const CQ4kUnit& named, std::vector<CellDifference> differences);
     // The cells whose text the unit cannot hold exactly (a text that is no number, more
     // decimals than the unit keeps, a value it clips): the cell's text as text A, what the unit
     // would hold as text B.

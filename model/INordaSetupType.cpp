@@ -64,6 +64,13 @@ std::string INordaSetupType::GetInputHint(int section, int cell) const
     return limit.empty() ? LoadString(IDS_HINT_TEXT) : FormatString(IDS_HINT_TEXT_LIMIT, {limit});
 }
 
+CellAccess INordaSetupType::GetCellAccess(int section, int cell) const
+{
+    const CNdChnData* p = section > 0 && cell > 0 ? GetProperty(section, cell) : nullptr;
+    bool open = p && (p->m_nStyle == CTRL_POPUP || p->GetData().size() > 1 || p->m_bEditable);
+    return {open ? CellAccess::State::Open : CellAccess::State::ReadOnly};
+}
+
 std::unique_ptr<CNdChnData> INordaSetupType::CreateLabelCell(const std::string& label)
 {
     auto cell = std::make_unique<CNdChnData>(DT_TEXT, 0, CTRL_EDIT, CLR_GRID_DEFAULT);

@@ -16,6 +16,16 @@ enum SETUP_TYPE { ST_GENERAL = 0, ST_PHYSICAL = 1, ST_LOGICAL = 2, ST_ALARM = 3 
 // What a person may give a cell: a whole number, a number, or any text.
 enum class NumberKind { None, Integer, Real };
 
+// Whether a person may change a cell now, and if not, why.
+struct CellAccess {
+    enum class State { Open, ReadOnly, Inactive };
+    State state = State::Open;
+    // An inactive cell: the cell of its row that makes it active once set, and the message a
+    // text given to it meanwhile is refused with.
+    int enablingCell = -1;
+    unsigned refusal = 0;
+};
+
 // Cells lent to the property dialog: copies owned by the caller.
 using PropList = std::vector<std::unique_ptr<CNdChnData>>;
 
@@ -53,6 +63,10 @@ public:
     // One line on what a cell takes (its choices, a range a rule gives, its text limit), for the
     // user who is about to type into it; empty for a cell that takes nothing.
     virtual std::string GetInputHint(int section, int cell) const;
+    // Open: the cell takes a text or a choice (a pop-up cell opens its dialog); ReadOnly: a
+    // heading or a copy of another sheet's setting; Inactive: its channel is off, and the cell
+    // refuses every text until its enabling cell is set.
+    virtual CellAccess GetCellAccess(int section, int cell) const;
 
     static std::unique_ptr<CNdChnData> CreateLabelCell(const std::string& label);
     // Hands an edit of the source setup type to this one's OnUpdateModify.

@@ -82,10 +82,15 @@ bool CEmulatorServer::Start()
         return false;
     }
     // Our own slave descriptor keeps the master readable while the program has the port closed;
-    // raw, so that nothing is echoed or translated before the program sets the line up.
+    // raw, so that nothing is echoed or translated before the program sets the line up, and at
+    // 9600 baud 8N1 like a unit's own port (and q4150cli's line unless told otherwise), not at a
+    // pseudo-terminal's 38400.
     termios tio{};
     if (::tcgetattr(slave, &tio) == 0) {
         ::cfmakeraw(&tio);
+        ::cfsetispeed(&tio, B9600);
+        ::cfsetospeed(&tio, B9600);
+        tio.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | CRTSCTS);
         ::tcsetattr(slave, TCSANOW, &tio);
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);

@@ -21,9 +21,9 @@ QString CellHtml(const std::string& cp1252)
 
 }  // namespace
 
-CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const QString& backupPath,
-                             const QString& port, const QDateTime& time)
-    : m_strBackupPath(backupPath), m_strPort(port), m_time(time)
+CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const QString& uploaded,
+                             const QString& backupPath, const QString& port, const QDateTime& time)
+    : m_strUploaded(uploaded), m_strBackupPath(backupPath), m_strPort(port), m_time(time)
 {
     for (ChangedChannel& channel : CChangeList::ByChannel(changes))
         m_arChannels.push_back({channel.sheet, channel.row, q4ui::TrSheet(channel.sheetTitle),
@@ -40,8 +40,8 @@ QString CChangeReport::ToHtml() const
 {
     const QString changed = m_arChannels.size() == 1 ? tr("1 channel changed.")
                                                      : tr("%1 channels changed.").arg(m_arChannels.size());
-    QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3</p>")
-                       .arg(GetHeading().toHtmlEscaped(),
+    QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3<br>%4</p>")
+                       .arg(GetHeading().toHtmlEscaped(), tr("Set-up uploaded: %1").arg(m_strUploaded).toHtmlEscaped(),
                             tr("What the unit held before the upload is kept in %1.")
                                 .arg(QDir::toNativeSeparators(m_strBackupPath))
                                 .toHtmlEscaped(),

@@ -1,6 +1,6 @@
-// The change report of an upload: every channel whose settings the upload changed, sheet by
-// sheet, each setting with its text in the unit before and as uploaded. One layout serves the
-// dialog, the printer and PDF files.
+// The change report of an upload: the set-up uploaded, and every channel whose settings the
+// upload changed, sheet by sheet, each setting with its text in the unit before and as uploaded.
+// One layout serves the dialog, the printer and PDF files.
 #pragma once
 
 #include "compare/CellDifference.h"
@@ -26,14 +26,17 @@ public:
         std::vector<CellDifference> changes;
     };
 
-    // changes: CSetupComparison::Compare(backup, uploaded). backupPath: the file that holds what
-    // the unit held; port and time: where and when the upload ran.
-    CChangeReport(const std::vector<CellDifference>& changes, const QString& backupPath, const QString& port,
-                  const QDateTime& time);
+    // changes: the settings that differ between the backup and the set-up uploaded (see
+    // CSetupComparison::SettingsOnly). uploaded: the set-up's file as the user knows it;
+    // backupPath: the file that holds what the unit held; port and time: where and when the
+    // upload ran.
+    CChangeReport(const std::vector<CellDifference>& changes, const QString& uploaded, const QString& backupPath,
+                  const QString& port, const QDateTime& time);
 
     // Sheet by sheet in tab order, each sheet's channels in row order, a channel's flags after
     // its other settings.
     const std::vector<Channel>& GetChannels() const { return m_arChannels; }
+    const QString& GetUploaded() const { return m_strUploaded; }
     const QString& GetBackupPath() const { return m_strBackupPath; }
     QString GetHeading() const;
 
@@ -46,6 +49,7 @@ private:
     QString ToHtml() const;
 
     std::vector<Channel> m_arChannels;
+    QString m_strUploaded;
     QString m_strBackupPath;
     QString m_strPort;
     QDateTime m_time;

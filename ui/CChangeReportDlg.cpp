@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -18,7 +19,10 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     : QDialog(parent), m_report(report), m_printer(printer), m_pText(new QTextBrowser(this))
 {
     setWindowTitle(tr("Change Report"));
+    m_pText->setAccessibleName(tr("Change report"));
     m_report.Layout(*m_pText->document());
+    // The cursor went along with the text laid out: back to the heading, where reading begins.
+    m_pText->moveCursor(QTextCursor::Start);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
@@ -30,7 +34,11 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pText);
     layout->addWidget(buttons);
-    resize(760, 520);
+    // Room to read, as far as the screen allows at any scale, with room left for the frame.
+    QSize size(760, 520);
+    if (QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 80));
+    resize(size);
 }
 
 void CChangeReportDlg::OnPrint()

@@ -1,28 +1,47 @@
 // The port choice: the list of ports, the chosen name, and a width that shows the whole title.
 #include "ui/CComPortDlg.h"
 
-#include "link/CZTSerial.h"
+#include "ui/DialogTitle.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-// The window manager draws the title in its own frame, beside an icon and three buttons that
-// are about as wide as the title bar is high; the dialog's content must leave it that room.
-int TitleBarWidth(const QWidget& dialog)
+// "COM5" before "COM12": runs of digits compare as numbers, the rest character by character.
+bool NaturalLess(const QString& a, const QString& b)
 {
-    QFontMetrics fm(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-    int button = std::max(fm.height(), dialog.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &dialog));
-    int frame = dialog.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &dialog);
-    return fm.horizontalAdvance(dialog.windowTitle()) + 4 * button + 2 * frame;
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit())
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit())
+                ++endB;
+            const qulonglong x = a.mid(i, endA - i).toULongLong();
+            const qulonglong y = b.mid(j, endB - j).toULongLong();
+            if (x != y)
+                return x < y;
+            i = endA;
+            j = endB;
+        } else if (a[i] != b[j]) {
+            return a[i] < b[j];
+        } else {
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
 }
 
 }  // namespace
@@ -36,7 +55,7 @@ CComPortDlg::CComPortDlg(QWidget* parent)
     m_pCombo->setInsertPolicy(QComboBox::NoInsert);
     for (const Entry& entry : Entries(FoundPorts()))
         m_pCombo->addItem(entry.label, entry.port);
-    SelectPort(QStringLiteral("COM1"));
+    m_pCombo->setCurrentIndex(0);
 
     auto* config = new QPushButton(tr("Config"), this);
     config->setDefault(true);
@@ -47,12 +66,20 @@ CComPortDlg::CComPortDlg(QWidget* parent)
     auto* buttons = new QHBoxLayout;  // taken by the dialog's layout below
     buttons->addWidget(config);
     buttons->addWidget(cancel);
+    auto* label = new QLabel(tr("&Port:"), this);
+    label->setBuddy(m_pCombo);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
     layout->addWidget(m_pCombo);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     QMargins margins = layout->contentsMargins();
-    m_pCombo->setMinimumWidth(TitleBarWidth(*this) - margins.left() - margins.right());
+    m_pCombo->setMinimumWidth(q4ui::TitleBarWidth(*this) - margins.left() - margins.right());
+}
+
+bool CComPortDlg::IsListed(const QString& port) const
+{
+    return m_pCombo->findData(port) >= 0;
 }
 
 void CComPortDlg::SelectPort(const QString& port)
@@ -74,23 +101,24 @@ QString CComPortDlg::GetPortName() const
 QList<CComPortDlg::Entry> CComPortDlg::Entries(const QList<FoundPort>& found)
 {
     QList<Entry> entries;
-    QStringList comPaths;
-    for (int n = 1; n <= 4; ++n) {
-        QString com = QStringLiteral("COM%1").arg(n);
-        entries.append({com, com});
-        comPaths << QString::fromStdString(CZTSerial::DevicePath(com.toStdString()));
-    }
-    // Ports found on the machine are used by their device path, unless COM1 to COM4 name them.
+    // ttyS0 is the port Windows calls COM1, and the command line takes that name too.
+    const QRegularExpression serial(QStringLiteral("^/dev/ttyS(\\d+)$"));
     for (const FoundPort& port : found) {
-        if (comPaths.contains(port.path))
-            continue;
-        QString label = port.description.isEmpty() ? port.path : port.name + QStringLiteral(" - ") + port.description;
-        bool listed = std::any_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.port == port.path; });
+        Entry entry{port.path, port.path};
+        if (QRegularExpressionMatch com = serial.match(port.path); com.hasMatch()) {
+            entry.port = QStringLiteral("COM%1").arg(com.captured(1).toInt() + 1);
+            entry.label = QStringLiteral("%1 (%2)").arg(entry.port, port.name);
+        } else if (!port.description.isEmpty()) {
+            entry.label = port.name;
+        }
+        if (!port.description.isEmpty())
+            entry.label += QStringLiteral(" - ") + port.description;
+        bool listed = std::any_of(entries.begin(), entries.end(), [&](const Entry& e) { return e.port == entry.port; });
         if (!listed)
-            entries.append({label, port.path});
+            entries.append(entry);
     }
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return NaturalLess(a.label, b.label); });
     entries.append({QString::fromLatin1(EMULATOR), QString::fromLatin1(EMULATOR)});
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.label < b.label; });
     return entries;
 }
 

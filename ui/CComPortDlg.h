@@ -1,5 +1,5 @@
-// The "COM Port Setup" dialog: the port to use, chosen from the serial ports found, COM1 to COM4
-// and the emulated unit, or typed; "Config" goes on to the line settings.
+// The "COM Port Setup" dialog: the port to use, chosen from the serial ports the system has and
+// the emulated unit, or typed; "Config" goes on to the line settings.
 #pragma once
 
 #include <QDialog>
@@ -25,16 +25,18 @@ public:
         QString port;
     };
 
+    // Shows the first port listed.
     explicit CComPortDlg(QWidget* parent = nullptr);
 
+    bool IsListed(const QString& port) const;
     // Shows port: its entry when listed, else the name as typed.
     void SelectPort(const QString& port);
     // The port chosen: the name behind a listed entry, or whatever was typed.
     QString GetPortName() const;
     QComboBox* GetCombo() const { return m_pCombo; }
 
-    // COM1 to COM4, every other port found (described ones as "ttyUSB0 - description") and the
-    // emulated unit, sorted by what they show.
+    // The ports found, sorted by what they show, then the emulated unit. ttyS0 goes by COM1
+    // ("COM1 (ttyS0)"), another port by its path, or as "ttyUSB0 - description" when described.
     static QList<Entry> Entries(const QList<FoundPort>& found);
     static QList<FoundPort> FoundPorts();
 

@@ -32,6 +32,7 @@ CCompareDlg::CCompareDlg(QWidget* parent)
     m_pSummary = new QLabel(this);
     m_pSummary->setWordWrap(true);
     m_pTree = new QTreeWidget(this);
+    m_pTree->setAccessibleName(tr("Differing cells"));
     m_pTree->setColumnCount(COL_COUNT);
     m_pTree->setRootIsDecorated(true);
     m_pTree->setUniformRowHeights(true);

@@ -133,6 +133,18 @@ bool CGridCellDelegate::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void CGridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    auto look = static_cast<CellLook>(index.data(CSheetModel::LookRole).toInt());
+    if (look == CellLook::Plain)
+        return;
+    option->backgroundBrush = q4ui::CellBackground(look, option->palette);
+    const QColor text = q4ui::CellForeground(look, option->palette);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        option->palette.setColor(group, QPalette::Text, text);
+}
+
 void CGridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
@@ -158,13 +170,15 @@ QSize CGridCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
     return size;
 }
 
-// A text the cell shows whole needs no tool-tip; a cut one is shown whole.
+// A text the cell shows whole needs no tool-tip; a cut one is shown whole, and an inactive cell
+// says how to make it active.
 bool CGridCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                                   const QModelIndex& index)
 {
     if (event->type() != QEvent::ToolTip)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    if (sizeHint(option, index).width() <= option.rect.width()) {
+    bool inactive = index.data(CSheetModel::LookRole).toInt() == static_cast<int>(CellLook::Inactive);
+    if (!inactive && sizeHint(option, index).width() <= option.rect.width()) {
         QToolTip::hideText();
         return true;
     }

@@ -1,6 +1,7 @@
 // The grid's in-place editors: an editable drop-down with completion for list cells, a line
 // edit for text cells that refuses visibly what the cell's data type or text limit cannot
-// hold; a drop-down mark on list cells and a tool-tip where a cell cuts its text.
+// hold; cells coloured by what they are, from the view's palette; a drop-down mark on list
+// cells and a tool-tip where a cell cuts its text or is not active.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -21,6 +22,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
+    // The option a cell is drawn with: background, text colour and font by the cell's look.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "ui/CGridPrinter.h"
 
 #include "ui/CZTGridCtrl.h"
+#include "ui/CellColours.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -32,7 +33,10 @@ CGridPrinter::CGridPrinter(const CZTGridCtrl& grid, int cols)
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         std::vector<Cell> row;
         for (int c = 0; c < cols; ++c) {
-            row.push_back({grid.GetItemText(r, c), grid.GetItemBkColour(r, c)});
+            // Paper keeps light colours whatever the desktop's.
+            CellLook look = grid.GetItemLook(r, c);
+            QColor background = look == CellLook::Plain ? QColor() : q4ui::CellBackground(look, q4ui::PaperPalette());
+            row.push_back({grid.GetItemText(r, c), background});
             double needed = std::ceil(fm.horizontalAdvance(row.back().text) + 2 * fm.averageCharWidth());
             m_arColWidths[static_cast<size_t>(c)] = std::max(m_arColWidths[static_cast<size_t>(c)], needed);
         }

@@ -1,6 +1,8 @@
 // The port settings dialog.
 #include "ui/CLineSettingsDlg.h"
 
+#include "ui/DialogTitle.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -58,6 +60,8 @@ CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings
     form->addRow(tr("Stop bits:"), m_pStopBits);
     form->addRow(tr("Flow control:"), m_pFlowControl);
     form->addRow(buttons);
+    // A port's path can be long: the title, the port's name, is shown whole.
+    setMinimumWidth(q4ui::TitleBarWidth(*this));
 }
 
 CLineSettings CLineSettingsDlg::GetSettings() const

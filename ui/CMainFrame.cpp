@@ -45,12 +45,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QShowEvent>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <utility>
 
@@ -86,6 +88,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
             OnSetupEdited(view, label, tellOtherSheets);
         });
         connect(view, &CQ4150View::helpRequested, this, &CMainFrame::ShowHelp);
+        connect(view, &CQ4150View::statusMessage, statusBar(), [this](const QString& text) { statusBar()->showMessage(text); });
         AddView(view);
     }
     resize(1024, 700);
@@ -105,6 +108,19 @@ CMainFrame::~CMainFrame()
         disconnect(view, nullptr, this, nullptr);
 }
 
+namespace {
+
+// A command's name without its mnemonic, shortcut or dots: what a toolbar button is called
+// ("New" for "&New\tCtrl+N").
+QString PlainName(QString text)
+{
+    text = text.section(QLatin1Char('\t'), 0, 0);
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text.remove(QStringLiteral("...")).trimmed();
+}
+
+}  // namespace
+
 QString CMainFrame::WindowTitle()
 {
     return tr("Norda Q4150 Programmer");
@@ -118,6 +134,7 @@ QAction* CMainFrame::CreateAction(int id)
     if (!info)
         return nullptr;
     auto* action = new QAction(QCoreApplication::translate("Commands", info->pszText), this);
+    action->setIconText(PlainName(action->text()));
     QString prompt = info->pszPrompt ? QCoreApplication::translate("Commands", info->pszPrompt)
                                      : q4ui::TrCore(LoadString(static_cast<unsigned>(id)));
     action->setStatusTip(prompt.section(QLatin1Char('\n'), 0, 0));
@@ -250,6 +267,9 @@ void CMainFrame::CreateToolBar()
         else
             m_pToolBar->addAction(GetAction(id));
     }
+    // The button that shows what a narrow window leaves out has no text of its own.
+    if (auto* more = m_pToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
     QAction* toggle = GetAction(ID_VIEW_TOOLBAR);
     toggle->setCheckable(true);
     toggle->setChecked(true);
@@ -376,10 +396,44 @@ void CMainFrame::RestoreWindowState()
             width = std::max(width, sheet);
         }
         QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1366, 768);
-        resize(std::clamp(width, 800, screen.width()), std::min(700, screen.height()));
+        resize(std::max(width, 800), 700);
+        move(screen.center() - rect().center());
     }
+    FitToScreen();
     int page = settings.value(QStringLiteral("MainWindow/Sheet"), 0).toInt();
     SetActiveView(std::clamp(page, 0, GetViewCount() - 1));
+}
+
+// A size remembered from a larger screen, or a first window at a large scale, would leave the
+// status bar below the screen's edge: the window, frame included, is kept within the screen.
+void CMainFrame::FitToScreen()
+{
+    if (!screen() || isMaximized() || isFullScreen())
+        return;
+    const QRect area = screen()->availableGeometry();
+    // Before the window is shown its frame is not known: room for a title bar and borders.
+    const QRect inner = geometry();
+    const QRect outerNow = frameGeometry();
+    QMargins frame(inner.left() - outerNow.left(), inner.top() - outerNow.top(), outerNow.right() - inner.right(),
+                   outerNow.bottom() - inner.bottom());
+    if (!isVisible()) {
+        int line = fontMetrics().height();
+        frame = QMargins(line / 4, 2 * line + line / 2, line / 4, line / 4);
+    }
+    QSize most = area.size().shrunkBy(frame).expandedTo(minimumSizeHint().boundedTo(area.size()));
+    resize(size().boundedTo(most));
+    QRect outer = QRect(pos(), size()).marginsAdded(frame);
+    outer.moveLeft(std::clamp(outer.left(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    outer.moveTop(std::clamp(outer.top(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    move(outer.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    CTabbedFrameWnd::showEvent(event);
+    // The window manager tells the frame once the window is up: fit again by the real one.
+    if (!event->spontaneous())
+        QTimer::singleShot(0, this, &CMainFrame::FitToScreen);
 }
 
 void CMainFrame::SaveWindowState() const
@@ -469,6 +523,8 @@ void CMainFrame::UpdateUndoActions()
                                     : tr("&Undo\tCtrl+Z"));
     redo->setText(history.CanRedo() ? tr("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
                                     : tr("&Redo\tCtrl+Y"));
+    undo->setIconText(PlainName(undo->text()));
+    redo->setIconText(PlainName(redo->text()));
 }
 
 // ---- transfers -----------------------------------------------------------------------------

@@ -39,6 +39,8 @@ public:
     // alarm sheet's settings.
     void RestoreWindowState();
     void SaveWindowState() const;
+    // Keeps the whole window within the available area of its screen.
+    void FitToScreen();
 
     CQ4150View* GetQ4View(int page) const;
     CQ4150View* GetActiveQ4View() const;
@@ -89,6 +91,7 @@ public slots:
 protected:
     void OnActivateView(QWidget* view, bool activate) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

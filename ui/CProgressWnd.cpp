@@ -71,6 +71,7 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     m_pText->setObjectName(QStringLiteral("text11"));
     m_pText->setTextFormat(Qt::PlainText);
     m_pText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_pText->setWordWrap(true);
     m_pBar = new QProgressBar(m_pWnd.get());
     m_pBar->setObjectName(QStringLiteral("bar12"));
     m_pBar->setTextVisible(smooth != 0);

@@ -2,6 +2,7 @@
 #include "ui/CPropertyDlg.h"
 
 #include "ui/CoreTranslation.h"
+#include "ui/DialogTitle.h"
 #include "ui/QtText.h"
 
 #include <QComboBox>
@@ -104,6 +105,7 @@ void CPropertyDlg::showEvent(QShowEvent* event)
 
 void CPropertyDlg::Place()
 {
+    setMinimumWidth(q4ui::TitleBarWidth(*this));  // the title names the cell
     layout()->activate();
     const QRect& cell = *m_rcCell;
     QScreen* screen = QGuiApplication::screenAt(cell.center());

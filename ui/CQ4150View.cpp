@@ -43,6 +43,8 @@ void CQ4150View::InitalizeView(int index)
     m_nSetupIndex = index;
     const std::vector<INordaSetupType*> setups = m_doc.GetNdSetup();
     INordaSetupType* type = index >= 0 && index < static_cast<int>(setups.size()) ? setups[static_cast<size_t>(index)] : nullptr;
+    // A screen reader names the grid after its sheet.
+    m_pGrid->setAccessibleName(type ? q4ui::ToQString(type->m_strTitle) : QString());
     if (type != m_pSetupType) {
         m_pSetupType = type;
         std::unique_ptr<CSheetModel> model = type ? std::make_unique<CSheetModel>(*type) : nullptr;
@@ -126,9 +128,13 @@ void CQ4150View::OnEndEdit(int row, int col, const QString& text)
     if (!cell)
         return;  // a row or column the sheet does not have
     bool pasting = m_pGrid->GetPastMode();
-    if (cell->m_nStyle == CTRL_POPUP && pasting)
+    const QModelIndex index = m_pGrid->IndexAt(row, col);
+    bool inactive = m_pSetupType->GetCellAccess(row, col).state == CellAccess::State::Inactive;
+    if (cell->m_nStyle == CTRL_POPUP && pasting && !inactive)
         PastePopup(row, col, text);
-    if (!m_pModel->setData(m_pGrid->IndexAt(row, col), text)) {
+    if (!m_pModel->setData(index, text)) {
+        if (pasting)
+            (inactive ? m_arPasteSkipped : m_arPasteRefused) << m_pModel->CellName(index);
         if (!pasting) {
             m_pGrid->RefuseEdit();
             // A refusal without a message is the user's own Cancel: nothing to tell.
@@ -152,6 +158,8 @@ void CQ4150View::OpenPopup(int row, int col)
     if (!m_pSetupType->GetPopupProperties(row, col, props) || props.empty() || m_bPopupOpen)
         return;
     CPropertyDlg dlg(window());
+    // Named after its cell, for the title bar and a screen reader alike.
+    dlg.setWindowTitle(m_pModel->CellName(m_pGrid->IndexAt(row, col)));
     dlg.SetProperties(props);
     QRect cell = m_pGrid->visualRect(m_pGrid->IndexAt(row, col));
     dlg.PlaceNextTo(QRect(m_pGrid->viewport()->mapToGlobal(cell.topLeft()), cell.size()));
@@ -218,6 +226,32 @@ void CQ4150View::OnPasteFinished()
                                IMessagePrompt::BTN_OK, false);
     m_bPasteError = 0;
     emit setupEdited(tr("Paste"), false);
+    QString report = PasteReport();
+    m_arPasteRefused.clear();
+    m_arPasteSkipped.clear();
+    if (!report.isEmpty())
+        emit statusMessage(report);
+}
+
+QString CQ4150View::PasteReport() const
+{
+    constexpr int NAMED = 6;  // a status line, not a list
+    auto names = [](const QStringList& cells) {
+        QString list = cells.mid(0, NAMED).join(QStringLiteral(", "));
+        return cells.size() > NAMED ? tr("%1 and %2 more").arg(list).arg(cells.size() - NAMED) : list;
+    };
+    QStringList parts;
+    const QStringList& refused = m_arPasteRefused;
+    const QStringList& skipped = m_arPasteSkipped;
+    if (refused.size() == 1)
+        parts << tr("Paste refused 1 cell: %1.").arg(refused[0]);
+    else if (refused.size() > 1)
+        parts << tr("Paste refused %1 cells: %2.").arg(refused.size()).arg(names(refused));
+    if (skipped.size() == 1)
+        parts << tr("Skipped 1 cell that is not active: %1.").arg(skipped[0]);
+    else if (skipped.size() > 1)
+        parts << tr("Skipped %1 cells that are not active: %2.").arg(skipped.size()).arg(names(skipped));
+    return parts.join(QLatin1Char(' '));
 }
 
 void CQ4150View::OnEditSelectall()

@@ -3,6 +3,7 @@
 // cut, copy, paste, select all and printing. Each change is announced as one step for undo.
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -55,6 +56,9 @@ signals:
     // The user changed (or tried to change) the set-up; label names the step for undo. A cut
     // tells what it changed on other sheets.
     void setupEdited(const QString& label, bool tellOtherSheets);
+    // A word for the status bar: the cells a paste refused or skipped.
+    void statusMessage(const QString& text);
+
     // F1 on a cell, or in its editor: the manual's section of that column.
     void helpRequested(const QString& topic);
 
@@ -71,9 +75,16 @@ private:
     void OpenPopup(int row, int col);
     void PastePopup(int row, int col, const QString& initials);
     QString CellLabel(int row, int col) const;
+    // "Refused 1 cell: InpLo of IN 11. Skipped 2 cells that are not active: ...": empty when
+    // the paste took every cell.
+    QString PasteReport() const;
 
     CQ4150Doc& m_doc;
     INordaSetupType* m_pSetupType = nullptr;
     std::unique_ptr<CSheetModel> m_pModel;
     CZTGridCtrl* m_pGrid = nullptr;
+    // The cells of the paste under way that the setup type refused, and those it skipped
+    // because they were not active, by name.
+    QStringList m_arPasteRefused;
+    QStringList m_arPasteSkipped;
 };

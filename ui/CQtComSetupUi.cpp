@@ -38,10 +38,15 @@ bool CQtComSetupUi::ChoosePortName(std::string& name)
 {
     CComPortDlg dialog(m_pParent);
     QSettings stored;
-    dialog.SelectPort(stored.value(Key("Port"), QString::fromStdString(name)).toString());
+    // The port chosen last, typed or listed; else the link's suggestion where there is such a port.
+    QString port = stored.value(Key("Port")).toString();
+    if (port.isEmpty() && dialog.IsListed(QString::fromStdString(name)))
+        port = QString::fromStdString(name);
+    if (!port.isEmpty())
+        dialog.SelectPort(port);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    QString port = dialog.GetPortName();
+    port = dialog.GetPortName();
     // The emulator is remembered by its name: its terminal is another one each time.
     stored.setValue(Key("Port"), port);
     if (port == QLatin1String(CComPortDlg::EMULATOR)) {

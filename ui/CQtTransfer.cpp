@@ -35,9 +35,17 @@ void CQtTransfer::SetSheets(int count)
     m_pTransfer->SetSheets(count);
 }
 
+void CQtTransfer::SetPhase(const QString& title, const QString& purpose)
+{
+    m_strTitle = title;
+    m_strPurpose = purpose;
+}
+
 void CQtTransfer::Start()
 {
-    m_pProgress->GoModal(tr("Progress"), 0, m_pMainWnd);
+    m_pProgress->GoModal(m_strTitle.isEmpty() ? tr("Progress") : m_strTitle, 0, m_pMainWnd);
+    if (!m_strPurpose.isEmpty())
+        m_pProgress->SetText(m_strPurpose);
     m_nTotal = m_pTransfer->GetTotalBytes();
     m_pProgress->SetRange(0, static_cast<int>(m_nTotal), 1);
     m_pTransfer->Start();
@@ -59,6 +67,8 @@ void CQtTransfer::Cancel()
 void CQtTransfer::OnSetupTypeStarted(int, const std::string& title)
 {
     QString text = q4ui::TrCore(CTransfer::ProgressText(m_direction, title));
+    if (!m_strPurpose.isEmpty())
+        text = m_strPurpose + QLatin1Char('\n') + text;
     QMetaObject::invokeMethod(this, [this, text] {
         if (!m_pProgress->Cancelled())
             m_pProgress->SetText(text);

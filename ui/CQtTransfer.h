@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <memory>
 
@@ -33,6 +34,9 @@ public:
     void SetHeldBlocks(const CUnitImage* held);
     // Before Start: moves only the first count setup types (see CTransfer).
     void SetSheets(int count);
+    // Before Start: the progress window's title, and a first line above the sheet under way that
+    // says what the transfer is for ("Reading the unit for the backup").
+    void SetPhase(const QString& title, const QString& purpose);
     // Shows the progress window (disabling the main window) and starts the worker.
     void Start();
     // Stops the transfer after the block in flight, without asking.
@@ -71,6 +75,8 @@ private:
     std::unique_ptr<CTransfer> m_pTransfer;
     QPointer<CUpDown> m_pQuestion;
     QPointer<QMessageBox> m_pStopQuestion;
+    QString m_strTitle;
+    QString m_strPurpose;
     uint32_t m_nTotal = 0;
     TransferResult m_result;
 };

@@ -6,7 +6,7 @@
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
-#include <QColor>
+#include <QFont>
 #include <QStringList>
 
 CSheetModel::CSheetModel(INordaSetupType& type, QObject* parent)
@@ -38,16 +38,98 @@ QString CSheetModel::GetCornerText() const
     return q4ui::TrHeading(CellText(0, 0));
 }
 
+QString CSheetModel::RowName(int section) const
+{
+    return CellText(section, 0).simplified();
+}
+
 CSheetModel::CellKind CSheetModel::GetKind(const QModelIndex& index) const
 {
     const CNdChnData* p = index.isValid() ? m_type.GetProperty(Section(index), Cell(index)) : nullptr;
-    if (!p)
+    if (!p || m_type.GetCellAccess(Section(index), Cell(index)).state == CellAccess::State::ReadOnly)
         return CellKind::ReadOnly;
     if (p->m_nStyle == CTRL_POPUP)
         return CellKind::Popup;
-    if (p->GetData().size() > 1)
-        return CellKind::List;
-    return p->m_bEditable ? CellKind::Text : CellKind::ReadOnly;
+    return p->GetData().size() > 1 ? CellKind::List : CellKind::Text;
+}
+
+CellLook CSheetModel::GetLook(const QModelIndex& index) const
+{
+    const CNdChnData* p = index.isValid() ? m_type.GetProperty(Section(index), Cell(index)) : nullptr;
+    if (!p)
+        return CellLook::Plain;
+    if (m_marked.count({Section(index), Cell(index)}))
+        return CellLook::Marked;
+    switch (m_type.GetCellAccess(Section(index), Cell(index)).state) {
+    case CellAccess::State::Inactive:
+        return CellLook::Inactive;
+    case CellAccess::State::ReadOnly:
+        return CellLook::ReadOnly;
+    case CellAccess::State::Open:
+        break;
+    }
+    // A cell the setup type colours (a grey copy) looks read-only, whatever the colour.
+    return p->m_crBkColour == CLR_GRID_DEFAULT ? CellLook::Plain : CellLook::ReadOnly;
+}
+
+QString CSheetModel::SettingName(const QModelIndex& index) const
+{
+    int section = columnCount() == 1 ? Section(index) : 0;
+    int cell = columnCount() == 1 ? 0 : Cell(index);
+    return CellText(section, cell).simplified();
+}
+
+QString CSheetModel::CellName(const QModelIndex& index) const
+{
+    if (columnCount() == 1)
+        return SettingName(index);
+    return tr("%1 of %2").arg(CellText(0, Cell(index)).simplified(), RowName(Section(index)));
+}
+
+QString CSheetModel::InactiveExplanation(const QModelIndex& index) const
+{
+    const CellAccess access = m_type.GetCellAccess(Section(index), Cell(index));
+    if (access.state != CellAccess::State::Inactive)
+        return QString();
+    return tr("Not active: set %1 of %2 first.").arg(CellText(0, access.enablingCell).simplified(), RowName(Section(index)));
+}
+
+QString CSheetModel::TakesLine(const QModelIndex& index) const
+{
+    QString inactive = InactiveExplanation(index);
+    if (!inactive.isEmpty())
+        return inactive;
+    const QString english = q4ui::ToQString(m_type.GetInputHint(Section(index), Cell(index)));
+    QString hint = q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index)));
+    if (hint.isEmpty())
+        return QString();
+    // "A whole number ..." goes on in the middle of a sentence; "LCD ..." keeps its capitals. A
+    // translation keeps its own capitals (German nouns).
+    const QString first = hint.section(QLatin1Char(' '), 0, 0);
+    if (hint == english && (first.size() == 1 || first != first.toUpper()))
+        hint[0] = hint[0].toLower();
+    return tr("%1 takes %2.").arg(SettingName(index), hint);
+}
+
+QString CSheetModel::AccessibleText(const QModelIndex& index) const
+{
+    QString value = CellText(Section(index), Cell(index)).trimmed();
+    return tr("%1, %2: %3").arg(RowName(Section(index)), CellText(0, Cell(index)).simplified(),
+                                value.isEmpty() ? tr("empty") : value);
+}
+
+QString CSheetModel::AccessibleDescription(const QModelIndex& index) const
+{
+    switch (GetKind(index)) {
+    case CellKind::ReadOnly:
+        return tr("Read-only");
+    case CellKind::Popup:
+    case CellKind::List:
+    case CellKind::Text:
+        break;
+    }
+    QString inactive = InactiveExplanation(index);
+    return inactive.isEmpty() ? q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index))) : inactive;
 }
 
 QVariant CSheetModel::data(const QModelIndex& index, int role) const
@@ -58,18 +140,30 @@ QVariant CSheetModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-    case Qt::ToolTipRole:  // shown by the view only where the cell cuts the text
         return q4ui::ToQString(p->GetDataAsString());
-    case Qt::StatusTipRole:
-        return q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index)));
-    case Qt::BackgroundRole:
-        if (m_marked.count({Section(index), Cell(index)}))
-            return MarkColour();
-        if (p->m_crBkColour == CLR_GRID_DEFAULT)
-            return QVariant();
-        // Colours are kept as 0x00BBGGRR.
-        return QColor(static_cast<int>(p->m_crBkColour & 0xFF), static_cast<int>((p->m_crBkColour >> 8) & 0xFF),
-                      static_cast<int>((p->m_crBkColour >> 16) & 0xFF));
+    case Qt::ToolTipRole: {
+        // Shown by the view where the cell cuts the text, and on an inactive cell.
+        QString text = q4ui::ToQString(p->GetDataAsString());
+        QString inactive = InactiveExplanation(index);
+        return inactive.isEmpty() ? text : text.trimmed().isEmpty() ? inactive : text + QLatin1Char('\n') + inactive;
+    }
+    case Qt::StatusTipRole: {
+        QString inactive = InactiveExplanation(index);
+        return inactive.isEmpty() ? q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index))) : inactive;
+    }
+    case Qt::AccessibleTextRole:
+        return AccessibleText(index);
+    case Qt::AccessibleDescriptionRole:
+        return AccessibleDescription(index);
+    case Qt::FontRole:
+        if (GetLook(index) == CellLook::Inactive) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return QVariant();
+    case LookRole:
+        return static_cast<int>(GetLook(index));
     case KindRole:
         return static_cast<int>(GetKind(index));
     case DataTypeRole:
@@ -124,15 +218,14 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
     m_type.ClearLastError();
     // Typed or pasted alike: a number cell takes a number only, a comma as its point.
     bool accepted = m_type.EnterText(Section(index), Cell(index), q4ui::ToCp1252(value.toString())) != 0;
-    if (!accepted && m_type.GetLastError() != 0)
+    if (!accepted && m_type.GetLastError() != 0) {
         m_strRefusal = q4ui::TrCore(LoadString(static_cast<unsigned>(m_type.GetLastError())));
+        QString takes = TakesLine(index);
+        if (!takes.isEmpty())
+            m_strRefusal += QLatin1Char('\n') + takes;
+    }
     Refresh();
     return accepted;
-}
-
-QColor CSheetModel::MarkColour()
-{
-    return QColor(0xFF, 0xD0, 0x90);  // a light orange, printed as shown
 }
 
 void CSheetModel::SetMarkedCells(std::set<std::pair<int, int>> cells)
@@ -143,7 +236,7 @@ void CSheetModel::SetMarkedCells(std::set<std::pair<int, int>> cells)
     int rows = rowCount();
     int cols = columnCount();
     if (rows > 0 && cols > 0)
-        emit dataChanged(index(0, 0), index(rows - 1, cols - 1), {Qt::BackgroundRole});
+        emit dataChanged(index(0, 0), index(rows - 1, cols - 1), {LookRole});
 }
 
 void CSheetModel::Refresh()

@@ -1,10 +1,12 @@
 // The table model of one setup type's data sheet: the sheet's first row and first column are
 // the headers, every other cell is an item. Texts typed into an item go through the setup
-// type's own validation.
+// type's own validation. Each cell reads, for a screen reader too, as its channel, column and
+// value, and says what it takes or why it takes nothing now.
 #pragma once
 
+#include "ui/CellColours.h"
+
 #include <QAbstractTableModel>
-#include <QColor>
 
 #include <set>
 #include <utility>
@@ -22,6 +24,7 @@ public:
         DataTypeRole,                 // DT_TEXT, DT_REAL or DT_INT
         TextLenRole,                  // the text limit, -1 for none
         ChoicesRole,                  // QStringList of a list cell's items
+        LookRole,                     // CellLook as int: how the cell's colours tell what it is
     };
 
     explicit CSheetModel(INordaSetupType& type, QObject* parent = nullptr);
@@ -44,18 +47,34 @@ public:
 
     // Tells the views that any cell may have changed: an edit ripples through rows and sheets.
     void Refresh();
-    // Cells marked as differing from another set-up, as (section, cell) of the sheet: their
-    // background, on the screen as on paper, is MarkColour() whatever the setup type's colour.
+    // Cells marked as differing from another set-up, as (section, cell) of the sheet: they look
+    // marked, on the screen as on paper, whatever else they are.
     void SetMarkedCells(std::set<std::pair<int, int>> cells);
     const std::set<std::pair<int, int>>& GetMarkedCells() const { return m_marked; }
-    static QColor MarkColour();
+    CellLook GetLook(const QModelIndex& index) const;
+    // How to make an inactive cell active ("Not active: set InpTp of IN 12 first."); empty for
+    // any other cell.
+    QString InactiveExplanation(const QModelIndex& index) const;
+    // The name of what the cell holds: the row's heading on a sheet of settings (one value
+    // column), else the column's heading.
+    QString SettingName(const QModelIndex& index) const;
+    // The cell as a person names it: "InpLo of IN 11", or the setting alone on a sheet of
+    // settings ("Device Number").
+    QString CellName(const QModelIndex& index) const;
 
-    // The setup type's message for the last refused text; empty when the refusal has none
-    // (the user cancelled a question).
+    // The setup type's message for the last refused text, with a second line on what the cell
+    // takes (or how to make it active); empty when the refusal has none (the user cancelled a
+    // question).
     const QString& GetRefusal() const { return m_strRefusal; }
 
 private:
     QString CellText(int section, int cell) const;
+    QString RowName(int section) const;
+    // What the cell takes, as the second line of a refusal: "Device Number takes a whole number
+    // from 1 to 62."
+    QString TakesLine(const QModelIndex& index) const;
+    QString AccessibleText(const QModelIndex& index) const;
+    QString AccessibleDescription(const QModelIndex& index) const;
 
     INordaSetupType& m_type;
     QString m_strRefusal;

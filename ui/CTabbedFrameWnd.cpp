@@ -3,7 +3,32 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QTabBar>
 #include <QTabWidget>
+
+namespace {
+
+// Styles such as Fusion mark the focus only when it came by Tab; the tab bar gets the keys in
+// other ways too (after a dialog), and the user must see where they went.
+class FocusMarkStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        auto* tab = qstyleoption_cast<const QStyleOptionTab*>(option);
+        if (element == CE_TabBarTabLabel && tab && (tab->state & State_HasFocus)) {
+            QStyleOptionTab shown(*tab);
+            shown.state |= State_KeyboardFocusChange;
+            QProxyStyle::drawControl(element, &shown, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+}  // namespace
 
 CTabbedFrameWnd::CTabbedFrameWnd(QWidget* parent)
     : QMainWindow(parent), m_pTabCtrl(new QTabWidget(this))
@@ -11,6 +36,9 @@ CTabbedFrameWnd::CTabbedFrameWnd(QWidget* parent)
     m_pTabCtrl->setObjectName(QStringLiteral("tabs59648"));
     m_pTabCtrl->setTabPosition(QTabWidget::South);
     m_pTabCtrl->setDocumentMode(true);
+    auto* style = new FocusMarkStyle;
+    style->setParent(m_pTabCtrl->tabBar());
+    m_pTabCtrl->tabBar()->setStyle(style);
     setCentralWidget(m_pTabCtrl);
     connect(m_pTabCtrl, &QTabWidget::currentChanged, this, &CTabbedFrameWnd::OnTabChanged);
 }

@@ -92,9 +92,34 @@ void CTransferController::Start(Step step, CQ4kUnit& unit, TransferDirection dir
     m_pTransfer = std::make_unique<CQtTransfer>(unit, m_connection.GetLink(), direction, m_pWindow);
     m_pTransfer->SetHeldBlocks(held);
     m_pTransfer->SetSheets(sheets);
+    SetPhase(*m_pTransfer, step);
     connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CTransferController::OnTransferFinished);
     emit transferStarted();
     m_pTransfer->Start();
+}
+
+// An upload runs two transfers, each with a bar from 0 to 100%: their titles say which is which.
+void CTransferController::SetPhase(CQtTransfer& transfer, Step step)
+{
+    switch (step) {
+    case Step::Backup:
+        transfer.SetPhase(tr("Upload, step 1 of 2"), tr("Reading the unit for the backup; the upload follows."));
+        break;
+    case Step::UnitCheck:
+        transfer.SetPhase(tr("Upload, step 1 of 2"), tr("Reading which unit this is; the upload follows."));
+        break;
+    case Step::Upload:
+        transfer.SetPhase(tr("Upload, step 2 of 2"), tr("Writing the set-up into the unit."));
+        break;
+    case Step::Download:
+        transfer.SetPhase(tr("Download"), tr("Reading the set-up from the unit."));
+        break;
+    case Step::ReadUnit:
+        transfer.SetPhase(tr("Reading the unit"), tr("Reading the unit to compare it with the set-up shown."));
+        break;
+    case Step::None:
+        break;
+    }
 }
 
 bool CTransferController::UploadAfterReading(const CQ4kUnit& read, const CUnitImage& held)
@@ -209,5 +234,9 @@ void CTransferController::ReportChanges(const CUploadBackup& backup)
                                IMessagePrompt::BTN_OK, false);
         return;
     }
-    emit changesReported(CChangeReport(changes, backup.GetPath(), GetPortName(), QDateTime::currentDateTime()));
+    // The file as the user knows it, and whether the set-up uploaded is still that file's.
+    QString uploaded = m_doc.GetPathName().isEmpty() ? m_doc.GetTitle() : QDir::toNativeSeparators(m_doc.GetPathName());
+    if (m_doc.IsModified())
+        uploaded = tr("%1, with changes not saved").arg(uploaded);
+    emit changesReported(CChangeReport(changes, uploaded, backup.GetPath(), GetPortName(), QDateTime::currentDateTime()));
 }

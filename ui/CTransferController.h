@@ -82,6 +82,7 @@ private:
     // Runs one transfer on unit; OnTransferFinished takes the next step.
     void Start(Step step, CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr,
                int sheets = 4);
+    static void SetPhase(CQtTransfer& transfer, Step step);
     void OnTransferFinished();
     // After the backup or the reading of General: asks about another device, then uploads.
     // False when the upload does not start.

@@ -12,6 +12,7 @@
 #include <QStatusTipEvent>
 #include <QStyleOptionHeader>
 #include <QStylePainter>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -49,7 +50,7 @@ void CZTGridCtrl::SetSheetModel(CSheetModel* model)
     // alone (a comparison's marks) leaves the texts as they are.
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
-                if (!m_bPasteMode && roles != QList<int>{Qt::BackgroundRole})
+                if (!m_bPasteMode && roles != QList<int>{CSheetModel::LookRole})
                     FitColumns();
             });
     connect(model, &QAbstractItemModel::modelReset, this, &CZTGridCtrl::FitColumns);
@@ -86,10 +87,16 @@ QString CZTGridCtrl::GetItemText(int row, int col) const
     return IndexAt(row, col).data().toString();
 }
 
+CellLook CZTGridCtrl::GetItemLook(int row, int col) const
+{
+    QVariant look = IndexAt(row, col).data(CSheetModel::LookRole);
+    return look.isValid() ? static_cast<CellLook>(look.toInt()) : CellLook::Plain;
+}
+
 QColor CZTGridCtrl::GetItemBkColour(int row, int col) const
 {
-    QVariant colour = IndexAt(row, col).data(Qt::BackgroundRole);
-    return colour.isValid() ? colour.value<QColor>() : QColor();
+    CellLook look = GetItemLook(row, col);
+    return look == CellLook::Plain ? QColor() : q4ui::CellBackground(look, palette());
 }
 
 int CZTGridCtrl::GetColumnWidth(int col) const
@@ -217,6 +224,14 @@ void CZTGridCtrl::currentChanged(const QModelIndex& current, const QModelIndex& 
 {
     QTableView::currentChanged(current, previous);
     ShowStatusHint(current);
+}
+
+// A grid shown again (another tab chosen) tells what its own current cell takes: once the
+// window is shown whole, since a status bar shown after the hint would show its "Ready" over it.
+void CZTGridCtrl::showEvent(QShowEvent* event)
+{
+    QTableView::showEvent(event);
+    QTimer::singleShot(0, this, [this] { ShowStatusHint(currentIndex()); });
 }
 
 // What the cell takes goes to the status bar, as a menu item's prompt does.

@@ -4,6 +4,8 @@
 // does is for its owner to decide (see endEdit).
 #pragma once
 
+#include "ui/CellColours.h"
+
 #include <QTableView>
 
 class CSheetModel;
@@ -26,7 +28,8 @@ public:
     int GetFixedRowCount() const { return 1; }
     int GetFixedColumnCount() const { return 1; }
     QString GetItemText(int row, int col) const;
-    // An invalid colour for the default.
+    CellLook GetItemLook(int row, int col) const;
+    // The background the grid shows, by the grid's palette; an invalid colour for the default.
     QColor GetItemBkColour(int row, int col) const;
     int GetColumnWidth(int col) const;
     QModelIndex IndexAt(int row, int col) const;
@@ -68,6 +71,7 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -47,13 +47,13 @@ int CAlarm::ValidateData(int row, int col, const std::string& text)
 int CAlarm::DoValidateData(int row, int col, const std::string& text, int report)
 {
     unsigned id = 0;
-    bool active = IsChannelActive(row);
+    CellAccess access = GetCellAccess(row, col);
     if (row < 1 || row > ALARM_CHANNELS) {
         id = 62000;
     } else if (col == COL_INPREF) {
         id = ValidateInpRef(row, text);
-    } else if (col >= COL_DYNREF && col <= COL_FLAGS && !active) {
-        id = 62007;
+    } else if (access.state == CellAccess::State::Inactive) {
+        id = access.refusal;
     } else {
         switch (col) {
         case COL_DYNREF:
@@ -158,6 +158,16 @@ int CAlarm::ValidateSign(int row, const std::string& text)
     if (id)
         SelectItem(row, COL_SIGN, before);
     return id;
+}
+
+CellAccess CAlarm::GetCellAccess(int row, int col) const
+{
+    if (row >= 1 && row <= ALARM_CHANNELS && col >= COL_DYNREF && col <= COL_FLAGS) {
+        const CNdChnData* inpRef = GetProperty(row, COL_INPREF);
+        if (!inpRef || inpRef->GetDataAsString() == "OFF")
+            return {CellAccess::State::Inactive, COL_INPREF, 62007};
+    }
+    return CNordaSetupType::GetCellAccess(row, col);
 }
 
 std::string CAlarm::GetInputHint(int row, int col) const

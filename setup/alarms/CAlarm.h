@@ -50,6 +50,8 @@ public:
     void OnUpdateModify(int sourceType, int index, int col, const std::string& text) override;
     std::string GetInputHint(int row, int col) const override;
     NumberKind GetNumberKind(int row, int col) const override;
+    // The settings of an alarm whose InpRef is "OFF" are inactive until InpRef is set.
+    CellAccess GetCellAccess(int row, int col) const override;
     CellHolding GetHolding(int row, int col, const std::string& text) const override;
     // One block per channel, A11 first.
     int GetNumBlocks() const override { return ALARM_CHANNELS; }

@@ -205,8 +205,8 @@ int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
                 fail(62015);
         }
     } else if (c >= CELL_LCDU && c <= CELL_MISC) {
-        if (!IsChannelActive(s)) {
-            fail(62016);
+        if (CellAccess access = GetCellAccess(s, c); access.state == CellAccess::State::Inactive) {
+            fail(access.refusal);
         } else if (c == CELL_LCDU) {
             received = TrimLeft(text);
             CNdChnData* p = GetProperty(s, CELL_LCDU);
@@ -276,6 +276,14 @@ void CPhysicalInput::MergeUnits()
         p->GetData() = units;
         p->SetSelText(selected);
     }
+}
+
+CellAccess CPhysicalInput::GetCellAccess(int section, int cell) const
+{
+    bool channel = section >= 1 && section <= CHANNELS;
+    if (channel && cell >= CELL_LCDU && cell <= CELL_MISC && CellText(section, CELL_TYPE) == m_pInpTypes[0]->pszName)
+        return {CellAccess::State::Inactive, CELL_TYPE, 62016};
+    return CNordaSetupType::GetCellAccess(section, cell);
 }
 
 // ---- device block -----------------------------------------------------------------------------

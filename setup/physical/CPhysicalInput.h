@@ -27,6 +27,8 @@ public:
     void AllBlocksTaken() override { MergeUnits(); }
     void CopyFrom(const CNordaSetupType& other) override;
     NumberKind GetNumberKind(int section, int cell) const override;
+    // The cells after InpTp of a channel that is off are inactive until InpTp is set.
+    CellAccess GetCellAccess(int section, int cell) const override;
     CellHolding GetHolding(int section, int cell, const std::string& text) const override;
 
     static constexpr int CHANNELS = 24;

@@ -85,6 +85,22 @@ TEST_F(Comparison, NamesEachDifferenceAsTheGridsDo)
     EXPECT_TRUE(CSetupComparison::Compare(theirs, theirs).empty());
 }
 
+// What a person set, once: no copied parameters of IN 13 on LOG2 and the alarms, and A15's flag
+// by its name rather than also as the Flags summary.
+TEST_F(Comparison, SettingsOnlyListsWhatAPersonSetOnce)
+{
+    std::vector<std::tuple<std::string, std::string>> seen;
+    for (const CellDifference& d : CSetupComparison::SettingsOnly(theirs, CSetupComparison::Compare(mine, theirs)))
+        seen.emplace_back(d.channel, d.column);
+    const std::vector<std::tuple<std::string, std::string>> expected = {
+        {"Device Number", "Selections  "}, {"IN 13", "InpTp"},        {"IN 13", "InpUp"},
+        {"IN 13", "LCDUp"},                {"LOG2 (1B)", "I1"},       {"5  (A15)", "InpRef"},
+        {"5  (A15)", "SetPoint"},          {"5  (A15)", "LCD Text"},  {"6  (A16)", "InpRef"},
+        {"6  (A16)", "Delay (s)"},         {"5  (A15)", "Control"},
+    };
+    EXPECT_EQ(seen, expected);
+}
+
 TEST_F(Comparison, TakingEverySheetOverLeavesNoDifferenceAndTheSameBlocks)
 {
     // In the other order of sheets the alarms would refuse an input that is not set up yet.

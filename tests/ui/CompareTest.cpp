@@ -94,7 +94,7 @@ int MarkedPixels(const CZTGridCtrl& grid)
     printer.PrintPage(painter, 1, 1);
     painter.end();
     int count = 0;
-    const QRgb mark = CSheetModel::MarkColour().rgb();
+    const QRgb mark = q4ui::CellBackground(CellLook::Marked, q4ui::PaperPalette()).rgb();
     for (int y = 0; y < page.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
         count += static_cast<int>(std::count(line, line + page.width(), mark));
@@ -145,7 +145,7 @@ private slots:
         QVERIFY(cells[ST_ALARM].count({FLAG_ROW, CAlarm::COL_FLAGS}));
         for (int sheet = 0; sheet < 4; ++sheet)
             QCOMPARE(c.Marked(sheet), cells[sheet]);
-        QCOMPARE(c.Grid(ST_GENERAL).GetItemBkColour(DEVICE_NUMBER, 1), CSheetModel::MarkColour());
+        QCOMPARE(c.Grid(ST_GENERAL).GetItemLook(DEVICE_NUMBER, 1), CellLook::Marked);
         QVERIFY(MarkedPixels(c.Grid(ST_GENERAL)) > 0);
 
         // A double-click shows the cell: its tab, the cell current.

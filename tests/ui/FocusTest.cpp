@@ -68,7 +68,10 @@ struct Program {
         frame->ResetViews();
         frame->show();
         QVERIFY(emulator.Start());
-        QVERIFY(doc.GetConnection().CommSetupDirect(emulator.GetSlavePath(), CLineSettings{}));
+        // A slow line setting (the pty ignores it) gives the unit room to answer on a busy machine.
+        CLineSettings slow;
+        slow.m_nBaudRate = 110;
+        QVERIFY(doc.GetConnection().CommSetupDirect(emulator.GetSlavePath(), slow));
         doc.GetConnection().GetLink().SetFixedWaitMs(5);
         Edit(ST_GENERAL, DEVICE_NUMBER, 1, QStringLiteral("17"));
         Edit(ST_PHYSICAL, 1, 1, QStringLiteral("10 V"));

@@ -9,6 +9,7 @@
 #include "setup/alarms/CAlarm.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CSheetModel.h"
+#include "ui/CellColours.h"
 #include "ui/CommandTable.h"
 #include "ui/QtText.h"
 #include "unit/CUnitHistory.h"
@@ -21,6 +22,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QStatusBar>
 #include <QToolTip>
 #include <QtTest>
@@ -226,7 +228,7 @@ private slots:
         FrameFixture f;
         f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
         QCOMPARE(f.prompt.Messages().size(), size_t(1));
-        QCOMPARE(f.prompt.Messages()[0].text, LoadString(62012));  // the last value stays
+        QVERIFY(f.prompt.Messages()[0].text.starts_with(LoadString(62012)));  // the last value stays
         QVERIFY(!f.doc.IsModified());
         f.prompt.Clear();
         f.prompt.AnswerNext(IMessagePrompt::IDCANCEL);
@@ -234,6 +236,96 @@ private slots:
         QCOMPARE(f.prompt.Messages().size(), size_t(1));  // the question only
         QCOMPARE(f.prompt.Messages()[0].buttons, IMessagePrompt::BTN_OK_CANCEL);
         QCOMPARE(f.Grid(ST_GENERAL).GetItemText(1, 1), QStringLiteral("OFF"));
+    }
+
+    // A refusal keeps its message and says on a second line what the cell takes, from the
+    // setup type's own hint, or how to make an inactive cell active.
+    void refusalSaysWhatTheCellTakes_data()
+    {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<unsigned>("id");
+        QTest::addColumn<QString>("takes");
+        QTest::newRow("device number") << int(ST_GENERAL) << 3 << 1 << "99" << 62012u
+                                       << "Device Number takes a whole number from 1 to 62.";
+        QTest::newRow("delay") << int(ST_ALARM) << 1 << int(CAlarm::COL_DELAY) << "0.1" << 62004u
+                               << "Delay (s) takes seconds from 0.3 to 918000 (255 hours).";
+        QTest::newRow("set point") << int(ST_ALARM) << 1 << int(CAlarm::COL_SETPOINT) << "x" << 62012u
+                                   << "SetPoint takes a number from 0 to 100, the range of IN 11.";
+        QTest::newRow("inactive input") << int(ST_PHYSICAL) << 2 << PHYS_LCDU << "bar" << 62016u
+                                        << "Not active: set InpTp of IN 12 first.";
+        QTest::newRow("disabled alarm") << int(ST_ALARM) << 2 << int(CAlarm::COL_DELAY) << "5" << 62007u
+                                        << "Not active: set InpRef of 2 (A12) first.";
+    }
+
+    void refusalSaysWhatTheCellTakes()
+    {
+        QFETCH(int, sheet);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, typed);
+        QFETCH(unsigned, id);
+        QFETCH(QString, takes);
+        FrameFixture f;
+        FirstAlarmOn(f);
+        f.prompt.Clear();
+        f.Edit(sheet, row, col, typed);
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        QCOMPARE(q4ui::ToQString(f.prompt.Messages()[0].text), q4ui::ToQString(LoadString(id)) + QLatin1Char('\n') + takes);
+    }
+
+    // A cell whose channel is off looks so before anything is typed, and its tool-tip says how
+    // to make it active, however short its text; set, the row's cells look like any other.
+    void inactiveCellsLookInactiveAndSayWhy()
+    {
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(ST_PHYSICAL);
+        constexpr int row = 2;  // IN 12
+        auto tip = [&grid](int col) {
+            QToolTip::hideText();
+            (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+            QRect cell = grid.visualRect(grid.IndexAt(row, col));
+            QHelpEvent help(QEvent::ToolTip, cell.center(), grid.viewport()->mapToGlobal(cell.center()));
+            QCoreApplication::sendEvent(grid.viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        for (int col = PHYS_LCDU; col < grid.GetColumnCount(); ++col) {
+            QCOMPARE(grid.GetItemLook(row, col), CellLook::Inactive);
+            QVERIFY(grid.GetItemBkColour(row, col) != grid.GetItemBkColour(row, 1));
+            QVERIFY(tip(col).endsWith(QStringLiteral("Not active: set InpTp of IN 12 first.")));
+        }
+        QCOMPARE(grid.GetItemLook(row, 1), CellLook::Plain);
+        QCOMPARE(tip(1), QString());
+        f.Edit(ST_PHYSICAL, row, 1, QStringLiteral("24 V"));
+        for (int col = 1; col < grid.GetColumnCount(); ++col)
+            QCOMPARE(grid.GetItemLook(row, col), CellLook::Plain);
+        QCOMPARE(tip(PHYS_LCDU), QString());
+        QCOMPARE(f.Grid(ST_ALARM).GetItemLook(1, CAlarm::COL_FLAGS), CellLook::Inactive);
+    }
+
+    // The status bar tells what the current cell of the sheet shown takes, from the moment the
+    // sheet is shown, not only once the cursor moves; on a window just opened too, where no
+    // "Ready" is drawn over it.
+    void statusHintFollowsTheSheetShown()
+    {
+        FrameFixture f;
+        QStatusBar* status = f.frame->statusBar();
+        QTRY_COMPARE(status->currentMessage(), f.Grid(ST_GENERAL).currentIndex().data(Qt::StatusTipRole).toString());
+        for (QLabel* label : status->findChildren<QLabel*>())
+            QVERIFY2(!label->isVisible(), qPrintable(label->text()));
+        f.Grid(ST_ALARM).SetFocusCell(1, CAlarm::COL_DELAY);
+        f.Activate(ST_GENERAL).SetFocusCell(4, 1);  // Protocol
+        QStringList hints;
+        for (int sheet : {ST_PHYSICAL, ST_ALARM, ST_GENERAL}) {
+            CZTGridCtrl& grid = f.Activate(sheet);
+            const QString hint = grid.currentIndex().data(Qt::StatusTipRole).toString();
+            QTRY_COMPARE(status->currentMessage(), hint);
+            hints << hint;
+        }
+        QCOMPARE(hints.removeDuplicates(), 0);
+        QVERIFY(!hints.contains(QString()));
     }
 
     // A cut that reaches other sheets says so; undo takes it back on every sheet, redo again.

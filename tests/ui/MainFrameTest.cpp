@@ -6,6 +6,7 @@
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
 #include "ModalHelper.h"
+#include "ui/CChangeReportDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CQ4150App.h"
 #include "ui/CommandTable.h"
@@ -19,8 +20,10 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QProcess>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -205,15 +208,64 @@ private slots:
                 needed += alarms.GetColumnWidth(c);
             QVERIFY(f.frame->width() >= needed);
             QVERIFY(f.frame->width() <= 1366);
-            f.frame->resize(1111, 555);
+            f.frame->resize(711, 555);
             f.Activate(ST_LOGICAL);
             QVERIFY(f.frame->close());
         }
         FrameFixture again;
         again.frame->RestoreWindowState();
-        QCOMPARE(again.frame->size(), QSize(1111, 555));
+        QCOMPARE(again.frame->size(), QSize(711, 555));
         QCOMPARE(again.frame->GetActivePage(), int(ST_LOGICAL));
         QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // The window and its status bar lie within the screen, on a first start as with a size and
+    // place remembered from a larger screen (or a smaller scale).
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("remembered");  // null: nothing remembered
+        QTest::newRow("first start") << QRect();
+        QTest::newRow("from a larger screen") << QRect(1000, 700, 1600, 1100);
+        QTest::newRow("off to the left") << QRect(-900, 100, 700, 400);
+    }
+
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, remembered);
+        QSettings().remove(QStringLiteral("MainWindow"));
+        if (!remembered.isNull()) {
+            FrameFixture before;
+            before.frame->setGeometry(remembered);
+            before.frame->SaveWindowState();
+        }
+        FrameFixture f;
+        // As the program starts: the state restored before the window is shown.
+        f.frame->hide();
+        f.frame->RestoreWindowState();
+        f.frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.frame.get()));
+        QTest::qWait(1);
+        const QRect screen = f.frame->screen()->availableGeometry();
+        const QRect window = f.frame->frameGeometry();
+        QVERIFY2(screen.contains(window), qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                                         .arg(window.x()).arg(window.y()).arg(window.width())
+                                                         .arg(window.height()).arg(screen.width()).arg(screen.height())));
+        QStatusBar* status = f.frame->statusBar();
+        QVERIFY(status->isVisible());
+        QVERIFY(screen.contains(QRect(status->mapToGlobal(QPoint(0, 0)), status->size())));
+        QSettings().remove(QStringLiteral("MainWindow"));
+    }
+
+    // The largest dialog, the change report, fits the screen too, buttons and all.
+    void changeReportFitsTheScreen()
+    {
+        QPrinter printer;
+        CChangeReportDlg dialog(CChangeReport({}, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/backup.q4g"),
+                                              QStringLiteral("COM1"), QDateTime::currentDateTime()),
+                                printer);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.screen()->availableGeometry().contains(dialog.frameGeometry()));
     }
 
     // One job: each page headed with the document, its sheet and the day of printing, numbered

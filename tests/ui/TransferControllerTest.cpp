@@ -13,6 +13,7 @@
 #include "support/TransferDoubles.h"
 #include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CProgressWnd.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQtTransfer.h"
 #include "ui/CTransferController.h"
@@ -45,11 +46,20 @@ struct Line {
     QSignalSpy finished{&controller, &CTransferController::finished};
     QSignalSpy replaced{&controller, &CTransferController::documentReplaced};
     std::vector<CChangeReport> reports;
+    // Each transfer's progress window as it opens: its title and first line.
+    QStringList phases;
 
     explicit Line(int device = 17, const char* alarmText = "PUMP 1")
     {
         QObject::connect(&controller, &CTransferController::changesReported,
                          [this](const CChangeReport& report) { reports.push_back(report); });
+        // The window opens once the signal's handlers are done.
+        QObject::connect(&controller, &CTransferController::transferStarted, &controller, [this] {
+            QMetaObject::invokeMethod(&controller, [this] {
+                const CProgressWnd& progress = controller.GetTransfer()->GetProgress();
+                phases << progress.GetWindow()->windowTitle() + QStringLiteral(": ") + progress.GetText().section(QLatin1Char('\n'), 0, 0);
+            }, Qt::QueuedConnection);
+        });
         doc.OnNewDocument();
         doc.SetTitle(QStringLiteral("plant.q4g"));
         // IN 11 a 0 to 10 V input, alarm 6 on it: a channel in use, whose text the unit keeps.
@@ -107,19 +117,28 @@ class TransferControllerTest : public QObject {
 
 private slots:
     // The unit is read into a new backup file before the upload, and asked about as another
-    // device; the change report names what the upload changed, the backup's text first; an
-    // upload that changes nothing says so.
+    // device; the change report names the file uploaded and the settings the upload changed,
+    // the backup's text first, each once; an upload that changes nothing says so. The progress
+    // window tells the reading before the upload from the upload.
     void uploadIsBackedUpAndReportsItsChanges()
     {
         Line line;
         QVERIFY(line.Upload());
+        QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading which unit this is; the upload follows."),
+                                           QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QVERIFY(!QFileInfo::exists(line.BackupFolder()));
+        // Alarm 7 on IN 11 takes its parameters along; alarm 6's Control flag changes its Flags.
         QVERIFY(CSetupTyping::Type(*line.doc.GetUnit(), {{ST_GENERAL, DEVICE_NUMBER, 1, false, "18"},
-                                                         {ST_ALARM, 6, CAlarm::COL_TEXT, false, "PUMP 9"}})
+                                                         {ST_ALARM, 6, CAlarm::COL_TEXT, false, "PUMP 9"},
+                                                         {ST_ALARM, 6, 1, true, "ON"},
+                                                         {ST_ALARM, 7, CAlarm::COL_INPREF, false, "IN 11"}})
                     .empty());
         QSignalSpy started(&line.controller, &CTransferController::transferStarted);
+        line.phases.clear();
         QVERIFY(line.Upload(true));
         QCOMPARE(started.size(), 2);  // the backup, then the upload
+        QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading the unit for the backup; the upload follows."),
+                                           QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QCOMPARE(GetConstant(line.emulator.GetUnit(), DEVICE_NUMBER), 18u);
         QCOMPARE(line.Backups().size(), 1);
         const QString backup = QDir(line.BackupFolder()).filePath(line.Backups()[0]);
@@ -130,17 +149,19 @@ private slots:
         QCOMPARE(line.reports.size(), size_t(1));
         const CChangeReport& report = line.reports[0];
         QCOMPARE(report.GetBackupPath(), backup);
+        QCOMPARE(report.GetUploaded(), QStringLiteral("plant.q4g"));
         QStringList listed;
         for (const CChangeReport::Channel& channel : report.GetChannels()) {
             for (const CellDifference& change : channel.changes)
                 listed << QStringLiteral("%1/%2/%3: %4 -> %5")
                               .arg(channel.sheet)
                               .arg(channel.row)
-                              .arg(change.col)
-                              .arg(QString::fromStdString(change.textA).trimmed(),
+                              .arg(QString::fromStdString(change.column).trimmed(),
+                                   QString::fromStdString(change.textA).trimmed(),
                                    QString::fromStdString(change.textB).trimmed());
         }
-        QCOMPARE(listed, QStringList({QStringLiteral("0/3/1: 17 -> 18"), QStringLiteral("3/6/5: PUMP 1 -> PUMP 9")}));
+        QCOMPARE(listed, QStringList({QStringLiteral("0/3/Selections: 17 -> 18"), QStringLiteral("3/6/LCD Text: PUMP 1 -> PUMP 9"),
+                                      QStringLiteral("3/6/Control: OFF -> ON"), QStringLiteral("3/7/InpRef: OFF -> IN 11")}));
         // The one question, the new device number, answered Yes.
         QCOMPARE(line.prompt.Messages().size(), size_t(1));
         QVERIFY(line.LastMessage().find("is device 17; plant.q4g is for device 18") != std::string::npos);

@@ -115,38 +115,93 @@ private slots:
         CBackupSettings{false, {}}.Save();
     }
 
-    // COM1 to COM4 stand for ttyS0 to ttyS3; a described port shows its description but is used
-    // by its path; the list is sorted by what it shows.
+    // Only the ports the system has, ttyS0 as COM1; a described port shows its description but
+    // is used by its path; sorted by what they show, numbers as numbers; the emulated unit last.
     void portListNamesEveryPortFound()
     {
         const QList<CComPortDlg::FoundPort> found{
             {"/dev/ttyUSB0", "ttyUSB0", "FT232R USB UART"},
             {"/dev/ttyS0", "ttyS0", ""},
-            {"/dev/ttyS5", "ttyS5", ""},
+            {"/dev/ttyS11", "ttyS11", ""},
+            {"/dev/ttyS4", "ttyS4", "16550A"},
+            {"/dev/ttyACM0", "ttyACM0", ""},
         };
         const QList<QPair<QString, QString>> expected{
-            {"/dev/ttyS5", "/dev/ttyS5"}, {"COM1", "COM1"}, {"COM2", "COM2"},
-            {"COM3", "COM3"}, {"COM4", "COM4"}, {"Emulator", "Emulator"},
-            {"ttyUSB0 - FT232R USB UART", "/dev/ttyUSB0"},
+            {"/dev/ttyACM0", "/dev/ttyACM0"}, {"COM1 (ttyS0)", "COM1"}, {"COM5 (ttyS4) - 16550A", "COM5"},
+            {"COM12 (ttyS11)", "COM12"}, {"ttyUSB0 - FT232R USB UART", "/dev/ttyUSB0"}, {"Emulator", "Emulator"},
         };
         QList<QPair<QString, QString>> entries;
         for (const CComPortDlg::Entry& entry : CComPortDlg::Entries(found))
             entries.append({entry.label, entry.port});
         QCOMPARE(entries, expected);
+        QCOMPARE(CComPortDlg::Entries({}).size(), 1);
     }
 
-    // A listed entry gives the port behind it, a typed name itself; the title is not cut.
+    // A listed entry gives the port behind it, a typed name itself; the port list has a label.
     void portDialogTakesEntriesAndTypedNames()
     {
         CComPortDlg dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("COM Port Setup"));
-        QCOMPARE(dialog.GetPortName(), QStringLiteral("COM1"));
+        QCOMPARE(dialog.GetPortName(), dialog.GetCombo()->itemData(0).toString());
         dialog.GetCombo()->addItem(QStringLiteral("ttyUSB9 - USB UART"), QStringLiteral("/dev/ttyUSB9"));
         dialog.GetCombo()->setCurrentText(QStringLiteral("ttyUSB9 - USB UART"));
         QCOMPARE(dialog.GetPortName(), QStringLiteral("/dev/ttyUSB9"));
-        dialog.show();
+        dialog.GetCombo()->setEditText(QStringLiteral("/dev/ttyACM7"));
+        QCOMPARE(dialog.GetPortName(), QStringLiteral("/dev/ttyACM7"));
+        auto* label = dialog.findChild<QLabel*>();
+        QVERIFY(label && label->buddy() == dialog.GetCombo());
+    }
+
+    // The port dialog and the line settings dialog, titled by a port's long path too, are wide
+    // enough for their titles.
+    void dialogTitlesAreNotCut()
+    {
+        std::vector<std::unique_ptr<QDialog>> dialogs;
+        dialogs.push_back(std::make_unique<CComPortDlg>());
+        dialogs.push_back(std::make_unique<CLineSettingsDlg>(QStringLiteral("Emulator"), CLineSettings()));
+        dialogs.push_back(std::make_unique<CLineSettingsDlg>(
+            QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"), CLineSettings()));
         QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-        QVERIFY(dialog.width() >= title.horizontalAdvance(dialog.windowTitle()) + 3 * title.height());
+        for (auto& dialog : dialogs) {
+            dialog->show();
+            QVERIFY2(dialog->width() >= title.horizontalAdvance(dialog->windowTitle()) + 3 * title.height(),
+                     qPrintable(dialog->windowTitle()));
+        }
+    }
+
+    // Nothing chosen yet: the link's suggestion where the system has such a port, else the first
+    // port listed, not a name of no device. The emulated unit's line starts at 9600 baud, as
+    // q4150cli's does.
+    void firstComSetupOffersPortsThatExistAndTheEmulatorAt9600Baud()
+    {
+        CQtComSetupUi ui;
+        QString offered;
+        AnswerNextModal([&offered](QWidget* modal) {
+            auto* dialog = qobject_cast<CComPortDlg*>(modal);
+            QVERIFY(dialog);
+            offered = dialog->GetPortName();
+            dialog->reject();
+        });
+        std::string name = "COM99";
+        QVERIFY(!ui.ChoosePortName(name));
+        QCOMPARE(offered, CComPortDlg::Entries(CComPortDlg::FoundPorts()).front().port);
+
+        Program p;
+        unsigned baud = 0;
+        AnswerNextModal([&baud](QWidget* modal) {
+            auto* dialog = qobject_cast<CComPortDlg*>(modal);
+            QVERIFY(dialog);
+            dialog->GetCombo()->setCurrentText(QString::fromLatin1(CComPortDlg::EMULATOR));
+            AnswerNextModal([&baud](QWidget* modal) {
+                auto* settings = qobject_cast<CLineSettingsDlg*>(modal);
+                QVERIFY(settings);
+                baud = settings->GetSettings().m_nBaudRate;
+                settings->reject();
+            });
+            dialog->accept();
+        });
+        p.frame->OnCommsetup();
+        QCOMPARE(baud, 9600u);
     }
 
     // The port and the line settings chosen last are offered again, by a new program too.

@@ -26,8 +26,10 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -148,7 +150,8 @@ private slots:
             QMetaObject::invokeMethod(modal, "accept");
         });
         click(QStringLiteral("Save as PDF..."));
-        QStringList expected{QStringLiteral("re-test every function listed"), backup, QStringLiteral("PUMP 2")};
+        QStringList expected{QStringLiteral("re-test every function listed"), backup, QStringLiteral("PUMP 2"),
+                             QStringLiteral("Set-up uploaded: Untitled, with changes not saved")};
         for (int alarm : {5, 6})
             expected << q4ui::ToQString(p.Type(ST_ALARM).GetCellText(alarm, 0)).simplified();
         expected << q4ui::ToQString(p.Type(ST_GENERAL).GetCellText(DEVICE_NUMBER, 0));
@@ -158,6 +161,24 @@ private slots:
                 QVERIFY2(words.contains(text), qPrintable(pdf + QStringLiteral(": ") + text));
             QVERIFY(!words.contains(QStringLiteral("IN 11")));  // an input the upload did not change
         }
+    }
+
+    // The change report opens at its heading however long it is, and names the file uploaded.
+    void changeReportOpensAtItsTop()
+    {
+        std::vector<CellDifference> changes;
+        for (int row = 1; row <= CAlarm::ALARM_CHANNELS; ++row)
+            changes.push_back({ST_ALARM, row, CAlarm::COL_TEXT, false, "Alarm", std::to_string(row), "LCD Text", "", "PUMP"});
+        QPrinter printer;
+        CChangeReportDlg dialog(CChangeReport(changes, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/backup.q4g"),
+                                              QStringLiteral("COM1"), QDateTime::currentDateTime()),
+                                printer);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QScrollBar* bar = dialog.GetText()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(dialog.GetText()->toPlainText().contains(QStringLiteral("Set-up uploaded: plant.q4g")));
     }
 
     // A backup that fails says why and starts no upload: the unit's memory stays as it was.

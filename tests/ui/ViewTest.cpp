@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QItemSelectionModel>
+#include <QStatusBar>
 #include <QtTest>
 
 namespace {
@@ -18,7 +19,8 @@ class ViewTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Refusals during a paste become one message, and only on rows in use (first value not OFF).
+    // Refusals during a paste become one message, and only on rows in use (first value not OFF);
+    // the status bar names the cells refused and those skipped for not being active.
     void pasteReportsRefusalsOnRowsInUseOnce_data()
     {
         QTest::addColumn<int>("tab");
@@ -27,10 +29,19 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<int>("messages");
         QTest::addColumn<QString>("after");
-        QTest::newRow("three refused") << int(ST_GENERAL) << 3 << 1 << "63\nMODBUS\nwrong\n" << 1 << "1";
-        QTest::newRow("in use, bad limit") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad" << 1 << "2";
-        QTest::newRow("not in use") << int(ST_PHYSICAL) << 2 << PHYS_INPLO << "2\t0\tbad" << 0 << "0";
-        QTest::newRow("bad first value") << int(ST_PHYSICAL) << 2 << 1 << "bad" << 1 << "OFF";
+        QTest::addColumn<QString>("status");
+        QTest::newRow("two refused") << int(ST_GENERAL) << 3 << 1 << "63\nMODBUS\nwrong\n" << 1 << "1"
+                                     << "Paste refused 2 cells: Device Number, RS 485 Baud Rate.";
+        QTest::newRow("in use, bad limit") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad" << 1 << "2"
+                                           << "Paste refused 1 cell: InpUp of IN 11.";
+        QTest::newRow("not in use") << int(ST_PHYSICAL) << 2 << PHYS_INPLO << "2\t0\tbad" << 0 << "0"
+                                    << "Skipped 3 cells that are not active: InpLo of IN 12, LCDLo of IN 12, InpUp of IN 12.";
+        QTest::newRow("bad first value") << int(ST_PHYSICAL) << 2 << 1 << "bad" << 1 << "OFF"
+                                         << "Paste refused 1 cell: InpTp of IN 12.";
+        QTest::newRow("both") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\tbad\n2\t0\t5" << 1 << "2"
+                              << "Paste refused 1 cell: InpUp of IN 11. Skipped 3 cells that are not active: "
+                                 "InpLo of IN 12, LCDLo of IN 12, InpUp of IN 12.";
+        QTest::newRow("all taken") << int(ST_PHYSICAL) << 1 << PHYS_INPLO << "2\t0\t5" << 0 << "2" << "";
     }
 
     void pasteReportsRefusalsOnRowsInUseOnce()
@@ -41,15 +52,18 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(int, messages);
         QFETCH(QString, after);
+        QFETCH(QString, status);
         FrameFixture f;
         f.UseFirstInput();
         f.prompt.Clear();
         CZTGridCtrl& grid = f.Activate(tab);
         QApplication::clipboard()->setText(pasted);
         grid.SetFocusCell(row, col);
+        f.frame->statusBar()->clearMessage();
         f.View(tab).OnEditPasteEx();
         QCOMPARE(f.prompt.Messages().size(), size_t(messages));
         QCOMPARE(grid.GetItemText(row, col), after);
+        QCOMPARE(f.frame->statusBar()->currentMessage(), status);
     }
 
     void cutCopiesAndResetsTheSelectedRows()

@@ -1,0 +1,310 @@
+// What a screen reader and a dark desktop get: grids and cells named as the user names them,
+// toolbar buttons with plain names, a label for every input of the dialogs, a tab bar that
+// shows the focus, every cell readable on a dark palette and light colours on paper.
+#include "UiTests.h"
+
+#include "FrameFixture.h"
+#include "ModalHelper.h"
+#include "compare/CellDifference.h"
+#include "model/CNdChnData.h"
+#include "setup/alarms/CAlarm.h"
+#include "ui/CBackupSettingsDlg.h"
+#include "ui/CChangeReportDlg.h"
+#include "ui/CComPortDlg.h"
+#include "ui/CCompareDlg.h"
+#include "ui/CGridCellDelegate.h"
+#include "ui/CGridPrinter.h"
+#include "ui/CLineSettingsDlg.h"
+#include "ui/CPropertyDlg.h"
+#include "ui/CommandTable.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace {
+
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double Luminance(const QColor& c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop's colours for the whole program while it lives.
+struct DarkPalette {
+    QPalette before = QApplication::palette();
+    DarkPalette()
+    {
+        QPalette dark;
+        const std::pair<QPalette::ColorRole, QColor> colours[] = {
+            {QPalette::Window, QColor(0x35, 0x35, 0x35)}, {QPalette::WindowText, QColor(0xEE, 0xEE, 0xEE)},
+            {QPalette::Base, QColor(0x23, 0x23, 0x23)},   {QPalette::AlternateBase, QColor(0x2E, 0x2E, 0x2E)},
+            {QPalette::Text, QColor(0xEE, 0xEE, 0xEE)},   {QPalette::Button, QColor(0x35, 0x35, 0x35)},
+            {QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE)}, {QPalette::Highlight, QColor(0x2A, 0x82, 0xDA)},
+            {QPalette::HighlightedText, Qt::black},       {QPalette::Mid, QColor(0x60, 0x60, 0x60)},
+        };
+        for (const auto& [role, colour] : colours)
+            dark.setColor(role, colour);
+        QApplication::setPalette(dark);
+    }
+    ~DarkPalette() { QApplication::setPalette(before); }
+};
+
+// Alarm 1 on IN 11; IN 12 and the other alarms off; a cell marked on each sheet.
+struct MixedSetup : FrameFixture {
+    MixedSetup()
+    {
+        UseFirstInput();
+        Edit(ST_ALARM, 1, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
+        Edit(ST_LOGICAL, 1, 1, QStringLiteral("IN 11"));
+        const std::pair<int, int> marked[] = {{3, 1}, {1, 5}, {1, 1}, {1, CAlarm::COL_SETPOINT}};
+        for (int sheet = 0; sheet < 4; ++sheet)
+            Grid(sheet).GetSheetModel()->SetMarkedCells({marked[sheet]});
+    }
+};
+
+// The inputs of a dialog that have neither a name of their own nor a label.
+QStringList Unlabelled(QWidget& dialog)
+{
+    QStringList unlabelled;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        // A combo box's line edit and list belong to the combo box.
+        bool own = !qobject_cast<QComboBox*>(w->parentWidget()) && !w->parentWidget()->inherits("QComboBoxPrivateContainer");
+        bool input = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w)
+                     || qobject_cast<QPlainTextEdit*>(w) || (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w));
+        if (!own || !input || !w->accessibleName().isEmpty())
+            continue;
+        if (QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label).isEmpty())
+            unlabelled << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
+    }
+    return unlabelled;
+}
+
+}  // namespace
+
+class AccessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A grid is named after its sheet; a cell reads as its channel, column and value, and says
+    // what it takes, that it is read-only, or how to make it active (the table cells of Qt's
+    // accessibility report no read-only state of their own).
+    void gridsAndCellsReadAsChannelColumnAndValue_data()
+    {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("setting") << int(ST_GENERAL) << 3 << 1 << "Device Number, Selections: 1"
+                                 << "A whole number from 1 to 62";
+        QTest::newRow("input type") << int(ST_PHYSICAL) << 1 << 1 << "IN 11, InpTp: 10 V" << "";
+        QTest::newRow("inactive") << int(ST_PHYSICAL) << 2 << 3 << "IN 12, InpLo: 0" << "Not active: set InpTp of IN 12 first.";
+        QTest::newRow("copy") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << "1 (A11), InpTp: 10 V" << "Read-only";
+        QTest::newRow("empty copy") << int(ST_ALARM) << 2 << int(CAlarm::COL_INPTP) + 1 << "2 (A12), LCDU: empty" << "Read-only";
+    }
+
+    void gridsAndCellsReadAsChannelColumnAndValue()
+    {
+        QFETCH(int, sheet);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        MixedSetup f;
+        CZTGridCtrl& grid = f.Activate(sheet);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
+        QVERIFY(table && table->tableInterface());
+        QCOMPARE(table->text(QAccessible::Name), f.frame->GetTabControl()->tabText(sheet));
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(row - 1, col - 1);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), name);
+        if (description.isEmpty())  // a list's hint: its choices
+            QVERIFY(cell->text(QAccessible::Description).startsWith(QStringLiteral("One of: ")));
+        else
+            QCOMPARE(cell->text(QAccessible::Description), description);
+    }
+
+    // The toolbar's buttons are named as the commands, without keys or ampersands.
+    void toolbarButtonsHavePlainNames()
+    {
+        FrameFixture f;
+        auto* toolbar = f.frame->findChild<QToolBar*>(QStringLiteral("toolbar128"));
+        QVERIFY(toolbar);
+        QStringList names;
+        for (QAction* action : toolbar->actions()) {
+            if (QWidget* button = toolbar->widgetForAction(action); qobject_cast<QToolButton*>(button))
+                names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        }
+        QCOMPARE(names, QStringList({"New", "Open", "Save", "Cut", "Copy", "Paste", "Undo", "Redo", "Print",
+                                     "About Q4150", "Upload", "Download"}));
+        for (QToolButton* button : toolbar->findChildren<QToolButton*>())  // the one for a narrow window too
+            QVERIFY2(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(button->objectName()));
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("17"));  // Undo names its step, still without keys
+        QAccessibleInterface* undo = QAccessible::queryAccessibleInterface(toolbar->widgetForAction(f.frame->GetAction(ID_EDIT_UNDO)));
+        QVERIFY2(!undo->text(QAccessible::Name).contains(QLatin1Char('\t')), qPrintable(undo->text(QAccessible::Name)));
+        QVERIFY(undo->text(QAccessible::Name).startsWith(QStringLiteral("Undo ")));
+    }
+
+    // Every input of the program's dialogs has a label a screen reader can tell.
+    void everyDialogInputHasALabel()
+    {
+        std::vector<std::unique_ptr<QWidget>> dialogs;
+        dialogs.push_back(std::make_unique<CComPortDlg>());
+        dialogs.push_back(std::make_unique<CLineSettingsDlg>(QStringLiteral("Emulator"), CLineSettings()));
+        dialogs.push_back(std::make_unique<CBackupSettingsDlg>(CBackupSettings{true, QStringLiteral("/tmp")}));
+        auto property = std::make_unique<CPropertyDlg>();
+        CNdChnData flag(DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT);
+        flag.SetPropName("Block");
+        flag.AddData("OFF;ON");
+        CNdChnData* flags[] = {&flag};
+        property->SetProperties(flags, 1);
+        dialogs.push_back(std::move(property));
+        auto compare = std::make_unique<CCompareDlg>();
+        compare->SetDifferences({}, QStringLiteral("plant.q4g"), QString());
+        dialogs.push_back(std::move(compare));
+        QPrinter printer;
+        CellDifference change{ST_GENERAL, 3, 1, false, "General", "Device Number", "Selections", "1", "17"};
+        dialogs.push_back(std::make_unique<CChangeReportDlg>(
+            CChangeReport({change}, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/unit.q4g"), QStringLiteral("COM1"), QDateTime::currentDateTime()),
+            printer));
+        for (auto& dialog : dialogs) {
+            dialog->show();
+            QVERIFY2(Unlabelled(*dialog).isEmpty(),
+                     qPrintable(dialog->windowTitle() + QStringLiteral(": ") + Unlabelled(*dialog).join(QStringLiteral(", "))));
+        }
+    }
+
+    // A cell's settings dialog is named after the cell.
+    void settingsDialogIsNamedAfterItsCell()
+    {
+        MixedSetup f;
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        QString title;
+        AnswerNextModal([&title](QWidget* modal) {
+            title = QAccessible::queryAccessibleInterface(modal)->text(QAccessible::Name);
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        grid.SetFocusCell(1, CAlarm::COL_FLAGS);
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QCOMPARE(title, QStringLiteral("Flags of 1 (A11)"));
+    }
+
+    // The tab bar draws a focus mark when the keys are with it, however they got there.
+    void tabBarShowsWhereTheFocusIs()
+    {
+        FrameFixture f;
+        QTabBar* tabs = f.frame->GetTabControl()->tabBar();
+        f.Activate(ST_PHYSICAL);
+        const QImage unfocused = tabs->grab().toImage();
+        tabs->setFocus(Qt::ActiveWindowFocusReason);  // as after a dialog closed
+        QVERIFY(tabs->hasFocus());
+        const QImage focused = tabs->grab().toImage();
+        QVERIFY(focused != unfocused);
+    }
+
+    // On a dark palette every cell's text stands out from its background by at least 4.5 to 1,
+    // whatever the cell is (active, read-only, inactive, marked), as the grid draws it.
+    void darkPaletteKeepsEveryCellReadable()
+    {
+        DarkPalette dark;
+        MixedSetup f;
+        std::map<CellLook, int> looks;
+        for (int sheet = 0; sheet < 4; ++sheet) {
+            CZTGridCtrl& grid = f.Activate(sheet);
+            grid.clearSelection();
+            auto* delegate = qobject_cast<CGridCellDelegate*>(grid.itemDelegate());
+            QVERIFY(delegate);
+            const QImage shown = grid.viewport()->grab().toImage();
+            const QRect visible = grid.viewport()->rect();
+            for (int row = 1; row < grid.GetRowCount(); ++row) {
+                for (int col = 1; col < grid.GetColumnCount(); ++col) {
+                    const QModelIndex index = grid.IndexAt(row, col);
+                    const QRect rect = grid.visualRect(index);
+                    if (!visible.contains(rect) || index == grid.currentIndex())
+                        continue;
+                    QStyleOptionViewItem option;
+                    option.initFrom(grid.viewport());
+                    delegate->initStyleOption(&option, index);
+                    const QColor background = option.backgroundBrush.style() == Qt::NoBrush
+                                                  ? option.palette.color(QPalette::Base)
+                                                  : option.backgroundBrush.color();
+                    const QColor text = option.palette.color(QPalette::Text);
+                    const QString where = QStringLiteral("sheet %1, %2").arg(sheet).arg(index.data(Qt::AccessibleTextRole).toString());
+                    QVERIFY2(Contrast(text, background) >= 4.5,
+                             qPrintable(where + QStringLiteral(": %1 on %2").arg(text.name(), background.name())));
+                    // The grid draws what it says it draws.
+                    const QPoint corner = rect.topLeft() + QPoint(1, 1);
+                    QCOMPARE(QColor(shown.pixel(corner * shown.devicePixelRatio())).name(), background.name());
+                    ++looks[grid.GetItemLook(row, col)];
+                }
+            }
+        }
+        for (CellLook look : {CellLook::Plain, CellLook::ReadOnly, CellLook::Inactive, CellLook::Marked})
+            QVERIFY2(looks[look] > 0, qPrintable(QString::number(int(look))));
+    }
+
+    // Paper stays light under a dark desktop: the alarm sheet's grey copies and marks print on
+    // light backgrounds.
+    void printingKeepsLightColours()
+    {
+        DarkPalette dark;
+        MixedSetup f;
+        QImage page(850, 1100, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        CGridPrinter printer(f.Grid(ST_ALARM), 0);
+        printer.Paginate(painter, page.rect());
+        printer.PrintPage(painter, 1, 1);
+        painter.end();
+        std::map<QRgb, int> counts;
+        for (int y = 0; y < page.height(); ++y) {
+            const QRgb* line = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+            for (int x = 0; x < page.width(); ++x)
+                ++counts[line[x]];
+        }
+        // The backgrounds fill far more of the page than any shade of the text's edges.
+        std::vector<std::pair<int, QRgb>> byCount;
+        for (const auto& [colour, count] : counts)
+            byCount.push_back({count, colour});
+        std::sort(byCount.rbegin(), byCount.rend());
+        int backgrounds = 0;
+        for (const auto& [count, colour] : byCount) {
+            if (count < 2000 || colour == qRgb(0, 0, 0))
+                continue;
+            ++backgrounds;
+            QVERIFY2(Luminance(QColor(colour)) > 0.5, qPrintable(QColor(colour).name()));
+        }
+        QVERIFY(backgrounds >= 3);  // white, the grey copies, the headings
+    }
+};
+
+std::unique_ptr<QObject> MakeAccessTest()
+{
+    return std::make_unique<AccessTest>();
+}
+
+#include "AccessTest.moc"
