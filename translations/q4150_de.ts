@@ -89,6 +89,10 @@
         <source>Change report</source>
         <translation>Änderungsbericht</translation>
     </message>
+    <message>
+        <source>Set-up uploaded: %1</source>
+        <translation>Übertragene Konfiguration: %1</translation>
+    </message>
 </context>
 <context>
     <name>CChangeReportDlg</name>
@@ -116,6 +120,10 @@
         <source>The change report could not be printed to %1.</source>
         <translation>Der Änderungsbericht konnte nicht auf %1 gedruckt werden.</translation>
     </message>
+    <message>
+        <source>Change report</source>
+        <translation>Änderungsbericht</translation>
+    </message>
 </context>
 <context>
     <name>CComPortDlg</name>
@@ -130,6 +138,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Schnittstelle:</translation>
     </message>
 </context>
 <context>
@@ -262,6 +274,10 @@
     <message>
         <source>Double-click to show the cell in its sheet</source>
         <translation>Doppelklick zeigt die Zelle in ihrem Blatt</translation>
+    </message>
+    <message>
+        <source>Differing cells</source>
+        <translation>Abweichende Zellen</translation>
     </message>
 </context>
 <context>
@@ -478,6 +494,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Cut</source>
         <translation>Ausschneiden</translation>
     </message>
+    <message>
+        <source>More commands</source>
+        <translation>Weitere Befehle</translation>
+    </message>
 </context>
 <context>
     <name>CNumberValidator</name>
@@ -549,6 +569,26 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Paste refused 1 cell: %1.</source>
+        <translation>Einfügen hat 1 Zelle abgelehnt: %1.</translation>
+    </message>
+    <message>
+        <source>Paste refused %1 cells: %2.</source>
+        <translation>Einfügen hat %1 Zellen abgelehnt: %2.</translation>
+    </message>
+    <message>
+        <source>Skipped 1 cell that is not active: %1.</source>
+        <translation>1 nicht aktive Zelle übersprungen: %1.</translation>
+    </message>
+    <message>
+        <source>Skipped %1 cells that are not active: %2.</source>
+        <translation>%1 nicht aktive Zellen übersprungen: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CQtComSetupUi</name>
@@ -576,6 +616,33 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>Stopping the upload ...</source>
         <translation>Übertragung zum Gerät wird abgebrochen ...</translation>
+    </message>
+</context>
+<context>
+    <name>CSheetModel</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Not active: set %1 of %2 first.</source>
+        <translation>Nicht aktiv: zuerst %1 von %2 einstellen.</translation>
+    </message>
+    <message>
+        <source>%1 takes %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Read-only</source>
+        <translation>Schreibgeschützt</translation>
     </message>
 </context>
 <context>
@@ -615,6 +682,46 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>The upload is complete. The unit held this set-up already; nothing changed.</source>
         <translation>Die Übertragung zum Gerät ist abgeschlossen. Das Gerät enthielt diese Konfiguration bereits; nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Upload, step 1 of 2</source>
+        <translation>Übertragung zum Gerät, Schritt 1 von 2</translation>
+    </message>
+    <message>
+        <source>Reading the unit for the backup; the upload follows.</source>
+        <translation>Das Gerät wird für die Sicherung gelesen; die Übertragung zum Gerät folgt.</translation>
+    </message>
+    <message>
+        <source>Reading which unit this is; the upload follows.</source>
+        <translation>Es wird gelesen, welches Gerät das ist; die Übertragung zum Gerät folgt.</translation>
+    </message>
+    <message>
+        <source>Upload, step 2 of 2</source>
+        <translation>Übertragung zum Gerät, Schritt 2 von 2</translation>
+    </message>
+    <message>
+        <source>Writing the set-up into the unit.</source>
+        <translation>Die Konfiguration wird in das Gerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragung vom Gerät</translation>
+    </message>
+    <message>
+        <source>Reading the set-up from the unit.</source>
+        <translation>Die Konfiguration wird aus dem Gerät gelesen.</translation>
+    </message>
+    <message>
+        <source>Reading the unit</source>
+        <translation>Gerät wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the unit to compare it with the set-up shown.</source>
+        <translation>Das Gerät wird gelesen, um es mit der angezeigten Konfiguration zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>%1, with changes not saved</source>
+        <translation>%1, mit nicht gespeicherten Änderungen</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ QString CSheetModel::GetCornerText() const
 
 QString CSheetModel::RowName(int section) const
 {
-    return CellText(section, 0).simplified();
+    return q4ui::TrHeading(CellText(section, 0).simplified());
 }
 
 CSheetModel::CellKind CSheetModel::GetKind(const QModelIndex& index) const
@@ -76,7 +76,7 @@ QString CSheetModel::SettingName(const QModelIndex& index) const
 {
     int section = columnCount() == 1 ? Section(index) : 0;
     int cell = columnCount() == 1 ? 0 : Cell(index);
-    return CellText(section, cell).simplified();
+    return q4ui::TrHeading(CellText(section, cell).simplified());
 }
 
 QString CSheetModel::CellName(const QModelIndex& index) const

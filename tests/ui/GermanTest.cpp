@@ -119,7 +119,8 @@ private slots:
         FrameFixture f;
         f.Edit(ST_GENERAL, 3, 1, QStringLiteral("99"));
         QCOMPARE(f.prompt.Messages().size(), size_t(1));
-        QCOMPARE(q4ui::ToQString(f.prompt.Messages()[0].text), QStringLiteral("Ungültiger Wert. Der letzte Wert wird verwendet."));
+        QCOMPARE(q4ui::ToQString(f.prompt.Messages()[0].text),
+                 QStringLiteral("Ungültiger Wert. Der letzte Wert wird verwendet.\nGerätenummer: Eine ganze Zahl von 1 bis 62."));
         QModelIndex deviceNumber = f.Grid(ST_GENERAL).GetSheetModel()->IndexOf(3, 1);
         QCOMPARE(deviceNumber.data(Qt::StatusTipRole).toString(), QStringLiteral("Eine ganze Zahl von 1 bis 62"));
     }
