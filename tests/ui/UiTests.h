@@ -20,6 +20,7 @@ std::unique_ptr<QObject> MakeFocusTest();
 std::unique_ptr<QObject> MakeTransferControllerTest();
 std::unique_ptr<QObject> MakeHelpTest();
 std::unique_ptr<QObject> MakeGermanTest();
+std::unique_ptr<QObject> MakePlantUiTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -38,5 +39,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeTransferControllerTest());
     tests.push_back(MakeHelpTest());
     tests.push_back(MakeGermanTest());
+    tests.push_back(MakePlantUiTest());
     return tests;
 }
