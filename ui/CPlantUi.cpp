@@ -53,9 +53,9 @@ CPlantUi::CPlantUi(CMainFrame& frame, QMenu* fileMenu, QAction* before, QMenu* t
     m_RecentPlants.ReadList();
     connect(AddAction(fileMenu, before, tr("New P&lant..."), tr("Make a new plant file")), &QAction::triggered, this,
             &CPlantUi::OnNewPlant);
-    connect(AddAction(fileMenu, before, tr("Open Pla&nt..."), tr("Open a plant file and show its units")),
+    connect(AddAction(fileMenu, before, tr("Open Plan&t..."), tr("Open a plant file and show its units")),
             &QAction::triggered, this, &CPlantUi::OnOpenPlant);
-    m_pRecentMenu = new QMenu(tr("Recent Plan&ts"), fileMenu);
+    m_pRecentMenu = new QMenu(tr("R&ecent Plants"), fileMenu);
     fileMenu->insertMenu(before, m_pRecentMenu);
     m_pAddAction = AddAction(fileMenu, before, tr("A&dd This Set-up to Plant..."),
                              tr("Add the set-up's file to the plant as a unit of its own"));
