@@ -296,14 +296,15 @@ void CPlantTransferController::OnJobFinished(int row)
     auto it = m_mapRunning.find(row);
     if (it == m_mapRunning.end())
         return;
-    Running running = std::move(it->second);
+    it->second.thread->deleteLater();
+    const PlantAction action = it->second.job->GetAction();
+    const UnitJobResult result = it->second.job->GetResult();
+    // The job lets its port go before anything else may open it (an upload forced after the question).
     m_mapRunning.erase(it);
-    running.thread->deleteLater();
-    const UnitJobResult& result = running.job->GetResult();
     Row& shown = m_arRows[static_cast<size_t>(row)];
     shown.running = false;
     shown.result = result.result;
-    shown.resultText = ResultText(running.job->GetAction(), result);
+    shown.resultText = ResultText(action, result);
     shown.unitDevice = result.unitDevice;
     shown.fileDevice = result.fileDevice;
     RowChanged(row);

@@ -117,7 +117,11 @@ private slots:
         QCOMPARE(plant.States(), QStringList({QStringLiteral("AN-1 verified, holds its file"), QStringLiteral("AN-2 differs"),
                                               QStringLiteral("AN-3 never checked"),
                                               QStringLiteral("AN-4 file changed since its upload")}));
-        QVERIFY(plant.prompt.Messages().empty() || plant.prompt.Messages().size() == 3);  // the guard, if asked, for 1, 2, 4
+        // The emulated units came as device 1: each upload was asked about, answered Yes.
+        QCOMPARE(plant.prompt.Messages().size(), size_t(3));
+        for (const RecordingPrompt::Shown& shown : plant.prompt.Messages())
+            QVERIFY2(shown.text.find("is device 1; the file of AN-") != std::string::npos && shown.buttons == IMessagePrompt::BTN_YES_NO,
+                     shown.text.c_str());
     }
 
     // Stop ends every upload after its block in flight; each row and the log say how many
