@@ -32,17 +32,8 @@ Identification CUnitIdentifier::Identify(CUnitLine& line, ITransferObserver& obs
         found.reason = Failure(general);
         return found;
     }
-    found.device = read.GetDeviceNumber();
-    if (!m_pSurvey) {
-        found.result = PlantResult::Named;
+    if (ByDevice(read.GetDeviceNumber(), found))
         return found;
-    }
-    std::vector<const PlantUnitFile*> candidates = m_pSurvey->WithDevice(found.device);
-    if (candidates.size() == 1) {
-        found.result = PlantResult::Named;
-        found.tags.push_back(candidates[0]->unit.tag);
-        return found;
-    }
     CUnitImage held;
     read.Initialize();
     TransferResult whole = line.Run(read, TransferDirection::Download, observer, {4, nullptr, &held});
@@ -51,7 +42,32 @@ Identification CUnitIdentifier::Identify(CUnitLine& line, ITransferObserver& obs
         found.reason = Failure(whole);
         return found;
     }
-    return Closest(found, candidates, held);
+    return ByBlocks(found.device, held);
+}
+
+bool CUnitIdentifier::ByDevice(unsigned long device, Identification& found) const
+{
+    found = Identification();
+    found.device = device;
+    std::vector<const PlantUnitFile*> candidates = m_pSurvey ? m_pSurvey->WithDevice(device)
+                                                             : std::vector<const PlantUnitFile*>();
+    if (m_pSurvey && candidates.size() != 1)
+        return false;
+    found.result = PlantResult::Named;
+    if (!candidates.empty())
+        found.tags.push_back(candidates[0]->unit.tag);
+    return true;
+}
+
+Identification CUnitIdentifier::ByBlocks(unsigned long device, const CUnitImage& held) const
+{
+    Identification found;
+    found.device = device;
+    if (!m_pSurvey) {
+        found.result = PlantResult::Named;
+        return found;
+    }
+    return Closest(found, m_pSurvey->WithDevice(device), held);
 }
 
 Identification CUnitIdentifier::Closest(Identification found, const std::vector<const PlantUnitFile*>& candidates,

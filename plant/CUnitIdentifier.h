@@ -31,6 +31,13 @@ public:
 
     // Reads the unit on the open line, as much as it takes; the observer answers Retry or Cancel.
     Identification Identify(CUnitLine& line, ITransferObserver& observer) const;
+    // The two steps of Identify for those who read the unit themselves. First the device
+    // number from the General blocks: true with found filled in when it names the unit (no
+    // plant, or one unit of that number); false when the whole unit must be read for ByBlocks.
+    bool ByDevice(unsigned long device, Identification& found) const;
+    // Then the closest of the units of that number (of all when none has it) to the whole
+    // unit's blocks.
+    Identification ByBlocks(unsigned long device, const CUnitImage& held) const;
     // How many cells of the unit's file differ from what the unit holds (its blocks), as verify
     // counts them; -1 when the file cannot be read.
     static int CountDifferences(const std::string& path, const CUnitImage& held);

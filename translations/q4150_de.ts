@@ -511,6 +511,500 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
+    <name>CPlantModel</name>
+    <message>
+        <source>verified, holds its file</source>
+        <translation>geprüft, enthält seine Datei</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>file changed since its upload</source>
+        <translation>Datei seit der Übertragung geändert</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
+    </message>
+    <message>
+        <source>never checked</source>
+        <translation>nie geprüft</translation>
+    </message>
+    <message>
+        <source>completed</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>refused: another unit</source>
+        <translation>abgelehnt: anderes Gerät</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>named</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>ambiguous</source>
+        <translation>mehrdeutig</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Last upload: %1 (%2)</source>
+        <translation>Letzte Übertragung zum Gerät: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Last verify: %1 (%2)</source>
+        <translation>Letzte Prüfung: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantPanel</name>
+    <message>
+        <source>Plant</source>
+        <translation>Anlage</translation>
+    </message>
+    <message>
+        <source>Plant panel</source>
+        <translation>Anlagenübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Tag, location, device or file</source>
+        <translation>Kennung, Ort, Gerät oder Datei</translation>
+    </message>
+    <message>
+        <source>Filter the units</source>
+        <translation>Geräte filtern</translation>
+    </message>
+    <message>
+        <source>Units of the plant</source>
+        <translation>Geräte der Anlage</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantReport</name>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Plant report: %1</source>
+        <translation>Anlagenbericht: %1</translation>
+    </message>
+    <message>
+        <source>Plant file: %1</source>
+        <translation>Anlagendatei: %1</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Erstellt am %1</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Last upload</source>
+        <translation>Letzte Übertragung zum Gerät</translation>
+    </message>
+    <message>
+        <source>Last verify</source>
+        <translation>Letzte Prüfung</translation>
+    </message>
+    <message>
+        <source>%1: changed by the upload of %2</source>
+        <translation>%1: geändert durch die Übertragung zum Gerät vom %2</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Vorher</translation>
+    </message>
+    <message>
+        <source>Uploaded</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>%1: differences found by the verify of %2</source>
+        <translation>%1: Abweichungen der Prüfung vom %2</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantTransferController</name>
+    <message>
+        <source>Emulator %1</source>
+        <translation>Emulator %1</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Anschluss</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Zum Gerät</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>%1 %2%</source>
+        <translation>%1 %2%</translation>
+    </message>
+    <message>
+        <source>Running</source>
+        <translation>Läuft</translation>
+    </message>
+    <message>
+        <source>The emulated unit cannot be started: no pseudo-terminal is available.</source>
+        <translation>Das emulierte Gerät kann nicht gestartet werden: kein Pseudo-Terminal verfügbar.</translation>
+    </message>
+    <message>
+        <source>No port chosen</source>
+        <translation>Kein Anschluss gewählt</translation>
+    </message>
+    <message>
+        <source>The unit on %1 is device %2; the file of %3 is for device %4. Upload anyway?</source>
+        <translation>Das Gerät an %1 ist Gerät %2; die Datei von %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
+    </message>
+    <message>
+        <source>Holds its file</source>
+        <translation>Enthält seine Datei</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1 blocks written, %2 cells changed</source>
+        <translation>Übertragen: %1 Blöcke geschrieben, %2 Zellen geändert</translation>
+    </message>
+    <message>
+        <source>Differs in %1 cells</source>
+        <translation>Weicht in %1 Zellen ab</translation>
+    </message>
+    <message>
+        <source>Not uploaded: the unit is device %1, its file is for device %2</source>
+        <translation>Nicht übertragen: das Gerät ist Gerät %1, seine Datei ist für Gerät %2</translation>
+    </message>
+    <message>
+        <source>Stopped %1</source>
+        <translation>Angehalten %1</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>(not in the log: %1)</source>
+        <translation>(nicht im Protokoll: %1)</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantTransferDlg</name>
+    <message>
+        <source>Plant Transfers</source>
+        <translation>Anlagen-Übertragungen</translation>
+    </message>
+    <message>
+        <source>Tick the units (Space), choose each one&apos;s port (F2), then verify or upload them side by side.</source>
+        <translation>Geräte ankreuzen (Leertaste), für jedes den Anschluss wählen (F2), dann nebeneinander prüfen oder zum Gerät übertragen.</translation>
+    </message>
+    <message>
+        <source>Units to transfer</source>
+        <translation>Zu übertragende Geräte</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Checked</source>
+        <translation>Angekreuzte &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload Checked</source>
+        <translation>Angekreuzte zum Gerät &amp;übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantUi</name>
+    <message>
+        <source>Plants (*.q4plant)</source>
+        <translation>Anlagen (*.q4plant)</translation>
+    </message>
+    <message>
+        <source>New P&amp;lant...</source>
+        <translation>Neue &amp;Anlage...</translation>
+    </message>
+    <message>
+        <source>Make a new plant file</source>
+        <translation>Eine neue Anlagendatei anlegen</translation>
+    </message>
+    <message>
+        <source>Open a plant file and show its units</source>
+        <translation>Eine Anlagendatei öffnen und ihre Geräte zeigen</translation>
+    </message>
+    <message>
+        <source>A&amp;dd This Set-up to Plant...</source>
+        <translation>Diese Konfiguration zur Anlage &amp;hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add the set-up&apos;s file to the plant as a unit of its own</source>
+        <translation>Die Datei der Konfiguration als eigenes Gerät zur Anlage hinzufügen</translation>
+    </message>
+    <message>
+        <source>Plant &amp;Panel</source>
+        <translation>Anlagen&amp;übersicht</translation>
+    </message>
+    <message>
+        <source>Show the plant&apos;s units and go to them</source>
+        <translation>Die Geräte der Anlage zeigen und zu ihnen gehen</translation>
+    </message>
+    <message>
+        <source>Plant &amp;Transfers...</source>
+        <translation>Anlagen-Über&amp;tragungen...</translation>
+    </message>
+    <message>
+        <source>Verify or upload several units of the plant side by side</source>
+        <translation>Mehrere Geräte der Anlage nebeneinander prüfen oder zum Gerät übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Identify Unit</source>
+        <translation>Gerät &amp;identifizieren</translation>
+    </message>
+    <message>
+        <source>Read the unit on the port and tell which unit it is</source>
+        <translation>Das Gerät am Anschluss lesen und sagen, welches Gerät es ist</translation>
+    </message>
+    <message>
+        <source>Plant &amp;Report...</source>
+        <translation>Anlagen&amp;bericht...</translation>
+    </message>
+    <message>
+        <source>Every unit&apos;s last upload and verify and their changes, to print or save as PDF</source>
+        <translation>Letzte Übertragung und Prüfung jedes Geräts mit ihren Änderungen, zum Drucken oder als PDF</translation>
+    </message>
+    <message>
+        <source>Open this plant</source>
+        <translation>Diese Anlage öffnen</translation>
+    </message>
+    <message>
+        <source>New Plant</source>
+        <translation>Neue Anlage</translation>
+    </message>
+    <message>
+        <source>The plant file %1 could not be written: %2</source>
+        <translation>Die Anlagendatei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Open Plant</source>
+        <translation>Anlage öffnen</translation>
+    </message>
+    <message>
+        <source>Plant transfers are running: another plant can be opened once they have ended.</source>
+        <translation>Anlagen-Übertragungen laufen: eine andere Anlage kann geöffnet werden, sobald sie beendet sind.</translation>
+    </message>
+    <message>
+        <source>The plant %1 could not be opened: %2</source>
+        <translation>Die Anlage %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Plant: %1</source>
+        <translation>Anlage: %1</translation>
+    </message>
+    <message>
+        <source>%1 opened</source>
+        <translation>%1 geöffnet</translation>
+    </message>
+    <message>
+        <source>The set-up must be saved as a .q4g file first. Save it now?</source>
+        <translation>Die Konfiguration muss zuerst als .q4g-Datei gespeichert werden. Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Add This Set-up to Plant</source>
+        <translation>Diese Konfiguration zur Anlage hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Tag:</source>
+        <translation>&amp;Kennung:</translation>
+    </message>
+    <message>
+        <source>&amp;Location:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notiz:</translation>
+    </message>
+    <message>
+        <source>e.g. AN-101</source>
+        <translation>z. B. AN-101</translation>
+    </message>
+    <message>
+        <source>%1 added to the plant</source>
+        <translation>%1 zur Anlage hinzugefügt</translation>
+    </message>
+    <message>
+        <source>This set-up&apos;s unit is being uploaded: it cannot be changed until the upload ends.</source>
+        <translation>Diese Konfiguration wird gerade zu ihrem Gerät übertragen: sie kann bis zum Ende der Übertragung nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Plant transfers are running. Stop them and close the program?</source>
+        <translation>Anlagen-Übertragungen laufen. Anhalten und das Programm schließen?</translation>
+    </message>
+    <message>
+        <source>The plant log could not be written: %1</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The unit on %1 is device %2.</source>
+        <translation>Das Gerät an %1 ist Gerät %2.</translation>
+    </message>
+    <message>
+        <source>It is %1 of the plant.</source>
+        <translation>Es ist %1 der Anlage.</translation>
+    </message>
+    <message>
+        <source>Several units have that number; %1.</source>
+        <translation>Mehrere Geräte haben diese Nummer; %1.</translation>
+    </message>
+    <message>
+        <source>Several units have that number and none is closer than the others (%1).</source>
+        <translation>Mehrere Geräte haben diese Nummer, und keines kommt näher als die anderen (%1).</translation>
+    </message>
+    <message>
+        <source>No unit of the plant has that number; %1.</source>
+        <translation>Kein Gerät der Anlage hat diese Nummer; %1.</translation>
+    </message>
+    <message>
+        <source>Open the set-up of %1?</source>
+        <translation>Die Konfiguration von %1 öffnen?</translation>
+    </message>
+    <message>
+        <source>Plant Report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>Plant report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als P&amp;DF speichern...</translation>
+    </message>
+    <message>
+        <source>The plant report could not be printed.</source>
+        <translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plant report could not be saved as %1.</source>
+        <translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open Plan&amp;t...</source>
+        <translation>An&amp;lage öffnen...</translation>
+    </message>
+    <message>
+        <source>R&amp;ecent Plants</source>
+        <translation>Zuletzt geöffnete Anla&amp;gen</translation>
+    </message>
+</context>
+<context>
     <name>CProgressWnd</name>
     <message>
         <source>Cancel</source>
@@ -643,6 +1137,10 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>Read-only</source>
         <translation>Schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>The set-up cannot be changed while its unit is being uploaded.</source>
+        <translation>Die Konfiguration kann nicht geändert werden, solange sie zu ihrem Gerät übertragen wird.</translation>
     </message>
 </context>
 <context>

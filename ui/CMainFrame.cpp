@@ -16,6 +16,7 @@
 #include "ui/CIconFactory.h"
 #include "ui/CLanguage.h"
 #include "ui/CLanguageDlg.h"
+#include "ui/CPlantUi.h"
 #include "ui/CPrintJob.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
@@ -240,6 +241,7 @@ void CMainFrame::CreateMenus()
     tools->addAction(GetAction(ID_COMMSETUP));
     tools->addAction(GetAction(ID_BACKUP_SETTINGS));
     tools->addAction(GetAction(ID_LANGUAGE));
+    m_pPlantUi = new CPlantUi(*this, m_pFileMenu, m_pRecentAnchor, tools);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));
@@ -698,6 +700,10 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         } else {
             QTimer::singleShot(0, this, &QWidget::close);  // it ended while the question was up
         }
+        return;
+    }
+    if (!m_pPlantUi->CanClose()) {
+        event->ignore();
         return;
     }
     if (m_pDocManager->SaveModified()) {

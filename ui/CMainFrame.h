@@ -13,6 +13,7 @@ class CDocManager;
 class CQtComSetupUi;
 class CQtTransfer;
 class CHelpDlg;
+class CPlantUi;
 class CQ4150Doc;
 class CQ4150View;
 class CTransferController;
@@ -59,6 +60,8 @@ public:
     CQtTransfer* GetTransfer() const;
     // Compare with File, Compare with Unit, Verify Unit and their window.
     CCompareController& GetCompare() const { return *m_pCompare; }
+    // The plant's menu entries, panel and windows.
+    CPlantUi& GetPlantUi() const { return *m_pPlantUi; }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -128,6 +131,7 @@ private:
     std::vector<QAction*> m_arRecentActions;
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
+    CPlantUi* m_pPlantUi = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;

@@ -113,7 +113,7 @@ QString CQ4150View::CellLabel(int row, int col) const
 
 void CQ4150View::OnBeginEdit(int row, int col)
 {
-    if (!m_bReady || !m_pSetupType)
+    if (!m_bReady || !m_pSetupType || (m_pModel && m_pModel->IsLocked()))
         return;
     const CNdChnData* cell = m_pSetupType->GetProperty(row, col);
     if (cell && cell->m_nStyle == CTRL_POPUP && !m_pGrid->GetPastMode())
@@ -202,7 +202,7 @@ void CQ4150View::OnEditCopyEx()
 void CQ4150View::OnEditCutEx()
 {
     m_pGrid->OnEditCopy();
-    if (!m_pSetupType)
+    if (!m_pSetupType || (m_pModel && m_pModel->IsLocked()))
         return;
     int first, last, minCol, maxCol;
     if (!m_pGrid->GetSelRange(first, last, minCol, maxCol))
@@ -215,6 +215,8 @@ void CQ4150View::OnEditCutEx()
 
 void CQ4150View::OnEditPasteEx()
 {
+    if (m_pModel && m_pModel->IsLocked())
+        return;
     m_pGrid->OnEditPaste();
 }
 

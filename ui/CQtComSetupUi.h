@@ -29,10 +29,11 @@ public:
 
     // The emulated unit, once chosen; null before.
     CEmulatorServer* GetEmulator() const { return m_pEmulator.get(); }
+    // The line settings accepted last; what was never stored stays as given.
+    static void LoadLineSettings(CLineSettings& settings);
 
 private:
     bool StartEmulator(QString& error);
-    static void LoadLineSettings(CLineSettings& settings);
     static void SaveLineSettings(const CLineSettings& settings);
 
     QWidget* m_pParent;

@@ -4,19 +4,19 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <utility>
+
 namespace {
 
-const char* const g_strSection = "Recent File List";
-
-QString EntryKey(int index)
+QString EntryKey(const QString& section, int index)
 {
-    return QStringLiteral("%1/File%2").arg(QLatin1String(g_strSection)).arg(index + 1);
+    return QStringLiteral("%1/File%2").arg(section).arg(index + 1);
 }
 
 }  // namespace
 
-CRecentFileList::CRecentFileList(int size)
-    : m_nSize(size)
+CRecentFileList::CRecentFileList(int size, QString section)
+    : m_nSize(size), m_strSection(std::move(section))
 {
 }
 
@@ -25,7 +25,7 @@ void CRecentFileList::ReadList()
     QSettings settings;
     m_arFiles.clear();
     for (int i = 0; i < m_nSize; ++i) {
-        QString path = settings.value(EntryKey(i)).toString();
+        QString path = settings.value(EntryKey(m_strSection, i)).toString();
         if (!path.isEmpty() && !m_arFiles.contains(path))
             m_arFiles << path;
     }
@@ -34,9 +34,9 @@ void CRecentFileList::ReadList()
 void CRecentFileList::WriteList() const
 {
     QSettings settings;
-    settings.remove(QLatin1String(g_strSection));
+    settings.remove(m_strSection);
     for (int i = 0; i < m_arFiles.size(); ++i)
-        settings.setValue(EntryKey(i), m_arFiles[i]);
+        settings.setValue(EntryKey(m_strSection, i), m_arFiles[i]);
 }
 
 void CRecentFileList::Add(const QString& path)

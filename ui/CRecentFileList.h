@@ -1,12 +1,12 @@
 // The list of the most recently used document files, kept in the settings under
-// "Recent File List" as "File1" (the newest) to "File4".
+// "Recent File List" as "File1" (the newest) to "File4"; another section for other files.
 #pragma once
 
 #include <QStringList>
 
 class CRecentFileList {
 public:
-    explicit CRecentFileList(int size = 4);
+    explicit CRecentFileList(int size = 4, QString section = QStringLiteral("Recent File List"));
 
     void ReadList();
     void WriteList() const;
@@ -18,5 +18,6 @@ public:
 
 private:
     int m_nSize;
+    QString m_strSection;
     QStringList m_arFiles;
 };

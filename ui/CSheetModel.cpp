@@ -205,7 +205,7 @@ Qt::ItemFlags CSheetModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     CellKind kind = GetKind(index);
-    if (kind == CellKind::Text || kind == CellKind::List)
+    if ((kind == CellKind::Text || kind == CellKind::List) && !m_bLocked)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -215,6 +215,10 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
     if (role != Qt::EditRole || !index.isValid())
         return false;
     m_strRefusal.clear();
+    if (m_bLocked) {
+        m_strRefusal = tr("The set-up cannot be changed while its unit is being uploaded.");
+        return false;
+    }
     m_type.ClearLastError();
     // Typed or pasted alike: a number cell takes a number only, a comma as its point.
     bool accepted = m_type.EnterText(Section(index), Cell(index), q4ui::ToCp1252(value.toString())) != 0;
@@ -226,6 +230,12 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
     }
     Refresh();
     return accepted;
+}
+
+void CSheetModel::SetLocked(bool locked)
+{
+    m_bLocked = locked;
+    Refresh();
 }
 
 void CSheetModel::SetMarkedCells(std::set<std::pair<int, int>> cells)

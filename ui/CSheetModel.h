@@ -67,6 +67,10 @@ public:
     // question).
     const QString& GetRefusal() const { return m_strRefusal; }
 
+    // Locked: no cell takes a text, for as long as the unit of this set-up is being uploaded.
+    void SetLocked(bool locked);
+    bool IsLocked() const { return m_bLocked; }
+
 private:
     QString CellText(int section, int cell) const;
     QString RowName(int section) const;
@@ -79,4 +83,5 @@ private:
     INordaSetupType& m_type;
     QString m_strRefusal;
     std::set<std::pair<int, int>> m_marked;
+    bool m_bLocked = false;
 };

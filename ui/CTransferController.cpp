@@ -71,6 +71,16 @@ bool CTransferController::ReadUnit(std::function<void(const CUnitImage&)> read)
     return true;
 }
 
+bool CTransferController::ReadDeviceNumber(std::function<void(unsigned long)> read)
+{
+    if (m_pTransfer || !m_connection.EnsureReady())
+        return false;
+    m_pScratch = m_doc.CreateScratchUnit();
+    m_onDeviceRead = std::move(read);
+    Start(Step::ReadDevice, *m_pScratch, TransferDirection::Download, nullptr, 1);
+    return true;
+}
+
 void CTransferController::Cancel()
 {
     if (m_pTransfer)
@@ -136,6 +146,7 @@ void CTransferController::OnTransferFinished()
     std::unique_ptr<CQ4kUnit> scratch = std::move(m_pScratch);
     std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
     std::function<void(const CUnitImage&)> onUnitRead = std::exchange(m_onUnitRead, nullptr);
+    std::function<void(unsigned long)> onDeviceRead = std::exchange(m_onDeviceRead, nullptr);
     const Step step = std::exchange(m_step, Step::None);
     m_lastResult = transfer->GetResult();
     const TransferResult result = m_lastResult;
@@ -175,11 +186,12 @@ void CTransferController::OnTransferFinished()
         break;
     case Step::Upload:
     case Step::ReadUnit:
+    case Step::ReadDevice:
     case Step::None:
         break;
     }
     // The transfer that does what the command asks, not one that prepares it.
-    const bool last = step == Step::Upload || step == Step::Download || step == Step::ReadUnit;
+    const bool last = step == Step::Upload || step == Step::Download || step == Step::ReadUnit || step == Step::ReadDevice;
     if (last)
         TellWhyNotCompleted(step, result, backup.get());
     if (step == Step::Upload && backup && completed)
@@ -198,6 +210,8 @@ void CTransferController::OnTransferFinished()
     }
     if (step == Step::ReadUnit && completed)
         onUnitRead(unitRead);
+    if (step == Step::ReadDevice && completed)
+        onDeviceRead(scratch->GetDeviceNumber());
     emit finished(done);
 }
 

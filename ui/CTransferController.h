@@ -49,6 +49,8 @@ public:
     // Reads the unit without touching the document, however the transfer ends; read gets the
     // blocks the unit sent once the download has completed.
     bool ReadUnit(std::function<void(const CUnitImage&)> read);
+    // Reads the unit's General blocks alone; read gets its device number once they came.
+    bool ReadDeviceNumber(std::function<void(unsigned long)> read);
     // Stops the transfer after the block in flight, without asking.
     void Cancel();
     // The same, and nothing follows the transfer: readyToClose() once it has ended.
@@ -77,7 +79,7 @@ signals:
     void readyToClose();
 
 private:
-    enum class Step { None, Backup, UnitCheck, Upload, Download, ReadUnit };
+    enum class Step { None, Backup, UnitCheck, Upload, Download, ReadUnit, ReadDevice };
 
     // Runs one transfer on unit; OnTransferFinished takes the next step.
     void Start(Step step, CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr,
@@ -102,6 +104,7 @@ private:
     // The unit's backup that the upload under way waits for or was preceded by.
     std::unique_ptr<CUploadBackup> m_pUploadBackup;
     std::function<void(const CUnitImage&)> m_onUnitRead;
+    std::function<void(unsigned long)> m_onDeviceRead;
     TransferResult m_lastResult;
     bool m_bClosing = false;
 };

@@ -110,6 +110,28 @@ TEST_F(Identify, NamesTheUnitByItsDeviceNumberOrByItsCells)
     EXPECT_TRUE(alone.tags.empty());
 }
 
+// The desktop reads the unit itself and names it in two steps: the number, then the blocks.
+TEST_F(Identify, TheTwoStepsNameTheUnitWithoutALine)
+{
+    CPlantSurvey survey(m_plant);
+    CUnitIdentifier identifier(&survey);
+    Identification found;
+    ASSERT_TRUE(identifier.ByDevice(3, found));
+    EXPECT_EQ(std::tie(found.result, found.device, found.tags), std::make_tuple(PlantResult::Named, 3ul, std::vector<std::string>{"AN-1"}));
+    EXPECT_FALSE(identifier.ByDevice(5, found));  // AN-2, AN-3 and AN-4
+    EXPECT_FALSE(identifier.ByDevice(9, found));  // none
+
+    RecordingPrompt prompt;
+    CQ4kUnit unit(prompt);
+    unit.Initialize();
+    for (const auto& [sheet, row, col, text] : std::vector<CellEdit>{{0, 3, 1, "5"}, {1, 1, 1, "10 V"}, {1, 1, 6, "120"}, {1, 2, 1, "10 V"}})
+        ASSERT_TRUE(unit.GetSetupType(sheet)->ValidateData(row, col, text));
+    found = identifier.ByBlocks(5, CUnitImage::FromUpload(unit, nullptr));
+    EXPECT_EQ(found.result, PlantResult::Named);
+    EXPECT_EQ(found.tags, std::vector<std::string>{"AN-3"});
+    EXPECT_EQ(CUnitIdentifier::ClosestText(found), "closest: AN-3, 1 cell differs");
+}
+
 TEST_F(Identify, AUnitThatDoesNotAnswerIsNoIdentification)
 {
     CEmulatorServer::Fault fault{};

@@ -21,6 +21,7 @@ std::unique_ptr<QObject> MakeTransferControllerTest();
 std::unique_ptr<QObject> MakeHelpTest();
 std::unique_ptr<QObject> MakeGermanTest();
 std::unique_ptr<QObject> MakeAccessTest();
+std::unique_ptr<QObject> MakePlantUiTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -40,5 +41,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeHelpTest());
     tests.push_back(MakeGermanTest());
     tests.push_back(MakeAccessTest());
+    tests.push_back(MakePlantUiTest());
     return tests;
 }

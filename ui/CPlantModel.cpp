@@ -1,0 +1,119 @@
+// The plant's table, read anew from the files and the log.
+#include "ui/CPlantModel.h"
+
+#include "ui/CoreTranslation.h"
+
+#include <QDir>
+
+CPlantModel::CPlantModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void CPlantModel::SetPlant(const CPlant* plant)
+{
+    m_pPlant = plant;
+    Refresh();
+}
+
+void CPlantModel::Refresh()
+{
+    beginResetModel();
+    m_arStatuses.clear();
+    m_arWarnings.clear();
+    if (m_pPlant) {
+        const CPlantSurvey survey(*m_pPlant);
+        const CPlantLog::Contents log = CPlantLog(m_pPlant->GetLogPath()).Read();
+        m_arStatuses = CPlantStatus::Of(survey, log.records);
+        for (const std::string& warning : survey.Warnings())
+            m_arWarnings << q4ui::TrCore(warning);
+        for (const std::string& warning : log.warnings)
+            m_arWarnings << q4ui::TrCore(warning);
+    }
+    endResetModel();
+}
+
+QString CPlantModel::StateText(PlantUnitState state)
+{
+    switch (state) {
+    case PlantUnitState::Holds: return tr("verified, holds its file");
+    case PlantUnitState::Differs: return tr("differs");
+    case PlantUnitState::FileChanged: return tr("file changed since its upload");
+    case PlantUnitState::FileMissing: return tr("file missing");
+    case PlantUnitState::NeverChecked: break;
+    }
+    return tr("never checked");
+}
+
+QString CPlantModel::ResultText(PlantResult result)
+{
+    switch (result) {
+    case PlantResult::Ok: return tr("completed");
+    case PlantResult::Differs: return tr("differs");
+    case PlantResult::Refused: return tr("refused: another unit");
+    case PlantResult::Failed: return tr("failed");
+    case PlantResult::Stopped: return tr("stopped");
+    case PlantResult::Named: return tr("named");
+    case PlantResult::NotFound: return tr("not found");
+    case PlantResult::Ambiguous: return tr("ambiguous");
+    }
+    return QString();
+}
+
+int CPlantModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_arStatuses.size());
+}
+
+int CPlantModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : COL_COUNT;
+}
+
+QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case COL_TAG: return tr("Tag");
+    case COL_LOCATION: return tr("Location");
+    case COL_DEVICE: return tr("Device");
+    case COL_FILE: return tr("File");
+    case COL_STATE: return tr("State");
+    default: return QVariant();
+    }
+}
+
+QVariant CPlantModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return QVariant();
+    const PlantUnitStatus& status = m_arStatuses[static_cast<size_t>(index.row())];
+    const PlantUnitFile& file = status.file;
+    if (role == TagRole)
+        return QString::fromStdString(file.unit.tag);
+    if (role == Qt::ToolTipRole) {
+        QStringList lines;
+        if (!file.readable)
+            lines << q4ui::TrCore(file.error);
+        if (!file.unit.note.empty())
+            lines << QString::fromStdString(file.unit.note);
+        if (status.lastUpload)
+            lines << tr("Last upload: %1 (%2)").arg(QString::fromStdString(status.lastUpload->time),
+                                                    ResultText(status.lastUpload->result));
+        if (status.lastVerify)
+            lines << tr("Last verify: %1 (%2)").arg(QString::fromStdString(status.lastVerify->time),
+                                                    ResultText(status.lastVerify->result));
+        return lines.join(QLatin1Char('\n'));
+    }
+    // Device numbers sort as numbers.
+    if (role == Qt::UserRole && index.column() == COL_DEVICE)
+        return file.readable ? QVariant(static_cast<qulonglong>(file.device)) : QVariant(-1);
+    if (role != Qt::DisplayRole && role != Qt::UserRole)
+        return QVariant();
+    switch (index.column()) {
+    case COL_TAG: return QString::fromStdString(file.unit.tag);
+    case COL_LOCATION: return QString::fromStdString(file.unit.location);
+    case COL_DEVICE: return file.readable ? QString::number(file.device) : QString();
+    case COL_FILE: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
+    case COL_STATE: return StateText(status.state);
+    default: return QVariant();
+    }
+}

@@ -1,0 +1,42 @@
+// The plant's units as a table: tag, location, device number, file and state, the state from
+// the core's reading of each unit's file and the plant log.
+#pragma once
+
+#include "plant/CPlant.h"
+#include "plant/CPlantStatus.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+class CPlantModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { COL_TAG, COL_LOCATION, COL_DEVICE, COL_FILE, COL_STATE, COL_COUNT };
+    // The unit's tag, whatever the column.
+    static constexpr int TagRole = Qt::UserRole + 1;
+
+    explicit CPlantModel(QObject* parent = nullptr);
+
+    // The units of the plant as its files and log say now; null: none.
+    void SetPlant(const CPlant* plant);
+    // Reads the files and the log again.
+    void Refresh();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const std::vector<PlantUnitStatus>& GetStatuses() const { return m_arStatuses; }
+    // For the person: unreadable files, shared device numbers, damaged log lines.
+    const QStringList& GetWarnings() const { return m_arWarnings; }
+    static QString StateText(PlantUnitState state);
+    // A log record's result, for the person.
+    static QString ResultText(PlantResult result);
+
+private:
+    const CPlant* m_pPlant = nullptr;
+    std::vector<PlantUnitStatus> m_arStatuses;
+    QStringList m_arWarnings;
+};
