@@ -1221,6 +1221,14 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <source>%1, with changes not saved</source>
         <translation>%1, mit nicht gespeicherten Änderungen</translation>
     </message>
+    <message>
+        <source>Identify Unit</source>
+        <translation>Gerät identifizieren</translation>
+    </message>
+    <message>
+        <source>Reading which unit this is.</source>
+        <translation>Es wird gelesen, welches Gerät das ist.</translation>
+    </message>
 </context>
 <context>
     <name>CUpDown</name>

@@ -127,6 +127,9 @@ void CTransferController::SetPhase(CQtTransfer& transfer, Step step)
     case Step::ReadUnit:
         transfer.SetPhase(tr("Reading the unit"), tr("Reading the unit to compare it with the set-up shown."));
         break;
+    case Step::ReadDevice:
+        transfer.SetPhase(tr("Identify Unit"), tr("Reading which unit this is."));
+        break;
     case Step::None:
         break;
     }
