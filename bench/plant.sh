@@ -8,13 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 UNITS=${1:-8}
-BUILD_DIR=${BUILD_DIR:-build-bench}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DQ4_BENCH=ON >/dev/null
-cmake --build "$BUILD_DIR" -j2 --target q4150cli q4000sim >/dev/null
-CLI="$BUILD_DIR/cli/q4150cli"
-SIM="$BUILD_DIR/sim/q4000sim"
-WORK=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"' EXIT
+source bench/programs.sh
 
 "$SIM" --units "$UNITS" --baud 9600 --link "$WORK/port" >"$WORK/sim.log" 2>&1 &
 "$CLI" plant new "$WORK/bench.q4plant"

@@ -7,13 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 WAIT=${1:-100}
-BUILD_DIR=${BUILD_DIR:-build-bench}
-cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release -DQ4_BENCH=ON >/dev/null
-cmake --build "$BUILD_DIR" -j2 --target q4150cli q4000sim >/dev/null
-CLI="$BUILD_DIR/cli/q4150cli"
-SIM="$BUILD_DIR/sim/q4000sim"
-WORK=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$WORK"' EXIT
+source bench/programs.sh
 "$CLI" new "$WORK/setup.q4g"
 
 # Blocks: General 8 (read before written), physical 24, logical 7, alarms 48.
