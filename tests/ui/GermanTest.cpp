@@ -2,13 +2,18 @@
 // in the build folder, screenshots/), unique accelerators in every menu, and the core's texts
 // (refusals, hints, transfer and port messages) put together in German.
 #include "FrameFixture.h"
+#include "ModalHelper.h"
 #include "UiTests.h"
 
 #include "model/StringTable.h"
 #include "transfer/CTransfer.h"
+#include "ui/CLanguage.h"
+#include "ui/CLanguageDlg.h"
+#include "ui/CommandTable.h"
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -112,6 +117,50 @@ private slots:
                 keys.insert(key);
             }
         }
+    }
+
+    // Tools > Language by keys: Deutsch chosen is kept for the next start, whose translators then
+    // speak German; Cancel keeps the choice there was.
+    void languageChosenInTheDialogIsKept()
+    {
+        FrameFixture f;
+        CLanguage::Save(QString());
+        AnswerNextModal([](QWidget* modal) {
+            auto* combo = modal->findChild<QComboBox*>();
+            QVERIFY(combo);
+            combo->setFocus();
+            QTest::keyClicks(combo, QStringLiteral("D"));
+            QCOMPARE(combo->currentText(), QStringLiteral("Deutsch"));
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        f.frame->GetAction(ID_LANGUAGE)->trigger();
+        QCOMPARE(CLanguage::Load(), QStringLiteral("de"));
+
+        AnswerNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+        f.frame->GetAction(ID_LANGUAGE)->trigger();
+        QCOMPARE(CLanguage::Load(), QStringLiteral("de"));
+        CLanguage::Save(QString());
+    }
+
+    // What the program installs at its start for a choice: German for "de", nothing for English.
+    void installSpeaksTheChoice()
+    {
+        auto file = [] { return QCoreApplication::translate("CMainFrame", "&File"); };
+        auto removeInstalled = [] {
+            for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+                QCoreApplication::removeTranslator(t);
+                delete t;
+            }
+        };
+        QCoreApplication::removeTranslator(&m_translator);
+        QCOMPARE(file(), QStringLiteral("&File"));
+        QVERIFY(CLanguage::Install(*qApp, QStringLiteral("de")));
+        QCOMPARE(file(), QStringLiteral("&Datei"));
+        removeInstalled();
+        CLanguage::Install(*qApp, QStringLiteral("en"));
+        QCOMPARE(file(), QStringLiteral("&File"));
+        removeInstalled();
+        QCoreApplication::installTranslator(&m_translator);
     }
 
     void refusalIsGerman()
