@@ -54,6 +54,9 @@ echo "$(wc -l <"$work/files") files"
 
 echo "== metadata"
 dpkg-deb --extract "$DEB" "$work/root"
+# An empty folder is build debris that an install rule copied along.
+while IFS= read -r dir; do fail "the package holds the empty folder ${dir#"$work"/root/}"; done \
+    < <(find "$work/root" -type d -empty)
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml || fail "appstreamcli validate"
 desktop-file-validate "$work/root/usr/share/applications/q4150.desktop" || fail "desktop-file-validate"
 
