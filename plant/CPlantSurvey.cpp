@@ -6,7 +6,7 @@
 #include "unit/CQ4kUnit.h"
 #include "unit/CQuietPrompt.h"
 
-#include <map>
+#include <set>
 
 CPlantSurvey::CPlantSurvey(const CPlant& plant)
 {
@@ -57,23 +57,34 @@ std::vector<const PlantUnitFile*> CPlantSurvey::WithDevice(unsigned long device)
     return found;
 }
 
+std::vector<std::vector<const PlantUnitFile*>> CPlantSurvey::SharedDevices() const
+{
+    std::vector<std::vector<const PlantUnitFile*>> shared;
+    std::set<unsigned long> told;
+    for (const PlantUnitFile& file : m_arFiles) {
+        if (!file.readable || told.count(file.device))
+            continue;
+        std::vector<const PlantUnitFile*> same = WithDevice(file.device);
+        if (same.size() < 2)
+            continue;
+        told.insert(file.device);
+        shared.push_back(std::move(same));
+    }
+    return shared;
+}
+
 std::vector<std::string> CPlantSurvey::Warnings() const
 {
     std::vector<std::string> warnings;
-    std::map<unsigned long, bool> told;
-    for (const PlantUnitFile& file : m_arFiles) {
-        if (!file.readable) {
+    for (const PlantUnitFile& file : m_arFiles)
+        if (!file.readable)
             warnings.push_back(file.unit.tag + ": " + file.error);
-            continue;
-        }
-        std::vector<const PlantUnitFile*> same = WithDevice(file.device);
-        if (same.size() < 2 || told[file.device])
-            continue;
-        told[file.device] = true;
+    for (const std::vector<const PlantUnitFile*>& same : SharedDevices()) {
         std::string tags;
         for (size_t i = 0; i < same.size(); ++i)
             tags += (i == 0 ? "" : i + 1 == same.size() ? " and " : ", ") + same[i]->unit.tag;
-        warnings.push_back(tags + (same.size() == 2 ? " are both device " : " are all device ") + std::to_string(file.device));
+        warnings.push_back(tags + (same.size() == 2 ? " are both device " : " are all device ")
+                           + std::to_string(same.front()->device));
     }
     return warnings;
 }

@@ -25,6 +25,8 @@ public:
     const PlantUnitFile* Find(const std::string& tag) const;
     // The readable units of that device number, in the plant's order.
     std::vector<const PlantUnitFile*> WithDevice(unsigned long device) const;
+    // The device numbers that several readable units share: each group in the plant's order.
+    std::vector<std::vector<const PlantUnitFile*>> SharedDevices() const;
     // For the person: each unreadable file, and each device number that several units share
     // ("AN-101 and AN-103 are both device 3").
     std::vector<std::string> Warnings() const;

@@ -588,6 +588,26 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Last verify: %1 (%2)</source>
         <translation>Letzte Prüfung: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 are both device %2</source>
+        <translation>%1 sind beide Gerät %2</translation>
+    </message>
+    <message>
+        <source>%1 are all device %2</source>
+        <translation>%1 sind alle Gerät %2</translation>
+    </message>
 </context>
 <context>
     <name>CPlantPanel</name>

@@ -22,8 +22,17 @@ void CPlantModel::Refresh()
         const CPlantSurvey survey(*m_pPlant);
         const CPlantLog::Contents log = CPlantLog(m_pPlant->GetLogPath()).Read();
         m_arStatuses = CPlantStatus::Of(survey, log.records);
-        for (const std::string& warning : survey.Warnings())
-            m_arWarnings << q4ui::TrCore(warning);
+        for (const PlantUnitFile& file : survey.GetFiles())
+            if (!file.readable)
+                m_arWarnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
+        for (const std::vector<const PlantUnitFile*>& same : survey.SharedDevices()) {
+            // "AN-1, AN-2 and AN-3", in the program's own language.
+            QString list = QString::fromStdString(same.front()->unit.tag);
+            for (size_t i = 1; i < same.size(); ++i)
+                list = (i + 1 == same.size() ? tr("%1 and %2") : tr("%1, %2")).arg(list, QString::fromStdString(same[i]->unit.tag));
+            const QString device = QString::number(same.front()->device);
+            m_arWarnings << (same.size() == 2 ? tr("%1 are both device %2") : tr("%1 are all device %2")).arg(list, device);
+        }
         for (const std::string& warning : log.warnings)
             m_arWarnings << q4ui::TrCore(warning);
     }

@@ -5,10 +5,15 @@
 #include "ModalHelper.h"
 #include "UiTests.h"
 
+#include "model/CDocumentFile.h"
 #include "model/StringTable.h"
+#include "plant/CPlant.h"
+#include "support/RecordingPrompt.h"
 #include "transfer/CTransfer.h"
+#include "unit/CQ4kUnit.h"
 #include "ui/CLanguage.h"
 #include "ui/CLanguageDlg.h"
+#include "ui/CPlantModel.h"
 #include "ui/CommandTable.h"
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
@@ -19,10 +24,12 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -161,6 +168,27 @@ private slots:
         QCOMPARE(file(), QStringLiteral("&File"));
         removeInstalled();
         QCoreApplication::installTranslator(&m_translator);
+    }
+
+    // The plant panel's warnings: a missing file and three units sharing a device number.
+    void plantWarningsAreGerman()
+    {
+        QTemporaryDir dir;
+        RecordingPrompt quiet;
+        CQ4kUnit setup(quiet);
+        setup.Initialize();
+        for (const char* name : {"a.q4g", "b.q4g", "c.q4g"})
+            QVERIFY(CDocumentFile().Save(setup, dir.filePath(QString::fromLatin1(name)).toStdString()));
+        CPlant plant(dir.filePath(QStringLiteral("works.q4plant")).toStdString(), "works");
+        const std::pair<const char*, const char*> units[] = {
+            {"AN-1", "a.q4g"}, {"AN-2", "b.q4g"}, {"AN-3", "c.q4g"}, {"AN-4", "missing.q4g"}};
+        for (const auto& [tag, file] : units)
+            QVERIFY(plant.AddUnit({tag, file, "", ""}));
+        CPlantModel model;
+        model.SetPlant(&plant);
+        QCOMPARE(model.GetWarnings().size(), qsizetype(2));
+        QVERIFY2(model.GetWarnings()[0].startsWith(QStringLiteral("AN-4: ")), qPrintable(model.GetWarnings()[0]));
+        QCOMPARE(model.GetWarnings()[1], QStringLiteral("AN-1, AN-2 und AN-3 sind alle Gerät 1"));
     }
 
     void refusalIsGerman()
