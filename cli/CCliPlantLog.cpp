@@ -3,9 +3,6 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
-#include "plant/CPlantSurvey.h"
-
-#include <ostream>
 
 CCliPlantLog::CCliPlantLog(const CCliArgs& args)
 {
@@ -21,27 +18,8 @@ CCliPlantLog::CCliPlantLog(const CCliArgs& args)
     m_bOn = true;
 }
 
-PlantLogRecord CCliPlantLog::Record(PlantAction action, const std::string& path, const std::string& port) const
+std::unique_ptr<CPlantRecorder> CCliPlantLog::Recorder() const
 {
-    PlantLogRecord record;
-    record.action = action;
-    record.port = port;
-    unsigned long device = 0;
-    std::string error;
-    if (CPlantSurvey::ReadFile(path, device, record.sha256, error))
-        record.device = static_cast<long>(device);
-    return record;
+    return m_bOn ? std::make_unique<CPlantRecorder>(m_plant, m_strTag) : nullptr;
 }
 
-void CCliPlantLog::Append(PlantLogRecord record, std::ostream& err) const
-{
-    if (!m_bOn)
-        return;
-    CPlantLog::Stamp(record);
-    record.tag = m_strTag;
-    if (!record.backup.empty())
-        record.backup = m_plant.RelativeFile(record.backup);
-    std::string error;
-    if (!CPlantLog(m_plant.GetLogPath()).Append(record, error))
-        err << "q4150cli: " << error << " (the action is not in the plant log)\n";
-}

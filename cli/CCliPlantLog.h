@@ -1,12 +1,13 @@
 // The plant log of a single-unit command (upload, verify, download) given --plant PLANT
-// --tag TAG: the plant read and the tag checked before anything moves, and a record appended
-// for each action.
+// --tag TAG: the plant read and the tag checked before anything moves, and the recorder that
+// appends a record for each step of the job.
 #pragma once
 
 #include "plant/CPlant.h"
 #include "plant/CPlantLog.h"
+#include "plant/CPlantRecorder.h"
 
-#include <iosfwd>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -24,13 +25,8 @@ public:
     bool IsOn() const { return m_bOn; }
     const CPlant& GetPlant() const { return m_plant; }
     const std::string& GetTag() const { return m_strTag; }
-
-    // A record of the action on the document at path: its device number and SHA-256 when it
-    // can be read.
-    PlantLogRecord Record(PlantAction action, const std::string& path, const std::string& port) const;
-    // Stamps and appends the record; a log that cannot be written is said on err. Nothing
-    // without --plant.
-    void Append(PlantLogRecord record, std::ostream& err) const;
+    // Where a job's records go: the plant's log as the unit's; null without --plant.
+    std::unique_ptr<CPlantRecorder> Recorder() const;
 
 private:
     bool m_bOn = false;

@@ -1,14 +1,9 @@
-// Port options, opening the port and running a transfer for the command line.
+// The port options of the command line.
 #include "cli/CCliPort.h"
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
-#include "cli/CCliTransferUi.h"
-#include "cli/CSignalWatch.h"
 #include "link/TermiosSettings.h"
-
-#include <csignal>
-#include <ostream>
 
 namespace {
 
@@ -22,21 +17,6 @@ int ParseNumber(const std::string& option, const std::string& text, int max)
 }
 
 }  // namespace
-
-std::string CCliPort::TakeMessages(std::ostringstream& messages)
-{
-    std::istringstream lines(messages.str());
-    messages.str("");
-    std::string joined;
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("message: ", 0) == 0)
-            line.erase(0, 9);
-        while (!line.empty() && line.back() == ' ')
-            line.pop_back();
-        joined += (joined.empty() ? "" : " ") + line;
-    }
-    return joined;
-}
 
 UnitPortSettings CCliPort::ParseSettings(const CCliArgs& args, int& retries)
 {
@@ -53,67 +33,11 @@ UnitPortSettings CCliPort::ParseSettings(const CCliArgs& args, int& retries)
     return settings;
 }
 
-CCliPort::CCliPort(const CCliArgs& args, const std::string& usage) : m_prompt(m_messages, false)
+UnitPortSettings CCliPort::ParseWithPort(const CCliArgs& args, int& retries, const std::string& usage)
 {
     if (args.Value("--port").empty())
         throw CCliError("usage: " + usage);
-    m_settings = ParseSettings(args, m_nRetries);
-    m_settings.port = args.Value("--port");
-}
-
-CCliPort::~CCliPort() = default;
-
-void CCliPort::FlushMessages(std::ostream& err)
-{
-    err << m_messages.str();
-    m_messages.str("");
-}
-
-bool CCliPort::Open(std::ostream& err)
-{
-    m_pLine = std::make_unique<CUnitLine>(m_prompt);
-    if (!m_pLine->Open(m_settings)) {
-        // A port that did not open is named in the message with the reason; a refused line
-        // setting is not.
-        std::string where = m_pLine->GetLink().IsPortOpen() ? m_settings.port + ": " : std::string();
-        m_strOpenError = where + TakeMessages(m_messages);
-        err << "q4150cli: " << m_strOpenError << '\n';
-        return false;
-    }
-    return true;
-}
-
-TransferResult CCliPort::Run(CQ4kUnit& unit, TransferDirection direction, std::ostream& err, CUnitImage* blocksRead,
-                             const CUnitImage* held)
-{
-    return RunSheets(unit, direction, err, blocksRead, held, 4);
-}
-
-TransferResult CCliPort::ReadGeneral(CQ4kUnit& unit, std::ostream& err, CUnitImage& blocksRead)
-{
-    return RunSheets(unit, TransferDirection::Download, err, &blocksRead, nullptr, 1);
-}
-
-TransferResult CCliPort::RunSheets(CQ4kUnit& unit, TransferDirection direction, std::ostream& err,
-                                   CUnitImage* blocksRead, const CUnitImage* held, int sheets)
-{
-    CCliTransferUi ui(err, direction, m_nRetries);
-    TransferResult result;
-    {
-        CSignalWatch watch([this] { m_pLine->Cancel(); });
-        result = m_pLine->Run(unit, direction, ui, {sheets, held, blocksRead});
-        m_nStopSignal = watch.GetSignal();
-    }
-    FlushMessages(err);
-    return result;
-}
-
-std::string CCliPort::StopText() const
-{
-    return std::string("stopped by ") + (m_nStopSignal == SIGTERM ? "SIGTERM" : "SIGINT");
-}
-
-std::string CCliPort::FailureText(const std::string& what, const TransferResult& result)
-{
-    return "the " + what + " failed" + (result.reason.empty() ? "" : ": " + result.reason);
+    UnitPortSettings settings = ParseSettings(args, retries);
+    settings.port = args.Value("--port");
+    return settings;
 }

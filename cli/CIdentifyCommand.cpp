@@ -3,9 +3,8 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
+#include "cli/CCliJobUi.h"
 #include "cli/CCliPort.h"
-#include "cli/CCliTransferUi.h"
-#include "cli/CSignalWatch.h"
 #include "plant/CPlant.h"
 #include "plant/CUnitIdentifier.h"
 
@@ -34,7 +33,6 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     options.insert("--plant");
     CCliArgs parsed(args, {}, options);
     parsed.ExpectPositional(0, m_strUsage);
-    CCliPort port(parsed, m_strUsage);
     std::unique_ptr<CPlant> plant;
     std::unique_ptr<CPlantSurvey> survey;
     if (parsed.Has("--plant")) {
@@ -45,22 +43,19 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
         for (const std::string& warning : survey->Warnings())
             std::cerr << "q4150cli: " << warning << '\n';
     }
-    if (!port.Open(std::cerr))
-        return 2;
-
-    CUnitIdentifier identifier(survey.get());
-    CCliTransferUi ui(std::cerr, TransferDirection::Download, port.GetRetries());
-    Identification found;
-    int signal = 0;
-    {
-        CSignalWatch watch([&port] { port.GetLine().Cancel(); });
-        found = identifier.Identify(port.GetLine(), ui);
-        signal = watch.GetSignal();
-    }
-    port.FlushMessages(std::cerr);
+    JobSettings settings;
+    CliAnswers answers;
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    CIdentifyJob job(survey.get(), settings);
+    CCliJobUi ui(std::cerr, answers, {});
+    job.SetAnswerer(&ui);
+    job.SetWatcher(&ui);
+    ui.Run([&job] { job.Run(); }, [&job] { job.Cancel(); });
+    const Identification& found = job.GetResult();
+    const int signal = ui.GetStopSignal();
     if (plant) {
         std::string error;
-        if (!CPlantLog(plant->GetLogPath()).Append(identifier.Record(found, port.GetPort()), error))
+        if (!CPlantLog(plant->GetLogPath()).Append(CUnitIdentifier(survey.get()).Record(found, settings.port.port), error))
             std::cerr << "q4150cli: " << error << " (not in the plant log)\n";
     }
     const std::string device = "device " + std::to_string(found.device);

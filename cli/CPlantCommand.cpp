@@ -3,6 +3,7 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
+#include "cli/CCliJobUi.h"
 #include "cli/CCliPort.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CSignalWatch.h"
@@ -10,7 +11,7 @@
 #include "model/CJsonWriter.h"
 #include "plant/CPlant.h"
 #include "plant/CPlantStatus.h"
-#include "plant/CUnitJob.h"
+#include "plant/CPlantUnitJob.h"
 
 #include <condition_variable>
 #include <csignal>
@@ -32,8 +33,9 @@ const char g_AddUsage[] = "plant add PLANT FILE --tag TAG [--location TEXT] [--n
 const char g_StatusUsage[] = "plant status PLANT [--json]";
 const std::string g_VerifyUsage =
     "plant verify PLANT --port TAG=PORT [--port TAG=PORT ...] [--retries N] [--baud N] [--fixed-wait MS]";
-const std::string g_UploadUsage =
-    "plant upload PLANT --port TAG=PORT [--port TAG=PORT ...] [--force] [--retries N] [--baud N] [--fixed-wait MS]";
+const std::string g_UploadUsage = "plant upload PLANT --port TAG=PORT [--port TAG=PORT ...] [--force] [--strict] "
+                                  "[--all-blocks] [--retries N] [--baud N] [--fixed-wait MS]";
+const char g_LogUsage[] = "plant log PLANT [--tag TAG] [--json]";
 
 CPlant LoadPlant(const std::string& path)
 {
@@ -85,7 +87,8 @@ void WriteLast(CJsonWriter& json, const char* key, const std::optional<PlantLogR
 const char* CPlantCommand::GetUsage() const
 {
     static const std::string usage = std::string(g_NewUsage) + "\nq4150cli " + g_AddUsage + "\nq4150cli " + g_StatusUsage
-                                     + "\nq4150cli " + g_VerifyUsage + "\nq4150cli " + g_UploadUsage;
+                                     + "\nq4150cli " + g_VerifyUsage + "\nq4150cli " + g_UploadUsage
+                                     + "\nq4150cli " + g_LogUsage;
     return usage.c_str();
 }
 
@@ -101,11 +104,15 @@ const char* CPlantCommand::GetHelp() const
            "status: every unit with its device number, file, state, whether the file changed\n"
            "since its last upload, and its last upload and verify from the log; --json as JSON.\n"
            "verify, upload: the units given a port, side by side, each on its own port; upload\n"
-           "backs each unit up first and writes nothing into a unit of another device number\n"
-           "unless --force; --retries, --baud and --fixed-wait as for upload. A line per unit as\n"
+           "backs each unit up first, names the cells the unit cannot hold as written (--strict:\n"
+           "nothing is written into that unit), writes nothing into a unit of another device\n"
+           "number unless --force, and writes only the blocks the unit does not hold unless\n"
+           "--all-blocks; --retries, --baud and --fixed-wait as for upload. A line per unit as\n"
            "it ends, a verify's differing cells as \"TAG SHEET ROW COL: FILE -> UNIT\", then a\n"
            "summary; every action goes to the log. Ctrl+C or SIGTERM stops every transfer after\n"
            "its block in flight and says how far each got.\n"
+           "log: every record of the log as a table (time, unit, action, result, port, blocks,\n"
+           "cells, what it says), the unit TAG's alone with --tag; --json as JSON lines.\n"
            "Exit status 0 when every unit is fine, 1 when any differs or failed, 2 on a usage or\n"
            "file error, 130 after Ctrl+C, 143 after SIGTERM.";
 }
@@ -118,7 +125,7 @@ int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std:
     if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
         const std::pair<const char*, std::string> usages[] = {
             {"new", g_NewUsage}, {"add", g_AddUsage}, {"status", g_StatusUsage},
-            {"verify", g_VerifyUsage}, {"upload", g_UploadUsage}};
+            {"verify", g_VerifyUsage}, {"upload", g_UploadUsage}, {"log", g_LogUsage}};
         for (const auto& [name, usage] : usages) {
             if (args[0] == name) {
                 out << "usage: q4150cli " << usage << '\n' << GetHelp() << '\n';
@@ -134,7 +141,9 @@ int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std:
         return Status(rest, out);
     if (args[0] == "verify" || args[0] == "upload")
         return SideBySide(rest, args[0] == "upload", out);
-    throw CCliError("unknown plant command " + args[0] + " (new, add, status, verify or upload)");
+    if (args[0] == "log")
+        return Log(rest, out);
+    throw CCliError("unknown plant command " + args[0] + " (new, add, status, verify, upload or log)");
 }
 
 int CPlantCommand::New(const std::vector<std::string>& args)
@@ -220,7 +229,7 @@ int CPlantCommand::Status(const std::vector<std::string>& args, std::ostream& ou
             else
                 json.String(file.error);
             json.Key("state");
-            json.String(CPlantStatus::StateText(status.state));
+            json.String(CPlantStatus::StateText(status));
             json.Key("changed_since_upload");
             if (status.changedSinceUpload)
                 json.Bool(*status.changedSinceUpload);
@@ -241,7 +250,7 @@ int CPlantCommand::Status(const std::vector<std::string>& args, std::ostream& ou
         const PlantUnitFile& file = status.file;
         table.AddRow({file.unit.tag, file.unit.location.empty() ? "-" : file.unit.location,
                       file.readable ? std::to_string(file.device) : "?", file.unit.file,
-                      CPlantStatus::StateText(status.state),
+                      CPlantStatus::StateText(status),
                       !status.changedSinceUpload ? "-" : *status.changedSinceUpload ? "yes" : "no",
                       LastText(status.lastUpload), LastText(status.lastVerify)});
     }
@@ -249,44 +258,52 @@ int CPlantCommand::Status(const std::vector<std::string>& args, std::ostream& ou
     return 0;
 }
 
-std::string CPlantCommand::EndLine(const CUnitJob& job, int signal)
+std::string CPlantCommand::EndLine(const CPlantUnitJob& job, int signal)
 {
-    const UnitJobResult& result = job.GetResult();
+    const JobResult& result = job.GetResult();
     std::string line = job.GetUnit().tag + ": ";
-    const bool upload = job.GetAction() == PlantAction::Upload;
-    switch (result.result) {
-    case PlantResult::Ok:
+    const bool upload = job.GetAction() == JobAction::Upload;
+    switch (result.outcome) {
+    case JobOutcome::Ok:
         if (!upload)
             return line + "holds its file";
-        return line + "uploaded, " + Cells(result.cells.size(), " cell", " cells") + " changed; the unit held before in "
-               + result.backupPath;
-    case PlantResult::Differs:
+        return line + "uploaded, " + Cells(result.blocksWritten, " block", " blocks") + " written, "
+               + std::to_string(result.blocksHeld) + " held already, " + Cells(result.cells.size(), " cell", " cells")
+               + " changed; the unit held before in " + result.backupPath;
+    case JobOutcome::Differs:
         return line + "differs in "
                + (result.cells.empty() ? result.reason : Cells(result.cells.size(), " cell", " cells"));
-    case PlantResult::Refused:
-        return line + "refused: " + result.reason + " (--force uploads anyway)";
-    case PlantResult::Stopped:
-        return line + "stopped" + (signal ? " by " + Signal(signal) : std::string()) + " " + result.reason;
-    default:
-        return line + "failed: " + result.reason;
+    case JobOutcome::Refused:
+        return line + "refused: " + result.reason;
+    case JobOutcome::Stopped:
+        return line + "stopped" + (signal ? " by " + Signal(signal) : std::string()) + ": " + result.reason;
+    case JobOutcome::Failed:
+        break;
     }
+    return line + "failed: " + result.reason;
 }
 
 int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload, std::ostream& out)
 {
     const std::string& usage = upload ? g_UploadUsage : g_VerifyUsage;
-    CCliArgs parsed(args, upload ? std::set<std::string>{"--force"} : std::set<std::string>{}, CCliPort::OptionNames());
+    CCliArgs parsed(args, upload ? std::set<std::string>{"--force", "--strict", "--all-blocks"} : std::set<std::string>{},
+                    CCliPort::OptionNames());
     parsed.ExpectPositional(1, usage);
     const std::string path = parsed.Positional()[0];
     const CPlant plant = LoadPlant(path);
-    UnitJobSettings settings;
-    settings.port = CCliPort::ParseSettings(parsed, settings.retries);
-    settings.force = parsed.Has("--force");
+    JobSettings settings;
+    CliAnswers answers;
+    settings.port = CCliPort::ParseSettings(parsed, answers.retries);
+    settings.allBlocks = parsed.Has("--all-blocks");
+    answers.force = parsed.Has("--force");
+    answers.strict = parsed.Has("--strict");
     std::vector<std::string> ports = parsed.Values("--port");
     if (ports.empty())
         throw CCliError("usage: " + usage);
 
-    std::vector<std::unique_ptr<CUnitJob>> jobs;
+    std::mutex said;  // one unit's lines at a time
+    std::vector<std::unique_ptr<CPlantUnitJob>> jobs;
+    std::vector<std::unique_ptr<CCliJobUi>> answerers;
     std::set<std::string> tags, names;
     for (const std::string& given : ports) {
         size_t equals = given.find('=');
@@ -301,14 +318,18 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
             throw CCliError("the unit " + tag + " is given two ports");
         if (!names.insert(settings.port.port).second)
             throw CCliError("the port " + settings.port.port + " is given to two units");
-        jobs.push_back(std::make_unique<CUnitJob>(plant, *unit, upload ? PlantAction::Upload : PlantAction::Verify,
-                                                  settings));
+        jobs.push_back(std::make_unique<CPlantUnitJob>(plant, *unit, upload ? JobAction::Upload : JobAction::Verify,
+                                                       settings));
+        answerers.push_back(std::make_unique<CCliJobUi>(std::cerr, answers, plant.FilePath(*unit)));
+        answerers.back()->SetUnit(tag, &said);
+        jobs.back()->GetJob().SetAnswerer(answerers.back().get());
     }
 
     std::mutex lock;
     std::condition_variable ended;
     std::deque<size_t> finished;
     int signal = 0;
+    bool recordsLost = false;
     {
         // Blocks the signals before the workers start, so that they inherit it.
         CSignalWatch watch([&jobs] {
@@ -319,7 +340,7 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
         // However this scope is left, every worker stops and is joined first.
         struct Joiner {
             std::vector<std::thread>& threads;
-            std::vector<std::unique_ptr<CUnitJob>>& jobs;
+            std::vector<std::unique_ptr<CPlantUnitJob>>& jobs;
             ~Joiner()
             {
                 for (auto& job : jobs)
@@ -344,19 +365,22 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
                 i = finished.front();
                 finished.pop_front();
             }
+            std::lock_guard<std::mutex> guard(said);
             out << EndLine(*jobs[i], watch.GetSignal()) << std::endl;
-            if (!jobs[i]->GetResult().logError.empty())
-                std::cerr << "q4150cli: " << jobs[i]->GetUnit().tag << ": " << jobs[i]->GetResult().logError
+            if (!jobs[i]->GetResult().recordError.empty()) {
+                recordsLost = true;
+                std::cerr << "q4150cli: " << jobs[i]->GetUnit().tag << ": " << jobs[i]->GetResult().recordError
                           << " (not in the plant log)\n";
+            }
         }
         signal = watch.GetSignal();
     }
 
-    std::map<PlantResult, int> counts;
+    std::map<JobOutcome, int> counts;
     for (const auto& job : jobs) {
-        const UnitJobResult& result = job->GetResult();
-        ++counts[result.result];
-        if (result.result == PlantResult::Differs) {
+        const JobResult& result = job->GetResult();
+        ++counts[result.outcome];
+        if (result.outcome == JobOutcome::Differs) {
             std::ostringstream cells;
             CDiffCommand::Print(result.cells, cells);
             std::istringstream lines(cells.str());
@@ -364,9 +388,9 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
                 out << job->GetUnit().tag << ' ' << line << '\n';
         }
     }
-    const std::pair<PlantResult, const char*> words[] = {
-        {PlantResult::Ok, upload ? " uploaded" : " hold their files"}, {PlantResult::Differs, " differ"},
-        {PlantResult::Refused, " refused"}, {PlantResult::Failed, " failed"}, {PlantResult::Stopped, " stopped"}};
+    const std::pair<JobOutcome, const char*> words[] = {
+        {JobOutcome::Ok, upload ? " uploaded" : " hold their files"}, {JobOutcome::Differs, " differ"},
+        {JobOutcome::Refused, " refused"}, {JobOutcome::Failed, " failed"}, {JobOutcome::Stopped, " stopped"}};
     out << jobs.size() << (jobs.size() == 1 ? " unit" : " units");
     for (const auto& [result, word] : words) {
         if (counts[result])
@@ -375,5 +399,43 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
     out << '\n';
     if (signal)
         return 128 + signal;
-    return counts[PlantResult::Ok] == static_cast<int>(jobs.size()) ? 0 : 1;
+    return counts[JobOutcome::Ok] == static_cast<int>(jobs.size()) && !recordsLost ? 0 : 1;
+}
+
+int CPlantCommand::Log(const std::vector<std::string>& args, std::ostream& out)
+{
+    CCliArgs parsed(args, {"--json"}, {"--tag"});
+    parsed.ExpectPositional(1, g_LogUsage);
+    const CPlant plant = LoadPlant(parsed.Positional()[0]);
+    const std::string tag = parsed.Value("--tag");
+    if (parsed.Has("--tag") && !plant.FindUnit(tag))
+        throw CCliError(parsed.Positional()[0] + " has no unit " + tag);
+    CPlantLog::Contents log = CPlantLog(plant.GetLogPath()).Read();
+    for (const std::string& warning : log.warnings)
+        std::cerr << "q4150cli: " << warning << '\n';
+    CTextTable table;
+    table.AddRow({"TIME", "UNIT", "ACTION", "RESULT", "PORT", "BLOCKS", "CELLS", "NOTE"});
+    for (const PlantLogRecord& record : log.records) {
+        if (parsed.Has("--tag") && record.tag != tag)
+            continue;
+        if (parsed.Has("--json")) {
+            out << CPlantLog::ToLine(record) << '\n';
+            continue;
+        }
+        std::string note = record.reason;
+        for (const std::string& answer : record.confirmed)
+            note += (note.empty() ? "" : "; ") + answer;
+        if (!record.backup.empty())
+            note += (note.empty() ? "backup " : "; backup ") + record.backup;
+        const bool upload = record.action == PlantAction::Upload;
+        table.AddRow({record.time, record.tag.empty() ? "-" : record.tag, CPlantLog::ActionName(record.action),
+                      CPlantLog::ResultName(record.result), record.port.empty() ? "-" : record.port,
+                      upload ? std::to_string(record.blocksWritten) + " written, " + std::to_string(record.blocksHeld)
+                                   + " held"
+                             : "-",
+                      std::to_string(record.cells.size()), note.empty() ? "-" : note});
+    }
+    if (!parsed.Has("--json"))
+        table.Print(out);
+    return 0;
 }

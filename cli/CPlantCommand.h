@@ -1,6 +1,6 @@
-// "plant new|add|status|verify|upload PLANT ...": a plant file made and extended, the state of
-// its units from their files and the plant log, and its units verified or uploaded side by
-// side, each on its own port and thread.
+// "plant new|add|status|verify|upload|log PLANT ...": a plant file made and extended, the state
+// of its units from their files and the plant log, its units verified or uploaded side by side,
+// each on its own port and thread, and a unit's history from the log.
 #pragma once
 
 #include "cli/ICliCommand.h"
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-class CUnitJob;
+class CPlantUnitJob;
 
 class CPlantCommand : public ICliCommand {
 public:
@@ -23,6 +23,7 @@ private:
     static int Add(const std::vector<std::string>& args);
     static int Status(const std::vector<std::string>& args, std::ostream& out);
     static int SideBySide(const std::vector<std::string>& args, bool upload, std::ostream& out);
-    // "AN-101: holds its file", "AN-102: stopped by SIGINT after 12 of 87 blocks read", ...
-    static std::string EndLine(const CUnitJob& job, int signal);
+    static int Log(const std::vector<std::string>& args, std::ostream& out);
+    // "AN-101: holds its file", "AN-102: stopped by SIGINT: the read of the unit was stopped ...".
+    static std::string EndLine(const CPlantUnitJob& job, int signal);
 };

@@ -4,14 +4,11 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
+#include "cli/CCliJobUi.h"
 #include "cli/CCliPlantLog.h"
 #include "cli/CCliPort.h"
-#include "cli/CCliSession.h"
-#include "cli/CDiffCommand.h"
-#include "compare/CChangeList.h"
-#include "compare/CSetupComparison.h"
-#include "unit/CQ4kUnit.h"
-#include "unit/CUnitImage.h"
+#include "job/CUnitJob.h"
+#include "plant/CPlantRecorder.h"
 
 #include <filesystem>
 #include <iostream>
@@ -26,15 +23,14 @@ bool SameFile(const std::string& a, const std::string& b)
 
 std::string PartlyWritten(const TransferResult& result)
 {
-    return "the unit now holds a partly written set-up (" + std::to_string(result.blocksDone) + " of "
-           + std::to_string(result.blocksTotal) + " blocks written); upload the whole set-up before the unit is used";
+    return CUnitJob::PartlyWrittenText(result) + "; upload the whole set-up before the unit is used";
 }
 
 }  // namespace
 
 std::string CTransferCommand::Usage(int direction)
 {
-    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] " : "download FILE ")
+    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] [--all-blocks] " : "download FILE ")
            + std::string(CCliPort::USAGE) + " " + CCliPlantLog::USAGE;
 }
 
@@ -51,6 +47,10 @@ const char* CTransferCommand::GetHelp() const
                "--backup BACKUP: first reads the unit's set-up into the document BACKUP; when that\n"
                "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
                "the upload changed.\n"
+               "Only the blocks the unit does not hold yet are written (and read back): the backup\n"
+               "says what it holds, or else each block is read before it is written; the end says\n"
+               "how many were written and how many the unit held already. --all-blocks writes\n"
+               "every block.\n"
                "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s) are\n"
                "named on standard error as diff names them, FILE's text first, then what the unit\n"
                "will hold; the upload goes on, unless --strict: then nothing is written (exit 1).\n"
@@ -61,175 +61,107 @@ const char* CTransferCommand::GetHelp() const
                "after writing. A port that goes away (the unit or a USB adapter gone) is named as\n"
                "the reason.\n"
                "--plant PLANT --tag TAG: the upload is recorded in the plant's log as the unit TAG's,\n"
-               "with the cells it changed; without --backup the unit is backed up into\n"
-               "backups/TAG beside PLANT first.\n"
+               "with its backup, the blocks written, the cells they changed (also of an upload that\n"
+               "did not complete) and the questions --force answered; without --backup the unit\n"
+               "is backed up into backups/TAG beside PLANT first.\n"
                "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
-               "failed, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
+               "failed or its record could not be written to the plant's log, 2 on a usage or file\n"
+               "error, 130 after Ctrl+C, 143 after SIGTERM.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
            "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. --plant PLANT\n"
            "--tag TAG records the download in the plant's log as the unit TAG's. Exit status 0\n"
-           "when it completed, 1 when it failed, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
-           "after SIGTERM.";
+           "when it completed, 1 when it failed or its record could not be written to the plant's\n"
+           "log, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
+    const bool upload = m_nDirection == 0;
     std::set<std::string> options = CCliPort::OptionNames();
     options.merge(CCliPlantLog::OptionNames());
     std::set<std::string> flags;
-    if (m_nDirection == 0) {
+    if (upload) {
         options.insert("--backup");
-        flags = {"--strict", "--force"};
+        flags = {"--strict", "--force", "--all-blocks"};
     }
     CCliArgs parsed(args, flags, options);
     parsed.ExpectPositional(1, m_strUsage);
     const std::string path = parsed.Positional()[0];
-    std::string backupPath = parsed.Value("--backup");
-    if (parsed.Has("--backup") && (backupPath.empty() || SameFile(backupPath, path)))
+    JobSettings settings;
+    settings.backupPath = parsed.Value("--backup");
+    if (parsed.Has("--backup") && (settings.backupPath.empty() || SameFile(settings.backupPath, path)))
         throw CCliError("--backup takes a file other than the one uploaded");
-    CCliPort port(parsed, m_strUsage);
+    CliAnswers answers;
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    settings.allBlocks = parsed.Has("--all-blocks");
+    answers.strict = parsed.Has("--strict");
+    answers.force = parsed.Has("--force");
     const CCliPlantLog plant(parsed);
-    const PlantAction action = m_nDirection == 0 ? PlantAction::Upload : PlantAction::Download;
-    // The record of the action, once it has ended; a download's names the file it wrote.
-    auto log = [&](PlantResult end, const std::string& reason, const TransferResult& transfer,
-                   std::vector<CellDifference> cells = {}) {
-        if (!plant.IsOn())
-            return;
-        PlantLogRecord record = plant.Record(action, path, port.GetPort());
-        if (m_nDirection == 1 && end != PlantResult::Ok) {  // FILE was not written: what it holds is no part of it
-            record.sha256.clear();
-            record.device = -1;
-        }
-        record.result = end;
-        record.reason = reason;
-        record.blocksWritten = m_nDirection == 0 && transfer.unitWritten ? transfer.blocksDone : 0;
-        record.backup = backupPath;
-        record.cells = std::move(cells);
-        plant.Append(std::move(record), std::cerr);
-    };
+    // A plant's unit keeps what the unit held among its own backups.
+    if (upload && plant.IsOn() && settings.backupPath.empty())
+        settings.backupFolder = plant.GetPlant().GetBackupFolder(plant.GetTag());
+    if (!upload)
+        settings.downloadPath = path;
 
-    // The set-up's messages are held back while the transfer may raise them, and shown after.
-    CCliSession session(port.Messages(), false);
-    if (m_nDirection == 0)
-        session.Load(path);
-    else
-        session.Reset();
-    port.FlushMessages(std::cerr);
-    if (m_nDirection == 0 && !CheckCells(session.GetUnit(), path, parsed.Has("--strict"), std::cerr))
-        return 1;
-    // An upload of a plant's unit keeps what the unit held among the unit's backups.
-    if (m_nDirection == 0 && plant.IsOn() && backupPath.empty()) {
-        std::string error;
-        backupPath = plant.GetPlant().NewBackupPath(plant.GetTag(), error);
-        if (backupPath.empty())
-            throw CCliError(error + " (the backup failed: nothing was written to the unit)");
+    CUnitJob job(upload ? JobAction::Upload : JobAction::Download, settings);
+    if (upload) {
+        if (q4::Status loaded = job.LoadSetup(path); !loaded)
+            throw CCliError(loaded.Reason());
     }
-    if (!port.Open(std::cerr)) {
-        log(PlantResult::Failed, port.GetOpenError(), {});
-        return 1;
+    std::unique_ptr<CPlantRecorder> recorder = plant.Recorder();
+    job.SetRecorder(recorder.get());
+    CCliJobUi ui(std::cerr, answers, path);
+    ui.Run(job);
+    const JobResult& result = job.GetResult();
+    const int end = EndOf(job, ui, std::cerr);
+    if (!result.recordError.empty()) {
+        std::cerr << "q4150cli: " << result.recordError << " (the action is not in the plant log)\n";
+        return end == 0 ? 1 : end;
     }
-    // The unit as read moments before an upload: its device number, and the blocks the
-    // upload's General merge is checked against.
-    CUnitImage held;
-    if (m_nDirection == 0) {
-        CCliSession read(port.Messages(), false);
-        read.Reset();
-        if (!backupPath.empty()) {
-            std::string failed;
-            if (!Backup(port, backupPath, held, read, failed)) {
-                backupPath.clear();
-                log(port.GetStopSignal() ? PlantResult::Stopped : PlantResult::Failed, failed, {});
-                return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
-            }
-            if (plant.IsOn()) {
-                PlantLogRecord record = plant.Record(PlantAction::Backup, backupPath, port.GetPort());
-                record.backup = backupPath;
-                plant.Append(std::move(record), std::cerr);
-            }
-        } else {
-            TransferResult general = port.ReadGeneral(read.GetUnit(), std::cerr, held);
-            if (general.end != TransferEnd::Completed) {
-                std::string failed =
-                    port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("read of the unit", general);
-                std::cerr << "q4150cli: " << failed << (general.reason.empty() ? ": " : "; ")
-                          << "nothing was written to the unit\n";
-                return port.GetStopSignal() ? 128 + port.GetStopSignal() : 1;
-            }
-        }
-        if (session.GetUnit().IsOtherDevice(read.GetUnit()) && !parsed.Has("--force")) {
-            std::cerr << "q4150cli: the unit is device " << read.GetUnit().GetDeviceNumber() << ", " << path
-                      << " is for device " << session.GetUnit().GetDeviceNumber() << "; --force uploads anyway\n";
-            log(PlantResult::Refused,
-                "the unit is device " + std::to_string(read.GetUnit().GetDeviceNumber()) + ", the file is for device "
-                    + std::to_string(session.GetUnit().GetDeviceNumber()) + "; nothing was written to the unit",
-                {});
-            return 1;
-        }
-    }
+    return end;
+}
 
-    auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    TransferResult result =
-        port.Run(session.GetUnit(), direction, std::cerr, nullptr, m_nDirection == 0 ? &held : nullptr);
-    const char* what = m_nDirection == 0 ? "upload" : "download";
-    if (port.GetStopSignal()) {
-        std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
-        std::string how;
-        if (m_nDirection == 1)
-            how = "after " + done + "; " + path + " was not written";
-        else if (result.unitWritten)
-            how = PartlyWritten(result);
+int CTransferCommand::EndOf(const CUnitJob& job, const CCliJobUi& ui, std::ostream& err)
+{
+    const JobResult& result = job.GetResult();
+    const bool upload = job.GetAction() == JobAction::Upload;
+    const TransferResult& transfer = result.transfer;
+    switch (result.outcome) {
+    case JobOutcome::Ok:
+        if (upload)
+            err << "The upload is complete: " << result.blocksWritten
+                << (result.blocksWritten == 1 ? " block" : " blocks") << " written, " << result.blocksHeld
+                << " held already; " << transfer.bytesMoved << " bytes moved.\n";
         else
-            how = "nothing was written to the unit";
-        std::cerr << "q4150cli: " << port.StopText() << (m_nDirection == 1 ? " " : ": ") << how << '\n';
-        log(PlantResult::Stopped, port.StopText() + (m_nDirection == 1 ? " " : ": ") + how, result);
-        return 128 + port.GetStopSignal();
-    }
-    if (result.end != TransferEnd::Completed) {
-        std::string failed = CCliPort::FailureText(what, result);
-        if (m_nDirection == 0 && result.unitWritten)
-            failed += (result.reason.empty() ? ": " : "; ") + PartlyWritten(result);
-        std::cerr << "q4150cli: " << failed << '\n';
-        log(PlantResult::Failed, failed, result);
+            err << "The download is complete: " << transfer.bytesMoved << " bytes moved.\n";
+        return 0;
+    case JobOutcome::Refused:
+        // Said as the question was answered.
         return 1;
+    case JobOutcome::Stopped:
+        if (ui.GetStopSignal()) {
+            std::string how;
+            if (!upload)
+                how = " after " + std::to_string(transfer.blocksDone) + " of " + std::to_string(transfer.blocksTotal)
+                      + " blocks; " + job.GetSettings().downloadPath + " was not written";
+            else if (transfer.unitWritten && result.lastStep == JobStep::Upload)
+                how = ": " + PartlyWritten(transfer);
+            else
+                how = ": nothing was written to the unit";
+            err << "q4150cli: " << ui.StopText() << how << '\n';
+            return 128 + ui.GetStopSignal();
+        }
+        err << "q4150cli: " << result.reason << '\n';
+        return 1;
+    case JobOutcome::Differs:
+    case JobOutcome::Failed:
+        break;
     }
-    if (m_nDirection == 1)
-        session.Save(path);
-    std::cerr << "The " << what << " is complete: " << result.bytesMoved << " bytes moved.\n";
-    log(PlantResult::Ok, {}, result, m_nDirection == 0 && plant.IsOn() ? CChangeList::OfUpload(session.GetUnit(), held)
-                                                                       : std::vector<CellDifference>());
-    return 0;
-}
-
-bool CTransferCommand::CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err)
-{
-    std::vector<CellDifference> cells = CSetupComparison::NotHeldExactly(unit);
-    if (cells.empty())
-        return true;
-    err << "q4150cli: the unit cannot hold " << cells.size() << (cells.size() == 1 ? " cell" : " cells") << " of "
-        << path << " as written; it will hold:\n";
-    CDiffCommand::Print(cells, err);
-    if (strict)
-        err << "q4150cli: --strict: nothing was written to the unit\n";
-    return !strict;
-}
-
-bool CTransferCommand::Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup,
-                              std::string& failed)
-{
-    TransferResult result = port.Run(backup.GetUnit(), TransferDirection::Download, std::cerr, &held);
-    if (result.end != TransferEnd::Completed) {
-        failed = (port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("backup", result))
-                 + (result.reason.empty() ? ": " : "; ") + "nothing was written to the unit";
-        std::cerr << "q4150cli: " << failed << '\n';
-        return false;
-    }
-    try {
-        backup.Save(path);
-    } catch (const CCliError& e) {
-        throw CCliError(std::string(e.what()) + " (the backup failed: nothing was written to the unit)");
-    }
-    std::cerr << "The unit's set-up is backed up in " << path << ".\n";
-    return true;
+    err << "q4150cli: " << result.reason;
+    if (upload && transfer.unitWritten && result.lastStep == JobStep::Upload)
+        err << "; upload the whole set-up before the unit is used";
+    err << '\n';
+    return 1;
 }

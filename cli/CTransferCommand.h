@@ -7,10 +7,8 @@
 #include <iosfwd>
 #include <string>
 
-class CCliPort;
-class CCliSession;
-class CQ4kUnit;
-class CUnitImage;
+class CCliJobUi;
+class CUnitJob;
 
 class CTransferCommand : public ICliCommand {
 public:
@@ -24,13 +22,8 @@ public:
 
 private:
     static std::string Usage(int direction);
-    // Reads the unit into backup's set-up and the document at path, its blocks into held;
-    // false, said on standard error and in failed, when it failed.
-    static bool Backup(CCliPort& port, const std::string& path, CUnitImage& held, CCliSession& backup,
-                       std::string& failed);
-    // Before an upload: names on err the cells of unit the unit cannot hold as written; false
-    // when there are some and strict says not to write them.
-    static bool CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err);
+    // Says on err how the job ended; its exit status.
+    static int EndOf(const CUnitJob& job, const CCliJobUi& ui, std::ostream& err);
 
     int m_nDirection;
     std::string m_strUsage;

@@ -2,11 +2,14 @@
 #include "cli/CVerifyCommand.h"
 
 #include "cli/CCliArgs.h"
+#include "cli/CCliError.h"
+#include "cli/CCliJobUi.h"
 #include "cli/CCliPlantLog.h"
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
 #include "compare/CUnitVerification.h"
+#include "job/CUnitJob.h"
 #include "model/HexText.h"
 
 #include <iostream>
@@ -25,8 +28,9 @@ const char* CVerifyCommand::GetHelp() const
            "differ are printed as diff prints them, FILE's text first; a difference no cell\n"
            "shows as \"SHEET block N: FILE-HEX -> UNIT-HEX\".\n"
            "--plant PLANT --tag TAG: the verify is recorded in the plant's log as the unit TAG's.\n"
-           "Exit status 0 when the unit holds FILE's set-up, 1 when not, 2 on a usage or file\n"
-           "error or a failed download.";
+           "Exit status 0 when the unit holds FILE's set-up, 1 when not or when its record could\n"
+           "not be written to the plant's log, 2 on a usage or file error or a failed download,\n"
+           "130 after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
@@ -35,51 +39,49 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
     options.merge(CCliPlantLog::OptionNames());
     CCliArgs parsed(args, {}, options);
     parsed.ExpectPositional(1, m_strUsage);
-    CCliPort port(parsed, m_strUsage);
+    const std::string path = parsed.Positional()[0];
+    JobSettings settings;
+    CliAnswers answers;
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
     const CCliPlantLog plant(parsed);
-    auto log = [&](PlantResult end, const std::string& reason, std::vector<CellDifference> cells = {}) {
-        if (!plant.IsOn())
-            return;
-        PlantLogRecord record = plant.Record(PlantAction::Verify, parsed.Positional()[0], port.GetPort());
-        record.result = end;
-        record.reason = reason;
-        record.cells = std::move(cells);
-        plant.Append(std::move(record), std::cerr);
-    };
-    CCliSession document(port.Messages(), false);
-    document.Load(parsed.Positional()[0]);
-    CCliSession held(port.Messages(), false);
-    held.Reset();
-    port.FlushMessages(std::cerr);
-    if (!port.Open(std::cerr)) {
-        log(PlantResult::Failed, port.GetOpenError());
-        return 2;
+    CUnitJob job(JobAction::Verify, settings);
+    if (q4::Status loaded = job.LoadSetup(path); !loaded)
+        throw CCliError(loaded.Reason());
+    std::unique_ptr<CPlantRecorder> recorder = plant.Recorder();
+    job.SetRecorder(recorder.get());
+    CCliJobUi ui(std::cerr, answers, path);
+    ui.Run(job);
+    const int end = Tell(job, ui, out);
+    if (!job.GetResult().recordError.empty()) {
+        std::cerr << "q4150cli: " << job.GetResult().recordError << " (the action is not in the plant log)\n";
+        return end == 0 ? 1 : end;
     }
-    CUnitImage blocks;
-    TransferResult result = port.Run(held.GetUnit(), TransferDirection::Download, std::cerr, &blocks);
-    if (result.end != TransferEnd::Completed) {
-        const std::string failed = port.GetStopSignal() ? port.StopText() : CCliPort::FailureText("download", result);
-        std::cerr << "q4150cli: " << failed << '\n';
-        log(port.GetStopSignal() ? PlantResult::Stopped : PlantResult::Failed, failed);
-        return port.GetStopSignal() ? 128 + port.GetStopSignal() : 2;
-    }
+    return end;
+}
 
-    CUnitVerification verification(document.GetUnit(), blocks);
-    if (verification.UnitHoldsSetup()) {
-        log(PlantResult::Ok, {});
+int CVerifyCommand::Tell(CUnitJob& job, const CCliJobUi& ui, std::ostream& out)
+{
+    const JobResult& result = job.GetResult();
+    if (result.outcome == JobOutcome::Stopped && ui.GetStopSignal()) {
+        std::cerr << "q4150cli: " << ui.StopText() << '\n';
+        return 128 + ui.GetStopSignal();
+    }
+    if (result.outcome == JobOutcome::Ok) {
         std::cerr << "The unit holds this set-up.\n";
         return 0;
     }
-    const auto& cells = verification.GetDifferences();
-    log(PlantResult::Differs,
-        cells.empty() ? std::to_string(verification.GetBlocksDiffering().size()) + " blocks differ" : std::string(),
-        cells);
+    if (result.outcome != JobOutcome::Differs) {
+        std::cerr << "q4150cli: " << result.reason << '\n';
+        return 2;
+    }
+    const std::vector<CellDifference>& cells = result.cells;
     CDiffCommand::Print(cells, out);
+    CUnitVerification verification(job.GetSetup(), job.GetBlocksRead());
     if (cells.empty()) {
         for (const auto& [sheet, index] : verification.GetBlocksDiffering()) {
             const int block = index;  // a structured binding is not captured by a lambda before C++20's fix in clang 16
             const auto& want = verification.GetExpected().GetBlocks(sheet);
-            const auto& have = blocks.GetBlocks(sheet);
+            const auto& have = job.GetBlocksRead().GetBlocks(sheet);
             auto hex = [block](const std::vector<CUnitImage::Block>& side) {
                 return static_cast<size_t>(block) < side.size() ? q4::ToHex(side[block].data(), side[block].size()) : "-";
             };

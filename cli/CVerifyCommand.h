@@ -3,7 +3,11 @@
 
 #include "cli/ICliCommand.h"
 
+#include <iosfwd>
 #include <string>
+
+class CCliJobUi;
+class CUnitJob;
 
 class CVerifyCommand : public ICliCommand {
 public:
@@ -15,5 +19,8 @@ public:
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
 private:
+    // Says how the job ended, the differing cells on out; the exit status.
+    static int Tell(CUnitJob& job, const CCliJobUi& ui, std::ostream& out);
+
     std::string m_strUsage;
 };

@@ -3,6 +3,9 @@
 
 #include "compare/CSetupComparison.h"
 #include "compare/CUnitVerification.h"
+#include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+#include "unit/CUnitImage.h"
 
 #include <algorithm>
 #include <tuple>
@@ -18,6 +21,20 @@ std::vector<CellDifference> CChangeList::OfUpload(CQ4kUnit& uploaded, const CUni
     for (CellDifference& change : changes)
         std::swap(change.textA, change.textB);
     return changes;
+}
+
+std::vector<CellDifference> CChangeList::Between(const CUnitImage& before, const CUnitImage& after)
+{
+    if (before == after)
+        return {};
+    CQuietPrompt prompt;
+    CQ4kUnit was(prompt);
+    CQ4kUnit now(prompt);
+    was.Initialize();
+    now.Initialize();
+    before.TakeApartInto(was);
+    after.TakeApartInto(now);
+    return CSetupComparison::SettingsOnly(now, CSetupComparison::Compare(was, now));
 }
 
 std::vector<ChangedChannel> CChangeList::ByChannel(std::vector<CellDifference> changes)

@@ -24,6 +24,9 @@ public:
     // the unit held as text A, the uploaded one as text B. Numbers the unit writes its own way
     // ("0.300" for "0.3") are no change.
     static std::vector<CellDifference> OfUpload(CQ4kUnit& uploaded, const CUnitImage& before);
+    // The cells the unit holds differently in after than in before, two whole images of its
+    // memory: the text before as A, after as B, both as a download reads them.
+    static std::vector<CellDifference> Between(const CUnitImage& before, const CUnitImage& after);
     // Sheet by sheet in tab order, each sheet's channels in row order, a channel's flags after
     // its other settings.
     static std::vector<ChangedChannel> ByChannel(std::vector<CellDifference> changes);

@@ -20,9 +20,28 @@ bool IsAlive(int pid)
     return pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
 }
 
+// The holder's program name as the system keeps it, empty when it cannot be read.
+std::string ProgramName(int pid)
+{
+    FILE* file = std::fopen(("/proc/" + std::to_string(pid) + "/comm").c_str(), "r");
+    if (!file)
+        return {};
+    char name[64] = {};
+    const bool read = std::fgets(name, sizeof name, file) != nullptr;
+    std::fclose(file);
+    std::string text = read ? name : "";
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
 std::string InUse(int pid)
 {
-    return pid > 0 ? FormatString(IDS_PORT_IN_USE_BY, {std::to_string(pid)}) : LoadString(IDS_PORT_IN_USE);
+    if (pid <= 0)
+        return LoadString(IDS_PORT_IN_USE);
+    const std::string program = ProgramName(pid);
+    return program.empty() ? FormatString(IDS_PORT_IN_USE_BY, {std::to_string(pid)})
+                           : FormatString(IDS_PORT_IN_USE_BY_PROGRAM, {program, std::to_string(pid)});
 }
 
 }  // namespace

@@ -52,26 +52,6 @@ std::string CPlant::GetBackupFolder(const std::string& tag) const
     return (fs::path(GetFolder()) / "backups" / tag).lexically_normal().string();
 }
 
-std::string CPlant::NewBackupPath(const std::string& tag, std::string& error) const
-{
-    const std::string folder = GetBackupFolder(tag);
-    std::error_code failure;
-    fs::create_directories(folder, failure);
-    if (failure) {
-        error = "cannot make the backup folder " + folder + ": " + failure.message();
-        return {};
-    }
-    std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", &local);
-    std::string path = folder + "/unit-" + stamp + ".q4g";
-    for (int n = 2; fs::exists(path, failure); ++n)
-        path = folder + "/unit-" + stamp + "-" + std::to_string(n) + ".q4g";
-    return path;
-}
-
 std::string CPlant::FilePath(const PlantUnit& unit) const
 {
     fs::path file(unit.file);
@@ -103,6 +83,9 @@ std::string CPlant::TagProblem(const std::string& tag) const
     // The tag names the unit's backup folder.
     if (tag == "." || tag == ".." || tag.find('/') != std::string::npos)
         return "the tag " + tag + " cannot name a folder (no \"/\", not \".\" or \"..\")";
+    // --port TAG=PORT names a unit by its tag.
+    if (tag.find('=') != std::string::npos)
+        return "the tag " + tag + " holds \"=\"; a tag may hold any character but \"=\", \"/\" and control characters";
     for (char c : tag) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
             return "a tag holds no control characters";

@@ -42,9 +42,6 @@ public:
     std::string GetLogPath() const { return m_strPath + ".log"; }
     // Where a unit's backups go: backups/TAG beside the plant file.
     std::string GetBackupFolder(const std::string& tag) const;
-    // A new file in the unit's backup folder, which it makes when needed:
-    // backups/TAG/unit-YYYY-MM-DD-HHMMSS.q4g; empty with the reason when the folder cannot be made.
-    std::string NewBackupPath(const std::string& tag, std::string& error) const;
 
     // The plant file's text: stable key order, a unit a line.
     std::string ToJson() const;

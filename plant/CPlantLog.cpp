@@ -161,6 +161,19 @@ std::string CPlantLog::ToLine(const PlantLogRecord& record)
     }
     json.Key("blocks_written");
     json.Number(record.blocksWritten);
+    if (record.action == PlantAction::Upload) {
+        json.Key("blocks_held");
+        json.Number(record.blocksHeld);
+        json.Key("blocks_total");
+        json.Number(record.blocksTotal);
+    }
+    if (!record.confirmed.empty()) {
+        json.Key("confirmed");
+        json.BeginArray();
+        for (const std::string& answer : record.confirmed)
+            json.String(answer);
+        json.EndArray();
+    }
     if (!record.backup.empty()) {
         json.Key("backup");
         json.String(record.backup);
@@ -209,6 +222,17 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
     record.result = FromName<PlantResult>(doc.At("result"), g_ResultNames);
     record.reason = Text(doc, "reason");
     record.blocksWritten = static_cast<int>(Number(doc, "blocks_written", 0));
+    record.blocksHeld = static_cast<int>(Number(doc, "blocks_held", 0));
+    record.blocksTotal = static_cast<int>(Number(doc, "blocks_total", 0));
+    if (const JSON_VALUE* confirmed = doc.Find("confirmed")) {
+        if (confirmed->nKind != JSON_VALUE::ARRAY)
+            throw CJsonError(confirmed->Where() + "\"confirmed\" must be an array");
+        for (const JSON_VALUE& item : confirmed->arItems) {
+            if (item.nKind != JSON_VALUE::STRING)
+                throw CJsonError(item.Where() + "an answer must be a string");
+            record.confirmed.push_back(item.strText);
+        }
+    }
     record.backup = Text(doc, "backup");
     const CellKeys* keys = KeysFor(record.action);
     if (const JSON_VALUE* cells = keys ? doc.Find(keys->list) : nullptr) {

@@ -33,7 +33,12 @@ struct PlantLogRecord {
     PlantResult result = PlantResult::Ok;
     std::string reason;    // why it failed, was refused or stopped; may be empty
     int blocksWritten = 0;
+    int blocksHeld = 0;    // an upload's blocks that the unit held already and that were not written
+    int blocksTotal = 0;   // an upload's blocks in all
     std::string backup;    // an upload's or a backup's backup file, relative to the plant's folder
+    // The questions answered Yes that let an upload go on ("uploaded although the unit is
+    // device 7 and the set-up is for device 3"); the record's user gave the answer.
+    std::vector<std::string> confirmed;
     // An upload's changed cells, the unit's text before as text A; a verify's differences, the
     // file's text as text A. Windows-1252 as in the set-up; UTF-8 in the log.
     std::vector<CellDifference> cells;

@@ -9,11 +9,12 @@
 #include <vector>
 
 enum class PlantUnitState {
-    NeverChecked,  // no upload or verify in the log
-    Holds,         // the last upload or verify left the unit holding its file
-    Differs,       // the last verify found it differing
-    FileChanged,   // the file is not the one last uploaded or verified
-    FileMissing,   // the unit's file cannot be read
+    NeverChecked,   // no upload or verify in the log
+    Holds,          // a verify, or a completed upload, of the file as it is now found the unit holding it
+    Differs,        // the last verify found it differing
+    FileChanged,    // the file is not the one last uploaded or verified
+    FileMissing,    // the unit's file cannot be read
+    PartlyWritten,  // the last upload wrote some blocks and did not complete
 };
 
 struct PlantUnitStatus {
@@ -23,12 +24,15 @@ struct PlantUnitStatus {
     // Whether the file changed since its last completed upload; empty when it was never uploaded.
     std::optional<bool> changedSinceUpload;
     PlantUnitState state = PlantUnitState::NeverChecked;
+    // The record the state stands on (its time: since when); none for NeverChecked.
+    std::optional<PlantLogRecord> stateRecord;
 };
 
 class CPlantStatus {
 public:
     // records: the plant log's, in the order written.
     static std::vector<PlantUnitStatus> Of(const CPlantSurvey& survey, const std::vector<PlantLogRecord>& records);
-    // "holds its file", "differs", "never checked", "file changed", "file missing".
-    static const char* StateText(PlantUnitState state);
+    // The state in words, as every list of the plant shows it: "holds its file", "differs in
+    // 2 cells", "partly written (24 of 87 blocks)", "file changed", "file missing", "never checked".
+    static std::string StateText(const PlantUnitStatus& status);
 };

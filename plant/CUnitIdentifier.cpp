@@ -3,46 +3,62 @@
 #include "plant/CUnitIdentifier.h"
 
 #include "compare/CUnitVerification.h"
+#include "job/CUnitJob.h"
 #include "model/CDocumentFile.h"
-#include "transfer/CUnitLine.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CQuietPrompt.h"
 #include "unit/CUnitImage.h"
 
 #include <climits>
 
-namespace {
-
-std::string Failure(const TransferResult& result)
+CIdentifyJob::CIdentifyJob(const CPlantSurvey* survey, JobSettings settings)
+    : m_identifier(survey), m_settings(std::move(settings))
 {
-    return std::string("the read of the unit failed") + (result.reason.empty() ? "" : ": " + result.reason);
 }
 
-}  // namespace
-
-Identification CUnitIdentifier::Identify(CUnitLine& line, ITransferObserver& observer) const
+void CIdentifyJob::Cancel()
 {
-    Identification found;
-    CQuietPrompt quiet;
-    CQ4kUnit read(quiet);
-    read.Initialize();
-    TransferResult general = line.Run(read, TransferDirection::Download, observer, {1, nullptr, nullptr});
-    if (general.end != TransferEnd::Completed) {
-        found.result = general.end == TransferEnd::Cancelled ? PlantResult::Stopped : PlantResult::Failed;
-        found.reason = Failure(general);
-        return found;
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_cancelled = true;
+    if (m_running)
+        m_running->Cancel();
+}
+
+bool CIdentifyJob::Read(CUnitJob& job)
+{
+    job.SetAnswerer(m_answerer);
+    job.SetWatcher(m_watcher);
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        if (m_cancelled)
+            job.Cancel();
+        m_running = &job;
     }
-    if (ByDevice(read.GetDeviceNumber(), found))
-        return found;
-    CUnitImage held;
-    read.Initialize();
-    TransferResult whole = line.Run(read, TransferDirection::Download, observer, {4, nullptr, &held});
-    if (whole.end != TransferEnd::Completed) {
-        found.result = whole.end == TransferEnd::Cancelled ? PlantResult::Stopped : PlantResult::Failed;
-        found.reason = Failure(whole);
-        return found;
+    const JobResult& result = job.Run();
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_running = nullptr;
     }
-    return ByBlocks(found.device, held);
+    if (result.outcome == JobOutcome::Ok)
+        return true;
+    m_found = Identification();
+    m_found.result = result.outcome == JobOutcome::Stopped ? PlantResult::Stopped : PlantResult::Failed;
+    m_found.reason = result.reason;
+    return false;
+}
+
+const Identification& CIdentifyJob::Run()
+{
+    CUnitJob general(JobAction::ReadDevice, m_settings);
+    if (!Read(general))
+        return m_found;
+    if (m_identifier.ByDevice(general.GetResult().unitDevice, m_found))
+        return m_found;
+    const unsigned long device = m_found.device;
+    CUnitJob whole(JobAction::ReadUnit, m_settings);
+    if (Read(whole))
+        m_found = m_identifier.ByBlocks(device, whole.GetBlocksRead());
+    return m_found;
 }
 
 bool CUnitIdentifier::ByDevice(unsigned long device, Identification& found) const

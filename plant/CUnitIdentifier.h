@@ -2,15 +2,18 @@
 // number, or, where several share it or none has it, the closest by the cells that differ.
 #pragma once
 
+#include "job/JobTypes.h"
 #include "plant/CPlantLog.h"
 #include "plant/CPlantSurvey.h"
-#include "transfer/ITransferObserver.h"
 
+#include <mutex>
 #include <string>
 #include <vector>
 
 class CUnitImage;
-class CUnitLine;
+class CUnitJob;
+class IJobAnswerer;
+class IJobWatcher;
 
 struct Identification {
     // Named; NotFound (no unit of the plant has its number); Ambiguous (several are equally
@@ -29,8 +32,6 @@ public:
     // survey: the plant's units, or null to tell the device number alone.
     explicit CUnitIdentifier(const CPlantSurvey* survey) : m_pSurvey(survey) {}
 
-    // Reads the unit on the open line, as much as it takes; the observer answers Retry or Cancel.
-    Identification Identify(CUnitLine& line, ITransferObserver& observer) const;
     // The two steps of Identify for those who read the unit themselves. First the device
     // number from the General blocks: true with found filled in when it names the unit (no
     // plant, or one unit of that number); false when the whole unit must be read for ByBlocks.
@@ -54,4 +55,34 @@ private:
                            const CUnitImage& held) const;
 
     const CPlantSurvey* m_pSurvey;
+};
+
+// Identify Unit as one job: the unit's General blocks read, and the whole unit where its number
+// does not name the unit; the port held only while it reads.
+class CIdentifyJob {
+public:
+    // survey: the plant's units, or null to tell the device number alone; it outlives the job.
+    CIdentifyJob(const CPlantSurvey* survey, JobSettings settings);
+    void SetAnswerer(IJobAnswerer* answerer) { m_answerer = answerer; }
+    void SetWatcher(IJobWatcher* watcher) { m_watcher = watcher; }
+
+    // On the calling thread.
+    const Identification& Run();
+    // From any thread: the read in flight stops after its block, and nothing follows.
+    void Cancel();
+    const Identification& GetResult() const { return m_found; }
+    const JobSettings& GetSettings() const { return m_settings; }
+
+private:
+    // Runs the job unless cancelled; false, with the failure in m_found, when it did not complete.
+    bool Read(CUnitJob& job);
+
+    CUnitIdentifier m_identifier;
+    JobSettings m_settings;
+    IJobAnswerer* m_answerer = nullptr;
+    IJobWatcher* m_watcher = nullptr;
+    Identification m_found;
+    std::mutex m_lock;  // guards the two below
+    CUnitJob* m_running = nullptr;
+    bool m_cancelled = false;
 };

@@ -5,6 +5,7 @@
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -117,6 +118,7 @@ TransferResult CTransfer::Run()
         // Every pass, the first and each Retry, starts from General with the count at 0.
         m_exchange.ResetCount();
         m_nBlocksDone = 0;
+        m_blocksHeld = 0;
         int failed = -1;
         Pass pass = RunPass(failed);
         if (pass == Pass::Done) {
@@ -130,9 +132,13 @@ TransferResult CTransfer::Run()
     }
     result.bytesMoved = m_exchange.GetBytesMoved();
     result.blocksDone = m_nBlocksDone;
+    result.blocksWritten = static_cast<int>(m_written.size());
+    result.blocksHeld = m_blocksHeld;
     result.unitWritten = m_exchange.HasWritten();
-    if (result.end != TransferEnd::Completed)
+    if (result.end != TransferEnd::Completed) {
         result.reason = m_link.GetPortFailure();
+        result.failedBlock = m_failedBlock;
+    }
     m_observer.OnFinished(result);
     return result;
 }
@@ -166,7 +172,7 @@ CTransfer::Pass CTransfer::MoveBlocks(CNordaSetupType& type, int index)
             return Pass::Cancelled;
         if (!MoveBlock(type, index, b))
             return Pass::Failed;
-        ++m_nBlocksDone;
+        m_observer.OnBlockDone(++m_nBlocksDone, CountBlocks());
     }
     if (m_direction == TransferDirection::Download)
         type.AllBlocksTaken();
@@ -186,40 +192,64 @@ bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
         type.TakeBlockApart(block, data);
         return true;
     }
-    // A setup type that holds only part of a block merges into what the unit holds.
+    std::optional<CUnitImage::Block>& known = Known(index, block);
+    // What the unit holds in the block, where the write depends on it: a setup type that holds
+    // only part of a block merges into it, and a block the unit already holds is left alone.
+    std::optional<CUnitImage::Block> held = known;
     if (type.ReadsBlockBeforeWrite()) {
-        if (!ReadHeldBlock(kinds.read, index, block))
+        held.emplace();
+        if (!ReadHeldBlock(kinds.read, index, block, *held))
             return false;
+        std::memcpy(data, held->data(), CQ4kProtocol::BLOCK_LEN);
     } else {
+        // A block read only to be compared needs no second read: a spoiled reply costs a write.
+        if (m_onlyDiffering && !held) {
+            if (!m_exchange.Read(kinds.read, block))
+                return false;
+            held.emplace();
+            std::memcpy(held->data(), data, CQ4kProtocol::BLOCK_LEN);
+        }
         std::memset(data, 0, CQ4kProtocol::BLOCK_LEN);
     }
     type.FillBlock(block, data);
-    std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
-    if (known.size() <= static_cast<size_t>(block))
-        known.resize(static_cast<size_t>(block) + 1);
-    std::optional<CUnitImage::Block>& held = known[static_cast<size_t>(block)];
+    if (held && std::none_of(m_before.begin(), m_before.end(),
+                             [&](const BlockBytes& b) { return b.slot == index && b.block == block; }))
+        m_before.push_back({index, block, *held});
+    if (m_onlyDiffering && held && std::memcmp(held->data(), data, CQ4kProtocol::BLOCK_LEN) == 0) {
+        known = held;
+        ++m_blocksHeld;
+        return true;
+    }
     // The write may land even when its read-back fails.
-    held.reset();
+    known.reset();
     if (!m_exchange.Write(kinds.write, block))
         return false;
-    held.emplace();
-    std::memcpy(held->data(), m_exchange.m_VerifyBlock, CQ4kProtocol::BLOCK_LEN);
+    known.emplace();
+    std::memcpy(known->data(), m_exchange.m_VerifyBlock, CQ4kProtocol::BLOCK_LEN);
+    m_written.push_back({index, block, *known});
     return true;
 }
 
-// The block a merge starts from must be what the unit holds: a reply with a good checksum may
-// still carry other data, and what is merged into it is written back. It must match what the
-// unit is known to hold, or else a second read of the block.
-bool CTransfer::ReadHeldBlock(ND_Q4K_MSG kind, int index, int block)
+std::optional<CUnitImage::Block>& CTransfer::Known(int index, int block)
+{
+    std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
+    if (known.size() <= static_cast<size_t>(block))
+        known.resize(static_cast<size_t>(block) + 1);
+    return known[static_cast<size_t>(block)];
+}
+
+// A reply with a good checksum may still carry other data: what is merged into the block, or
+// what decides that it need not be written, must be what the unit holds. It must match what
+// the unit is known to hold, or else a second read of the block.
+bool CTransfer::ReadHeldBlock(ND_Q4K_MSG kind, int index, int block, CUnitImage::Block& held)
 {
     if (!m_exchange.Read(kind, block))
         return false;
-    CUnitImage::Block read;
-    std::memcpy(read.data(), m_exchange.m_TransBlock, CQ4kProtocol::BLOCK_LEN);
-    const std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
-    if (static_cast<size_t>(block) < known.size() && known[static_cast<size_t>(block)])
-        return read == *known[static_cast<size_t>(block)];
-    return m_exchange.Read(kind, block) && std::memcmp(read.data(), m_exchange.m_TransBlock, read.size()) == 0;
+    std::memcpy(held.data(), m_exchange.m_TransBlock, CQ4kProtocol::BLOCK_LEN);
+    const std::optional<CUnitImage::Block>& known = Known(index, block);
+    if (known)
+        return held == *known;
+    return m_exchange.Read(kind, block) && std::memcmp(held.data(), m_exchange.m_TransBlock, held.size()) == 0;
 }
 
 bool CTransfer::AskRetry(int failedIndex)
@@ -230,7 +260,8 @@ bool CTransfer::AskRetry(int failedIndex)
             return false;
         m_reply = Reply::Asking;
     }
-    m_observer.OnBlockFailed(*this, FailureText(m_direction, m_unit.GetTitle(failedIndex)));
+    m_failedBlock = FailureText(m_direction, m_unit.GetTitle(failedIndex));
+    m_observer.OnBlockFailed(*this, m_failedBlock);
     std::unique_lock<std::mutex> lock(m_Lock);
     m_Wake.wait(lock, [this] { return m_reply != Reply::Asking || m_bCancel; });
     bool retry = m_reply == Reply::Retry && !m_bCancel;

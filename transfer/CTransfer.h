@@ -33,6 +33,11 @@ public:
     // them it reads the block a second time. Call before the transfer runs.
     void SetHeldBlocks(const CUnitImage* held);
 
+    // An upload writes only the blocks whose bytes the unit does not hold yet: what it is known
+    // to hold (the held blocks, or a block written before), or else what a read of the block
+    // gives. Every block is written unless told. Call before the transfer runs.
+    void SetOnlyDiffering(bool only) { m_onlyDiffering = only; }
+
     // Moves only the first count setup types (1: General alone, the unit's constants that say
     // which unit it is); all four unless told. Call before the transfer runs.
     void SetSheets(int count) { m_nSheets = count; }
@@ -54,6 +59,17 @@ public:
     uint32_t GetBytesMoved() const { return m_exchange.GetBytesMoved(); }
     // The blocks a download read, as the unit sent them; whole once the download completed.
     const CUnitImage& GetBlocksRead() const { return m_blocksRead; }
+    // A block of the unit as (setup type slot, block number) and its bytes.
+    struct BlockBytes {
+        int slot = 0;
+        int block = 0;
+        CUnitImage::Block bytes{};
+    };
+    // After an upload: the blocks it wrote, in the order written, with the bytes read back.
+    const std::vector<BlockBytes>& GetBlocksWritten() const { return m_written; }
+    // After an upload: what the unit held in each block before the upload first wrote it or
+    // found it held, where that was known (held blocks, or a read).
+    const std::vector<BlockBytes>& GetBlocksBefore() const { return m_before; }
 
     // "Uploading General data ..." and the download's counterpart.
     static std::string ProgressText(TransferDirection direction, const std::string& title);
@@ -67,7 +83,10 @@ private:
     Pass RunPass(int& failedIndex);
     Pass MoveBlocks(CNordaSetupType& type, int index);
     bool MoveBlock(CNordaSetupType& type, int index, int block);
-    bool ReadHeldBlock(ND_Q4K_MSG kind, int index, int block);
+    // Reads what the unit holds in the block into held; false when the read failed or, for a
+    // block merged into, could not be trusted.
+    bool ReadHeldBlock(ND_Q4K_MSG kind, int index, int block, CUnitImage::Block& held);
+    std::optional<CUnitImage::Block>& Known(int index, int block);
     bool AskRetry(int failedIndex);
     bool IsCancelled();
     int CountBlocks() const;
@@ -78,8 +97,13 @@ private:
     ITransferObserver& m_observer;
     CBlockExchange m_exchange;
     int m_nBlocksDone = 0;
+    int m_blocksHeld = 0;
     int m_nSheets = 4;
+    bool m_onlyDiffering = false;
+    std::vector<BlockBytes> m_written;
+    std::vector<BlockBytes> m_before;
     CUnitImage m_blocksRead;
+    std::string m_failedBlock;
     // What the unit is known to hold, block by block: the backup's blocks, then each block
     // written and read back; unknown (empty) after a write whose read-back failed.
     std::vector<std::optional<CUnitImage::Block>> m_known[4];

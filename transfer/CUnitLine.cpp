@@ -20,6 +20,7 @@ TransferResult CUnitLine::Run(CQ4kUnit& unit, TransferDirection direction, ITran
     CTransfer transfer(unit, GetLink(), direction, observer);
     transfer.SetHeldBlocks(what.held);
     transfer.SetSheets(what.sheets);
+    transfer.SetOnlyDiffering(what.onlyDiffering);
     {
         std::lock_guard<std::mutex> lock(m_lock);
         if (m_bCancelled) {
@@ -36,6 +37,10 @@ TransferResult CUnitLine::Run(CQ4kUnit& unit, TransferDirection direction, ITran
     }
     if (what.blocksRead)
         *what.blocksRead = transfer.GetBlocksRead();
+    if (what.written)
+        *what.written = transfer.GetBlocksWritten();
+    if (what.before)
+        *what.before = transfer.GetBlocksBefore();
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "link/CComSetupDialog.h"
 #include "link/CLineSettings.h"
+#include "transfer/CTransfer.h"
 #include "transfer/CUnitConnection.h"
 #include "transfer/ITransferObserver.h"
 
@@ -12,7 +13,6 @@
 #include <string>
 
 class CQ4kUnit;
-class CTransfer;
 class CUnitImage;
 class IMessagePrompt;
 
@@ -26,6 +26,9 @@ struct LineTransfer {
     int sheets = 4;                      // 1: General alone, which unit it is
     const CUnitImage* held = nullptr;    // the blocks a backup read moments before an upload
     CUnitImage* blocksRead = nullptr;    // where a download leaves the blocks it read
+    bool onlyDiffering = false;          // an upload writes only the blocks the unit does not hold
+    std::vector<CTransfer::BlockBytes>* written = nullptr;  // where an upload lists the blocks it wrote
+    std::vector<CTransfer::BlockBytes>* before = nullptr;   // and what they held before, where known
 };
 
 class CUnitLine {

@@ -185,7 +185,8 @@ TEST_F(CZTSerialTest, ClosedPortRefusesEverythingUntilOpenedAgain)
     EXPECT_FALSE(other.IsOpen());
     // A port is held by one opener at a time; the message names the holder where it can.
     EXPECT_EQ(other.OpenCommPort(m_pty.SlavePath()), CZTSerial::INVALID_PORT);
-    EXPECT_TRUE(other.GetOpenError() == "the port is in use by process " + std::to_string(getpid())
+    // Named with the holder's program: this test's own executable.
+    EXPECT_TRUE(other.GetOpenError() == "the port is in use by test_link (process " + std::to_string(getpid()) + ")"
                 || other.GetOpenError() == "the port is in use by another program")
         << other.GetOpenError();
     m_serial.CloseCommPort();

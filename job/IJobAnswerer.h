@@ -1,0 +1,33 @@
+// The questions a job asks before it goes on, answered by whoever runs it: the command line
+// from its flags, the desktop program with its dialogs, the plant per unit.
+#pragma once
+
+#include "compare/CellDifference.h"
+
+#include <string>
+#include <vector>
+
+class CUnitJob;
+
+struct JobQuestion {
+    enum class Kind {
+        NotHeld,      // the unit cannot hold cells as the set-up shows them: upload anyway?
+        OtherDevice,  // the unit is another device than the set-up is for: upload anyway?
+        Retry,        // a block failed: Retry (the whole transfer again) or Cancel?
+    };
+    Kind kind = Kind::Retry;
+    std::vector<CellDifference> cells;  // NotHeld: the set-up's text as A, what the unit will hold as B
+    unsigned long unitDevice = 0;       // OtherDevice
+    unsigned long setupDevice = 0;
+    std::string port;                   // the port as it was given
+    std::string setupPath;              // the set-up's file, empty when never saved
+    std::string message;                // Retry: "Error to upload General data"
+};
+
+class IJobAnswerer {
+public:
+    virtual ~IJobAnswerer() = default;
+    // Called on the job's thread. The job then waits for job.Answer(), from any thread, also
+    // from within this call, or for job.Cancel().
+    virtual void Ask(CUnitJob& job, const JobQuestion& question) = 0;
+};
