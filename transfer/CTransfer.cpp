@@ -132,7 +132,7 @@ TransferResult CTransfer::Run()
     }
     result.bytesMoved = m_exchange.GetBytesMoved();
     result.blocksDone = m_nBlocksDone;
-    result.blocksWritten = static_cast<int>(m_written.size());
+    result.blocksWritten = static_cast<int>(m_sent.size());
     result.blocksHeld = m_blocksHeld;
     result.unitWritten = m_exchange.HasWritten();
     if (result.end != TransferEnd::Completed) {
@@ -222,6 +222,7 @@ bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
     }
     // The write may land even when its read-back fails.
     known.reset();
+    m_sent.insert({index, block});
     if (!m_exchange.Write(kinds.write, block))
         return false;
     known.emplace();

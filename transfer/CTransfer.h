@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -101,6 +102,7 @@ private:
     int m_nSheets = 4;
     bool m_onlyDiffering = false;
     std::vector<BlockBytes> m_written;
+    std::set<std::pair<int, int>> m_sent;  // (slot, block) of every write frame sent
     std::vector<BlockBytes> m_before;
     CUnitImage m_blocksRead;
     std::string m_failedBlock;

@@ -21,7 +21,7 @@ struct TransferResult {
     uint32_t bytesMoved = 0;  // in the last pass
     int blocksDone = 0;       // blocks moved in the last pass (an upload's: written or found held)
     int blocksTotal = 0;      // blocks of a whole transfer
-    int blocksWritten = 0;    // an upload's blocks written, in every pass
+    int blocksWritten = 0;    // an upload's blocks whose write went out, in every pass, each once
     int blocksHeld = 0;       // an upload's blocks not written in the last pass: the unit held them
     bool unitWritten = false; // a write frame went out: after an upload that did not complete,
                               // the unit holds a partly written set-up

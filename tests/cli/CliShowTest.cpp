@@ -186,7 +186,7 @@ TEST_F(CliShow, UsageAndFileErrorsExitWithTwoWritingNothing)
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{}, "no command given; try q4150cli --help"},
         {{"frobnicate"}, "unknown command frobnicate; try q4150cli --help"},
-        {{"upload", a}, "usage: upload FILE [--backup BACKUP] [--strict] [--force] --port PORT [--retries N] [--baud N] [--fixed-wait MS] [--plant PLANT --tag TAG]"},
+        {{"upload", a}, "usage: upload FILE [--backup BACKUP] [--strict] [--force] [--all-blocks] --port PORT [--retries N] [--baud N] [--fixed-wait MS] [--plant PLANT --tag TAG]"},
         {{"show", a, "--sheet", "outputs"}, "unknown sheet outputs (general, physical, logical, alarm or 0 to 3)"},
         {{"show", a, "--sheet"}, "option --sheet needs a value"},
         {{"show", a, "--xml"}, "unknown option --xml"},

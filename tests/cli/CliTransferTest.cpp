@@ -18,6 +18,15 @@
 
 class CliTransfer : public CliSession {
 protected:
+    // How many of a document's blocks differ from a blank unit's zeros, as blocks lists them.
+    int BlocksNotZero(const std::string& file)
+    {
+        int count = 0;
+        for (const std::string& line : Lines(Run({"blocks", Path(file)}).out))
+            count += line.substr(line.rfind(' ') + 1) != std::string(64, '0');
+        return count;
+    }
+
     void SetUp() override
     {
         CliSession::SetUp();
@@ -46,11 +55,18 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
     ASSERT_EQ(up.code, 0) << up.err;
     EXPECT_EQ(up.out, "");
     // The General blocks are read first to tell which unit it is, then merged without reading
-    // them again.
-    EXPECT_EQ(Lines(up.err), (std::vector<std::string>{"Downloading General data ...", "Uploading General data ...",
-                                                       "Uploading Physical Input data ...",
-                                                       "Uploading Logical Input data ...", "Uploading Alarm data ...",
-                                                       "The upload is complete: 13587 bytes moved."}));
+    // them again; the blank unit's zero blocks are not written.
+    std::vector<std::string> said = Lines(up.err);
+    ASSERT_EQ(said.size(), 6u) << up.err;
+    EXPECT_EQ(std::vector<std::string>(said.begin(), said.end() - 1),
+              (std::vector<std::string>{"Downloading General data ...", "Uploading General data ...",
+                                        "Uploading Physical Input data ...", "Uploading Logical Input data ...",
+                                        "Uploading Alarm data ..."}));
+    const int written = BlocksNotZero("a.q4g");
+    EXPECT_EQ(said.back().substr(0, said.back().find(';')), "The upload is complete: " + std::to_string(written)
+                                                                 + " blocks written, " + std::to_string(87 - written)
+                                                                 + " held already");
+    EXPECT_EQ(m_server.GetWriteCount(), written);
 
     // The unit holds what blocks lists, in transfer order, the General blocks included (the
     // blank unit's reserved constants are zero as well).
@@ -83,11 +99,14 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
 {
     const std::tuple<std::string, const char*, const char*, int, std::vector<std::string>> cases[] = {
         {"upload", "checksum:@:3", "1", 0, {"Error to upload Physical Input data -> Retry"}},
-        {"upload", "readback:A:47:2", "1", 1,
+        // The unit holds the set-up but for the block whose replies are spoiled: each pass reads
+        // it to compare it, writes it and reads it back.
+        {"upload", "readback:A:47:4", "1", 1,
          {"Error to upload Alarm data -> Retry", "Error to upload Alarm data -> Cancel",
-          "q4150cli: the upload failed: the unit now holds a partly written set-up (86 of 87 blocks written); upload "
-          "the whole set-up before the unit is used"}},
-        {"download", "silent:B:0", "0", 1, {"Error to download General data -> Cancel", "q4150cli: the download failed"}},
+          "q4150cli: the upload failed: Error to upload Alarm data; the unit now holds a partly written set-up (1 of "
+          "87 blocks written); upload the whole set-up before the unit is used"}},
+        {"download", "silent:B:0", "0", 1,
+         {"Error to download General data -> Cancel", "q4150cli: the download failed: Error to download General data"}},
         {"download", "short:@:30:2", "2", 0,
          {"Error to download Logical Input data -> Retry", "Error to download Logical Input data -> Retry"}},
     };
@@ -121,7 +140,8 @@ TEST_F(CliTransfer, AFailedBlockIsRetriedAsOftenAsAskedThenTheTransferFails)
     r = Transfer("download", "b.q4g");
     EXPECT_EQ(r.code, 1);
     const std::string prefix = "q4150cli: Error to open com port. " + m_server.GetSlavePath() + ": the port is in use by ";
-    EXPECT_TRUE(r.err == prefix + "process " + std::to_string(getpid()) + "\n" || r.err == prefix + "another program\n")
+    EXPECT_TRUE(r.err == prefix + "test_cli (process " + std::to_string(getpid()) + ")\n"
+                || r.err == prefix + "another program\n")
         << r.err;
 }
 
@@ -159,8 +179,9 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     upload.push_back("--force");
     CliResult up = Run(upload);
     ASSERT_EQ(up.code, 0) << up.err;
-    // The General blocks are read once, checked by the backup's.
-    EXPECT_EQ(Lines(up.err).back(), "The upload is complete: 13587 bytes moved.");
+    // The General blocks are read once, checked by the backup's; only the blocks of the two
+    // cells that differ are written.
+    EXPECT_EQ(Lines(up.err).back().substr(0, 59), "The upload is complete: 2 blocks written, 85 held already; ");
     EXPECT_EQ(Transfer("verify", "b.q4g").code, 0);
     EXPECT_EQ(Transfer("verify", "held.q4g").out, "general 3 1: 12 -> 44\nalarm 1 4: 5 -> 7.5\n");
     // Without a backup the unit's General blocks say which unit it is.
@@ -174,8 +195,8 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     // A backup or a verification that cannot read the unit writes nothing to it.
     const std::tuple<std::vector<std::string>, int, const char*> failures[] = {
         {{"upload", Path("a.q4g"), "--backup", Path("none.q4g")}, 1,
-         "q4150cli: the backup failed: nothing was written to the unit"},
-        {{"verify", Path("a.q4g")}, 2, "q4150cli: the download failed"},
+         "q4150cli: the backup failed: Error to download General data; nothing was written to the unit"},
+        {{"verify", Path("a.q4g")}, 2, "q4150cli: the read of the unit failed: Error to download General data"},
     };
     for (const auto& [args, code, last] : failures) {
         CEmulatorServer::Fault fault{};
@@ -199,7 +220,7 @@ TEST_F(CliTransfer, AUnitThatGoesAwayEndsTheTransferWithinTwoSecondsAndSaysWhy)
     const std::tuple<const char*, int, std::string> cases[] = {
         {"upload", 1, "q4150cli: the upload failed: " + gone + "; the unit now holds a partly written set-up ("},
         {"download", 1, "q4150cli: the download failed: " + gone},
-        {"verify", 2, "q4150cli: the download failed: " + gone},
+        {"verify", 2, "q4150cli: the read of the unit failed: " + gone},
     };
     for (const auto& [command, code, message] : cases) {
         SCOPED_TRACE(command);
@@ -233,7 +254,7 @@ TEST_F(CliTransfer, AnUploadCutOffByAKilledUnitNamesTheReasonAndThePartlyWritten
     ASSERT_EQ(pty.rfind("PTY ", 0), 0u) << pty;
     pty.erase(0, 4);
 
-    pid_t cli = Start({"upload", Path("a.q4g"), "--port", pty, "--fixed-wait", "5"});
+    pid_t cli = Start({"upload", Path("a.q4g"), "--port", pty, "--fixed-wait", "5", "--all-blocks"});
     // General is written once the physical inputs start.
     for (int i = 0; i < 5000 && ReadBytes(Path(".stderr")).find("Physical Input") == std::string::npos; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -261,7 +282,7 @@ TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)
         int writes = m_server.GetWriteCount();
         // The slow line setting leaves a busy machine room to answer before the line counts as quiet.
         pid_t pid = Start({"upload", Path("a.q4g"), "--port", m_server.GetSlavePath(), "--fixed-wait", "5", "--baud",
-                           "110"});
+                           "110", "--all-blocks"});
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (m_server.GetWriteCount() < writes + 10 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -4,8 +4,6 @@
 
 #include "plant/CUnitIdentifier.h"
 #include "sim/CEmulatorServer.h"
-#include "support/TransferDoubles.h"
-#include "transfer/CUnitLine.h"
 #include "unit/CUnitImage.h"
 
 namespace {
@@ -53,16 +51,12 @@ protected:
     Identification Run(bool withPlant = true)
     {
         CPlantSurvey survey(m_plant);
-        CUnitIdentifier identifier(withPlant ? &survey : nullptr);
-        RecordingPrompt prompt;
-        CUnitLine line(prompt);
-        UnitPortSettings settings;
-        settings.port = m_server.GetSlavePath();
-        settings.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
-        settings.fixedWaitMs = 1;
-        EXPECT_TRUE(line.Open(settings));
-        RecordingObserver observer;
-        return identifier.Identify(line, observer);
+        JobSettings settings;
+        settings.port.port = m_server.GetSlavePath();
+        settings.port.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
+        settings.port.fixedWaitMs = 1;
+        CIdentifyJob job(withPlant ? &survey : nullptr, settings);
+        return job.Run();
     }
 
     CEmulatorServer m_server;
@@ -139,7 +133,7 @@ TEST_F(Identify, AUnitThatDoesNotAnswerIsNoIdentification)
     m_server.AddFault(fault);
     Identification found = Run();
     EXPECT_EQ(found.result, PlantResult::Failed);
-    EXPECT_EQ(found.reason, "the read of the unit failed");
+    EXPECT_EQ(found.reason, "the read of the unit failed: Error to download General data");
     CPlantSurvey survey(m_plant);
     PlantLogRecord record = CUnitIdentifier(&survey).Record(found, "/dev/ttyUSB0");
     EXPECT_EQ(std::tie(record.action, record.result, record.device), std::make_tuple(PlantAction::Identify, PlantResult::Failed, -1L));

@@ -3,7 +3,7 @@
 // shared log keeps a whole record of each.
 #include "PlantFixture.h"
 
-#include "plant/CUnitJob.h"
+#include "plant/CPlantUnitJob.h"
 #include "sim/CEmulatorServer.h"
 
 #include <algorithm>
@@ -33,13 +33,13 @@ protected:
         }
     }
 
-    std::unique_ptr<CUnitJob> Job(size_t unit, PlantAction action, const std::string& port) const
+    std::unique_ptr<CPlantUnitJob> Job(size_t unit, JobAction action, const std::string& port) const
     {
-        UnitJobSettings settings;
+        JobSettings settings;
         settings.port.port = port;
         settings.port.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
         settings.port.fixedWaitMs = 0;
-        return std::make_unique<CUnitJob>(m_plant, m_plant.GetUnits()[unit], action, settings);
+        return std::make_unique<CPlantUnitJob>(m_plant, m_plant.GetUnits()[unit], action, settings);
     }
 
     std::unique_ptr<CEmulatorServer> m_servers[2];
@@ -48,9 +48,9 @@ protected:
 
 TEST_F(UnitJobs, SideBySideOneCompletesOneIsCancelledOneFailsAlone)
 {
-    std::unique_ptr<CUnitJob> jobs[] = {Job(0, PlantAction::Upload, m_servers[0]->GetSlavePath()),
-                                        Job(1, PlantAction::Upload, m_servers[1]->GetSlavePath()),
-                                        Job(2, PlantAction::Verify, m_servers[1]->GetSlavePath())};
+    std::unique_ptr<CPlantUnitJob> jobs[] = {Job(0, JobAction::Upload, m_servers[0]->GetSlavePath()),
+                                             Job(1, JobAction::Upload, m_servers[1]->GetSlavePath()),
+                                             Job(2, JobAction::Verify, m_servers[1]->GetSlavePath())};
     std::vector<std::thread> threads;
     for (auto& job : jobs)
         threads.emplace_back([&job] { job->Run(); });
@@ -60,31 +60,31 @@ TEST_F(UnitJobs, SideBySideOneCompletesOneIsCancelledOneFailsAlone)
     for (std::thread& thread : threads)
         thread.join();
 
-    const UnitJobResult& done = jobs[0]->GetResult();
-    EXPECT_EQ(done.result, PlantResult::Ok) << done.reason;
+    const JobResult& done = jobs[0]->GetResult();
+    EXPECT_EQ(done.outcome, JobOutcome::Ok) << done.reason;
     EXPECT_EQ(done.backupPath.rfind(Path("backups/AN-1/unit-"), 0), 0u) << done.backupPath;
     // Among what the upload changed in the blank unit, its device number.
     EXPECT_NE(std::find_if(done.cells.begin(), done.cells.end(),
                            [](const CellDifference& c) { return c.sheet == 0 && c.row == 3 && c.textA == "0" && c.textB == "3"; }),
               done.cells.end());
-    EXPECT_EQ(m_servers[0]->GetWriteCount(), 87);
+    EXPECT_EQ(m_servers[0]->GetWriteCount(), done.blocksWritten);
 
-    const UnitJobResult& stopped = jobs[1]->GetResult();
-    EXPECT_EQ(stopped.result, PlantResult::Stopped);
-    EXPECT_NE(stopped.reason.find("during the backup, after "), std::string::npos) << stopped.reason;
+    const JobResult& stopped = jobs[1]->GetResult();
+    EXPECT_EQ(stopped.outcome, JobOutcome::Stopped);
+    EXPECT_NE(stopped.reason.find("the backup was stopped after "), std::string::npos) << stopped.reason;
     EXPECT_NE(stopped.reason.find(" of 87 blocks read; nothing was written to the unit"), std::string::npos)
         << stopped.reason;
     EXPECT_EQ(m_servers[1]->GetWriteCount(), 0);
 
-    EXPECT_EQ(jobs[2]->GetResult().result, PlantResult::Failed);
+    EXPECT_EQ(jobs[2]->GetResult().outcome, JobOutcome::Failed);
 
     CPlantLog::Contents log = CPlantLog(m_plant.GetLogPath()).Read();
     EXPECT_TRUE(log.warnings.empty());
     std::multiset<std::string> records;
     for (const PlantLogRecord& record : log.records)
         records.insert(record.tag + " " + CPlantLog::ActionName(record.action) + " " + CPlantLog::ResultName(record.result));
-    EXPECT_EQ(records, (std::multiset<std::string>{"AN-1 backup ok", "AN-1 upload ok", "AN-2 upload stopped",
-                                                   "AN-3 verify failed"}));
+    EXPECT_EQ(records, (std::multiset<std::string>{"AN-1 backup ok", "AN-1 upload ok", "AN-1 verify ok",
+                                                   "AN-2 backup stopped", "AN-2 upload stopped", "AN-3 verify failed"}));
 }
 
 }  // namespace
