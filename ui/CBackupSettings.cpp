@@ -1,8 +1,6 @@
-// The backup settings and the names of the backup files.
+// The backup settings.
 #include "ui/CBackupSettings.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -10,6 +8,7 @@ namespace {
 
 constexpr char ENABLED_KEY[] = "Backup/Enabled";
 constexpr char FOLDER_KEY[] = "Backup/Folder";
+constexpr char ALL_BLOCKS_KEY[] = "Backup/AllBlocks";
 
 }  // namespace
 
@@ -21,6 +20,7 @@ CBackupSettings CBackupSettings::Load()
     settings.m_strFolder = stored.value(QLatin1String(FOLDER_KEY)).toString().trimmed();
     if (settings.m_strFolder.isEmpty())
         settings.m_strFolder = DefaultFolder();
+    settings.allBlocks = stored.value(QLatin1String(ALL_BLOCKS_KEY), false).toBool();
     return settings;
 }
 
@@ -29,19 +29,10 @@ void CBackupSettings::Save() const
     QSettings stored;
     stored.setValue(QLatin1String(ENABLED_KEY), m_bEnabled);
     stored.setValue(QLatin1String(FOLDER_KEY), m_strFolder.trimmed());
+    stored.setValue(QLatin1String(ALL_BLOCKS_KEY), allBlocks);
 }
 
 QString CBackupSettings::DefaultFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Q4150/backups");
-}
-
-QString CBackupSettings::NewFilePath(const QString& folder, const QDateTime& time)
-{
-    // The digits of the time whatever the locale, so that the names sort by time.
-    const QString stem = QDir(folder).filePath(QStringLiteral("unit-") + time.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
-    QString path = stem + QStringLiteral(".q4g");
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = stem + QStringLiteral("-%1.q4g").arg(n);
-    return path;
 }

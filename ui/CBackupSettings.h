@@ -1,8 +1,8 @@
-// Whether the unit is read into a backup file before each upload, and the folder those files go
-// to, kept in the settings under "Backup".
+// Whether the unit is read into a backup file before each upload, the folder those files go to,
+// and whether an upload writes every block or only those the unit does not hold; kept in the
+// settings under "Backup".
 #pragma once
 
-#include <QDateTime>
 #include <QString>
 
 class CBackupSettings {
@@ -13,10 +13,8 @@ public:
 
     // "Q4150/backups" in the user's data folder (~/.local/share/Q4150/backups).
     static QString DefaultFolder();
-    // The path of a new backup in folder, named by the time ("unit-2026-12-06-143015.q4g"); a
-    // name a file already has gets "-2", "-3" ... so that no backup is ever overwritten.
-    static QString NewFilePath(const QString& folder, const QDateTime& time);
 
     bool m_bEnabled = true;
     QString m_strFolder;
+    bool allBlocks = false;
 };

@@ -15,10 +15,12 @@ CBackupSettingsDlg::CBackupSettingsDlg(const CBackupSettings& settings, QWidget*
     : QDialog(parent),
       m_pEnabled(new QCheckBox(tr("&Back up the unit before each upload"), this)),
       m_pFolder(new QLineEdit(settings.m_strFolder, this)),
-      m_pBrowse(new QPushButton(tr("B&rowse..."), this))
+      m_pBrowse(new QPushButton(tr("B&rowse..."), this)),
+      m_allBlocks(new QCheckBox(tr("&Write every block, also those the unit holds already"), this))
 {
     setWindowTitle(tr("Backup Settings"));
     m_pEnabled->setChecked(settings.m_bEnabled);
+    m_allBlocks->setChecked(settings.allBlocks);
     m_pFolder->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
     auto* label = new QLabel(tr("&Folder:"), this);
     label->setBuddy(m_pFolder);
@@ -40,6 +42,7 @@ CBackupSettingsDlg::CBackupSettingsDlg(const CBackupSettings& settings, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pEnabled);
     layout->addLayout(folder);
+    layout->addWidget(m_allBlocks);
     layout->addWidget(buttons);
 }
 
@@ -50,6 +53,7 @@ CBackupSettings CBackupSettingsDlg::GetSettings() const
     settings.m_strFolder = m_pFolder->text().trimmed();
     if (settings.m_strFolder.isEmpty())
         settings.m_strFolder = CBackupSettings::DefaultFolder();
+    settings.allBlocks = m_allBlocks->isChecked();
     return settings;
 }
 

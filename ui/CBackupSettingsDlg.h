@@ -1,5 +1,5 @@
-// The "Backup Settings" dialog: whether the unit is backed up before each upload, and the folder
-// the backup files go to.
+// The "Backup Settings" dialog: whether the unit is backed up before each upload, the folder the
+// backup files go to, and whether an upload writes every block.
 #pragma once
 
 #include "ui/CBackupSettings.h"
@@ -20,6 +20,7 @@ public:
     CBackupSettings GetSettings() const;
     QCheckBox* GetEnabled() const { return m_pEnabled; }
     QLineEdit* GetFolder() const { return m_pFolder; }
+    QCheckBox* GetAllBlocks() const { return m_allBlocks; }
 
 private:
     void OnBrowse();
@@ -27,4 +28,5 @@ private:
     QCheckBox* m_pEnabled;
     QLineEdit* m_pFolder;
     QPushButton* m_pBrowse;
+    QCheckBox* m_allBlocks;
 };

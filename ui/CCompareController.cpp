@@ -121,7 +121,7 @@ void CCompareController::OnCompareWithUnit()
 
 void CCompareController::OnVerifyUnit()
 {
-    m_frame.GetTransfers().ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, true); });
+    m_frame.GetTransfers().ReadUnit([this](const CUnitImage& held) { CompareWithUnit(held, true); }, true);
 }
 
 void CCompareController::CompareWithUnit(const CUnitImage& held, bool verify)

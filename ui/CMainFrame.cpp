@@ -3,7 +3,6 @@
 
 #include "model/INordaSetupType.h"
 #include "model/StringTable.h"
-#include "transfer/CUnitConnection.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
 #include "ui/CAboutDlg.h"
@@ -23,7 +22,8 @@
 #include "ui/CQtComSetupUi.h"
 #include "ui/CQtMessagePrompt.h"
 #include "ui/CProgressWnd.h"
-#include "ui/CQtTransfer.h"
+#include "ui/CJobQuestions.h"
+#include "ui/CQtJob.h"
 #include "ui/CTransferController.h"
 #include "ui/CZTGridCtrl.h"
 #include "ui/CommandTable.h"
@@ -63,7 +63,8 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     setWindowIcon(CIconFactory::AppIcon());
     m_pDocManager = std::make_unique<CDocManager>(doc, this);
     m_pCompare = std::make_unique<CCompareController>(*this);
-    m_pTransfers = std::make_unique<CTransferController>(doc, doc.GetConnection(), this);
+    m_questions = std::make_unique<CJobQuestions>(doc.GetPrompt());
+    m_pTransfers = std::make_unique<CTransferController>(doc, *m_questions, this);
     connect(m_pCompare.get(), &CCompareController::setupTaken, this,
             [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
     CreateActions();
@@ -71,7 +72,7 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
-    doc.GetConnection().SetUi(m_pComSetupUi.get());
+    m_pTransfers->SetComSetupUi(m_pComSetupUi.get());
 
     connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
     connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, [this] {
@@ -99,10 +100,8 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
 
 CMainFrame::~CMainFrame()
 {
-    // A transfer still running ends before the set-up it fills; the connection outlives the
-    // frame and must not ask dialogs that are gone.
+    // A job still running ends before the questions and the dialogs it may ask.
     m_pTransfers.reset();
-    m_doc.GetConnection().SetUi(nullptr);
     // A cell editor still open commits when the window closes, which happens only after the
     // frame's own members are gone: its sheet's edit must not reach the frame then.
     for (CQ4150View* view : AllViews())
@@ -536,9 +535,9 @@ bool CMainFrame::IsTransferring() const
     return m_pTransfers->IsTransferring();
 }
 
-CQtTransfer* CMainFrame::GetTransfer() const
+CQtJob* CMainFrame::GetTransfer() const
 {
-    return m_pTransfers->GetTransfer();
+    return m_pTransfers->GetJob();
 }
 
 void CMainFrame::ConnectTransfers()
@@ -582,7 +581,7 @@ void CMainFrame::OnDownload()
 void CMainFrame::OnCommsetup()
 {
     if (!m_pTransfers->IsTransferring())
-        m_doc.OnCommsetup();
+        m_pTransfers->ChoosePort();
 }
 
 void CMainFrame::OnBackupSettings()
@@ -687,7 +686,7 @@ void CMainFrame::OnAppAbout()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The set-up belongs to the transfer until it ends: stop it first, then close.
-    if (CQtTransfer* transfer = GetTransfer()) {
+    if (CQtJob* transfer = GetTransfer()) {
         event->ignore();
         // Asked over the progress window: the main window is disabled.
         QMessageBox::StandardButton answer = QMessageBox::question(

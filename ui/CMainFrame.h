@@ -11,7 +11,8 @@
 class CCompareController;
 class CDocManager;
 class CQtComSetupUi;
-class CQtTransfer;
+class CJobQuestions;
+class CQtJob;
 class CHelpDlg;
 class CPlantUi;
 class CQ4150Doc;
@@ -57,7 +58,9 @@ public:
     CTransferController& GetTransfers() const { return *m_pTransfers; }
     bool IsTransferring() const;
     // The running transfer, or null.
-    CQtTransfer* GetTransfer() const;
+    CQtJob* GetTransfer() const;
+    // The questions of every job the program runs, asked one at a time.
+    CJobQuestions& GetJobQuestions() const { return *m_questions; }
     // Compare with File, Compare with Unit, Verify Unit and their window.
     CCompareController& GetCompare() const { return *m_pCompare; }
     // The plant's menu entries, panel and windows.
@@ -133,6 +136,7 @@ private:
     CHelpDlg* m_pHelpDlg = nullptr;
     CPlantUi* m_pPlantUi = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
+    std::unique_ptr<CJobQuestions> m_questions;
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;
 };

@@ -39,16 +39,9 @@ void CPlantModel::Refresh()
     endResetModel();
 }
 
-QString CPlantModel::StateText(PlantUnitState state)
+QString CPlantModel::StateText(const PlantUnitStatus& status)
 {
-    switch (state) {
-    case PlantUnitState::Holds: return tr("verified, holds its file");
-    case PlantUnitState::Differs: return tr("differs");
-    case PlantUnitState::FileChanged: return tr("file changed since its upload");
-    case PlantUnitState::FileMissing: return tr("file missing");
-    case PlantUnitState::NeverChecked: break;
-    }
-    return tr("never checked");
+    return q4ui::TrCore(CPlantStatus::StateText(status));
 }
 
 QString CPlantModel::ResultText(PlantResult result)
@@ -104,6 +97,8 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
             lines << q4ui::TrCore(file.error);
         if (!file.unit.note.empty())
             lines << QString::fromStdString(file.unit.note);
+        if (status.stateRecord)
+            lines << tr("Since: %1").arg(QString::fromStdString(status.stateRecord->time));
         if (status.lastUpload)
             lines << tr("Last upload: %1 (%2)").arg(QString::fromStdString(status.lastUpload->time),
                                                     ResultText(status.lastUpload->result));
@@ -122,7 +117,7 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
     case COL_LOCATION: return QString::fromStdString(file.unit.location);
     case COL_DEVICE: return file.readable ? QString::number(file.device) : QString();
     case COL_FILE: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
-    case COL_STATE: return StateText(status.state);
+    case COL_STATE: return StateText(status);
     default: return QVariant();
     }
 }

@@ -31,7 +31,8 @@ public:
     const std::vector<PlantUnitStatus>& GetStatuses() const { return m_arStatuses; }
     // For the person: unreadable files, shared device numbers, damaged log lines.
     const QStringList& GetWarnings() const { return m_arWarnings; }
-    static QString StateText(PlantUnitState state);
+    // The state in the words the core gives every list of the plant, in the program's language.
+    static QString StateText(const PlantUnitStatus& status);
     // A log record's result, for the person.
     static QString ResultText(PlantResult result);
 

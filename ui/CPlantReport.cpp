@@ -63,7 +63,7 @@ CPlantReport::CPlantReport(const CPlant& plant)
                     .arg(QString::fromStdString(file.unit.tag).toHtmlEscaped(),
                          QString::fromStdString(file.unit.location).toHtmlEscaped(),
                          file.readable ? QString::number(file.device) : QString(),
-                         QString::fromStdString(file.unit.file).toHtmlEscaped(), CPlantModel::StateText(status.state),
+                         QString::fromStdString(file.unit.file).toHtmlEscaped(), CPlantModel::StateText(status),
                          Action(status.lastUpload), Action(status.lastVerify));
     }
     html += QStringLiteral("</table>");

@@ -1,9 +1,9 @@
 // The rows of Plant Transfers and the jobs behind them, one QThread each.
 #include "ui/CPlantTransferController.h"
 
-#include "model/IMessagePrompt.h"
-#include "plant/CUnitJob.h"
 #include "sim/CEmulatorServer.h"
+#include "ui/CBackupSettings.h"
+#include "ui/CJobQuestions.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CQtComSetupUi.h"
 #include "ui/CoreTranslation.h"
@@ -13,29 +13,50 @@
 #include <QMetaObject>
 #include <QThread>
 
-// Passes a job's progress to the GUI thread, queued.
-class CPlantTransferController::Watcher : public IUnitJobWatcher {
+// Passes a job's progress and questions to the GUI thread, queued. A failed block is not retried:
+// the row says why, and the unit is taken again when the engineer starts it again.
+class CPlantTransferController::Watcher : public IJobWatcher, public IJobAnswerer {
 public:
-    Watcher(CPlantTransferController& owner, int row) : m_owner(owner), m_nRow(row) {}
-    void OnStep(PlantAction step, uint32_t totalBytes) override
+    Watcher(CPlantTransferController& owner, int row) : m_owner(owner), m_row(row) {}
+    void OnStep(JobStep step, int) override
     {
         QMetaObject::invokeMethod(
-            &m_owner, [owner = &m_owner, row = m_nRow, step, totalBytes] { owner->OnStep(row, static_cast<int>(step), totalBytes); },
+            &m_owner, [owner = &m_owner, row = m_row, step] { owner->OnStep(row, step); }, Qt::QueuedConnection);
+    }
+    void OnSetupTypeStarted(JobStep, int, const std::string&) override {}
+    void OnProgress(const JobProgress& progress) override
+    {
+        QMetaObject::invokeMethod(
+            &m_owner,
+            [owner = &m_owner, row = m_row, done = progress.blocksDone, total = progress.blocksTotal] {
+                owner->OnProgress(row, done, total);
+            },
             Qt::QueuedConnection);
     }
-    void OnBytesMoved(uint32_t bytes) override
+    void Ask(CUnitJob& job, const JobQuestion& question) override
     {
+        if (question.kind == JobQuestion::Kind::Retry) {
+            job.Answer(false);
+            return;
+        }
+        CUnitJob* asking = &job;
         QMetaObject::invokeMethod(
-            &m_owner, [owner = &m_owner, row = m_nRow, bytes] { owner->OnBytes(row, bytes); }, Qt::QueuedConnection);
+            &m_owner,
+            [owner = &m_owner, row = m_row, asking, question] {
+                const Row& shown = owner->m_arRows[static_cast<size_t>(row)];
+                owner->m_questions.Ask(asking, question, QString::fromStdString(shown.unit.file),
+                                       QString::fromStdString(shown.unit.tag), false);
+            },
+            Qt::QueuedConnection);
     }
 
 private:
     CPlantTransferController& m_owner;
-    int m_nRow;
+    int m_row;
 };
 
-CPlantTransferController::CPlantTransferController(const CPlant& plant, IMessagePrompt& prompt, QObject* parent)
-    : QAbstractTableModel(parent), m_plant(plant), m_prompt(prompt), m_nFixedWaitMs(CComSetupDialog::FIXED_WAIT_MS)
+CPlantTransferController::CPlantTransferController(const CPlant& plant, CJobQuestions& questions, QObject* parent)
+    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CComSetupDialog::FIXED_WAIT_MS)
 {
     for (const PlantUnit& unit : m_plant.GetUnits()) {
         Row row;
@@ -54,6 +75,7 @@ CPlantTransferController::~CPlantTransferController()
         running.thread->disconnect(this);
         running.thread->wait();
         delete running.thread;
+        m_questions.Forget(&running.job->GetJob());
     }
 }
 
@@ -115,7 +137,7 @@ QVariant CPlantTransferController::data(const QModelIndex& index, int role) cons
         if (role == ProgressRole)
             return row.percent;
         if (role == Qt::DisplayRole && row.percent >= 0) {
-            QString step = row.step == PlantAction::Backup ? tr("Backup") : row.step == PlantAction::Upload ? tr("Upload") : tr("Verify");
+            QString step = row.step == JobStep::Backup ? tr("Backup") : row.step == JobStep::Upload ? tr("Upload") : tr("Verify");
             return tr("%1 %2%").arg(step).arg(row.percent);
         }
         break;
@@ -203,31 +225,30 @@ bool CPlantTransferController::IsUploading(const QString& filePath) const
 {
     const QString wanted = QFileInfo(filePath).absoluteFilePath();
     for (const auto& [row, running] : m_mapRunning) {
-        if (running.job->GetAction() == PlantAction::Upload
+        if (running.job->GetAction() == JobAction::Upload
             && QFileInfo(QString::fromStdString(m_plant.FilePath(running.job->GetUnit()))).absoluteFilePath() == wanted)
             return true;
     }
     return false;
 }
 
-bool CPlantTransferController::Start(PlantAction action)
+bool CPlantTransferController::Start(JobAction action)
 {
     if (IsRunning())
         return false;
-    m_bCancelled = false;
     bool started = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (m_arRows[static_cast<size_t>(row)].checked)
-            started = StartRow(row, action, false) || started;
+            started = StartRow(row, action) || started;
     }
     return started;
 }
 
-bool CPlantTransferController::StartRow(int row, PlantAction action, bool force)
+bool CPlantTransferController::StartRow(int row, JobAction action)
 {
     Row& shown = m_arRows[static_cast<size_t>(row)];
     shown.percent = -1;
-    shown.step = action;
+    shown.step = action == JobAction::Upload ? JobStep::Upload : JobStep::Verify;
     if (shown.port.isEmpty()) {
         shown.resultText = tr("No port chosen");
         RowChanged(row);
@@ -240,18 +261,19 @@ bool CPlantTransferController::StartRow(int row, PlantAction action, bool force)
         RowChanged(row);
         return false;
     }
-    UnitJobSettings settings;
+    JobSettings settings;
     settings.port.port = path.toStdString();
     CQtComSetupUi::LoadLineSettings(settings.port.line);
     settings.port.fixedWaitMs = m_nFixedWaitMs;
-    settings.force = force;
+    settings.allBlocks = CBackupSettings::Load().allBlocks;
 
     const bool wasRunning = IsRunning();
     Running& running = m_mapRunning[row];
-    running.job = std::make_unique<CUnitJob>(m_plant, shown.unit, action, settings);
+    running.job = std::make_unique<CPlantUnitJob>(m_plant, shown.unit, action, settings);
     running.watcher = std::make_unique<Watcher>(*this, row);
-    running.job->SetWatcher(running.watcher.get());
-    CUnitJob* job = running.job.get();
+    running.job->GetJob().SetWatcher(running.watcher.get());
+    running.job->GetJob().SetAnswerer(running.watcher.get());
+    CPlantUnitJob* job = running.job.get();
     running.thread = QThread::create([job] { job->Run(); });
     connect(running.thread, &QThread::finished, this, [this, row] { OnJobFinished(row); }, Qt::QueuedConnection);
     shown.running = true;
@@ -265,26 +287,24 @@ bool CPlantTransferController::StartRow(int row, PlantAction action, bool force)
 
 void CPlantTransferController::Cancel()
 {
-    m_bCancelled = true;
     for (auto& [row, running] : m_mapRunning)
         running.job->Cancel();
 }
 
-void CPlantTransferController::OnStep(int row, int step, quint32 totalBytes)
+void CPlantTransferController::OnStep(int row, JobStep step)
 {
     Row& shown = m_arRows[static_cast<size_t>(row)];
-    shown.step = static_cast<PlantAction>(step);
-    shown.stepBytes = totalBytes;
+    shown.step = step;
     shown.percent = 0;
     RowChanged(row);
 }
 
-void CPlantTransferController::OnBytes(int row, quint32 bytes)
+void CPlantTransferController::OnProgress(int row, int done, int total)
 {
     Row& shown = m_arRows[static_cast<size_t>(row)];
-    if (shown.stepBytes == 0 || !shown.running)
+    if (total <= 0 || !shown.running)
         return;
-    const int percent = static_cast<int>(std::min<quint64>(100, quint64(bytes) * 100 / shown.stepBytes));
+    const int percent = std::min(100, done * 100 / total);
     if (percent != shown.percent) {
         shown.percent = percent;
         emit dataChanged(index(row, COL_PROGRESS), index(row, COL_PROGRESS));
@@ -297,75 +317,48 @@ void CPlantTransferController::OnJobFinished(int row)
     if (it == m_mapRunning.end())
         return;
     it->second.thread->deleteLater();
-    const PlantAction action = it->second.job->GetAction();
-    const UnitJobResult result = it->second.job->GetResult();
-    // The job lets its port go before anything else may open it (an upload forced after the question).
+    m_questions.Forget(&it->second.job->GetJob());
+    const JobAction action = it->second.job->GetAction();
+    const JobResult result = it->second.job->GetResult();
+    // The job has let its port go.
     m_mapRunning.erase(it);
     Row& shown = m_arRows[static_cast<size_t>(row)];
     shown.running = false;
-    shown.result = result.result;
+    shown.result = result.outcome;
     shown.resultText = ResultText(action, result);
-    shown.unitDevice = result.unitDevice;
-    shown.fileDevice = result.fileDevice;
     RowChanged(row);
     emit unitFinished(QString::fromStdString(shown.unit.tag));
-    if (result.result == PlantResult::Refused && !m_bCancelled)
-        m_arRefused.push_back(row);
-    AskNextRefusal();
-    if (!IsRunning() && !m_bAsking)
+    if (!IsRunning())
         emit runningChanged(false);
 }
 
-void CPlantTransferController::AskNextRefusal()
-{
-    // One question at a time: others that come meanwhile wait their turn.
-    if (m_bAsking)
-        return;
-    while (!m_arRefused.empty() && !m_bCancelled) {
-        const int row = m_arRefused.front();
-        m_arRefused.erase(m_arRefused.begin());
-        const Row& shown = m_arRows[static_cast<size_t>(row)];
-        m_bAsking = true;
-        const QString question = tr("The unit on %1 is device %2; the file of %3 is for device %4. Upload anyway?")
-                                     .arg(shown.port)
-                                     .arg(shown.unitDevice)
-                                     .arg(QString::fromStdString(shown.unit.tag))
-                                     .arg(shown.fileDevice);
-        const bool yes = m_prompt.Show(q4ui::ToCp1252(question), IMessagePrompt::BTN_YES_NO, true) == IMessagePrompt::IDOK;
-        m_bAsking = false;
-        if (yes)
-            StartRow(row, PlantAction::Upload, true);
-    }
-    m_arRefused.clear();
-}
-
-QString CPlantTransferController::ResultText(PlantAction action, const UnitJobResult& result) const
+QString CPlantTransferController::ResultText(JobAction action, const JobResult& result)
 {
     const QString reason = q4ui::TrCore(result.reason);
     QString text;
-    switch (result.result) {
-    case PlantResult::Ok:
-        text = action == PlantAction::Verify ? tr("Holds its file")
-                                             : tr("Uploaded: %1 blocks written, %2 cells changed")
-                                                   .arg(result.transfer.blocksDone)
-                                                   .arg(static_cast<int>(result.cells.size()));
+    switch (result.outcome) {
+    case JobOutcome::Ok:
+        text = action == JobAction::Verify ? tr("Holds its file")
+                                           : tr("Uploaded: %1 blocks written, %2 held already, %3 cells changed")
+                                                 .arg(result.blocksWritten)
+                                                 .arg(result.blocksHeld)
+                                                 .arg(static_cast<int>(result.cells.size()));
         break;
-    case PlantResult::Differs:
-        text = tr("Differs in %1 cells").arg(static_cast<int>(result.cells.size()));
+    case JobOutcome::Differs:
+        text = result.cells.size() == 1 ? tr("Differs in 1 cell")
+                                        : tr("Differs in %1 cells").arg(static_cast<int>(result.cells.size()));
         break;
-    case PlantResult::Refused:
-        text = tr("Not uploaded: the unit is device %1, its file is for device %2")
-                   .arg(result.unitDevice)
-                   .arg(result.fileDevice);
+    case JobOutcome::Refused:
+        text = tr("Not uploaded: %1").arg(reason);
         break;
-    case PlantResult::Stopped:
-        text = tr("Stopped %1").arg(reason);
+    case JobOutcome::Stopped:
+        text = tr("Stopped: %1").arg(reason);
         break;
-    default:
+    case JobOutcome::Failed:
         text = tr("Failed: %1").arg(reason);
         break;
     }
-    if (!result.logError.empty())
-        text += QLatin1Char(' ') + tr("(not in the log: %1)").arg(q4ui::TrCore(result.logError));
+    if (!result.recordError.empty())
+        text += QLatin1Char(' ') + tr("(not in the log: %1)").arg(q4ui::TrCore(result.recordError));
     return text;
 }

@@ -5,7 +5,7 @@
 
 #include "plant/CPlant.h"
 #include "plant/CPlantLog.h"
-#include "plant/CUnitJob.h"
+#include "plant/CPlantUnitJob.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -15,8 +15,7 @@
 #include <vector>
 
 class CEmulatorServer;
-class CUnitJob;
-class IMessagePrompt;
+class CJobQuestions;
 class QThread;
 
 class CPlantTransferController : public QAbstractTableModel {
@@ -29,9 +28,9 @@ public:
     // The emulated units offered as ports, each a unit of its own.
     static constexpr int EMULATOR_COUNT = 8;
 
-    // The plant is copied: the jobs keep using it while the one shown may change. The prompt
-    // asks before an upload into a unit of another device number.
-    CPlantTransferController(const CPlant& plant, IMessagePrompt& prompt, QObject* parent = nullptr);
+    // The plant is copied: the jobs keep using it while the one shown may change. The jobs'
+    // questions (cells a unit cannot hold, another device number) go to questions, one at a time.
+    CPlantTransferController(const CPlant& plant, CJobQuestions& questions, QObject* parent = nullptr);
     // Jobs still running are cancelled and their threads waited for.
     ~CPlantTransferController() override;
 
@@ -50,8 +49,8 @@ public:
     void SetPort(int row, const QString& port);
     // Starts the job of every checked row that has a port; false when none started (a run is
     // under way, nothing checked).
-    bool VerifyChecked() { return Start(PlantAction::Verify); }
-    bool UploadChecked() { return Start(PlantAction::Upload); }
+    bool VerifyChecked() { return Start(JobAction::Verify); }
+    bool UploadChecked() { return Start(JobAction::Upload); }
     // Every job stops after its block in flight; each row then says how far it got.
     void Cancel();
     bool IsRunning() const { return !m_mapRunning.empty(); }
@@ -63,7 +62,7 @@ public:
     void SetFixedWaitMs(int ms) { m_nFixedWaitMs = ms; }
     const PlantUnit& GetUnit(int row) const { return m_arRows[static_cast<size_t>(row)].unit; }
     // The last job's end in that row; Failed before any.
-    PlantResult GetResult(int row) const { return m_arRows[static_cast<size_t>(row)].result; }
+    JobOutcome GetResult(int row) const { return m_arRows[static_cast<size_t>(row)].result; }
     QString GetResultText(int row) const { return m_arRows[static_cast<size_t>(row)].resultText; }
 
 signals:
@@ -77,41 +76,33 @@ private:
         PlantUnit unit;
         bool checked = false;
         QString port;
-        PlantAction step = PlantAction::Verify;
+        JobStep step = JobStep::Verify;
         int percent = -1;
-        quint32 stepBytes = 0;
         bool running = false;
-        PlantResult result = PlantResult::Failed;
+        JobOutcome result = JobOutcome::Failed;
         QString resultText;
-        unsigned long unitDevice = 0;
-        unsigned long fileDevice = 0;
     };
     class Watcher;
     struct Running {
-        std::unique_ptr<CUnitJob> job;
+        std::unique_ptr<CPlantUnitJob> job;
         std::unique_ptr<Watcher> watcher;
         QThread* thread = nullptr;  // deleted once finished
     };
 
-    bool Start(PlantAction action);
-    bool StartRow(int row, PlantAction action, bool force);
+    bool Start(JobAction action);
+    bool StartRow(int row, JobAction action);
     // Resolves "Emulator N" to its unit's terminal, starting it when needed; else the port as named.
     QString DevicePath(const QString& port, QString& error);
-    void OnStep(int row, int step, quint32 totalBytes);
-    void OnBytes(int row, quint32 bytes);
+    void OnStep(int row, JobStep step);
+    void OnProgress(int row, int done, int total);
     void OnJobFinished(int row);
-    // Asks about the refused uploads one after the other; Yes runs that unit's upload again, forced.
-    void AskNextRefusal();
-    QString ResultText(PlantAction action, const UnitJobResult& result) const;
+    static QString ResultText(JobAction action, const JobResult& result);
     void RowChanged(int row);
 
     CPlant m_plant;
-    IMessagePrompt& m_prompt;
+    CJobQuestions& m_questions;
     std::vector<Row> m_arRows;
     std::map<int, Running> m_mapRunning;
     std::vector<std::unique_ptr<CEmulatorServer>> m_arEmulators;
-    std::vector<int> m_arRefused;  // rows whose upload the guard stopped, to be asked about
-    bool m_bAsking = false;
-    bool m_bCancelled = false;
     int m_nFixedWaitMs;
 };

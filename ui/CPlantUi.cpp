@@ -181,6 +181,8 @@ void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
     m_pSurvey.reset();
     m_pPlant = std::move(plant);
     m_pModel->SetPlant(m_pPlant.get());
+    // The document's own transfers are recorded as its unit's when it is one of the plant's.
+    m_frame.GetTransfers().SetPlant(m_pPlant.get());
     if (!m_pPanel) {
         m_pPanel = new CPlantPanel(*m_pModel, &m_frame);
         m_frame.addDockWidget(Qt::LeftDockWidgetArea, m_pPanel);
@@ -262,7 +264,7 @@ void CPlantUi::OnPlantTransfers()
     if (!m_pPlant)
         return;
     if (!m_pTransfers) {
-        m_pTransfers = std::make_unique<CPlantTransferController>(*m_pPlant, m_frame.GetDocument().GetPrompt());
+        m_pTransfers = std::make_unique<CPlantTransferController>(*m_pPlant, m_frame.GetJobQuestions());
         connect(m_pTransfers.get(), &CPlantTransferController::unitFinished, m_pModel, &CPlantModel::Refresh);
         connect(m_pTransfers.get(), &CPlantTransferController::runningChanged, this, [this](bool running) {
             UpdateLock();
@@ -320,25 +322,19 @@ void CPlantUi::OnIdentifyUnit()
     CTransferController& transfers = m_frame.GetTransfers();
     if (transfers.IsTransferring())
         return;
-    transfers.ReadDeviceNumber([this](unsigned long device) {
-        IdentifyByDevice(device, m_frame.GetTransfers().GetPortName());
-    });
-}
-
-void CPlantUi::IdentifyByDevice(unsigned long device, const QString& port)
-{
     m_pSurvey = m_pPlant ? std::make_unique<CPlantSurvey>(*m_pPlant) : nullptr;
-    const CUnitIdentifier identifier(m_pSurvey.get());
-    Identification found;
-    if (identifier.ByDevice(device, found)) {
-        TellIdentification(found, port);
-        return;
-    }
-    // Several units have the number, or none: the closest by the whole unit's cells.
-    m_frame.GetTransfers().ReadUnit([this, device, port](const CUnitImage& held) {
-        if (!m_pSurvey)
+    transfers.Identify(m_pSurvey.get(), [this](const Identification& found) {
+        const QString port = m_frame.GetTransfers().GetPortName();
+        if (found.result == PlantResult::Failed || found.result == PlantResult::Stopped) {
+            LogIdentification(found, port);
+            m_pSurvey.reset();
+            if (found.result == PlantResult::Failed)
+                m_frame.GetDocument().GetPrompt().Show(
+                    q4ui::ToCp1252(tr("The unit could not be identified: %1.").arg(q4ui::TrCore(found.reason))),
+                    IMessagePrompt::BTN_OK, true);
             return;
-        TellIdentification(CUnitIdentifier(m_pSurvey.get()).ByBlocks(device, held), port);
+        }
+        TellIdentification(found, port);
     });
 }
 

@@ -59,7 +59,6 @@ private:
     void SetPlant(std::unique_ptr<CPlant> plant);
     void ShowError(const QString& text);
     // After the General blocks: names the unit or reads it whole.
-    void IdentifyByDevice(unsigned long device, const QString& port);
     void TellIdentification(const Identification& found, const QString& port);
     void LogIdentification(const Identification& found, const QString& port);
 

@@ -51,6 +51,14 @@ int CProgressWnd::GoModal(const QString& title, int smooth, QWidget* mainWindow)
     return 1;
 }
 
+void CProgressWnd::SetTitle(const QString& title)
+{
+    m_strTitle = title;
+    m_nPrevPercent = -1;  // the caption is written anew with the next position
+    if (m_pWnd)
+        m_pWnd->setWindowTitle(m_strTitle);
+}
+
 int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
 {
     if (!parent)

@@ -27,6 +27,8 @@ public:
     // mainWindow null: the application's main window.
     int GoModal(const QString& title = QStringLiteral("Progress"), int smooth = 0, QWidget* mainWindow = nullptr);
     int Create(QWidget* parent, const QString& title, int smooth);
+    // A new title for the window, the percentage after it as before.
+    void SetTitle(const QString& title);
     void SetRange(int lower, int upper, int step = 1);
     // Returns the previous position.
     int SetPos(int pos);

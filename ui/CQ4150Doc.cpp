@@ -3,7 +3,6 @@
 
 #include "model/CArchive.h"
 #include "model/CDocumentFile.h"
-#include "transfer/CUnitConnection.h"
 #include "ui/CoreTranslation.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitHistory.h"
@@ -12,7 +11,7 @@
 
 CQ4150Doc::CQ4150Doc(IMessagePrompt& prompt)
     : m_prompt(prompt), m_pUnit(std::make_unique<CQ4kUnit>(prompt)),
-      m_pConnection(std::make_unique<CUnitConnection>(&prompt)), m_strTitle(tr("Untitled"))
+      m_strTitle(tr("Untitled"))
 {
     m_pUnit->Initialize();
     m_pHistory = std::make_unique<CUnitHistory>(*m_pUnit, prompt);
@@ -126,10 +125,5 @@ void CQ4150Doc::TakeDownload(const CQ4kUnit& downloaded)
     SetUntitled();
     // Undo can take the download back; the set-up is the unit's, not a changed file.
     m_pHistory->Record(tr("Download").toStdString());
-    SetModifiedFlag(false);
-}
-
-void CQ4150Doc::OnCommsetup()
-{
-    m_pConnection->CommSetup();
+    SetModifiedFlag(true);
 }

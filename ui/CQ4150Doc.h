@@ -1,5 +1,5 @@
-// The document: the one configured unit, its modified flag, its file path and title, the
-// reading and writing of the unit as a .q4g file, and the connection to the unit on the line.
+// The document: the one configured unit, its modified flag, its file path and title, and the
+// reading and writing of the unit as a .q4g file.
 #pragma once
 
 #include <QCoreApplication>
@@ -10,7 +10,6 @@
 
 class CArchive;
 class CQ4kUnit;
-class CUnitConnection;
 class CUnitHistory;
 class INordaSetupType;
 class IMessagePrompt;
@@ -40,11 +39,10 @@ public:
     virtual std::vector<INordaSetupType*> GetNdSetup() const;
     CQ4kUnit* GetUnit() const { return m_pUnit.get(); }
 
-    CUnitConnection& GetConnection() const { return *m_pConnection; }
-    void OnCommsetup();
     // A set-up of defaults for a download to fill; the document's own stays as it is.
     std::unique_ptr<CQ4kUnit> CreateScratchUnit() const;
-    // A completed download replaces the set-up; the document no longer belongs to a file.
+    // A completed download replaces the set-up; the document no longer belongs to a file, and
+    // counts as modified until it is saved.
     void TakeDownload(const CQ4kUnit& downloaded);
     IMessagePrompt& GetPrompt() const { return m_prompt; }
 
@@ -68,7 +66,6 @@ public:
 private:
     IMessagePrompt& m_prompt;
     std::unique_ptr<CQ4kUnit> m_pUnit;
-    std::unique_ptr<CUnitConnection> m_pConnection;
     std::unique_ptr<CUnitHistory> m_pHistory;
     bool m_bModified = false;
     QString m_strPathName;

@@ -1,13 +1,19 @@
-// The steps of Upload, Download and the reading of the unit, from one transfer's end to the next.
+// The document's jobs on the unit, from the command to what follows the job's end.
 #include "ui/CTransferController.h"
 
+#include "job/CUnitJob.h"
+#include "model/CDocumentFile.h"
 #include "model/IMessagePrompt.h"
-#include "transfer/CUnitConnection.h"
+#include "model/Sha256.h"
+#include "plant/CPlant.h"
+#include "plant/CPlantRecorder.h"
+#include "sim/CEmulatorServer.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CComPortDlg.h"
+#include "ui/CJobQuestions.h"
 #include "ui/CQ4150Doc.h"
-#include "ui/CQtTransfer.h"
-#include "ui/CUploadBackup.h"
-#include "ui/CUploadGuard.h"
+#include "ui/CQtComSetupUi.h"
+#include "ui/CQtJob.h"
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 #include "unit/CQ4kUnit.h"
@@ -15,238 +21,243 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 
 #include <utility>
 
-CTransferController::CTransferController(CQ4150Doc& doc, CUnitConnection& connection, QWidget* window)
-    : m_doc(doc), m_connection(connection), m_pWindow(window),
-      m_pUploadGuard(std::make_unique<CUploadGuard>(
-          doc, [this](const std::vector<CellDifference>& cells) { emit cellsMarked(cells); }))
+CTransferController::CTransferController(CQ4150Doc& doc, CJobQuestions& questions, QWidget* window)
+    : m_doc(doc), m_questions(questions), m_window(window)
 {
+    connect(&m_questions, &CJobQuestions::cellsMarked, this, &CTransferController::cellsMarked);
 }
 
 CTransferController::~CTransferController()
 {
-    // The worker ends before the set-ups it fills.
-    m_pTransfer.reset();
+    // The worker ends before the jobs it runs.
+    m_qtJob.reset();
+}
+
+bool CTransferController::ChoosePort()
+{
+    if (!m_comSetupUi)
+        return false;
+    std::string name = m_port.port.empty() ? "COM1" : m_port.port;
+    if (!m_comSetupUi->ChoosePortName(name))
+        return false;
+    CLineSettings line = m_port.line;
+    if (!m_comSetupUi->EditLineSettings(name, line))
+        return false;
+    m_port.port = name;
+    m_port.line = line;
+    m_portChosen = true;
+    return true;
+}
+
+bool CTransferController::EnsurePort()
+{
+    return m_portChosen || ChoosePort();
 }
 
 QString CTransferController::GetPortName() const
 {
-    return QString::fromStdString(m_connection.GetLink().GetPortName());
+    const CEmulatorServer* emulator = m_comSetupUi ? m_comSetupUi->GetEmulator() : nullptr;
+    if (emulator && emulator->GetSlavePath() == m_port.port)
+        return QString::fromLatin1(CComPortDlg::EMULATOR);
+    return QString::fromStdString(m_port.port);
+}
+
+const PlantUnit* CTransferController::PlantUnitOfDocument() const
+{
+    if (!m_plant || m_doc.GetPathName().isEmpty())
+        return nullptr;
+    const QString document = QFileInfo(m_doc.GetPathName()).canonicalFilePath();
+    for (const PlantUnit& unit : m_plant->GetUnits()) {
+        if (QFileInfo(QString::fromStdString(m_plant->FilePath(unit))).canonicalFilePath() == document)
+            return &unit;
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CUnitJob> CTransferController::NewJob(JobAction action, JobSettings settings)
+{
+    settings.port = m_port;
+    const PlantUnit* unit = PlantUnitOfDocument();
+    if (unit && !settings.backupFolder.empty())
+        settings.backupFolder = m_plant->GetBackupFolder(unit->tag);
+    m_recorder = unit ? std::make_unique<CPlantRecorder>(*m_plant, unit->tag) : nullptr;
+    auto job = std::make_unique<CUnitJob>(action, settings);
+    job->SetRecorder(m_recorder.get());
+    // The set-up as the record names it: the file's bytes while it is that file's.
+    JobSetupName name;
+    name.path = m_doc.GetPathName().toStdString();
+    std::vector<uint8_t> bytes;
+    CDocumentFile file;
+    if (name.path.empty() || m_doc.IsModified() || !file.ReadBytes(name.path, bytes))
+        bytes = CDocumentFile::SaveBytes(*m_doc.GetUnit());
+    name.sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
+    job->SetSetup(*m_doc.GetUnit(), std::move(name));
+    return job;
 }
 
 bool CTransferController::Upload(const CBackupSettings& backup)
 {
-    if (m_pTransfer || !m_pUploadGuard->ConfirmCells() || !m_connection.EnsureReady())
+    if (IsTransferring() || !EnsurePort())
         return false;
-    if (backup.m_bEnabled) {
-        // The upload follows once the backup file is written.
-        m_pUploadBackup = std::make_unique<CUploadBackup>(m_doc, backup.m_strFolder);
-        Start(Step::Backup, m_pUploadBackup->GetUnit(), TransferDirection::Download);
-        return true;
-    }
-    // Without a backup the unit's General blocks tell which unit it is; the upload follows.
-    m_pScratch = m_doc.CreateScratchUnit();
-    Start(Step::UnitCheck, *m_pScratch, TransferDirection::Download, nullptr, 1);
+    JobSettings settings;
+    if (backup.m_bEnabled)
+        settings.backupFolder = backup.m_strFolder.toStdString();
+    settings.allBlocks = backup.allBlocks;
+    m_backupOn = backup.m_bEnabled;
+    m_job = NewJob(JobAction::Upload, settings);
+    CUnitJob* job = m_job.get();
+    Run(Command::Upload, static_cast<int>(CQtJob::Purpose::Upload), [job] { job->Run(); }, [job] { job->Cancel(); });
     return true;
 }
 
 bool CTransferController::Download()
 {
-    if (m_pTransfer || !m_connection.EnsureReady())
+    if (IsTransferring() || !EnsurePort())
         return false;
-    m_pScratch = m_doc.CreateScratchUnit();
-    Start(Step::Download, *m_pScratch, TransferDirection::Download);
+    m_job = NewJob(JobAction::Download, {});
+    CUnitJob* job = m_job.get();
+    Run(Command::Download, static_cast<int>(CQtJob::Purpose::Download), [job] { job->Run(); }, [job] { job->Cancel(); });
     return true;
 }
 
-bool CTransferController::ReadUnit(std::function<void(const CUnitImage&)> read)
+bool CTransferController::ReadUnit(std::function<void(const CUnitImage&)> read, bool verify)
 {
-    if (m_pTransfer || !m_connection.EnsureReady())
+    if (IsTransferring() || !EnsurePort())
         return false;
-    m_pScratch = m_doc.CreateScratchUnit();
     m_onUnitRead = std::move(read);
-    Start(Step::ReadUnit, *m_pScratch, TransferDirection::Download);
+    m_job = NewJob(verify ? JobAction::Verify : JobAction::ReadUnit, {});
+    CUnitJob* job = m_job.get();
+    Run(verify ? Command::Verify : Command::ReadUnit,
+        static_cast<int>(verify ? CQtJob::Purpose::Verify : CQtJob::Purpose::ReadUnit), [job] { job->Run(); },
+        [job] { job->Cancel(); });
     return true;
 }
 
-bool CTransferController::ReadDeviceNumber(std::function<void(unsigned long)> read)
+bool CTransferController::Identify(const CPlantSurvey* survey, std::function<void(const Identification&)> found)
 {
-    if (m_pTransfer || !m_connection.EnsureReady())
+    if (IsTransferring() || !EnsurePort())
         return false;
-    m_pScratch = m_doc.CreateScratchUnit();
-    m_onDeviceRead = std::move(read);
-    Start(Step::ReadDevice, *m_pScratch, TransferDirection::Download, nullptr, 1);
+    m_onIdentified = std::move(found);
+    JobSettings settings;
+    settings.port = m_port;
+    m_identify = std::make_unique<CIdentifyJob>(survey, settings);
+    CIdentifyJob* job = m_identify.get();
+    Run(Command::Identify, static_cast<int>(CQtJob::Purpose::Identify), [job] { job->Run(); }, [job] { job->Cancel(); });
     return true;
+}
+
+void CTransferController::Run(Command command, int purpose, std::function<void()> work, std::function<void()> cancel)
+{
+    m_command = command;
+    m_qtJob = std::make_unique<CQtJob>(static_cast<CQtJob::Purpose>(purpose), m_questions, m_doc.GetTitle(), m_window);
+    if (m_job) {
+        m_job->SetAnswerer(m_qtJob.get());
+        m_job->SetWatcher(m_qtJob.get());
+    }
+    if (m_identify) {
+        m_identify->SetAnswerer(m_qtJob.get());
+        m_identify->SetWatcher(m_qtJob.get());
+    }
+    connect(m_qtJob.get(), &CQtJob::finished, this, &CTransferController::OnJobFinished);
+    emit transferStarted();
+    m_qtJob->Start(std::move(work), std::move(cancel));
 }
 
 void CTransferController::Cancel()
 {
-    if (m_pTransfer)
-        m_pTransfer->Cancel();
+    if (m_qtJob)
+        m_qtJob->Cancel();
 }
 
 void CTransferController::CancelForClose()
 {
-    if (!m_pTransfer)
+    if (!m_qtJob)
         return;
-    m_bClosing = true;
-    m_pTransfer->Cancel();
+    m_closing = true;
+    m_qtJob->Cancel();
 }
 
-void CTransferController::Start(Step step, CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held,
-                                int sheets)
+void CTransferController::OnJobFinished()
 {
-    m_step = step;
-    m_pTransfer = std::make_unique<CQtTransfer>(unit, m_connection.GetLink(), direction, m_pWindow);
-    m_pTransfer->SetHeldBlocks(held);
-    m_pTransfer->SetSheets(sheets);
-    SetPhase(*m_pTransfer, step);
-    connect(m_pTransfer.get(), &CQtTransfer::finished, this, &CTransferController::OnTransferFinished);
-    emit transferStarted();
-    m_pTransfer->Start();
-}
-
-// An upload runs two transfers, each with a bar from 0 to 100%: their titles say which is which.
-void CTransferController::SetPhase(CQtTransfer& transfer, Step step)
-{
-    switch (step) {
-    case Step::Backup:
-        transfer.SetPhase(tr("Upload, step 1 of 2"), tr("Reading the unit for the backup; the upload follows."));
-        break;
-    case Step::UnitCheck:
-        transfer.SetPhase(tr("Upload, step 1 of 2"), tr("Reading which unit this is; the upload follows."));
-        break;
-    case Step::Upload:
-        transfer.SetPhase(tr("Upload, step 2 of 2"), tr("Writing the set-up into the unit."));
-        break;
-    case Step::Download:
-        transfer.SetPhase(tr("Download"), tr("Reading the set-up from the unit."));
-        break;
-    case Step::ReadUnit:
-        transfer.SetPhase(tr("Reading the unit"), tr("Reading the unit to compare it with the set-up shown."));
-        break;
-    case Step::ReadDevice:
-        transfer.SetPhase(tr("Identify Unit"), tr("Reading which unit this is."));
-        break;
-    case Step::None:
-        break;
-    }
-}
-
-bool CTransferController::UploadAfterReading(const CQ4kUnit& read, const CUnitImage& held)
-{
-    if (m_bClosing || !m_pUploadGuard->ConfirmUnit(read, GetPortName()))
-        return false;
-    Start(Step::Upload, *m_doc.GetUnit(), TransferDirection::Upload, &held);
-    return true;
-}
-
-void CTransferController::OnTransferFinished()
-{
-    std::unique_ptr<CQtTransfer> transfer = std::move(m_pTransfer);
-    std::unique_ptr<CQ4kUnit> scratch = std::move(m_pScratch);
-    std::unique_ptr<CUploadBackup> backup = std::move(m_pUploadBackup);
-    std::function<void(const CUnitImage&)> onUnitRead = std::exchange(m_onUnitRead, nullptr);
-    std::function<void(unsigned long)> onDeviceRead = std::exchange(m_onDeviceRead, nullptr);
-    const Step step = std::exchange(m_step, Step::None);
-    m_lastResult = transfer->GetResult();
-    const TransferResult result = m_lastResult;
-    const bool completed = result.end == TransferEnd::Completed;
+    std::unique_ptr<CQtJob> qtJob = std::move(m_qtJob);
+    std::unique_ptr<CUnitJob> job = std::move(m_job);
+    std::unique_ptr<CIdentifyJob> identify = std::move(m_identify);
+    const Command command = std::exchange(m_command, Command::None);
+    auto onUnitRead = std::exchange(m_onUnitRead, nullptr);
+    auto onIdentified = std::exchange(m_onIdentified, nullptr);
+    m_lastResult = job ? job->GetResult() : JobResult();
+    const JobResult& result = m_lastResult;
     emit transferEnded();
+    // Sent from within the job window's own call: it goes once that call is over.
+    qtJob.release()->deleteLater();
 
-    bool goesOn = false;
-    switch (step) {
-    case Step::Backup:
-        // The upload follows only once the file is written; it checks its merge by the backup's blocks.
-        if (backup->Keep(result, transfer->GetBlocksRead())) {
-            m_pUploadBackup = std::move(backup);
-            goesOn = UploadAfterReading(m_pUploadBackup->GetUnit(), m_pUploadBackup->GetHeldBlocks());
-            if (!goesOn)
-                m_pUploadBackup.reset();
-        }
-        break;
-    case Step::UnitCheck:
-        // Read to tell which unit it is: its General blocks also check the upload's merge.
-        if (completed) {
-            const CUnitImage general = transfer->GetBlocksRead();
-            goesOn = UploadAfterReading(*scratch, general);
-        } else {
-            QString stopped = result.end == TransferEnd::Cancelled ? tr("The reading of the unit was stopped")
-                                                                   : tr("The unit could not be read");
-            if (!result.reason.empty())
-                stopped += QStringLiteral(" (%1)").arg(q4ui::TrCore(result.reason));
-            m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("%1: nothing was written to the unit.").arg(stopped)),
-                                   IMessagePrompt::BTN_OK, true);
-        }
-        break;
-    case Step::Download:
-        if (completed) {
-            m_doc.TakeDownload(*scratch);
-            emit documentReplaced();
-        }
-        break;
-    case Step::Upload:
-    case Step::ReadUnit:
-    case Step::ReadDevice:
-    case Step::None:
-        break;
-    }
-    // The transfer that does what the command asks, not one that prepares it.
-    const bool last = step == Step::Upload || step == Step::Download || step == Step::ReadUnit || step == Step::ReadDevice;
-    if (last)
-        TellWhyNotCompleted(step, result, backup.get());
-    if (step == Step::Upload && backup && completed)
-        ReportChanges(*backup);
-    // A ReadUnit's blocks, for its reader once the transfer is out of the way.
-    const CUnitImage unitRead = step == Step::ReadUnit && completed ? transfer->GetBlocksRead() : CUnitImage();
-    // Sent from within the transfer's own call: it goes once that call is over.
-    transfer.release()->deleteLater();
-    if (goesOn)
-        return;
-    const bool done = last && completed;
-    if (std::exchange(m_bClosing, false)) {
-        emit finished(done);
+    const bool completed = identify ? identify->GetResult().result != PlantResult::Failed
+                                          && identify->GetResult().result != PlantResult::Stopped
+                                    : result.outcome == JobOutcome::Ok || result.outcome == JobOutcome::Differs;
+    if (std::exchange(m_closing, false)) {
+        emit finished(completed);
         emit readyToClose();
         return;
     }
-    if (step == Step::ReadUnit && completed)
-        onUnitRead(unitRead);
-    if (step == Step::ReadDevice && completed)
-        onDeviceRead(scratch->GetDeviceNumber());
-    emit finished(done);
-}
-
-void CTransferController::TellWhyNotCompleted(Step step, const TransferResult& result, const CUploadBackup* backup) const
-{
-    if (result.end == TransferEnd::Completed)
-        return;
-    // A port that went away is named.
-    const QString reason = q4ui::TrCore(result.reason);
-    if (step == Step::Upload && result.unitWritten) {
-        QString text = reason.isEmpty()
-                           ? tr("The upload did not complete: the unit now holds a partly written set-up (%1 of %2 "
-                                "blocks). Upload the whole set-up before the unit is used.")
-                           : tr("The upload did not complete (%3): the unit now holds a partly written set-up (%1 of %2 "
-                                "blocks). Upload the whole set-up before the unit is used.");
-        text = text.arg(result.blocksDone).arg(result.blocksTotal);
-        if (!reason.isEmpty())
-            text = text.arg(reason);
-        if (backup)
-            text += QLatin1Char(' ') + tr("What it held before is kept in %1.").arg(QDir::toNativeSeparators(backup->GetPath()));
-        m_doc.GetPrompt().Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, true);
-    } else if (!reason.isEmpty()) {
-        m_doc.GetPrompt().Show(q4ui::ToCp1252(step == Step::Upload ? tr("The upload did not complete: %1.").arg(reason)
-                                                                   : tr("The download did not complete: %1.").arg(reason)),
-                               IMessagePrompt::BTN_OK, true);
+    if (job && result.outcome != JobOutcome::Ok && result.outcome != JobOutcome::Differs)
+        TellWhyNotCompleted(result);
+    if (job && !result.recordError.empty())
+        m_doc.GetPrompt().Show(
+            q4ui::ToCp1252(tr("The plant log could not be written: %1.").arg(q4ui::TrCore(result.recordError))),
+            IMessagePrompt::BTN_OK, true);
+    switch (command) {
+    case Command::Upload:
+        if (result.outcome == JobOutcome::Ok && m_backupOn)
+            ReportChanges(result);
+        break;
+    case Command::Download:
+        if (result.outcome == JobOutcome::Ok) {
+            m_doc.TakeDownload(job->GetUnitRead());
+            emit documentReplaced();
+        }
+        break;
+    case Command::ReadUnit:
+    case Command::Verify:
+        if (completed)
+            onUnitRead(job->GetBlocksRead());
+        break;
+    case Command::Identify:
+        onIdentified(identify->GetResult());
+        break;
+    case Command::None:
+        break;
     }
+    emit finished(completed);
 }
 
-void CTransferController::ReportChanges(const CUploadBackup& backup)
+void CTransferController::TellWhyNotCompleted(const JobResult& result) const
 {
-    std::vector<CellDifference> changes = backup.GetChanges();
-    if (changes.empty()) {
+    // A refusal was the user's own answer; a stop before writing needs no word.
+    if (result.outcome == JobOutcome::Refused)
+        return;
+    const QString reason = q4ui::TrCore(result.reason);
+    const TransferResult& transfer = result.transfer;
+    if (result.lastStep == JobStep::Upload && transfer.unitWritten) {
+        QString text = tr("The upload did not complete (%1). Upload the whole set-up before the unit is used.").arg(reason);
+        if (!result.backupPath.empty())
+            text += QLatin1Char(' ')
+                    + tr("What it held before is kept in %1.")
+                          .arg(QDir::toNativeSeparators(QString::fromStdString(result.backupPath)));
+        m_doc.GetPrompt().Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, true);
+        return;
+    }
+    if (result.outcome == JobOutcome::Stopped && transfer.reason.empty())
+        return;
+    m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("It did not complete: %1.").arg(reason)), IMessagePrompt::BTN_OK, true);
+}
+
+void CTransferController::ReportChanges(const JobResult& result)
+{
+    if (result.cells.empty()) {
         m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("The upload is complete. The unit held this set-up already; nothing changed.")),
                                IMessagePrompt::BTN_OK, false);
         return;
@@ -255,5 +266,6 @@ void CTransferController::ReportChanges(const CUploadBackup& backup)
     QString uploaded = m_doc.GetPathName().isEmpty() ? m_doc.GetTitle() : QDir::toNativeSeparators(m_doc.GetPathName());
     if (m_doc.IsModified())
         uploaded = tr("%1, with changes not saved").arg(uploaded);
-    emit changesReported(CChangeReport(changes, uploaded, backup.GetPath(), GetPortName(), QDateTime::currentDateTime()));
+    emit changesReported(CChangeReport(result.cells, uploaded, QString::fromStdString(result.backupPath), GetPortName(),
+                                       QDateTime::currentDateTime()));
 }

@@ -1,12 +1,14 @@
-// The transfers between one set-up and the unit on one line: Upload (the unit's backup or its
-// General blocks read first, the questions before writing, the change report), Download into a
-// set-up of its own, and the reading of the unit for a comparison. It has no window beyond the
-// progress window and its questions; the window around it follows its signals. Several can run
-// side by side, one per unit and port.
+// The document's transfers with the unit on the port chosen in COM Setup: Upload, Download,
+// Verify Unit, the reading of the unit for a comparison and Identify Unit, each one job of the
+// core on a worker thread (CQtJob), the port held only while it runs. When the document is a
+// unit of the open plant, its jobs are recorded in the plant's log and its backups go to the
+// unit's folder. It has no window beyond the progress window and its questions; the window around
+// it follows its signals. Several can run side by side, one per unit and port.
 #pragma once
 
 #include "compare/CellDifference.h"
-#include "transfer/ITransferObserver.h"
+#include "job/JobTypes.h"
+#include "plant/CUnitIdentifier.h"
 #include "ui/CChangeReport.h"
 
 #include <QObject>
@@ -17,54 +19,67 @@
 #include <vector>
 
 class CBackupSettings;
+class CJobQuestions;
+class CPlant;
+class CPlantRecorder;
 class CQ4150Doc;
-class CQ4kUnit;
-class CQtTransfer;
-class CUnitConnection;
+class CQtJob;
 class CUnitImage;
-class CUploadBackup;
-class CUploadGuard;
+class CUnitJob;
+class CQtComSetupUi;
 class QWidget;
 
 class CTransferController : public QObject {
     Q_OBJECT
 
 public:
-    // doc: the set-up, and the prompt through which the controller asks and tells; connection:
-    // the line to the unit; window: what the progress window stands over and disables (null:
-    // the application's main window). All three outlive the controller.
-    CTransferController(CQ4150Doc& doc, CUnitConnection& connection, QWidget* window = nullptr);
-    // A transfer still running is cancelled and its worker waited for.
+    // doc: the set-up, and the prompt through which the controller tells; questions: where the
+    // jobs' questions go; window: what the progress window stands over and disables (null: the
+    // application's main window). All outlive the controller.
+    CTransferController(CQ4150Doc& doc, CJobQuestions& questions, QWidget* window = nullptr);
+    // A job still running is cancelled and its worker waited for.
     ~CTransferController() override;
 
-    // Each command returns false when nothing started (a transfer under way, a question answered
-    // No, the line not set up); otherwise finished() follows, once.
+    // The COM setup's dialogs; the port is opened by each job, never held between them.
+    void SetComSetupUi(CQtComSetupUi* ui) { m_comSetupUi = ui; }
+    // Asks for the port and its line settings; false when the dialogs were cancelled.
+    bool ChoosePort();
+    const UnitPortSettings& GetPort() const { return m_port; }
+    // The unit's own waits (100 ms) unless told; an emulated unit may be driven faster.
+    void SetFixedWaitMs(int ms) { m_port.fixedWaitMs = ms; }
+    // The open plant, or null: a document that is one of its units is recorded as that unit.
+    void SetPlant(const CPlant* plant) { m_plant = plant; }
+
+    // Each command returns false when nothing started (a job under way, the port not chosen);
+    // otherwise finished() follows, once.
     //
-    // Asks about cells the unit cannot hold as shown and sets the line up, then reads the unit
-    // into a new backup file in backup's folder when backups are on, or else reads its General
-    // blocks; asks before writing into another device, writes, and reports what changed.
+    // Writes the set-up into the unit: the questions before writing, the unit's backup into
+    // a new file in backup's folder when backups are on (or else its General blocks read), only
+    // the blocks it does not hold written, and what changed reported.
     bool Upload(const CBackupSettings& backup);
     // Reads the unit into a set-up of its own that replaces the document's once complete.
     bool Download();
-    // Reads the unit without touching the document, however the transfer ends; read gets the
-    // blocks the unit sent once the download has completed.
-    bool ReadUnit(std::function<void(const CUnitImage&)> read);
-    // Reads the unit's General blocks alone; read gets its device number once they came.
-    bool ReadDeviceNumber(std::function<void(unsigned long)> read);
-    // Stops the transfer after the block in flight, without asking.
+    // Reads the unit without touching the document; read gets the blocks the unit sent once
+    // the read has completed. verify: the read is Verify Unit, recorded as such.
+    bool ReadUnit(std::function<void(const CUnitImage&)> read, bool verify = false);
+    // Identify Unit against survey's units (null: the number alone); found gets the result
+    // however it ended.
+    bool Identify(const CPlantSurvey* survey, std::function<void(const Identification&)> found);
+    // Stops the job after the block in flight, without asking.
     void Cancel();
-    // The same, and nothing follows the transfer: readyToClose() once it has ended.
+    // The same, and nothing follows the job: readyToClose() once it has ended.
     void CancelForClose();
 
-    bool IsTransferring() const { return m_pTransfer != nullptr; }
-    // The running transfer, or null.
-    CQtTransfer* GetTransfer() const { return m_pTransfer.get(); }
-    // How the last transfer to end ended (of an upload's, the writing or what came before it).
-    const TransferResult& GetLastResult() const { return m_lastResult; }
+    bool IsTransferring() const { return m_qtJob != nullptr; }
+    // The running job's window side, or null.
+    CQtJob* GetJob() const { return m_qtJob.get(); }
+    // How the last job ended.
+    const JobResult& GetLastResult() const { return m_lastResult; }
+    // The port as the user chose it ("Emulator" for the emulated unit).
     QString GetPortName() const;
 
 signals:
-    // A transfer starts or has ended; an upload runs two, its questions between them.
+    // A job starts or has ended.
     void transferStarted();
     void transferEnded();
     // Cells to mark in the grids while the question about them is open; empty once it closed.
@@ -75,36 +90,37 @@ signals:
     void changesReported(const CChangeReport& report);
     // The command is over and nothing follows; completed: it did all it was asked.
     void finished(bool completed);
-    // After CancelForClose, once the transfer has ended.
+    // After CancelForClose, once the job has ended.
     void readyToClose();
 
 private:
-    enum class Step { None, Backup, UnitCheck, Upload, Download, ReadUnit, ReadDevice };
+    enum class Command { None, Upload, Download, ReadUnit, Verify, Identify };
 
-    // Runs one transfer on unit; OnTransferFinished takes the next step.
-    void Start(Step step, CQ4kUnit& unit, TransferDirection direction, const CUnitImage* held = nullptr,
-               int sheets = 4);
-    static void SetPhase(CQtTransfer& transfer, Step step);
-    void OnTransferFinished();
-    // After the backup or the reading of General: asks about another device, then uploads.
-    // False when the upload does not start.
-    bool UploadAfterReading(const CQ4kUnit& read, const CUnitImage& held);
-    void TellWhyNotCompleted(Step step, const TransferResult& result, const CUploadBackup* backup) const;
-    void ReportChanges(const CUploadBackup& backup);
+    bool EnsurePort();
+    // A job on the chosen port; recorded as the plant's unit when the document is one.
+    std::unique_ptr<CUnitJob> NewJob(JobAction action, JobSettings settings);
+    // The plant's unit whose file the document is, or null.
+    const PlantUnit* PlantUnitOfDocument() const;
+    void Run(Command command, int purpose, std::function<void()> work, std::function<void()> cancel);
+    void OnJobFinished();
+    void TellWhyNotCompleted(const JobResult& result) const;
+    void ReportChanges(const JobResult& result);
 
     CQ4150Doc& m_doc;
-    CUnitConnection& m_connection;
-    QWidget* m_pWindow;
-    std::unique_ptr<CUploadGuard> m_pUploadGuard;
-    std::unique_ptr<CQtTransfer> m_pTransfer;
-    Step m_step = Step::None;
-    // The set-up a download, a ReadUnit or the reading of General fills; the document's changes
-    // only when a download has completed.
-    std::unique_ptr<CQ4kUnit> m_pScratch;
-    // The unit's backup that the upload under way waits for or was preceded by.
-    std::unique_ptr<CUploadBackup> m_pUploadBackup;
+    CJobQuestions& m_questions;
+    QWidget* m_window;
+    CQtComSetupUi* m_comSetupUi = nullptr;
+    UnitPortSettings m_port;
+    bool m_portChosen = false;
+    const CPlant* m_plant = nullptr;
+    std::unique_ptr<CPlantRecorder> m_recorder;
+    std::unique_ptr<CUnitJob> m_job;
+    std::unique_ptr<CIdentifyJob> m_identify;
+    std::unique_ptr<CQtJob> m_qtJob;
+    Command m_command = Command::None;
+    bool m_backupOn = false;
     std::function<void(const CUnitImage&)> m_onUnitRead;
-    std::function<void(unsigned long)> m_onDeviceRead;
-    TransferResult m_lastResult;
-    bool m_bClosing = false;
+    std::function<void(const Identification&)> m_onIdentified;
+    JobResult m_lastResult;
+    bool m_closing = false;
 };
