@@ -144,13 +144,12 @@ q4::Status CUnitJob::LoadSetup(const std::string& path)
     return {};
 }
 
-q4::Result<std::string> CUnitJob::NewBackupPath(const std::string& folder)
+q4::Result<std::string> CUnitJob::NewBackupPath(const std::string& folder, std::time_t now)
 {
     std::error_code failure;
     fs::create_directories(folder, failure);
     if (failure)
         return q4::Failure{FormatString(IDS_JOB_BACKUP_FOLDER, {folder, failure.message()})};
-    std::time_t now = std::time(nullptr);
     std::tm local{};
     ::localtime_r(&now, &local);
     char stamp[32];
@@ -408,6 +407,7 @@ void CUnitJob::Upload()
         m_confirmed.push_back(FormatString(IDS_JOB_CONFIRMED_NOT_HELD, {std::to_string(m_result.notHeld.size())}));
     }
     if (!OpenPort()) {
+        m_result.reason = NothingWritten(m_result.reason);
         refused(m_result.outcome);
         return;
     }

@@ -17,6 +17,7 @@
 #include "unit/CUnitImage.h"
 
 #include <condition_variable>
+#include <ctime>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -57,9 +58,9 @@ public:
     CQ4kUnit& GetUnitRead() { return *m_read; }
     const CUnitImage& GetBlocksRead() const { return m_blocksRead; }
 
-    // A new file for a backup in folder, which is made when needed: unit-YYYY-MM-DD-HHMMSS.q4g,
-    // with -2, -3 ... when taken.
-    static q4::Result<std::string> NewBackupPath(const std::string& folder);
+    // A new file for a backup in folder, which is made when needed: unit-YYYY-MM-DD-HHMMSS.q4g
+    // by the local time, with -2, -3 ... when the name is taken, so no backup is overwritten.
+    static q4::Result<std::string> NewBackupPath(const std::string& folder, std::time_t now = std::time(nullptr));
     // "the unit now holds a partly written set-up (24 of 87 blocks written)".
     static std::string PartlyWrittenText(const TransferResult& transfer);
 

@@ -73,7 +73,7 @@ const StringEntry g_Strings[] = {
     {IDS_JOB_BACKUP_STOPPED, TextKind::Transfer, "the backup was stopped after %1 of %2 blocks read"},
     {IDS_JOB_UPLOAD_STOPPED, TextKind::Transfer, "the upload was stopped after %1 of %2 blocks"},
     {IDS_JOB_READ_STOPPED, TextKind::Transfer, "the read of the unit was stopped after %1 of %2 blocks"},
-    {IDS_JOB_STOPPED_BEFORE, TextKind::Transfer, "stopped before it started"},
+    {IDS_JOB_STOPPED_BEFORE, TextKind::Transfer, "stopped before anything was read"},
     {IDS_JOB_NOTHING_WRITTEN, TextKind::Transfer, "%1; nothing was written to the unit"},
     {IDS_JOB_PARTLY_WRITTEN, TextKind::Transfer, "%1; the unit now holds a partly written set-up (%2 of %3 blocks written)"},
     {IDS_JOB_OTHER_DEVICE, TextKind::Transfer, "the unit is device %1, the set-up is for device %2"},

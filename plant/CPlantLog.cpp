@@ -21,6 +21,8 @@ namespace {
 const char* const g_ActionNames[] = {"upload", "verify", "download", "backup", "identify"};
 const char* const g_ResultNames[] = {"ok", "differs", "refused", "failed", "stopped", "named", "not-found", "ambiguous"};
 const char* const g_SheetKeys[4] = {"general", "physical", "logical", "alarm"};
+// The sheets' titles, as the grids' tabs name them.
+const char* const g_SheetTitles[4] = {"General", "Physical Input", "Logical Input", "Alarm"};
 
 // Where an action's cells are kept, and the names of their two texts.
 struct CellKeys {
@@ -243,6 +245,7 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
                 throw CJsonError(item.Where() + "a cell must be an object");
             CellDifference cell;
             cell.sheet = static_cast<int>(FromName<int>(item.At("sheet"), g_SheetKeys));
+            cell.sheetTitle = g_SheetTitles[cell.sheet];
             cell.row = static_cast<int>(Number(item, "row", 0));
             cell.flag = item.Find("flag") != nullptr;
             cell.col = static_cast<int>(Number(item, cell.flag ? "flag" : "col", 0));

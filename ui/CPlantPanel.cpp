@@ -7,7 +7,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -76,6 +78,16 @@ void CPlantPanel::UpdateWarnings()
     m_pWarnings->setText(m_model.GetWarnings().join(QLatin1Char('\n')));
     m_pWarnings->setVisible(!m_model.GetWarnings().isEmpty());
     m_pTable->resizeColumnsToContents();
+}
+
+int CPlantPanel::WantedWidth() const
+{
+    int columns = m_pTable->verticalHeader()->isVisible() ? m_pTable->verticalHeader()->width() : 0;
+    for (int i = 0; i < m_pProxy->columnCount(); ++i)
+        columns += m_pTable->horizontalHeader()->sectionSize(i);
+    // The table's frame and a vertical scroll bar, the body's margins.
+    const int frame = 2 * m_pTable->frameWidth() + m_pTable->verticalScrollBar()->sizeHint().width();
+    return columns + frame + 2 * 4 + 2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
 }
 
 void CPlantPanel::FocusPanel()

@@ -21,6 +21,8 @@ public:
     QSortFilterProxyModel* GetProxy() const { return m_pProxy; }
     // Puts the keys into the filter line when it is empty, else into the table.
     void FocusPanel();
+    // The width at which every column shows whole, frame and scroll bar included.
+    int WantedWidth() const;
 
 signals:
     // The user asked to open this unit's set-up.

@@ -18,15 +18,23 @@ QString Cell(const std::string& cp1252)
     return text.isEmpty() ? QStringLiteral("<i>%1</i>").arg(CPlantReport::tr("(empty)")) : text.toHtmlEscaped();
 }
 
-// "2024-05-02T14:03:22+02:00, completed (Emulator 1)" or "none".
+// A log's time kept on one line however narrow its column: "2024-05-02 14:03:22+02:00".
+QString Time(const std::string& time)
+{
+    QString text = QString::fromStdString(time).toHtmlEscaped();
+    text.replace(QLatin1Char('T'), QLatin1Char(' '));
+    return QStringLiteral("<span style=\"white-space:nowrap\">%1</span>").arg(text);
+}
+
+// "2024-05-02 14:03:22+02:00, completed (Emulator 1)" or "none".
 QString Action(const std::optional<PlantLogRecord>& record)
 {
     if (!record)
         return CPlantReport::tr("none");
-    QString text = QStringLiteral("%1, %2").arg(QString::fromStdString(record->time), CPlantModel::ResultText(record->result));
+    QString text = CPlantModel::ResultText(record->result);
     if (!record->reason.empty())
         text += QStringLiteral(": ") + q4ui::TrCore(record->reason);
-    return text.toHtmlEscaped();
+    return Time(record->time) + QStringLiteral(", ") + text.toHtmlEscaped();
 }
 
 QString CellTable(const std::vector<CellDifference>& cells, const QString& a, const QString& b)
@@ -70,10 +78,10 @@ CPlantReport::CPlantReport(const CPlant& plant)
     for (const PlantUnitStatus& status : statuses) {
         const QString tag = QString::fromStdString(status.file.unit.tag).toHtmlEscaped();
         if (status.lastUpload && !status.lastUpload->cells.empty())
-            html += QStringLiteral("<h3>%1</h3>").arg(tr("%1: changed by the upload of %2").arg(tag, QString::fromStdString(status.lastUpload->time)))
+            html += QStringLiteral("<h3>%1</h3>").arg(tr("%1: changed by the upload of %2").arg(tag, Time(status.lastUpload->time)))
                     + CellTable(status.lastUpload->cells, tr("Before"), tr("Uploaded"));
         if (status.lastVerify && !status.lastVerify->cells.empty())
-            html += QStringLiteral("<h3>%1</h3>").arg(tr("%1: differences found by the verify of %2").arg(tag, QString::fromStdString(status.lastVerify->time)))
+            html += QStringLiteral("<h3>%1</h3>").arg(tr("%1: differences found by the verify of %2").arg(tag, Time(status.lastVerify->time)))
                     + CellTable(status.lastVerify->cells, tr("File"), tr("Unit"));
     }
     m_strHtml = html;

@@ -77,6 +77,8 @@ CPlantUi::CPlantUi(CMainFrame& frame, QMenu* fileMenu, QAction* before, QMenu* t
 
     // The set-up in the main window may become, or stop being, one that is being uploaded.
     connect(&m_frame.GetDocManager(), &CDocManager::titleChanged, this, &CPlantUi::UpdateLock);
+    // The document's own transfers of a plant unit are in the log too.
+    connect(&m_frame.GetTransfers(), &CTransferController::finished, m_pModel, &CPlantModel::Refresh);
     UpdateRecentMenu();
     UpdateActions();
 }
@@ -190,6 +192,8 @@ void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
     }
     m_pPanel->setWindowTitle(tr("Plant: %1").arg(QString::fromStdString(m_pPlant->GetName())));
     m_pPanel->show();
+    // Wide enough for every column, State included, but never more than half the window.
+    m_frame.resizeDocks({m_pPanel}, {std::min(m_pPanel->WantedWidth(), m_frame.width() / 2)}, Qt::Horizontal);
     UpdateActions();
     UpdateLock();
 }

@@ -10,8 +10,9 @@
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
-CQtJob::CQtJob(Purpose purpose, CJobQuestions& questions, QString setupName, QWidget* mainWindow)
-    : m_purpose(purpose), m_questions(questions), m_setupName(std::move(setupName)), m_mainWindow(mainWindow),
+CQtJob::CQtJob(Purpose purpose, CJobQuestions& questions, QString setupName, QString portName, QWidget* mainWindow)
+    : m_purpose(purpose), m_questions(questions), m_setupName(std::move(setupName)), m_portName(std::move(portName)),
+      m_mainWindow(mainWindow),
       m_progress(std::make_unique<CProgressWnd>())
 {
     connect(m_progress.get(), &CProgressWnd::cancelRequested, this, &CQtJob::OnCancelRequested);
@@ -63,6 +64,7 @@ void CQtJob::Start(std::function<void()> work, std::function<void()> cancel)
 {
     m_cancel = std::move(cancel);
     const JobStep first = m_purpose == Purpose::Upload ? JobStep::ReadGeneral : JobStep::Download;
+    m_step = first;
     m_progress->GoModal(StepTitle(m_purpose, first), 0, m_mainWindow);
     m_progress->SetText(StepPurpose(m_purpose, first));
     m_progress->SetRange(0, 87, 1);
@@ -92,7 +94,9 @@ void CQtJob::Ask(CUnitJob& job, const JobQuestion& question)
         this,
         [this, asking, question] {
             m_asking.insert(asking);
-            m_questions.Ask(asking, question, m_setupName);
+            JobQuestion asked = question;
+            asked.port = m_portName.toStdString();
+            m_questions.Ask(asking, std::move(asked), m_setupName);
         },
         Qt::QueuedConnection);
 }
@@ -102,13 +106,17 @@ void CQtJob::OnStep(JobStep step, int blocksTotal)
     QMetaObject::invokeMethod(
         this,
         [this, step, blocksTotal] {
+            const bool same = m_stepShown && step == m_step;  // a Retry starts the step again
             m_step = step;
+            m_stepShown = true;
             if (m_progress->Cancelled())
                 return;
             m_progress->SetTitle(StepTitle(m_purpose, step));
             m_progress->SetRange(0, blocksTotal, 1);
             m_progress->SetPos(0);
             m_progress->SetText(StepPurpose(m_purpose, step));
+            if (!same)
+                emit stepShown(StepTitle(m_purpose, step), StepPurpose(m_purpose, step));
         },
         Qt::QueuedConnection);
 }

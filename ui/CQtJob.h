@@ -31,8 +31,9 @@ public:
     // What the job is for: it titles the progress window.
     enum class Purpose { Upload, Download, ReadUnit, Verify, Identify };
 
-    // questions and mainWindow outlive the job; setupName names the set-up in its questions.
-    CQtJob(Purpose purpose, CJobQuestions& questions, QString setupName, QWidget* mainWindow);
+    // questions and mainWindow outlive the job; setupName names the set-up in its questions,
+    // portName the port.
+    CQtJob(Purpose purpose, CJobQuestions& questions, QString setupName, QString portName, QWidget* mainWindow);
     // A job still running is cancelled and its worker waited for.
     ~CQtJob() override;
 
@@ -43,6 +44,8 @@ public:
     void Cancel();
 
     Purpose GetPurpose() const { return m_purpose; }
+    // The step the progress window shows.
+    JobStep GetStep() const { return m_step; }
     CProgressWnd& GetProgress() const { return *m_progress; }
     // The open Retry/Cancel question, or null.
     CUpDown* GetQuestion() const { return m_retry; }
@@ -54,6 +57,8 @@ public:
     static QString StepPurpose(Purpose purpose, JobStep step);
 
 signals:
+    // The progress window shows a step: its title and the line that says what it is for.
+    void stepShown(const QString& title, const QString& purpose);
     // The worker has ended, the progress window is gone and the main window enabled again.
     void finished();
 
@@ -72,6 +77,7 @@ private:
     Purpose m_purpose;
     CJobQuestions& m_questions;
     QString m_setupName;
+    QString m_portName;
     QWidget* m_mainWindow;
     std::unique_ptr<CProgressWnd> m_progress;
     std::function<void()> m_cancel;
@@ -80,5 +86,6 @@ private:
     QPointer<CUpDown> m_retry;
     QPointer<QMessageBox> m_stopQuestion;
     JobStep m_step = JobStep::Upload;
+    bool m_stepShown = false;  // the step under way has been announced
     QString m_stepLine;
 };

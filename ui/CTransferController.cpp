@@ -153,7 +153,8 @@ bool CTransferController::Identify(const CPlantSurvey* survey, std::function<voi
 void CTransferController::Run(Command command, int purpose, std::function<void()> work, std::function<void()> cancel)
 {
     m_command = command;
-    m_qtJob = std::make_unique<CQtJob>(static_cast<CQtJob::Purpose>(purpose), m_questions, m_doc.GetTitle(), m_window);
+    m_qtJob = std::make_unique<CQtJob>(static_cast<CQtJob::Purpose>(purpose), m_questions, m_doc.GetTitle(), GetPortName(),
+                                       m_window);
     if (m_job) {
         m_job->SetAnswerer(m_qtJob.get());
         m_job->SetWatcher(m_qtJob.get());
@@ -204,7 +205,7 @@ void CTransferController::OnJobFinished()
         return;
     }
     if (job && result.outcome != JobOutcome::Ok && result.outcome != JobOutcome::Differs)
-        TellWhyNotCompleted(result);
+        TellWhyNotCompleted(command, result);
     if (job && !result.recordError.empty())
         m_doc.GetPrompt().Show(
             q4ui::ToCp1252(tr("The plant log could not be written: %1.").arg(q4ui::TrCore(result.recordError))),
@@ -234,25 +235,30 @@ void CTransferController::OnJobFinished()
     emit finished(completed);
 }
 
-void CTransferController::TellWhyNotCompleted(const JobResult& result) const
+void CTransferController::TellWhyNotCompleted(Command command, const JobResult& result) const
 {
-    // A refusal was the user's own answer; a stop before writing needs no word.
+    // A refusal was the user's own answer.
     if (result.outcome == JobOutcome::Refused)
         return;
-    const QString reason = q4ui::TrCore(result.reason);
     const TransferResult& transfer = result.transfer;
-    if (result.lastStep == JobStep::Upload && transfer.unitWritten) {
-        QString text = tr("The upload did not complete (%1). Upload the whole set-up before the unit is used.").arg(reason);
+    // Cancel, or Cancel answered to a failed block, is the user's own doing too, unless it left
+    // the unit partly written or stopped an upload before it wrote; a line that failed is named.
+    const bool partly = result.lastStep == JobStep::Upload && transfer.unitWritten;
+    const bool byUser = result.outcome == JobOutcome::Stopped || transfer.end == TransferEnd::Failed;
+    if (byUser && transfer.reason.empty() && !partly && command != Command::Upload)
+        return;
+    QString text = q4ui::TrCore(result.reason);
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    text += QLatin1Char('.');
+    if (partly) {
+        text += QLatin1Char(' ') + tr("Upload the whole set-up before the unit is used.");
         if (!result.backupPath.empty())
             text += QLatin1Char(' ')
                     + tr("What it held before is kept in %1.")
                           .arg(QDir::toNativeSeparators(QString::fromStdString(result.backupPath)));
-        m_doc.GetPrompt().Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, true);
-        return;
     }
-    if (result.outcome == JobOutcome::Stopped && transfer.reason.empty())
-        return;
-    m_doc.GetPrompt().Show(q4ui::ToCp1252(tr("It did not complete: %1.").arg(reason)), IMessagePrompt::BTN_OK, true);
+    m_doc.GetPrompt().Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, true);
 }
 
 void CTransferController::ReportChanges(const JobResult& result)

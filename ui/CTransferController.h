@@ -45,6 +45,13 @@ public:
     // Asks for the port and its line settings; false when the dialogs were cancelled.
     bool ChoosePort();
     const UnitPortSettings& GetPort() const { return m_port; }
+    bool IsPortChosen() const { return m_portChosen; }
+    // The port and line settings as if chosen in the dialogs.
+    void SetPort(const UnitPortSettings& port)
+    {
+        m_port = port;
+        m_portChosen = true;
+    }
     // The unit's own waits (100 ms) unless told; an emulated unit may be driven faster.
     void SetFixedWaitMs(int ms) { m_port.fixedWaitMs = ms; }
     // The open plant, or null: a document that is one of its units is recorded as that unit.
@@ -103,7 +110,7 @@ private:
     const PlantUnit* PlantUnitOfDocument() const;
     void Run(Command command, int purpose, std::function<void()> work, std::function<void()> cancel);
     void OnJobFinished();
-    void TellWhyNotCompleted(const JobResult& result) const;
+    void TellWhyNotCompleted(Command command, const JobResult& result) const;
     void ReportChanges(const JobResult& result);
 
     CQ4150Doc& m_doc;

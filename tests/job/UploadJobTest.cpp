@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
+#include <fstream>
 #include <thread>
 
 namespace {
@@ -262,6 +264,33 @@ TEST_F(UploadJob, ARecordThatCannotBeWrittenIsSaid)
     JobResult result = Upload(AlarmOnIn11(), Settings());
     EXPECT_EQ(result.outcome, JobOutcome::Ok);
     EXPECT_EQ(result.recordError, m_records.failWith);
+}
+
+// A backup never takes the name of a file that is there; a folder that cannot be made is named.
+TEST_F(UploadJob, BackupNamesAreNeverReused)
+{
+    std::tm local{};
+    local.tm_year = 2026 - 1900;
+    local.tm_mon = 11;
+    local.tm_mday = 6;
+    local.tm_hour = 14;
+    local.tm_min = 30;
+    local.tm_sec = 15;
+    local.tm_isdst = -1;
+    const std::time_t when = std::mktime(&local);
+    std::vector<std::string> names;
+    for (int i = 0; i < 3; ++i) {
+        q4::Result<std::string> path = CUnitJob::NewBackupPath(Path("backups/AN-1"), when);
+        ASSERT_TRUE(path) << path.Reason();
+        std::ofstream(path.Value()) << "x";
+        names.push_back(std::filesystem::path(path.Value()).filename().string());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"unit-2026-12-06-143015.q4g", "unit-2026-12-06-143015-2.q4g",
+                                               "unit-2026-12-06-143015-3.q4g"}));
+    std::ofstream(Path("file")) << "x";
+    q4::Result<std::string> none = CUnitJob::NewBackupPath(Path("file/backups"), when);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.Reason().rfind("cannot make the backup folder " + Path("file/backups") + ": ", 0), 0u) << none.Reason();
 }
 
 }  // namespace

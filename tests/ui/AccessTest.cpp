@@ -175,7 +175,7 @@ private slots:
         std::vector<std::unique_ptr<QWidget>> dialogs;
         dialogs.push_back(std::make_unique<CComPortDlg>());
         dialogs.push_back(std::make_unique<CLineSettingsDlg>(QStringLiteral("Emulator"), CLineSettings()));
-        dialogs.push_back(std::make_unique<CBackupSettingsDlg>(CBackupSettings{true, QStringLiteral("/tmp")}));
+        dialogs.push_back(std::make_unique<CBackupSettingsDlg>(CBackupSettings{true, QStringLiteral("/tmp"), false}));
         auto property = std::make_unique<CPropertyDlg>();
         CNdChnData flag(DT_INT, 1, CTRL_LIST, CLR_GRID_DEFAULT);
         flag.SetPropName("Block");

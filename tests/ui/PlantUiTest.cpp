@@ -12,13 +12,22 @@
 #include "setup/alarms/CAlarm.h"
 #include "sim/CEmulatorServer.h"
 #include "support/TransferDoubles.h"
+#include "link/CZTSerial.h"
+#include "ui/CBackupSettings.h"
 #include "ui/CDocManager.h"
+#include "ui/CMainFrame.h"
+#include "ui/CTransferController.h"
+#include "ui/CommandTable.h"
 #include "ui/CPlantModel.h"
 #include "ui/CPlantPanel.h"
 #include "ui/CPlantTransferController.h"
 #include "ui/CPlantUi.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -106,17 +115,16 @@ private slots:
         CPlantTransferController& rows = plant.Transfers(1);
         QVERIFY(Plant::Run(rows, {1, 2, 4}, true));
         for (int row : {0, 1, 3})
-            QVERIFY2(rows.GetResult(row) == PlantResult::Ok, qPrintable(rows.GetResultText(row)));
+            QVERIFY2(rows.GetResult(row) == JobOutcome::Ok, qPrintable(rows.GetResultText(row)));
         // AN-2's unit is changed at the panel, AN-4's file on the desk.
         PutConstant(rows.GetEmulator(2)->GetUnit(), DEVICE_NUMBER, 42);
         plant.SaveSetup(4, "PUMP 4");
         QVERIFY(Plant::Run(rows, {1, 2}, false));
-        QCOMPARE(rows.GetResult(0), PlantResult::Ok);
-        QCOMPARE(rows.GetResult(1), PlantResult::Differs);
-        QCOMPARE(rows.GetResultText(1), QStringLiteral("Differs in 1 cells"));
-        QCOMPARE(plant.States(), QStringList({QStringLiteral("AN-1 verified, holds its file"), QStringLiteral("AN-2 differs"),
-                                              QStringLiteral("AN-3 never checked"),
-                                              QStringLiteral("AN-4 file changed since its upload")}));
+        QCOMPARE(rows.GetResult(0), JobOutcome::Ok);
+        QCOMPARE(rows.GetResult(1), JobOutcome::Differs);
+        QCOMPARE(rows.GetResultText(1), QStringLiteral("Differs in 1 cell"));
+        QCOMPARE(plant.States(), QStringList({QStringLiteral("AN-1 holds its file"), QStringLiteral("AN-2 differs in 1 cell"),
+                                              QStringLiteral("AN-3 never checked"), QStringLiteral("AN-4 file changed")}));
         // The emulated units came as device 1: each upload was asked about, answered Yes.
         QCOMPARE(plant.prompt.Messages().size(), size_t(3));
         for (const RecordingPrompt::Shown& shown : plant.prompt.Messages())
@@ -133,6 +141,13 @@ private slots:
         CPlantTransferController& rows = plant.Transfers(1);
         QVERIFY(Plant::Run(rows, {1, 2, 3}, true));  // the units learn their numbers: no question later
         plant.prompt.Clear();
+        // Memory lost but for the device number: every block but General's is written again.
+        for (int unit = 1; unit <= 3; ++unit) {
+            CUnitEmulator& memory = rows.GetEmulator(unit)->GetUnit();
+            const uint32_t device = GetConstant(memory, DEVICE_NUMBER);
+            memory.Reset(true);
+            PutConstant(memory, DEVICE_NUMBER, device);
+        }
         rows.SetFixedWaitMs(20);
         for (int row = 0; row < 3; ++row)
             rows.SetChecked(row, true);
@@ -150,7 +165,7 @@ private slots:
         const CPlantLog::Contents log = CPlantLog(plant.path.toStdString() + ".log").Read();
         QVERIFY(log.warnings.empty());
         for (int row = 0; row < 3; ++row) {
-            QCOMPARE(rows.GetResult(row), PlantResult::Stopped);
+            QCOMPARE(rows.GetResult(row), JobOutcome::Stopped);
             const PlantLogRecord& last = [&]() -> const PlantLogRecord& {
                 for (auto it = log.records.rbegin(); it != log.records.rend(); ++it) {
                     if (it->tag == "AN-" + std::to_string(row + 1))
@@ -161,10 +176,54 @@ private slots:
             QCOMPARE(last.action, PlantAction::Upload);
             QCOMPARE(last.result, PlantResult::Stopped);
             QVERIFY(last.blocksWritten > 0 && last.blocksWritten < 87);
-            const QString written = QStringLiteral("after %1 of 87 blocks written").arg(last.blocksWritten);
+            const QString written = QStringLiteral("(%1 of 87 blocks written)").arg(last.blocksWritten);
             QVERIFY2(rows.GetResultText(row).contains(written), qPrintable(rows.GetResultText(row)));
         }
         QVERIFY(plant.prompt.Messages().empty());
+    }
+
+    // With the plant open, Tools > Upload and Verify Unit of a unit's own set-up are the unit's:
+    // recorded in the plant's log, backed up into backups/TAG; the port is let go after each, so
+    // Plant Transfers can take it at once. The panel is wide enough for its State column.
+    void aUnitsOwnTransfersAreRecordedAsTheUnitsAndLetThePortGo()
+    {
+        Plant plant;
+        plant.frame->resize(1600, 900);
+        QVERIFY(plant.frame->GetDocManager().OpenDocumentFile(plant.File(2)));
+        CEmulatorServer emulator;
+        QVERIFY(emulator.Start());
+        UnitPortSettings port;
+        port.port = emulator.GetSlavePath();
+        port.line.m_nBaudRate = 110;
+        port.fixedWaitMs = 5;
+        plant.frame->GetTransfers().SetPort(port);
+        CBackupSettings{true, plant.dir.filePath(QStringLiteral("elsewhere")), false}.Save();
+
+        plant.frame->GetTransfers().Upload(CBackupSettings::Load());
+        QTRY_VERIFY_WITH_TIMEOUT(!plant.frame->IsTransferring(), TRANSFER_MS);
+        plant.frame->GetAction(ID_VERIFY_UNIT)->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!plant.frame->IsTransferring(), TRANSFER_MS);
+        CZTSerial other;
+        QVERIFY2(other.OpenCommPort(emulator.GetSlavePath()) != CZTSerial::INVALID_PORT, other.GetOpenError().c_str());
+        other.CloseCommPort();
+
+        QStringList records;
+        for (const PlantLogRecord& record : CPlantLog(plant.path.toStdString() + ".log").Read().records)
+            records << QString::fromStdString(record.tag + " " + CPlantLog::ActionName(record.action) + " "
+                                              + CPlantLog::ResultName(record.result));
+        QCOMPARE(records, QStringList({QStringLiteral("AN-2 backup ok"), QStringLiteral("AN-2 upload ok"),
+                                       QStringLiteral("AN-2 verify ok"), QStringLiteral("AN-2 verify ok")}));
+        QCOMPARE(QDir(plant.dir.filePath(QStringLiteral("backups/AN-2"))).entryList({QStringLiteral("*.q4g")}).size(), 1);
+        QVERIFY(!QFileInfo::exists(plant.dir.filePath(QStringLiteral("elsewhere"))));
+        QCOMPARE(plant.prompt.Messages().back().text, std::string("The unit holds this set-up."));
+        QCOMPARE(plant.States()[1], QStringLiteral("AN-2 holds its file"));
+
+        const QTableView& table = *plant.Ui().GetPanel()->GetTable();
+        const QHeaderView& header = *table.horizontalHeader();
+        QVERIFY2(header.sectionViewportPosition(CPlantModel::COL_STATE) + header.sectionSize(CPlantModel::COL_STATE)
+                     <= table.viewport()->width(),
+                 qPrintable(QStringLiteral("the panel is %1 pixels wide").arg(table.width())));
+        CBackupSettings{false, {}, false}.Save();
     }
 
     // Enter in the panel opens the unit's set-up; a modified set-up is asked about first, and

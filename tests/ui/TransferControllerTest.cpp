@@ -11,11 +11,11 @@
 #include "sim/CEmulatorServer.h"
 #include "support/RecordingPrompt.h"
 #include "support/TransferDoubles.h"
-#include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CJobQuestions.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQ4150Doc.h"
-#include "ui/CQtTransfer.h"
+#include "ui/CQtJob.h"
 #include "ui/CTransferController.h"
 #include "ui/CUpDown.h"
 #include "unit/CQ4kUnit.h"
@@ -42,23 +42,21 @@ struct Line {
     CQ4150Doc doc{prompt};
     CEmulatorServer emulator;
     QTemporaryDir dir;
-    CTransferController controller{doc, doc.GetConnection()};
+    CJobQuestions questions{prompt};
+    CTransferController controller{doc, questions};
     QSignalSpy finished{&controller, &CTransferController::finished};
     QSignalSpy replaced{&controller, &CTransferController::documentReplaced};
     std::vector<CChangeReport> reports;
-    // Each transfer's progress window as it opens: its title and first line.
+    // Each step's progress window as it is shown: its title and first line.
     QStringList phases;
 
     explicit Line(int device = 17, const char* alarmText = "PUMP 1")
     {
         QObject::connect(&controller, &CTransferController::changesReported,
                          [this](const CChangeReport& report) { reports.push_back(report); });
-        // The window opens once the signal's handlers are done.
         QObject::connect(&controller, &CTransferController::transferStarted, &controller, [this] {
-            QMetaObject::invokeMethod(&controller, [this] {
-                const CProgressWnd& progress = controller.GetTransfer()->GetProgress();
-                phases << progress.GetWindow()->windowTitle() + QStringLiteral(": ") + progress.GetText().section(QLatin1Char('\n'), 0, 0);
-            }, Qt::QueuedConnection);
+            QObject::connect(controller.GetJob(), &CQtJob::stepShown, &controller,
+                             [this](const QString& title, const QString& purpose) { phases << title + QStringLiteral(": ") + purpose; });
         });
         doc.OnNewDocument();
         doc.SetTitle(QStringLiteral("plant.q4g"));
@@ -71,13 +69,14 @@ struct Line {
                     .empty());
         QVERIFY(emulator.Start());
         PutConstant(emulator.GetUnit(), DEVICE_NUMBER, 0);
-        CLineSettings slow;
-        slow.m_nBaudRate = 110;
-        QVERIFY(doc.GetConnection().CommSetupDirect(emulator.GetSlavePath(), slow));
-        doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        UnitPortSettings port;
+        port.port = emulator.GetSlavePath();
+        port.line.m_nBaudRate = 110;
+        port.fixedWaitMs = 5;
+        controller.SetPort(port);
     }
     QString BackupFolder() const { return dir.filePath(QStringLiteral("backups")); }
-    CBackupSettings Backup(bool enabled) const { return {enabled, BackupFolder()}; }
+    CBackupSettings Backup(bool enabled) const { return {enabled, BackupFolder(), false}; }
     QStringList Backups() const { return QDir(BackupFolder()).entryList({QStringLiteral("*.q4g")}, QDir::Files); }
     void AddFault(const char* text)
     {
@@ -136,7 +135,7 @@ private slots:
         QSignalSpy started(&line.controller, &CTransferController::transferStarted);
         line.phases.clear();
         QVERIFY(line.Upload(true));
-        QCOMPARE(started.size(), 2);  // the backup, then the upload
+        QCOMPARE(started.size(), 1);  // one job: the backup, then the upload
         QCOMPARE(line.phases, QStringList({QStringLiteral("Upload, step 1 of 2: Reading the unit for the backup; the upload follows."),
                                            QStringLiteral("Upload, step 2 of 2: Writing the set-up into the unit.")}));
         QCOMPARE(GetConstant(line.emulator.GetUnit(), DEVICE_NUMBER), 18u);
@@ -190,12 +189,12 @@ private slots:
         if (end == QStringLiteral("failed"))
             line.AddFault("silent:A:40");
         else if (end == QStringLiteral("cancelled"))
-            line.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            line.controller.SetFixedWaitMs(20);
         QVERIFY(line.controller.Download());
         QVERIFY(line.controller.IsTransferring());
         if (end == QStringLiteral("failed")) {
-            QTRY_VERIFY_WITH_TIMEOUT(line.controller.GetTransfer()->GetQuestion(), TRANSFER_MS);
-            line.controller.GetTransfer()->GetQuestion()->reject();
+            QTRY_VERIFY_WITH_TIMEOUT(line.controller.GetJob()->GetQuestion(), TRANSFER_MS);
+            line.controller.GetJob()->GetQuestion()->reject();
         } else if (end == QStringLiteral("cancelled")) {
             QTRY_VERIFY(line.emulator.GetRequestCount() > 10);
             line.controller.Cancel();
@@ -206,8 +205,11 @@ private slots:
         QCOMPARE(line.Cell(ST_GENERAL, DEVICE_NUMBER, 1), std::string(completed ? "42" : "17"));
         QCOMPARE(line.Cell(ST_ALARM, 6, CAlarm::COL_TEXT).find("PUMP 1") != std::string::npos, !completed);
         QCOMPARE(line.doc.GetTitle(), completed ? QStringLiteral("Untitled") : QStringLiteral("plant.q4g"));
-        QCOMPARE(line.controller.GetLastResult().end,
-                 completed ? TransferEnd::Completed : end == QStringLiteral("failed") ? TransferEnd::Failed : TransferEnd::Cancelled);
+        QCOMPARE(line.controller.GetLastResult().outcome,
+                 completed ? JobOutcome::Ok : end == QStringLiteral("failed") ? JobOutcome::Failed : JobOutcome::Stopped);
+        // A download is the unit's set-up, not a file's: modified until saved.
+        QCOMPARE(line.doc.IsModified(), completed);
+        // A block answered Cancel, or Cancel, is the user's own doing: nothing more is said.
         QVERIFY(line.prompt.Messages().empty());
     }
 
@@ -217,7 +219,7 @@ private slots:
     {
         for (bool upload : {true, false}) {
             Line line;
-            line.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            line.controller.SetFixedWaitMs(20);
             std::optional<CUnitImage> held;
             QVERIFY(upload ? line.controller.Upload(line.Backup(false)) : line.StartRead(held));
             if (upload)
@@ -226,7 +228,7 @@ private slots:
                 QTRY_VERIFY(line.emulator.GetRequestCount() > 10);
             line.controller.Cancel();
             QVERIFY(!line.WaitFinished());
-            QCOMPARE(line.controller.GetLastResult().end, TransferEnd::Cancelled);
+            QCOMPARE(line.controller.GetLastResult().outcome, JobOutcome::Stopped);
             QVERIFY(!held);
             if (upload) {
                 QVERIFY(line.emulator.GetWriteCount() < 87);
@@ -257,7 +259,7 @@ private slots:
         QVERIFY(line.controller.Upload(line.Backup(backup)));
         QVERIFY(!line.WaitFinished());
         QCOMPARE(line.prompt.Messages().size(), size_t(1));
-        QCOMPARE(line.LastMessage(), "The unit on " + line.doc.GetConnection().GetLink().GetPortName()
+        QCOMPARE(line.LastMessage(), "The unit on " + line.emulator.GetSlavePath()
                                          + " is device 7; plant.q4g is for device 17. Upload anyway?");
         QCOMPARE(line.emulator.GetWriteCount(), 0);
         QCOMPARE(line.emulator.GetUnit().SaveText(), memory);

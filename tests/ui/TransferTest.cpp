@@ -8,7 +8,6 @@
 #include "ModalHelper.h"
 #include "sim/CEmulatorServer.h"
 #include "support/TransferDoubles.h"
-#include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
 #include "ui/CCompareController.h"
 #include "ui/CCompareDlg.h"
@@ -16,7 +15,8 @@
 #include "ui/CLineSettingsDlg.h"
 #include "ui/CProgressWnd.h"
 #include "ui/CQtComSetupUi.h"
-#include "ui/CQtTransfer.h"
+#include "ui/CQtJob.h"
+#include "ui/CTransferController.h"
 #include "ui/CommandTable.h"
 #include "unit/CUnitHistory.h"
 
@@ -69,7 +69,7 @@ struct Program : FrameFixture {
     {
         AnswerComSetup(QStringLiteral("Emulator"));
         frame->OnCommsetup();
-        doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        frame->GetTransfers().SetFixedWaitMs(5);
         CEmulatorServer* emulator = frame->GetComSetupUi().GetEmulator();
         PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 0);
         return emulator;
@@ -112,7 +112,7 @@ private slots:
     void init()
     {
         QSettings().remove(QStringLiteral("COM Setup"));
-        CBackupSettings{false, {}}.Save();
+        CBackupSettings{false, {}, false}.Save();
     }
 
     // Only the ports the system has, ttyS0 as COM1; a described port shows its description but
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(p.frame->cursor().shape(), Qt::BusyCursor);
         QTabBar* tabs = p.frame->GetTabControl()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        p.doc.GetConnection().GetLink().SetFixedWaitMs(5);
+        p.frame->GetTransfers().SetFixedWaitMs(5);
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QCOMPARE(GetConstant(p.frame->GetComSetupUi().GetEmulator()->GetUnit(), DEVICE_NUMBER), 17u);
         QVERIFY(p.frame->isEnabled());
@@ -290,8 +290,8 @@ private slots:
         p.AddFault("silent:A:40:1");
         p.frame->GetAction(ID_UPLOAD)->trigger();
         // The unit's General blocks are read first, to tell which unit it is.
-        QTRY_VERIFY_WITH_TIMEOUT(p.frame->GetTransfer()->GetDirection() == TransferDirection::Upload, TRANSFER_MS);
-        CQtTransfer* transfer = p.frame->GetTransfer();
+        QTRY_VERIFY_WITH_TIMEOUT(p.frame->GetTransfer()->GetStep() == JobStep::Upload, TRANSFER_MS);
+        CQtJob* transfer = p.frame->GetTransfer();
         QTest::keyClick(transfer->GetProgress().GetWindow(), Qt::Key_Escape);
         QVERIFY(transfer->GetStopQuestion());
         transfer->GetStopQuestion()->button(QMessageBox::No)->click();
@@ -312,10 +312,10 @@ private slots:
         for (bool unitGone : {false, true}) {
             Program p;
             CEmulatorServer* emulator = p.Connect();
-            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            p.frame->GetTransfers().SetFixedWaitMs(20);
             p.frame->GetAction(ID_UPLOAD)->trigger();
             QTRY_VERIFY(emulator->GetWriteCount() > 0);
-            CQtTransfer* transfer = p.frame->GetTransfer();
+            CQtJob* transfer = p.frame->GetTransfer();
             if (unitGone) {
                 emulator->Stop();
                 QTRY_VERIFY_WITH_TIMEOUT(transfer->GetQuestion(), 2000);
@@ -353,11 +353,11 @@ private slots:
         if (atQuestion && !unitGone)
             p.AddFault("silent:A:40");
         else
-            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            p.frame->GetTransfers().SetFixedWaitMs(20);
         AnswerNextMessageBox(QMessageBox::Discard);  // the save question
         p.frame->GetAction(ID_DOWNLOAD)->trigger();
         QVERIFY(p.frame->IsTransferring());
-        CQtTransfer* transfer = p.frame->GetTransfer();
+        CQtJob* transfer = p.frame->GetTransfer();
         if (unitGone) {
             QTRY_VERIFY(emulator->GetRequestCount() > 10);
             emulator->Stop();
@@ -373,7 +373,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         if (unitGone) {
             QCOMPARE(p.prompt.Messages().size(), size_t(1));
-            QCOMPARE(p.prompt.Messages()[0].text, std::string("The download did not complete: the port went away: Input/output error."));
+            QCOMPARE(p.prompt.Messages()[0].text, std::string("The download failed: the port went away: Input/output error."));
         }
         QCOMPARE(p.BusNumber(), std::string("17"));
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
@@ -393,7 +393,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!p.frame->IsTransferring(), TRANSFER_MS);
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("42"));
         QCOMPARE(p.frame->windowTitle(), QStringLiteral("Untitled[*] - Norda Q4150 Programmer"));
-        QVERIFY(!p.frame->isWindowModified());
+        // The unit's set-up is in no file yet: New, Open and closing ask to save it.
+        QVERIFY(p.frame->isWindowModified());
         QCOMPARE(p.frame->GetActivePage(), 0);
         QVERIFY(p.doc.GetPathName().isEmpty());
         // The download is one step: Undo brings the set-up from before it back.
@@ -477,7 +478,7 @@ private slots:
         PutConstant(emulator->GetUnit(), DEVICE_NUMBER, 42);
         const std::string step = p.doc.GetHistory().UndoLabel();
         if (cancel)
-            p.doc.GetConnection().GetLink().SetFixedWaitMs(20);
+            p.frame->GetTransfers().SetFixedWaitMs(20);
         p.frame->GetAction(ID_COMPARE_UNIT)->trigger();  // a modified document: no question
         QVERIFY(p.frame->IsTransferring());
         if (cancel) {
@@ -510,7 +511,7 @@ private slots:
         // A cancelled COM setup leaves the document as it was.
         AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
         p.frame->GetAction(ID_UPLOAD)->trigger();
-        QVERIFY(!p.doc.GetConnection().IsCommReady());
+        QVERIFY(!p.frame->GetTransfers().IsPortChosen());
         QVERIFY(!p.frame->IsTransferring());
         QVERIFY(p.frame->isEnabled());
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), QStringLiteral("17"));
