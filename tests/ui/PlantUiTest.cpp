@@ -24,7 +24,9 @@
 #include "ui/CPlantUi.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -41,6 +43,23 @@ constexpr int DEVICE_NUMBER = 3;  // General row of the bus number
 
 // A plant of four units AN-1 to AN-4 in a folder of its own, each set-up for device 11 to 14,
 // opened in a main window.
+// A log's records in order, each unit's apart, without what differs from run to run (times,
+// ports, the backups' names).
+QStringList Records(const std::string& log)
+{
+    QStringList records;
+    for (PlantLogRecord record : CPlantLog(log).Read().records) {
+        record.time = record.user = record.host = record.port = "";
+        if (!record.backup.empty())
+            record.backup = record.backup.substr(0, record.backup.rfind('/'));
+        records << QString::fromStdString(CPlantLog::ToLine(record));
+    }
+    std::stable_sort(records.begin(), records.end(), [](const QString& a, const QString& b) {
+        return a.section(QStringLiteral("\"tag\":"), 1).left(8) < b.section(QStringLiteral("\"tag\":"), 1).left(8);
+    });
+    return records;
+}
+
 struct Plant : FrameFixture {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("works.q4plant"));
@@ -224,6 +243,42 @@ private slots:
                      <= table.viewport()->width(),
                  qPrintable(QStringLiteral("the panel is %1 pixels wide").arg(table.width())));
         CBackupSettings{false, {}, false}.Save();
+    }
+
+    // The same plant uploaded from Plant Transfers and from q4150cli plant upload leaves the same
+    // records, but for times, ports and backup names: the same steps, blocks, changes and
+    // answers (a delay the unit keeps as 13 s asked about and answered Yes, as --force and the
+    // lack of --strict answer it).
+    void desktopAndCommandLineRecordTheSame()
+    {
+        Plant plant;
+        plant.SaveSetup(2, "PUMP");
+        RecordingPrompt quiet;
+        CQ4kUnit setup(quiet);
+        QVERIFY(CDocumentFile().Load(setup, plant.File(2).toStdString()));
+        QVERIFY(CSetupTyping::Type(setup, {{ST_ALARM, 6, CAlarm::COL_DELAY, false, "12.5"}}).empty());
+        QVERIFY(CDocumentFile().Save(setup, plant.File(2).toStdString()));
+        CPlantTransferController& rows = plant.Transfers(1);
+        QVERIFY(Plant::Run(rows, {1, 2, 3}, true));
+        const std::string log = plant.path.toStdString() + ".log";
+        const QStringList desktop = Records(log);
+        QCOMPARE(desktop.size(), 9);  // backup, upload, verify by read-back, each unit
+        QCOMPARE(desktop.filter(QStringLiteral("uploaded although the unit cannot hold 1 of")).size(), 1);
+        QCOMPARE(desktop.filter(QStringLiteral("uploaded although the unit is device 1")).size(), 3);
+
+        QVERIFY(QFile::remove(QString::fromStdString(log)));
+        QStringList args{QStringLiteral("plant"), QStringLiteral("upload"), plant.path, QStringLiteral("--force"),
+                         QStringLiteral("--fixed-wait"), QStringLiteral("1")};
+        for (int unit = 1; unit <= 3; ++unit) {
+            rows.GetEmulator(unit)->GetUnit().Reset(false);
+            args << QStringLiteral("--port")
+                 << QStringLiteral("AN-%1=%2").arg(unit).arg(QString::fromStdString(rows.GetEmulator(unit)->GetSlavePath()));
+        }
+        QProcess cli;
+        cli.start(QStringLiteral(Q4150CLI_PATH), args);
+        QVERIFY(cli.waitForFinished(TRANSFER_MS));
+        QCOMPARE(cli.exitCode(), 0);
+        QCOMPARE(Records(log), desktop);
     }
 
     // Enter in the panel opens the unit's set-up; a modified set-up is asked about first, and
