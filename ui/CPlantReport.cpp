@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QPrinter>
 #include <QTextDocument>
+#include <QTextOption>
 
 namespace {
 
@@ -18,12 +19,17 @@ QString Cell(const std::string& cp1252)
     return text.isEmpty() ? QStringLiteral("<i>%1</i>").arg(CPlantReport::tr("(empty)")) : text.toHtmlEscaped();
 }
 
-// A log's time kept on one line however narrow its column: "2024-05-02 14:03:22+02:00".
+// A log's time kept on one line however narrow its column: "2024-05-02 14:03:22+02:00", its
+// blank no break, each character joined to the next.
 QString Time(const std::string& time)
 {
-    QString text = QString::fromStdString(time).toHtmlEscaped();
-    text.replace(QLatin1Char('T'), QLatin1Char(' '));
-    return QStringLiteral("<span style=\"white-space:nowrap\">%1</span>").arg(text);
+    QString text;
+    for (const QChar c : QString::fromStdString(time)) {
+        if (!text.isEmpty())
+            text += QChar(0x2060);  // word joiner
+        text += c == QLatin1Char('T') ? QChar(0x00A0) : c;
+    }
+    return text.toHtmlEscaped();
 }
 
 // "2024-05-02 14:03:22+02:00, completed (Emulator 1)" or "none".
@@ -90,6 +96,10 @@ CPlantReport::CPlantReport(const CPlant& plant)
 bool CPlantReport::Print(QPrinter& printer) const
 {
     QTextDocument document;
+    // A word is never cut: a time stays whole, its column as wide as it needs.
+    QTextOption option = document.defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document.setDefaultTextOption(option);
     document.setHtml(m_strHtml);
     printer.setDocName(m_strTitle);
     document.print(&printer);

@@ -20,6 +20,7 @@
 #include "ui/CommandTable.h"
 #include "ui/CPlantModel.h"
 #include "ui/CPlantPanel.h"
+#include "ui/CPlantReport.h"
 #include "ui/CPlantTransferController.h"
 #include "ui/CPlantUi.h"
 
@@ -27,6 +28,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -236,6 +238,24 @@ private slots:
         QVERIFY(!QFileInfo::exists(plant.dir.filePath(QStringLiteral("elsewhere"))));
         QCOMPARE(plant.prompt.Messages().back().text, std::string("The unit holds this set-up."));
         QCOMPARE(plant.States()[1], QStringLiteral("AN-2 holds its file"));
+
+        // The report names each change's sheet, and keeps every time on a line of its own.
+        const CPlantReport report(CPlant([&] {
+            CPlant loaded;
+            loaded.Load(plant.path.toStdString());
+            return loaded;
+        }()));
+        QVERIFY(report.GetHtml().contains(QStringLiteral("<td>General</td>")));
+        const QString pdf = plant.dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(report.SaveAsPdf(pdf));
+        QProcess text;
+        text.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(20000));
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        for (const PlantLogRecord& record : CPlantLog(plant.path.toStdString() + ".log").Read().records) {
+            const QString shown = QString::fromStdString(record.time.substr(0, 10) + " " + record.time.substr(11));
+            QVERIFY2(words.contains(shown), qPrintable(words));
+        }
 
         const QTableView& table = *plant.Ui().GetPanel()->GetTable();
         const QHeaderView& header = *table.horizontalHeader();
