@@ -16,7 +16,7 @@
 namespace fs = std::filesystem;
 
 // Keeps what the port's set-up says (it cannot be opened, a line setting is refused) as one line.
-class CPortPrompt : public IMessagePrompt {
+class CUnitJob::PortPrompt : public IMessagePrompt {
 public:
     int Show(const std::string& text, Buttons buttons, bool) override
     {
@@ -162,18 +162,17 @@ q4::Result<std::string> CUnitJob::NewBackupPath(const std::string& folder, std::
 
 std::string CUnitJob::PartlyWrittenText(const TransferResult& transfer)
 {
-    return FormatString(IDS_JOB_PARTLY_WRITTEN,
-                        {"", std::to_string(transfer.blocksWritten), std::to_string(transfer.blocksTotal)})
-        .substr(2);
+    // The pattern's second part alone: what comes after "%1; ".
+    const std::string text = FormatString(IDS_JOB_PARTLY_WRITTEN, {"", std::to_string(transfer.blocksWritten),
+                                                                    std::to_string(transfer.blocksTotal)});
+    return text.substr(text.find("; ") + 2);
 }
 
 void CUnitJob::Cancel()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_lock);
-        m_cancelled = true;
-        m_wake.notify_all();
-    }
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_cancelled = true;
+    m_wake.notify_all();
     if (m_line)
         m_line->Cancel();
 }
@@ -249,10 +248,10 @@ bool CUnitJob::OpenPort()
         if (m_cancelled)
             return Fail(JobOutcome::Stopped, LoadString(IDS_JOB_STOPPED_BEFORE));
     }
-    auto prompt = std::make_unique<CPortPrompt>();
-    auto line = std::make_unique<CUnitLine>(*prompt);
+    m_portPrompt = std::make_unique<PortPrompt>();
+    auto line = std::make_unique<CUnitLine>(*m_portPrompt);
     if (!line->Open(m_settings.port))
-        return Fail(JobOutcome::Failed, prompt->Take());
+        return Fail(JobOutcome::Failed, m_portPrompt->Take());
     {
         std::lock_guard<std::mutex> lock(m_lock);
         m_line = std::move(line);

@@ -66,6 +66,7 @@ public:
 
 private:
     class Observer;
+    class PortPrompt;
 
     bool Ask(JobQuestion question);
     bool Fail(JobOutcome outcome, std::string reason);
@@ -96,6 +97,7 @@ private:
     JobSetupName m_setupName;
     std::unique_ptr<CQ4kUnit> m_read;
     CUnitImage m_blocksRead;
+    std::unique_ptr<PortPrompt> m_portPrompt;  // hears the port's own messages; outlives the line
     std::unique_ptr<CUnitLine> m_line;
     std::vector<std::string> m_confirmed;
     JobResult m_result;
