@@ -42,6 +42,10 @@
         <source>Backup Folder</source>
         <translation>Sicherungsordner</translation>
     </message>
+    <message>
+        <source>&amp;Write every block, also those the unit holds already</source>
+        <translation>&amp;Jeden Block schreiben, auch die, die das Gerät schon enthält</translation>
+    </message>
 </context>
 <context>
     <name>CChangeReport</name>
@@ -359,6 +363,41 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
+    <name>CJobQuestions</name>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it holds:</source>
+        <translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation>
+    </message>
+    <message>
+        <source>%1 %2: &quot;%3&quot; as &quot;%4&quot;</source>
+        <translation>%1 %2: „%3“ als „%4“</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Upload anyway?</source>
+        <translation>Trotzdem zum Gerät übertragen?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 is device %2; the file of %3 is for device %4. Upload anyway?</source>
+        <translation>Das Gerät an %1 ist Gerät %2; die Datei von %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 is device %2; %3 is for device %4. Upload anyway?</source>
+        <translation>Das Gerät an %1 ist Gerät %2; %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
+    </message>
+</context>
+<context>
     <name>CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -513,24 +552,8 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
 <context>
     <name>CPlantModel</name>
     <message>
-        <source>verified, holds its file</source>
-        <translation>geprüft, enthält seine Datei</translation>
-    </message>
-    <message>
         <source>differs</source>
         <translation>weicht ab</translation>
-    </message>
-    <message>
-        <source>file changed since its upload</source>
-        <translation>Datei seit der Übertragung geändert</translation>
-    </message>
-    <message>
-        <source>file missing</source>
-        <translation>Datei fehlt</translation>
-    </message>
-    <message>
-        <source>never checked</source>
-        <translation>nie geprüft</translation>
     </message>
     <message>
         <source>completed</source>
@@ -607,6 +630,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>%1 are all device %2</source>
         <translation>%1 sind alle Gerät %2</translation>
+    </message>
+    <message>
+        <source>Since: %1</source>
+        <translation>Seit: %1</translation>
     </message>
 </context>
 <context>
@@ -770,28 +797,12 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Kein Anschluss gewählt</translation>
     </message>
     <message>
-        <source>The unit on %1 is device %2; the file of %3 is for device %4. Upload anyway?</source>
-        <translation>Das Gerät an %1 ist Gerät %2; die Datei von %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
-    </message>
-    <message>
         <source>Holds its file</source>
         <translation>Enthält seine Datei</translation>
     </message>
     <message>
-        <source>Uploaded: %1 blocks written, %2 cells changed</source>
-        <translation>Übertragen: %1 Blöcke geschrieben, %2 Zellen geändert</translation>
-    </message>
-    <message>
         <source>Differs in %1 cells</source>
         <translation>Weicht in %1 Zellen ab</translation>
-    </message>
-    <message>
-        <source>Not uploaded: the unit is device %1, its file is for device %2</source>
-        <translation>Nicht übertragen: das Gerät ist Gerät %1, seine Datei ist für Gerät %2</translation>
-    </message>
-    <message>
-        <source>Stopped %1</source>
-        <translation>Angehalten %1</translation>
     </message>
     <message>
         <source>Failed: %1</source>
@@ -800,6 +811,22 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>(not in the log: %1)</source>
         <translation>(nicht im Protokoll: %1)</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1 blocks written, %2 held already, %3 cells changed</source>
+        <translation>Übertragen: %1 Blöcke geschrieben, %2 schon enthalten, %3 Zellen geändert</translation>
+    </message>
+    <message>
+        <source>Differs in 1 cell</source>
+        <translation>Weicht in 1 Zelle ab</translation>
+    </message>
+    <message>
+        <source>Not uploaded: %1</source>
+        <translation>Nicht übertragen: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Abgebrochen: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1050,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>R&amp;ecent Plants</source>
         <translation>Zuletzt geöffnete Anla&amp;gen</translation>
     </message>
+    <message>
+        <source>The unit could not be identified: %1.</source>
+        <translation>Das Gerät konnte nicht identifiziert werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CProgressWnd</name>
@@ -1112,10 +1143,54 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
-    <name>CQtTransfer</name>
+    <name>CQtJob</name>
     <message>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
+        <source>Upload, step 2 of 2</source>
+        <translation>Übertragung zum Gerät, Schritt 2 von 2</translation>
+    </message>
+    <message>
+        <source>Upload, step 1 of 2</source>
+        <translation>Übertragung zum Gerät, Schritt 1 von 2</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Übertragung vom Gerät</translation>
+    </message>
+    <message>
+        <source>Identify Unit</source>
+        <translation>Gerät identifizieren</translation>
+    </message>
+    <message>
+        <source>Reading the unit</source>
+        <translation>Gerät wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the unit for the backup; the upload follows.</source>
+        <translation>Das Gerät wird für die Sicherung gelesen; die Übertragung zum Gerät folgt.</translation>
+    </message>
+    <message>
+        <source>Reading which unit this is; the upload follows.</source>
+        <translation>Es wird gelesen, welches Gerät das ist; die Übertragung zum Gerät folgt.</translation>
+    </message>
+    <message>
+        <source>Writing the set-up into the unit.</source>
+        <translation>Die Konfiguration wird in das Gerät geschrieben.</translation>
+    </message>
+    <message>
+        <source>Reading the set-up from the unit.</source>
+        <translation>Die Konfiguration wird aus dem Gerät gelesen.</translation>
+    </message>
+    <message>
+        <source>Reading which unit this is.</source>
+        <translation>Es wird gelesen, welches Gerät das ist.</translation>
+    </message>
+    <message>
+        <source>Reading the unit to compare it with the set-up shown.</source>
+        <translation>Das Gerät wird gelesen, um es mit der angezeigten Konfiguration zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>%1 blocks written, %2 held already</source>
+        <translation>%1 Blöcke geschrieben, %2 schon enthalten</translation>
     </message>
     <message>
         <source>Stop the upload after the block in flight?
@@ -1124,12 +1199,12 @@ The unit then holds a partly written set-up.</source>
 Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation>
     </message>
     <message>
-        <source>Stopping the download ...</source>
-        <translation>Übertragung vom Gerät wird abgebrochen ...</translation>
-    </message>
-    <message>
         <source>Stopping the upload ...</source>
         <translation>Übertragung zum Gerät wird abgebrochen ...</translation>
+    </message>
+    <message>
+        <source>Stopping the download ...</source>
+        <translation>Übertragung vom Gerät wird abgebrochen ...</translation>
     </message>
 </context>
 <context>
@@ -1166,88 +1241,24 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
 <context>
     <name>CTransferController</name>
     <message>
-        <source>The reading of the unit was stopped</source>
-        <translation>Das Lesen des Geräts wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>The unit could not be read</source>
-        <translation>Das Gerät konnte nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>%1: nothing was written to the unit.</source>
-        <translation>%1: nichts wurde in das Gerät geschrieben.</translation>
-    </message>
-    <message>
-        <source>The upload did not complete: the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source>
-        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation>
-    </message>
-    <message>
-        <source>The upload did not complete (%3): the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source>
-        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen (%3): das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation>
-    </message>
-    <message>
         <source>What it held before is kept in %1.</source>
         <translation>Was es vorher enthielt, ist in %1 gesichert.</translation>
-    </message>
-    <message>
-        <source>The upload did not complete: %1.</source>
-        <translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: %1.</translation>
-    </message>
-    <message>
-        <source>The download did not complete: %1.</source>
-        <translation>Die Übertragung vom Gerät wurde nicht abgeschlossen: %1.</translation>
     </message>
     <message>
         <source>The upload is complete. The unit held this set-up already; nothing changed.</source>
         <translation>Die Übertragung zum Gerät ist abgeschlossen. Das Gerät enthielt diese Konfiguration bereits; nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Upload, step 1 of 2</source>
-        <translation>Übertragung zum Gerät, Schritt 1 von 2</translation>
-    </message>
-    <message>
-        <source>Reading the unit for the backup; the upload follows.</source>
-        <translation>Das Gerät wird für die Sicherung gelesen; die Übertragung zum Gerät folgt.</translation>
-    </message>
-    <message>
-        <source>Reading which unit this is; the upload follows.</source>
-        <translation>Es wird gelesen, welches Gerät das ist; die Übertragung zum Gerät folgt.</translation>
-    </message>
-    <message>
-        <source>Upload, step 2 of 2</source>
-        <translation>Übertragung zum Gerät, Schritt 2 von 2</translation>
-    </message>
-    <message>
-        <source>Writing the set-up into the unit.</source>
-        <translation>Die Konfiguration wird in das Gerät geschrieben.</translation>
-    </message>
-    <message>
-        <source>Download</source>
-        <translation>Übertragung vom Gerät</translation>
-    </message>
-    <message>
-        <source>Reading the set-up from the unit.</source>
-        <translation>Die Konfiguration wird aus dem Gerät gelesen.</translation>
-    </message>
-    <message>
-        <source>Reading the unit</source>
-        <translation>Gerät wird gelesen</translation>
-    </message>
-    <message>
-        <source>Reading the unit to compare it with the set-up shown.</source>
-        <translation>Das Gerät wird gelesen, um es mit der angezeigten Konfiguration zu vergleichen.</translation>
-    </message>
-    <message>
         <source>%1, with changes not saved</source>
         <translation>%1, mit nicht gespeicherten Änderungen</translation>
     </message>
     <message>
-        <source>Identify Unit</source>
-        <translation>Gerät identifizieren</translation>
+        <source>The plant log could not be written: %1.</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1.</translation>
     </message>
     <message>
-        <source>Reading which unit this is.</source>
-        <translation>Es wird gelesen, welches Gerät das ist.</translation>
+        <source>Upload the whole set-up before the unit is used.</source>
+        <translation>Vor dem Betrieb des Geräts die ganze Konfiguration zum Gerät übertragen.</translation>
     </message>
 </context>
 <context>
@@ -1263,66 +1274,6 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-</context>
-<context>
-    <name>CUploadBackup</name>
-    <message>
-        <source>The backup of the unit was stopped.</source>
-        <translation>Die Sicherung des Geräts wurde abgebrochen.</translation>
-    </message>
-    <message>
-        <source>The unit&apos;s set-up could not be read for the backup.</source>
-        <translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The unit&apos;s set-up could not be read for the backup: %1.</source>
-        <translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
-        <source>The backup folder %1 cannot be created.</source>
-        <translation>Der Sicherungsordner %1 kann nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>The backup cannot be written in %1:
-%2</source>
-        <translation>Die Sicherung kann nicht in %1 geschrieben werden:
-%2</translation>
-    </message>
-    <message>
-        <source>The upload did not start: nothing was written to the unit.</source>
-        <translation>Die Übertragung zum Gerät wurde nicht begonnen: nichts wurde in das Gerät geschrieben.</translation>
-    </message>
-</context>
-<context>
-    <name>CUploadGuard</name>
-    <message>
-        <source>1 cell</source>
-        <translation>1 Zelle</translation>
-    </message>
-    <message>
-        <source>%1 cells</source>
-        <translation>%1 Zellen</translation>
-    </message>
-    <message>
-        <source>The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it holds:</source>
-        <translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation>
-    </message>
-    <message>
-        <source>%1 %2: &quot;%3&quot; as &quot;%4&quot;</source>
-        <translation>%1 %2: „%3“ als „%4“</translation>
-    </message>
-    <message>
-        <source>... and %1 more.</source>
-        <translation>... und %1 weitere.</translation>
-    </message>
-    <message>
-        <source>Upload anyway?</source>
-        <translation>Trotzdem zum Gerät übertragen?</translation>
-    </message>
-    <message>
-        <source>The unit on %1 is device %2; %3 is for device %4. Upload anyway?</source>
-        <translation>Das Gerät an %1 ist Gerät %2; %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
     </message>
 </context>
 <context>
@@ -2112,6 +2063,126 @@ OK zum Fortfahren oder Abbrechen</translation>
     <message>
         <source>the port is in use by another program</source>
         <translation>die Schnittstelle wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>the port is in use by %1 (process %2)</source>
+        <translation>die Schnittstelle wird von %1 verwendet (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>the backup failed</source>
+        <translation>die Sicherung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the backup failed: %1</source>
+        <translation>die Sicherung ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the upload failed</source>
+        <translation>die Übertragung zum Gerät ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the upload failed: %1</source>
+        <translation>die Übertragung zum Gerät ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the download failed</source>
+        <translation>die Übertragung vom Gerät ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the download failed: %1</source>
+        <translation>die Übertragung vom Gerät ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the read of the unit failed</source>
+        <translation>das Lesen des Geräts ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the read of the unit failed: %1</source>
+        <translation>das Lesen des Geräts ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the backup was stopped after %1 of %2 blocks read</source>
+        <translation>die Sicherung wurde nach %1 von %2 gelesenen Blöcken abgebrochen</translation>
+    </message>
+    <message>
+        <source>the upload was stopped after %1 of %2 blocks</source>
+        <translation>die Übertragung zum Gerät wurde nach %1 von %2 Blöcken abgebrochen</translation>
+    </message>
+    <message>
+        <source>the read of the unit was stopped after %1 of %2 blocks</source>
+        <translation>das Lesen des Geräts wurde nach %1 von %2 Blöcken abgebrochen</translation>
+    </message>
+    <message>
+        <source>stopped before anything was read</source>
+        <translation>abgebrochen, bevor etwas gelesen wurde</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written to the unit</source>
+        <translation>%1; in das Gerät wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1; the unit now holds a partly written set-up (%2 of %3 blocks written)</source>
+        <translation>%1; das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%2 von %3 Blöcken geschrieben)</translation>
+    </message>
+    <message>
+        <source>the unit is device %1, the set-up is for device %2</source>
+        <translation>das Gerät ist Gerät %1, die Konfiguration ist für Gerät %2</translation>
+    </message>
+    <message>
+        <source>the unit cannot hold %1 of the set-up&apos;s cells as written</source>
+        <translation>das Gerät kann %1 Zellen der Konfiguration nicht so speichern, wie sie geschrieben sind</translation>
+    </message>
+    <message>
+        <source>%1 blocks differ</source>
+        <translation>%1 Blöcke weichen ab</translation>
+    </message>
+    <message>
+        <source>uploaded although the unit is device %1 and the set-up is for device %2</source>
+        <translation>übertragen, obwohl das Gerät Gerät %1 ist und die Konfiguration für Gerät %2</translation>
+    </message>
+    <message>
+        <source>uploaded although the unit cannot hold %1 of the set-up&apos;s cells as written</source>
+        <translation>übertragen, obwohl das Gerät %1 Zellen der Konfiguration nicht so speichern kann, wie sie geschrieben sind</translation>
+    </message>
+    <message>
+        <source>cannot make the backup folder %1: %2</source>
+        <translation>der Sicherungsordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>by the upload&apos;s read-back</source>
+        <translation>durch das Rücklesen der Übertragung zum Gerät</translation>
+    </message>
+    <message>
+        <source>never checked</source>
+        <translation>nie geprüft</translation>
+    </message>
+    <message>
+        <source>holds its file</source>
+        <translation>enthält seine Datei</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>differs in %1 cell</source>
+        <translation>weicht in %1 Zelle ab</translation>
+    </message>
+    <message>
+        <source>differs in %1 cells</source>
+        <translation>weicht in %1 Zellen ab</translation>
+    </message>
+    <message>
+        <source>file changed</source>
+        <translation>Datei geändert</translation>
+    </message>
+    <message>
+        <source>file missing</source>
+        <translation>Datei fehlt</translation>
+    </message>
+    <message>
+        <source>partly written (%1 of %2 blocks)</source>
+        <translation>teilweise geschrieben (%1 von %2 Blöcken)</translation>
     </message>
 </context>
 </TS>
