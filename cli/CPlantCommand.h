@@ -1,6 +1,6 @@
-// "plant new|add|status|verify|upload PLANT ...": a plant file made and extended, the state of
-// its units from their files and the plant log, and its units verified or uploaded side by
-// side, each on its own port and thread.
+// "plant new|add|set|status|check|verify|upload PLANT ...": a plant file made, extended and
+// changed, the state of its units from their files and the plant log, their set-ups checked, and
+// its units verified or uploaded side by side, each on its own port and thread.
 #pragma once
 
 #include "cli/ICliCommand.h"
@@ -21,6 +21,7 @@ public:
 private:
     static int New(const std::vector<std::string>& args);
     static int Add(const std::vector<std::string>& args);
+    static int Set(const std::vector<std::string>& args);
     static int Status(const std::vector<std::string>& args, std::ostream& out);
     static int SideBySide(const std::vector<std::string>& args, bool upload, std::ostream& out);
     // "AN-101: holds its file", "AN-102: stopped by SIGINT after 12 of 87 blocks read", ...
