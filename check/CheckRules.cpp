@@ -137,6 +137,11 @@ const char* SeverityName(Severity severity)
     return "note";
 }
 
+std::string CheckTopic(std::string_view id)
+{
+    return "check-" + std::string(id);
+}
+
 bool ParseRuleList(const std::string& text, std::vector<std::string>& rules, std::string& error)
 {
     rules.clear();

@@ -26,6 +26,8 @@ std::span<const CheckRule> GetCheckRules();
 const CheckRule* FindCheckRule(std::string_view id);
 // "error", "warning", "note".
 const char* SeverityName(Severity severity);
+// The manual's section of a rule: "check-never-trips".
+std::string CheckTopic(std::string_view id);
 
 // The rule ids of a list as a person types it ("shared-led,long-delay", blanks around a name
 // allowed, an empty text for none), each once. False, with the reason, when a name is no rule.
