@@ -64,8 +64,8 @@ QColor FindingMarkColour(Severity severity, const QColor& background)
 void PaintFindingMark(QPainter& painter, const QRect& rect, Severity severity, const QColor& background)
 {
     const double side = std::max(6.0, rect.height() / 3.0);
-    const QPointF corner = rect.topLeft();
-    const QPolygonF triangle({corner, corner + QPointF(side, 0), corner + QPointF(0, side)});
+    const QPointF corner = QPointF(rect.right() + 1, rect.top());
+    const QPolygonF triangle({corner, corner - QPointF(side, 0), corner + QPointF(0, side)});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

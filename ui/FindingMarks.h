@@ -13,7 +13,7 @@ namespace q4ui {
 
 // Red, amber or blue, darkened or lightened as far as the background asks.
 QColor FindingMarkColour(Severity severity, const QColor& background);
-// The corner at the top left of rect, its side a third of the rect's height (at least 6 pixels).
+// The corner at the top right of rect, its side a third of the rect's height (at least 6 pixels).
 void PaintFindingMark(QPainter& painter, const QRect& rect, Severity severity, const QColor& background);
 // The contrast ratio of two colours (1 to 21), as the accessibility guidelines measure it.
 double ContrastRatio(const QColor& a, const QColor& b);
