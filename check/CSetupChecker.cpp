@@ -81,6 +81,7 @@ public:
     {
         CheckGeneral();
         CheckHeld();
+        // The alarms first: they tell which inputs are watched.
         CheckAlarms();
         CheckPhysical();
         CheckLogical();

@@ -1540,7 +1540,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     </message>
     <message>
         <source>%1 has LED and Output both OFF: nothing lights or switches when it trips.</source>
-        <translation>%1 hat LED und Output beide auf OFF: Nichts leuchtet oder schaltet, wenn er auslöst.</translation>
+        <translation>%1 hat LED und Ausgang beide auf OFF: Nichts leuchtet oder schaltet, wenn er auslöst.</translation>
     </message>
     <message>
         <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit&apos;s display. Give it an LED or an output, or turn it off.</source>

@@ -99,7 +99,7 @@ void CChecksUi::SetIgnoredEverywhere(const std::vector<std::string>& rules)
         settings.setValue(QString::fromLatin1(g_IgnoredKey), names);
 }
 
-std::vector<std::string> CChecksUi::Ignored() const
+std::vector<std::string> CChecksUi::IgnoredRules() const
 {
     std::vector<std::string> rules = IgnoredEverywhere();
     if (const PlantUnit* unit = m_frame.GetPlantUi().DocumentUnit()) {
@@ -114,7 +114,7 @@ void CChecksUi::Recheck()
     const CQ4kUnit* unit = m_frame.GetDocument().GetUnit();
     if (!unit)
         return;
-    std::vector<Finding> findings = CSetupChecker::Check(*unit, Ignored());
+    std::vector<Finding> findings = CSetupChecker::Check(*unit, IgnoredRules());
     MarkCells(findings);
     m_count->setText(q4ui::CountText(CountFindings(findings)));
     m_model->SetFindings(std::move(findings));

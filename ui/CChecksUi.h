@@ -37,6 +37,8 @@ public:
     // The findings as the printout's last page lists them.
     std::vector<CFindingsPrinter::Row> PrintRows() const;
 
+    // The rules left out for the set-up open: those ignored everywhere, then its plant unit's.
+    std::vector<std::string> IgnoredRules() const;
     // The rules ignored in every set-up, as the settings keep them ("Checks/Ignored").
     static std::vector<std::string> IgnoredEverywhere();
     static void SetIgnoredEverywhere(const std::vector<std::string>& rules);
@@ -49,8 +51,6 @@ public slots:
     void TakeBack(const std::string& rule, const QString& tag);
 
 private:
-    // The rules left out for the set-up open: everywhere, then its plant unit's.
-    std::vector<std::string> Ignored() const;
     void MarkCells(const std::vector<Finding>& findings);
     void ShowIgnored();
 
