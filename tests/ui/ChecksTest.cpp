@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
