@@ -1,11 +1,13 @@
 // The plant's commands on the command line.
 #include "cli/CPlantCommand.h"
 
+#include "cli/CCheckCommand.h"
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliJobUi.h"
 #include "cli/CCliPort.h"
 #include "cli/CDiffCommand.h"
+#include "cli/CPlantCheckCommand.h"
 #include "cli/CSignalWatch.h"
 #include "cli/CTextTable.h"
 #include "model/CJsonWriter.h"
@@ -29,7 +31,8 @@
 namespace {
 
 const char g_NewUsage[] = "plant new PLANT [--name NAME]";
-const char g_AddUsage[] = "plant add PLANT FILE --tag TAG [--location TEXT] [--note TEXT]";
+const char g_AddUsage[] = "plant add PLANT FILE --tag TAG [--location TEXT] [--note TEXT] [--ignore RULE,...]";
+const char g_SetUsage[] = "plant set PLANT --tag TAG [--file FILE] [--location TEXT] [--note TEXT] [--ignore RULE,...]";
 const char g_StatusUsage[] = "plant status PLANT [--json]";
 const std::string g_VerifyUsage =
     "plant verify PLANT --port TAG=PORT [--port TAG=PORT ...] [--retries N] [--baud N] [--fixed-wait MS]";
@@ -86,9 +89,9 @@ void WriteLast(CJsonWriter& json, const char* key, const std::optional<PlantLogR
 
 const char* CPlantCommand::GetUsage() const
 {
-    static const std::string usage = std::string(g_NewUsage) + "\nq4150cli " + g_AddUsage + "\nq4150cli " + g_StatusUsage
-                                     + "\nq4150cli " + g_VerifyUsage + "\nq4150cli " + g_UploadUsage
-                                     + "\nq4150cli " + g_LogUsage;
+    static const std::string usage = std::string(g_NewUsage) + "\nq4150cli " + g_AddUsage + "\nq4150cli " + g_SetUsage +
+                                     "\nq4150cli " + g_StatusUsage + "\nq4150cli " + CPlantCheckCommand::USAGE +
+                                     "\nq4150cli " + g_VerifyUsage + "\nq4150cli " + g_UploadUsage + "\nq4150cli " + g_LogUsage;
     return usage.c_str();
 }
 
@@ -101,8 +104,14 @@ const char* CPlantCommand::GetHelp() const
            "new: an empty plant (NAME: the file's name unless given); PLANT must not exist yet.\n"
            "add: the unit TAG with its FILE; a FILE that cannot be read, or a device number\n"
            "another unit has too, is said on standard error, and the unit is added all the same.\n"
+           "--ignore names the set-up checks' rules not applied to the unit (see check).\n"
+           "set: changes what is given of the unit TAG (--ignore \"\" ignores no rule again).\n"
            "status: every unit with its device number, file, state, whether the file changed\n"
            "since its last upload, and its last upload and verify from the log; --json as JSON.\n"
+           "check: every unit's set-up checked as check does, without the rules the unit\n"
+           "ignores: its findings as \"TAG SEVERITY RULE SHEET ROW COL: SENTENCE\", then its\n"
+           "count; --json as JSON. Exit status 1 when a unit has errors or warnings or cannot\n"
+           "be checked.\n"
            "verify, upload: the units given a port, side by side, each on its own port; upload\n"
            "backs each unit up first, names the cells the unit cannot hold as written (--strict:\n"
            "nothing is written into that unit), writes nothing into a unit of another device\n"
@@ -124,8 +133,9 @@ int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std:
     std::vector<std::string> rest(args.begin() + 1, args.end());
     if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
         const std::pair<const char*, std::string> usages[] = {
-            {"new", g_NewUsage}, {"add", g_AddUsage}, {"status", g_StatusUsage},
-            {"verify", g_VerifyUsage}, {"upload", g_UploadUsage}, {"log", g_LogUsage}};
+            {"new", g_NewUsage}, {"add", g_AddUsage}, {"set", g_SetUsage}, {"status", g_StatusUsage},
+            {"check", CPlantCheckCommand::USAGE}, {"verify", g_VerifyUsage}, {"upload", g_UploadUsage},
+            {"log", g_LogUsage}};
         for (const auto& [name, usage] : usages) {
             if (args[0] == name) {
                 out << "usage: q4150cli " << usage << '\n' << GetHelp() << '\n';
@@ -137,13 +147,17 @@ int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std:
         return New(rest);
     if (args[0] == "add")
         return Add(rest);
+    if (args[0] == "set")
+        return Set(rest);
     if (args[0] == "status")
         return Status(rest, out);
+    if (args[0] == "check")
+        return CPlantCheckCommand::Run(rest, out);
     if (args[0] == "verify" || args[0] == "upload")
         return SideBySide(rest, args[0] == "upload", out);
     if (args[0] == "log")
         return Log(rest, out);
-    throw CCliError("unknown plant command " + args[0] + " (new, add, status, verify, upload or log)");
+    throw CCliError("unknown plant command " + args[0] + " (new, add, set, status, check, verify, upload or log)");
 }
 
 int CPlantCommand::New(const std::vector<std::string>& args)
@@ -162,13 +176,14 @@ int CPlantCommand::New(const std::vector<std::string>& args)
 
 int CPlantCommand::Add(const std::vector<std::string>& args)
 {
-    CCliArgs parsed(args, {}, {"--tag", "--location", "--note"});
+    CCliArgs parsed(args, {}, {"--tag", "--location", "--note", "--ignore"});
     parsed.ExpectPositional(2, g_AddUsage);
     if (!parsed.Has("--tag"))
         throw CCliError(std::string("usage: ") + g_AddUsage);
+    const std::vector<std::string> ignore = CCheckCommand::IgnoredRules(parsed);
     CPlant plant = LoadPlant(parsed.Positional()[0]);
     PlantUnit unit{parsed.Value("--tag"), plant.RelativeFile(parsed.Positional()[1]), parsed.Value("--location"),
-                   parsed.Value("--note")};
+                   parsed.Value("--note"), ignore};
     if (!plant.AddUnit(unit))
         throw CCliError(plant.GetError());
     SavePlant(plant);
@@ -184,6 +199,32 @@ int CPlantCommand::Add(const std::vector<std::string>& args)
         if (warning.size() > shared.size() && warning.compare(warning.size() - shared.size(), shared.size(), shared) == 0)
             std::cerr << "q4150cli: " << warning << '\n';
     }
+    return 0;
+}
+
+int CPlantCommand::Set(const std::vector<std::string>& args)
+{
+    CCliArgs parsed(args, {}, {"--tag", "--file", "--location", "--note", "--ignore"});
+    parsed.ExpectPositional(1, g_SetUsage);
+    const bool change = parsed.Has("--file") || parsed.Has("--location") || parsed.Has("--note") || parsed.Has("--ignore");
+    if (!parsed.Has("--tag") || !change)
+        throw CCliError(std::string("usage: ") + g_SetUsage);
+    CPlant plant = LoadPlant(parsed.Positional()[0]);
+    const PlantUnit* known = plant.FindUnit(parsed.Value("--tag"));
+    if (!known)
+        throw CCliError(parsed.Positional()[0] + " has no unit " + parsed.Value("--tag"));
+    PlantUnit unit = *known;
+    if (parsed.Has("--file"))
+        unit.file = plant.RelativeFile(parsed.Value("--file"));
+    if (parsed.Has("--location"))
+        unit.location = parsed.Value("--location");
+    if (parsed.Has("--note"))
+        unit.note = parsed.Value("--note");
+    if (parsed.Has("--ignore"))
+        unit.ignore = CCheckCommand::IgnoredRules(parsed);
+    if (!plant.ReplaceUnit(unit))
+        throw CCliError(plant.GetError());
+    SavePlant(plant);
     return 0;
 }
 

@@ -1,6 +1,6 @@
-// "plant new|add|status|verify|upload|log PLANT ...": a plant file made and extended, the state
-// of its units from their files and the plant log, its units verified or uploaded side by side,
-// each on its own port and thread, and a unit's history from the log.
+// "plant new|add|set|status|check|verify|upload|log PLANT ...": a plant file made, extended and
+// changed, the state of its units from their files and the plant log, their set-ups checked, its
+// units verified or uploaded side by side, each on its own port and thread, and a unit's history.
 #pragma once
 
 #include "cli/ICliCommand.h"
@@ -21,6 +21,7 @@ public:
 private:
     static int New(const std::vector<std::string>& args);
     static int Add(const std::vector<std::string>& args);
+    static int Set(const std::vector<std::string>& args);
     static int Status(const std::vector<std::string>& args, std::ostream& out);
     static int SideBySide(const std::vector<std::string>& args, bool upload, std::ostream& out);
     static int Log(const std::vector<std::string>& args, std::ostream& out);

@@ -1,7 +1,8 @@
 // q4150cli: the command-line companion of the Q4150 Programmer. Creates, shows, edits and
-// compares document files (.q4g) with the same rules as the desktop program, lists the blocks
+// compares and checks document files (.q4g) with the same rules as the desktop program, lists the blocks
 // of an upload, and moves set-ups to and from the unit on a serial port.
 #include "cli/CBlocksCommand.h"
+#include "cli/CCheckCommand.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CEditCommand.h"
 #include "cli/CExportCommand.h"
@@ -52,6 +53,7 @@ int RunCommand(const std::vector<std::string>& args, CStandardOutput& output)
     commands.push_back(std::make_unique<CShowCommand>());
     commands.push_back(std::make_unique<CEditCommand>());
     commands.push_back(std::make_unique<CDiffCommand>());
+    commands.push_back(std::make_unique<CCheckCommand>());
     commands.push_back(std::make_unique<CBlocksCommand>());
     commands.push_back(std::make_unique<CExportCommand>());
     commands.push_back(std::make_unique<CImportCommand>());

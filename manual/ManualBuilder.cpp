@@ -1,6 +1,7 @@
 // The manual builder: directives of the source replaced by the generated parts.
 #include "manual/ManualBuilder.h"
 
+#include "check/CheckRules.h"
 #include "model/Cp1252.h"
 #include "model/InputType.h"
 #include "model/NumberText.h"
@@ -13,6 +14,7 @@ namespace {
 const char* const g_PhraseKeys[] = {
     "status-bar", "status-bar-on", "choices", "choices-follow", "types-new", "types-new-limit", "settings", "default", "empty",
     "read-only", "refusals", "unused-refusals", "changes", "to", "input-type", "input-range",
+    "check-severity", "check-says", "check-example", "check-finds", "severity-error", "severity-warning", "severity-note",
 };
 
 struct Directive {
@@ -142,6 +144,8 @@ public:
                 out += InputTypes();
             } else if (d.name == "cli-help") {
                 out += "<pre>" + Escape(m_parts.cliHelp) + "</pre>";
+            } else if (d.name == "checks") {
+                out += Checks();
             } else if (d.name == "columns") {
                 out += Columns(d, pos);
             } else {
@@ -208,6 +212,36 @@ private:
         const SheetFacts& sheet = m_parts.sheets.at(static_cast<size_t>(edit.sheet));
         size_t row = static_cast<size_t>(edit.section);
         return Html(row < sheet.rowLabels.size() ? sheet.rowLabels[row] : q4::FormatD(edit.section));
+    }
+
+    // A section per rule: its reason, severity, sentence with its parts named, and its example
+    // with the finding the program makes of it.
+    std::string Checks() const
+    {
+        std::string out;
+        for (const CheckFacts& f : m_parts.checks) {
+            if (f.finding.empty())
+                throw ManualError("the example of the rule " + f.id + " gives no finding of it");
+            std::string says;  // the sentence, each part named in italics
+            for (size_t i = 0; i < f.pattern.size(); ++i) {
+                size_t n = i + 1 < f.pattern.size() ? static_cast<size_t>(f.pattern[i + 1] - '1') : f.parts.size();
+                if (f.pattern[i] == '%' && n < f.parts.size()) {
+                    says += "<i>" + Html(f.parts[n]) + "</i>";
+                    ++i;
+                } else {
+                    says += Html(std::string(1, f.pattern[i]));
+                }
+            }
+            std::string example;
+            for (const auto& [place, text] : f.example)
+                example += (example.empty() ? "" : "<br>") + Html(place) + ": " + Item(text);
+            out += "<h3><a name=\"" + CheckTopic(f.id) + "\"></a>" + Html(f.id) + "</h3>\n<p>" + Html(f.reason) + "</p>\n" +
+                   "<table class=\"facts\" cellspacing=\"0\" cellpadding=\"3\">\n" +
+                   Row(Phrase("check-severity"), Phrase("severity-" + f.severity)) + Row(Phrase("check-says"), says) +
+                   Row(Phrase("check-example"), example) +
+                   Row(Phrase("check-finds"), Html(f.place) + ": " + Quotes({f.finding})) + "</table>\n";
+        }
+        return out;
     }
 
     std::string InputTypes() const

@@ -6,11 +6,14 @@
 //   <!-- q4:example -->        the example set-up the column facts were read on
 //   <!-- q4:input-types -->    the input types with their ranges
 //   <!-- q4:cli-help -->       what q4150cli --help prints
+//   <!-- q4:checks -->         a section per rule of the set-up checks, from the rules' table, each
+//                              with its example and the finding the program makes of it
 //   <!-- q4:columns SHEET -->  a section per column of the sheet (General: per row), each with
 //     <!-- q4:topic TOPIC... -->  the hand-written text on those columns, and their facts
 //   <!-- q4:end -->
 #pragma once
 
+#include "manual/CheckFacts.h"
 #include "manual/SheetFacts.h"
 
 #include <map>
@@ -28,10 +31,11 @@ struct ManualParts {
     std::string version;
     std::string cliHelp;  // UTF-8 text
     std::vector<SheetFacts> sheets;
+    std::vector<CheckFacts> checks;
 };
 
 // The whole manual as UTF-8 HTML; throws ManualError for a source it cannot read, among them
-// a topic that is no column of its sheet.
+// a topic that is no column of its sheet, and for a rule whose example gives no finding of it.
 std::string BuildManual(const std::string& source, const ManualParts& parts);
 // The topics the source describes by hand, by the sheet of their columns directive.
 std::map<std::string, std::vector<std::string>> DescribedTopics(const std::string& source);

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
         if (out.empty())
             throw ManualError("usage: q4150-manual SOURCE OUT [--version V] [--cli-help FILE]");
         parts.sheets = CollectSheetFacts();
+        parts.checks = CollectCheckFacts();
         std::string html = BuildManual(ReadFile(source), parts);
         std::ofstream file(out, std::ios::binary | std::ios::trunc);
         if (!(file << html) || !file.flush())

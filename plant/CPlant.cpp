@@ -31,6 +31,23 @@ const std::string& StringMember(const JSON_VALUE& object, const char* key, bool 
     return member->strText;
 }
 
+// An optional array of strings; empty when the key is not there.
+std::vector<std::string> StringList(const JSON_VALUE& object, const char* key)
+{
+    std::vector<std::string> list;
+    const JSON_VALUE* member = object.Find(key);
+    if (!member)
+        return list;
+    if (member->nKind != JSON_VALUE::ARRAY)
+        throw CJsonError(member->Where() + "\"" + key + "\" must be an array of strings");
+    for (const JSON_VALUE& item : member->arItems) {
+        if (item.nKind != JSON_VALUE::STRING)
+            throw CJsonError(item.Where() + "\"" + key + "\" must be an array of strings");
+        list.push_back(item.strText);
+    }
+    return list;
+}
+
 }  // namespace
 
 CPlant::CPlant(std::string path, std::string name) : m_strPath(std::move(path)), m_strName(std::move(name)) {}
@@ -105,6 +122,19 @@ bool CPlant::AddUnit(PlantUnit unit)
     return true;
 }
 
+bool CPlant::ReplaceUnit(PlantUnit unit)
+{
+    for (PlantUnit& known : m_arUnits) {
+        if (known.tag != unit.tag)
+            continue;
+        if (unit.file.empty())
+            return Fail("the unit " + unit.tag + " needs its .q4g file");
+        known = std::move(unit);
+        return true;
+    }
+    return Fail("the plant has no unit " + unit.tag);
+}
+
 std::string CPlant::ToJson() const
 {
     std::ostringstream out;
@@ -118,6 +148,12 @@ std::string CPlant::ToJson() const
             out << ", \"location\": " << CJsonWriter::Quote(unit.location);
         if (!unit.note.empty())
             out << ", \"note\": " << CJsonWriter::Quote(unit.note);
+        if (!unit.ignore.empty()) {
+            out << ", \"ignore\": [";
+            for (size_t r = 0; r < unit.ignore.size(); ++r)
+                out << (r ? ", " : "") << CJsonWriter::Quote(unit.ignore[r]);
+            out << ']';
+        }
         out << '}';
     }
     out << (m_arUnits.empty() ? "]\n}\n" : "\n  ]\n}\n");
@@ -166,7 +202,8 @@ void CPlant::Parse(const std::string& text)
         if (item.nKind != JSON_VALUE::OBJECT)
             throw CJsonError(item.Where() + "a unit must be an object");
         PlantUnit unit{StringMember(item, "tag", true, none), StringMember(item, "file", true, none),
-                       StringMember(item, "location", false, none), StringMember(item, "note", false, none)};
+                       StringMember(item, "location", false, none), StringMember(item, "note", false, none),
+                       StringList(item, "ignore")};
         if (!AddUnit(std::move(unit)))
             throw CJsonError(item.Where() + m_strError);
     }

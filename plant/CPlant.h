@@ -10,6 +10,7 @@ struct PlantUnit {
     std::string file;      // the unit's .q4g, relative to the plant file's folder
     std::string location;  // optional
     std::string note;      // optional
+    std::vector<std::string> ignore = {};  // the set-up checks' rules not applied to this unit's set-up
 };
 
 class CPlant {
@@ -26,6 +27,9 @@ public:
     // False with the reason when the tag is empty, taken, unfit for a folder name, or the file
     // is not given. unit.file is a path relative to the plant's folder (see RelativeFile).
     bool AddUnit(PlantUnit unit);
+    // Puts unit in the place of the unit of its tag; false with the reason when the plant has no
+    // such unit or the file is not given.
+    bool ReplaceUnit(PlantUnit unit);
 
     // A path as a person gave it (absolute, or relative to the working folder) made relative
     // to the plant's folder, as the plant file keeps it.

@@ -130,6 +130,87 @@
     </message>
 </context>
 <context>
+    <name>CChecksModel</name>
+    <message>
+        <source>Severity</source>
+        <translation>Schweregrad</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Befund</translation>
+    </message>
+</context>
+<context>
+    <name>CChecksPanel</name>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>Checks panel</source>
+        <translation>Prüfungsübersicht</translation>
+    </message>
+    <message>
+        <source>Findings of the set-up checks</source>
+        <translation>Befunde der Konfigurationsprüfung</translation>
+    </message>
+    <message>
+        <source>%1 (every set-up)</source>
+        <translation>%1 (jede Konfiguration)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignoriert: %1</translation>
+    </message>
+    <message>
+        <source>Ignore &quot;%1&quot; for %2</source>
+        <translation>„%1“ für %2 ignorieren</translation>
+    </message>
+    <message>
+        <source>Ignore &quot;%1&quot; in Every Set-up</source>
+        <translation>„%1“ in jeder Konfiguration ignorieren</translation>
+    </message>
+    <message>
+        <source>Help on &quot;%1&quot;</source>
+        <translation>Hilfe zu „%1“</translation>
+    </message>
+    <message>
+        <source>&amp;Take Back</source>
+        <translation>&amp;Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>%1 in every set-up</source>
+        <translation>%1 in jeder Konfiguration</translation>
+    </message>
+    <message>
+        <source>%1 for %2</source>
+        <translation>%1 für %2</translation>
+    </message>
+</context>
+<context>
+    <name>CChecksUi</name>
+    <message>
+        <source>Chec&amp;ks Panel</source>
+        <translation>Prü&amp;fungsübersicht</translation>
+    </message>
+    <message>
+        <source>Show the findings of the set-up checks and go to them</source>
+        <translation>Die Befunde der Konfigurationsprüfung zeigen und zu ihnen gehen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CComPortDlg</name>
     <message>
         <source>COM Port Setup</source>
@@ -307,6 +388,33 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>CFindingsPrinter</name>
+    <message>
+        <source>Severity</source>
+        <translation>Schweregrad</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Befund</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Keine Befunde</translation>
     </message>
 </context>
 <context>
@@ -634,6 +742,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Since: %1</source>
         <translation>Seit: %1</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1386,208 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckTexts</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <source>1 note</source>
+        <translation>1 Hinweis</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation>%1 Hinweise</translation>
+    </message>
+    <message>
+        <source>No findings</source>
+        <translation>Keine Befunde</translation>
+    </message>
+</context>
+<context>
+    <name>Checks</name>
+    <message>
+        <source>%1 watches %2 for a value %3 %4, at or beyond the end of its display range (%5 to %6): it cannot trip while %2 reads within its range.</source>
+        <translation>%1 überwacht %2 auf einen Wert %3 %4, am Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er kann nicht auslösen, solange %2 innerhalb seines Bereichs misst.</translation>
+    </message>
+    <message>
+        <source>An alarm with the sign &quot;&lt;&quot; trips when its input reads below the set point, one with &quot;&gt;&quot; when it reads above it. A set point at or below LCDLo (for &quot;&lt;&quot;) or at or above LCDUp (for &quot;&gt;&quot;) is one that no reading within the input&apos;s display range passes, so the alarm never comes.</source>
+        <translation>Ein Alarmkanal mit dem Vorzeichen „&lt;“ löst aus, wenn sein Eingang unter dem Sollwert misst, einer mit „&gt;“, wenn er darüber misst. Einen Sollwert auf oder unter LCDLo (bei „&lt;“) oder auf oder über LCDUp (bei „&gt;“) überschreitet kein Messwert innerhalb des Anzeigebereichs des Eingangs, also kommt der Alarm nie.</translation>
+    </message>
+    <message>
+        <source>%1 watches %2 for a value %3 %4, at or beyond the far end of its display range (%5 to %6): it is in alarm whenever %2 reads within its range.</source>
+        <translation>%1 überwacht %2 auf einen Wert %3 %4, am anderen Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er steht in Alarm, sobald %2 innerhalb seines Bereichs misst.</translation>
+    </message>
+    <message>
+        <source>A &quot;&lt;&quot; alarm whose set point is at or above LCDUp, or a &quot;&gt;&quot; alarm whose set point is at or below LCDLo, is passed by every reading within the input&apos;s display range: the alarm stands from the start and tells nothing.</source>
+        <translation>Einen „&lt;“-Alarmkanal mit einem Sollwert auf oder über LCDUp oder einen „&gt;“-Alarmkanal mit einem Sollwert auf oder unter LCDLo löst jeder Messwert innerhalb des Anzeigebereichs des Eingangs aus: Der Alarm steht von Anfang an und sagt nichts.</translation>
+    </message>
+    <message>
+        <source>%1 has the set point %2, outside the display range of %3 (%4 to %5).</source>
+        <translation>%1 hat den Sollwert %2, außerhalb des Anzeigebereichs von %3 (%4 bis %5).</translation>
+    </message>
+    <message>
+        <source>The alarm sheet keeps a typed set point within the display range (LCDLo to LCDUp) of the alarm&apos;s input. A set point outside it came from a file or a download, or stayed when the input&apos;s range was narrowed after it was typed; typed again, it would be moved to the end of the range.</source>
+        <translation>Das Alarmblatt hält einen eingegebenen Sollwert innerhalb des Anzeigebereichs (LCDLo bis LCDUp) des Eingangs. Ein Sollwert außerhalb kam aus einer Datei oder vom Gerät, oder er blieb stehen, als der Bereich des Eingangs nach seiner Eingabe verkleinert wurde; neu eingegeben, würde er an das Ende des Bereichs gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1, %2: the unit cannot hold &quot;%3&quot; as it reads and would hold &quot;%4&quot;.</source>
+        <translation>%1, %2: Das Gerät kann „%3“ nicht so speichern und würde „%4“ speichern.</translation>
+    </message>
+    <message>
+        <source>The unit keeps every setting in a format of its own. A text that is no number, has more decimals than the unit keeps, or lies beyond what it can store is held as another value. The upload names the same cells before it writes.</source>
+        <translation>Das Gerät speichert jede Einstellung in einem eigenen Format. Ein Text, der keine Zahl ist, mehr Nachkommastellen hat, als das Gerät speichert, oder außerhalb dessen liegt, was es speichern kann, wird als anderer Wert gespeichert. Die Übertragung zum Gerät nennt dieselben Zellen, bevor sie schreibt.</translation>
+    </message>
+    <message>
+        <source>%1 compares %2 with itself (InpRef and DynRef): the deviation is always 0, so it cannot trip.</source>
+        <translation>%1 vergleicht %2 mit sich selbst (InpRef und DynRef): Die Abweichung ist immer 0, daher kann er nicht auslösen.</translation>
+    </message>
+    <message>
+        <source>A &quot;±&quot; alarm trips when its input (InpRef) deviates from its dynamic reference (DynRef) by more than its set point. With the same logical input on both sides there is never a deviation.</source>
+        <translation>Ein „±“-Alarmkanal löst aus, wenn sein Eingang (InpRef) um mehr als seinen Sollwert von seiner dynamischen Referenz (DynRef) abweicht. Mit demselben logischen Eingang auf beiden Seiten gibt es nie eine Abweichung.</translation>
+    </message>
+    <message>
+        <source>%1 watches %2 for a deviation from %3 beyond %4, but both read within %5 to %6, at most %7 apart: it cannot trip.</source>
+        <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, doch beide messen innerhalb von %5 bis %6, höchstens %7 auseinander: Er kann nicht auslösen.</translation>
+    </message>
+    <message>
+        <source>InpRef and DynRef of a &quot;±&quot; alarm have the same display range. Two readings within it are never further apart than its span (LCDUp less LCDLo), so a set point at or above the span is never passed.</source>
+        <translation>InpRef und DynRef eines „±“-Alarmkanals haben denselben Anzeigebereich. Zwei Messwerte darin liegen nie weiter auseinander als seine Spanne (LCDUp minus LCDLo), also wird ein Sollwert auf oder über der Spanne nie überschritten.</translation>
+    </message>
+    <message>
+        <source>%1 watches %2 for a deviation from %3 beyond %4, a set point below 0: it is in alarm whatever the inputs read.</source>
+        <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, einen Sollwert unter 0: Er steht in Alarm, was die Eingänge auch messen.</translation>
+    </message>
+    <message>
+        <source>A deviation is never below 0, so every deviation, none included, passes the negative set point of a &quot;±&quot; alarm: the alarm stands from the start.</source>
+        <translation>Eine Abweichung ist nie kleiner als 0, also überschreitet jede Abweichung, auch keine, den negativen Sollwert eines „±“-Alarmkanals: Der Alarm steht von Anfang an.</translation>
+    </message>
+    <message>
+        <source>%1 has LED and Output both OFF: nothing lights or switches when it trips.</source>
+        <translation>%1 hat LED und Ausgang beide auf OFF: Nichts leuchtet oder schaltet, wenn er auslöst.</translation>
+    </message>
+    <message>
+        <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit&apos;s display. Give it an LED or an output, or turn it off.</source>
+        <translation>Ein Alarmkanal, der keine LED leuchten lässt und keinen Ausgang schaltet, ist höchstens auf der Anzeige des Geräts zu sehen. Geben Sie ihm eine LED oder einen Ausgang, oder schalten Sie ihn ab.</translation>
+    </message>
+    <message>
+        <source>%1 has no LCD Text: the unit&apos;s display cannot say which alarm it is.</source>
+        <translation>%1 hat keinen LCD-Text: Die Anzeige des Geräts kann nicht sagen, welcher Alarm es ist.</translation>
+    </message>
+    <message>
+        <source>The LCD Text is what the unit&apos;s display shows of an alarm that trips. Without it nobody at the unit can tell which alarm came.</source>
+        <translation>Der LCD-Text ist, was die Anzeige des Geräts von einem auslösenden Alarmkanal zeigt. Ohne ihn kann niemand am Gerät erkennen, welcher Alarm kam.</translation>
+    </message>
+    <message>
+        <source>%1 repeats %2: both watch %3 with DynRef %4, sign %5 and set point %6.</source>
+        <translation>%1 wiederholt %2: Beide überwachen %3 mit DynRef %4, Vorzeichen %5 und Sollwert %6.</translation>
+    </message>
+    <message>
+        <source>Two alarms with the same input, dynamic reference, sign and set point trip together. One of them was most likely meant for another input or set point.</source>
+        <translation>Zwei Alarmkanäle mit demselben Eingang, derselben dynamischen Referenz, demselben Vorzeichen und Sollwert lösen zusammen aus. Einer von ihnen war wohl für einen anderen Eingang oder Sollwert gedacht.</translation>
+    </message>
+    <message>
+        <source>%1 watches %2 for any deviation from %3: its set point is 0.</source>
+        <translation>%1 überwacht %2 auf jede Abweichung von %3: Sein Sollwert ist 0.</translation>
+    </message>
+    <message>
+        <source>A &quot;±&quot; alarm with the set point 0 trips on the smallest deviation between its two inputs, which two real signals almost always have.</source>
+        <translation>Ein „±“-Alarmkanal mit dem Sollwert 0 löst bei der kleinsten Abweichung zwischen seinen beiden Eingängen aus, die zwei echte Signale fast immer haben.</translation>
+    </message>
+    <message>
+        <source>%1 has %2 and %3 both at %4: its scale has no span.</source>
+        <translation>%1 hat %2 und %3 beide auf %4: Seine Skala hat keine Spanne.</translation>
+    </message>
+    <message>
+        <source>The signal range (InpLo to InpUp) and the display range (LCDLo to LCDUp) are the two ends of an input&apos;s scale. Where the two ends of one are equal, every signal shows as the same value, and the alarms of the input have no range to set a set point in.</source>
+        <translation>Der Signalbereich (InpLo bis InpUp) und der Anzeigebereich (LCDLo bis LCDUp) sind die beiden Enden der Skala eines Eingangs. Wo beide Enden eines Bereichs gleich sind, zeigt jedes Signal denselben Wert, und die Alarmkanäle des Eingangs haben keinen Bereich für einen Sollwert.</translation>
+    </message>
+    <message>
+        <source>%1 has LCDLo %2 above LCDUp %3: its alarms&apos; set points cannot be kept within its display range.</source>
+        <translation>%1 hat LCDLo %2 über LCDUp %3: Die Sollwerte seiner Alarmkanäle können nicht innerhalb seines Anzeigebereichs bleiben.</translation>
+    </message>
+    <message>
+        <source>The alarm sheet keeps a set point between LCDLo and LCDUp of the alarm&apos;s input. With LCDLo above LCDUp no value lies between them, and every set point typed for an alarm of this input is moved to one end.</source>
+        <translation>Das Alarmblatt hält einen Sollwert zwischen LCDLo und LCDUp des Eingangs. Liegt LCDLo über LCDUp, liegt kein Wert dazwischen, und jeder für einen Alarmkanal dieses Eingangs eingegebene Sollwert wird an ein Ende gesetzt.</translation>
+    </message>
+    <message>
+        <source>%1 has its Block flag set while the General Block setting is OFF: the flag has no effect.</source>
+        <translation>%1 hat sein Block-Flag gesetzt, während die allgemeine Einstellung Block auf OFF steht: Das Flag wirkt nicht.</translation>
+    </message>
+    <message>
+        <source>An alarm&apos;s Block flag lets the reference chosen in the General Block setting block the alarm. While that setting is OFF, the unit blocks no alarm, whatever its flag says.</source>
+        <translation>Das Block-Flag eines Alarmkanals lässt ihn durch die in der allgemeinen Einstellung Block gewählte Referenz sperren. Solange diese Einstellung auf OFF steht, sperrt das Gerät keinen Alarm, was das Flag auch sagt.</translation>
+    </message>
+    <message>
+        <source>Initialization is %1: the unit returns to its defaults when it is next switched on.</source>
+        <translation>Initialisierung steht auf %1: Das Gerät kehrt beim nächsten Einschalten zu seinen Vorgaben zurück.</translation>
+    </message>
+    <message>
+        <source>Initialization tells the unit to restore its default configuration (CONFIG), or that and its general constants (CONF + GEN), at its next power-up: the set-up uploaded now is lost then. It is meant for a unit that is to be set up anew.</source>
+        <translation>Die Initialisierung lässt das Gerät beim nächsten Einschalten seine Standardkonfiguration (CONFIG) oder diese und seine allgemeinen Konstanten (CONF + GEN) wiederherstellen: Die jetzt übertragene Konfiguration geht dann verloren. Sie ist für ein Gerät gedacht, das neu eingerichtet werden soll.</translation>
+    </message>
+    <message>
+        <source>No alarm watches %1.</source>
+        <translation>Kein Alarmkanal überwacht %1.</translation>
+    </message>
+    <message>
+        <source>An input in use that no alarm watches, as InpRef or DynRef or through a logical input it feeds, is measured and shown but never raises an alarm. That may be meant: an input for the display only.</source>
+        <translation>Ein Eingang in Gebrauch, den kein Alarmkanal überwacht, weder als InpRef oder DynRef noch über einen logischen Eingang, den er speist, wird gemessen und angezeigt, löst aber nie einen Alarm aus. Das kann gewollt sein: ein Eingang nur für die Anzeige.</translation>
+    </message>
+    <message>
+        <source>LED %1 is lit by alarms of different inputs (%2): it does not tell which of them is in alarm.</source>
+        <translation>LED %1 wird von Alarmkanälen verschiedener Eingänge (%2) geschaltet: Sie zeigt nicht, welcher davon in Alarm steht.</translation>
+    </message>
+    <message>
+        <source>An LED lit by the alarms of one input tells that this input is in alarm. Lit by alarms of several inputs, it leaves the display to tell which.</source>
+        <translation>Eine LED, die von den Alarmkanälen eines Eingangs geschaltet wird, zeigt, dass dieser Eingang in Alarm steht. Schalten sie Alarmkanäle mehrerer Eingänge, muss die Anzeige sagen, welcher.</translation>
+    </message>
+    <message>
+        <source>%1 waits %2 s before it trips, more than an hour.</source>
+        <translation>%1 wartet %2 s, bevor er auslöst, mehr als eine Stunde.</translation>
+    </message>
+    <message>
+        <source>An alarm&apos;s delay holds it back while its condition lasts shorter. A delay above one hour (3600 s) is unusual: the alarm comes long after the fault began.</source>
+        <translation>Die Verzögerung eines Alarmkanals hält ihn zurück, solange seine Bedingung kürzer anhält. Eine Verzögerung über einer Stunde (3600 s) ist ungewöhnlich: Der Alarm kommt lange nach Beginn der Störung.</translation>
+    </message>
+    <message>
+        <source>Function Test is ON: the unit is set up for its function test.</source>
+        <translation>Funktionstest steht auf ON: Das Gerät ist für seinen Funktionstest eingestellt.</translation>
+    </message>
+    <message>
+        <source>The function test is for commissioning and service. A unit in normal operation has it OFF.</source>
+        <translation>Der Funktionstest dient der Inbetriebnahme und dem Service. Ein Gerät im normalen Betrieb hat ihn auf OFF.</translation>
+    </message>
+    <message>
+        <source>Alarm %1</source>
+        <translation>Alarmkanal %1</translation>
     </message>
 </context>
 <context>

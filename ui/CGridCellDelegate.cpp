@@ -5,6 +5,7 @@
 #include "ui/CNumberValidator.h"
 #include "ui/CSheetModel.h"
 #include "ui/CZTGridCtrl.h"
+#include "ui/FindingMarks.h"
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
@@ -148,6 +149,14 @@ void CGridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QMod
 void CGridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
+    const QVariant finding = index.data(CSheetModel::FindingRole);
+    if (finding.isValid()) {
+        QStyleOptionViewItem look(option);
+        initStyleOption(&look, index);
+        const QColor background = look.backgroundBrush.style() != Qt::NoBrush ? look.backgroundBrush.color()
+                                                                             : option.palette.color(QPalette::Base);
+        q4ui::PaintFindingMark(*painter, option.rect, static_cast<Severity>(finding.toInt()), background);
+    }
     if (!IsListCell(index))
         return;
     // A small drop-down mark at the right edge tells list cells apart.
@@ -178,7 +187,8 @@ bool CGridCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
     if (event->type() != QEvent::ToolTip)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     bool inactive = index.data(CSheetModel::LookRole).toInt() == static_cast<int>(CellLook::Inactive);
-    if (!inactive && sizeHint(option, index).width() <= option.rect.width()) {
+    bool found = index.data(CSheetModel::FindingRole).isValid();
+    if (!inactive && !found && sizeHint(option, index).width() <= option.rect.width()) {
         QToolTip::hideText();
         return true;
     }

@@ -1,7 +1,8 @@
 // The grid's in-place editors: an editable drop-down with completion for list cells, a line
 // edit for text cells that refuses visibly what the cell's data type or text limit cannot
 // hold; cells coloured by what they are, from the view's palette; a drop-down mark on list
-// cells and a tool-tip where a cell cuts its text or is not active.
+// cells, a corner on cells with findings of the set-up checks, and a tool-tip where a cell cuts
+// its text, is not active or has findings.
 #pragma once
 
 #include <QStyledItemDelegate>

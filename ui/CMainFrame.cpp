@@ -9,6 +9,7 @@
 #include "ui/CBackupSettings.h"
 #include "ui/CBackupSettingsDlg.h"
 #include "ui/CChangeReportDlg.h"
+#include "ui/CChecksUi.h"
 #include "ui/CCompareController.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
@@ -241,6 +242,7 @@ void CMainFrame::CreateMenus()
     tools->addAction(GetAction(ID_BACKUP_SETTINGS));
     tools->addAction(GetAction(ID_LANGUAGE));
     m_pPlantUi = new CPlantUi(*this, m_pFileMenu, m_pRecentAnchor, tools);
+    m_pChecksUi = new CChecksUi(*this, view);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));
@@ -637,13 +639,14 @@ bool CMainFrame::PrintViews(const std::vector<CQ4150View*>& views)
     CPrintJob job(m_doc.GetTitle(), QDate::currentDate());
     for (CQ4150View* view : views)
         view->AddToPrintJob(job);
+    job.AddFindings(m_pChecksUi->PrintRows(), font());
     return job.Print(*m_pPrinter);
 }
 
 void CMainFrame::OnFilePrintPreview()
 {
     if (CQ4150View* view = GetActiveQ4View())
-        view->OnFilePrintPreview(*m_pPrinter);
+        view->OnFilePrintPreview(*m_pPrinter, [this](CPrintJob& job) { job.AddFindings(m_pChecksUi->PrintRows(), font()); });
 }
 
 void CMainFrame::OnFilePrintSetup()

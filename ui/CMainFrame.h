@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class CChecksUi;
 class CCompareController;
 class CDocManager;
 class CQtComSetupUi;
@@ -65,6 +66,8 @@ public:
     CCompareController& GetCompare() const { return *m_pCompare; }
     // The plant's menu entries, panel and windows.
     CPlantUi& GetPlantUi() const { return *m_pPlantUi; }
+    // The set-up checks: their panel, the grids' marks and the status bar's count.
+    CChecksUi& GetChecksUi() const { return *m_pChecksUi; }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -135,6 +138,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     CHelpDlg* m_pHelpDlg = nullptr;
     CPlantUi* m_pPlantUi = nullptr;
+    CChecksUi* m_pChecksUi = nullptr;
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
     std::unique_ptr<CJobQuestions> m_questions;
     std::unique_ptr<CCompareController> m_pCompare;

@@ -1,6 +1,7 @@
 // The plant's table, read anew from the files and the log.
 #include "ui/CPlantModel.h"
 
+#include "ui/CheckTexts.h"
 #include "ui/CoreTranslation.h"
 
 #include <QDir>
@@ -17,11 +18,14 @@ void CPlantModel::Refresh()
 {
     beginResetModel();
     m_arStatuses.clear();
+    m_checks.clear();
     m_arWarnings.clear();
     if (m_pPlant) {
         const CPlantSurvey survey(*m_pPlant);
         const CPlantLog::Contents log = CPlantLog(m_pPlant->GetLogPath()).Read();
         m_arStatuses = CPlantStatus::Of(survey, log.records);
+        // The statuses keep the plant's order, as the checks do.
+        m_checks = CPlantChecks::Of(survey, m_alsoIgnored);
         for (const PlantUnitFile& file : survey.GetFiles())
             if (!file.readable)
                 m_arWarnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
@@ -37,6 +41,14 @@ void CPlantModel::Refresh()
             m_arWarnings << q4ui::TrCore(warning);
     }
     endResetModel();
+}
+
+void CPlantModel::SetAlsoIgnored(std::vector<std::string> rules)
+{
+    if (rules == m_alsoIgnored)
+        return;
+    m_alsoIgnored = std::move(rules);
+    Refresh();
 }
 
 QString CPlantModel::StateText(const PlantUnitStatus& status)
@@ -79,6 +91,7 @@ QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int r
     case COL_DEVICE: return tr("Device");
     case COL_FILE: return tr("File");
     case COL_STATE: return tr("State");
+    case COL_CHECKS: return tr("Checks");
     default: return QVariant();
     }
 }
@@ -107,9 +120,16 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
                                                     ResultText(status.lastVerify->result));
         return lines.join(QLatin1Char('\n'));
     }
-    // Device numbers sort as numbers.
+    const PlantUnitChecks* checks = static_cast<size_t>(index.row()) < m_checks.size() ? &m_checks[static_cast<size_t>(index.row())] : nullptr;
+    // Device numbers sort as numbers, the checks' counts by errors, then warnings, then notes.
     if (role == Qt::UserRole && index.column() == COL_DEVICE)
         return file.readable ? QVariant(static_cast<qulonglong>(file.device)) : QVariant(-1);
+    if (role == Qt::UserRole && index.column() == COL_CHECKS) {
+        if (!checks || !checks->checked)
+            return QVariant(-1);
+        return QVariant(static_cast<qlonglong>(checks->counts.errors) * 1000000 + checks->counts.warnings * 1000 +
+                        checks->counts.notes);
+    }
     if (role != Qt::DisplayRole && role != Qt::UserRole)
         return QVariant();
     switch (index.column()) {
@@ -118,6 +138,7 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
     case COL_DEVICE: return file.readable ? QString::number(file.device) : QString();
     case COL_FILE: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
     case COL_STATE: return StateText(status);
+    case COL_CHECKS: return checks && checks->checked ? q4ui::CountText(checks->counts) : QString();
     default: return QVariant();
     }
 }

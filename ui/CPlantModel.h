@@ -1,8 +1,9 @@
-// The plant's units as a table: tag, location, device number, file and state, the state from
-// the core's reading of each unit's file and the plant log.
+// The plant's units as a table: tag, location, device number, file, state and the count of the
+// set-up checks' findings, the state from the core's reading of each unit's file and the plant log.
 #pragma once
 
 #include "plant/CPlant.h"
+#include "plant/CPlantChecks.h"
 #include "plant/CPlantStatus.h"
 
 #include <QAbstractTableModel>
@@ -12,7 +13,7 @@ class CPlantModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_TAG, COL_LOCATION, COL_DEVICE, COL_FILE, COL_STATE, COL_COUNT };
+    enum Column { COL_TAG, COL_LOCATION, COL_DEVICE, COL_FILE, COL_STATE, COL_CHECKS, COL_COUNT };
     // The unit's tag, whatever the column.
     static constexpr int TagRole = Qt::UserRole + 1;
 
@@ -22,6 +23,8 @@ public:
     void SetPlant(const CPlant* plant);
     // Reads the files and the log again.
     void Refresh();
+    // Rules the checks leave out for every unit besides its own (those ignored in every set-up).
+    void SetAlsoIgnored(std::vector<std::string> rules);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -39,5 +42,7 @@ public:
 private:
     const CPlant* m_pPlant = nullptr;
     std::vector<PlantUnitStatus> m_arStatuses;
+    std::vector<PlantUnitChecks> m_checks;  // by row, as the statuses
+    std::vector<std::string> m_alsoIgnored;
     QStringList m_arWarnings;
 };

@@ -196,6 +196,38 @@ void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
     m_frame.resizeDocks({m_pPanel}, {std::min(m_pPanel->WantedWidth(), m_frame.width() / 2)}, Qt::Horizontal);
     UpdateActions();
     UpdateLock();
+    emit plantChanged();
+}
+
+const PlantUnit* CPlantUi::DocumentUnit() const
+{
+    const QString document = QFileInfo(m_frame.GetDocument().GetPathName()).canonicalFilePath();
+    if (!m_pPlant || document.isEmpty())
+        return nullptr;
+    for (const PlantUnit& unit : m_pPlant->GetUnits()) {
+        if (QFileInfo(QString::fromStdString(m_pPlant->FilePath(unit))).canonicalFilePath() == document)
+            return &unit;
+    }
+    return nullptr;
+}
+
+bool CPlantUi::SetUnitIgnores(const QString& tag, const std::vector<std::string>& rules)
+{
+    const PlantUnit* known = m_pPlant ? m_pPlant->FindUnit(tag.toStdString()) : nullptr;
+    if (!known)
+        return false;
+    PlantUnit unit = *known;
+    unit.ignore = rules;
+    CPlant changed(*m_pPlant);
+    if (!changed.ReplaceUnit(unit) || !changed.Save()) {
+        ShowError(tr("The plant file %1 could not be written: %2")
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(changed.GetPath())), q4ui::TrCore(changed.GetError())));
+        return false;
+    }
+    *m_pPlant = std::move(changed);
+    m_pModel->Refresh();
+    emit plantChanged();
+    return true;
 }
 
 bool CPlantUi::OpenUnit(const QString& tag)

@@ -32,6 +32,11 @@ public:
     bool OpenUnit(const QString& tag);
     // Asks whether plant transfers that still run may be stopped; true when the window may close.
     bool CanClose();
+    // The unit of the open plant whose file the set-up in the window is, or null.
+    const PlantUnit* DocumentUnit() const;
+    // The rules the set-up checks ignore for the unit of that tag, kept in the plant file; false
+    // (and told) when the plant file cannot be written.
+    bool SetUnitIgnores(const QString& tag, const std::vector<std::string>& rules);
 
     const CPlant* GetPlant() const { return m_pPlant.get(); }
     CPlantModel& GetModel() const { return *m_pModel; }
@@ -40,6 +45,10 @@ public:
     CPlantTransferController* GetTransfers() const { return m_pTransfers.get(); }
     CPlantTransferDlg* GetTransferDialog() const { return m_pTransferDlg; }
     QAction* GetTransfersAction() const { return m_pTransfersAction; }
+
+signals:
+    // Another plant was opened, or the plant file changed.
+    void plantChanged();
 
 public slots:
     void OnNewPlant();

@@ -1,4 +1,4 @@
-// A print job of sheets: pagination of all of them first, then their pages in one run.
+// A print job of sheets and findings: pagination of all of them first, then their pages in one run.
 #include "ui/CPrintJob.h"
 
 #include "model/StringTable.h"
@@ -21,6 +21,12 @@ void CPrintJob::AddSheet(const CZTGridCtrl& grid, int cols, const QString& sheet
     m_arSheets.back().SetHeading(m_strDocument, sheet, m_date);
 }
 
+void CPrintJob::AddFindings(std::vector<CFindingsPrinter::Row> rows, const QFont& font)
+{
+    m_findings.emplace(std::move(rows), font);
+    m_findings->SetHeading(m_strDocument, m_date);
+}
+
 bool CPrintJob::Print(QPrinter& printer)
 {
     printer.setDocName(q4ui::TrCore(LoadString(57344)));
@@ -41,7 +47,8 @@ bool CPrintJob::PrintPages(QPainter& painter, QPagedPaintDevice& device)
     std::vector<int> pageCounts;
     for (CGridPrinter& sheet : m_arSheets)
         pageCounts.push_back(sheet.Paginate(painter, rectDraw));
-    int jobPages = std::accumulate(pageCounts.begin(), pageCounts.end(), 0);
+    const int findingPages = m_findings ? m_findings->Paginate(painter, rectDraw) : 0;
+    int jobPages = std::accumulate(pageCounts.begin(), pageCounts.end(), 0) + findingPages;
 
     int pagesBefore = 0;
     for (size_t s = 0; s < m_arSheets.size(); ++s) {
@@ -51,6 +58,11 @@ bool CPrintJob::PrintPages(QPainter& painter, QPagedPaintDevice& device)
             m_arSheets[s].PrintPage(painter, page, jobPages, pagesBefore);
         }
         pagesBefore += pageCounts[s];
+    }
+    for (int page = 1; page <= findingPages; ++page) {
+        if (pagesBefore + page > 1 && !device.newPage())
+            return false;
+        m_findings->PrintPage(painter, page, jobPages, pagesBefore);
     }
     return true;
 }

@@ -1,12 +1,15 @@
-// One print job over the sheets of one or more views: every sheet is laid out before the first
-// page is drawn, so that each page carries its sheet's heading and "Page n of m" over the job.
+// One print job over the sheets of one or more views, and the findings of the set-up checks:
+// every part is laid out before the first page is drawn, so that each page carries its heading
+// and "Page n of m" over the job.
 #pragma once
 
+#include "ui/CFindingsPrinter.h"
 #include "ui/CGridPrinter.h"
 
 #include <QDate>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class CZTGridCtrl;
@@ -21,6 +24,8 @@ public:
 
     // The first cols columns of the grid (all of them for 0), headed with the sheet's name.
     void AddSheet(const CZTGridCtrl& grid, int cols, const QString& sheet);
+    // The findings of the set-up checks, printed after the sheets.
+    void AddFindings(std::vector<CFindingsPrinter::Row> rows, const QFont& font);
 
     // Prints the sheets in the order added; false when the job could not start or a page failed
     // (the printer's job is then aborted).
@@ -32,4 +37,5 @@ private:
     QString m_strDocument;
     QDate m_date;
     std::vector<CGridPrinter> m_arSheets;
+    std::optional<CFindingsPrinter> m_findings;
 };

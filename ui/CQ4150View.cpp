@@ -263,12 +263,14 @@ void CQ4150View::OnEditSelectall()
 
 // ---- printing ------------------------------------------------------------------------------
 
-void CQ4150View::OnFilePrintPreview(QPrinter& printer)
+void CQ4150View::OnFilePrintPreview(QPrinter& printer, const std::function<void(CPrintJob&)>& more)
 {
     QPrintPreviewDialog preview(&printer, window());
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &more](QPrinter* target) {
         CPrintJob job(m_doc.GetTitle(), QDate::currentDate());
         AddToPrintJob(job);
+        if (more)
+            more(job);
         job.Print(*target);
     });
     preview.exec();

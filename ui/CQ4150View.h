@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class CPrintJob;
@@ -34,8 +35,8 @@ public:
     void OnEditCutEx();
     void OnEditPasteEx();
     void OnEditSelectall();
-    // The preview of a print job of this view's sheet alone.
-    void OnFilePrintPreview(QPrinter& printer);
+    // The preview of a print job of this view's sheet, and of what more adds to the job.
+    void OnFilePrintPreview(QPrinter& printer, const std::function<void(CPrintJob&)>& more = {});
     // This view's sheet as the next sheet of a job: its print columns, headed with its title.
     void AddToPrintJob(CPrintJob& job) const;
 

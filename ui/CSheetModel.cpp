@@ -120,16 +120,25 @@ QString CSheetModel::AccessibleText(const QModelIndex& index) const
 
 QString CSheetModel::AccessibleDescription(const QModelIndex& index) const
 {
+    QString description;
     switch (GetKind(index)) {
     case CellKind::ReadOnly:
-        return tr("Read-only");
+        description = tr("Read-only");
+        break;
     case CellKind::Popup:
     case CellKind::List:
-    case CellKind::Text:
+    case CellKind::Text: {
+        QString inactive = InactiveExplanation(index);
+        description = inactive.isEmpty() ? q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index))) : inactive;
         break;
     }
-    QString inactive = InactiveExplanation(index);
-    return inactive.isEmpty() ? q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index))) : inactive;
+    }
+    // What the checks find is heard first.
+    auto found = m_findings.find({Section(index), Cell(index)});
+    if (found == m_findings.end())
+        return description;
+    const QString findings = found->second.texts.join(QLatin1Char(' '));
+    return description.isEmpty() ? findings : findings + QLatin1Char(' ') + description;
 }
 
 QVariant CSheetModel::data(const QModelIndex& index, int role) const
@@ -142,10 +151,22 @@ QVariant CSheetModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return q4ui::ToQString(p->GetDataAsString());
     case Qt::ToolTipRole: {
-        // Shown by the view where the cell cuts the text, and on an inactive cell.
-        QString text = q4ui::ToQString(p->GetDataAsString());
-        QString inactive = InactiveExplanation(index);
-        return inactive.isEmpty() ? text : text.trimmed().isEmpty() ? inactive : text + QLatin1Char('\n') + inactive;
+        // Shown by the view where the cell cuts the text, on an inactive cell and on findings.
+        QStringList lines;
+        const QString text = q4ui::ToQString(p->GetDataAsString());
+        if (!text.trimmed().isEmpty())
+            lines << text;
+        const QString inactive = InactiveExplanation(index);
+        if (!inactive.isEmpty())
+            lines << inactive;
+        auto found = m_findings.find({Section(index), Cell(index)});
+        if (found != m_findings.end())
+            lines << found->second.texts;
+        return lines.isEmpty() ? text : lines.join(QLatin1Char('\n'));
+    }
+    case FindingRole: {
+        auto found = m_findings.find({Section(index), Cell(index)});
+        return found == m_findings.end() ? QVariant() : QVariant(found->second.severity);
     }
     case Qt::StatusTipRole: {
         QString inactive = InactiveExplanation(index);
@@ -247,6 +268,18 @@ void CSheetModel::SetMarkedCells(std::set<std::pair<int, int>> cells)
     int cols = columnCount();
     if (rows > 0 && cols > 0)
         emit dataChanged(index(0, 0), index(rows - 1, cols - 1), {LookRole});
+}
+
+void CSheetModel::SetFindings(std::map<std::pair<int, int>, CellFindings> findings)
+{
+    if (findings == m_findings)
+        return;
+    m_findings = std::move(findings);
+    int rows = rowCount();
+    int cols = columnCount();
+    if (rows > 0 && cols > 0)
+        emit dataChanged(index(0, 0), index(rows - 1, cols - 1),
+                         {FindingRole, Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
 }
 
 void CSheetModel::Refresh()

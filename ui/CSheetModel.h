@@ -7,7 +7,9 @@
 #include "ui/CellColours.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
+#include <map>
 #include <set>
 #include <utility>
 
@@ -25,6 +27,14 @@ public:
         TextLenRole,                  // the text limit, -1 for none
         ChoicesRole,                  // QStringList of a list cell's items
         LookRole,                     // CellLook as int: how the cell's colours tell what it is
+        FindingRole,                  // the worst Severity (as int) of the cell's findings; none without
+    };
+    // What the set-up checks find in a cell: the worst severity, and each finding as a person
+    // reads it ("Error: ...").
+    struct CellFindings {
+        int severity = 0;
+        QStringList texts;
+        bool operator==(const CellFindings&) const = default;
     };
 
     explicit CSheetModel(INordaSetupType& type, QObject* parent = nullptr);
@@ -52,6 +62,10 @@ public:
     void SetMarkedCells(std::set<std::pair<int, int>> cells);
     const std::set<std::pair<int, int>>& GetMarkedCells() const { return m_marked; }
     CellLook GetLook(const QModelIndex& index) const;
+    // The cells with findings of the set-up checks, by (section, cell) of the sheet: marked in the
+    // grid, told in the tool-tip and to a screen reader.
+    void SetFindings(std::map<std::pair<int, int>, CellFindings> findings);
+    const std::map<std::pair<int, int>, CellFindings>& GetFindings() const { return m_findings; }
     // How to make an inactive cell active ("Not active: set InpTp of IN 12 first."); empty for
     // any other cell.
     QString InactiveExplanation(const QModelIndex& index) const;
@@ -83,5 +97,6 @@ private:
     INordaSetupType& m_type;
     QString m_strRefusal;
     std::set<std::pair<int, int>> m_marked;
+    std::map<std::pair<int, int>, CellFindings> m_findings;
     bool m_bLocked = false;
 };

@@ -1,5 +1,7 @@
 # Fails when an include runs upward: each folder may include only itself and the layers below
-# it, and the core (model, link, setup, unit, transfer, compare, job, plant) includes no Qt header.
+# it, and the core (model, link, setup, unit, transfer, compare, check, job, plant) includes no
+# Qt header. The checks (check/) stand on compare/ and never reach the line, the transfers or the
+# plant; the one job (job/) runs transfers and asks the checks, and knows no plant.
 # Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -9,14 +11,15 @@ set(allowed_setup    setup model)
 set(allowed_unit     unit setup model)
 set(allowed_transfer transfer unit setup link model)
 set(allowed_compare  compare unit setup model)
-set(allowed_job      job compare transfer unit setup link model)
-set(allowed_plant    plant job compare transfer unit setup link model)
+set(allowed_check    check compare unit setup model)
+set(allowed_job      job check compare transfer unit setup link model)
+set(allowed_plant    plant job check compare transfer unit setup link model)
 set(allowed_sim      sim link model)
-set(allowed_cli      cli plant job compare transfer unit setup link model)
-set(allowed_ui       ui sim plant job compare transfer unit setup link model)
-set(allowed_manual   manual unit setup model)
-set(core_layers model link setup unit transfer compare job plant)
-set(layers model link setup unit transfer compare job plant sim cli ui manual)
+set(allowed_cli      cli plant job check compare transfer unit setup link model)
+set(allowed_ui       ui sim plant job check compare transfer unit setup link model)
+set(allowed_manual   manual check compare unit setup model)
+set(core_layers model link setup unit transfer compare check job plant)
+set(layers model link setup unit transfer compare check job plant sim cli ui manual)
 
 set(problems "")
 foreach(layer IN LISTS layers)

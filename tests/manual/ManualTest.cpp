@@ -1,6 +1,7 @@
 // The user's guide against the program it describes: every column of every sheet, walked from
 // the setup types' header rows, has a hand-written section that F1 finds; every link of the
 // guide leads to a section; the builder refuses a source that describes a column that is not.
+#include "check/CheckRules.h"
 #include "manual/ManualBuilder.h"
 #include "model/HelpTopic.h"
 #include "unit/CQ4kUnit.h"
@@ -79,6 +80,39 @@ TEST_F(ManualTest, EveryColumnOfEverySheetHasItsSection)
     EXPECT_GT(columns, 40);
 }
 
+// Every rule of the set-up checks has its section, where F1 on a finding leads: its reason from
+// the rules' table, and the finding its example gives, in the words of that rule.
+TEST_F(ManualTest, EveryRuleOfTheChecksHasItsSection)
+{
+    const auto anchors = AnchorNames(html);
+    for (const CheckRule& rule : GetCheckRules()) {
+        SCOPED_TRACE(rule.id);
+        const std::string topic = CheckTopic(rule.id);
+        ASSERT_TRUE(Contains(anchors, topic));
+        const std::string section = Section(html, topic);
+        EXPECT_NE(section.find(std::string(SeverityName(rule.severity)) + "</td>"), std::string::npos) << section;
+        // The rule's own words as the example's finding says them: the longest run of its
+        // sentence between two parts, as HTML.
+        std::string words;
+        std::string run;
+        const std::string pattern = rule.pattern;
+        for (size_t i = 0; i <= pattern.size(); ++i) {
+            if (i == pattern.size() || (pattern[i] == '%' && i + 1 < pattern.size() && std::isdigit(pattern[i + 1]))) {
+                words = run.size() > words.size() ? run : words;
+                run.clear();
+                ++i;
+            } else {
+                run += pattern[i] == '"' ? std::string("&quot;") : pattern[i] == '<' ? "&lt;" : pattern[i] == '>' ? "&gt;" : std::string(1, pattern[i]);
+            }
+        }
+        const size_t finds = section.find("\xE2\x80\x9C");
+        ASSERT_NE(finds, std::string::npos) << section;
+        EXPECT_NE(section.find(words, finds), std::string::npos) << words << " in " << section;
+    }
+    // The chapter's own words lead there.
+    EXPECT_NE(Section(html, "checks-rules").find("example"), std::string::npos);
+}
+
 TEST_F(ManualTest, EveryLinkLeadsToASection)
 {
     const auto anchors = AnchorNames(html);
@@ -122,6 +156,8 @@ TEST_F(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
     alarm.title = "Alarm";
     alarm.columns.emplace_back().topic = "alarm-led";
     parts.sheets.push_back(alarm);
+    // A rule whose example finds nothing of it (the finding is left empty).
+    parts.checks.push_back({"never-trips", "error", "%1 never trips.", {"alarm"}, "Why.", {}, {}, {}});
     ASSERT_NO_THROW(BuildManual(phrases + "<!-- q4:columns alarm --><!-- q4:topic alarm-led --><p>x</p><!-- q4:end -->", parts));
 
     const struct {
@@ -134,6 +170,7 @@ TEST_F(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
         {"<!-- q4:columns alarms --><!-- q4:end -->", "alarms"},
         {"<!-- q4:columns alarm --><!-- q4:topic alarm-led -->", "q4:end"},
         {"<!-- q4:topic alarm-led -->", "outside"},
+        {"<!-- q4:checks -->", "the example of the rule never-trips gives no finding of it"},
     };
     for (const auto& c : cases) {
         try {

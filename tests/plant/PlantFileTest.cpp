@@ -2,6 +2,7 @@
 #include "PlantFixture.h"
 
 #include "plant/CPlant.h"
+#include "plant/CPlantChecks.h"
 #include "plant/CPlantSurvey.h"
 
 #include <fstream>
@@ -79,6 +80,64 @@ TEST_F(PlantFile, UnitsSharingADeviceNumberAreAllowedAndNamed)
     EXPECT_EQ(survey.WithDevice(6).size(), 1u);
 }
 
+// The rules a unit's set-up checks leave out: kept in its line of the plant file only when there
+// are some, changed with the unit, and applied when the plant's units are checked.
+TEST_F(PlantFile, AUnitKeepsTheRulesItsChecksIgnore)
+{
+    // A 10 V input switched on and nothing else: its two flat scales (warnings), no alarm (a note).
+    MakeSetup("a.q4g", {{1, 1, 1, "10 V"}});
+    CPlant plant(Path("p.q4plant"), "p");
+    ASSERT_TRUE(plant.AddUnit({"A", "a.q4g", "", "", {"flat-scale"}}));
+    ASSERT_TRUE(plant.AddUnit({"B", "a.q4g", "", "", {}}));
+    ASSERT_TRUE(plant.AddUnit({"C", "c.q4g", "", "", {"no-such-rule", "unwatched-input"}}));
+    ASSERT_TRUE(plant.Save());
+    const std::string text = ReadText(Path("p.q4plant"));
+    EXPECT_NE(text.find("    {\"tag\": \"A\", \"file\": \"a.q4g\", \"ignore\": [\"flat-scale\"]},\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("    {\"tag\": \"B\", \"file\": \"a.q4g\"},\n"), std::string::npos) << text;
+
+    CPlant read;
+    ASSERT_TRUE(read.Load(Path("p.q4plant")));
+    EXPECT_EQ(read.GetUnits()[0].ignore, std::vector<std::string>{"flat-scale"});
+    EXPECT_EQ(read.GetUnits()[2].ignore, (std::vector<std::string>{"no-such-rule", "unwatched-input"}));
+
+    struct Expected {
+        bool checked;
+        int warnings;
+        int notes;
+        std::vector<std::string> unknown;
+    };
+    const Expected expected[] = {{true, 0, 1, {}}, {true, 2, 1, {}}, {false, 0, 0, {"no-such-rule"}}};
+    std::vector<PlantUnitChecks> checks = CPlantChecks::Of(CPlantSurvey(read));
+    ASSERT_EQ(checks.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(checks[i].file.unit.tag);
+        EXPECT_EQ(checks[i].checked, expected[i].checked);
+        EXPECT_EQ(checks[i].counts.errors, 0);
+        EXPECT_EQ(checks[i].counts.warnings, expected[i].warnings);
+        EXPECT_EQ(checks[i].counts.notes, expected[i].notes);
+        EXPECT_EQ(checks[i].unknownRules, expected[i].unknown);
+    }
+    EXPECT_EQ(CPlantChecks::Total(checks).warnings, 2);
+    // Rules left out for every unit besides its own (the desktop program's own ignores).
+    checks = CPlantChecks::Of(CPlantSurvey(read), {"unwatched-input"});
+    EXPECT_EQ(CPlantChecks::Total(checks).notes, 0);
+    EXPECT_EQ(CPlantChecks::Total(checks).warnings, 2);
+
+    // Changed: another unit's settings stay; an empty list drops the key again.
+    PlantUnit changed = read.GetUnits()[0];
+    changed.ignore.clear();
+    changed.location = "Hall";
+    ASSERT_TRUE(read.ReplaceUnit(changed));
+    EXPECT_FALSE(read.ReplaceUnit({"D", "d.q4g", "", "", {}}));
+    EXPECT_EQ(read.GetError(), "the plant has no unit D");
+    EXPECT_FALSE(read.ReplaceUnit({"B", "", "", "", {}}));
+    EXPECT_EQ(read.GetError(), "the unit B needs its .q4g file");
+    ASSERT_TRUE(read.Save());
+    const std::string again = ReadText(Path("p.q4plant"));
+    EXPECT_NE(again.find("    {\"tag\": \"A\", \"file\": \"a.q4g\", \"location\": \"Hall\"},\n"), std::string::npos) << again;
+    EXPECT_NE(again.find("\"ignore\": [\"no-such-rule\", \"unwatched-input\"]"), std::string::npos);
+}
+
 TEST_F(PlantFile, RefusesWhatIsNoPlant)
 {
     CPlant plant(Path("p.q4plant"), "p");
@@ -105,6 +164,10 @@ TEST_F(PlantFile, RefusesWhatIsNoPlant)
         {"{\"format\": \"q4plant\", \"version\": 1, \"units\": [{\"tag\": \"A\"}]}",
          "line 1 column 47: the object has no \"file\""},
         {"{\"format\": \"q4plant\", \"version\": 1, \"units\": [", "line 1 column 47: the text ends"},
+        {"{\"format\": \"q4plant\", \"version\": 1, \"units\": [{\"tag\": \"A\", \"file\": \"a\", \"ignore\": \"shared-led\"}]}",
+         "line 1 column 83: \"ignore\" must be an array of strings"},
+        {"{\"format\": \"q4plant\", \"version\": 1, \"units\": [{\"tag\": \"A\", \"file\": \"a\", \"ignore\": [\"x\", 2]}]}",
+         "line 1 column 89: \"ignore\" must be an array of strings"},
     };
     for (const auto& [text, reason] : texts) {
         std::ofstream(Path("bad.q4plant"), std::ios::binary | std::ios::trunc) << text;

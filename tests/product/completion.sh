@@ -78,5 +78,17 @@ AN-101 AN-102|verify a.q4g --plant plants/works.q4plant --tag ''
 |plant add plants/works.q4plant a.q4g --tag ''
 |plant new p.q4plant --name ''
 |frobnicate ''
+a.q4g plants|check ''
+AN-101 AN-102|plant set plants/works.q4plant --tag ''
+a.q4g plants|plant set plants/works.q4plant --tag AN-101 --file ''
+shared-led|plant add plants/works.q4plant a.q4g --tag AN-9 --ignore sh
+long-delay,shared-led|check a.q4g --ignore long-delay,sh
 END
+
+# --ignore offers exactly the rules q4150cli check --help lists.
+rules=$("$q4150cli" check --help | sed -n '/The rules (/,/^Exit/p' | sed '1d;$d' |
+        sed 's/^  *\(error\|warning\|note\)  *//; s/^  *//' | tr ',' ' ' | words)
+[[ $(wc -w <<<"$rules") -ge 10 ]] || { echo "FAIL: no rules read from q4150cli check --help"; failed=1; }
+expect "$rules" q4150cli check a.q4g --ignore ''
+expect "$rules" q4150cli plant set plants/works.q4plant --tag AN-101 --ignore ''
 exit $failed

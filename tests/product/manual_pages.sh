@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Each program's manual page renders without warnings, shows every synopsis its --help shows
-# (for q4150cli each command's usage line), and names every option and command --help names.
+# (for q4150cli each command's usage line), and names every option and command --help names
+# (and every rule of q4150cli's set-up checks).
 # Arguments: the folder of the manual pages, then the programs.
 man_dir=$1; shift
 failed=0
@@ -36,5 +37,15 @@ for program in "$@"; do
     for option in $(grep -oE -- '(^|[][ (|,])--?[a-z][a-z-]*' <<<"$help" | sed 's/^[][ (|,]//' | sort -u); do
         grep -Eq -- "(^|[^a-z-])$option([^a-z-]|\$)" <<<"$text" || fail "$name.1 does not name $option"
     done
+
+    # q4150cli: every rule of the set-up checks that check --help lists.
+    if [[ $name == q4150cli ]]; then
+        rules=$("$program" check --help | sed -n '/The rules (/,/^Exit/p' | sed '1d;$d' |
+                sed 's/^  *\(error\|warning\|note\)  *//' | tr ',' ' ')
+        [[ -n $rules ]] || fail "q4150cli check --help lists no rules"
+        for rule in $rules; do
+            grep -Eq -- "(^|[^a-z-])$rule([^a-z-]|\$)" <<<"$text" || fail "$name.1 does not name the rule $rule"
+        done
+    fi
 done
 exit $failed

@@ -1,6 +1,8 @@
 // Checks a translation: every message of the .ts finished, each keeping the placeholders (%1 to
-// %9) and the accelerator (&) of its source, and every text of the core in the built .qm.
+// %9) and the accelerator (&) of its source, and every text of the core (the set-up checks' too)
+// in the built .qm.
 // Usage: check_translations FILE.ts FILE.qm; prints what is wrong, exit status 1 when anything is.
+#include "check/CheckRules.h"
 #include "model/Cp1252.h"
 #include "unit/CoreTexts.h"
 
@@ -111,7 +113,10 @@ int main(int argc, char** argv)
     if (!qm.load(QString::fromLocal8Bit(argv[2]))) {
         problems << QStringLiteral("%1 cannot be loaded").arg(QString::fromLocal8Bit(argv[2]));
     } else {
-        for (const CoreText& text : CollectCoreTexts()) {
+        std::vector<CoreText> texts = CollectCoreTexts();
+        for (const CoreText& check : CollectCheckTexts())
+            texts.push_back(check);
+        for (const CoreText& text : texts) {
             QByteArray source = QByteArray::fromStdString(q4::Cp1252ToUtf8(text.text));
             if (qm.translate(text.context.c_str(), source.constData()).isEmpty())
                 problems << QStringLiteral("[%1] \"%2\": not in the .qm").arg(QString::fromStdString(text.context),

@@ -253,8 +253,10 @@ private slots:
         QVERIFY(text.waitForFinished(20000));
         const QString words = QString::fromUtf8(text.readAllStandardOutput());
         for (const PlantLogRecord& record : CPlantLog(plant.path.toStdString() + ".log").Read().records) {
+            if (record.action == PlantAction::Backup)
+                continue;  // the report shows the last upload and verify
             const QString shown = QString::fromStdString(record.time.substr(0, 10) + " " + record.time.substr(11));
-            QVERIFY2(words.contains(shown), qPrintable(words));
+            QVERIFY2(words.contains(shown), qPrintable(shown));
         }
 
         const QTableView& table = *plant.Ui().GetPanel()->GetTable();

@@ -1,0 +1,77 @@
+// The finding marks' colours and their corner.
+#include "ui/FindingMarks.h"
+
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// What a graphical mark needs to be seen against its surroundings.
+constexpr double MIN_CONTRAST = 3.0;
+
+double Luminance(const QColor& colour)
+{
+    auto linear = [](int c) {
+        double v = c / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
+}
+
+QColor Mix(const QColor& a, const QColor& b, double share)
+{
+    auto channel = [share](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * share)); };
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
+}
+
+QColor BaseColour(Severity severity)
+{
+    switch (severity) {
+    case Severity::Error: return QColor(0xD0, 0x10, 0x10);
+    case Severity::Warning: return QColor(0xE0, 0x90, 0x00);
+    case Severity::Note: break;
+    }
+    return QColor(0x20, 0x60, 0xD0);
+}
+
+}  // namespace
+
+namespace q4ui {
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor FindingMarkColour(Severity severity, const QColor& background)
+{
+    const QColor base = BaseColour(severity);
+    // Towards black on a light cell, towards white on a dark one, until it stands out.
+    const QColor towards = Luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    for (double share = 0; share <= 1.0; share += 0.05) {
+        QColor mixed = Mix(base, towards, share);
+        if (ContrastRatio(mixed, background) >= MIN_CONTRAST)
+            return mixed;
+    }
+    return towards;
+}
+
+void PaintFindingMark(QPainter& painter, const QRect& rect, Severity severity, const QColor& background)
+{
+    const double side = std::max(6.0, rect.height() / 3.0);
+    const QPointF corner = QPointF(rect.right() + 1, rect.top());
+    const QPolygonF triangle({corner, corner - QPointF(side, 0), corner + QPointF(0, side)});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(FindingMarkColour(severity, background));
+    painter.drawPolygon(triangle);
+    painter.restore();
+}
+
+}  // namespace q4ui
