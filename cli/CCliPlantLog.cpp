@@ -42,6 +42,8 @@ void CCliPlantLog::Append(PlantLogRecord record, std::ostream& err) const
     if (!record.backup.empty())
         record.backup = m_plant.RelativeFile(record.backup);
     std::string error;
-    if (!CPlantLog(m_plant.GetLogPath()).Append(record, error))
+    if (!CPlantLog(m_plant.GetLogPath()).Append(record, error)) {
         err << "q4150cli: " << error << " (the action is not in the plant log)\n";
+        m_failed = true;
+    }
 }

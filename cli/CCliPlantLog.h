@@ -28,12 +28,15 @@ public:
     // A record of the action on the document at path: its device number and SHA-256 when it
     // can be read.
     PlantLogRecord Record(PlantAction action, const std::string& path, const std::string& port) const;
-    // Stamps and appends the record; a log that cannot be written is said on err. Nothing
-    // without --plant.
+    // Stamps and appends the record; a log that cannot be written is said on err, and the
+    // command fails once its action is done (see Failed). Nothing without --plant.
     void Append(PlantLogRecord record, std::ostream& err) const;
+    // True once a record could not be written: the command's exit status is then 1 at least.
+    bool Failed() const { return m_failed; }
 
 private:
     bool m_bOn = false;
+    mutable bool m_failed = false;
     CPlant m_plant;
     std::string m_strTag;
 };

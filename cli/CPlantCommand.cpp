@@ -12,6 +12,7 @@
 #include "plant/CPlantStatus.h"
 #include "plant/CUnitJob.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <csignal>
 #include <deque>
@@ -106,8 +107,9 @@ const char* CPlantCommand::GetHelp() const
            "it ends, a verify's differing cells as \"TAG SHEET ROW COL: FILE -> UNIT\", then a\n"
            "summary; every action goes to the log. Ctrl+C or SIGTERM stops every transfer after\n"
            "its block in flight and says how far each got.\n"
-           "Exit status 0 when every unit is fine, 1 when any differs or failed, 2 on a usage or\n"
-           "file error, 130 after Ctrl+C, 143 after SIGTERM.";
+           "Exit status 0 when every unit is fine, 1 when any differs or failed or a record could\n"
+           "not be written to the plant's log, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
+           "after SIGTERM.";
 }
 
 int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
@@ -375,5 +377,6 @@ int CPlantCommand::SideBySide(const std::vector<std::string>& args, bool upload,
     out << '\n';
     if (signal)
         return 128 + signal;
-    return counts[PlantResult::Ok] == static_cast<int>(jobs.size()) ? 0 : 1;
+    const bool logged = std::none_of(jobs.begin(), jobs.end(), [](const auto& job) { return !job->GetResult().logError.empty(); });
+    return logged && counts[PlantResult::Ok] == static_cast<int>(jobs.size()) ? 0 : 1;
 }

@@ -8,8 +8,9 @@
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
+#include "cli/CShowCommand.h"
 #include "compare/CChangeList.h"
-#include "compare/CSetupComparison.h"
+#include "compare/CHeldCells.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CUnitImage.h"
 
@@ -34,7 +35,7 @@ std::string PartlyWritten(const TransferResult& result)
 
 std::string CTransferCommand::Usage(int direction)
 {
-    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] " : "download FILE ")
+    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] " : "download FILE [--strict] ")
            + std::string(CCliPort::USAGE) + " " + CCliPlantLog::USAGE;
 }
 
@@ -51,9 +52,11 @@ const char* CTransferCommand::GetHelp() const
                "--backup BACKUP: first reads the unit's set-up into the document BACKUP; when that\n"
                "fails nothing is written to the unit. q4150cli diff BACKUP FILE then lists what\n"
                "the upload changed.\n"
-               "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s) are\n"
-               "named on standard error as diff names them, FILE's text first, then what the unit\n"
-               "will hold; the upload goes on, unless --strict: then nothing is written (exit 1).\n"
+               "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s, a choice\n"
+               "that is none of the cell's, a flag neither ON nor OFF, a text with a zero byte, a\n"
+               "selection the sheets refuse) are named on standard error as diff names them, FILE's\n"
+               "text first, then what the unit will hold as a download shows it; the upload goes\n"
+               "on, unless --strict: then nothing is written (exit 1).\n"
                "Before writing, the unit's device number (from the backup, or read from its General\n"
                "blocks) must be FILE's; when it is not, nothing is written (exit 1) unless --force.\n"
                "Ctrl+C or SIGTERM stops the upload after the block in flight and says how far it\n"
@@ -64,24 +67,31 @@ const char* CTransferCommand::GetHelp() const
                "with the cells it changed; without --backup the unit is backed up into\n"
                "backups/TAG beside PLANT first.\n"
                "Exit status 0 when the transfer completed, 1 when it (or the backup's download)\n"
-               "failed, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
+               "failed or the plant's log could not be written, 2 on a usage or file error, 130 after\n"
+               "Ctrl+C, 143 after SIGTERM.";
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
-           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. --plant PLANT\n"
-           "--tag TAG records the download in the plant's log as the unit TAG's. Exit status 0\n"
-           "when it completed, 1 when it failed, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
-           "after SIGTERM.";
+           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight.\n"
+           "Every value shows as the unit holds it. One the set-up cannot show so (a code the\n"
+           "program does not know, an alarm on an input that is off, a text byte after a zero)\n"
+           "and one it shows though the sheets refuse it as typed (a set point beyond its input's\n"
+           "display range) are named on standard error, a line each as diff prints them, the\n"
+           "unit's value first; --strict: then FILE is not written (exit 1).\n"
+           "--plant PLANT --tag TAG records the download in the plant's log as the unit TAG's.\n"
+           "Exit status 0 when it completed, 1 when it failed (or --strict found values the\n"
+           "set-up cannot show, or the plant's log could not be written), 2 on a usage or file\n"
+           "error, 130 after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
     std::set<std::string> options = CCliPort::OptionNames();
     options.merge(CCliPlantLog::OptionNames());
-    std::set<std::string> flags;
+    std::set<std::string> flags = {"--strict"};
     if (m_nDirection == 0) {
         options.insert("--backup");
-        flags = {"--strict", "--force"};
+        flags.insert("--force");
     }
     CCliArgs parsed(args, flags, options);
     parsed.ExpectPositional(1, m_strUsage);
@@ -170,8 +180,9 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     }
 
     auto direction = m_nDirection == 0 ? TransferDirection::Upload : TransferDirection::Download;
-    TransferResult result =
-        port.Run(session.GetUnit(), direction, std::cerr, nullptr, m_nDirection == 0 ? &held : nullptr);
+    CUnitImage read;
+    TransferResult result = port.Run(session.GetUnit(), direction, std::cerr, m_nDirection == 1 ? &read : nullptr,
+                                     m_nDirection == 0 ? &held : nullptr);
     const char* what = m_nDirection == 0 ? "upload" : "download";
     if (port.GetStopSignal()) {
         std::string done = std::to_string(result.blocksDone) + " of " + std::to_string(result.blocksTotal) + " blocks";
@@ -194,24 +205,39 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         log(PlantResult::Failed, failed, result);
         return 1;
     }
+    if (m_nDirection == 1 && !CheckDownload(session.GetUnit(), read, path, parsed.Has("--strict"), std::cerr)) {
+        log(PlantResult::Failed, "--strict: the set-up cannot show every value as the unit holds it; " + path
+                                     + " was not written", result);
+        return 1;
+    }
     if (m_nDirection == 1)
         session.Save(path);
     std::cerr << "The " << what << " is complete: " << result.bytesMoved << " bytes moved.\n";
     log(PlantResult::Ok, {}, result, m_nDirection == 0 && plant.IsOn() ? CChangeList::OfUpload(session.GetUnit(), held)
                                                                        : std::vector<CellDifference>());
-    return 0;
+    return plant.Failed() ? 1 : 0;
 }
 
 bool CTransferCommand::CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err)
 {
-    std::vector<CellDifference> cells = CSetupComparison::NotHeldExactly(unit);
-    if (cells.empty())
+    if (CShowCommand::NameCellsNotHeld(unit, path, err) == 0)
         return true;
-    err << "q4150cli: the unit cannot hold " << cells.size() << (cells.size() == 1 ? " cell" : " cells") << " of "
-        << path << " as written; it will hold:\n";
-    CDiffCommand::Print(cells, err);
     if (strict)
         err << "q4150cli: --strict: nothing was written to the unit\n";
+    return !strict;
+}
+
+bool CTransferCommand::CheckDownload(CQ4kUnit& unit, const CUnitImage& held, const std::string& path, bool strict,
+                                     std::ostream& err)
+{
+    std::vector<CellDifference> cells = CHeldCells::NotShownAsHeld(unit, held);
+    if (cells.empty())
+        return true;
+    err << "q4150cli: " << path << " cannot show " << cells.size() << (cells.size() == 1 ? " value" : " values")
+        << " as the unit holds " << (cells.size() == 1 ? "it" : "them") << " (the unit's value first):\n";
+    CDiffCommand::Print(cells, err);
+    if (strict)
+        err << "q4150cli: --strict: " << path << " was not written\n";
     return !strict;
 }
 

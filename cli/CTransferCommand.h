@@ -31,6 +31,10 @@ private:
     // Before an upload: names on err the cells of unit the unit cannot hold as written; false
     // when there are some and strict says not to write them.
     static bool CheckCells(const CQ4kUnit& unit, const std::string& path, bool strict, std::ostream& err);
+    // After a download: names on err the values the set-up cannot show as the unit held them
+    // in held; false when there are some and strict says not to write path.
+    static bool CheckDownload(CQ4kUnit& unit, const CUnitImage& held, const std::string& path, bool strict,
+                              std::ostream& err);
 
     int m_nDirection;
     std::string m_strUsage;

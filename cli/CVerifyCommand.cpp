@@ -25,8 +25,8 @@ const char* CVerifyCommand::GetHelp() const
            "differ are printed as diff prints them, FILE's text first; a difference no cell\n"
            "shows as \"SHEET block N: FILE-HEX -> UNIT-HEX\".\n"
            "--plant PLANT --tag TAG: the verify is recorded in the plant's log as the unit TAG's.\n"
-           "Exit status 0 when the unit holds FILE's set-up, 1 when not, 2 on a usage or file\n"
-           "error or a failed download.";
+           "Exit status 0 when the unit holds FILE's set-up, 1 when not (or when the plant's log\n"
+           "cannot be written), 2 on a usage or file error or a failed download.";
 }
 
 int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
@@ -68,7 +68,7 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
     if (verification.UnitHoldsSetup()) {
         log(PlantResult::Ok, {});
         std::cerr << "The unit holds this set-up.\n";
-        return 0;
+        return plant.Failed() ? 1 : 0;
     }
     const auto& cells = verification.GetDifferences();
     log(PlantResult::Differs,

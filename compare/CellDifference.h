@@ -15,4 +15,7 @@ struct CellDifference {
     std::string column;
     std::string textA;
     std::string textB;
+    // Why the cell is named, where the two texts do not say it; empty for most. English,
+    // Windows-1252: a text of the string table.
+    std::string reason = {};
 };

@@ -113,10 +113,14 @@ TransferResult CTransfer::Run()
         m_link.Purge();
     TransferResult result;
     result.blocksTotal = CountBlocks();
-    for (;;) {
-        // Every pass, the first and each Retry, starts from General with the count at 0.
+    for (bool retry = false;; retry = true) {
+        // Every pass, the first and each Retry, starts from General with the count at 0. A
+        // download's Retry takes the blocks apart into a fresh set-up: nothing the failed pass
+        // read stays in it.
         m_exchange.ResetCount();
         m_nBlocksDone = 0;
+        if (retry && m_direction == TransferDirection::Download)
+            m_unit.Initialize();
         int failed = -1;
         Pass pass = RunPass(failed);
         if (pass == Pass::Done) {
@@ -209,17 +213,25 @@ bool CTransfer::MoveBlock(CNordaSetupType& type, int index, int block)
 
 // The block a merge starts from must be what the unit holds: a reply with a good checksum may
 // still carry other data, and what is merged into it is written back. It must match what the
-// unit is known to hold, or else a second read of the block.
+// unit is known to hold, or else a second read of the block. The known block may itself be a
+// spoiled reply (of the backup, of the reading of General): a read that differs from it counts
+// only when a second read gives the same, and a block read twice alike is known from then on.
 bool CTransfer::ReadHeldBlock(ND_Q4K_MSG kind, int index, int block)
 {
     if (!m_exchange.Read(kind, block))
         return false;
     CUnitImage::Block read;
     std::memcpy(read.data(), m_exchange.m_TransBlock, CQ4kProtocol::BLOCK_LEN);
-    const std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
-    if (static_cast<size_t>(block) < known.size() && known[static_cast<size_t>(block)])
-        return read == *known[static_cast<size_t>(block)];
-    return m_exchange.Read(kind, block) && std::memcmp(read.data(), m_exchange.m_TransBlock, read.size()) == 0;
+    std::vector<std::optional<CUnitImage::Block>>& known = m_known[index];
+    if (known.size() <= static_cast<size_t>(block))
+        known.resize(static_cast<size_t>(block) + 1);
+    std::optional<CUnitImage::Block>& held = known[static_cast<size_t>(block)];
+    if (held && read == *held)
+        return true;
+    if (!m_exchange.Read(kind, block) || std::memcmp(read.data(), m_exchange.m_TransBlock, read.size()) != 0)
+        return false;
+    held = read;
+    return true;
 }
 
 bool CTransfer::AskRetry(int failedIndex)

@@ -495,6 +495,30 @@ void CLogicalInput::SetLogInpParms(int b, const uint8_t* block)
         AddLogInpToDataSheet(s);
 }
 
+std::vector<HeldValue> CLogicalInput::DescribeBlock(int b, const uint8_t* block) const
+{
+    int s = b + 1;
+    std::vector<HeldValue> values;
+    for (int k = 1; k <= SEL_CELLS; ++k) {
+        int code = block[16 + k - 1];
+        std::string name = code < REF_FIRST_LOG   ? GetPhChnName(code + 1)
+                           : code <= REF_LAST_LOG ? "LOG" + std::to_string(code - REF_FIRST_LOG + 1)
+                           : code == REF_OFF      ? std::string(g_Off)
+                                                  : CodeText(static_cast<unsigned long>(code));
+        values.push_back({s, k, false, name});
+    }
+    values.push_back({s, CELL_INPTP, false, DescribeInputType(block[0])});
+    values.push_back({s, CELL_LCDU, false, DescribeLCDU(block + 28)});
+    std::vector<uint8_t> unused;
+    for (int k = 0; k < 5; ++k) {
+        const uint8_t* parm = block + 1 + 3 * k;
+        values.push_back({s, g_BlockParmCells[k], false, DescribeParm(parm)});
+        unused.push_back(static_cast<uint8_t>(parm[2] & ~0x98));
+    }
+    values.push_back({s, 0, false, UnusedText(unused)});
+    return values;
+}
+
 void CLogicalInput::SetInputReference(int s, const uint8_t* refs)
 {
     for (int k = 1; k <= SEL_CELLS; ++k) {

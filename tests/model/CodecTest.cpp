@@ -61,8 +61,10 @@ TEST_F(Codec, ThreeByteParameterAndInputTypeDecode)
     Sheet().Set3ByteParm(1, twelve, 2);  // a list cell refuses "12": appended, not selected
     EXPECT_EQ(Cell(2)->GetData().back(), "12");
     EXPECT_EQ(Text(2), "");
-    Sheet().SetInputType(1, 1, 5);       // no such input type code: an empty text likewise
-    EXPECT_EQ(Cell(1)->GetData(), (std::vector<std::string>{"OFF", "20 mA", "10 V", "24 V", ""}));
+    Sheet().SetInputType(1, 1, 2);
+    ASSERT_EQ(Text(1), "10 V");
+    Sheet().SetInputType(1, 1, 5);       // no such input type code: off, and the list as it was
+    EXPECT_EQ(Cell(1)->GetData(), (std::vector<std::string>{"OFF", "20 mA", "10 V", "24 V"}));
     EXPECT_EQ(Text(1), "OFF");
 }
 
