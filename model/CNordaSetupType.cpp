@@ -145,7 +145,7 @@ void CNordaSetupType::SetLCDU(int section, int cell, const uint8_t in[4])
     std::string text = DecodeLCDU(in);
     CNdChnData* p = GetProperty(section, cell);
     if (p && p->SetSelText(text) == -1) {
-        p->AddData(text);
+        p->AddItem(text);
         p->SetSelText(text);
     }
 }
@@ -155,12 +155,14 @@ std::string CNordaSetupType::DecodeLCDU(const uint8_t in[4])
     std::string text;
     for (int i = 0; i < 4; ++i) {
         uint8_t c = in[i] == 0xDF ? 0xB0 : in[i];
-        // A zero byte ends the unit's text; blanks are left out wherever they stand.
+        // A zero byte ends the unit's text.
         if (c == 0)
             break;
-        if (c != 0x20)
-            text += static_cast<char>(c);
+        text += static_cast<char>(c);
     }
+    // The blanks after the text are the LCD's padding; those within it are the unit's text, as
+    // the LCD shows them.
+    text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 

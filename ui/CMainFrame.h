@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class CCellListDlg;
 class CCompareController;
 class CDocManager;
 class CQtComSetupUi;
@@ -62,6 +63,9 @@ public:
     CCompareController& GetCompare() const { return *m_pCompare; }
     // The plant's menu entries, panel and windows.
     CPlantUi& GetPlantUi() const { return *m_pPlantUi; }
+    // The window of the cells a download or a file opened could not give as the unit holds
+    // them, once it was needed; null before.
+    CCellListDlg* GetCellList() const { return m_pCellList.get(); }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -121,6 +125,9 @@ private:
     QString OtherSheetsChanged(const CQ4150View* source) const;
     void StepTab(int delta);
     CHelpDlg& HelpDialog();
+    CCellListDlg& CellList();
+    // The set-up was replaced as a whole: the named cells of the one before no longer apply.
+    void HideCellList();
 
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;
@@ -135,4 +142,5 @@ private:
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;
+    std::unique_ptr<CCellListDlg> m_pCellList;
 };

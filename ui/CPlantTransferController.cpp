@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <utility>
+
 // Passes a job's progress to the GUI thread, queued.
 class CPlantTransferController::Watcher : public IUnitJobWatcher {
 public:
@@ -215,6 +217,7 @@ bool CPlantTransferController::Start(PlantAction action)
     if (IsRunning())
         return false;
     m_bCancelled = false;
+    m_bLogFailureTold = false;
     bool started = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (m_arRows[static_cast<size_t>(row)].checked)
@@ -309,6 +312,12 @@ void CPlantTransferController::OnJobFinished(int row)
     shown.fileDevice = result.fileDevice;
     RowChanged(row);
     emit unitFinished(QString::fromStdString(shown.unit.tag));
+    // A record missing from the commissioning record is said at once, once a run.
+    if (!result.logError.empty() && !std::exchange(m_bLogFailureTold, true))
+        m_prompt.Show(q4ui::ToCp1252(tr("The plant log could not be written: %1. The action of %2 is not in the "
+                                        "commissioning record.")
+                                         .arg(q4ui::TrCore(result.logError), QString::fromStdString(shown.unit.tag))),
+                      IMessagePrompt::BTN_OK, true);
     if (result.result == PlantResult::Refused && !m_bCancelled)
         m_arRefused.push_back(row);
     AskNextRefusal();

@@ -1,6 +1,7 @@
 // The steps of Upload, Download and the reading of the unit, from one transfer's end to the next.
 #include "ui/CTransferController.h"
 
+#include "compare/CHeldCells.h"
 #include "model/IMessagePrompt.h"
 #include "transfer/CUnitConnection.h"
 #include "ui/CBackupSettings.h"
@@ -183,8 +184,11 @@ void CTransferController::OnTransferFinished()
         break;
     case Step::Download:
         if (completed) {
+            const std::vector<CellDifference> named = CHeldCells::NotShownAsHeld(*scratch, transfer->GetBlocksRead());
             m_doc.TakeDownload(*scratch);
             emit documentReplaced();
+            if (!named.empty())
+                emit downloadNamedCells(named);
         }
         break;
     case Step::Upload:

@@ -390,6 +390,9 @@ void CLogicalInput::ResetChannel(int n)
         SelectText(n, k, g_Off);
         AddSelChannel(n, k, old);
     }
+    // Out of use, it shows no settings, as when its last input is turned off: an upload then
+    // sends none, and a download gives back what was uploaded.
+    ResetPhInpParms(n);
     RemoveInactLogChn(n);
     BroadcastModify(n, 1, g_Off);
 }

@@ -219,12 +219,12 @@ int CPhysicalInput::DoValidateData(int s, int c, const std::string& text, bool a
                 p->SetSelText(received);
             } else if (p) {
                 // A new unit becomes a choice of every channel.
-                p->AddData(received);
+                p->AddItem(received);
                 p->SetSelText(received);
                 for (int other = 1; other <= CHANNELS; ++other) {
                     CNdChnData* q = GetProperty(other, CELL_LCDU);
                     if (other != s && q)
-                        q->AddData(received);
+                        q->AddItem(received);
                 }
             }
         } else if (c == CELL_INPLO || c == CELL_INPUP) {

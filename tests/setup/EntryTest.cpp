@@ -77,7 +77,7 @@ TEST_F(Entry, HoldingSaysWhatTheUnitKeepsOfEachText)
         {ST_GENERAL, 14, 1, "0.07", "0.05", false}, {ST_GENERAL, 4, 1, "MODBUS", "MODBUS", true},
         {ST_GENERAL, 4, 1, "modbus", "NORDA BUS", false},
         {ST_PHYSICAL, 1, 1, "10 V", "10 V", true},  {ST_PHYSICAL, 1, 1, "10V", "OFF", false},
-        {ST_PHYSICAL, 1, 2, "\xB0" "C", "\xB0" "C", true}, {ST_PHYSICAL, 1, 2, "k W", "kW", false},
+        {ST_PHYSICAL, 1, 2, "\xB0" "C", "\xB0" "C", true}, {ST_PHYSICAL, 1, 2, "k W", "k W", true},
         {ST_PHYSICAL, 1, 2, "bar  ", "bar", true},  {ST_PHYSICAL, 1, 2, "bars!", "bars", false},
         {ST_PHYSICAL, 1, 2, "\xDF", "\xB0", false},
         {ST_PHYSICAL, 1, 4, "xyz", "0", false},    {ST_PHYSICAL, 1, 6, "12abc", "12", false},

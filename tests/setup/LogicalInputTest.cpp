@@ -189,14 +189,20 @@ TEST_F(LogicalInput, ChangedParametersAreCarriedOn)
     EXPECT_TRUE(Holds(Log(), 5, 9, "IN 12"));
 }
 
-TEST_F(LogicalInput, CutTurnsEverySelectionOff)
+// Cut turns every selection off and, as for any logical input out of use, its settings: an
+// upload then sends none, as a download would show them.
+TEST_F(LogicalInput, CutTurnsEverySelectionAndItsSettingsOff)
 {
     ChainLog1Log2();
     ASSERT_EQ(Log().ValidateData(1, 4, "IN 12"), 1);
     Log().ResetChannel(1);
     for (int k = 1; k <= 12; ++k)
         EXPECT_EQ(ItemsOf(Log(), 1, k), (Items{"OFF", "IN 11", "IN 12"}));
-    EXPECT_EQ(LogParms(1), kTenVolt);
+    EXPECT_EQ(LogParms(1), kNoParms);
+    Block block;
+    Log().GetLogInpDataBlock(0, block.data());
+    EXPECT_EQ(block[0], 0);
+    EXPECT_EQ(std::count(block.begin() + 16, block.begin() + 28, 48), 12);
     EXPECT_EQ(LogParms(2), kNoParms);
     EXPECT_EQ(Text(Log(), 2, 1), "OFF");
     for (int n = 2; n <= 7; ++n)
