@@ -113,14 +113,10 @@ TransferResult CTransfer::Run()
         m_link.Purge();
     TransferResult result;
     result.blocksTotal = CountBlocks();
-    for (bool retry = false;; retry = true) {
-        // Every pass, the first and each Retry, starts from General with the count at 0. A
-        // download's Retry takes the blocks apart into a fresh set-up: nothing the failed pass
-        // read stays in it.
+    for (;;) {
+        // Every pass, the first and each Retry, starts from General with the count at 0.
         m_exchange.ResetCount();
         m_nBlocksDone = 0;
-        if (retry && m_direction == TransferDirection::Download)
-            m_unit.Initialize();
         int failed = -1;
         Pass pass = RunPass(failed);
         if (pass == Pass::Done) {

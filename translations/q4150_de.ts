@@ -44,6 +44,88 @@
     </message>
 </context>
 <context>
+    <name>CCellListDlg</name>
+    <message>
+        <source>Named cells</source>
+        <translation>Genannte Zellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>1 value</source>
+        <translation>1 Wert</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 Werte</translation>
+    </message>
+    <message>
+        <source>Download - %1 to check</source>
+        <translation>Vom Gerät übertragen - %1 zu prüfen</translation>
+    </message>
+    <message>
+        <source>The set-up shows these values otherwise than the unit holds them, or shows values the sheets refuse when typed. An upload writes what the sheets show. The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>Die Konfiguration zeigt diese Werte anders, als das Gerät sie enthält, oder zeigt Werte, die die Blätter bei der Eingabe ablehnen. Eine Übertragung zum Gerät schreibt, was die Blätter zeigen. Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>The unit holds</source>
+        <translation>Das Gerät enthält</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 - %2 the unit cannot hold</source>
+        <translation>%1 - %2, die das Gerät nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>The unit cannot hold these texts of the file as written: an upload leaves what the last text shows, and Verify Unit counts them as differences. The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>Das Gerät kann diese Texte der Datei nicht so speichern, wie sie geschrieben sind: nach einer Übertragung zum Gerät enthält es, was der letzte Text zeigt, und Gerät prüfen zählt sie als Unterschiede. Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>The unit will hold</source>
+        <translation>Das Gerät wird enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>CCellListModel</name>
+    <message>
+        <source>Double-click to show the cell in its sheet</source>
+        <translation>Doppelklick zeigt die Zelle in ihrem Blatt</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+</context>
+<context>
     <name>CChangeReport</name>
     <message>
         <source>(empty)</source>
@@ -801,6 +883,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>(not in the log: %1)</source>
         <translation>(nicht im Protokoll: %1)</translation>
     </message>
+    <message>
+        <source>The plant log could not be written: %1. The action of %2 is not in the commissioning record.</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Der Vorgang von %2 fehlt im Inbetriebnahmeprotokoll.</translation>
+    </message>
 </context>
 <context>
     <name>CPlantTransferDlg</name>
@@ -956,10 +1042,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen-Übertragungen laufen. Anhalten und das Programm schließen?</translation>
     </message>
     <message>
-        <source>The plant log could not be written: %1</source>
-        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
         <source>The unit on %1 is device %2.</source>
         <translation>Das Gerät an %1 ist Gerät %2.</translation>
     </message>
@@ -1022,6 +1104,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>R&amp;ecent Plants</source>
         <translation>Zuletzt geöffnete Anla&amp;gen</translation>
+    </message>
+    <message>
+        <source>The plant log could not be written: %1. The identification is not in the commissioning record.</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Die Identifizierung fehlt im Inbetriebnahmeprotokoll.</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2128,22 @@ OK zum Fortfahren oder Abbrechen</translation>
     <message>
         <source>Warning: Block flag is detected. To enable this, please enable block flag in General Pane</source>
         <translation>Warnung: Die Option Blockierung ist gesetzt. Damit sie wirkt, Blockierung im Blatt Allgemein einschalten</translation>
+    </message>
+    <message>
+        <source>outside %1 to %2: the sheets refuse it as typed</source>
+        <translation>außerhalb von %1 bis %2: die Blätter lehnen ihn bei der Eingabe ab</translation>
+    </message>
+    <message>
+        <source>outside the range of %3, %1 to %2: the sheets refuse it as typed</source>
+        <translation>außerhalb des Bereichs von %3, %1 bis %2: die Blätter lehnen ihn bei der Eingabe ab</translation>
+    </message>
+    <message>
+        <source>a code the program does not know</source>
+        <translation>ein Code, den das Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>bytes the program does not use; an upload writes zeros</source>
+        <translation>Bytes, die das Programm nicht verwendet; eine Übertragung zum Gerät schreibt Nullen</translation>
     </message>
 </context>
 <context>

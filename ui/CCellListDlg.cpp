@@ -67,7 +67,7 @@ void CCellListDlg::ShowCells(const QString& title, const QString& summary, std::
 void CCellListDlg::ShowDownload(std::vector<CellDifference> cells)
 {
     const QString count = cells.size() == 1 ? tr("1 value") : tr("%1 values").arg(cells.size());
-    ShowCells(tr("Download - %1 not as the unit holds them").arg(count),
+    ShowCells(tr("Download - %1 to check").arg(count),
               tr("The set-up shows these values otherwise than the unit holds them, or shows values the sheets "
                  "refuse when typed. An upload writes what the sheets show. The cells are marked in the sheets; "
                  "double-click one to show it."),
