@@ -142,10 +142,11 @@ uint8_t CAlarm::GetInputReference(int row) const
 
 void CAlarm::SetInputReference(int row, uint8_t code)
 {
+    // The sheet's four-letter names reach LOG8; a later number would read as LOG1 or LOG2.
     std::string name;
     if (code <= 23)
         name = GetPhChnName(code + 1);
-    else if (code <= 46)
+    else if (code <= 31)
         name = GetLogChnName(code - 23);
     else if (code == REF_NONE)
         name = "OFF";

@@ -527,15 +527,19 @@ void CLogicalInput::SetInputReference(int s, const uint8_t* refs)
     for (int k = 1; k <= SEL_CELLS; ++k) {
         int code = refs[k - 1];
         std::string name;
+        // The sheet's four-letter names reach LOG8; a later number would read as LOG1 or LOG2.
         if (code < REF_FIRST_LOG)
             name = GetPhChnName(code + 1);
-        else if (code <= REF_LAST_LOG)
+        else if (code < REF_FIRST_LOG + 8)
             name = GetLogChnName(code - REF_FIRST_LOG + 1);
         else if (code == REF_OFF)
             name = g_Off;
-        else
-            continue;
-        SelectText(s, k, name);
+        // Only an input the list offers is selected: one that is off, or a code of nothing,
+        // leaves the selection as it is, and a download names it.
+        CNdChnData* p = GetProperty(s, k);
+        int index = -1;
+        if (p && !name.empty() && p->IsItemExist(name, index))
+            p->m_nCurSel = index;
     }
 }
 

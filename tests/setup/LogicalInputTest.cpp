@@ -209,18 +209,23 @@ TEST_F(LogicalInput, CutTurnsEverySelectionAndItsSettingsOff)
         EXPECT_FALSE(AnyCellHolds(n, "LOG1"));
 }
 
-// The ends of the code ranges the blocks below do not reach; codes that name nothing leave
-// the selection alone.
+// The ends of the code ranges the blocks below do not reach. A code selects its input where the
+// list offers it; an input that is off, and a code of nothing, leave the selection and the list
+// as they are.
 TEST_F(LogicalInput, ReferenceCodes)
 {
-    const std::pair<uint8_t, const char*> codes[] = {{23, "IN 83"}, {30, "LOG7"}, {47, "x"}, {255, "x"}};
+    SetChannel(24, "10 V");
+    ASSERT_EQ(Log().ValidateData(6, 1, "IN 83"), 1);
+    const Items offered = ItemsOf(Log(), 7, 1);
+    const std::pair<uint8_t, const char*> codes[] = {{23, "IN 83"}, {29, "LOG6"}, {2, "OFF"}, {30, "OFF"}, {47, "OFF"}, {255, "OFF"}};
     for (auto [code, name] : codes) {
-        Log().SetParm(1, 1, "x");
+        Log().SetParm(7, 1, "OFF");
         std::array<uint8_t, 12> refs;
         refs.fill(48);
         refs[0] = code;
-        Log().SetInputReference(1, refs.data());
-        EXPECT_EQ(Text(Log(), 1, 1), name) << int(code);
+        Log().SetInputReference(7, refs.data());
+        EXPECT_EQ(Text(Log(), 7, 1), name) << int(code);
+        EXPECT_EQ(ItemsOf(Log(), 7, 1), offered) << int(code);
     }
 }
 
