@@ -233,8 +233,9 @@ bool CTransferCommand::CheckDownload(CQ4kUnit& unit, const CUnitImage& held, con
     std::vector<CellDifference> cells = CHeldCells::NotShownAsHeld(unit, held);
     if (cells.empty())
         return true;
-    err << "q4150cli: " << path << " cannot show " << cells.size() << (cells.size() == 1 ? " value" : " values")
-        << " as the unit holds " << (cells.size() == 1 ? "it" : "them") << " (the unit's value first):\n";
+    err << "q4150cli: " << path << " does not show " << cells.size() << (cells.size() == 1 ? " value" : " values")
+        << " of the unit as the sheets take " << (cells.size() == 1 ? "it" : "them") << " (the unit's value first, then "
+        << path << "'s):\n";
     CDiffCommand::Print(cells, err);
     if (strict)
         err << "q4150cli: --strict: " << path << " was not written\n";

@@ -338,7 +338,8 @@ TEST_F(CliTransfer, ADownloadShowsWhatTheUnitHoldsAndNamesWhatItCannot)
 
     CliResult down = Transfer("download", "b.q4g");
     ASSERT_EQ(down.code, 0) << down.err;
-    EXPECT_EQ(Lines(down.err)[4], "q4150cli: " + Path("b.q4g") + " cannot show 1 value as the unit holds it (the unit's value first):");
+    EXPECT_EQ(Lines(down.err)[4], "q4150cli: " + Path("b.q4g") + " does not show 1 value of the unit as the sheets take it "
+                                  "(the unit's value first, then " + Path("b.q4g") + "'s):");
     EXPECT_EQ(Lines(down.err)[5], "alarm 1 4: 5 -> 5 (outside the range of IN 11, 10 to 100: the sheets refuse it as typed)");
     EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out, "");
     EXPECT_EQ(Run({"blocks", Path("b.q4g")}).out, Run({"blocks", Path("a.q4g")}).out);
