@@ -5,46 +5,50 @@
 #include "ui/CCompareController.h"
 #include "ui/CMainFrame.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CCellListDlg::CCellListDlg(CMainFrame& frame)
-    : QDialog(&frame), m_frame(frame), m_pModel(new CCellListModel(this))
+    : QDialog(&frame), m_frame(frame), m_model(new CCellListModel(this))
 {
     setObjectName(QStringLiteral("cellListDialog"));
     setModal(false);
-    m_pSummary = new QLabel(this);
-    m_pSummary->setWordWrap(true);
-    m_pView = new QTableView(this);
-    m_pView->setModel(m_pModel);
-    m_pView->setAccessibleName(tr("Named cells"));
-    m_pView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pView->setAlternatingRowColors(true);
-    m_pView->verticalHeader()->hide();
-    m_pView->horizontalHeader()->setStretchLastSection(true);
-    m_pSummary->setBuddy(m_pView);
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    m_view = new QTableView(this);
+    m_view->setModel(m_model);
+    m_view->setAccessibleName(tr("Named cells"));
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setAlternatingRowColors(true);
+    m_view->verticalHeader()->hide();
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    m_summary->setBuddy(m_view);
 
-    m_pClose = new QPushButton(tr("Close"), this);
-    m_pClose->setAutoDefault(false);
+    m_close = new QPushButton(tr("Close"), this);
+    m_close->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(m_pClose, QDialogButtonBox::RejectRole);
+    buttons->addButton(m_close, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pSummary);
-    layout->addWidget(m_pView, 1);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_view, 1);
     layout->addWidget(buttons);
     resize(720, 320);
 
-    connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     // Enter or a double-click shows the cell in its sheet.
-    connect(m_pView, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+    connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         if (index.isValid())
-            m_frame.GetCompare().ShowDifference(m_pModel->GetCells()[static_cast<size_t>(index.row())]);
+            m_frame.GetCompare().ShowDifference(m_model->GetCells()[static_cast<size_t>(index.row())]);
     });
 }
 
@@ -52,16 +56,39 @@ void CCellListDlg::ShowCells(const QString& title, const QString& summary, std::
                              const QString& headingA, const QString& headingB)
 {
     setWindowTitle(title);
-    m_pSummary->setText(summary);
-    m_pModel->SetCells(std::move(cells), headingA, headingB);
-    m_pView->resizeColumnsToContents();
-    if (m_pModel->rowCount() > 0)
-        m_pView->setCurrentIndex(m_pModel->index(0, 0));
+    m_summary->setText(summary);
+    m_model->SetCells(std::move(cells), headingA, headingB);
+    m_view->resizeColumnsToContents();
+    m_view->resizeRowsToContents();
+    if (m_model->rowCount() > 0)
+        m_view->setCurrentIndex(m_model->index(0, 0));
+    // A file opened as the program starts comes before its window is shown: the list follows it.
+    if (m_frame.isVisible())
+        Present();
+    else
+        QTimer::singleShot(0, this, [this] {
+            if (m_frame.isVisible() && m_model->rowCount() > 0)
+                Present();
+        });
+}
+
+void CCellListDlg::Present()
+{
+    if (!m_placed) {
+        // Into the main window's lower right corner, off the sheets' first columns, as the
+        // comparison goes; where the user moves it, it stays.
+        const QRect frame = m_frame.frameGeometry();
+        const QRect area = m_frame.screen() ? m_frame.screen()->availableGeometry() : frame;
+        const QPoint corner(frame.right() - width() - 24, frame.bottom() - height() - 110);
+        move(std::clamp(corner.x(), area.left(), std::max(area.left(), area.right() - width())),
+             std::clamp(corner.y(), area.top(), std::max(area.top(), area.bottom() - height())));
+        m_placed = true;
+    }
     show();
     raise();
     activateWindow();
-    m_pView->setFocus();
-    m_frame.GetCompare().MarkOthers(m_pModel->GetCells());
+    m_view->setFocus();
+    m_frame.GetCompare().MarkOthers(m_model->GetCells());
 }
 
 void CCellListDlg::ShowDownload(std::vector<CellDifference> cells)

@@ -33,19 +33,23 @@ public:
     // CSetupComparison::NotHeldExactly); with none the window closes.
     void ShowFile(const QString& file, std::vector<CellDifference> cells);
 
-    QTableView* GetView() const { return m_pView; }
-    QLabel* GetSummary() const { return m_pSummary; }
-    QPushButton* GetCloseButton() const { return m_pClose; }
-    const CCellListModel& GetModel() const { return *m_pModel; }
+    QTableView* GetView() const { return m_view; }
+    QLabel* GetSummary() const { return m_summary; }
+    QPushButton* GetCloseButton() const { return m_close; }
+    const CCellListModel& GetModel() const { return *m_model; }
 
 protected:
     // Closed or hidden, its marks go.
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // Shows the window beside the sheets and marks its cells.
+    void Present();
+
     CMainFrame& m_frame;
-    CCellListModel* m_pModel;
-    QLabel* m_pSummary;
-    QTableView* m_pView;
-    QPushButton* m_pClose;
+    CCellListModel* m_model;
+    QLabel* m_summary;
+    QTableView* m_view;
+    QPushButton* m_close;
+    bool m_placed = false;  // moved beside the sheets once; the user's place after that
 };

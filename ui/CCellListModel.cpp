@@ -11,8 +11,8 @@ void CCellListModel::SetCells(std::vector<CellDifference> cells, const QString& 
 {
     beginResetModel();
     m_cells = std::move(cells);
-    m_strHeadingA = headingA;
-    m_strHeadingB = headingB;
+    m_headingA = headingA;
+    m_headingB = headingB;
     endResetModel();
 }
 
@@ -77,9 +77,9 @@ QVariant CCellListModel::headerData(int section, Qt::Orientation orientation, in
     case COL_SETTING:
         return tr("Setting");
     case COL_A:
-        return m_strHeadingA;
+        return m_headingA;
     case COL_B:
-        return m_strHeadingB;
+        return m_headingB;
     case COL_REASON:
         return tr("Why");
     default:

@@ -31,6 +31,6 @@ public:
 
 private:
     std::vector<CellDifference> m_cells;
-    QString m_strHeadingA;
-    QString m_strHeadingB;
+    QString m_headingA;
+    QString m_headingB;
 };

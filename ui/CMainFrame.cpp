@@ -693,15 +693,15 @@ CHelpDlg& CMainFrame::HelpDialog()
 
 CCellListDlg& CMainFrame::CellList()
 {
-    if (!m_pCellList)
-        m_pCellList = std::make_unique<CCellListDlg>(*this);
-    return *m_pCellList;
+    if (!m_cellList)
+        m_cellList = std::make_unique<CCellListDlg>(*this);
+    return *m_cellList;
 }
 
 void CMainFrame::HideCellList()
 {
-    if (m_pCellList)
-        m_pCellList->hide();
+    if (m_cellList)
+        m_cellList->hide();
 }
 
 void CMainFrame::OnAppAbout()

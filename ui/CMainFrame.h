@@ -65,7 +65,7 @@ public:
     CPlantUi& GetPlantUi() const { return *m_pPlantUi; }
     // The window of the cells a download or a file opened could not give as the unit holds
     // them, once it was needed; null before.
-    CCellListDlg* GetCellList() const { return m_pCellList.get(); }
+    CCellListDlg* GetCellList() const { return m_cellList.get(); }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -142,5 +142,5 @@ private:
     std::unique_ptr<CQtComSetupUi> m_pComSetupUi;
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;
-    std::unique_ptr<CCellListDlg> m_pCellList;
+    std::unique_ptr<CCellListDlg> m_cellList;
 };

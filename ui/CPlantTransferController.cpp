@@ -217,7 +217,7 @@ bool CPlantTransferController::Start(PlantAction action)
     if (IsRunning())
         return false;
     m_bCancelled = false;
-    m_bLogFailureTold = false;
+    m_logFailureTold = false;
     bool started = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (m_arRows[static_cast<size_t>(row)].checked)
@@ -313,7 +313,7 @@ void CPlantTransferController::OnJobFinished(int row)
     RowChanged(row);
     emit unitFinished(QString::fromStdString(shown.unit.tag));
     // A record missing from the commissioning record is said at once, once a run.
-    if (!result.logError.empty() && !std::exchange(m_bLogFailureTold, true))
+    if (!result.logError.empty() && !std::exchange(m_logFailureTold, true))
         m_prompt.Show(q4ui::ToCp1252(tr("The plant log could not be written: %1. The action of %2 is not in the "
                                         "commissioning record.")
                                          .arg(q4ui::TrCore(result.logError), QString::fromStdString(shown.unit.tag))),

@@ -113,6 +113,6 @@ private:
     std::vector<int> m_arRefused;  // rows whose upload the guard stopped, to be asked about
     bool m_bAsking = false;
     bool m_bCancelled = false;
-    bool m_bLogFailureTold = false;  // a log that could not be written was said in this run
+    bool m_logFailureTold = false;  // a log that could not be written was said in this run
     int m_nFixedWaitMs;
 };
