@@ -8,16 +8,6 @@
 #include "unit/CellSweep.h"
 
 #include <algorithm>
-#include <tuple>
-
-namespace {
-
-auto Key(const CellDifference& d)
-{
-    return std::tie(d.sheet, d.flag, d.row, d.col);
-}
-
-}  // namespace
 
 std::vector<CellDifference> CHeldCells::NotShownAsHeld(CQ4kUnit& unit, const CUnitImage& held)
 {
@@ -50,7 +40,7 @@ std::vector<CellDifference> CHeldCells::NotShownAsHeld(CQ4kUnit& unit, const CUn
             }
         }
     }
-    std::sort(cells.begin(), cells.end(), [](const CellDifference& x, const CellDifference& y) { return Key(x) < Key(y); });
+    std::sort(cells.begin(), cells.end(), CellOrder);
 
     // Values shown as held that a person could not type.
     std::vector<CellDifference> refused;
@@ -66,11 +56,6 @@ std::vector<CellDifference> CHeldCells::NotShownAsHeld(CQ4kUnit& unit, const CUn
         named.reason = std::move(reason);
         refused.push_back(std::move(named));
     });
-    for (CellDifference& cell : refused) {
-        auto at = std::lower_bound(cells.begin(), cells.end(), cell,
-                                   [](const CellDifference& x, const CellDifference& y) { return Key(x) < Key(y); });
-        if (at == cells.end() || Key(*at) != Key(cell))
-            cells.insert(at, std::move(cell));
-    }
+    MergeCells(cells, std::move(refused));
     return cells;
 }

@@ -8,9 +8,7 @@
 #include "unit/CUnitImage.h"
 #include "unit/CellSweep.h"
 
-#include <algorithm>
 #include <set>
-#include <tuple>
 
 namespace {
 
@@ -25,11 +23,6 @@ CellHolding HoldingOf(const CNordaSetupType* type, const std::string& text, int 
     if (flag)
         return CAlarm::HoldFlag(text);
     return type ? type->GetHolding(row, col, text) : CellHolding{text, true};
-}
-
-auto Key(const CellDifference& d)
-{
-    return std::tie(d.sheet, d.flag, d.row, d.col);
 }
 
 }  // namespace
@@ -140,11 +133,6 @@ std::vector<CellDifference> CSetupComparison::NotHeldExactly(const CQ4kUnit& uni
         if (!SameInUnit(type, text, back.GetSetupType(cell.sheet), shown, cell.row, cell.col, cell.flag))
             lost.push_back(Name(unit, cell.sheet, cell.row, cell.col, cell.flag, text, shown));
     });
-    for (CellDifference& cell : lost) {
-        auto at = std::lower_bound(cells.begin(), cells.end(), cell,
-                                   [](const CellDifference& x, const CellDifference& y) { return Key(x) < Key(y); });
-        if (at == cells.end() || Key(*at) != Key(cell))
-            cells.insert(at, std::move(cell));
-    }
+    MergeCells(cells, std::move(lost));
     return cells;
 }

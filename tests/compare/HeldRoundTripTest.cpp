@@ -266,7 +266,7 @@ std::string DescribeBlocks(const CUnitImage& a, const CUnitImage& b)
 // another cell's text, a unit of measure.
 std::string TypedText(const CQ4kUnit& unit, const CNdChnData& cell, std::mt19937& rng)
 {
-    static const char* const words[] = {"kPa", "m3/h", "\xB0" "F", "", "IN 12", "LOG1", "LOG2", "OFF", "\xB1"};
+    static const char* const words[] = {"kPa", "m3/h", ("\xB0" "F"), "", "IN 12", "LOG1", "LOG2", "OFF", "\xB1"};
     const CNordaSetupType* other = unit.GetSetupType(static_cast<int>(Pick(rng, 4)));
     const unsigned row = Pick(rng, static_cast<unsigned>(other->GetSheet()->GetNumSections()));
     switch (Pick(rng, 6)) {
