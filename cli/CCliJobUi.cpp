@@ -76,6 +76,17 @@ void CCliJobUi::Ask(CUnitJob& job, const JobQuestion& question)
                  << question.setupDevice << "; --force uploads anyway\n";
         yes = m_answers.force;
         break;
+    case JobQuestion::Kind::NotShown: {
+        const size_t n = question.cells.size();
+        text << "q4150cli: " << m_path << " does not show " << n << (n == 1 ? " value" : " values")
+             << " of the unit as the sheets take " << (n == 1 ? "it" : "them") << " (the unit's value first, then "
+             << m_path << "'s):\n";
+        CDiffCommand::Print(question.cells, text);
+        if (m_answers.strict)
+            text << "q4150cli: --strict: " << m_path << " was not written\n";
+        yes = !m_answers.strict;
+        break;
+    }
     case JobQuestion::Kind::Retry:
         yes = m_answers.retries > 0;
         if (yes)

@@ -14,7 +14,7 @@
 class CUnitJob;
 
 struct CliAnswers {
-    bool strict = false;  // cells the unit cannot hold: nothing is written
+    bool strict = false;  // cells the unit cannot hold: nothing is written; a download's: no file
     bool force = false;   // another device: upload all the same
     int retries = 0;      // a failed block starts the transfer again this often, then Cancel
 };

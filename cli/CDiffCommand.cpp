@@ -22,7 +22,10 @@ void CDiffCommand::Print(const std::vector<CellDifference>& differences, std::os
 {
     for (const CellDifference& d : differences) {
         out << (d.flag ? "alarm-flag" : CCliSession::GetSheetName(d.sheet)) << ' ' << d.row << ' ' << d.col << ": "
-            << CCliSession::DisplayText(d.textA) << " -> " << CCliSession::DisplayText(d.textB) << '\n';
+            << CCliSession::DisplayText(d.textA) << " -> " << CCliSession::DisplayText(d.textB);
+        if (!d.reason.empty())
+            out << " (" << CCliSession::DisplayText(d.reason) << ')';
+        out << '\n';
     }
 }
 

@@ -15,6 +15,7 @@ public:
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
-    // One line a difference: "SHEET ROW COL: TEXT-A -> TEXT-B", "alarm-flag ROW I: ..." for a flag.
+    // One line a difference: "SHEET ROW COL: TEXT-A -> TEXT-B", "alarm-flag ROW I: ..." for a
+    // flag, and " (REASON)" after it where the difference gives one.
     static void Print(const std::vector<CellDifference>& differences, std::ostream& out);
 };

@@ -23,8 +23,8 @@ const char* CIdentifyCommand::GetHelp() const
            "cells differ\"). The identification goes to the plant's log. Port options as for\n"
            "upload.\n"
            "Exit status 0 when the unit is named, 1 when no unit of the plant has its number or\n"
-           "several are equally close, 2 on a usage error or when the unit cannot be read, 130\n"
-           "after Ctrl+C, 143 after SIGTERM.";
+           "several are equally close or the plant's log cannot be written, 2 on a usage error or\n"
+           "when the unit cannot be read, 130 after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
@@ -53,9 +53,11 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     ui.Run([&job] { job.Run(); }, [&job] { job.Cancel(); });
     const Identification& found = job.GetResult();
     const int signal = ui.GetStopSignal();
+    bool logged = true;
     if (plant) {
         std::string error;
-        if (!CPlantLog(plant->GetLogPath()).Append(CUnitIdentifier(survey.get()).Record(found, settings.port.port), error))
+        logged = CPlantLog(plant->GetLogPath()).Append(CUnitIdentifier(survey.get()).Record(found, settings.port.port), error);
+        if (!logged)
             std::cerr << "q4150cli: " << error << " (not in the plant log)\n";
     }
     const std::string device = "device " + std::to_string(found.device);
@@ -66,7 +68,7 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
             out << device << '\n';
         else
             out << found.tags.front() << ": " << device << (closest.empty() ? "" : "; " + closest) << '\n';
-        return 0;
+        return logged ? 0 : 1;
     case PlantResult::NotFound:
         out << device << ": no unit of " << parsed.Value("--plant") << " has this number"
             << (closest.empty() ? "" : "; " + closest) << '\n';

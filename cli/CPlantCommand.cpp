@@ -122,8 +122,9 @@ const char* CPlantCommand::GetHelp() const
            "its block in flight and says how far each got.\n"
            "log: every record of the log as a table (time, unit, action, result, port, blocks,\n"
            "cells, what it says), the unit TAG's alone with --tag; --json as JSON lines.\n"
-           "Exit status 0 when every unit is fine, 1 when any differs or failed, 2 on a usage or\n"
-           "file error, 130 after Ctrl+C, 143 after SIGTERM.";
+           "Exit status 0 when every unit is fine, 1 when any differs or failed or a record could\n"
+           "not be written to the plant's log, 2 on a usage or file error, 130 after Ctrl+C, 143\n"
+           "after SIGTERM.";
 }
 
 int CPlantCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)

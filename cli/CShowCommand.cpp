@@ -4,8 +4,10 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
+#include "cli/CDiffCommand.h"
 #include "cli/CSetupJson.h"
 #include "cli/CTextTable.h"
+#include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
 
 #include <iostream>
@@ -15,7 +17,8 @@ const char* CShowCommand::GetHelp() const
     return "Prints each sheet (or only sheet S) as a table of the rows its grid shows, header row\n"
            "first; control bytes show as \\xHH and a backslash as \\\\, as the edit command reads\n"
            "them. With --json prints the whole set-up, hidden rows and every cell's presentation\n"
-           "included, as one JSON object.";
+           "included, as one JSON object. Cells whose text the unit cannot hold as written are\n"
+           "named on standard error as upload names them.";
 }
 
 int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream& out)
@@ -27,6 +30,7 @@ int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::
     // Messages raised while loading must not mix with the set-up on standard output.
     CCliSession session(std::cerr, false);
     session.Load(parsed.Positional()[0]);
+    NameCellsNotHeld(session.GetUnit(), parsed.Positional()[0], std::cerr);
     if (onlySheet >= 0 && !session.GetSheetType(onlySheet))
         throw CCliError(std::string("the set-up has no ") + CCliSession::GetSheetName(onlySheet) + " sheet");
 
@@ -46,6 +50,17 @@ int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::
         PrintTable(*type, out);
     }
     return 0;
+}
+
+size_t CShowCommand::NameCellsNotHeld(const CQ4kUnit& unit, const std::string& path, std::ostream& err)
+{
+    std::vector<CellDifference> cells = CSetupComparison::NotHeldExactly(unit);
+    if (cells.empty())
+        return 0;
+    err << "q4150cli: the unit cannot hold " << cells.size() << (cells.size() == 1 ? " cell" : " cells") << " of "
+        << path << " as written; it will hold:\n";
+    CDiffCommand::Print(cells, err);
+    return cells.size();
 }
 
 void CShowCommand::PrintTable(CNordaSetupType& type, std::ostream& out)

@@ -30,7 +30,7 @@ std::string PartlyWritten(const TransferResult& result)
 
 std::string CTransferCommand::Usage(int direction)
 {
-    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] [--all-blocks] " : "download FILE ")
+    return (direction == 0 ? "upload FILE [--backup BACKUP] [--strict] [--force] [--all-blocks] " : "download FILE [--strict] ")
            + std::string(CCliPort::USAGE) + " " + CCliPlantLog::USAGE;
 }
 
@@ -51,9 +51,11 @@ const char* CTransferCommand::GetHelp() const
                "says what it holds, or else each block is read before it is written; the end says\n"
                "how many were written and how many the unit held already. --all-blocks writes\n"
                "every block.\n"
-               "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s) are\n"
-               "named on standard error as diff names them, FILE's text first, then what the unit\n"
-               "will hold; the upload goes on, unless --strict: then nothing is written (exit 1).\n"
+               "Cells whose text the unit cannot hold as written (\"12x\", a delay of 2.55 s, a choice\n"
+               "that is none of the cell's, a flag neither ON nor OFF, a text with a zero byte, a\n"
+               "selection the sheets refuse) are named on standard error as diff names them, FILE's\n"
+               "text first, then what the unit will hold as a download shows it; the upload goes\n"
+               "on, unless --strict: then nothing is written (exit 1).\n"
                "Before writing, the unit's device number (from the backup, or read from its General\n"
                "blocks) must be FILE's; when it is not, nothing is written (exit 1) unless --force.\n"
                "Ctrl+C or SIGTERM stops the upload after the block in flight and says how far it\n"
@@ -70,10 +72,16 @@ const char* CTransferCommand::GetHelp() const
     return "Reads the set-up from the unit on PORT into a fresh default set-up and writes it to\n"
            "FILE; port, line settings, progress, retries and --fixed-wait as for upload, the\n"
            "failure message being \"Error to download SHEET data\". FILE is written only when the\n"
-           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight. --plant PLANT\n"
-           "--tag TAG records the download in the plant's log as the unit TAG's. Exit status 0\n"
-           "when it completed, 1 when it failed or its record could not be written to the plant's\n"
-           "log, 2 on a usage or file error, 130 after Ctrl+C, 143 after SIGTERM.";
+           "transfer completed; Ctrl+C or SIGTERM stops it after the block in flight.\n"
+           "Every value shows as the unit holds it. One the set-up cannot show so (a code the\n"
+           "program does not know, an alarm on an input that is off, a text byte after a zero)\n"
+           "and one it shows though the sheets refuse it as typed (a set point beyond its input's\n"
+           "display range) are named on standard error, a line each as diff prints them, the\n"
+           "unit's value first; --strict: then FILE is not written (exit 1).\n"
+           "--plant PLANT --tag TAG records the download in the plant's log as the unit TAG's.\n"
+           "Exit status 0 when it completed, 1 when it failed (or --strict found values the\n"
+           "set-up cannot show, or the plant's log could not be written), 2 on a usage or file\n"
+           "error, 130 after Ctrl+C, 143 after SIGTERM.";
 }
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
@@ -81,10 +89,10 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     const bool upload = m_nDirection == 0;
     std::set<std::string> options = CCliPort::OptionNames();
     options.merge(CCliPlantLog::OptionNames());
-    std::set<std::string> flags;
+    std::set<std::string> flags = {"--strict"};
     if (upload) {
         options.insert("--backup");
-        flags = {"--strict", "--force", "--all-blocks"};
+        flags.insert({"--force", "--all-blocks"});
     }
     CCliArgs parsed(args, flags, options);
     parsed.ExpectPositional(1, m_strUsage);

@@ -16,6 +16,7 @@
 #include "cli/CVerifyCommand.h"
 #include "model/Q4Version.h"
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -106,6 +107,9 @@ int main(int argc, char** argv)
     // error no longer flushes it before each message, which would throw from any message.
     CStandardOutput output(std::cout, STDOUT_FILENO);
     std::cerr.tie(nullptr);
+    // A reader that stops reading (| head) is an output that takes no more: the write fails
+    // with EPIPE and the command ends with its status 2 instead of dying of the signal.
+    std::signal(SIGPIPE, SIG_IGN);
     int code = RunCommand(std::vector<std::string>(argv + 1, argv + argc), output);
     if (!output.Flush()) {
         std::cerr << "q4150cli: cannot write to standard output: " << std::strerror(output.GetError()) << '\n';

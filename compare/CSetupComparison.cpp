@@ -1,8 +1,11 @@
 // Cell by cell comparison of two set-ups, and the cells a unit cannot hold as they read.
 #include "compare/CSetupComparison.h"
 
-#include "unit/CQ4kUnit.h"
 #include "compare/CSetupTyping.h"
+#include "setup/alarms/CAlarm.h"
+#include "unit/CQ4kUnit.h"
+#include "unit/CQuietPrompt.h"
+#include "unit/CUnitImage.h"
 #include "unit/CellSweep.h"
 
 #include <set>
@@ -14,10 +17,12 @@ std::string TextOf(const CNdChnData* cell)
     return cell ? cell->GetDataAsString() : std::string();
 }
 
-// What the unit holds for a text; a flag cell or a missing sheet holds its text as it is.
+// What the unit holds for a text; a missing sheet holds its text as it is.
 CellHolding HoldingOf(const CNordaSetupType* type, const std::string& text, int row, int col, bool flag)
 {
-    return type && !flag ? type->GetHolding(row, col, text) : CellHolding{text, true};
+    if (flag)
+        return CAlarm::HoldFlag(text);
+    return type ? type->GetHolding(row, col, text) : CellHolding{text, true};
 }
 
 }  // namespace
@@ -100,12 +105,34 @@ std::vector<CellDifference> CSetupComparison::NotHeldExactly(const CQ4kUnit& uni
 {
     std::vector<CellDifference> cells;
     SweepCells(unit, unit, [&](const SweptCell& cell) {
-        if (cell.flag || cell.row < 1 || cell.col < 1)
+        if (cell.row < 1 || (!cell.flag && cell.col < 1))
             return;
         const std::string& text = cell.a->GetDataAsString();
-        CellHolding holding = unit.GetSetupType(cell.sheet)->GetHolding(cell.row, cell.col, text);
+        CellHolding holding = HoldingOf(unit.GetSetupType(cell.sheet), text, cell.row, cell.col, cell.flag);
         if (!holding.exact)
-            cells.push_back(Name(unit, cell.sheet, cell.row, cell.col, false, text, std::move(holding.held)));
+            cells.push_back(Name(unit, cell.sheet, cell.row, cell.col, cell.flag, text, std::move(holding.held)));
     });
+    // A text whose own encoding is exact may still not come back: a choice that is none of the
+    // cell's, a selection or reference the sheets refuse. What a download of the set-up's upload
+    // shows tells, for every cell a person sets.
+    CQuietPrompt quiet;
+    CQ4kUnit copy(quiet);
+    copy.Initialize();
+    copy.CopyFrom(unit);
+    CQ4kUnit back(quiet);
+    back.Initialize();
+    CUnitImage::FromUpload(copy, nullptr).TakeApartInto(back);
+    std::vector<CellDifference> lost;
+    SweepCells(unit, back, [&](const SweptCell& cell) {
+        const CNordaSetupType* type = unit.GetSetupType(cell.sheet);
+        if (!cell.a || !cell.b || cell.row < 1 || !type
+            || (!cell.flag && !CSetupTyping::TakesTypedText(*type, cell.row, cell.col)))
+            return;
+        const std::string& text = cell.a->GetDataAsString();
+        const std::string& shown = cell.b->GetDataAsString();
+        if (!SameInUnit(type, text, back.GetSetupType(cell.sheet), shown, cell.row, cell.col, cell.flag))
+            lost.push_back(Name(unit, cell.sheet, cell.row, cell.col, cell.flag, text, shown));
+    });
+    MergeCells(cells, std::move(lost));
     return cells;
 }

@@ -28,8 +28,11 @@ public:
     // by one. named: the set-up the differences were named from.
     static std::vector<CellDifference> SettingsOnly(const CQ4kUnit& named, std::vector<CellDifference> differences);
     // The cells whose text the unit cannot hold exactly (a text that is no number, more
-    // decimals than the unit keeps, a value it clips): the cell's text as text A, what the unit
-    // would hold as text B.
+    // decimals than the unit keeps, a value it clips, a flag neither ON nor OFF, a text with a
+    // zero byte), and the cells a person sets whose text a download of the set-up's upload
+    // would not give back (a choice that is none of the cell's, a selection or reference the
+    // sheets refuse): the cell's text as text A, what the unit would hold, as a download shows
+    // it, as text B. The one question an upload asks, and what verify and a set-up check ask.
     static std::vector<CellDifference> NotHeldExactly(const CQ4kUnit& unit);
     // Flag cell i (0 to 2) of the alarm channel in grid row row, or null.
     static CNdChnData* GetFlagCell(const CQ4kUnit& unit, int row, int i);

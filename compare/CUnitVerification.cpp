@@ -5,7 +5,6 @@
 #include "unit/CellSweep.h"
 
 #include <algorithm>
-#include <tuple>
 
 CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
     : m_expected(CUnitImage::FromUpload(document, &held)), m_heldUnit(m_prompt)
@@ -38,11 +37,5 @@ CUnitVerification::CUnitVerification(CQ4kUnit& document, const CUnitImage& held)
         }
     }
     // A text the unit cannot hold exactly differs from the unit even where the blocks agree.
-    for (CellDifference& cell : CSetupComparison::NotHeldExactly(document)) {
-        auto key = [](const CellDifference& d) { return std::tie(d.sheet, d.flag, d.row, d.col); };
-        auto at = std::lower_bound(m_differences.begin(), m_differences.end(), cell,
-                                   [&key](const CellDifference& x, const CellDifference& y) { return key(x) < key(y); });
-        if (at == m_differences.end() || key(*at) != key(cell))
-            m_differences.insert(at, std::move(cell));
-    }
+    MergeCells(m_differences, CSetupComparison::NotHeldExactly(document));
 }

@@ -4,6 +4,10 @@
 // The set-up left behind must save, load into a unit at its defaults and save the same bytes
 // again, but for the one change the document reader makes by design: an item of exactly 0xDF
 // "C" (the LCD's degree sign, as a downloaded alarm text may hold it) is read as "\xB0C".
+// What the set-up cannot show as held is named, and once uploaded it is what the unit holds:
+// its upload downloaded and uploaded again writes the same blocks, and names nothing but values
+// shown as held that the sheets refuse typed.
+#include "compare/CHeldCells.h"
 #include "model/CArchive.h"
 #include "setup/alarms/CAlarm.h"
 #include "unit/CQ4kUnit.h"
@@ -82,6 +86,7 @@ struct Rig {
     CQuietPrompt prompt;
     CQ4kUnit unit{prompt};
     CQ4kUnit loaded{prompt};
+    CQ4kUnit again{prompt};
 };
 
 }  // namespace
@@ -98,7 +103,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CQ4kUnit& unit = rig.unit;
     CQ4kUnit& loaded = rig.loaded;
     unit.Initialize();
-    ToImage(unit, memory).TakeApartInto(unit);
+    const CUnitImage held = ToImage(unit, memory);
+    held.TakeApartInto(unit);
+    CHeldCells::NotShownAsHeld(unit, held);
+    const CUnitImage uploaded = CUnitImage::FromUpload(unit, &held);
+    CQ4kUnit& again = rig.again;
+    again.Initialize();
+    uploaded.TakeApartInto(again);
+    if (CUnitImage::FromUpload(again, &uploaded) != uploaded)
+        Fail("a downloaded set-up's upload comes back otherwise from a download");
+    for (const CellDifference& cell : CHeldCells::NotShownAsHeld(again, uploaded)) {
+        if (cell.textA != cell.textB)
+            Fail("a downloaded set-up's upload holds a value its download cannot show");
+    }
     CArchive in(Save(unit));
     const std::vector<uint8_t>& saved = in.GetBuffer();
     const std::vector<uint8_t> changed = AsTheReaderReadsIt(unit) ? Save(unit) : std::vector<uint8_t>();

@@ -2,6 +2,7 @@
 #include "job/CUnitJob.h"
 
 #include "compare/CChangeList.h"
+#include "compare/CHeldCells.h"
 #include "compare/CSetupComparison.h"
 #include "compare/CUnitVerification.h"
 #include "model/CDocumentFile.h"
@@ -328,6 +329,20 @@ void CUnitJob::Download()
     JobRecord record = NewRecord(JobStep::Download);
     record.sha256.clear();
     record.device = m_result.unitRead ? static_cast<long>(m_result.unitDevice) : -1;
+    if (m_result.outcome == JobOutcome::Ok) {
+        // What the set-up read cannot show as the unit holds it is named before it is kept.
+        m_result.notShown = CHeldCells::NotShownAsHeld(*m_read, m_blocksRead);
+        if (!m_result.notShown.empty()) {
+            JobQuestion question;
+            question.kind = JobQuestion::Kind::NotShown;
+            question.cells = m_result.notShown;
+            question.port = m_settings.port.port;
+            question.setupPath = m_settings.downloadPath;
+            if (!Ask(std::move(question)))
+                Fail(JobOutcome::Refused,
+                     FormatString(IDS_JOB_NOT_SHOWN, {std::to_string(m_result.notShown.size()), m_settings.downloadPath}));
+        }
+    }
     if (m_result.outcome == JobOutcome::Ok && !m_settings.downloadPath.empty()) {
         std::vector<uint8_t> bytes = CDocumentFile::SaveBytes(*m_read);
         CDocumentFile file;

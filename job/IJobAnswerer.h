@@ -14,9 +14,12 @@ struct JobQuestion {
         NotHeld,      // the unit cannot hold cells as the set-up shows them: upload anyway?
         OtherDevice,  // the unit is another device than the set-up is for: upload anyway?
         Retry,        // a block failed: Retry (the whole transfer again) or Cancel?
+        NotShown,     // a download's set-up cannot show cells as the unit holds them: keep it all the same?
     };
     Kind kind = Kind::Retry;
-    std::vector<CellDifference> cells;  // NotHeld: the set-up's text as A, what the unit will hold as B
+    // NotHeld: the set-up's text as A, what the unit will hold as B. NotShown: the unit's value as
+    // A, the cell's text as B.
+    std::vector<CellDifference> cells;
     unsigned long unitDevice = 0;       // OtherDevice
     unsigned long setupDevice = 0;
     std::string port;                   // the port as it was given

@@ -29,7 +29,7 @@ enum class JobStep {
 enum class JobOutcome {
     Ok,       // done; a verify found the unit holding the set-up
     Differs,  // a verify found the unit holding something else
-    Refused,  // a question before writing was answered No: nothing written
+    Refused,  // a question before writing was answered No: nothing written (a download's file not)
     Failed,   // the port, the line or a file failed
     Stopped,  // cancelled
 };

@@ -42,6 +42,8 @@ public:
     int IsItemExist(const std::string& text, int& index) const;
     void RemoveItem(const std::string& text);
     unsigned AddData(const std::string& items);
+    // Appends one item as it is, a ";" in it too (an LCD unit text may hold one).
+    void AddItem(const std::string& item) { m_arData.push_back(item); }
     unsigned Put(const std::string& text, int start, int unused);
     unsigned AddProp(const _PROPINFO& info);
     void Copy(const CNdChnData& src);

@@ -2,10 +2,12 @@
 #include "model/CNordaSetupType.h"
 
 #include "model/CArchive.h"
+#include "model/HexText.h"
 #include "model/IMessagePrompt.h"
 #include "model/NumberText.h"
 #include "model/StringTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 const INPUT_TYPE g_InputTypes[4] = {
@@ -143,7 +145,7 @@ void CNordaSetupType::SetLCDU(int section, int cell, const uint8_t in[4])
     std::string text = DecodeLCDU(in);
     CNdChnData* p = GetProperty(section, cell);
     if (p && p->SetSelText(text) == -1) {
-        p->AddData(text);
+        p->AddItem(text);
         p->SetSelText(text);
     }
 }
@@ -153,12 +155,14 @@ std::string CNordaSetupType::DecodeLCDU(const uint8_t in[4])
     std::string text;
     for (int i = 0; i < 4; ++i) {
         uint8_t c = in[i] == 0xDF ? 0xB0 : in[i];
-        // A zero byte ends the unit's text; blanks are left out wherever they stand.
+        // A zero byte ends the unit's text.
         if (c == 0)
             break;
-        if (c != 0x20)
-            text += static_cast<char>(c);
+        text += static_cast<char>(c);
     }
+    // The blanks after the text are the LCD's padding; those within it are the unit's text, as
+    // the LCD shows them.
+    text.erase(text.find_last_not_of(' ') + 1);
     return text;
 }
 
@@ -174,7 +178,8 @@ uint8_t CNordaSetupType::GetInputType(int section, int cell)
 
 void CNordaSetupType::SetInputType(int section, int cell, uint8_t code)
 {
-    std::string text;
+    // A code of no input type the program knows shows as off, the nearest the list allows.
+    std::string text = m_pInpTypes[0]->pszName;
     for (int i = 0; i < m_nInpTypes; ++i) {
         if (m_pInpTypes[i]->byCode == code) {
             text = m_pInpTypes[i]->pszName;
@@ -237,6 +242,49 @@ CellHolding CNordaSetupType::HoldInputType(const std::string& text) const
     }
     bool exact = held == text;
     return {std::move(held), exact};
+}
+
+// ---- held values described --------------------------------------------------------------------
+
+std::string CNordaSetupType::CodeText(unsigned long code)
+{
+    return "code " + q4::FormatD(static_cast<long>(code));
+}
+
+std::string CNordaSetupType::UnusedText(const std::vector<uint8_t>& bytes)
+{
+    for (uint8_t byte : bytes) {
+        if (byte != 0)
+            return q4::ToHex(bytes.data(), bytes.size());
+    }
+    return std::string();
+}
+
+std::string CNordaSetupType::DescribeInputType(uint8_t code) const
+{
+    for (int i = 0; i < m_nInpTypes; ++i) {
+        if (m_pInpTypes[i]->byCode == code)
+            return m_pInpTypes[i]->pszName;
+    }
+    return CodeText(code);
+}
+
+std::string CNordaSetupType::DescribeLCDU(const uint8_t in[4])
+{
+    std::string shown = DecodeLCDU(in);
+    uint8_t back[4] = {};
+    EncodeLCDU(shown, back);
+    if (std::equal(back, back + 4, in))
+        return shown;
+    std::string text;
+    for (int i = 0; i < 4; ++i)
+        text += static_cast<char>(in[i] == 0xDF ? 0xB0 : in[i]);
+    return text;
+}
+
+std::string CNordaSetupType::DescribeParm(const uint8_t in[3])
+{
+    return DecodeParm(in);
 }
 
 std::string CNordaSetupType::GetFormatedString(uint16_t magnitude, int divider, int sign)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class IMessagePrompt;
 
@@ -16,6 +17,16 @@ class IMessagePrompt;
 struct CellHolding {
     std::string held;   // the text a download gives back for it (a delay: its exact value)
     bool exact = true;  // the unit holds the text's own value: at most the spelling differs
+};
+
+// One value of a device block in words, with the cell that shows it: "IN 11", "2.5", "code 89"
+// for a code the program does not know. The bytes and bits the program leaves unused are one
+// value of the row's label cell (column 0): their hex, empty while all are zero.
+struct HeldValue {
+    int row = 0;
+    int col = 0;        // the grid's column, or the flag's number for a flag cell
+    bool flag = false;  // one of an alarm channel's flag cells
+    std::string text;   // Windows-1252
 };
 
 class CNordaSetupType : public INordaSetupType {
@@ -62,6 +73,10 @@ public:
     // A cell the unit does not hold holds its text as it is.
     virtual CellHolding GetHolding(int section, int cell, const std::string& text) const;
 
+    // "code 89": a held value that names nothing the program knows.
+    static std::string CodeText(unsigned long code);
+    static bool IsCodeText(const std::string& text) { return text.rfind("code ", 0) == 0; }
+
     static std::string GetFormatedString(uint16_t magnitude, int divider, int sign);
     static int GetDevider(const std::string& text);
     static int IsValidFloat(const std::string& text, float& value);
@@ -75,8 +90,17 @@ public:
     virtual bool ReadsBlockBeforeWrite() const { return false; }
     virtual void FillBlock(int, uint8_t*) {}
     // A download hands over every block read, then, once all have come, calls AllBlocksTaken.
+    // Taking a block apart moves no value: what the sheets cannot show stays as near as they
+    // allow, and DescribeBlock tells what the unit held.
     virtual void TakeBlockApart(int, const uint8_t*) {}
     virtual void AllBlocksTaken() {}
+    // The values block holds, in one fixed order for every block of this setup type, so that
+    // two blocks hold the same values exactly when their lists are equal: the same bytes, or
+    // the same value written another way (a delay of 5 s as 5 x 1 s or as 50 x 0.1 s).
+    virtual std::vector<HeldValue> DescribeBlock(int, const uint8_t*) const { return {}; }
+    // Why the sheets would refuse the text the cell holds if it were typed (a number beyond
+    // its range), or an empty text. A download keeps such a value as the unit holds it.
+    virtual std::string RefusalOfHeld(int, int) const { return {}; }
     // Bytes a transfer in that direction (0 upload, 1 download) is expected to move.
     virtual uint32_t GetTotalTransBytes(int direction) const;
 
@@ -89,6 +113,14 @@ protected:
     static CellHolding HoldParm(const std::string& text);
     static CellHolding HoldLCDU(const std::string& text);
     CellHolding HoldInputType(const std::string& text) const;
+    // The same encodings described as held values: an input type code ("code 89" when the
+    // program knows none of that code), the 4 bytes of an LCD unit text (as a download shows
+    // them where that gives the bytes back, else each byte as it stands), a 3-byte parameter.
+    std::string DescribeInputType(uint8_t code) const;
+    static std::string DescribeLCDU(const uint8_t in[4]);
+    static std::string DescribeParm(const uint8_t in[3]);
+    // The bytes as hex digits, or an empty text when all are zero.
+    static std::string UnusedText(const std::vector<uint8_t>& bytes);
     // A number the unit gives back as held: exact when text is a number of the same value.
     static CellHolding HoldNumber(const std::string& text, std::string held);
 

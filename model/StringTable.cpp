@@ -37,6 +37,13 @@ const StringEntry g_Strings[] = {
     {IDS_BLOCK_WARNING, TextKind::Message,
      "Warning: Block flag is detected. To enable this, please enable block flag in General Pane"},
 
+    // Why a download names a value it shows: the unit holds what the sheets refuse as typed,
+    // or what they cannot show.
+    {IDS_HELD_OUTSIDE, TextKind::Message, "outside %1 to %2: the sheets refuse it as typed"},
+    {IDS_HELD_OUTSIDE_OF, TextKind::Message, "outside the range of %3, %1 to %2: the sheets refuse it as typed"},
+    {IDS_HELD_UNKNOWN_CODE, TextKind::Message, "a code the program does not know"},
+    {IDS_HELD_UNUSED_BYTES, TextKind::Message, "bytes the program does not use; an upload writes zeros"},
+
     {IDS_HINT_POPUP, TextKind::Hint, "Enter or a double click opens the settings of this cell"},
     {IDS_HINT_ONE_OF, TextKind::Hint, "One of: %1"},
     {IDS_HINT_ONE_OF_OR_NEW, TextKind::Hint, "One of: %1; or type a new one"},
@@ -83,6 +90,7 @@ const StringEntry g_Strings[] = {
     {IDS_JOB_CONFIRMED_NOT_HELD, TextKind::Transfer, "uploaded although the unit cannot hold %1 of the set-up's cells as written"},
     {IDS_JOB_BACKUP_FOLDER, TextKind::Transfer, "cannot make the backup folder %1: %2"},
     {IDS_JOB_READ_BACK, TextKind::Transfer, "by the upload's read-back"},
+    {IDS_JOB_NOT_SHOWN, TextKind::Transfer, "the set-up cannot show %1 of the unit's values as the unit holds them; %2 was not written"},
     {IDS_STATE_NEVER_CHECKED, TextKind::Transfer, "never checked"},
     {IDS_STATE_HOLDS, TextKind::Transfer, "holds its file"},
     {IDS_STATE_DIFFERS, TextKind::Transfer, "differs"},

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <pwd.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -261,12 +262,18 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
 
 bool CPlantLog::Append(const PlantLogRecord& record, std::string& error) const
 {
-    const std::string line = ToLine(record) + '\n';
-    int fd = ::open(m_strPath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    std::string line = ToLine(record) + '\n';
+    int fd = ::open(m_strPath.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = "cannot write " + m_strPath + ": " + std::strerror(errno);
         return false;
     }
+    // A last line a crash cut short gets its end first, in the same write, so that the record
+    // starts a line of its own: the cut line stays one damaged line, and the record is read.
+    struct stat st {};
+    char last = '\n';
+    if (::fstat(fd, &st) == 0 && st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n')
+        line.insert(line.begin(), '\n');
     // One write, so that the whole line lands at the end at once; a short write is no record.
     ssize_t written;
     do {

@@ -3,13 +3,40 @@
 #include "sim/CEmulatorServer.h"
 #include "sim/CSimOptions.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+
+namespace {
+
+// True when path can be written: it is created (and removed again when it was not there).
+bool CheckSavePath(const std::string& path, std::string& error)
+{
+    struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
+    if (existed && S_ISDIR(st.st_mode)) {
+        error = "cannot write " + path + ": " + std::strerror(EISDIR);
+        return false;
+    }
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    ::close(fd);
+    if (!existed)
+        ::unlink(path.c_str());
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,6 +53,15 @@ int main(int argc, char** argv)
     if (options.m_bVersion) {
         std::printf("q4000sim %s\n", q4::VERSION);
         return 0;
+    }
+
+    // Where the memory goes at the end must be writable from the start: a path found bad at the
+    // end would lose it.
+    for (int n = 1; n <= options.m_nUnits && !options.m_strSave.empty(); ++n) {
+        if (!CheckSavePath(options.PathOf(options.m_strSave, n), error)) {
+            std::fprintf(stderr, "q4000sim: --save: %s\n", error.c_str());
+            return 2;
+        }
     }
 
     // The server's thread inherits the blocked signals; they are taken here with sigwait.

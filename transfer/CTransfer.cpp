@@ -240,17 +240,22 @@ std::optional<CUnitImage::Block>& CTransfer::Known(int index, int block)
 }
 
 // A reply with a good checksum may still carry other data: what is merged into the block, or
-// what decides that it need not be written, must be what the unit holds. It must match what
-// the unit is known to hold, or else a second read of the block.
+// what decides that it need not be written, must be what the unit holds. It must match what the
+// unit is known to hold, or else a second read of the block. The known block may itself be a
+// spoiled reply (of the backup, of the reading of General): a read that differs from it counts
+// only when a second read gives the same, and a block read twice alike is known from then on.
 bool CTransfer::ReadHeldBlock(ND_Q4K_MSG kind, int index, int block, CUnitImage::Block& held)
 {
     if (!m_exchange.Read(kind, block))
         return false;
     std::memcpy(held.data(), m_exchange.m_TransBlock, CQ4kProtocol::BLOCK_LEN);
-    const std::optional<CUnitImage::Block>& known = Known(index, block);
-    if (known)
-        return held == *known;
-    return m_exchange.Read(kind, block) && std::memcmp(held.data(), m_exchange.m_TransBlock, held.size()) == 0;
+    std::optional<CUnitImage::Block>& known = Known(index, block);
+    if (known && held == *known)
+        return true;
+    if (!m_exchange.Read(kind, block) || std::memcmp(held.data(), m_exchange.m_TransBlock, held.size()) != 0)
+        return false;
+    known = held;
+    return true;
 }
 
 bool CTransfer::AskRetry(int failedIndex)

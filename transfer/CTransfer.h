@@ -106,8 +106,9 @@ private:
     std::vector<BlockBytes> m_before;
     CUnitImage m_blocksRead;
     std::string m_failedBlock;
-    // What the unit is known to hold, block by block: the backup's blocks, then each block
-    // written and read back; unknown (empty) after a write whose read-back failed.
+    // What the unit is believed to hold, block by block: the backup's blocks, then each block
+    // read twice alike or written and read back; unknown (empty) after a write whose read-back
+    // failed. A read that differs from it is taken only when a second read agrees.
     std::vector<std::optional<CUnitImage::Block>> m_known[4];
 
     std::mutex m_Lock;  // guards the cancel flag and the reply

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CAboutDlg</name>
@@ -45,6 +44,88 @@
     <message>
         <source>&amp;Write every block, also those the unit holds already</source>
         <translation>&amp;Jeden Block schreiben, auch die, die das Gerät schon enthält</translation>
+    </message>
+</context>
+<context>
+    <name>CCellListDlg</name>
+    <message>
+        <source>Named cells</source>
+        <translation>Genannte Zellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>1 value</source>
+        <translation>1 Wert</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 Werte</translation>
+    </message>
+    <message>
+        <source>Download - %1 to check</source>
+        <translation>Vom Gerät übertragen - %1 zu prüfen</translation>
+    </message>
+    <message>
+        <source>The set-up shows these values otherwise than the unit holds them, or shows values the sheets refuse when typed. An upload writes what the sheets show. The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>Die Konfiguration zeigt diese Werte anders, als das Gerät sie enthält, oder zeigt Werte, die die Blätter bei der Eingabe ablehnen. Eine Übertragung zum Gerät schreibt, was die Blätter zeigen. Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>The unit holds</source>
+        <translation>Das Gerät enthält</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Angezeigt</translation>
+    </message>
+    <message>
+        <source>1 cell</source>
+        <translation>1 Zelle</translation>
+    </message>
+    <message>
+        <source>%1 cells</source>
+        <translation>%1 Zellen</translation>
+    </message>
+    <message>
+        <source>%1 - %2 the unit cannot hold</source>
+        <translation>%1 - %2, die das Gerät nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>The unit cannot hold these texts of the file as written: an upload leaves what the last text shows, and Verify Unit counts them as differences. The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>Das Gerät kann diese Texte der Datei nicht so speichern, wie sie geschrieben sind: nach einer Übertragung zum Gerät enthält es, was der letzte Text zeigt, und Gerät prüfen zählt sie als Unterschiede. Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>The unit will hold</source>
+        <translation>Das Gerät wird enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>CCellListModel</name>
+    <message>
+        <source>Double-click to show the cell in its sheet</source>
+        <translation>Doppelklick zeigt die Zelle in ihrem Blatt</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Warum</translation>
     </message>
 </context>
 <context>
@@ -171,15 +252,15 @@
         <translation>Ignoriert: %1</translation>
     </message>
     <message>
-        <source>Ignore &quot;%1&quot; for %2</source>
+        <source>Ignore "%1" for %2</source>
         <translation>„%1“ für %2 ignorieren</translation>
     </message>
     <message>
-        <source>Ignore &quot;%1&quot; in Every Set-up</source>
+        <source>Ignore "%1" in Every Set-up</source>
         <translation>„%1“ in jeder Konfiguration ignorieren</translation>
     </message>
     <message>
-        <source>Help on &quot;%1&quot;</source>
+        <source>Help on "%1"</source>
         <translation>Hilfe zu „%1“</translation>
     </message>
     <message>
@@ -298,7 +379,7 @@
         <translation>%1 übernahmen den Text von %2 nicht:</translation>
     </message>
     <message>
-        <source>%1 %2 %3: &quot;%4&quot; not taken, holds &quot;%5&quot;</source>
+        <source>%1 %2 %3: "%4" not taken, holds "%5"</source>
         <translation>%1 %2 %3: „%4“ nicht übernommen, enthält „%5“</translation>
     </message>
     <message>
@@ -313,7 +394,7 @@
         <translation>&amp;Blatt von der Gegenseite übernehmen</translation>
     </message>
     <message>
-        <source>Give the selected item&apos;s sheet the other side&apos;s texts (one step for Undo)</source>
+        <source>Give the selected item's sheet the other side's texts (one step for Undo)</source>
         <translation>Das Blatt des gewählten Eintrags erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
     </message>
     <message>
@@ -321,7 +402,7 @@
         <translation>&amp;Alles von der Gegenseite übernehmen</translation>
     </message>
     <message>
-        <source>Give every sheet the other side&apos;s texts (one step for Undo)</source>
+        <source>Give every sheet the other side's texts (one step for Undo)</source>
         <translation>Jedes Blatt erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
     </message>
     <message>
@@ -462,7 +543,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Inhalt</translation>
     </message>
     <message>
-        <source>User&apos;s guide</source>
+        <source>User's guide</source>
         <translation>Benutzerhandbuch</translation>
     </message>
     <message>
@@ -485,7 +566,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation>
     </message>
     <message>
-        <source>%1 %2: &quot;%3&quot; as &quot;%4&quot;</source>
+        <source>%1 %2: "%3" as "%4"</source>
         <translation>%1 %2: „%3“ als „%4“</translation>
     </message>
     <message>
@@ -940,6 +1021,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Stopped: %1</source>
         <translation>Abgebrochen: %1</translation>
     </message>
+    <message>
+        <source>The plant log could not be written: %1. The action of %2 is not in the commissioning record.</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Der Vorgang von %2 fehlt im Inbetriebnahmeprotokoll.</translation>
+    </message>
 </context>
 <context>
     <name>CPlantTransferDlg</name>
@@ -948,7 +1033,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen-Übertragungen</translation>
     </message>
     <message>
-        <source>Tick the units (Space), choose each one&apos;s port (F2), then verify or upload them side by side.</source>
+        <source>Tick the units (Space), choose each one's port (F2), then verify or upload them side by side.</source>
         <translation>Geräte ankreuzen (Leertaste), für jedes den Anschluss wählen (F2), dann nebeneinander prüfen oder zum Gerät übertragen.</translation>
     </message>
     <message>
@@ -991,7 +1076,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Diese Konfiguration zur Anlage &amp;hinzufügen...</translation>
     </message>
     <message>
-        <source>Add the set-up&apos;s file to the plant as a unit of its own</source>
+        <source>Add the set-up's file to the plant as a unit of its own</source>
         <translation>Die Datei der Konfiguration als eigenes Gerät zur Anlage hinzufügen</translation>
     </message>
     <message>
@@ -999,7 +1084,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen&amp;übersicht</translation>
     </message>
     <message>
-        <source>Show the plant&apos;s units and go to them</source>
+        <source>Show the plant's units and go to them</source>
         <translation>Die Geräte der Anlage zeigen und zu ihnen gehen</translation>
     </message>
     <message>
@@ -1023,7 +1108,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen&amp;bericht...</translation>
     </message>
     <message>
-        <source>Every unit&apos;s last upload and verify and their changes, to print or save as PDF</source>
+        <source>Every unit's last upload and verify and their changes, to print or save as PDF</source>
         <translation>Letzte Übertragung und Prüfung jedes Geräts mit ihren Änderungen, zum Drucken oder als PDF</translation>
     </message>
     <message>
@@ -1087,16 +1172,12 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>%1 zur Anlage hinzugefügt</translation>
     </message>
     <message>
-        <source>This set-up&apos;s unit is being uploaded: it cannot be changed until the upload ends.</source>
+        <source>This set-up's unit is being uploaded: it cannot be changed until the upload ends.</source>
         <translation>Diese Konfiguration wird gerade zu ihrem Gerät übertragen: sie kann bis zum Ende der Übertragung nicht geändert werden.</translation>
     </message>
     <message>
         <source>Plant transfers are running. Stop them and close the program?</source>
         <translation>Anlagen-Übertragungen laufen. Anhalten und das Programm schließen?</translation>
-    </message>
-    <message>
-        <source>The plant log could not be written: %1</source>
-        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>The unit on %1 is device %2.</source>
@@ -1165,6 +1246,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>The unit could not be identified: %1.</source>
         <translation>Das Gerät konnte nicht identifiziert werden: %1.</translation>
+    </message>
+    <message>
+        <source>The plant log could not be written: %1. The identification is not in the commissioning record.</source>
+        <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Die Identifizierung fehlt im Inbetriebnahmeprotokoll.</translation>
     </message>
 </context>
 <context>
@@ -1438,7 +1523,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf einen Wert %3 %4, am Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er kann nicht auslösen, solange %2 innerhalb seines Bereichs misst.</translation>
     </message>
     <message>
-        <source>An alarm with the sign &quot;&lt;&quot; trips when its input reads below the set point, one with &quot;&gt;&quot; when it reads above it. A set point at or below LCDLo (for &quot;&lt;&quot;) or at or above LCDUp (for &quot;&gt;&quot;) is one that no reading within the input&apos;s display range passes, so the alarm never comes.</source>
+        <source>An alarm with the sign "&lt;" trips when its input reads below the set point, one with "&gt;" when it reads above it. A set point at or below LCDLo (for "&lt;") or at or above LCDUp (for "&gt;") is one that no reading within the input's display range passes, so the alarm never comes.</source>
         <translation>Ein Alarmkanal mit dem Vorzeichen „&lt;“ löst aus, wenn sein Eingang unter dem Sollwert misst, einer mit „&gt;“, wenn er darüber misst. Einen Sollwert auf oder unter LCDLo (bei „&lt;“) oder auf oder über LCDUp (bei „&gt;“) überschreitet kein Messwert innerhalb des Anzeigebereichs des Eingangs, also kommt der Alarm nie.</translation>
     </message>
     <message>
@@ -1446,7 +1531,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf einen Wert %3 %4, am anderen Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er steht in Alarm, sobald %2 innerhalb seines Bereichs misst.</translation>
     </message>
     <message>
-        <source>A &quot;&lt;&quot; alarm whose set point is at or above LCDUp, or a &quot;&gt;&quot; alarm whose set point is at or below LCDLo, is passed by every reading within the input&apos;s display range: the alarm stands from the start and tells nothing.</source>
+        <source>A "&lt;" alarm whose set point is at or above LCDUp, or a "&gt;" alarm whose set point is at or below LCDLo, is passed by every reading within the input's display range: the alarm stands from the start and tells nothing.</source>
         <translation>Einen „&lt;“-Alarmkanal mit einem Sollwert auf oder über LCDUp oder einen „&gt;“-Alarmkanal mit einem Sollwert auf oder unter LCDLo löst jeder Messwert innerhalb des Anzeigebereichs des Eingangs aus: Der Alarm steht von Anfang an und sagt nichts.</translation>
     </message>
     <message>
@@ -1454,11 +1539,11 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat den Sollwert %2, außerhalb des Anzeigebereichs von %3 (%4 bis %5).</translation>
     </message>
     <message>
-        <source>The alarm sheet keeps a typed set point within the display range (LCDLo to LCDUp) of the alarm&apos;s input. A set point outside it came from a file or a download, or stayed when the input&apos;s range was narrowed after it was typed; typed again, it would be moved to the end of the range.</source>
+        <source>The alarm sheet keeps a typed set point within the display range (LCDLo to LCDUp) of the alarm's input. A set point outside it came from a file or a download, or stayed when the input's range was narrowed after it was typed; typed again, it would be moved to the end of the range.</source>
         <translation>Das Alarmblatt hält einen eingegebenen Sollwert innerhalb des Anzeigebereichs (LCDLo bis LCDUp) des Eingangs. Ein Sollwert außerhalb kam aus einer Datei oder vom Gerät, oder er blieb stehen, als der Bereich des Eingangs nach seiner Eingabe verkleinert wurde; neu eingegeben, würde er an das Ende des Bereichs gesetzt.</translation>
     </message>
     <message>
-        <source>%1, %2: the unit cannot hold &quot;%3&quot; as it reads and would hold &quot;%4&quot;.</source>
+        <source>%1, %2: the unit cannot hold "%3" as it reads and would hold "%4".</source>
         <translation>%1, %2: Das Gerät kann „%3“ nicht so speichern und würde „%4“ speichern.</translation>
     </message>
     <message>
@@ -1470,7 +1555,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 vergleicht %2 mit sich selbst (InpRef und DynRef): Die Abweichung ist immer 0, daher kann er nicht auslösen.</translation>
     </message>
     <message>
-        <source>A &quot;±&quot; alarm trips when its input (InpRef) deviates from its dynamic reference (DynRef) by more than its set point. With the same logical input on both sides there is never a deviation.</source>
+        <source>A "±" alarm trips when its input (InpRef) deviates from its dynamic reference (DynRef) by more than its set point. With the same logical input on both sides there is never a deviation.</source>
         <translation>Ein „±“-Alarmkanal löst aus, wenn sein Eingang (InpRef) um mehr als seinen Sollwert von seiner dynamischen Referenz (DynRef) abweicht. Mit demselben logischen Eingang auf beiden Seiten gibt es nie eine Abweichung.</translation>
     </message>
     <message>
@@ -1478,7 +1563,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, doch beide messen innerhalb von %5 bis %6, höchstens %7 auseinander: Er kann nicht auslösen.</translation>
     </message>
     <message>
-        <source>InpRef and DynRef of a &quot;±&quot; alarm have the same display range. Two readings within it are never further apart than its span (LCDUp less LCDLo), so a set point at or above the span is never passed.</source>
+        <source>InpRef and DynRef of a "±" alarm have the same display range. Two readings within it are never further apart than its span (LCDUp less LCDLo), so a set point at or above the span is never passed.</source>
         <translation>InpRef und DynRef eines „±“-Alarmkanals haben denselben Anzeigebereich. Zwei Messwerte darin liegen nie weiter auseinander als seine Spanne (LCDUp minus LCDLo), also wird ein Sollwert auf oder über der Spanne nie überschritten.</translation>
     </message>
     <message>
@@ -1486,7 +1571,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, einen Sollwert unter 0: Er steht in Alarm, was die Eingänge auch messen.</translation>
     </message>
     <message>
-        <source>A deviation is never below 0, so every deviation, none included, passes the negative set point of a &quot;±&quot; alarm: the alarm stands from the start.</source>
+        <source>A deviation is never below 0, so every deviation, none included, passes the negative set point of a "±" alarm: the alarm stands from the start.</source>
         <translation>Eine Abweichung ist nie kleiner als 0, also überschreitet jede Abweichung, auch keine, den negativen Sollwert eines „±“-Alarmkanals: Der Alarm steht von Anfang an.</translation>
     </message>
     <message>
@@ -1494,15 +1579,15 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat LED und Ausgang beide auf OFF: Nichts leuchtet oder schaltet, wenn er auslöst.</translation>
     </message>
     <message>
-        <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit&apos;s display. Give it an LED or an output, or turn it off.</source>
+        <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit's display. Give it an LED or an output, or turn it off.</source>
         <translation>Ein Alarmkanal, der keine LED leuchten lässt und keinen Ausgang schaltet, ist höchstens auf der Anzeige des Geräts zu sehen. Geben Sie ihm eine LED oder einen Ausgang, oder schalten Sie ihn ab.</translation>
     </message>
     <message>
-        <source>%1 has no LCD Text: the unit&apos;s display cannot say which alarm it is.</source>
+        <source>%1 has no LCD Text: the unit's display cannot say which alarm it is.</source>
         <translation>%1 hat keinen LCD-Text: Die Anzeige des Geräts kann nicht sagen, welcher Alarm es ist.</translation>
     </message>
     <message>
-        <source>The LCD Text is what the unit&apos;s display shows of an alarm that trips. Without it nobody at the unit can tell which alarm came.</source>
+        <source>The LCD Text is what the unit's display shows of an alarm that trips. Without it nobody at the unit can tell which alarm came.</source>
         <translation>Der LCD-Text ist, was die Anzeige des Geräts von einem auslösenden Alarmkanal zeigt. Ohne ihn kann niemand am Gerät erkennen, welcher Alarm kam.</translation>
     </message>
     <message>
@@ -1518,7 +1603,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf jede Abweichung von %3: Sein Sollwert ist 0.</translation>
     </message>
     <message>
-        <source>A &quot;±&quot; alarm with the set point 0 trips on the smallest deviation between its two inputs, which two real signals almost always have.</source>
+        <source>A "±" alarm with the set point 0 trips on the smallest deviation between its two inputs, which two real signals almost always have.</source>
         <translation>Ein „±“-Alarmkanal mit dem Sollwert 0 löst bei der kleinsten Abweichung zwischen seinen beiden Eingängen aus, die zwei echte Signale fast immer haben.</translation>
     </message>
     <message>
@@ -1526,15 +1611,15 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat %2 und %3 beide auf %4: Seine Skala hat keine Spanne.</translation>
     </message>
     <message>
-        <source>The signal range (InpLo to InpUp) and the display range (LCDLo to LCDUp) are the two ends of an input&apos;s scale. Where the two ends of one are equal, every signal shows as the same value, and the alarms of the input have no range to set a set point in.</source>
+        <source>The signal range (InpLo to InpUp) and the display range (LCDLo to LCDUp) are the two ends of an input's scale. Where the two ends of one are equal, every signal shows as the same value, and the alarms of the input have no range to set a set point in.</source>
         <translation>Der Signalbereich (InpLo bis InpUp) und der Anzeigebereich (LCDLo bis LCDUp) sind die beiden Enden der Skala eines Eingangs. Wo beide Enden eines Bereichs gleich sind, zeigt jedes Signal denselben Wert, und die Alarmkanäle des Eingangs haben keinen Bereich für einen Sollwert.</translation>
     </message>
     <message>
-        <source>%1 has LCDLo %2 above LCDUp %3: its alarms&apos; set points cannot be kept within its display range.</source>
+        <source>%1 has LCDLo %2 above LCDUp %3: its alarms' set points cannot be kept within its display range.</source>
         <translation>%1 hat LCDLo %2 über LCDUp %3: Die Sollwerte seiner Alarmkanäle können nicht innerhalb seines Anzeigebereichs bleiben.</translation>
     </message>
     <message>
-        <source>The alarm sheet keeps a set point between LCDLo and LCDUp of the alarm&apos;s input. With LCDLo above LCDUp no value lies between them, and every set point typed for an alarm of this input is moved to one end.</source>
+        <source>The alarm sheet keeps a set point between LCDLo and LCDUp of the alarm's input. With LCDLo above LCDUp no value lies between them, and every set point typed for an alarm of this input is moved to one end.</source>
         <translation>Das Alarmblatt hält einen Sollwert zwischen LCDLo und LCDUp des Eingangs. Liegt LCDLo über LCDUp, liegt kein Wert dazwischen, und jeder für einen Alarmkanal dieses Eingangs eingegebene Sollwert wird an ein Ende gesetzt.</translation>
     </message>
     <message>
@@ -1542,7 +1627,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat sein Block-Flag gesetzt, während die allgemeine Einstellung Block auf OFF steht: Das Flag wirkt nicht.</translation>
     </message>
     <message>
-        <source>An alarm&apos;s Block flag lets the reference chosen in the General Block setting block the alarm. While that setting is OFF, the unit blocks no alarm, whatever its flag says.</source>
+        <source>An alarm's Block flag lets the reference chosen in the General Block setting block the alarm. While that setting is OFF, the unit blocks no alarm, whatever its flag says.</source>
         <translation>Das Block-Flag eines Alarmkanals lässt ihn durch die in der allgemeinen Einstellung Block gewählte Referenz sperren. Solange diese Einstellung auf OFF steht, sperrt das Gerät keinen Alarm, was das Flag auch sagt.</translation>
     </message>
     <message>
@@ -1574,7 +1659,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 wartet %2 s, bevor er auslöst, mehr als eine Stunde.</translation>
     </message>
     <message>
-        <source>An alarm&apos;s delay holds it back while its condition lasts shorter. A delay above one hour (3600 s) is unusual: the alarm comes long after the fault began.</source>
+        <source>An alarm's delay holds it back while its condition lasts shorter. A delay above one hour (3600 s) is unusual: the alarm comes long after the fault began.</source>
         <translation>Die Verzögerung eines Alarmkanals hält ihn zurück, solange seine Bedingung kürzer anhält. Eine Verzögerung über einer Stunde (3600 s) ist ungewöhnlich: Der Alarm kommt lange nach Beginn der Störung.</translation>
     </message>
     <message>
@@ -1885,7 +1970,7 @@ Language</source>
 Sprache</translation>
     </message>
     <message>
-        <source>Open the user&apos;s guide
+        <source>Open the user's guide
 Help Topics</source>
         <translation>Das Benutzerhandbuch öffnen
 Hilfethemen</translation>
@@ -2308,6 +2393,22 @@ OK zum Fortfahren oder Abbrechen</translation>
         <source>Warning: Block flag is detected. To enable this, please enable block flag in General Pane</source>
         <translation>Warnung: Die Option Blockierung ist gesetzt. Damit sie wirkt, Blockierung im Blatt Allgemein einschalten</translation>
     </message>
+    <message>
+        <source>outside %1 to %2: the sheets refuse it as typed</source>
+        <translation>außerhalb von %1 bis %2: die Blätter lehnen ihn bei der Eingabe ab</translation>
+    </message>
+    <message>
+        <source>outside the range of %3, %1 to %2: the sheets refuse it as typed</source>
+        <translation>außerhalb des Bereichs von %3, %1 bis %2: die Blätter lehnen ihn bei der Eingabe ab</translation>
+    </message>
+    <message>
+        <source>a code the program does not know</source>
+        <translation>ein Code, den das Programm nicht kennt</translation>
+    </message>
+    <message>
+        <source>bytes the program does not use; an upload writes zeros</source>
+        <translation>Bytes, die das Programm nicht verwendet; eine Übertragung zum Gerät schreibt Nullen</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>
@@ -2443,7 +2544,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>das Gerät ist Gerät %1, die Konfiguration ist für Gerät %2</translation>
     </message>
     <message>
-        <source>the unit cannot hold %1 of the set-up&apos;s cells as written</source>
+        <source>the unit cannot hold %1 of the set-up's cells as written</source>
         <translation>das Gerät kann %1 Zellen der Konfiguration nicht so speichern, wie sie geschrieben sind</translation>
     </message>
     <message>
@@ -2455,7 +2556,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>übertragen, obwohl das Gerät Gerät %1 ist und die Konfiguration für Gerät %2</translation>
     </message>
     <message>
-        <source>uploaded although the unit cannot hold %1 of the set-up&apos;s cells as written</source>
+        <source>uploaded although the unit cannot hold %1 of the set-up's cells as written</source>
         <translation>übertragen, obwohl das Gerät %1 Zellen der Konfiguration nicht so speichern kann, wie sie geschrieben sind</translation>
     </message>
     <message>
@@ -2463,7 +2564,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>der Sicherungsordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>by the upload&apos;s read-back</source>
+        <source>by the upload's read-back</source>
         <translation>durch das Rücklesen der Übertragung zum Gerät</translation>
     </message>
     <message>
@@ -2497,6 +2598,10 @@ OK zum Fortfahren oder Abbrechen</translation>
     <message>
         <source>partly written (%1 of %2 blocks)</source>
         <translation>teilweise geschrieben (%1 von %2 Blöcken)</translation>
+    </message>
+    <message>
+        <source>the set-up cannot show %1 of the unit's values as the unit holds them; %2 was not written</source>
+        <translation>die Konfiguration kann %1 Werte des Geräts nicht so zeigen, wie das Gerät sie enthält; %2 wurde nicht geschrieben</translation>
     </message>
 </context>
 </TS>

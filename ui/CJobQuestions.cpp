@@ -65,6 +65,14 @@ void CJobQuestions::Ask(CUnitJob* job, JobQuestion question, QString setupName, 
     AskNext();
 }
 
+void CJobQuestions::Tell(const QString& text)
+{
+    JobQuestion message;
+    message.message = q4ui::ToCp1252(text);
+    m_pending.push_back({nullptr, std::move(message), QString(), QString(), false});
+    AskNext();
+}
+
 void CJobQuestions::Forget(CUnitJob* job)
 {
     std::erase_if(m_pending, [job](const Pending& pending) { return pending.job == job; });
@@ -78,8 +86,13 @@ void CJobQuestions::AskNext()
     while (!m_busy && !m_pending.empty()) {
         Pending next = std::move(m_pending.front());
         m_pending.pop_front();
-        m_asking = next.job;
         m_busy = true;
+        if (!next.job) {
+            m_prompt.Show(next.question.message, IMessagePrompt::BTN_OK, true);
+            m_busy = false;
+            continue;
+        }
+        m_asking = next.job;
         QString text;
         if (next.question.kind == JobQuestion::Kind::NotHeld) {
             text = CellsQuestion(next.question.cells);

@@ -26,6 +26,8 @@ public:
     // On the GUI thread: asks now, or after the questions before it; the answer goes to the job.
     // setupName names the set-up ("plant1.q4g"); unit, when given, the plant's unit ("AN-101").
     void Ask(CUnitJob* job, JobQuestion question, QString setupName, QString unit = QString(), bool markCells = true);
+    // A message with OK alone, told when the questions before it have been answered.
+    void Tell(const QString& text);
     // The job is going: its questions are dropped, and an open one's answer goes nowhere.
     void Forget(CUnitJob* job);
     bool IsAsking() const { return m_busy; }
@@ -40,7 +42,7 @@ signals:
 
 private:
     struct Pending {
-        CUnitJob* job;
+        CUnitJob* job;  // null: a message to tell
         JobQuestion question;
         QString setupName;
         QString unit;

@@ -8,6 +8,8 @@
 #include "ui/CAboutDlg.h"
 #include "ui/CBackupSettings.h"
 #include "ui/CBackupSettingsDlg.h"
+#include "compare/CSetupComparison.h"
+#include "ui/CCellListDlg.h"
 #include "ui/CChangeReportDlg.h"
 #include "ui/CChecksUi.h"
 #include "ui/CCompareController.h"
@@ -75,11 +77,18 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     m_pComSetupUi = std::make_unique<CQtComSetupUi>(this);
     m_pTransfers->SetComSetupUi(m_pComSetupUi.get());
 
-    connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] { SetActiveView(0); });
+    connect(m_pDocManager.get(), &CDocManager::aboutToOpen, this, [this] {
+        SetActiveView(0);
+        HideCellList();
+    });
     connect(m_pDocManager.get(), &CDocManager::documentLoaded, this, [this] {
         UpdateAllViews();
         UpdateUndoActions();
         OnUpdateFrameTitle();
+        // A file's texts the unit cannot hold are named as it opens.
+        std::vector<CellDifference> cells = CSetupComparison::NotHeldExactly(*m_doc.GetUnit());
+        if (!cells.empty())
+            CellList().ShowFile(m_doc.GetTitle(), std::move(cells));
     });
     connect(m_pDocManager.get(), &CDocManager::titleChanged, this, &CMainFrame::OnUpdateFrameTitle);
     connect(m_pDocManager.get(), &CDocManager::recentFilesChanged, this, &CMainFrame::UpdateRecentFileMenu);
@@ -554,11 +563,14 @@ void CMainFrame::ConnectTransfers()
     });
     connect(transfers, &CTransferController::cellsMarked, m_pCompare.get(), &CCompareController::MarkOthers);
     connect(transfers, &CTransferController::documentReplaced, this, [this] {
+        HideCellList();
         UpdateAllViews();
         UpdateUndoActions();
         OnUpdateFrameTitle();
         SetActiveView(0);
     });
+    connect(transfers, &CTransferController::downloadNamedCells, this,
+            [this](const std::vector<CellDifference>& cells) { CellList().ShowDownload(cells); });
     connect(transfers, &CTransferController::changesReported, this, [this](const CChangeReport& report) {
         // Not modal: the grids stay at hand beside the report.
         auto* dialog = new CChangeReportDlg(report, *m_pPrinter, this);
@@ -607,6 +619,7 @@ void CMainFrame::OnFileNew()
     if (!m_pDocManager->SaveModified())
         return;
     m_doc.OnNewDocument();
+    HideCellList();
     ResetViews();
     UpdateUndoActions();
     OnUpdateFrameTitle();
@@ -678,6 +691,19 @@ CHelpDlg& CMainFrame::HelpDialog()
     if (!m_pHelpDlg)
         m_pHelpDlg = new CHelpDlg(this);
     return *m_pHelpDlg;
+}
+
+CCellListDlg& CMainFrame::CellList()
+{
+    if (!m_cellList)
+        m_cellList = std::make_unique<CCellListDlg>(*this);
+    return *m_cellList;
+}
+
+void CMainFrame::HideCellList()
+{
+    if (m_cellList)
+        m_cellList->hide();
 }
 
 void CMainFrame::OnAppAbout()

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class CCellListDlg;
 class CChecksUi;
 class CCompareController;
 class CDocManager;
@@ -68,6 +69,9 @@ public:
     CPlantUi& GetPlantUi() const { return *m_pPlantUi; }
     // The set-up checks: their panel, the grids' marks and the status bar's count.
     CChecksUi& GetChecksUi() const { return *m_pChecksUi; }
+    // The window of the cells a download or a file opened could not give as the unit holds
+    // them, once it was needed; null before.
+    CCellListDlg* GetCellList() const { return m_cellList.get(); }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -127,6 +131,9 @@ private:
     QString OtherSheetsChanged(const CQ4150View* source) const;
     void StepTab(int delta);
     CHelpDlg& HelpDialog();
+    CCellListDlg& CellList();
+    // The set-up was replaced as a whole: the named cells of the one before no longer apply.
+    void HideCellList();
 
     CQ4150Doc& m_doc;
     std::unique_ptr<CDocManager> m_pDocManager;
@@ -143,4 +150,5 @@ private:
     std::unique_ptr<CJobQuestions> m_questions;
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;
+    std::unique_ptr<CCellListDlg> m_cellList;
 };

@@ -13,6 +13,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <utility>
+
 // Passes a job's progress and questions to the GUI thread, queued. A failed block is not retried:
 // the row says why, and the unit is taken again when the engineer starts it again.
 class CPlantTransferController::Watcher : public IJobWatcher, public IJobAnswerer {
@@ -35,8 +37,8 @@ public:
     }
     void Ask(CUnitJob& job, const JobQuestion& question) override
     {
-        if (question.kind == JobQuestion::Kind::Retry) {
-            job.Answer(false);
+        if (question.kind == JobQuestion::Kind::Retry || question.kind == JobQuestion::Kind::NotShown) {
+            job.Answer(question.kind == JobQuestion::Kind::NotShown);
             return;
         }
         CUnitJob* asking = &job;
@@ -236,6 +238,7 @@ bool CPlantTransferController::Start(JobAction action)
 {
     if (IsRunning())
         return false;
+    m_logFailureTold = false;
     bool started = false;
     for (int row = 0; row < rowCount(); ++row) {
         if (m_arRows[static_cast<size_t>(row)].checked)
@@ -328,6 +331,10 @@ void CPlantTransferController::OnJobFinished(int row)
     shown.resultText = ResultText(action, result);
     RowChanged(row);
     emit unitFinished(QString::fromStdString(shown.unit.tag));
+    // A record missing from the commissioning record is said at once, once a run.
+    if (!result.recordError.empty() && !std::exchange(m_logFailureTold, true))
+        m_questions.Tell(tr("The plant log could not be written: %1. The action of %2 is not in the commissioning record.")
+                             .arg(q4ui::TrCore(result.recordError), QString::fromStdString(shown.unit.tag)));
     if (!IsRunning())
         emit runningChanged(false);
 }

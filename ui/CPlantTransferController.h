@@ -104,5 +104,6 @@ private:
     std::vector<Row> m_arRows;
     std::map<int, Running> m_mapRunning;
     std::vector<std::unique_ptr<CEmulatorServer>> m_arEmulators;
+    bool m_logFailureTold = false;  // a log that could not be written was said in this run
     int m_nFixedWaitMs;
 };

@@ -380,7 +380,11 @@ void CPlantUi::LogIdentification(const Identification& found, const QString& por
         return;
     std::string error;
     if (!CPlantLog(m_pPlant->GetLogPath()).Append(CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString()), error))
-        m_frame.statusBar()->showMessage(tr("The plant log could not be written: %1").arg(q4ui::TrCore(error)));
+        m_frame.GetDocument().GetPrompt().Show(
+            q4ui::ToCp1252(tr("The plant log could not be written: %1. The identification is not in the commissioning "
+                              "record.")
+                               .arg(q4ui::TrCore(error))),
+            IMessagePrompt::BTN_OK, true);
 }
 
 void CPlantUi::TellIdentification(const Identification& found, const QString& port)

@@ -85,6 +85,11 @@ void CQtJob::Cancel()
 void CQtJob::Ask(CUnitJob& job, const JobQuestion& question)
 {
     CUnitJob* asking = &job;
+    // The download is kept; its window names the cells once the sheets show them.
+    if (question.kind == JobQuestion::Kind::NotShown) {
+        job.Answer(true);
+        return;
+    }
     if (question.kind == JobQuestion::Kind::Retry) {
         const QString text = q4ui::TrCore(question.message);
         QMetaObject::invokeMethod(this, [this, asking, text] { AskRetry(asking, text); }, Qt::QueuedConnection);

@@ -219,6 +219,8 @@ void CTransferController::OnJobFinished()
         if (result.outcome == JobOutcome::Ok) {
             m_doc.TakeDownload(job->GetUnitRead());
             emit documentReplaced();
+            if (!result.notShown.empty())
+                emit downloadNamedCells(result.notShown);
         }
         break;
     case Command::ReadUnit:

@@ -93,6 +93,9 @@ signals:
     void cellsMarked(const std::vector<CellDifference>& cells);
     // A completed download replaced the document's set-up and its title.
     void documentReplaced();
+    // After documentReplaced: the values the download could not show as the unit holds them,
+    // when there are some.
+    void downloadNamedCells(const std::vector<CellDifference>& cells);
     // An upload with a backup completed and changed these settings of the unit.
     void changesReported(const CChangeReport& report);
     // The command is over and nothing follows; completed: it did all it was asked.

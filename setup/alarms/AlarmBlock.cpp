@@ -4,6 +4,7 @@
 
 #include "model/ChannelNames.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 #include "setup/alarms/AlarmTables.h"
 
 #include <algorithm>
@@ -43,6 +44,48 @@ const TimeFactor g_TimeFactors[8] = {
 };
 constexpr double MIN_DELAY = 0.01;
 constexpr double MAX_DELAY = 918000;
+
+// The name of an input reference code: a physical input, a logical one (by its number, which
+// the sheet's four-letter names cut from LOG10 on), no input, or a code of nothing.
+std::string ReferenceName(uint8_t code)
+{
+    if (code <= 23)
+        return GetPhChnName(code + 1);
+    if (code <= 46)
+        return "LOG" + q4::FormatD(code - 23);
+    if (code == REF_NONE)
+        return "OFF";
+    return CNordaSetupType::CodeText(code);
+}
+
+// The code a reference's text goes out as.
+uint8_t ReferenceCode(const std::string& text)
+{
+    if (!text.empty() && text[0] == 'I') {
+        int p = GetPhChnIndex(text);
+        if (p >= 1)
+            return static_cast<uint8_t>(p - 1);
+    } else if (!text.empty() && text[0] == 'L') {
+        int n = GetLogChnIndex(text);
+        if (n >= 1)
+            return static_cast<uint8_t>(n + 23);
+    }
+    return REF_NONE;
+}
+
+// A delay of count x factor's unit exactly, in seconds: the same text for the same value.
+std::string DelayValue(int count, int factor)
+{
+    std::string text = factor == 0 ? q4::FormatF(count / 100.0, 2)
+                       : factor == 1 ? q4::FormatF(count / 10.0, 1)
+                                     : q4::FormatD(static_cast<long>(std::lround(count * g_TimeFactors[factor].unit)));
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -89,30 +132,21 @@ void CAlarm::SetAlarmData(int k, const uint8_t* block)
 
     // The received values pass the same checks as typed ones; failures are only recorded.
     for (int c = COL_INPREF; c <= COL_MISC; ++c)
-        DoValidateData(row, c, GetCellText(row, c), 0);
+        DoValidateData(row, c, GetCellText(row, c), true);
 }
 
 uint8_t CAlarm::GetInputReference(int row) const
 {
-    std::string text = GetCellText(row, COL_INPREF);
-    if (!text.empty() && text[0] == 'I') {
-        int p = GetPhChnIndex(text);
-        if (p >= 1)
-            return static_cast<uint8_t>(p - 1);
-    } else if (!text.empty() && text[0] == 'L') {
-        int n = GetLogChnIndex(text);
-        if (n >= 1)
-            return static_cast<uint8_t>(n + 23);
-    }
-    return REF_NONE;
+    return ReferenceCode(GetCellText(row, COL_INPREF));
 }
 
 void CAlarm::SetInputReference(int row, uint8_t code)
 {
+    // The sheet's four-letter names reach LOG8; a later number would read as LOG1 or LOG2.
     std::string name;
     if (code <= 23)
         name = GetPhChnName(code + 1);
-    else if (code <= 46)
+    else if (code <= 31)
         name = GetLogChnName(code - 23);
     else if (code == REF_NONE)
         name = "OFF";
@@ -146,12 +180,13 @@ void CAlarm::SetSetPoint(int row, const uint8_t in[3])
     Set3ByteParm(row, in, COL_SETPOINT);
     uint8_t flags = in[2];
     std::string sign = (flags & SP_BELOW) ? "<" : ">";
-    std::string dynRef = "OFF";
-    if (flags & SP_DYNRANGE) {
+    if (flags & SP_DYNRANGE)
         sign = "\xB1";
-        if (IsChannelActive(row))
-            dynRef = GetLogChnName((flags & SP_DYNREF_MASK) + 1);
-    }
+    // A reference is held with its range or without it (a sign chosen after it); the bits of
+    // LOG1 without a range are those of no reference.
+    std::string dynRef = "OFF";
+    if ((flags & (SP_DYNRANGE | SP_DYNREF_MASK)) && IsChannelActive(row))
+        dynRef = GetLogChnName((flags & SP_DYNREF_MASK) + 1);
     SelectItem(row, COL_SIGN, sign);
     SelectItem(row, COL_DYNREF, dynRef);
 }
@@ -187,24 +222,36 @@ CellHolding CAlarm::GetHolding(int row, int col, const std::string& text) const
     if (row < 1 || row > ALARM_CHANNELS)
         return CNordaSetupType::GetHolding(row, col, text);
     switch (col) {
+    case COL_INPREF: {
+        std::string held = ReferenceName(ReferenceCode(text));
+        bool exact = held == text;
+        return {std::move(held), exact};
+    }
+    case COL_DYNREF: {
+        int n = GetLogChnIndex(text);
+        std::string held = n >= 1 && n <= 8 ? GetLogChnName(n) : std::string("OFF");
+        bool exact = held == text;
+        return {std::move(held), exact};
+    }
+    case COL_SIGN: {
+        // A text of none of the signs sends no sign bit: ">".
+        bool known = text == "<" || text == ">" || text == "\xB1";
+        return {known ? text : std::string(">"), known};
+    }
     case COL_SETPOINT:
         return HoldParm(text);
     case COL_DELAY: {
         int count = 0;
         uint8_t factor = 0;
         EncodeDelay(text, count, factor);
-        double delay = count * g_TimeFactors[factor].unit;
-        // Up to a second as a download writes it; above, with the tenth a download drops.
-        std::string held = delay <= 1                  ? q4::FormatF(delay, factor == 0 ? 3 : 2)
-                           : factor == 1 && count % 10 ? q4::FormatF(delay, 1)
-                                                       : q4::FormatD(std::lround(delay));
-        return HoldNumber(text, std::move(held));
+        return HoldNumber(text, DelayText(count, factor));
     }
     case COL_TEXT: {
-        std::string held = text.substr(0, std::min<size_t>(text.size(), TEXT_LEN));
+        // The unit's text ends at a zero byte, as a download reads it.
+        std::string held = text.substr(0, std::min({text.size(), text.find('\0'), size_t{TEXT_LEN}}));
         held.resize(TEXT_LEN, ' ');
         size_t end = text.find_last_not_of(' ');
-        bool exact = end == std::string::npos || end < TEXT_LEN;
+        bool exact = (end == std::string::npos || end < TEXT_LEN) && text.find('\0') >= TEXT_LEN;
         return {std::move(held), exact};
     }
     case COL_LED: {
@@ -220,22 +267,95 @@ CellHolding CAlarm::GetHolding(int row, int col, const std::string& text) const
         return {std::move(held), exact};
     }
     default:
-        return CNordaSetupType::GetHolding(row, col, text);
+        break;
     }
+    // The copies of the input's settings are held in the input's block: a number there is the
+    // same in any spelling, as in the input's own cell.
+    if (col >= COL_INPTP + 2 && col <= COL_MISC) {
+        CellHolding parm = HoldParm(text);
+        return {parm.exact ? parm.held : text, true};
+    }
+    return CNordaSetupType::GetHolding(row, col, text);
+}
+
+CellHolding CAlarm::HoldFlag(const std::string& text)
+{
+    // Only "ON" sets the flag's bit.
+    std::string held = text == "ON" ? "ON" : "OFF";
+    bool exact = held == text;
+    return {std::move(held), exact};
+}
+
+std::vector<HeldValue> CAlarm::DescribeBlock(int k, const uint8_t* block) const
+{
+    int row = k + 1;
+    std::vector<HeldValue> values;
+    auto add = [&](int col, std::string text) { values.push_back({row, col, false, std::move(text)}); };
+    const uint8_t spFlags = block[B_SETPOINT + 2];
+    add(COL_INPREF, ReferenceName(block[B_INPREF]));
+    add(COL_DYNREF, (spFlags & (SP_DYNRANGE | SP_DYNREF_MASK)) ? GetLogChnName((spFlags & SP_DYNREF_MASK) + 1) : "OFF");
+    // A range goes out with the bit of "<"; a range without it is no sign the sheets have.
+    uint8_t signBits = spFlags & (SP_DYNRANGE | SP_BELOW);
+    add(COL_SIGN, signBits == (SP_DYNRANGE | SP_BELOW) ? "\xB1" : signBits == SP_BELOW ? "<" : signBits == 0 ? ">" : CodeText(signBits));
+    const uint8_t value[3] = {block[B_SETPOINT], block[B_SETPOINT + 1], static_cast<uint8_t>(spFlags & 0x98)};
+    add(COL_SETPOINT, DescribeParm(value));
+    std::string text(reinterpret_cast<const char*>(block + B_TEXT), TEXT_LEN);
+    text.erase(text.find_last_not_of(' ') + 1);
+    add(COL_TEXT, text);
+    add(COL_DELAY, DelayValue(block[B_COUNT], block[B_FACTOR] & 0x07));
+    uint8_t led = block[B_LED];
+    add(COL_LED, led < LED_OFF ? q4::FormatD(led + 1) : led == LED_OFF ? "OFF" : CodeText(led));
+    uint8_t output = block[B_OUTPUT];
+    add(COL_OUTPUT, output < OUTPUT_OFF ? q4::FormatD(output + 1) : output == OUTPUT_OFF ? "OFF" : CodeText(output));
+    for (int i = 0; i < ALARM_FLAGS; ++i)
+        values.push_back({row, i, true, (block[B_FLAGS] & (0x80 >> i)) ? "ON" : "OFF"});
+    std::vector<uint8_t> unused(block + B_TEXT + TEXT_LEN, block + ALARM_BLOCK_SIZE);
+    unused.push_back(static_cast<uint8_t>(block[B_FACTOR] & 0xF8));
+    unused.push_back(static_cast<uint8_t>(block[B_FLAGS] & 0x1F));
+    add(COL_LABEL, UnusedText(unused));
+    return values;
+}
+
+std::string CAlarm::RefusalOfHeld(int row, int col) const
+{
+    if (row < 1 || row > ALARM_CHANNELS || GetCellText(row, COL_INPREF) == "OFF")
+        return {};
+    const std::string text = GetCellText(row, col);
+    if (col == COL_DELAY) {
+        double delay = q4::AtoF(text);
+        if (!(delay >= 0.3 && delay <= 918000.0))
+            return FormatString(IDS_HELD_OUTSIDE, {"0.3", "918000"});
+    } else if (col == COL_SETPOINT) {
+        std::string lo;
+        std::string hi;
+        if (!GetInputRange(row, lo, hi))
+            return {};
+        // In single precision, as the sheet's own check compares them.
+        auto value = static_cast<float>(q4::AtoF(text));
+        if (value < static_cast<float>(q4::AtoF(lo)) || value > static_cast<float>(q4::AtoF(hi)))
+            return FormatString(IDS_HELD_OUTSIDE_OF, {lo, hi, GetCellText(row, COL_INPREF)});
+    }
+    return {};
+}
+
+std::string CAlarm::DelayText(int count, int factor)
+{
+    double delay = count * g_TimeFactors[factor].unit;
+    // Up to a second as the unit's own program shows it; above, the exact value: a count of
+    // hundredths or tenths with its decimals, whole seconds for the longer factors.
+    if (delay <= 1)
+        return q4::FormatF(delay, factor == 0 ? 3 : 2);
+    if (factor == 0)
+        return q4::FormatF(count / 100.0, count % 10 ? 2 : 1);
+    if (factor == 1 && count % 10)
+        return q4::FormatF(count / 10.0, 1);
+    return q4::FormatD(static_cast<long>(std::lround(delay)));
 }
 
 void CAlarm::SetDelay(int row, const uint8_t in[2])
 {
-    int count = in[0];
-    int factor = in[1] & 0x07;
-    double delay = count * g_TimeFactors[factor].unit;
-    std::string text;
-    if (delay > 1)
-        text = q4::FormatD(static_cast<long>(delay));
-    else
-        text = q4::FormatF(delay, factor == 0 ? 3 : 2);
     if (CNdChnData* p = GetProperty(row, COL_DELAY))
-        p->SetText(text);
+        p->SetText(DelayText(in[0], in[1] & 0x07));
 }
 
 uint8_t CAlarm::GetFlags(int row) const

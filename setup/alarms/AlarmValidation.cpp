@@ -41,29 +41,29 @@ bool BeginsWith(const std::string& text, char c)
 
 int CAlarm::ValidateData(int row, int col, const std::string& text)
 {
-    return DoValidateData(row, col, text, 1);
+    return DoValidateData(row, col, text, false);
 }
 
-int CAlarm::DoValidateData(int row, int col, const std::string& text, int report)
+int CAlarm::DoValidateData(int row, int col, const std::string& text, bool asHeld)
 {
     unsigned id = 0;
     CellAccess access = GetCellAccess(row, col);
     if (row < 1 || row > ALARM_CHANNELS) {
         id = 62000;
     } else if (col == COL_INPREF) {
-        id = ValidateInpRef(row, text);
+        id = ValidateInpRef(row, text, asHeld);
     } else if (access.state == CellAccess::State::Inactive) {
         id = access.refusal;
     } else {
         switch (col) {
         case COL_DYNREF:
-            id = ValidateDynRef(row, text);
+            id = ValidateDynRef(row, text, asHeld);
             break;
         case COL_SIGN:
             id = ValidateSign(row, text);
             break;
         case COL_SETPOINT:
-            if (!CheckSetPoint(row, col, text) && report)
+            if (!CheckSetPoint(row, col, text, asHeld))
                 id = 62003;
             break;
         case COL_TEXT:
@@ -89,7 +89,7 @@ int CAlarm::DoValidateData(int row, int col, const std::string& text, int report
     return id == 0;
 }
 
-int CAlarm::ValidateInpRef(int row, const std::string& typed)
+int CAlarm::ValidateInpRef(int row, const std::string& typed, bool asHeld)
 {
     std::string text = ToUpperAscii(typed);
     // Digits alone name a physical input by its last two digits: "11" is "IN 11".
@@ -126,15 +126,15 @@ int CAlarm::ValidateInpRef(int row, const std::string& typed)
     if (!SelectItem(row, COL_INPREF, text))
         return 0;
     std::string dynRef = GetCellText(row, COL_DYNREF);
-    if (dynRef != "OFF" && !VerifyDynRef(row, dynRef))
+    if (dynRef != "OFF" && !VerifyDynRef(row, dynRef, asHeld))
         return 62008;
     return 0;
 }
 
-int CAlarm::ValidateDynRef(int row, const std::string& text)
+int CAlarm::ValidateDynRef(int row, const std::string& text, bool asHeld)
 {
     if (text != "OFF")
-        return VerifyDynRef(row, text) ? 0 : 62001;
+        return VerifyDynRef(row, text, asHeld) ? 0 : 62001;
     if (!SelectItem(row, COL_DYNREF, "OFF"))
         return 62000;
     if (CellText(row, COL_SIGN) == "\xB1")
@@ -211,7 +211,7 @@ bool CAlarm::GetInputRange(int row, std::string& loText, std::string& hiText) co
     return true;
 }
 
-int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
+int CAlarm::CheckSetPoint(int row, int col, const std::string& text, bool asHeld)
 {
     std::string loText;
     std::string hiText;
@@ -224,11 +224,12 @@ int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
     auto value = static_cast<float>(q4::AtoF(text));
     std::string result = text;
     int inRange = 1;
+    // Typed, a value beyond the range is moved to its nearest end; held, it stays.
     if (value < lo) {
-        result = loText;
+        result = asHeld ? text : loText;
         inRange = 0;
     } else if (value > hi) {
-        result = hiText;
+        result = asHeld ? text : hiText;
         inRange = 0;
     }
     if (CNdChnData* p = GetProperty(row, col))
@@ -236,7 +237,7 @@ int CAlarm::CheckSetPoint(int row, int col, const std::string& text)
     return inRange;
 }
 
-int CAlarm::VerifyDynRef(int row, const std::string& typed)
+int CAlarm::VerifyDynRef(int row, const std::string& typed, bool asHeld)
 {
     if (CellText(row, COL_INPREF) == "OFF")
         return 1;
@@ -253,9 +254,11 @@ int CAlarm::VerifyDynRef(int row, const std::string& typed)
     bool equal = true;
     for (int j = 0; j < PARM_COUNT && equal; ++j)
         equal = logical->CellText(n, LOG_PARM_FIRST + j) == CellText(row, COL_INPTP + j);
-    // A name that is not among the choices cannot be selected either.
+    // A name that is not among the choices cannot be selected either. Chosen, a reference
+    // brings its range sign along; held, the sign is the unit's.
     if (equal && SelectItem(row, COL_DYNREF, text)) {
-        SelectItem(row, COL_SIGN, "\xB1");
+        if (!asHeld)
+            SelectItem(row, COL_SIGN, "\xB1");
         return 1;
     }
     SelectItem(row, COL_DYNREF, "OFF");

@@ -57,12 +57,19 @@ public:
     int GetNumBlocks() const override { return ALARM_CHANNELS; }
     void FillBlock(int block, uint8_t* data) override { GetAlarmDataBlock(block, data); }
     void TakeBlockApart(int block, const uint8_t* data) override { SetAlarmData(block, data); }
+    std::vector<HeldValue> DescribeBlock(int block, const uint8_t* data) const override;
+    // A delay beyond 0.3 s to 255 hours, a set point beyond its input's display range.
+    std::string RefusalOfHeld(int row, int col) const override;
+    // What the unit holds for a flag cell's text: only "ON" sets its bit.
+    static CellHolding HoldFlag(const std::string& text);
     void CopyFrom(const CNordaSetupType& other) override;
 
     // 1 when the row is a channel whose input reference is not "OFF".
     int IsChannelActive(int row);
-    // The validation worker; with report 0 a clamped set point counts as valid.
-    int DoValidateData(int row, int col, const std::string& text, int report);
+    // The validation worker. asHeld: a value taken apart from the unit's block, which stays as
+    // the unit holds it (a set point outside its input's range is kept, a dynamic reference
+    // chooses no sign); what the rules refuse of it is only recorded.
+    int DoValidateData(int row, int col, const std::string& text, bool asHeld);
     // The limits of the input the row refers to, as their texts; false when it refers to none.
     bool GetInputRange(int row, std::string& loText, std::string& hiText) const;
     // Selects text in the cell when the channel is active and the text is one of its items.
@@ -92,12 +99,12 @@ private:
     // The initials of the flag cells that are "ON", or "..." when none is.
     std::string FlagSummary(int channel) const;
 
-    int ValidateInpRef(int row, const std::string& typed);
-    int ValidateDynRef(int row, const std::string& text);
+    int ValidateInpRef(int row, const std::string& typed, bool asHeld);
+    int ValidateDynRef(int row, const std::string& text, bool asHeld);
     int ValidateSign(int row, const std::string& text);
     int ValidateDelay(int row, const std::string& text);
-    int CheckSetPoint(int row, int col, const std::string& text);
-    int VerifyDynRef(int row, const std::string& text);
+    int CheckSetPoint(int row, int col, const std::string& text, bool asHeld);
+    int VerifyDynRef(int row, const std::string& text, bool asHeld = false);
     int UpdateInpParms(int row, int physRow);
     int UpdateLogInpParms(int row, int logRow);
     void OnPhysicalModify(int index);
@@ -111,6 +118,9 @@ private:
     void GetTimeFactAndValue(int row, int& count, uint8_t& factor) const;
     static void EncodeDelay(const std::string& text, int& count, uint8_t& factor);
     void SetDelay(int row, const uint8_t in[2]);
+    // A delay's text as a download shows it: the unit's own spelling up to a second, the exact
+    // value above.
+    static std::string DelayText(int count, int factor);
     uint8_t GetFlags(int row) const;
     void SetFlags(int channel, uint8_t flags);
     void GetAlarmText(int row, uint8_t out[10]) const;

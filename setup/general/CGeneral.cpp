@@ -214,7 +214,7 @@ std::string CGeneral::FormatValue(int section, unsigned long value) const
         return row.choices[0];
     }
     if (section == 3)
-        return (value == 0 || value > 62) ? "0" : q4::FormatD(static_cast<long>(value));
+        return q4::FormatD(static_cast<long>(value));
     if (section == 5 || section == 6)
         return q4::FormatD(static_cast<int32_t>(value));
     if (IsOnOffSection(section))
@@ -253,6 +253,42 @@ void CGeneral::SetConstants(int first, const uint8_t* block)
         if (CNdChnData* p = GetProperty(section, 1))
             p->SetSelText(FormatValue(section, value));
     }
+}
+
+std::vector<HeldValue> CGeneral::DescribeBlock(int block, const uint8_t* data) const
+{
+    std::vector<HeldValue> values;
+    for (int k = 0; k < 8; ++k) {
+        int section = GetConstantSection(8 * block + k);
+        if (section < 0)
+            continue;  // a reserved constant: an upload merges it from the unit
+        const uint8_t* at = data + 4 * k;
+        uint32_t value = static_cast<uint32_t>(at[0]) | (static_cast<uint32_t>(at[1]) << 8)
+                         | (static_cast<uint32_t>(at[2]) << 16) | (static_cast<uint32_t>(at[3]) << 24);
+        // The sheet's text of the value where it gives the value back, else its code.
+        std::string text = FormatValue(section, value);
+        if (StringToValue(section, text) != value)
+            text = CodeText(value);
+        size_t first = text.find_first_not_of(' ');
+        values.push_back({section, 1, false, first == std::string::npos ? text : text.substr(first)});
+    }
+    return values;
+}
+
+std::string CGeneral::RefusalOfHeld(int section, int cell) const
+{
+    if (cell != 1)
+        return {};
+    const std::string text = GetCellText(section, cell);
+    // A device number 0 is none set, as a unit with cleared memory holds it.
+    if (section == 3 && q4::AtoI(text) != 0 && (q4::AtoI(text) < DEVICE_MIN || q4::AtoI(text) > DEVICE_MAX))
+        return FormatString(IDS_HELD_OUTSIDE, {q4::FormatD(DEVICE_MIN), q4::FormatD(DEVICE_MAX)});
+    if (section == 14) {
+        auto value = static_cast<float>(q4::AtoF(text));
+        if (!(value >= 0.0f && value <= HYSTERESIS_MAX))
+            return FormatString(IDS_HELD_OUTSIDE, {"0", q4::Format2g(HYSTERESIS_MAX)});
+    }
+    return {};
 }
 
 // ---- transfers --------------------------------------------------------------------------------

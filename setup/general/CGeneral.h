@@ -40,6 +40,9 @@ public:
     bool ReadsBlockBeforeWrite() const override { return true; }
     void FillBlock(int block, uint8_t* data) override;
     void TakeBlockApart(int block, const uint8_t* data) override;
+    std::vector<HeldValue> DescribeBlock(int block, const uint8_t* data) const override;
+    // A device number beyond 1 to 62, a hysteresis beyond 0 to 12.5 %.
+    std::string RefusalOfHeld(int section, int cell) const override;
     uint32_t GetTotalTransBytes(int direction) const override;
 
 private:

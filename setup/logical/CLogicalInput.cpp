@@ -390,6 +390,9 @@ void CLogicalInput::ResetChannel(int n)
         SelectText(n, k, g_Off);
         AddSelChannel(n, k, old);
     }
+    // Out of use, it shows no settings, as when its last input is turned off: an upload then
+    // sends none, and a download gives back what was uploaded.
+    ResetPhInpParms(n);
     RemoveInactLogChn(n);
     BroadcastModify(n, 1, g_Off);
 }
@@ -495,20 +498,48 @@ void CLogicalInput::SetLogInpParms(int b, const uint8_t* block)
         AddLogInpToDataSheet(s);
 }
 
+std::vector<HeldValue> CLogicalInput::DescribeBlock(int b, const uint8_t* block) const
+{
+    int s = b + 1;
+    std::vector<HeldValue> values;
+    for (int k = 1; k <= SEL_CELLS; ++k) {
+        int code = block[16 + k - 1];
+        std::string name = code < REF_FIRST_LOG   ? GetPhChnName(code + 1)
+                           : code <= REF_LAST_LOG ? "LOG" + std::to_string(code - REF_FIRST_LOG + 1)
+                           : code == REF_OFF      ? std::string(g_Off)
+                                                  : CodeText(static_cast<unsigned long>(code));
+        values.push_back({s, k, false, name});
+    }
+    values.push_back({s, CELL_INPTP, false, DescribeInputType(block[0])});
+    values.push_back({s, CELL_LCDU, false, DescribeLCDU(block + 28)});
+    std::vector<uint8_t> unused;
+    for (int k = 0; k < 5; ++k) {
+        const uint8_t* parm = block + 1 + 3 * k;
+        values.push_back({s, g_BlockParmCells[k], false, DescribeParm(parm)});
+        unused.push_back(static_cast<uint8_t>(parm[2] & ~0x98));
+    }
+    values.push_back({s, 0, false, UnusedText(unused)});
+    return values;
+}
+
 void CLogicalInput::SetInputReference(int s, const uint8_t* refs)
 {
     for (int k = 1; k <= SEL_CELLS; ++k) {
         int code = refs[k - 1];
         std::string name;
+        // The sheet's four-letter names reach LOG8; a later number would read as LOG1 or LOG2.
         if (code < REF_FIRST_LOG)
             name = GetPhChnName(code + 1);
-        else if (code <= REF_LAST_LOG)
+        else if (code < REF_FIRST_LOG + 8)
             name = GetLogChnName(code - REF_FIRST_LOG + 1);
         else if (code == REF_OFF)
             name = g_Off;
-        else
-            continue;
-        SelectText(s, k, name);
+        // Only an input the list offers is selected: one that is off, or a code of nothing,
+        // leaves the selection as it is, and a download names it.
+        CNdChnData* p = GetProperty(s, k);
+        int index = -1;
+        if (p && !name.empty() && p->IsItemExist(name, index))
+            p->m_nCurSel = index;
     }
 }
 

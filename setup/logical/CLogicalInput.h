@@ -28,6 +28,7 @@ public:
     int GetNumBlocks() const override { return LOG_INPUTS; }
     void FillBlock(int block, uint8_t* data) override { GetLogInpDataBlock(block, data); }
     void TakeBlockApart(int block, const uint8_t* data) override { SetLogInpParms(block, data); }
+    std::vector<HeldValue> DescribeBlock(int block, const uint8_t* data) const override;
 
     CellHolding GetHolding(int section, int cell, const std::string& text) const override;
 

@@ -5,6 +5,7 @@
 #include "model/CArchive.h"
 #include "model/ChannelNames.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 
 #include <cstring>
 #include <iterator>
@@ -144,7 +145,7 @@ int CPhysicalInput::IsSelectValid(int section, int cell, const std::string& text
     return 1;
 }
 
-int CPhysicalInput::ValidateInpRange(std::string& text, int section, int cell)
+int CPhysicalInput::ValidateInpRange(std::string& text, int section, int cell, bool asHeld)
 {
     if (!IsChannelActive(section)) {
         ResetChannel(section);
@@ -161,12 +162,15 @@ int CPhysicalInput::ValidateInpRange(std::string& text, int section, int cell)
     float value = 0;
     if (!type || !IsValidFloat(text, value))
         return 0;
+    // Typed, a value beyond the input type's range is moved to its nearest end; held, it stays.
     int result = 1;
     if (value < static_cast<float>(type->nMin)) {
-        text = q4::FormatD(type->nMin);
+        if (!asHeld)
+            text = q4::FormatD(type->nMin);
         result = 0;
     } else if (value > static_cast<float>(type->nMax)) {
-        text = q4::FormatD(type->nMax);
+        if (!asHeld)
+            text = q4::FormatD(type->nMax);
         result = 0;
     }
     if (CNdChnData* p = GetProperty(section, cell))
@@ -179,7 +183,7 @@ int CPhysicalInput::ValidateData(int section, int cell, const std::string& text)
     return DoValidateData(section, cell, text);
 }
 
-int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
+int CPhysicalInput::DoValidateData(int s, int c, const std::string& text, bool asHeld)
 {
     bool failed = false;
     auto fail = [&](unsigned id) {
@@ -196,10 +200,10 @@ int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
         } else {
             // The channel's present range must fit the newly chosen input type.
             std::string lo = GetCellText(s, CELL_INPLO);
-            bool inRange = ValidateInpRange(lo, s, CELL_INPLO) != 0;
+            bool inRange = ValidateInpRange(lo, s, CELL_INPLO, asHeld) != 0;
             if (inRange) {
                 std::string up = GetCellText(s, CELL_INPUP);
-                inRange = ValidateInpRange(up, s, CELL_INPUP) != 0;
+                inRange = ValidateInpRange(up, s, CELL_INPUP, asHeld) != 0;
             }
             if (!inRange)
                 fail(62015);
@@ -215,17 +219,17 @@ int CPhysicalInput::DoValidateData(int s, int c, const std::string& text)
                 p->SetSelText(received);
             } else if (p) {
                 // A new unit becomes a choice of every channel.
-                p->AddData(received);
+                p->AddItem(received);
                 p->SetSelText(received);
                 for (int other = 1; other <= CHANNELS; ++other) {
                     CNdChnData* q = GetProperty(other, CELL_LCDU);
                     if (other != s && q)
-                        q->AddData(received);
+                        q->AddItem(received);
                 }
             }
         } else if (c == CELL_INPLO || c == CELL_INPUP) {
             std::string value = text;
-            if (!ValidateInpRange(value, s, c))
+            if (!ValidateInpRange(value, s, c, asHeld))
                 fail(62015);
         } else if (CNdChnData* p = GetProperty(s, c)) {
             p->SetText(text);
@@ -323,7 +327,7 @@ void CPhysicalInput::SetInputParms(int b, const uint8_t* block)
     Set3ByteParms(block + 1, s, g_BlockParmCells, 5);
     SetLCDU(s, CELL_LCDU, block + 28);
     // Received values are checked as if typed, so the other setup types learn the channel.
-    DoValidateData(s, CELL_TYPE, GetCellText(s, CELL_TYPE));
+    DoValidateData(s, CELL_TYPE, GetCellText(s, CELL_TYPE), true);
     if (!IsChannelActive(s)) {
         // A channel that is off refuses its other cells and changes nothing; the other setup
         // types have already let it go, and letting it go again would change nothing either.
@@ -331,7 +335,41 @@ void CPhysicalInput::SetInputParms(int b, const uint8_t* block)
         return;
     }
     for (int c = CELL_LCDU; c <= CELL_MISC; ++c)
-        DoValidateData(s, c, GetCellText(s, c));
+        DoValidateData(s, c, GetCellText(s, c), true);
+}
+
+std::vector<HeldValue> CPhysicalInput::DescribeBlock(int b, const uint8_t* block) const
+{
+    int s = b + 1;
+    std::vector<HeldValue> values;
+    values.push_back({s, CELL_TYPE, false, DescribeInputType(block[0])});
+    values.push_back({s, CELL_LCDU, false, DescribeLCDU(block + 28)});
+    std::vector<uint8_t> unused;
+    for (int k = 0; k < 5; ++k) {
+        const uint8_t* parm = block + 1 + 3 * k;
+        values.push_back({s, g_BlockParmCells[k], false, DescribeParm(parm)});
+        unused.push_back(static_cast<uint8_t>(parm[2] & ~0x98));
+    }
+    unused.insert(unused.end(), block + 16, block + 28);
+    values.push_back({s, 0, false, UnusedText(unused)});
+    return values;
+}
+
+std::string CPhysicalInput::RefusalOfHeld(int s, int c) const
+{
+    if (s < 1 || s > CHANNELS || (c != CELL_INPLO && c != CELL_INPUP))
+        return {};
+    const std::string typeName = GetCellText(s, CELL_TYPE);
+    for (int i = 1; i < m_nInpTypes; ++i) {
+        const INPUT_TYPE& type = *m_pInpTypes[i];
+        if (typeName != type.pszName)
+            continue;
+        // In single precision, as the sheet's own check compares them.
+        auto value = static_cast<float>(q4::AtoF(GetCellText(s, c)));
+        if (value < static_cast<float>(type.nMin) || value > static_cast<float>(type.nMax))
+            return FormatString(IDS_HELD_OUTSIDE_OF, {q4::FormatD(type.nMin), q4::FormatD(type.nMax), typeName});
+    }
+    return {};
 }
 
 // ---- file record ------------------------------------------------------------------------------

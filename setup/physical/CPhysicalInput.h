@@ -25,6 +25,9 @@ public:
     void FillBlock(int block, uint8_t* data) override { GetInputParms(block, data); }
     void TakeBlockApart(int block, const uint8_t* data) override { SetInputParms(block, data); }
     void AllBlocksTaken() override { MergeUnits(); }
+    std::vector<HeldValue> DescribeBlock(int block, const uint8_t* data) const override;
+    // InpLo or InpUp beyond the range of the channel's input type.
+    std::string RefusalOfHeld(int section, int cell) const override;
     void CopyFrom(const CNordaSetupType& other) override;
     NumberKind GetNumberKind(int section, int cell) const override;
     // The cells after InpTp of a channel that is off are inactive until InpTp is set.
@@ -38,7 +41,9 @@ public:
     // The active channel sections 1 to 24 in order.
     void GetActiveChannels(uint32_t sections[24], int& count);
     // Checks and stores one edited cell, then broadcasts the edit; 1 when no error was recorded.
-    int DoValidateData(int s, int c, const std::string& text);
+    // asHeld: a value taken apart from the unit's block, which stays as the unit holds it (a
+    // range beyond the input type's is kept); what the rules refuse of it is only recorded.
+    int DoValidateData(int s, int c, const std::string& text, bool asHeld = false);
     // Gives every channel the same LCD unit list: the master list plus every unit met.
     void MergeUnits();
 
@@ -50,7 +55,7 @@ public:
 
 private:
     int IsSelectValid(int section, int cell, const std::string& text);
-    int ValidateInpRange(std::string& text, int section, int cell);
+    int ValidateInpRange(std::string& text, int section, int cell, bool asHeld);
     void CreateUnitList();
 
     std::unique_ptr<CNdChnData> m_pUnitList;

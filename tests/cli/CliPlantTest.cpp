@@ -169,6 +169,36 @@ TEST_F(CliPlant, SigintStopsEveryUploadAndSaysHowFarEachGot)
         EXPECT_EQ(record.result, PlantResult::Stopped);
 }
 
+// A record that cannot be written fails the command once its transfer is done: the unit is
+// written or read all the same, and the log is named with the reason.
+TEST_F(CliPlant, ALogThatCannotBeWrittenFailsTheCommandAfterItsTransfer)
+{
+    std::filesystem::create_directory(Path("works.q4plant.log"));
+    const std::string port = m_servers[0]->GetSlavePath();
+    const std::vector<std::string> options = {"--port", port, "--fixed-wait", "1", "--baud", "110"};
+    auto with = [&options](std::vector<std::string> args) {
+        args.insert(args.end(), options.begin(), options.end());
+        return args;
+    };
+    const std::string why = "cannot write " + Path("works.q4plant.log") + ": Is a directory";
+    const std::vector<std::string> commands[] = {
+        with({"upload", Path("an-1.q4g"), "--plant", Path("works.q4plant"), "--tag", "AN-1"}),
+        with({"verify", Path("an-1.q4g"), "--plant", Path("works.q4plant"), "--tag", "AN-1"}),
+        with({"identify", "--plant", Path("works.q4plant")}),
+        {"plant", "verify", Path("works.q4plant"), "--fixed-wait", "1", "--baud", "110", "--port", "AN-1=" + port},
+    };
+    for (const auto& args : commands) {
+        SCOPED_TRACE(args[0] + " " + args[1]);
+        CliResult r = Run(args);
+        EXPECT_EQ(r.code, 1) << r.err;
+        EXPECT_NE(r.err.find(why), std::string::npos) << r.err;
+    }
+    // The upload went through: the unit holds the file.
+    std::filesystem::remove(Path("works.q4plant.log"));
+    CliResult verify = Run(with({"verify", Path("an-1.q4g")}));
+    EXPECT_EQ(verify.code, 0) << verify.out;
+}
+
 TEST_F(CliPlant, IdentifyAndSingleUnitCommandsLogAsTheUnit)
 {
     const std::string port = m_servers[1]->GetSlavePath();

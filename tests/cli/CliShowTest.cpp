@@ -85,6 +85,27 @@ TEST_F(CliShow, AFailedWriteToStandardOutputIsExitTwoWithTheReason)
     EXPECT_FALSE(std::filesystem::exists(c));
 }
 
+// A reader that goes away (show FILE | head -c10) is an output that takes no more: exit status 2
+// with the reason, and no death by SIGPIPE.
+TEST_F(CliShow, AClosedPipeIsExitTwoWithTheReason)
+{
+    const std::string a = Path("a.q4g"), b = Path("b.q4g");
+    ASSERT_EQ(Run({"edit", a, "-o", b}, "general 3 1 7\n").code, 0);
+    const std::vector<std::string> cases[] = {
+        {"show", a}, {"export", a}, {"blocks", a}, {"diff", a, b},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args[0]);
+        int pipeFds[2];
+        ASSERT_EQ(pipe(pipeFds), 0);
+        ::close(pipeFds[0]);  // the reader is gone before anything is written
+        CliResult r = Run(args, "", "/dev/fd/" + std::to_string(pipeFds[1]));
+        ::close(pipeFds[1]);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.err, "q4150cli: cannot write to standard output: Broken pipe\n");
+    }
+}
+
 // A document or text that is read-only stays as it is, byte for byte and with its mode: every
 // command that would write it says why.
 TEST_F(CliShow, ReadOnlyFilesAreNotReplaced)

@@ -9,6 +9,7 @@
 #include "model/HexText.h"
 #include "sim/CEmulatorServer.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -343,4 +344,116 @@ TEST_F(CliTransfer, TextsTheUnitCannotHoldAreNamedBeforeUploadAndByVerify)
     EXPECT_EQ(verify.code, 1);
     EXPECT_EQ(verify.out, named.substr(named.find('\n') + 1));
     EXPECT_EQ(Lines(verify.err).back(), "The unit differs from this set-up in 6 cells.");
+}
+
+// What comes back is what the unit holds: a set point left beyond a display range narrowed after
+// it was set, and a delay of 2.5 s, come back as the unit holds them, so the download uploads the
+// same blocks; the set point is named as the sheets refuse it typed. A code the program does not
+// know is named, and --strict then writes nothing.
+TEST_F(CliTransfer, ADownloadShowsWhatTheUnitHoldsAndNamesWhatItCannot)
+{
+    ASSERT_EQ(Run({"edit", Path("a.q4g")}, "physical 1 1 10 V\nphysical 1 5 10\nphysical 1 6 100\nalarm 1 1 IN 11\n"
+                                           "alarm 1 4 5\nphysical 1 4 10\nalarm 1 6 2.5\n").code, 0);
+    CliResult strict = Run({"upload", Path("a.q4g"), "--strict", "--port", m_server.GetSlavePath(), "--fixed-wait", "5"});
+    ASSERT_EQ(strict.code, 0) << strict.err;
+
+    CliResult down = Transfer("download", "b.q4g");
+    ASSERT_EQ(down.code, 0) << down.err;
+    EXPECT_EQ(Lines(down.err)[4], "q4150cli: " + Path("b.q4g") + " does not show 1 value of the unit as the sheets take it "
+                                  "(the unit's value first, then " + Path("b.q4g") + "'s):");
+    EXPECT_EQ(Lines(down.err)[5], "alarm 1 4: 5 -> 5 (outside the range of IN 11, 10 to 100: the sheets refuse it as typed)");
+    EXPECT_EQ(Run({"diff", Path("a.q4g"), Path("b.q4g")}).out, "");
+    EXPECT_EQ(Run({"blocks", Path("b.q4g")}).out, Run({"blocks", Path("a.q4g")}).out);
+
+    uint8_t physical[32];
+    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+    physical[0] = 0x59;
+    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+    std::vector<std::string> args = {"download", Path("c.q4g"), "--strict", "--port", m_server.GetSlavePath(),
+                                     "--fixed-wait", "5", "--baud", "110"};
+    CliResult refused = Run(args);
+    EXPECT_EQ(refused.code, 1);
+    const std::vector<std::string> lines = Lines(refused.err);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "physical 1 1: code 89 -> OFF (a code the program does not know)"),
+              lines.end()) << refused.err;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "alarm 1 1: IN 11 -> OFF"), lines.end()) << refused.err;
+    EXPECT_EQ(lines.back(), "q4150cli: --strict: " + Path("c.q4g") + " was not written");
+    EXPECT_FALSE(std::filesystem::exists(Path("c.q4g")));
+    args.erase(args.begin() + 2);
+    EXPECT_EQ(Run(args).code, 0);
+    EXPECT_TRUE(std::filesystem::exists(Path("c.q4g")));
+}
+
+// A file's texts the unit cannot hold, whatever damaged them (a flipped byte in an alarm's input
+// reference, a zero byte in an LCD text): show and upload name them, --strict writes nothing,
+// and verify counts them although the unit holds the blocks the upload wrote.
+TEST_F(CliTransfer, AFilesTextsTheUnitCannotHoldAreNamedLikeTypedOnes)
+{
+    ASSERT_EQ(Run({"edit", Path("a.q4g")}, "physical 1 1 10 V\nphysical 1 5 10\nphysical 1 6 100\nalarm 1 1 IN 11\n"
+                                           "alarm 1 4 50\nalarm 2 1 IN 11\nalarm 2 5 AB\\x00CD\n").code, 0);
+    // One flipped bit: the first "IN 11" after the alarm sheet's heading is A11's input reference.
+    std::string bytes = ReadBytes(Path("a.q4g"));
+    const size_t alarms = bytes.find("Alarms");
+    const size_t reference = bytes.find("IN 11", alarms);
+    ASSERT_NE(reference, std::string::npos);
+    bytes[reference] = 'i';
+    std::ofstream(Path("d.q4g"), std::ios::binary) << bytes;
+    // The alarm the unit holds as off loses its set point as well.
+    const std::string named = "q4150cli: the unit cannot hold 3 cells of " + Path("d.q4g") + " as written; it will hold:\n"
+                              "alarm 1 1: iN 11 -> OFF\nalarm 1 4: 50 -> 0\nalarm 2 5: AB\\x00CD -> AB        \n";
+
+    CliResult show = Run({"show", Path("d.q4g"), "--sheet", "alarm"});
+    EXPECT_EQ(show.code, 0);
+    EXPECT_NE(show.out.find("iN 11"), std::string::npos);
+    EXPECT_EQ(show.err, named);
+
+    CliResult strict = Run({"upload", Path("d.q4g"), "--strict", "--port", m_server.GetSlavePath()});
+    EXPECT_EQ(strict.code, 1);
+    EXPECT_EQ(strict.err, named + "q4150cli: --strict: nothing was written to the unit\n");
+    EXPECT_EQ(m_server.GetWriteCount(), 0);
+    ASSERT_EQ(Transfer("upload", "d.q4g").code, 0);
+    CliResult verify = Transfer("verify", "d.q4g");
+    EXPECT_EQ(verify.code, 1);
+    EXPECT_EQ(verify.out, named.substr(named.find('\n') + 1));
+}
+
+// One spoiled reply of any kind, once, is put right by one Retry: a Retry reads the unit again,
+// and a General block read otherwise than the backup or the reading of General had it is read
+// a second time rather than failing every pass. The unit ends up holding the file.
+TEST_F(CliTransfer, OneSpoiledReplyOfAnyKindIsPutRightByOneRetry)
+{
+    ASSERT_EQ(Run({"edit", Path("a.q4g")}, "general 3 1 12\nphysical 1 1 10 V\nalarm 1 1 IN 11\nalarm 1 6 2.5\n").code, 0);
+    const std::string wanted = Run({"blocks", Path("a.q4g")}).out;
+    const std::tuple<const char*, bool> cases[] = {
+        {"readback:B:3:1", false}, {"readback:B:3:1", true}, {"silent:B:3:1", false}, {"short:B:3:1", true},
+        {"checksum:B:3:1", false}, {"late:B:3:1", false}, {"stray:B:3:1", true},
+    };
+    for (const auto& [fault, backup] : cases) {
+        SCOPED_TRACE(std::string(fault) + (backup ? " with a backup" : ""));
+        m_server.GetUnit().Reset(true);
+        CEmulatorServer::Fault parsed{};
+        ASSERT_TRUE(CEmulatorServer::ParseFault(fault, parsed));
+        m_server.AddFault(parsed);
+        std::vector<std::string> args = {"upload", Path("a.q4g"), "--port", m_server.GetSlavePath(), "--fixed-wait",
+                                         "5", "--baud", "110", "--retries", "1"};
+        if (backup)
+            args.insert(args.end(), {"--backup", Path("held.q4g")});
+        CliResult r = Run(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(Lines(r.err).back(), "The upload is complete: " + Lines(r.err).back().substr(24));
+        // The unit holds what blocks lists (its reserved constants zero, as blocks has them).
+        std::string held;
+        const std::pair<const char*, CUnitEmulator::BLOCK_SPACE> sheets[] = {
+            {"general", CUnitEmulator::SPACE_GENERAL}, {"physical", CUnitEmulator::SPACE_INPUT},
+            {"logical", CUnitEmulator::SPACE_INPUT}, {"alarm", CUnitEmulator::SPACE_ALARM}};
+        const int counts[] = {8, 24, 7, 48};
+        for (int s = 0; s < 4; ++s) {
+            for (int b = 0; b < counts[s]; ++b) {
+                uint8_t block[32];
+                ASSERT_TRUE(m_server.GetUnit().GetBlock(sheets[s].second, (s == 2 ? 24 : 0) + b, block));
+                held += std::string(sheets[s].first) + " " + std::to_string(b) + " " + q4::ToHex(block, 32) + "\n";
+            }
+        }
+        EXPECT_EQ(held, wanted);
+    }
 }

@@ -61,8 +61,10 @@ TEST_F(Codec, ThreeByteParameterAndInputTypeDecode)
     Sheet().Set3ByteParm(1, twelve, 2);  // a list cell refuses "12": appended, not selected
     EXPECT_EQ(Cell(2)->GetData().back(), "12");
     EXPECT_EQ(Text(2), "");
-    Sheet().SetInputType(1, 1, 5);       // no such input type code: an empty text likewise
-    EXPECT_EQ(Cell(1)->GetData(), (std::vector<std::string>{"OFF", "20 mA", "10 V", "24 V", ""}));
+    Sheet().SetInputType(1, 1, 2);
+    ASSERT_EQ(Text(1), "10 V");
+    Sheet().SetInputType(1, 1, 5);       // no such input type code: off, and the list as it was
+    EXPECT_EQ(Cell(1)->GetData(), (std::vector<std::string>{"OFF", "20 mA", "10 V", "24 V"}));
     EXPECT_EQ(Text(1), "OFF");
 }
 
@@ -73,18 +75,28 @@ TEST_F(Codec, LcdUnitTexts)
     Sheet().GetLCDU(1, 2, out);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(out), 4), "\xDF" "C  ");
 
+    // The text as the LCD shows it: the blanks after it are padding, those before or within it
+    // are the unit's; a zero byte ends it.
     const std::tuple<std::string, std::string, bool> cases[] = {  // bytes, text, a new choice
-        {" \xDF" "C ", "\xB0" "C", false},
+        {"\xDF" "C  ", "\xB0" "C", false},
+        {" \xDF" "C ", " \xB0" "C", true},
         {"V   ", "V", false},
-        {"b a ", "ba", true},                      // blanks are left out wherever they stand
-        {std::string("k\0xy", 4), "k", true},      // a zero byte ends the text
+        {"b a ", "b a", true},
+        {std::string("k\0xy", 4), "k", true},
         {"    ", "", false},
+        {";ab ", ";ab", true},                     // a whole choice, though lists part at ";"
     };
     for (const auto& [bytes, text, added] : cases) {
         size_t before = Cell(2)->GetData().size();
         Sheet().SetLCDU(1, 2, reinterpret_cast<const uint8_t*>(bytes.data()));
         EXPECT_EQ(Text(2), text);
         EXPECT_EQ(Cell(2)->GetData().size(), before + (added ? 1 : 0)) << text;
+    }
+
+    for (const auto& [bytes, text, added] : cases) {
+        Set(2, text);
+        Sheet().GetLCDU(1, 2, out);
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(out), 4), text == "k" ? "k   " : bytes) << text;
     }
 
     Cell(2)->GetData().push_back("longer");

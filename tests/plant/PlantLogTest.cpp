@@ -101,6 +101,25 @@ TEST_F(PlantLog, ADamagedLineIsSkippedWithAWarning)
         << read.warnings[1];
 }
 
+// A crash that cut the last line short leaves it without its end: the next record starts a line
+// of its own, and only the cut line is skipped.
+TEST_F(PlantLog, ARecordAfterALineCutShortIsKept)
+{
+    CPlantLog log(Path("w.q4plant.log"));
+    std::string error;
+    ASSERT_TRUE(log.Append(UploadRecord("AN-1", 1), error));
+    const std::string cut = CPlantLog::ToLine(UploadRecord("AN-2", 0));
+    std::ofstream(Path("w.q4plant.log"), std::ios::app) << cut.substr(0, cut.size() / 2);
+    ASSERT_TRUE(log.Append(UploadRecord("AN-3", 0), error));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-4", 0), error));
+    CPlantLog::Contents read = log.Read();
+    ASSERT_EQ(read.records.size(), 3u);
+    EXPECT_EQ(read.records[1].tag, "AN-3");
+    EXPECT_EQ(read.records[2].tag, "AN-4");
+    ASSERT_EQ(read.warnings.size(), 1u);
+    EXPECT_EQ(read.warnings[0].rfind(Path("w.q4plant.log") + " line 2: a damaged record is skipped (", 0), 0u);
+}
+
 // Two programs logging at once: every line is one whole record, none lost.
 TEST_F(PlantLog, TwoProcessesAppendingAtOnceTearNoLine)
 {

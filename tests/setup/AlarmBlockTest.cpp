@@ -43,17 +43,19 @@ protected:
     }
 };
 
-// Typed delays are sent as count and time factor; received ones above a second are shown in
-// whole seconds. Cases without a typed text are blocks only the unit sends.
+// Typed delays are sent as count and time factor; received ones show the value the unit holds,
+// up to a second in the unit's own spelling. Cases without a typed text are blocks only the unit
+// sends.
 TEST_F(AlarmBlock, DelayIsSentAsCountAndTimeFactorAndReadBack)
 {
     ASSERT_TRUE(Type(1, 1, "IN 11"));
     struct Case { const char* typed; uint8_t factor; uint8_t count; const char* shown; };
     const Case cases[] = {
         {"1", 0, 100, "1.000"}, {"10", 1, 100, "10"}, {"100", 2, 100, "100"}, {"1000", 3, 100, "1000"},
-        {"6000", 4, 100, "6000"}, {"60000", 5, 100, "60000"}, {"1.05", 1, 11, "1"}, {"918000", 6, 255, "918000"},
+        {"6000", 4, 100, "6000"}, {"60000", 5, 100, "60000"}, {"1.05", 1, 11, "1.1"}, {"918000", 6, 255, "918000"},
         {"2500", 4, 42, "2520"}, {"60001", 6, 17, "61200"}, {nullptr, 1, 5, "0.50"}, {nullptr, 0, 30, "0.300"},
-        {nullptr, 0, 101, "1"}, {nullptr, 7, 3, "259200"},
+        {nullptr, 0, 101, "1.01"}, {nullptr, 0, 150, "1.5"}, {nullptr, 7, 3, "259200"}, {"2.5", 1, 25, "2.5"},
+        {"9.9", 1, 99, "9.9"}, {"4.7", 1, 47, "4.7"}, {"1.2", 1, 12, "1.2"}, {"10", 1, 100, "10"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
@@ -115,14 +117,17 @@ TEST_F(AlarmBlock, SetPointCarriesSignAndDynamicReferenceBits)
     EXPECT_EQ(Pack(0)[3], 0x20);
 }
 
-TEST_F(AlarmBlock, ReceivedSetPointSelectsSignAndDynamicReferenceAndIsClampedSilently)
+// A received set point stays as the unit holds it, beyond its input's range too; sign and
+// reference are the unit's, a reference without its range included.
+TEST_F(AlarmBlock, ReceivedSetPointSelectsSignAndDynamicReferenceAsHeld)
 {
     ASSERT_TRUE(Log().ValidateData(2, 1, "IN 11"));  // LOG2 matches IN 11
     ASSERT_TRUE(Log().ValidateData(3, 1, "IN 12"));  // LOG3 does not
     struct Case { uint8_t b1, b3; const char* setPoint; const char* sign; const char* dynRef; };
     const Case cases[] = {
         {50, 0x41, "50", "\xB1", "LOG2"}, {50, 0x20, "50", "<", "OFF"}, {50, 0x00, "50", ">", "OFF"},
-        {50, 0x42, "50", "<", "OFF"},     {50, 0x27, "50", "<", "OFF"}, {200, 0x00, "100.0", ">", "OFF"},
+        {50, 0x42, "50", "<", "OFF"},     {50, 0x27, "50", "<", "OFF"}, {200, 0x00, "200", ">", "OFF"},
+        {50, 0x01, "50", ">", "LOG2"},    {50, 0x21, "50", "<", "LOG2"}, {0xF6, 0x88, "-24.6", ">", "OFF"},
     };
     for (const auto& c : cases) {
         Receive({{1, c.b1}, {3, c.b3}});

@@ -72,12 +72,12 @@ TEST_F(Entry, HoldingSaysWhatTheUnitKeepsOfEachText)
         bool exact;
     } const cases[] = {
         {ST_GENERAL, 3, 1, "12", "12", true},      {ST_GENERAL, 3, 1, "07", "7", true},
-        {ST_GENERAL, 3, 1, "12x", "12", false},    {ST_GENERAL, 3, 1, "63", "0", false},
+        {ST_GENERAL, 3, 1, "12x", "12", false},    {ST_GENERAL, 3, 1, "63", "63", true},
         {ST_GENERAL, 14, 1, "0", " 0", true},      {ST_GENERAL, 14, 1, "12.5", "12.5", true},
         {ST_GENERAL, 14, 1, "0.07", "0.05", false}, {ST_GENERAL, 4, 1, "MODBUS", "MODBUS", true},
         {ST_GENERAL, 4, 1, "modbus", "NORDA BUS", false},
         {ST_PHYSICAL, 1, 1, "10 V", "10 V", true},  {ST_PHYSICAL, 1, 1, "10V", "OFF", false},
-        {ST_PHYSICAL, 1, 2, "\xB0" "C", "\xB0" "C", true}, {ST_PHYSICAL, 1, 2, "k W", "kW", false},
+        {ST_PHYSICAL, 1, 2, "\xB0" "C", "\xB0" "C", true}, {ST_PHYSICAL, 1, 2, "k W", "k W", true},
         {ST_PHYSICAL, 1, 2, "bar  ", "bar", true},  {ST_PHYSICAL, 1, 2, "bars!", "bars", false},
         {ST_PHYSICAL, 1, 2, "\xDF", "\xB0", false},
         {ST_PHYSICAL, 1, 4, "xyz", "0", false},    {ST_PHYSICAL, 1, 6, "12abc", "12", false},
@@ -97,6 +97,18 @@ TEST_F(Entry, HoldingSaysWhatTheUnitKeepsOfEachText)
         {ST_ALARM, 1, CAlarm::COL_TEXT, "PUMP      ", "PUMP      ", true},
         {ST_ALARM, 1, CAlarm::COL_TEXT, "TANK LEVEL HIGH", "TANK LEVEL", false},
         {ST_ALARM, 1, CAlarm::COL_LED, "24", "24", true},
+        // The references and the sign: a text of none of the unit's goes out as another.
+        {ST_ALARM, 1, CAlarm::COL_INPREF, "IN 11", "IN 11", true},
+        {ST_ALARM, 1, CAlarm::COL_INPREF, "iN 11", "OFF", false},
+        {ST_ALARM, 1, CAlarm::COL_INPREF, "LOG2", "LOG2", true},
+        {ST_ALARM, 1, CAlarm::COL_DYNREF, "LOG9", "OFF", false},
+        {ST_ALARM, 1, CAlarm::COL_DYNREF, "LOG3", "LOG3", true},
+        {ST_ALARM, 1, CAlarm::COL_SIGN, "<>", ">", false},
+        {ST_ALARM, 1, CAlarm::COL_SIGN, "\xB1", "\xB1", true},
+        // An alarm's copies of its input's numbers: the same in any spelling.
+        {ST_ALARM, 1, CAlarm::COL_INPTP + 2, ".5", "0.5", true},
+        {ST_ALARM, 1, CAlarm::COL_INPTP + 4, "+5", "5", true},
+        {ST_ALARM, 1, CAlarm::COL_MISC, "1e1", "10", true},
         // Cells the unit holds nothing of: as they are.
         {ST_ALARM, 1, CAlarm::COL_INPTP + 2, "xyz", "xyz", true},
         {ST_PHYSICAL, 1, 0, "IN 11", "IN 11", true},
@@ -107,4 +119,8 @@ TEST_F(Entry, HoldingSaysWhatTheUnitKeepsOfEachText)
         EXPECT_EQ(holding.held, c.held);
         EXPECT_EQ(holding.exact, c.exact);
     }
+    // The unit's LCD text ends at a zero byte.
+    CellHolding zero = unit.GetSetupType(ST_ALARM)->GetHolding(1, CAlarm::COL_TEXT, std::string("AB\0CD", 5));
+    EXPECT_EQ(zero.held, "AB        ");
+    EXPECT_FALSE(zero.exact);
 }

@@ -88,20 +88,20 @@ TEST_F(GeneralTest, DeviceValuesBothWays)
         EXPECT_EQ(General().FormatValue(c.section, c.value), c.textBack);
     }
     EXPECT_EQ(General().FormatValue(1, 7), "OFF");  // no such code: the first choice
-    EXPECT_EQ(General().FormatValue(3, 63), "0");
+    EXPECT_EQ(General().FormatValue(3, 63), "63");  // beyond the sheet's range, as held
     EXPECT_EQ(General().FormatValue(11, 9), "OFF");
 }
 
 // Reserved constants kept in packed blocks: see the General upload in tests/transfer.
 TEST_F(GeneralTest, ReceivedBlocksRefuseUnknownChoices)
 {
-    // Constant 0 is 3000 (CONFIG), 3 is device number 63 (shown as 0), and 5, RS 232 rate 7, is
-    // no choice: the cell keeps 9600.
+    // Constant 0 is 3000 (CONFIG), 3 is device number 63 (shown as held), and 5, RS 232 rate 7,
+    // is no choice: the cell keeps 9600.
     Block in = Patched({}, {{0, 0xB8}, {1, 0x0B}, {20, 0x07}, {12, 63}});
     General().SetConstants(0, in.data());
     EXPECT_EQ(Value(1), "CONFIG");
     EXPECT_EQ(Value(6), "9600");
-    EXPECT_EQ(Value(3), "0");
+    EXPECT_EQ(Value(3), "63");
     EXPECT_EQ(Value(4), "NORDA BUS");
 }
 

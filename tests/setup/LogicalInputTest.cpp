@@ -189,32 +189,43 @@ TEST_F(LogicalInput, ChangedParametersAreCarriedOn)
     EXPECT_TRUE(Holds(Log(), 5, 9, "IN 12"));
 }
 
-TEST_F(LogicalInput, CutTurnsEverySelectionOff)
+// Cut turns every selection off and, as for any logical input out of use, its settings: an
+// upload then sends none, as a download would show them.
+TEST_F(LogicalInput, CutTurnsEverySelectionAndItsSettingsOff)
 {
     ChainLog1Log2();
     ASSERT_EQ(Log().ValidateData(1, 4, "IN 12"), 1);
     Log().ResetChannel(1);
     for (int k = 1; k <= 12; ++k)
         EXPECT_EQ(ItemsOf(Log(), 1, k), (Items{"OFF", "IN 11", "IN 12"}));
-    EXPECT_EQ(LogParms(1), kTenVolt);
+    EXPECT_EQ(LogParms(1), kNoParms);
+    Block block;
+    Log().GetLogInpDataBlock(0, block.data());
+    EXPECT_EQ(block[0], 0);
+    EXPECT_EQ(std::count(block.begin() + 16, block.begin() + 28, 48), 12);
     EXPECT_EQ(LogParms(2), kNoParms);
     EXPECT_EQ(Text(Log(), 2, 1), "OFF");
     for (int n = 2; n <= 7; ++n)
         EXPECT_FALSE(AnyCellHolds(n, "LOG1"));
 }
 
-// The ends of the code ranges the blocks below do not reach; codes that name nothing leave
-// the selection alone.
+// The ends of the code ranges the blocks below do not reach. A code selects its input where the
+// list offers it; an input that is off, and a code of nothing, leave the selection and the list
+// as they are.
 TEST_F(LogicalInput, ReferenceCodes)
 {
-    const std::pair<uint8_t, const char*> codes[] = {{23, "IN 83"}, {30, "LOG7"}, {47, "x"}, {255, "x"}};
+    SetChannel(24, "10 V");
+    ASSERT_EQ(Log().ValidateData(6, 1, "IN 83"), 1);
+    const Items offered = ItemsOf(Log(), 7, 1);
+    const std::pair<uint8_t, const char*> codes[] = {{23, "IN 83"}, {29, "LOG6"}, {2, "OFF"}, {30, "OFF"}, {47, "OFF"}, {255, "OFF"}};
     for (auto [code, name] : codes) {
-        Log().SetParm(1, 1, "x");
+        Log().SetParm(7, 1, "OFF");
         std::array<uint8_t, 12> refs;
         refs.fill(48);
         refs[0] = code;
-        Log().SetInputReference(1, refs.data());
-        EXPECT_EQ(Text(Log(), 1, 1), name) << int(code);
+        Log().SetInputReference(7, refs.data());
+        EXPECT_EQ(Text(Log(), 7, 1), name) << int(code);
+        EXPECT_EQ(ItemsOf(Log(), 7, 1), offered) << int(code);
     }
 }
 

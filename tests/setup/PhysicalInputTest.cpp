@@ -94,14 +94,16 @@ TEST_F(PhysicalInput, BlockEncodingsBothWays)
     }
 }
 
-TEST_F(PhysicalInput, ReceivedBlocksAreValidatedLikeTypingAndTheirUnitsMerged)
+// Received channels are checked as typed, but keep the values the unit holds (an InpUp of 30 on
+// a 24 V input stays 30).
+TEST_F(PhysicalInput, ReceivedBlocksAreValidatedAsHeldAndTheirUnitsMerged)
 {
     struct Case { Block block; Parms cells; };
     const Case cases[] = {
         {Patched({}, {{0, 0}, {1, 5}, {7, 9}, {13, 1}, {28, 'V'}, {29, ' '}, {30, ' '}, {31, ' '}}),
          {"OFF", "", "0", "0", "0", "0", "0"}},
         {Patched({}, {{0, 3}, {1, 0x15}, {3, 0x88}, {7, 30}, {28, ' '}, {29, 0xDF}, {30, 'C'}, {31, ' '}}),
-         {"24 V", "\xB0" "C", "-2.1", "0", "24", "0", "0"}},
+         {"24 V", "\xB0" "C", "-2.1", "0", "30", "0", "0"}},
         {Patched({}, {{0, 4}, {4, 0x7D}, {6, 0x88}, {7, 0xC8}, {9, 0x08}, {28, 'b'}, {29, 0}, {30, 'x'}, {31, 'y'}}),
          {"20 mA", "b", "0", "-12.5", "20.0", "0", "0"}},
         {Patched({}, {{0, 4}, {1, 4}, {7, 20}, {10, 0x67}, {11, 0x06}, {12, 0x10}, {13, 3}, {28, 'p'}, {29, 's'}, {30, 'i'}, {31, ' '}}),

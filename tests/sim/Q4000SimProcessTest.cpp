@@ -128,6 +128,9 @@ TEST(Q4000SimProcess, BadInputExitsWithTwoAndHelpWithZero)
         {"--frobnicate", 2, "", "usage: q4000sim"},
         {"--load " + load, 2, "", "line 1"},
         {"--load " + load + ".none", 2, "", "cannot read"},
+        // A memory that could not be saved at the end is refused at the start.
+        {"--save /nonexistent/x", 2, "", "--save: cannot write /nonexistent/x: No such file or directory"},
+        {"--save /tmp", 2, "", "--save: cannot write /tmp: Is a directory"},
         {"--help", 0, "usage: q4000sim", ""},  // help goes to standard output
     };
     for (const auto& [args, code, outStart, errHas] : cases) {

@@ -130,20 +130,23 @@ TEST_P(ReplyCheck, TheBlockFailsAndRetryCompletesWithTheUnitsOwnData)
 INSTANTIATE_TEST_SUITE_P(Replies, ReplyCheck, ::testing::ValuesIn(kReplyCases),
                          [](const ::testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
 
-// The General block under a merge is checked against the blocks a backup read moments before,
-// without a second read: other data in its reply fails the block, and so does a unit that has
-// changed since the backup, every time, without the block being written.
+// The General block under a merge is checked against the blocks a backup read moments before:
+// a read that agrees with them is taken at once; one that does not is read again and taken only
+// when both reads agree, for the backup's own reply may have been spoiled (or the unit changed
+// since). Other data in one reply fails the block without it being written, and Retry
+// completes, whether the backup's blocks were right or not.
 TEST_F(DistinctUnit, TheGeneralReadIsCheckedAgainstTheBackupsBlocks)
 {
-    const struct { const char* fault; bool changedSinceBackup; TransferEnd end; size_t failures; } cases[] = {
-        {"readback:B:7", false, TransferEnd::Completed, 1},
-        {nullptr, true, TransferEnd::Failed, 2},
+    const struct { const char* fault; bool backupDiffers; size_t failures; } cases[] = {
+        {"readback:B:7", false, 1},
+        {nullptr, true, 0},
+        {"readback:B:7", true, 1},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.fault ? c.fault : "changed since the backup");
+        SCOPED_TRACE(std::string(c.fault ? c.fault : "no fault") + (c.backupDiffers ? ", the backup's block differs" : ""));
         FillDistinct(m_server.GetUnit());
         CUnitImage backup = m_before;
-        if (c.changedSinceBackup)
+        if (c.backupDiffers)
             backup.GetBlocks(ST_GENERAL)[7][31] ^= 0x01;
         if (c.fault)
             AddFault(c.fault);
@@ -152,13 +155,13 @@ TEST_F(DistinctUnit, TheGeneralReadIsCheckedAgainstTheBackupsBlocks)
         CTransfer transfer(m_unit, m_connection.GetLink(), TransferDirection::Upload, m_observer);
         transfer.SetHeldBlocks(&backup);
         TransferResult result = transfer.Run();
-        EXPECT_EQ(result.end, c.end);
+        EXPECT_EQ(result.end, TransferEnd::Completed);
         EXPECT_EQ(m_observer.Asked(), std::vector<std::string>(c.failures, "Error to upload General data"));
+        // Merged into what the unit holds, not into the backup's block.
         ExpectUploaded(result.end);
-        if (c.end == TransferEnd::Completed)
+        if (!c.backupDiffers) {
             EXPECT_EQ(result.bytesMoved, 13587u);  // the unit's pace: one read a General block
-        else
-            EXPECT_EQ(Hex(Memory(m_server.GetUnit(), m_unit).GetBlocks(ST_GENERAL)[7]), Hex(m_before.GetBlocks(ST_GENERAL)[7]));
+        }
     }
 }
 

@@ -6,6 +6,8 @@
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
 #include "ModalHelper.h"
+#include "ui/CCellListDlg.h"
+#include "ui/CCellListModel.h"
 #include "ui/CChangeReportDlg.h"
 #include "ui/CDocManager.h"
 #include "ui/CQ4150App.h"
@@ -116,6 +118,52 @@ private slots:
         QCOMPARE(frame->GetQ4View(0)->GetGrid()->GetItemText(3, 1), QStringLiteral("23"));
         frame->close();
         QSettings().remove(QStringLiteral("Recent File List"));
+    }
+
+    // A file with texts the unit cannot hold opens with a window listing them, marked in the
+    // sheets until it closes; a file without opens without it, and New closes it.
+    void openingAFileNamesTheTextsTheUnitCannotHold()
+    {
+        QTemporaryDir dir;
+        const QString damaged = dir.filePath(QStringLiteral("damaged.q4g"));
+        const QString clean = dir.filePath(QStringLiteral("clean.q4g"));
+        {
+            RecordingPrompt prompt;
+            CQ4kUnit unit(prompt);
+            unit.Initialize();
+            QVERIFY(unit.GetSetupType(ST_PHYSICAL)->ValidateData(1, 1, "10 V"));
+            QVERIFY(unit.GetSetupType(ST_ALARM)->ValidateData(1, CAlarm::COL_INPREF, "IN 11"));
+            CDocumentFile file;
+            QVERIFY(file.Save(unit, clean.toStdString()));
+            // A flipped bit, as a damaged file holds it: "iN 11", which the unit holds as OFF.
+            unit.GetSetupType(ST_ALARM)->GetProperty(1, CAlarm::COL_INPREF)->SetText("iN 11");
+            QVERIFY(file.Save(unit, damaged.toStdString()));
+        }
+        FrameFixture f;
+        QVERIFY(f.frame->GetDocManager().OpenDocumentFile(damaged));
+        CCellListDlg* list = f.frame->GetCellList();
+        QVERIFY(list && list->isVisible());
+        QCOMPARE(list->GetModel().rowCount(), 1);
+        const QAbstractItemModel& model = list->GetModel();
+        QCOMPARE(model.data(model.index(0, CCellListModel::COL_A)).toString(), QStringLiteral("iN 11"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::COL_B)).toString(), QStringLiteral("OFF"));
+        QVERIFY(list->windowTitle().startsWith(QStringLiteral("damaged.q4g - 1 cell")));
+        QCOMPARE(f.Marked(ST_ALARM), (std::set<std::pair<int, int>>{{1, CAlarm::COL_INPREF}}));
+        // Enter shows the cell in its sheet.
+        QTest::keyClick(list->GetView(), Qt::Key_Return);
+        QCOMPARE(f.frame->GetActivePage(), ST_ALARM);
+        QTest::keyClick(list, Qt::Key_Escape);
+        QVERIFY(!list->isVisible());
+        QVERIFY(f.Marked(ST_ALARM).empty());
+
+        QVERIFY(f.frame->GetDocManager().OpenDocumentFile(damaged));
+        QVERIFY(list->isVisible());
+        QVERIFY(f.frame->GetDocManager().OpenDocumentFile(clean));
+        QVERIFY(!list->isVisible());
+        QVERIFY(f.Marked(ST_ALARM).empty());
+        QVERIFY(f.frame->GetDocManager().OpenDocumentFile(damaged));
+        f.frame->GetAction(ID_FILE_NEW)->trigger();
+        QVERIFY(!list->isVisible());
     }
 
     // One edit on every sheet, Flags and Save, with nothing but keys.

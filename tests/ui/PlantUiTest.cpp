@@ -153,6 +153,27 @@ private slots:
                      shown.text.c_str());
     }
 
+    // A log that cannot be written is said in a message, once a run, and in each unit's row:
+    // the units were verified all the same.
+    void aLogThatCannotBeWrittenIsSaid()
+    {
+        Plant plant;
+        QVERIFY(QDir().mkpath(plant.path + QStringLiteral(".log")));
+        CPlantTransferController& rows = plant.Transfers(1);
+        plant.prompt.Clear();
+        QVERIFY(Plant::Run(rows, {1, 2}, false));
+        std::vector<std::string> told;
+        for (const RecordingPrompt::Shown& shown : plant.prompt.Messages())
+            told.push_back(shown.text);
+        QCOMPARE(told.size(), size_t(1));
+        QVERIFY2(told[0].rfind("The plant log could not be written: cannot write ", 0) == 0, told[0].c_str());
+        QVERIFY2(told[0].find("Is a directory") != std::string::npos, told[0].c_str());
+        for (int row : {0, 1}) {
+            QCOMPARE(rows.GetResult(row), JobOutcome::Differs);
+            QVERIFY2(rows.GetResultText(row).contains(QStringLiteral("(not in the log: ")), qPrintable(rows.GetResultText(row)));
+        }
+    }
+
     // Stop ends every upload after its block in flight; each row and the log say how many
     // blocks were written; the set-up open in the window is locked while its unit is uploaded.
     void stopEndsEveryTransferAndSaysHowFarItGot()

@@ -9,6 +9,9 @@
 #include "sim/CEmulatorServer.h"
 #include "support/TransferDoubles.h"
 #include "ui/CBackupSettings.h"
+#include "setup/alarms/CAlarm.h"
+#include "ui/CCellListDlg.h"
+#include "ui/CCellListModel.h"
 #include "ui/CCompareController.h"
 #include "ui/CCompareDlg.h"
 #include "ui/CComPortDlg.h"
@@ -18,6 +21,7 @@
 #include "ui/CQtJob.h"
 #include "ui/CTransferController.h"
 #include "ui/CommandTable.h"
+#include "ui/QtText.h"
 #include "unit/CUnitHistory.h"
 
 #include <QAction>
@@ -400,6 +404,42 @@ private slots:
         // The download is one step: Undo brings the set-up from before it back.
         p.frame->GetAction(ID_EDIT_UNDO)->trigger();
         QCOMPARE(p.GridText(0, DEVICE_NUMBER), before);
+    }
+
+    // A download shows what the unit holds: a delay of 2.5 s as 2.5. What the set-up cannot show
+    // so (an input type the program does not know, and the alarm on that input) is listed in a
+    // window after the download, its cells marked in the sheets while it is open.
+    void downloadListsWhatTheSetUpCannotShowAsHeld()
+    {
+        Program p;
+        p.doc.SetModifiedFlag(false);
+        CEmulatorServer* emulator = p.Connect();
+        const uint8_t alarm[32] = {0, 0x32, 0, 0x20, 25, 1, 24, 14, 0, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 0, alarm));
+        uint8_t physical[32] = {2, 0, 0, 0, 0, 0, 0, 10, 0, 0, 100};
+        std::memset(physical + 28, ' ', 4);
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+        p.Run(ID_DOWNLOAD);
+        QCOMPARE(q4ui::ToQString(p.doc.GetUnit()->GetSetupType(ST_ALARM)->GetCellText(1, CAlarm::COL_DELAY)),
+                 QStringLiteral("2.5"));
+        QVERIFY(!p.frame->GetCellList() || !p.frame->GetCellList()->isVisible());
+
+        physical[0] = 0x59;
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+        AnswerNextMessageBox(QMessageBox::Discard);  // the download is in no file yet
+        p.Run(ID_DOWNLOAD);
+        CCellListDlg* list = p.frame->GetCellList();
+        QVERIFY(list && list->isVisible());
+        const QAbstractItemModel& model = list->GetModel();
+        QCOMPARE(model.data(model.index(0, CCellListModel::COL_A)).toString(), QStringLiteral("code 89"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::COL_B)).toString(), QStringLiteral("OFF"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::COL_REASON)).toString(),
+                 QStringLiteral("a code the program does not know"));
+        QVERIFY(p.Marked(ST_PHYSICAL).count({1, 1}));
+        QVERIFY(p.Marked(ST_ALARM).count({1, CAlarm::COL_INPREF}));
+        list->GetCloseButton()->click();
+        QVERIFY(p.Marked(ST_PHYSICAL).empty());
+        QVERIFY(p.Marked(ST_ALARM).empty());
     }
 
     // Closing during a transfer asks; Yes stops the transfer, then the window closes.
