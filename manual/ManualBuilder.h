@@ -12,6 +12,7 @@
 #pragma once
 
 #include "manual/SheetFacts.h"
+#include "unit/CoreTranslator.h"
 
 #include <map>
 #include <stdexcept>
@@ -28,6 +29,9 @@ struct ManualParts {
     std::string version;
     std::string cliHelp;  // UTF-8 text
     std::vector<SheetFacts> sheets;
+    // The program's words in the manual's language (sheets, headings, hints, messages), as the
+    // desktop program shows them; null for English, the core's own.
+    const CoreTranslator* words = nullptr;
 };
 
 // The whole manual as UTF-8 HTML; throws ManualError for a source it cannot read, among them
