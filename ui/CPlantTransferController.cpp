@@ -303,6 +303,9 @@ void CPlantTransferController::OnJobFinished(int row)
     m_mapRunning.erase(it);
     Row& shown = m_arRows[static_cast<size_t>(row)];
     shown.running = false;
+    // A transfer that went through has moved all its blocks, whatever the count of bytes said.
+    if (result.transfer.end == TransferEnd::Completed)
+        shown.percent = 100;
     shown.result = result.result;
     shown.resultText = ResultText(action, result);
     shown.unitDevice = result.unitDevice;
@@ -346,12 +349,13 @@ QString CPlantTransferController::ResultText(PlantAction action, const UnitJobRe
     switch (result.result) {
     case PlantResult::Ok:
         text = action == PlantAction::Verify ? tr("Holds its file")
-                                             : tr("Uploaded: %1 blocks written, %2 cells changed")
-                                                   .arg(result.transfer.blocksDone)
-                                                   .arg(static_cast<int>(result.cells.size()));
+                                             : (result.cells.size() == 1 ? tr("Uploaded: %1 blocks written, 1 cell changed")
+                                                                         : tr("Uploaded: %1 blocks written, %2 cells changed")
+                                                                               .arg(static_cast<int>(result.cells.size())))
+                                                   .arg(result.transfer.blocksDone);
         break;
     case PlantResult::Differs:
-        text = tr("Differs in %1 cells").arg(static_cast<int>(result.cells.size()));
+        text = result.cells.size() == 1 ? tr("Differs in 1 cell") : tr("Differs in %1 cells").arg(static_cast<int>(result.cells.size()));
         break;
     case PlantResult::Refused:
         text = tr("Not uploaded: the unit is device %1, its file is for device %2")
