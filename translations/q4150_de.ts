@@ -143,6 +143,10 @@
         <source>&amp;Port:</source>
         <translation>&amp;Schnittstelle:</translation>
     </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
 </context>
 <context>
     <name>CCompareController</name>
@@ -359,6 +363,14 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
+    <name>CLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of the language of this translation: the guide of that language opens from Help</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>CLanguageDlg</name>
     <message>
         <source>Language</source>
@@ -471,22 +483,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Wiederholt: %1</translation>
     </message>
     <message>
-        <source>&amp;Undo %1	Ctrl+Z</source>
-        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Rückgängig	Strg+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1	Ctrl+Y</source>
-        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederholen	Strg+Y</translation>
-    </message>
-    <message>
         <source>A transfer is running. Stop it and close the program?</source>
         <translation>Eine Übertragung läuft. Sie abbrechen und das Programm schließen?</translation>
     </message>
@@ -497,6 +493,22 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>More commands</source>
         <translation>Weitere Befehle</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
 </context>
 <context>
@@ -608,6 +620,14 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>%1 are all device %2</source>
         <translation>%1 sind alle Gerät %2</translation>
     </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>CPlantPanel</name>
@@ -620,10 +640,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagenübersicht</translation>
     </message>
     <message>
-        <source>&amp;Filter:</source>
-        <translation>&amp;Filter:</translation>
-    </message>
-    <message>
         <source>Tag, location, device or file</source>
         <translation>Kennung, Ort, Gerät oder Datei</translation>
     </message>
@@ -634,6 +650,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Units of the plant</source>
         <translation>Geräte der Anlage</translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>&amp;Filter:</translation>
     </message>
 </context>
 <context>
@@ -720,6 +740,41 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     </message>
 </context>
 <context>
+    <name>CPlantReportDlg</name>
+    <message>
+        <source>Plant Report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>Plant report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>The plant report could not be printed.</source>
+        <translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plant report could not be saved as %1.</source>
+        <translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>CPlantTransferController</name>
     <message>
         <source>Emulator %1</source>
@@ -800,6 +855,14 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>(not in the log: %1)</source>
         <translation>(nicht im Protokoll: %1)</translation>
+    </message>
+    <message>
+        <source>Uploaded: %1 blocks written, 1 cell changed</source>
+        <translation>Übertragen: %1 Blöcke geschrieben, 1 Zelle geändert</translation>
+    </message>
+    <message>
+        <source>Differs in 1 cell</source>
+        <translation>Weicht in 1 Zelle ab</translation>
     </message>
 </context>
 <context>
@@ -984,38 +1047,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Die Konfiguration von %1 öffnen?</translation>
     </message>
     <message>
-        <source>Plant Report</source>
-        <translation>Anlagenbericht</translation>
-    </message>
-    <message>
-        <source>Plant report</source>
-        <translation>Anlagenbericht</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;DF...</source>
-        <translation>Als P&amp;DF speichern...</translation>
-    </message>
-    <message>
-        <source>The plant report could not be printed.</source>
-        <translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The plant report could not be saved as %1.</source>
-        <translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Open Plan&amp;t...</source>
         <translation>An&amp;lage öffnen...</translation>
     </message>
@@ -1161,6 +1192,14 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>The set-up cannot be changed while its unit is being uploaded.</source>
         <translation>Die Konfiguration kann nicht geändert werden, solange sie zu ihrem Gerät übertragen wird.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Read-only: %1</source>
+        <translation>Schreibgeschützt: %1</translation>
     </message>
 </context>
 <context>
@@ -1328,18 +1367,10 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
 <context>
     <name>Commands</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;Neu	Strg+N</translation>
-    </message>
-    <message>
         <source>Create a new document
 New</source>
         <translation>Ein neues Dokument anlegen
 Neu</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>Ö&amp;ffnen...	Strg+O</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -1348,28 +1379,16 @@ Open</source>
 Öffnen</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Speichern	Strg+S</translation>
-    </message>
-    <message>
         <source>Save the active document
 Save</source>
         <translation>Das aktive Dokument speichern
 Speichern</translation>
     </message>
     <message>
-        <source>Save &amp;As...	Ctrl+A</source>
-        <translation>Speichern &amp;unter...	Strg+A</translation>
-    </message>
-    <message>
         <source>Save the active document with a new name
 Save As</source>
         <translation>Das aktive Dokument unter einem neuen Namen speichern
 Speichern unter</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Drucken...	Strg+P</translation>
     </message>
     <message>
         <source>Print all pages of the set-up
@@ -1388,18 +1407,10 @@ Print</source>
 Drucken</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view	Ctrl+W</source>
-        <translation>Druck&amp;vorschau	Strg+W</translation>
-    </message>
-    <message>
         <source>Display full pages
 Print Preview</source>
         <translation>Ganze Seiten anzeigen
 Druckvorschau</translation>
-    </message>
-    <message>
-        <source>P&amp;rint Setup...	Ctrl+U</source>
-        <translation>Drucker&amp;einrichtung...	Strg+U</translation>
     </message>
     <message>
         <source>Change the printer and printing options
@@ -1426,18 +1437,10 @@ Exit</source>
 Beenden</translation>
     </message>
     <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Rückgängig	Strg+Z</translation>
-    </message>
-    <message>
         <source>Undo the last action
 Undo</source>
         <translation>Die letzte Aktion rückgängig machen
 Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederholen	Strg+Y</translation>
     </message>
     <message>
         <source>Redo the previously undone action
@@ -1446,28 +1449,16 @@ Redo</source>
 Wiederholen</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>&amp;Ausschneiden	Strg+X</translation>
-    </message>
-    <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
         <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
 Ausschneiden</translation>
     </message>
     <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Kopieren	Strg+C</translation>
-    </message>
-    <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
         <translation>Die Auswahl in die Zwischenablage kopieren
 Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Einfügen	Strg+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
@@ -1576,18 +1567,10 @@ Backup Settings</source>
 Sicherungseinstellungen</translation>
     </message>
     <message>
-        <source>Next Sheet	Ctrl+Tab</source>
-        <translation>Nächstes Blatt	Strg+Tab</translation>
-    </message>
-    <message>
         <source>Show the next sheet
 Next Sheet</source>
         <translation>Das nächste Blatt zeigen
 Nächstes Blatt</translation>
-    </message>
-    <message>
-        <source>Previous Sheet	Ctrl+Shift+Tab</source>
-        <translation>Vorheriges Blatt	Strg+Umschalt+Tab</translation>
     </message>
     <message>
         <source>Show the previous sheet
@@ -1624,6 +1607,62 @@ Sprache</translation>
 Help Topics</source>
         <translation>Das Benutzerhandbuch öffnen
 Hilfethemen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Next Sheet</source>
+        <translation>Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>Previous Sheet</source>
+        <translation>Vorheriges Blatt</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +1972,14 @@ Hilfethemen</translation>
     <message>
         <source>A number from %1 to %2, the range of %3</source>
         <translation>Eine Zahl von %1 bis %2, der Bereich von %3</translation>
+    </message>
+    <message>
+        <source>A number from %1 to %2 %3, the range of the input type %4</source>
+        <translation>Eine Zahl von %1 bis %2 %3, der Bereich des Eingangstyps %4</translation>
+    </message>
+    <message>
+        <source>Available once a logical input is in use: choose its first input (I1) on %1</source>
+        <translation>Verfügbar, sobald ein logischer Eingang in Gebrauch ist: seinen ersten Eingang (I1) auf %1 wählen</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,35 @@ private slots:
         QVERIFY(!hints.contains(QString()));
     }
 
+    // A key the editor refused is told in the status bar until the next good edit, whether or
+    // not the cursor moves on: then the status bar tells what the current cell takes again.
+    void refusedKeyIsToldUntilTheNextGoodEdit_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("current");  // the row of the cell whose hint is told afterwards
+        QTest::newRow("Enter on the last row") << 14 << int(Qt::Key_Return) << 14;
+        QTest::newRow("Enter moves down") << 3 << int(Qt::Key_Return) << 4;
+    }
+
+    void refusedKeyIsToldUntilTheNextGoodEdit()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, current);
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(ST_GENERAL);
+        QWidget* editor = TypeInto(grid, row, 1, QStringLiteral("5x"));
+        QVERIFY(editor);
+        QVERIFY2(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("Refused")),
+                 qPrintable(f.frame->statusBar()->currentMessage()));
+        Press(grid, row, 1, Qt::Key(key));
+        QCOMPARE(grid.GetItemText(row, 1), QStringLiteral("5"));
+        const QString hint = grid.IndexAt(current, 1).data(Qt::StatusTipRole).toString();
+        QVERIFY(!hint.isEmpty());
+        QCOMPARE(f.frame->statusBar()->currentMessage(), hint);
+    }
+
     // A cut that reaches other sheets says so; undo takes it back on every sheet, redo again.
     void undoAndRedoTakeWholeStepsAcrossSheets()
     {

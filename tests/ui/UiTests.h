@@ -22,6 +22,7 @@ std::unique_ptr<QObject> MakeHelpTest();
 std::unique_ptr<QObject> MakeGermanTest();
 std::unique_ptr<QObject> MakeAccessTest();
 std::unique_ptr<QObject> MakePlantUiTest();
+std::unique_ptr<QObject> MakeWindowsTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -42,5 +43,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeGermanTest());
     tests.push_back(MakeAccessTest());
     tests.push_back(MakePlantUiTest());
+    tests.push_back(MakeWindowsTest());
     return tests;
 }
