@@ -28,6 +28,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -61,15 +62,23 @@ class GermanTest : public QObject {
     Q_OBJECT
 
     QTranslator m_translator;
+    QTranslator m_qt;  // Qt's own buttons, where the system has their German
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_translator.load(QStringLiteral(":/i18n/q4150_de.qm")));
         QCoreApplication::installTranslator(&m_translator);
+        if (m_qt.load(QLocale(QStringLiteral("de")), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt);
     }
 
-    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_translator); }
+    void cleanupTestCase()
+    {
+        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(&m_translator);
+    }
 
     void sheetsShowGermanHeadings_data()
     {

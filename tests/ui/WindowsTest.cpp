@@ -6,28 +6,37 @@
 
 #include "ProgramWindows.h"
 
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTranslator>
 #include <QtTest>
 
 namespace {
 
-// The program's German for as long as it lives, as the program installs it at its start.
+// The program's language for as long as it lives, as the program installs it at its start: its
+// own translation, and Qt's for the standard buttons where the system has it.
 class Language {
 public:
     explicit Language(const QString& code)
     {
         if (code == QLatin1String("en"))
             return;
-        QVERIFY(m_translator.load(QStringLiteral(":/i18n/q4150_%1.qm").arg(code)));
-        QCoreApplication::installTranslator(&m_translator);
+        QVERIFY(m_own.load(QStringLiteral(":/i18n/q4150_%1.qm").arg(code)));
+        QCoreApplication::installTranslator(&m_own);
+        if (m_qt.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt);
     }
-    ~Language() { QCoreApplication::removeTranslator(&m_translator); }
+    ~Language()
+    {
+        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(&m_own);
+    }
     Language(const Language&) = delete;
     Language& operator=(const Language&) = delete;
 
 private:
-    QTranslator m_translator;
+    QTranslator m_own;
+    QTranslator m_qt;
 };
 
 void AddRows(bool bothLanguages)
