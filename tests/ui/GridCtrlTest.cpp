@@ -254,6 +254,8 @@ private slots:
                                << "Delay (s) takes seconds from 0.3 to 918000 (255 hours).";
         QTest::newRow("set point") << int(ST_ALARM) << 1 << int(CAlarm::COL_SETPOINT) << "x" << 62012u
                                    << "SetPoint takes a number from 0 to 100, the range of IN 11.";
+        QTest::newRow("input range beyond the input type") << int(ST_PHYSICAL) << 1 << 5 << "12" << 62015u
+                                                           << "InpUp takes a number from 0 to 10 V, the range of the input type 10 V.";
         QTest::newRow("inactive input") << int(ST_PHYSICAL) << 2 << PHYS_LCDU << "bar" << 62016u
                                         << "Not active: set InpTp of IN 12 first.";
         QTest::newRow("disabled alarm") << int(ST_ALARM) << 2 << int(CAlarm::COL_DELAY) << "5" << 62007u
