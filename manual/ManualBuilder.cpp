@@ -13,7 +13,7 @@ namespace {
 
 const char* const g_PhraseKeys[] = {
     "status-bar", "status-bar-on", "choices", "choices-follow", "types-new", "types-new-limit", "settings", "default", "empty",
-    "read-only", "refusals", "unused-refusals", "changes", "to", "input-type", "input-range",
+    "read-only", "refusals", "unused-refusals", "changes", "to", "input-type", "input-range", "quote-open", "quote-close",
     "check-severity", "check-says", "check-example", "check-finds", "severity-error", "severity-warning", "severity-note",
 };
 
@@ -159,6 +159,20 @@ public:
 private:
     static constexpr const char* CONTENTS_MARK = "\x01contents\x01";
 
+    // The program's words (Windows-1252) in the manual's language, as HTML.
+    std::string SheetTitle(const std::string& title) const
+    {
+        return m_parts.words ? Escape(m_parts.words->Sheet(title)) : Html(title);
+    }
+    std::string HeadingText(const std::string& heading) const
+    {
+        return m_parts.words ? Escape(m_parts.words->Heading(heading)) : Html(heading);
+    }
+    std::string Said(const std::string& text) const
+    {
+        return m_parts.words ? Escape(m_parts.words->Text(text)) : Html(text);
+    }
+
     void ReadPhrases()
     {
         for (Directive d = NextDirective(m_source, 0); d.begin != std::string::npos; d = NextDirective(m_source, d.end)) {
@@ -200,7 +214,7 @@ private:
             const ColumnFacts* column = nullptr;
             for (const ColumnFacts& f : sheet.columns)
                 column = f.cell == edit.cell ? &f : column;
-            out += "<li>" + Html(sheet.title) + ", " + RowName(edit) + ", " + (column ? Html(column->label) : std::string()) +
+            out += "<li>" + SheetTitle(sheet.title) + ", " + RowName(edit) + ", " + (column ? HeadingText(column->label) : std::string()) +
                    ": <code>" + Html(edit.text) + "</code></li>\n";
         }
         return out + "</ul>";
@@ -211,7 +225,7 @@ private:
     {
         const SheetFacts& sheet = m_parts.sheets.at(static_cast<size_t>(edit.sheet));
         size_t row = static_cast<size_t>(edit.section);
-        return Html(row < sheet.rowLabels.size() ? sheet.rowLabels[row] : q4::FormatD(edit.section));
+        return HeadingText(row < sheet.rowLabels.size() ? sheet.rowLabels[row] : q4::FormatD(edit.section));
     }
 
     // A section per rule: its reason, severity, sentence with its parts named, and its example
@@ -322,7 +336,7 @@ private:
         std::vector<int> cells;
         for (const ColumnFacts* f : columns) {
             anchors += "<a name=\"" + f->topic + "\"></a>";
-            labels.push_back(Html(f->label));
+            labels.push_back(HeadingText(f->label));
             cells.push_back(f->cell);
         }
         std::string out = "<h3>" + anchors + JoinRun(labels) + "</h3>\n";
@@ -333,7 +347,7 @@ private:
             std::string facts = Facts(sheet, *f, cells);
             if (runs.empty() || runs.back().second != facts)
                 runs.emplace_back(std::vector<std::string>(), facts);
-            runs.back().first.push_back(Html(f->label));
+            runs.back().first.push_back(HeadingText(f->label));
         }
         if (runs.size() == 1)
             return out + runs[0].second;
@@ -366,11 +380,12 @@ private:
         return out;
     }
 
-    static std::string Quotes(const std::vector<std::string>& messages)
+    // The program's messages as quotes, with the manual's own quotation marks.
+    std::string Quotes(const std::vector<std::string>& messages) const
     {
         std::string out;
         for (const std::string& message : messages)
-            out += (out.empty() ? "" : "<br>") + std::string("\xE2\x80\x9C") + Html(message) + "\xE2\x80\x9D";
+            out += (out.empty() ? "" : "<br>") + Phrase("quote-open") + Said(message) + Phrase("quote-close");
         return out;
     }
 
@@ -398,7 +413,7 @@ private:
             rows += Row(Phrase("choices"), value);
         }
         for (const auto& [name, items] : f.settings)
-            rows += Row(Phrase("settings", Html(name)), List(items));
+            rows += Row(Phrase("settings", HeadingText(name)), List(items));
         if (!f.readOnly)
             rows += Row(Phrase("default"), Item(f.defaultText));
         if (!f.refusals.empty())
@@ -415,7 +430,7 @@ private:
                         shown.push_back(place);
                 }
                 if (!shown.empty())
-                    value += (value.empty() ? "" : "<br>") + Html(other.title) + ": " + Places(other, shown);
+                    value += (value.empty() ? "" : "<br>") + SheetTitle(other.title) + ": " + Places(other, shown);
             }
             if (!value.empty())
                 rows += Row(Phrase("changes"), value);
@@ -429,7 +444,7 @@ private:
         auto label = [&](int cell) {
             for (const ColumnFacts& f : sheet.columns) {
                 if (f.cell == cell)
-                    return Html(f.label);
+                    return HeadingText(f.label);
             }
             return q4::FormatD(cell);
         };

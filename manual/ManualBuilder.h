@@ -15,6 +15,7 @@
 
 #include "manual/CheckFacts.h"
 #include "manual/SheetFacts.h"
+#include "unit/CoreTranslator.h"
 
 #include <map>
 #include <stdexcept>
@@ -32,6 +33,9 @@ struct ManualParts {
     std::string cliHelp;  // UTF-8 text
     std::vector<SheetFacts> sheets;
     std::vector<CheckFacts> checks;
+    // The program's words in the manual's language (sheets, headings, hints, messages), as the
+    // desktop program shows them; null for English, the core's own.
+    const CoreTranslator* words = nullptr;
 };
 
 // The whole manual as UTF-8 HTML; throws ManualError for a source it cannot read, among them

@@ -12,6 +12,11 @@ int INordaSetupType::GetPopupProperties(int, int, PropList&)
 
 void INordaSetupType::UpdateProperties(int, int, PropList&) {}
 
+std::vector<std::string> INordaSetupType::GetSettingsOn(int, int) const
+{
+    return {};
+}
+
 NumberKind INordaSetupType::GetNumberKind(int, int) const
 {
     return NumberKind::None;
@@ -50,7 +55,7 @@ std::string INordaSetupType::GetInputHint(int section, int cell) const
             list += (i ? ", " : "") + items[i];
         if (items.size() > SHOWN)
             list += ", ... " + items.back();
-        if (!p->m_bEditable)
+        if (!TakesNewChoice(section, cell))
             return FormatString(IDS_HINT_ONE_OF, {list});
         return limit.empty() ? FormatString(IDS_HINT_ONE_OF_OR_NEW, {list})
                              : FormatString(IDS_HINT_ONE_OF_OR_NEW_LIMIT, {list, limit});
@@ -62,6 +67,11 @@ std::string INordaSetupType::GetInputHint(int section, int cell) const
     if (GetNumberKind(section, cell) == NumberKind::Integer)
         return LoadString(IDS_HINT_WHOLE_NUMBER);
     return limit.empty() ? LoadString(IDS_HINT_TEXT) : FormatString(IDS_HINT_TEXT_LIMIT, {limit});
+}
+
+bool INordaSetupType::TakesNewChoice(int, int) const
+{
+    return false;
 }
 
 CellAccess INordaSetupType::GetCellAccess(int section, int cell) const

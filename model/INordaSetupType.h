@@ -49,6 +49,9 @@ public:
     virtual void Error(int arg, unsigned id, int show) = 0;
     virtual void SetParm(int section, int cell, const std::string& text) = 0;
     virtual int GetPopupProperties(int section, int cell, PropList& props);
+    // A cell that stands for a group of settings: the names of those that are on, in order (what
+    // the cell's initials stand for); empty for any other cell, or when none is on.
+    virtual std::vector<std::string> GetSettingsOn(int section, int cell) const;
     virtual void UpdateProperties(int section, int cell, PropList& props);
     virtual void Initialize() = 0;
     virtual void DoFileReadWrite(CArchive& ar, unsigned version);
@@ -61,8 +64,12 @@ public:
     virtual void CreateDefDataSheet() = 0;
     virtual void OnUpdateModify(int sourceType, int section, int cell, const std::string& text);
     // One line on what a cell takes (its choices, a range a rule gives, its text limit), for the
-    // user who is about to type into it; empty for a cell that takes nothing.
+    // user who is about to type into it; for a cell that takes nothing now, what makes it
+    // available where another setting does; else empty.
     virtual std::string GetInputHint(int section, int cell) const;
+    // Whether a list cell also takes a text that is none of its choices (a new LCD unit), as its
+    // hint then offers; the cell's editable flag does not say so.
+    virtual bool TakesNewChoice(int section, int cell) const;
     // Open: the cell takes a text or a choice (a pop-up cell opens its dialog); ReadOnly: a
     // heading or a copy of another sheet's setting; Inactive: its channel is off, and the cell
     // refuses every text until its enabling cell is set.

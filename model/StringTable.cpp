@@ -56,6 +56,8 @@ const StringEntry g_Strings[] = {
     {IDS_HINT_NUMBER_RANGE, TextKind::Hint, "A number from %1 to %2 (a comma is taken as the decimal point)"},
     {IDS_HINT_DELAY, TextKind::Hint, "Seconds from %1 to %2 (255 hours)"},
     {IDS_HINT_SETPOINT, TextKind::Hint, "A number from %1 to %2, the range of %3"},
+    {IDS_HINT_SIGNAL_RANGE, TextKind::Hint, "A number from %1 to %2 %3, the range of the input type %4"},
+    {IDS_HINT_DYNREF_NO_LOGICAL, TextKind::Hint, "Available once a logical input is in use: choose its first input (I1) on %1"},
 
     {IDS_DOWNLOADING, TextKind::Transfer, "Downloading %1 data ..."},
     {IDS_UPLOADING, TextKind::Transfer, "Uploading %1 data ..."},

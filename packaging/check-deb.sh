@@ -92,11 +92,20 @@ title=$(XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen timeout 60 q415
 completion=$(bash -c 'source /usr/share/bash-completion/completions/q4150cli
                       COMP_WORDS=(q4150cli up); COMP_CWORD=1; _q4150cli; echo "${COMPREPLY[*]}"')
 [ "$completion" = "upload" ] || fail "the bash completion of \"q4150cli up\" gives \"$completion\""
-grep -q '^[0-9]*:application/x-q4150-document:\*\.q4g$' /usr/share/mime/globs2 || fail "*.q4g is not in the MIME database"
-if command -v update-desktop-database >/dev/null; then
-    grep -q 'application/x-q4150-document=.*q4150.desktop' /usr/share/applications/mimeinfo.cache \
-        || fail "q4150.desktop is not in the desktop database"
-fi
+# A set-up and a plant open in the program from a file manager.
+for type in document:q4g plant:q4plant; do
+    grep -q "^[0-9]*:application/x-q4150-${type%%:*}:\\*\\.${type#*:}\$" /usr/share/mime/globs2 \
+        || fail "*.${type#*:} is not in the MIME database"
+    if command -v update-desktop-database >/dev/null; then
+        grep -q "application/x-q4150-${type%%:*}=.*q4150.desktop" /usr/share/applications/mimeinfo.cache \
+            || fail "q4150.desktop does not open application/x-q4150-${type%%:*} in the desktop database"
+    fi
+done
+q4150cli plant new works.q4plant --name works >/dev/null && q4150cli plant add works.q4plant plant.q4g --tag AN-1 >/dev/null \
+    || fail "q4150cli plant new and add"
+opened=$(XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen timeout 60 q4150 --quit-after-start works.q4plant 2>"$work/q4150.err")
+[ "$opened" = "Untitled - Norda Q4150 Programmer
+plant works: 1 units" ] || fail "q4150 opening works.q4plant: \"$opened\" $(cat "$work/q4150.err")"
 
 echo "== remove"
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove --purge -y -qq q4150 >/dev/null || fail "apt-get remove"

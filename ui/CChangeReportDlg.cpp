@@ -2,6 +2,7 @@
 #include "ui/CChangeReportDlg.h"
 
 #include "ui/CQtMessagePrompt.h"
+#include "ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -34,11 +34,8 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pText);
     layout->addWidget(buttons);
-    // Room to read, as far as the screen allows at any scale, with room left for the frame.
-    QSize size(760, 520);
-    if (QScreen* screen = this->screen())
-        size = size.boundedTo(screen->availableGeometry().size() - QSize(40, 80));
-    resize(size);
+    // Room to read, as far as the screen allows at any scale.
+    resize(q4ui::SizeWithinScreen(*this, QSize(760, 520)));
 }
 
 void CChangeReportDlg::OnPrint()

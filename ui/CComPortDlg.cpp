@@ -1,6 +1,7 @@
 // The port choice: the list of ports, the chosen name, and a width that shows the whole title.
 #include "ui/CComPortDlg.h"
 
+#include "ui/CNamedComboBox.h"
 #include "ui/DialogTitle.h"
 
 #include <QComboBox>
@@ -47,7 +48,7 @@ bool NaturalLess(const QString& a, const QString& b)
 }  // namespace
 
 CComPortDlg::CComPortDlg(QWidget* parent)
-    : QDialog(parent), m_pCombo(new QComboBox(this))
+    : QDialog(parent), m_pCombo(new CNamedComboBox(tr("Port"), this))
 {
     setWindowTitle(tr("COM Port Setup"));
     m_pCombo->setObjectName(QStringLiteral("port1003"));

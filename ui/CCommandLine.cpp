@@ -43,14 +43,21 @@ QString CCommandLine::Usage()
               "       q4150 --help | --version\n"
               "\n"
               "The Q4150 Programmer: edits, prints and transfers the set-up of a Q4000-30\n"
-              "annunciator. Opens FILE, a Q4150 document (.q4g), when given.\n"
+              "annunciator. Opens FILE when given: a Q4150 document (.q4g), or a plant\n"
+              "(.q4plant), whose units the Plant panel lists.\n"
               "\n"
               "  --help              print this text and exit\n"
               "  --version           print the version and exit\n"
-              "  --quit-after-start  open the window (and FILE), print its title and exit, for\n"
-              "                      checking an installation (QT_QPA_PLATFORM=offscreen needs\n"
-              "                      no display); exit status 1 when FILE cannot be opened\n"
+              "  --quit-after-start  open the window (and FILE), print its title (and the plant\n"
+              "                      opened, with its number of units) and exit, for checking an\n"
+              "                      installation (QT_QPA_PLATFORM=offscreen needs no display);\n"
+              "                      exit status 1 when FILE cannot be opened\n"
               "Qt's own options (-platform NAME, -style NAME, ...) are taken as well.\n");
+}
+
+bool CCommandLine::IsPlantFile(const QString& path)
+{
+    return path.endsWith(QLatin1String(".q4plant"), Qt::CaseInsensitive);
 }
 
 QString CCommandLine::VersionLine()

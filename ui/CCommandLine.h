@@ -18,6 +18,9 @@ public:
     static CCommandLine Parse(const QStringList& arguments);
     static QString Usage();
     static QString VersionLine();
+    // Whether a file named on the command line, dropped on the window or opened by a file
+    // manager is a plant (.q4plant) rather than a set-up.
+    static bool IsPlantFile(const QString& path);
 
     Action m_action = Action::Run;
     QString m_strFile;

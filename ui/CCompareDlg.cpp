@@ -3,6 +3,7 @@
 
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
+#include "ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -57,7 +58,7 @@ CCompareDlg::CCompareDlg(QWidget* parent)
     layout->addWidget(m_pSummary);
     layout->addWidget(m_pTree, 1);
     layout->addWidget(buttons);
-    resize(620, 360);
+    resize(q4ui::SizeWithinScreen(*this, QSize(620, 360)));
 
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_pTakeSheet, &QPushButton::clicked, this, [this] {

@@ -159,12 +159,16 @@ void CGridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
     if (!IsListCell(index))
         return;
-    // A small drop-down mark at the right edge tells list cells apart.
+    // A small drop-down mark at the right edge tells list cells apart, in the colour of the
+    // cell's text, which stands out from the cell as the text does, on any palette.
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    const bool selected = cell.state & QStyle::State_Selected;
     QRect mark(option.rect.right() - ARROW_WIDTH + 2, option.rect.center().y() - 2, ARROW_WIDTH - 6, 5);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setPen(Qt::NoPen);
-    painter->setBrush(option.palette.color(QPalette::Mid));
+    painter->setBrush(cell.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QPointF points[3] = {QPointF(mark.left(), mark.top()), QPointF(mark.right(), mark.top()),
                                QPointF(mark.center().x() + 0.5, mark.bottom())};
     painter->drawPolygon(points, 3);

@@ -1,6 +1,10 @@
 // The help window over the user's guide.
 #include "ui/CHelpDlg.h"
 
+#include "ui/CLanguage.h"
+#include "ui/ScreenFit.h"
+
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,7 +99,7 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(split, 1);
-    resize(900, 640);
+    resize(q4ui::SizeWithinScreen(*this, QSize(900, 640)));
 
     connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
     connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
@@ -129,8 +133,13 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     BuildContents();
 }
 
+// English at the top of the guide's folder, another language in a folder of its own.
 QUrl CHelpDlg::ManualUrl()
 {
+    const QString language = CLanguage::Speaking();
+    const QString translated = QStringLiteral(":/manual/%1/index.html").arg(language);
+    if (language != QLatin1String("en") && QFile::exists(translated))
+        return QUrl(QStringLiteral("qrc") + translated);
     return QUrl(QStringLiteral("qrc:/manual/index.html"));
 }
 

@@ -22,7 +22,7 @@ public:
     // Shows the section of topic, or the guide's start for an empty topic, and brings the
     // window to the front with the keys on the page.
     void ShowTopic(const QString& topic);
-    // The guide's address inside the program.
+    // The guide's address inside the program, in the language the program speaks.
     static QUrl ManualUrl();
 
     // The next place of the find field's text after the last one found, or after the top of

@@ -18,12 +18,17 @@ QPixmap Canvas()
     return pixmap;
 }
 
+// A sheet of paper: white, whatever the desktop's colours, outlined by the pen.
 void Page(QPainter& p, QRectF r)
 {
     p.setBrush(Qt::white);
     p.drawRect(r);
+    // The lines of writing are dark on the paper, whatever the desktop's colours.
+    const QPen outline = p.pen();
+    p.setPen(QPen(QColor(0x60, 0x60, 0x60), outline.widthF()));
     p.drawLine(QPointF(r.left() + 4, r.top() + 7), QPointF(r.right() - 4, r.top() + 7));
     p.drawLine(QPointF(r.left() + 4, r.top() + 12), QPointF(r.right() - 4, r.top() + 12));
+    p.setPen(outline);
 }
 
 void Arrow(QPainter& p, bool up)
@@ -42,8 +47,8 @@ void Arrow(QPainter& p, bool up)
     p.drawPath(path);
 }
 
-// A hooked arrow turning back (undo) or forward (redo).
-void TurnArrow(QPainter& p, bool back)
+// A hooked arrow turning back (undo) or forward (redo), in the colour of the lines.
+void TurnArrow(QPainter& p, bool back, const QColor& ink)
 {
     if (!back) {
         p.translate(SIZE, 0);
@@ -52,11 +57,11 @@ void TurnArrow(QPainter& p, bool back)
     QPainterPath hook;
     hook.moveTo(9, 12);
     hook.cubicTo(22, 6, 32, 18, 20, 27);
-    p.setPen(QPen(QColor(0x45, 0x5A, 0x64), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(ink, 4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(hook);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x45, 0x5A, 0x64));
+    p.setBrush(ink);
     const QPointF head[3] = {QPointF(2, 12), QPointF(12, 4), QPointF(12, 20)};
     p.drawPolygon(head, 3);
 }
@@ -82,12 +87,13 @@ QIcon CIconFactory::AppIcon()
     return QIcon(pixmap);
 }
 
-QIcon CIconFactory::CommandIcon(int id)
+QIcon CIconFactory::CommandIcon(int id, const QPalette& palette)
 {
+    const QColor ink = palette.color(QPalette::Active, QPalette::WindowText);
     QPixmap pixmap = Canvas();
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
+    p.setPen(QPen(ink, 1.5));
     QFont font = p.font();
     font.setPixelSize(24);
     font.setBold(true);
@@ -108,6 +114,8 @@ QIcon CIconFactory::CommandIcon(int id)
         p.drawRect(QRectF(9, 4, 14, 9));
         break;
     case ID_EDIT_CUTEX:
+        // Lines alone: thick enough to stay lines at half the size.
+        p.setPen(QPen(ink, 3));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(4, 20, 8, 8));
         p.drawEllipse(QRectF(20, 20, 8, 8));
@@ -132,12 +140,11 @@ QIcon CIconFactory::CommandIcon(int id)
         p.drawRect(QRectF(9, 20, 14, 9));
         break;
     case ID_APP_ABOUT:
-        p.setPen(QColor(0x15, 0x65, 0xC0));
         p.drawText(QRectF(0, 0, SIZE, SIZE), Qt::AlignCenter, QStringLiteral("?"));
         break;
     case ID_EDIT_UNDO:
     case ID_EDIT_REDO:
-        TurnArrow(p, id == ID_EDIT_UNDO);
+        TurnArrow(p, id == ID_EDIT_UNDO, ink);
         break;
     case ID_UPLOAD:
         Arrow(p, true);

@@ -37,6 +37,11 @@ QLocale CLanguage::LocaleFor(const QString& code)
     return code.isEmpty() ? QLocale::system() : QLocale(code);
 }
 
+QString CLanguage::Speaking()
+{
+    return tr("en", "the code of the language of this translation: the guide of that language opens from Help");
+}
+
 bool CLanguage::Install(QCoreApplication& app, const QString& code)
 {
     const QLocale locale = LocaleFor(code);

@@ -21,4 +21,6 @@ public:
     // Installs the translators for the choice into the application (their parent); false when
     // the program has no translation for that language, which then speaks English.
     static bool Install(QCoreApplication& app, const QString& code);
+    // The code of the language the program speaks now, by its translators ("en" without one).
+    static QString Speaking();
 };

@@ -12,6 +12,7 @@
 #include "ui/CCellListDlg.h"
 #include "ui/CChangeReportDlg.h"
 #include "ui/CChecksUi.h"
+#include "ui/CCommandLine.h"
 #include "ui/CCompareController.h"
 #include "ui/CDocManager.h"
 #include "ui/CHelpDlg.h"
@@ -120,11 +121,10 @@ CMainFrame::~CMainFrame()
 
 namespace {
 
-// A command's name without its mnemonic, shortcut or dots: what a toolbar button is called
-// ("New" for "&New\tCtrl+N").
+// A command's name without its mnemonic or dots: what a toolbar button is called ("Open" for
+// "&Open...").
 QString PlainName(QString text)
 {
-    text = text.section(QLatin1Char('\t'), 0, 0);
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
     return text.remove(QStringLiteral("...")).trimmed();
 }
@@ -153,7 +153,7 @@ QAction* CMainFrame::CreateAction(int id)
     for (const QString& key : QString::fromLatin1(info->pszShortcuts).split(QLatin1Char(';'), Qt::SkipEmptyParts))
         keys << QKeySequence(key);
     action->setShortcuts(keys);
-    action->setIcon(CIconFactory::CommandIcon(id));
+    action->setIcon(CIconFactory::CommandIcon(id, palette()));
     action->setData(id);
     addAction(action);
     m_mapActions[id] = action;
@@ -440,6 +440,16 @@ void CMainFrame::FitToScreen()
     move(outer.topLeft());
 }
 
+// The toolbar's icons are drawn in the desktop's colours: again when they change.
+void CMainFrame::changeEvent(QEvent* event)
+{
+    CTabbedFrameWnd::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    for (const auto& [id, action] : m_mapActions)
+        action->setIcon(CIconFactory::CommandIcon(id, palette()));
+}
+
 void CMainFrame::showEvent(QShowEvent* event)
 {
     CTabbedFrameWnd::showEvent(event);
@@ -531,10 +541,9 @@ void CMainFrame::UpdateUndoActions()
     QAction* redo = GetAction(ID_EDIT_REDO);
     undo->setEnabled(history.CanUndo());
     redo->setEnabled(history.CanRedo());
-    undo->setText(history.CanUndo() ? tr("&Undo %1\tCtrl+Z").arg(QString::fromStdString(history.UndoLabel()))
-                                    : tr("&Undo\tCtrl+Z"));
-    redo->setText(history.CanRedo() ? tr("&Redo %1\tCtrl+Y").arg(QString::fromStdString(history.RedoLabel()))
-                                    : tr("&Redo\tCtrl+Y"));
+    // The menus show the keys beside the names; a screen reader reads the names alone.
+    undo->setText(history.CanUndo() ? tr("&Undo %1").arg(QString::fromStdString(history.UndoLabel())) : tr("&Undo"));
+    redo->setText(history.CanRedo() ? tr("&Redo %1").arg(QString::fromStdString(history.RedoLabel())) : tr("&Redo"));
     undo->setIconText(PlainName(undo->text()));
     redo->setIconText(PlainName(redo->text()));
 }
@@ -767,13 +776,18 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
         event->acceptProposedAction();
 }
 
-// A document dropped on the window is opened as if chosen from the File menu.
+// A document or a plant dropped on the window is opened as if chosen from the File menu.
 void CMainFrame::dropEvent(QDropEvent* event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile())
         return;
     event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    if (CCommandLine::IsPlantFile(path)) {
+        m_pPlantUi->OpenPlant(path);
+        return;
+    }
     SetActiveView(0);
-    m_pDocManager->OpenDocumentFile(urls.first().toLocalFile());
+    m_pDocManager->OpenDocumentFile(path);
 }

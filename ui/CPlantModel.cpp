@@ -121,6 +121,15 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
         return lines.join(QLatin1Char('\n'));
     }
     const PlantUnitChecks* checks = static_cast<size_t>(index.row()) < m_checks.size() ? &m_checks[static_cast<size_t>(index.row())] : nullptr;
+    // A screen reader hears each cell with its unit and column: "AN-101, Device: 3".
+    if (role == Qt::AccessibleTextRole) {
+        const QString column = headerData(index.column(), Qt::Horizontal).toString();
+        QString value = data(index, Qt::DisplayRole).toString();
+        value = value.isEmpty() ? tr("empty") : value;
+        if (index.column() == COL_TAG)
+            return tr("%1: %2").arg(column, value);
+        return tr("%1, %2: %3").arg(QString::fromStdString(file.unit.tag), column, value);
+    }
     // Device numbers sort as numbers, the checks' counts by errors, then warnings, then notes.
     if (role == Qt::UserRole && index.column() == COL_DEVICE)
         return file.readable ? QVariant(static_cast<qulonglong>(file.device)) : QVariant(-1);

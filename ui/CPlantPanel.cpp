@@ -22,7 +22,8 @@ CPlantPanel::CPlantPanel(CPlantModel& model, QWidget* parent)
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* filterRow = new QHBoxLayout;
-    auto* label = new QLabel(tr("&Filter:"), body);
+    // Alt+F stays with the File menu.
+    auto* label = new QLabel(tr("F&ilter:"), body);
     m_pFilter = new QLineEdit(body);
     m_pFilter->setClearButtonEnabled(true);
     m_pFilter->setPlaceholderText(tr("Tag, location, device or file"));

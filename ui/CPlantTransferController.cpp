@@ -327,6 +327,9 @@ void CPlantTransferController::OnJobFinished(int row)
     m_mapRunning.erase(it);
     Row& shown = m_arRows[static_cast<size_t>(row)];
     shown.running = false;
+    // A transfer that went through has moved all its blocks, whatever the count said.
+    if (result.transfer.end == TransferEnd::Completed)
+        shown.percent = 100;
     shown.result = result.outcome;
     shown.resultText = ResultText(action, result);
     RowChanged(row);
@@ -345,11 +348,15 @@ QString CPlantTransferController::ResultText(JobAction action, const JobResult& 
     QString text;
     switch (result.outcome) {
     case JobOutcome::Ok:
-        text = action == JobAction::Verify ? tr("Holds its file")
-                                           : tr("Uploaded: %1 blocks written, %2 held already, %3 cells changed")
-                                                 .arg(result.blocksWritten)
-                                                 .arg(result.blocksHeld)
-                                                 .arg(static_cast<int>(result.cells.size()));
+        if (action == JobAction::Verify)
+            text = tr("Holds its file");
+        else if (result.cells.size() == 1)
+            text = tr("Uploaded: %1 blocks written, %2 held already, 1 cell changed").arg(result.blocksWritten).arg(result.blocksHeld);
+        else
+            text = tr("Uploaded: %1 blocks written, %2 held already, %3 cells changed")
+                       .arg(result.blocksWritten)
+                       .arg(result.blocksHeld)
+                       .arg(static_cast<int>(result.cells.size()));
         break;
     case JobOutcome::Differs:
         text = result.cells.size() == 1 ? tr("Differs in 1 cell")

@@ -2,6 +2,7 @@
 #include "ui/CPlantTransferDlg.h"
 
 #include "ui/CPlantTransferController.h"
+#include "ui/ScreenFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -109,7 +110,7 @@ CPlantTransferDlg::CPlantTransferDlg(CPlantTransferController& controller, QWidg
     connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(&controller, &CPlantTransferController::runningChanged, this, &CPlantTransferDlg::UpdateButtons);
     UpdateButtons(controller.IsRunning());
-    resize(700, 320);
+    resize(q4ui::SizeWithinScreen(*this, QSize(700, 320)));
 }
 
 void CPlantTransferDlg::UpdateButtons(bool running)

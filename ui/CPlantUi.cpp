@@ -7,7 +7,7 @@
 #include "ui/CMainFrame.h"
 #include "ui/CPlantModel.h"
 #include "ui/CPlantPanel.h"
-#include "ui/CPlantReport.h"
+#include "ui/CPlantReportDlg.h"
 #include "ui/CPlantTransferController.h"
 #include "ui/CPlantTransferDlg.h"
 #include "ui/CQ4150Doc.h"
@@ -30,12 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
-#include <QPushButton>
 #include <QStatusBar>
-#include <QTextBrowser>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -426,32 +421,8 @@ void CPlantUi::OnPlantReport()
 {
     if (!m_pPlant)
         return;
-    auto report = std::make_shared<CPlantReport>(*m_pPlant);
-    auto* dialog = new QDialog(&m_frame);
+    // Not modal, so that the sheets stay at hand; it reads the plant as it is now.
+    auto* dialog = new CPlantReportDlg(*m_pPlant, m_frame.GetPrinter(), &m_frame);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(tr("Plant Report"));
-    auto* layout = new QVBoxLayout(dialog);
-    auto* browser = new QTextBrowser(dialog);
-    browser->setAccessibleName(tr("Plant report"));
-    browser->setHtml(report->GetHtml());
-    layout->addWidget(browser, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
-    QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
-    QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    connect(print, &QPushButton::clicked, dialog, [this, report, dialog] {
-        QPrintDialog printDialog(&m_frame.GetPrinter(), dialog);
-        if (printDialog.exec() == QDialog::Accepted && !report->Print(m_frame.GetPrinter()))
-            QMessageBox::warning(dialog, CQtMessagePrompt::Caption(), tr("The plant report could not be printed."));
-    });
-    connect(pdf, &QPushButton::clicked, dialog, [this, report, dialog] {
-        const QString suggested = QString::fromStdString(m_pPlant->GetPath()) + QStringLiteral("-report.pdf");
-        const QString path = QFileDialog::getSaveFileName(dialog, tr("Save as PDF"), suggested, tr("PDF files (*.pdf)"));
-        if (!path.isEmpty() && !report->SaveAsPdf(path))
-            QMessageBox::warning(dialog, CQtMessagePrompt::Caption(),
-                                 tr("The plant report could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
-    });
-    dialog->resize(900, 600);
     dialog->show();
 }

@@ -4,6 +4,7 @@
 #include "ui/QtText.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
@@ -64,7 +65,8 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     if (!parent)
         parent = MainWindow();
     m_strTitle = title;
-    m_pWnd = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
+    // A dialog, so that a screen reader announces it as one and by its title.
+    m_pWnd = std::make_unique<QDialog>(nullptr, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
                                                     | Qt::WindowTitleHint);
     m_pWnd->setObjectName(QStringLiteral("progress"));
     m_pWnd->setWindowTitle(m_strTitle);
@@ -85,8 +87,10 @@ int CProgressWnd::Create(QWidget* parent, const QString& title, int smooth)
     m_pBar->setTextVisible(smooth != 0);
     m_pBar->setRange(m_nMinValue, m_nMaxValue);
     m_pBar->setValue(m_nMinValue);
+    m_pBar->setAccessibleName(m_strTitle);
     m_pCancel = new QPushButton(tr("Cancel"), m_pWnd.get());
     m_pCancel->setObjectName(QStringLiteral("cancel2"));
+    m_pCancel->setAutoDefault(false);  // Enter does not ask to cancel
     connect(m_pCancel, &QPushButton::clicked, this, &CProgressWnd::OnCancel);
     SetSize(m_nNumTextLines, WINDOW_WIDTH);
     m_pWnd->show();
@@ -105,9 +109,10 @@ void CProgressWnd::SetSize(int lines, int width)
     int textHeight = fm.boundingRect(QRect(0, 0, width, 10000), Qt::AlignLeft, probe).height();
     QRect text(10, 10, width, textHeight);
 
+    // Room for the button's text in the language shown ("Abbrechen" is wider than "Cancel").
     QString label = m_strCancelLabel + QStringLiteral("  ");
-    int rowHeight = 3 * edge + fm.height();
-    int reservedWidth = fm.horizontalAdvance(label) + 4 * edge;
+    int rowHeight = std::max(3 * edge + fm.height(), m_pCancel->sizeHint().height());
+    int reservedWidth = std::max(fm.horizontalAdvance(label) + 4 * edge, m_pCancel->sizeHint().width());
     QRect reserved(text.right() + 1 - reservedWidth, text.bottom() + 1 + 10, reservedWidth, rowHeight);
     QRect bar(text.left(), reserved.top() + edge, reserved.left() - 10 - text.left(), rowHeight - 2 * edge);
 
@@ -164,15 +169,17 @@ int CProgressWnd::SetPos(int pos)
 
 void CProgressWnd::SetText(const std::string& text)
 {
-    if (!m_pWnd)
-        return;
-    m_pText->setText(q4ui::ToQString(text.substr(0, MAX_TEXT)));
+    SetText(q4ui::ToQString(text.substr(0, MAX_TEXT)));
 }
 
+// The bar is named after the transfer and tells its step, for a screen reader; its value is
+// the bar's own.
 void CProgressWnd::SetText(const QString& text)
 {
-    if (m_pWnd)
-        m_pText->setText(text.left(MAX_TEXT));
+    if (!m_pWnd)
+        return;
+    m_pText->setText(text.left(MAX_TEXT));
+    m_pBar->setAccessibleDescription(m_pText->text());
 }
 
 QString CProgressWnd::GetText() const

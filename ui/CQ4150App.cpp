@@ -1,8 +1,10 @@
 // Start-up of the program.
 #include "ui/CQ4150App.h"
 
+#include "ui/CCommandLine.h"
 #include "ui/CDocManager.h"
 #include "ui/CMainFrame.h"
+#include "ui/CPlantUi.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQtMessagePrompt.h"
 
@@ -25,8 +27,11 @@ bool CQ4150App::InitInstance(const QString& file)
     m_pDoc = std::make_unique<CQ4150Doc>(*m_pPrompt);
     m_pMainFrame = std::make_unique<CMainFrame>(*m_pDoc);
 
-    if (file.isEmpty()) {
+    if (file.isEmpty() || CCommandLine::IsPlantFile(file)) {
         if (!m_pDoc->OnNewDocument())
+            return false;
+        // A plant opens beside the default set-up, its units listed in the Plant panel.
+        if (!file.isEmpty() && !m_pMainFrame->GetPlantUi().OpenPlant(file))
             return false;
     } else {
         m_pDoc->OnNewDocument();

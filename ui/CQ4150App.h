@@ -18,8 +18,8 @@ public:
     CQ4150App();
     ~CQ4150App() override;
 
-    // file: the document named on the command line, or empty. False when it cannot be
-    // opened; the program then ends.
+    // file: the document or plant named on the command line, or empty. False when it cannot
+    // be opened; the program then ends.
     bool InitInstance(const QString& file);
     // Shows the first tab, then opens the file.
     bool OpenDocumentFile(const QString& path);

@@ -44,7 +44,7 @@ void CQ4150View::InitalizeView(int index)
     const std::vector<INordaSetupType*> setups = m_doc.GetNdSetup();
     INordaSetupType* type = index >= 0 && index < static_cast<int>(setups.size()) ? setups[static_cast<size_t>(index)] : nullptr;
     // A screen reader names the grid after its sheet.
-    m_pGrid->setAccessibleName(type ? q4ui::ToQString(type->m_strTitle) : QString());
+    m_pGrid->setAccessibleName(type ? q4ui::TrSheet(type->m_strTitle) : QString());
     if (type != m_pSetupType) {
         m_pSetupType = type;
         std::unique_ptr<CSheetModel> model = type ? std::make_unique<CSheetModel>(*type) : nullptr;

@@ -72,18 +72,21 @@ CellLook CSheetModel::GetLook(const QModelIndex& index) const
     return p->m_crBkColour == CLR_GRID_DEFAULT ? CellLook::Plain : CellLook::ReadOnly;
 }
 
+QString CSheetModel::ColumnName(int cell) const
+{
+    return q4ui::TrHeading(CellText(0, cell)).simplified();
+}
+
 QString CSheetModel::SettingName(const QModelIndex& index) const
 {
-    int section = columnCount() == 1 ? Section(index) : 0;
-    int cell = columnCount() == 1 ? 0 : Cell(index);
-    return q4ui::TrHeading(CellText(section, cell).simplified());
+    return columnCount() == 1 ? RowName(Section(index)) : ColumnName(Cell(index));
 }
 
 QString CSheetModel::CellName(const QModelIndex& index) const
 {
     if (columnCount() == 1)
         return SettingName(index);
-    return tr("%1 of %2").arg(CellText(0, Cell(index)).simplified(), RowName(Section(index)));
+    return tr("%1 of %2").arg(ColumnName(Cell(index)), RowName(Section(index)));
 }
 
 QString CSheetModel::InactiveExplanation(const QModelIndex& index) const
@@ -91,7 +94,7 @@ QString CSheetModel::InactiveExplanation(const QModelIndex& index) const
     const CellAccess access = m_type.GetCellAccess(Section(index), Cell(index));
     if (access.state != CellAccess::State::Inactive)
         return QString();
-    return tr("Not active: set %1 of %2 first.").arg(CellText(0, access.enablingCell).simplified(), RowName(Section(index)));
+    return tr("Not active: set %1 of %2 first.").arg(ColumnName(access.enablingCell), RowName(Section(index)));
 }
 
 QString CSheetModel::TakesLine(const QModelIndex& index) const
@@ -111,20 +114,30 @@ QString CSheetModel::TakesLine(const QModelIndex& index) const
     return tr("%1 takes %2.").arg(SettingName(index), hint);
 }
 
+// A cell of settings reads as their names, not as the initials it shows ("BC").
 QString CSheetModel::AccessibleText(const QModelIndex& index) const
 {
     QString value = CellText(Section(index), Cell(index)).trimmed();
-    return tr("%1, %2: %3").arg(RowName(Section(index)), CellText(0, Cell(index)).simplified(),
-                                value.isEmpty() ? tr("empty") : value);
+    const CNdChnData* p = m_type.GetProperty(Section(index), Cell(index));
+    if (p && p->m_nStyle == CTRL_POPUP) {
+        QStringList names;
+        for (const std::string& name : m_type.GetSettingsOn(Section(index), Cell(index)))
+            names << q4ui::TrHeading(q4ui::ToQString(name));
+        value = names.isEmpty() ? tr("none") : names.join(QStringLiteral(", "));
+    }
+    return tr("%1, %2: %3").arg(RowName(Section(index)), ColumnName(Cell(index)), value.isEmpty() ? tr("empty") : value);
 }
 
 QString CSheetModel::AccessibleDescription(const QModelIndex& index) const
 {
     QString description;
     switch (GetKind(index)) {
-    case CellKind::ReadOnly:
-        description = tr("Read-only");
+    case CellKind::ReadOnly: {
+        // A cell that another setting makes available says which.
+        const QString why = q4ui::TrCore(m_type.GetInputHint(Section(index), Cell(index)));
+        description = why.isEmpty() ? tr("Read-only") : tr("Read-only: %1").arg(why);
         break;
+    }
     case CellKind::Popup:
     case CellKind::List:
     case CellKind::Text: {

@@ -88,6 +88,8 @@ public:
 private:
     QString CellText(int section, int cell) const;
     QString RowName(int section) const;
+    // A column's heading in the program's language, without the blanks that pad it.
+    QString ColumnName(int cell) const;
     // What the cell takes, as the second line of a refusal: "Device Number takes a whole number
     // from 1 to 62."
     QString TakesLine(const QModelIndex& index) const;

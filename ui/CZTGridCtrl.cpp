@@ -216,8 +216,10 @@ void CZTGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHin
         next = moveCursor(MoveNext, Qt::NoModifier);
     else if (hint == QAbstractItemDelegate::EditPreviousItem)
         next = moveCursor(MovePrevious, Qt::NoModifier);
-    if (next.isValid())
+    if (next.isValid() && next != currentIndex())
         setCurrentIndex(next);
+    else
+        ShowStatusHint(currentIndex());  // the editor's word on a refused key is over: the cell's hint again
 }
 
 void CZTGridCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous)

@@ -2,6 +2,7 @@
 #include "ui/CCommandLine.h"
 #include "ui/CLanguage.h"
 #include "ui/CMainFrame.h"
+#include "ui/CPlantUi.h"
 #include "ui/CQ4150App.h"
 
 #include <QApplication>
@@ -69,6 +70,8 @@ int main(int argc, char** argv)
             QString title = frame->windowTitle();
             title.replace(QStringLiteral("[*]"), frame->isWindowModified() ? QStringLiteral("*") : QString());
             std::printf("%s\n", qPrintable(title));
+            if (const CPlant* plant = frame->GetPlantUi().GetPlant())
+                std::printf("plant %s: %zu units\n", plant->GetName().c_str(), plant->GetUnits().size());
             QApplication::quit();
         });
     }

@@ -178,6 +178,12 @@ std::string CAlarm::GetInputHint(int row, int col) const
     std::string hi;
     if (col == COL_SETPOINT && GetInputRange(row, lo, hi))
         return FormatString(IDS_HINT_SETPOINT, {lo, hi, GetCellText(row, COL_INPREF)});
+    // A dynamic reference is a logical input: none in use, the cell offers only OFF.
+    const CNdChnData* dynRef = col == COL_DYNREF && CellText(row, COL_INPREF) != "OFF" ? GetProperty(row, col) : nullptr;
+    if (dynRef && dynRef->GetData().size() <= 1) {
+        const INordaSetupType* logical = GetSibling(ST_LOGICAL);
+        return FormatString(IDS_HINT_DYNREF_NO_LOGICAL, {logical ? logical->m_strTitle : std::string()});
+    }
     return CNordaSetupType::GetInputHint(row, col);
 }
 

@@ -215,6 +215,17 @@ void CAlarm::ResetChannel(int row)
     }
 }
 
+std::vector<std::string> CAlarm::GetSettingsOn(int row, int col) const
+{
+    std::vector<std::string> names;
+    for (int i = 0; col == COL_FLAGS && i < ALARM_FLAGS; ++i) {
+        const CNdChnData* flag = GetFlagCell(row - 1, i);
+        if (flag && flag->GetDataAsString() == "ON")
+            names.push_back(flag->GetName());
+    }
+    return names;
+}
+
 int CAlarm::GetPopupProperties(int row, int, PropList& props)
 {
     if (!IsChannelActive(row)) {

@@ -41,6 +41,8 @@ public:
     int ValidateData(int row, int col, const std::string& text) override;
     void SetParm(int row, int col, const std::string& text) override;
     int GetPopupProperties(int row, int col, PropList& props) override;
+    // The Flags cell: the names of the flags that are on ("Block", "Control").
+    std::vector<std::string> GetSettingsOn(int row, int col) const override;
     void UpdateProperties(int row, int col, PropList& props) override;
     void Initialize() override;
     void DoFileReadWrite(CArchive& ar, unsigned version) override;

@@ -282,6 +282,25 @@ void CPhysicalInput::MergeUnits()
     }
 }
 
+bool CPhysicalInput::TakesNewChoice(int section, int cell) const
+{
+    return section >= 1 && section <= CHANNELS && cell == CELL_LCDU;
+}
+
+std::string CPhysicalInput::GetInputHint(int section, int cell) const
+{
+    if (section >= 1 && section <= CHANNELS && (cell == CELL_INPLO || cell == CELL_INPUP)) {
+        const std::string& typeName = CellText(section, CELL_TYPE);
+        for (int i = 1; i < m_nInpTypes; ++i) {
+            const INPUT_TYPE& type = *m_pInpTypes[i];
+            if (typeName == type.pszName)
+                return FormatString(IDS_HINT_SIGNAL_RANGE,
+                                    {q4::FormatD(type.nMin), q4::FormatD(type.nMax), type.pszUnit, type.pszName});
+        }
+    }
+    return CNordaSetupType::GetInputHint(section, cell);
+}
+
 CellAccess CPhysicalInput::GetCellAccess(int section, int cell) const
 {
     bool channel = section >= 1 && section <= CHANNELS;

@@ -33,6 +33,10 @@ public:
     // The cells after InpTp of a channel that is off are inactive until InpTp is set.
     CellAccess GetCellAccess(int section, int cell) const override;
     CellHolding GetHolding(int section, int cell, const std::string& text) const override;
+    // A new LCD unit becomes a choice of every channel.
+    bool TakesNewChoice(int section, int cell) const override;
+    // InpLo and InpUp of a channel in use take the range of its input type.
+    std::string GetInputHint(int section, int cell) const override;
 
     static constexpr int CHANNELS = 24;
 

@@ -1,9 +1,12 @@
-// The user's guide against the program it describes: every column of every sheet, walked from
-// the setup types' header rows, has a hand-written section that F1 finds; every link of the
-// guide leads to a section; the builder refuses a source that describes a column that is not.
+// The user's guide against the program it describes, in each of its languages: every column of
+// every sheet, walked from the setup types' header rows, has a hand-written section that F1
+// finds; every link of the guide leads to a section; the generated parts speak the program's
+// words in the guide's language; the builder refuses a source that describes a column that is not.
 #include "check/CheckRules.h"
 #include "manual/ManualBuilder.h"
+#include "model/Cp1252.h"
 #include "model/HelpTopic.h"
+#include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CQuietPrompt.h"
 
@@ -37,14 +40,26 @@ std::string Section(const std::string& html, const std::string& topic)
     return html.substr(at, html.find("<h", at) - at);
 }
 
-class ManualTest : public ::testing::Test {
+// The guide's source and the page built of it, English at the top of the manual's folder and
+// every other language in a folder of its own.
+std::string SourcePath(const std::string& language)
+{
+    return std::string(Q4_MANUAL_SOURCE_DIR) + "/" + language + "/manual.html";
+}
+
+std::string HtmlPath(const std::string& language)
+{
+    return std::string(Q4_MANUAL_DIR) + (language == "en" ? "" : "/" + language) + "/index.html";
+}
+
+class ManualTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
     {
-        source = ReadFile(Q4_MANUAL_SOURCE);
-        html = ReadFile(Q4_MANUAL_HTML);
-        ASSERT_FALSE(source.empty());
-        ASSERT_FALSE(html.empty());
+        source = ReadFile(SourcePath(GetParam()).c_str());
+        html = ReadFile(HtmlPath(GetParam()).c_str());
+        ASSERT_FALSE(source.empty()) << SourcePath(GetParam());
+        ASSERT_FALSE(html.empty()) << HtmlPath(GetParam());
         unit.Initialize();
     }
 
@@ -54,7 +69,15 @@ protected:
     std::string html;
 };
 
-TEST_F(ManualTest, EveryColumnOfEverySheetHasItsSection)
+// The guides in another language than the program's own English.
+using TranslatedManualTest = ManualTest;
+
+INSTANTIATE_TEST_SUITE_P(Languages, ManualTest, ::testing::Values("en", "de"),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedManualTest, ::testing::Values("de"),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST_P(ManualTest, EveryColumnOfEverySheetHasItsSection)
 {
     const auto described = DescribedTopics(source);
     const auto anchors = AnchorNames(html);
@@ -82,7 +105,7 @@ TEST_F(ManualTest, EveryColumnOfEverySheetHasItsSection)
 
 // Every rule of the set-up checks has its section, where F1 on a finding leads: its reason from
 // the rules' table, and the finding its example gives, in the words of that rule.
-TEST_F(ManualTest, EveryRuleOfTheChecksHasItsSection)
+TEST_P(ManualTest, EveryRuleOfTheChecksHasItsSection)
 {
     const auto anchors = AnchorNames(html);
     for (const CheckRule& rule : GetCheckRules()) {
@@ -113,7 +136,7 @@ TEST_F(ManualTest, EveryRuleOfTheChecksHasItsSection)
     EXPECT_NE(Section(html, "checks-rules").find("example"), std::string::npos);
 }
 
-TEST_F(ManualTest, EveryLinkLeadsToASection)
+TEST_P(ManualTest, EveryLinkLeadsToASection)
 {
     const auto anchors = AnchorNames(html);
     const std::string href = "href=\"#";
@@ -127,24 +150,72 @@ TEST_F(ManualTest, EveryLinkLeadsToASection)
     EXPECT_GT(links, 50);  // the contents alone link every section
 }
 
-// The facts are the program's own, read as it is built: a sample of what only the rules know.
-TEST_F(ManualTest, SectionsCarryWhatTheProgramSays)
+// The facts are the program's own, read as it is built, in the guide's language: a sample of
+// what only the rules know, and of the program's words (sheets, settings, hints, messages).
+TEST_P(ManualTest, SectionsCarryWhatTheProgramSays)
 {
-    const struct {
+    struct Case {
+        const char* language;
         const char* topic;
         const char* says;
-    } cases[] = {
-        {"alarm-setpoint", "the range of IN 11"},                 // the hint on the example's row
-        {"physical-input-inptp", "Alarm: InpRef"},                // an input out of use frees its alarms
-        {"alarm-dynref", "Alarm: &lt;&gt;\xC2\xB1"},              // a DynRef sets the sign
-        {"logical-input-i1", "Logical Input: InpTp to Misc."},   // the parameters copied
-        {"alarm-column-3", "DynRef must be active"},              // refused without a DynRef
     };
-    for (const auto& c : cases)
+    const Case cases[] = {
+        {"en", "alarm-setpoint", "the range of IN 11"},                 // the hint on the example's row
+        {"en", "physical-input-inptp", "Alarm: InpRef"},                // an input out of use frees its alarms
+        {"en", "alarm-dynref", "Alarm: &lt;&gt;\xC2\xB1"},              // a DynRef sets the sign
+        {"en", "logical-input-i1", "Logical Input: InpTp to Misc."},   // the parameters copied
+        {"en", "alarm-column-3", "DynRef must be active"},              // refused without a DynRef
+        {"en", "general-initialization", "</a>Initialization</h3>"},       // the heading, as the sheet says it
+        {"de", "alarm-setpoint", "der Bereich von IN 11"},
+        {"de", "physical-input-inptp", "Alarmkan\xC3\xA4le: InpRef"},
+        {"de", "alarm-dynref", "Alarmkan\xC3\xA4le: &lt;&gt;\xC2\xB1"},
+        {"de", "logical-input-i1", "Logische Eing\xC3\xA4nge: InpTp bis Sonst."},
+        {"de", "alarm-column-3", "DynRef muss aktiv sein"},
+        {"de", "general-initialization", "</a>Initialisierung</h3>"},
+        {"de", "general-device-number", "Eine ganze Zahl von 1 bis 62"},
+        {"de", "alarm-flags", "Blockierung"},                            // a flag's name
+        {"de", "alarm-delay-s", "Verz\xC3\xB6gerung (s)"},
+    };
+    int checked = 0;
+    for (const Case& c : cases) {
+        if (c.language != GetParam())
+            continue;
         EXPECT_NE(Section(html, c.topic).find(c.says), std::string::npos) << c.topic << ": " << c.says;
+        ++checked;
+    }
+    EXPECT_GE(checked, 6);
 }
 
-TEST_F(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
+// A guide in another language leaves none of the program's English hints and messages in its
+// generated parts: each longer piece of the string table's texts is translated.
+TEST_P(TranslatedManualTest, HoldsNoEnglishTextOfTheProgram)
+{
+    int pieces = 0;
+    for (const StringEntry& entry : GetStringTable()) {
+        if (entry.kind != TextKind::Hint && entry.kind != TextKind::Message)
+            continue;
+        // The texts between the placeholders, line by line.
+        std::string text = q4::Cp1252ToUtf8(entry.text);
+        for (char& c : text)
+            c = c == '\r' ? '\n' : c;
+        size_t start = 0;
+        for (size_t i = 0; i <= text.size(); ++i) {
+            bool cut = i == text.size() || text[i] == '\n' || (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9');
+            if (!cut)
+                continue;
+            const std::string piece = text.substr(start, i - start);
+            start = i + (i < text.size() && text[i] == '%' ? 2 : 1);
+            // Long enough to be a sentence's words, not a name that stands ("Q4150 Programmer").
+            if (piece.size() < 16 || std::count(piece.begin(), piece.end(), ' ') < 2)
+                continue;
+            ++pieces;
+            EXPECT_EQ(html.find(piece), std::string::npos) << entry.id << ": \"" << piece << "\"";
+        }
+    }
+    EXPECT_GT(pieces, 20);
+}
+
+TEST_P(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
 {
     // The real source's phrases, then a faulty part.
     const std::string end = "-->";

@@ -63,3 +63,21 @@ TEST_F(CellAccessQuery, InactiveCellsRefuseUntilTheirEnablingCellIsSet)
             EXPECT_NE(type.GetCellAccess(row.section, cell).state, State::Inactive) << row.sheet << " " << cell;
     }
 }
+
+// The Flags cell stands for three settings: it names those that are on, as its initials do.
+TEST_F(CellAccessQuery, FlagsCellNamesTheSettingsThatAreOn)
+{
+    SetChannel(1, "10 V", "10");
+    ASSERT_TRUE(Alarm().ValidateData(1, CAlarm::COL_INPREF, "IN 11"));
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"", {}}, {"B", {"Block"}}, {"BC", {"Block", "Control"}}, {"CH", {"Control", "Hysteresis"}},
+        {"BCH", {"Block", "Control", "Hysteresis"}},
+    };
+    for (const auto& [initials, names] : cases) {
+        SetFlags(1, initials);
+        EXPECT_EQ(Alarm().GetSettingsOn(1, CAlarm::COL_FLAGS), names) << initials;
+        EXPECT_EQ(Alarm().GetCellText(1, CAlarm::COL_FLAGS), *initials ? initials : "...");
+    }
+    EXPECT_TRUE(Alarm().GetSettingsOn(1, CAlarm::COL_SETPOINT).empty());
+    EXPECT_TRUE(Phys().GetSettingsOn(1, 1).empty());
+}

@@ -5,6 +5,7 @@
 
 #include "FrameFixture.h"
 #include "ModalHelper.h"
+#include "ProgramWindows.h"
 #include "compare/CellDifference.h"
 #include "model/CNdChnData.h"
 #include "setup/alarms/CAlarm.h"
@@ -15,6 +16,10 @@
 #include "ui/CGridCellDelegate.h"
 #include "ui/CGridPrinter.h"
 #include "ui/CLineSettingsDlg.h"
+#include "ui/CPlantModel.h"
+#include "ui/CPlantPanel.h"
+#include "ui/CPlantUi.h"
+#include "ui/CProgressWnd.h"
 #include "ui/CPropertyDlg.h"
 #include "ui/CommandTable.h"
 
@@ -25,7 +30,10 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QMenuBar>
 #include <QPrinter>
+#include <QProgressBar>
+#include <QTableView>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -83,7 +91,32 @@ struct MixedSetup : FrameFixture {
         for (int sheet = 0; sheet < 4; ++sheet)
             Grid(sheet).GetSheetModel()->SetMarkedCells({marked[sheet]});
     }
+    // The alarm's Flags dialog closed with OK, the flags of the initials given on.
+    void SetFlags(int row, const std::string& initials) const
+    {
+        PropList props;
+        QVERIFY(Type(ST_ALARM).GetPopupProperties(row, CAlarm::COL_FLAGS, props));
+        for (auto& prop : props)
+            prop->SetSelText(initials.find(prop->GetName()[0]) != std::string::npos ? "ON" : "OFF");
+        Type(ST_ALARM).UpdateProperties(row, CAlarm::COL_FLAGS, props);
+    }
 };
+
+// The most a pixel of the area differs from the background, as contrast ratio; transparent
+// pixels do not count.
+double MostContrast(const QImage& image, const QRect& area, const QColor& background)
+{
+    double most = 1.0;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = QColor::fromRgba(image.pixel(x, y));
+            if (pixel.alpha() > 200)
+                most = std::max(most, Contrast(pixel, background));
+        }
+    }
+    return most;
+}
 
 // The inputs of a dialog that have neither a name of their own nor a label.
 QStringList Unlabelled(QWidget& dialog)
@@ -124,6 +157,13 @@ private slots:
         QTest::newRow("inactive") << int(ST_PHYSICAL) << 2 << 3 << "IN 12, InpLo: 0" << "Not active: set InpTp of IN 12 first.";
         QTest::newRow("copy") << int(ST_ALARM) << 1 << int(CAlarm::COL_INPTP) << "1 (A11), InpTp: 10 V" << "Read-only";
         QTest::newRow("empty copy") << int(ST_ALARM) << 2 << int(CAlarm::COL_INPTP) + 1 << "2 (A12), LCDU: empty" << "Read-only";
+        QTest::newRow("flags by name") << int(ST_ALARM) << 1 << int(CAlarm::COL_FLAGS) << "1 (A11), Flags: Block, Control"
+                                       << "Enter or a double click opens the settings of this cell";
+        QTest::newRow("no flag on") << int(ST_ALARM) << 3 << int(CAlarm::COL_FLAGS) << "3 (A13), Flags: none"
+                                    << "Not active: set InpRef of 3 (A13) first.";
+        QTest::newRow("dynamic reference without a logical input")
+            << int(ST_ALARM) << 2 << int(CAlarm::COL_DYNREF) << "2 (A12), DynRef: OFF"
+            << "Read-only: Available once a logical input is in use: choose its first input (I1) on Logical Input";
     }
 
     void gridsAndCellsReadAsChannelColumnAndValue()
@@ -134,6 +174,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, description);
         MixedSetup f;
+        // Alarm 1 with two of its flags on; alarm 2 on IN 11 too, once the logical input is off.
+        f.SetFlags(1, "BC");
+        f.Edit(ST_LOGICAL, 1, 1, QStringLiteral("OFF"));
+        f.Edit(ST_ALARM, 2, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
         CZTGridCtrl& grid = f.Activate(sheet);
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&grid);
         QVERIFY(table && table->tableInterface());
@@ -198,6 +242,88 @@ private slots:
         }
     }
 
+    // The plant panel's cells read with their unit and column, not as bare values.
+    void plantPanelCellsReadWithTheirColumn()
+    {
+        PlantFrame f;
+        QTableView* table = f.frame->GetPlantUi().GetPanel()->GetTable();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(table);
+        QVERIFY(iface && iface->tableInterface());
+        const struct {
+            int row;
+            int col;
+            const char* name;
+        } cases[] = {
+            {0, CPlantModel::COL_TAG, "Tag: AN-1"},
+            {0, CPlantModel::COL_LOCATION, "AN-1, Location: Pump hall"},
+            {0, CPlantModel::COL_DEVICE, "AN-1, Device: 1"},
+            {0, CPlantModel::COL_FILE, "AN-1, File: an-1.q4g"},
+            {1, CPlantModel::COL_DEVICE, "AN-2, Device: empty"},  // its file is missing
+            {1, CPlantModel::COL_STATE, "AN-2, State: file missing"},
+        };
+        for (const auto& c : cases) {
+            QAccessibleInterface* cell = iface->tableInterface()->cellAt(c.row, c.col);
+            QVERIFY(cell);
+            QCOMPARE(cell->text(QAccessible::Name), QString::fromUtf8(c.name));
+        }
+    }
+
+    // An editable box is read by what its label says, not by the text it holds.
+    void portBoxIsNamedPort()
+    {
+        CComPortDlg dialog;
+        dialog.SelectPort(QStringLiteral("/dev/ttyUSB7"));
+        auto* combo = dialog.findChild<QComboBox*>();
+        QVERIFY(combo);
+        QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Name), QStringLiteral("Port"));
+    }
+
+    // A menu item reads its name; its keys are its accelerator, not a part of the name.
+    void menuItemsReadTheirNamesWithoutKeys()
+    {
+        FrameFixture f;
+        f.Edit(ST_GENERAL, 3, 1, QStringLiteral("17"));  // Undo names its step, its keys apart
+        std::map<QString, QString> keys;  // name: accelerator
+        for (QAction* title : f.frame->menuBar()->actions()) {
+            QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(title->menu());
+            QVERIFY(menu);
+            for (int i = 0; i < menu->childCount(); ++i) {
+                QAccessibleInterface* item = menu->child(i);
+                const QString name = item->text(QAccessible::Name);
+                QVERIFY2(!name.contains(QLatin1Char('\t')) && !name.contains(QLatin1Char('&')), qPrintable(name));
+                keys[name] = item->text(QAccessible::Accelerator);
+            }
+        }
+        QCOMPARE(keys[QStringLiteral("New")], QKeySequence(QStringLiteral("Ctrl+N")).toString());
+        QCOMPARE(keys[QStringLiteral("Paste")], QKeySequence(QStringLiteral("Ctrl+V")).toString());
+        QVERIFY(keys.count(QStringLiteral("Help Topics")) && keys[QStringLiteral("Help Topics")] == QStringLiteral("F1"));
+    }
+
+    // The progress window is a dialog named after its transfer; its bar is named after the
+    // transfer too, tells the step under way and has its value.
+    void progressWindowTellsItsTransferStepAndValue()
+    {
+        FrameFixture f;
+        CProgressWnd progress;
+        QVERIFY(progress.Create(f.frame.get(), QStringLiteral("Upload, step 2 of 2"), 0));
+        progress.SetRange(0, 200);
+        progress.SetText(std::string("Uploading Alarm data ..."));
+        progress.SetPos(50);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(progress.GetWindow());
+        QCOMPARE(window->role(), QAccessible::Dialog);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Upload, step 2 of 2 [25%]"));
+        auto* bar = progress.GetWindow()->findChild<QProgressBar*>();
+        QVERIFY(bar);
+        QAccessibleInterface* value = QAccessible::queryAccessibleInterface(bar);
+        QCOMPARE(value->role(), QAccessible::ProgressBar);
+        QCOMPARE(value->text(QAccessible::Name), QStringLiteral("Upload, step 2 of 2"));
+        QCOMPARE(value->text(QAccessible::Description), QStringLiteral("Uploading Alarm data ..."));
+        QVERIFY(value->valueInterface());
+        QCOMPARE(value->valueInterface()->currentValue().toInt(), 50);
+        QCOMPARE(value->valueInterface()->maximumValue().toInt(), 200);
+        progress.DestroyWindow();
+    }
+
     // A cell's settings dialog is named after the cell.
     void settingsDialogIsNamedAfterItsCell()
     {
@@ -233,6 +359,7 @@ private slots:
         DarkPalette dark;
         MixedSetup f;
         std::map<CellLook, int> looks;
+        int marks = 0;
         for (int sheet = 0; sheet < 4; ++sheet) {
             CZTGridCtrl& grid = f.Activate(sheet);
             grid.clearSelection();
@@ -260,11 +387,43 @@ private slots:
                     const QPoint corner = rect.topLeft() + QPoint(1, 1);
                     QCOMPARE(QColor(shown.pixel(corner * shown.devicePixelRatio())).name(), background.name());
                     ++looks[grid.GetItemLook(row, col)];
+                    // A list cell's drop-down mark, at its right edge, stands out as a graphic must.
+                    if (static_cast<CSheetModel::CellKind>(index.data(CSheetModel::KindRole).toInt()) == CSheetModel::CellKind::List) {
+                        const qreal ratio = shown.devicePixelRatio();
+                        const QRect mark(QPoint(rect.right() - 12, rect.top() + 1) * ratio, QSize(11, rect.height() - 2) * ratio);
+                        QVERIFY2(MostContrast(shown, mark, background) >= 3.0, qPrintable(where + QStringLiteral(": the list's mark")));
+                        ++marks;
+                    }
                 }
             }
         }
         for (CellLook look : {CellLook::Plain, CellLook::ReadOnly, CellLook::Inactive, CellLook::Marked})
             QVERIFY2(looks[look] > 0, qPrintable(QString::number(int(look))));
+        QVERIFY(marks > 20);
+    }
+
+    // The toolbar's icons are drawn in the desktop's colours: each stands out from the toolbar
+    // on a dark palette as on a light one, and follows a change of palette.
+    void toolbarIconsStandOutOnEveryPalette()
+    {
+        FrameFixture f;
+        auto check = [&f](const char* palette) {
+            auto* toolbar = f.frame->findChild<QToolBar*>(QStringLiteral("toolbar128"));
+            const QColor background = toolbar->palette().color(QPalette::Window);
+            for (QAction* action : toolbar->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QImage icon = action->icon().pixmap(QSize(16, 16)).toImage();
+                QVERIFY2(MostContrast(icon, icon.rect(), background) >= 3.0,
+                         qPrintable(QStringLiteral("%1 on the %2 palette").arg(action->iconText(), QLatin1String(palette))));
+            }
+        };
+        check("light");
+        {
+            DarkPalette dark;
+            QCoreApplication::processEvents();
+            check("dark");
+        }
     }
 
     // Paper stays light under a dark desktop: the alarm sheet's grey copies and marks print on

@@ -1,16 +1,20 @@
-// The desktop program in German: the four sheets as a German user sees them (saved as pictures
-// in the build folder, screenshots/), unique accelerators in every menu, and the core's texts
-// (refusals, hints, transfer and port messages) put together in German.
+// The desktop program in German: the four sheets and every other window as a German user sees
+// them (saved as pictures in the build folder, screenshots/), unique accelerators in every menu,
+// the core's texts (refusals, hints, transfer and port messages) put together in German, the
+// German guide from Help, and the cells and dialogs named in the words of the sheets.
 #include "FrameFixture.h"
 #include "ModalHelper.h"
+#include "ProgramWindows.h"
 #include "UiTests.h"
 
 #include "model/CDocumentFile.h"
 #include "model/StringTable.h"
 #include "plant/CPlant.h"
+#include "setup/alarms/CAlarm.h"
 #include "support/RecordingPrompt.h"
 #include "transfer/CTransfer.h"
 #include "unit/CQ4kUnit.h"
+#include "ui/CHelpDlg.h"
 #include "ui/CLanguage.h"
 #include "ui/CLanguageDlg.h"
 #include "ui/CPlantModel.h"
@@ -18,10 +22,13 @@
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QTextBrowser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -55,15 +62,23 @@ class GermanTest : public QObject {
     Q_OBJECT
 
     QTranslator m_translator;
+    QTranslator m_qt;  // Qt's own buttons, where the system has their German
 
 private slots:
     void initTestCase()
     {
         QVERIFY(m_translator.load(QStringLiteral(":/i18n/q4150_de.qm")));
         QCoreApplication::installTranslator(&m_translator);
+        if (m_qt.load(QLocale(QStringLiteral("de")), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&m_qt);
     }
 
-    void cleanupTestCase() { QCoreApplication::removeTranslator(&m_translator); }
+    void cleanupTestCase()
+    {
+        QCoreApplication::removeTranslator(&m_qt);
+        QCoreApplication::removeTranslator(&m_translator);
+    }
 
     void sheetsShowGermanHeadings_data()
     {
@@ -98,6 +113,64 @@ private slots:
         QVERIFY(folder.mkpath(QStringLiteral(".")));
         QVERIFY(picture.save(folder.filePath(QStringLiteral("de-%1.png").arg(tab + 1))));
         QVERIFY2(Drawn(picture) > 0.02, "the window is blank");
+    }
+
+    // Every other window as a German user sees it, next to the sheets' pictures.
+    void windowsInGerman()
+    {
+        for (const ProgramWindow& window : ProgramWindows()) {
+            PlantFrame f;
+            window.open(f, [&window](QWidget& shown) {
+                const QImage picture = shown.grab().toImage();
+                QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/screenshots"));
+                QVERIFY(folder.mkpath(QStringLiteral(".")));
+                QString name = QString::fromLatin1(window.name).replace(QLatin1Char(' '), QLatin1Char('-'));
+                QVERIFY(picture.save(folder.filePath(QStringLiteral("de-window-%1.png").arg(name))));
+                QVERIFY2(Drawn(picture) > 0.02, window.name);
+            });
+        }
+    }
+
+    // Help opens the German guide, whose words are the program's.
+    void helpOpensTheGermanGuide()
+    {
+        FrameFixture f;
+        f.frame->ShowHelp(QStringLiteral("general-initialization"));
+        CHelpDlg* help = f.frame->GetHelpDialog();
+        QVERIFY(help);
+        QVERIFY2(help->GetBrowser()->source().path().endsWith(QStringLiteral("/de/index.html")),
+                 qPrintable(help->GetBrowser()->source().toString()));
+        const QString guide = help->GetBrowser()->toPlainText();
+        QVERIFY(guide.contains(QStringLiteral("Initialisierung")));
+        QVERIFY(guide.contains(QStringLiteral("Physikalische Eingänge")));
+        QVERIFY(!guide.contains(QStringLiteral("Initialization")));
+    }
+
+    // A cell, its Flags dialog and a screen reader use the sheet's German words.
+    void cellsAndTheirDialogsUseTheSheetsWords()
+    {
+        FrameFixture f;
+        f.UseFirstInput();
+        f.Edit(ST_ALARM, 1, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
+        PropList props;
+        QVERIFY(f.Type(ST_ALARM).GetPopupProperties(1, CAlarm::COL_FLAGS, props));
+        props[1]->SetSelText("ON");  // Control
+        f.Type(ST_ALARM).UpdateProperties(1, CAlarm::COL_FLAGS, props);
+        CZTGridCtrl& grid = f.Activate(ST_ALARM);
+        const CSheetModel& model = *grid.GetSheetModel();
+        QCOMPARE(model.IndexOf(1, CAlarm::COL_FLAGS).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("1 (A11), Optionen: Steuerung"));
+        QCOMPARE(model.IndexOf(1, CAlarm::COL_SETPOINT).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("1 (A11), Sollwert: 0"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&grid)->text(QAccessible::Name), QStringLiteral("Alarmkanäle"));
+        QString title;
+        AnswerNextModal([&title](QWidget* modal) {
+            title = modal->windowTitle();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        grid.SetFocusCell(1, CAlarm::COL_FLAGS);
+        QTest::keyClick(&grid, Qt::Key_Return);
+        QCOMPARE(title, QStringLiteral("Optionen von 1 (A11)"));
     }
 
     // Alt and a letter reach one entry of a menu only when no other entry has the same letter.

@@ -254,6 +254,8 @@ private slots:
                                << "Delay (s) takes seconds from 0.3 to 918000 (255 hours).";
         QTest::newRow("set point") << int(ST_ALARM) << 1 << int(CAlarm::COL_SETPOINT) << "x" << 62012u
                                    << "SetPoint takes a number from 0 to 100, the range of IN 11.";
+        QTest::newRow("input range beyond the input type") << int(ST_PHYSICAL) << 1 << 5 << "12" << 62015u
+                                                           << "InpUp takes a number from 0 to 10 V, the range of the input type 10 V.";
         QTest::newRow("inactive input") << int(ST_PHYSICAL) << 2 << PHYS_LCDU << "bar" << 62016u
                                         << "Not active: set InpTp of IN 12 first.";
         QTest::newRow("disabled alarm") << int(ST_ALARM) << 2 << int(CAlarm::COL_DELAY) << "5" << 62007u
@@ -327,6 +329,35 @@ private slots:
         }
         QCOMPARE(hints.removeDuplicates(), 0);
         QVERIFY(!hints.contains(QString()));
+    }
+
+    // A key the editor refused is told in the status bar until the next good edit, whether or
+    // not the cursor moves on: then the status bar tells what the current cell takes again.
+    void refusedKeyIsToldUntilTheNextGoodEdit_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("current");  // the row of the cell whose hint is told afterwards
+        QTest::newRow("Enter on the last row") << 14 << int(Qt::Key_Return) << 14;
+        QTest::newRow("Enter moves down") << 3 << int(Qt::Key_Return) << 4;
+    }
+
+    void refusedKeyIsToldUntilTheNextGoodEdit()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, current);
+        FrameFixture f;
+        CZTGridCtrl& grid = f.Activate(ST_GENERAL);
+        QWidget* editor = TypeInto(grid, row, 1, QStringLiteral("5x"));
+        QVERIFY(editor);
+        QVERIFY2(f.frame->statusBar()->currentMessage().startsWith(QStringLiteral("Refused")),
+                 qPrintable(f.frame->statusBar()->currentMessage()));
+        Press(grid, row, 1, Qt::Key(key));
+        QCOMPARE(grid.GetItemText(row, 1), QStringLiteral("5"));
+        const QString hint = grid.IndexAt(current, 1).data(Qt::StatusTipRole).toString();
+        QVERIFY(!hint.isEmpty());
+        QCOMPARE(f.frame->statusBar()->currentMessage(), hint);
     }
 
     // A cut that reaches other sheets says so; undo takes it back on every sheet, redo again.

@@ -304,18 +304,6 @@ private slots:
         QSettings().remove(QStringLiteral("MainWindow"));
     }
 
-    // The largest dialog, the change report, fits the screen too, buttons and all.
-    void changeReportFitsTheScreen()
-    {
-        QPrinter printer;
-        CChangeReportDlg dialog(CChangeReport({}, QStringLiteral("plant.q4g"), QStringLiteral("/tmp/backup.q4g"),
-                                              QStringLiteral("COM1"), QDateTime::currentDateTime()),
-                                printer);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(dialog.screen()->availableGeometry().contains(dialog.frameGeometry()));
-    }
-
     // One job: each page headed with the document, its sheet and the day of printing, numbered
     // over the job; each sheet on pages of its own, in tab order, only its print columns.
     void printCommandsPrintEveryTabOrTheShownOne_data()

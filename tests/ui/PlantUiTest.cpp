@@ -23,6 +23,8 @@
 #include "ui/CPlantReport.h"
 #include "ui/CPlantTransferController.h"
 #include "ui/CPlantUi.h"
+#include "ui/CQ4150App.h"
+#include "ui/CQ4150Doc.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,8 +137,10 @@ private slots:
         Plant plant;
         CPlantTransferController& rows = plant.Transfers(1);
         QVERIFY(Plant::Run(rows, {1, 2, 4}, true));
-        for (int row : {0, 1, 3})
+        for (int row : {0, 1, 3}) {
             QVERIFY2(rows.GetResult(row) == JobOutcome::Ok, qPrintable(rows.GetResultText(row)));
+            QCOMPARE(rows.index(row, CPlantTransferController::COL_PROGRESS).data().toString(), QStringLiteral("Upload 100%"));
+        }
         // AN-2's unit is changed at the panel, AN-4's file on the desk.
         PutConstant(rows.GetEmulator(2)->GetUnit(), DEVICE_NUMBER, 42);
         plant.SaveSetup(4, "PUMP 4");
@@ -144,6 +148,8 @@ private slots:
         QCOMPARE(rows.GetResult(0), JobOutcome::Ok);
         QCOMPARE(rows.GetResult(1), JobOutcome::Differs);
         QCOMPARE(rows.GetResultText(1), QStringLiteral("Differs in 1 cell"));
+        for (int row : {0, 1})  // a verify that went through read every block
+            QCOMPARE(rows.index(row, CPlantTransferController::COL_PROGRESS).data().toString(), QStringLiteral("Verify 100%"));
         QCOMPARE(plant.States(), QStringList({QStringLiteral("AN-1 holds its file"), QStringLiteral("AN-2 differs in 1 cell"),
                                               QStringLiteral("AN-3 never checked"), QStringLiteral("AN-4 file changed")}));
         // The emulated units came as device 1: each upload was asked about, answered Yes.
@@ -322,6 +328,33 @@ private slots:
         QVERIFY(cli.waitForFinished(TRANSFER_MS));
         QCOMPARE(cli.exitCode(), 0);
         QCOMPARE(Records(log), desktop);
+    }
+
+    // A plant named on the command line, or opened by a file manager, opens as the program
+    // starts: its units in the panel beside the default set-up; one that cannot be read ends
+    // the start with its reason.
+    void plantNamedAtTheStartOpens()
+    {
+        Plant plant;
+        {
+            CQ4150App app;
+            QVERIFY(app.InitInstance(plant.path));
+            CMainFrame& frame = *app.GetMainFrame();
+            QVERIFY(frame.GetPlantUi().GetPlant());
+            QCOMPARE(frame.GetPlantUi().GetModel().rowCount(), 4);
+            QVERIFY(frame.GetPlantUi().GetPanel()->isVisible());
+            QCOMPARE(app.GetDocument()->GetTitle(), QStringLiteral("Untitled"));
+        }
+        const QString broken = plant.dir.filePath(QStringLiteral("broken.q4plant"));
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no plant");
+        file.close();
+        CQ4150App app;
+        QString told;
+        AnswerNextMessageBox(QMessageBox::Ok, &told);
+        QVERIFY(!app.InitInstance(broken));
+        QVERIFY2(told.contains(QStringLiteral("broken.q4plant could not be opened")), qPrintable(told));
     }
 
     // Enter in the panel opens the unit's set-up; a modified set-up is asked about first, and

@@ -23,6 +23,7 @@ std::unique_ptr<QObject> MakeGermanTest();
 std::unique_ptr<QObject> MakeAccessTest();
 std::unique_ptr<QObject> MakePlantUiTest();
 std::unique_ptr<QObject> MakeChecksTest();
+std::unique_ptr<QObject> MakeWindowsTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -44,5 +45,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakeAccessTest());
     tests.push_back(MakePlantUiTest());
     tests.push_back(MakeChecksTest());
+    tests.push_back(MakeWindowsTest());
     return tests;
 }
