@@ -1,6 +1,7 @@
 // The command line's answers to a job's questions and its progress lines.
 #include "cli/CCliJobUi.h"
 
+#include "cli/CCheckCommand.h"
 #include "cli/CCliPrompt.h"
 #include "cli/CDiffCommand.h"
 #include "cli/CSignalWatch.h"
@@ -62,10 +63,17 @@ void CCliJobUi::Ask(CUnitJob& job, const JobQuestion& question)
     std::ostringstream text;
     bool yes = false;
     switch (question.kind) {
-    case JobQuestion::Kind::NotHeld:
-        text << "q4150cli: the unit cannot hold " << question.cells.size()
-             << (question.cells.size() == 1 ? " cell" : " cells") << " of " << m_path << " as written; it will hold:\n";
-        CDiffCommand::Print(question.cells, text);
+    case JobQuestion::Kind::Findings:
+        if (!question.cells.empty()) {
+            text << "q4150cli: the unit cannot hold " << question.cells.size()
+                 << (question.cells.size() == 1 ? " cell" : " cells") << " of " << m_path << " as written; it will hold:\n";
+            CDiffCommand::Print(question.cells, text);
+        }
+        if (!question.findings.empty()) {
+            text << "q4150cli: the checks find in " << m_path << ": " << CountText(CountFindings(question.findings)) << '\n';
+            for (const Finding& finding : question.findings)
+                text << CCheckCommand::Line(finding) << '\n';
+        }
         if (m_answers.strict)
             text << "q4150cli: --strict: nothing was written to the unit\n";
         yes = !m_answers.strict;

@@ -62,6 +62,8 @@ const char* CTransferCommand::GetHelp() const
                "got: the unit then holds a partly written set-up; so does an upload that fails\n"
                "after writing. A port that goes away (the unit or a USB adapter gone) is named as\n"
                "the reason.\n"
+               "The set-up checks' errors and warnings (see check) are named on standard error\n"
+               "before writing, as check prints them, and the upload goes on, unless --strict.\n"
                "--plant PLANT --tag TAG: the upload is recorded in the plant's log as the unit TAG's,\n"
                "with its backup, the blocks written, the cells they changed (also of an upload that\n"
                "did not complete) and the questions --force answered; without --backup the unit\n"
@@ -107,9 +109,12 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
     answers.strict = parsed.Has("--strict");
     answers.force = parsed.Has("--force");
     const CCliPlantLog plant(parsed);
-    // A plant's unit keeps what the unit held among its own backups.
+    // A plant's unit keeps what the unit held among its own backups, and its checks ignore
+    // what the plant says.
     if (upload && plant.IsOn() && settings.backupPath.empty())
         settings.backupFolder = plant.GetPlant().GetBackupFolder(plant.GetTag());
+    if (plant.IsOn())
+        settings.ignoredRules = plant.GetPlant().FindUnit(plant.GetTag())->ignore;
     if (!upload)
         settings.downloadPath = path;
 

@@ -1,6 +1,7 @@
 // The steps of a job on one unit, from the questions before writing to the last record.
 #include "job/CUnitJob.h"
 
+#include "check/CSetupChecker.h"
 #include "compare/CChangeList.h"
 #include "compare/CHeldCells.h"
 #include "compare/CSetupComparison.h"
@@ -406,19 +407,32 @@ void CUnitJob::Upload()
     };
     // Asked before anything is read: the engineer may want to correct the set-up first.
     m_result.notHeld = CSetupComparison::NotHeldExactly(*m_setup);
-    if (!m_result.notHeld.empty()) {
+    std::vector<std::string> ignored = m_settings.ignoredRules;
+    ignored.push_back("unholdable");  // the cells above say it
+    m_result.findings = CSetupChecker::ErrorsAndWarnings(*m_setup, ignored);
+    if (!m_result.notHeld.empty() || !m_result.findings.empty()) {
         JobQuestion question;
-        question.kind = JobQuestion::Kind::NotHeld;
+        question.kind = JobQuestion::Kind::Findings;
         question.cells = m_result.notHeld;
+        question.findings = m_result.findings;
         question.port = m_settings.port.port;
         question.setupPath = m_setupName.path;
+        const FindingCounts counts = CountFindings(m_result.findings);
+        const std::string cells = std::to_string(m_result.notHeld.size());
+        const std::string errors = std::to_string(counts.errors);
+        const std::string warnings = std::to_string(counts.warnings);
+        const std::string found = m_result.notHeld.empty() ? FormatString(IDS_JOB_FINDINGS, {errors, warnings})
+                                  : counts.Total() == 0    ? FormatString(IDS_JOB_NOT_HELD, {cells})
+                                                           : FormatString(IDS_JOB_NOT_HELD_AND_FINDINGS, {cells, errors, warnings});
         if (!Ask(std::move(question))) {
-            Fail(JobOutcome::Refused,
-                 NothingWritten(FormatString(IDS_JOB_NOT_HELD, {std::to_string(m_result.notHeld.size())})));
+            Fail(JobOutcome::Refused, NothingWritten(found));
             refused(JobOutcome::Refused);
             return;
         }
-        m_confirmed.push_back(FormatString(IDS_JOB_CONFIRMED_NOT_HELD, {std::to_string(m_result.notHeld.size())}));
+        if (!m_result.notHeld.empty())
+            m_confirmed.push_back(FormatString(IDS_JOB_CONFIRMED_NOT_HELD, {cells}));
+        if (counts.Total() > 0)
+            m_confirmed.push_back(FormatString(IDS_JOB_CONFIRMED_FINDINGS, {errors, warnings}));
     }
     if (!OpenPort()) {
         m_result.reason = NothingWritten(m_result.reason);

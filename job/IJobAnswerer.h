@@ -2,6 +2,7 @@
 // from its flags, the desktop program with its dialogs, the plant per unit.
 #pragma once
 
+#include "check/Finding.h"
 #include "compare/CellDifference.h"
 
 #include <string>
@@ -11,15 +12,17 @@ class CUnitJob;
 
 struct JobQuestion {
     enum class Kind {
-        NotHeld,      // the unit cannot hold cells as the set-up shows them: upload anyway?
+        Findings,     // the checks found errors or warnings, the unit cannot hold cells as shown: upload anyway?
         OtherDevice,  // the unit is another device than the set-up is for: upload anyway?
         Retry,        // a block failed: Retry (the whole transfer again) or Cancel?
         NotShown,     // a download's set-up cannot show cells as the unit holds them: keep it all the same?
     };
     Kind kind = Kind::Retry;
-    // NotHeld: the set-up's text as A, what the unit will hold as B. NotShown: the unit's value as
-    // A, the cell's text as B.
+    // Findings: the cells the unit cannot hold as the set-up shows them, its text as A, what
+    // the unit will hold as B. NotShown: the unit's value as A, the cell's text as B.
     std::vector<CellDifference> cells;
+    // Findings: the checks' errors and warnings but those the cells above say.
+    std::vector<Finding> findings;
     unsigned long unitDevice = 0;       // OtherDevice
     unsigned long setupDevice = 0;
     std::string port;                   // the port as it was given

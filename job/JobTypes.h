@@ -1,6 +1,7 @@
 // What a job on one unit is asked to do, how it went, and what it records of each step.
 #pragma once
 
+#include "check/Finding.h"
 #include "compare/CellDifference.h"
 #include "transfer/CUnitLine.h"
 #include "transfer/ITransferObserver.h"
@@ -44,6 +45,8 @@ struct JobSettings {
     bool allBlocks = false;
     // Where a completed download is saved; empty: nowhere (the caller takes the set-up read).
     std::string downloadPath;
+    // The checks' rules not applied before an upload (a plant unit's, the user's choice).
+    std::vector<std::string> ignoredRules;
 };
 
 // The set-up an upload writes or a verify compares, as a record names it.
@@ -85,8 +88,10 @@ struct JobResult {
     // An upload's changes, as the record's; a verify's differences.
     std::vector<CellDifference> cells;
     // An upload: the cells the unit cannot hold as the set-up shows them, as the question named
-    // them; after a completed upload the unit holds them otherwise.
+    // them; after a completed upload the unit holds them otherwise. The checks' other errors
+    // and warnings.
     std::vector<CellDifference> notHeld;
+    std::vector<Finding> findings;
     // A download or a read: the cells the set-up read cannot show as the unit holds them.
     std::vector<CellDifference> notShown;
     int blocksWritten = 0;

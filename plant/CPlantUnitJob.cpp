@@ -7,6 +7,7 @@ JobSettings ForUnit(const CPlant& plant, const PlantUnit& unit, JobSettings sett
 {
     settings.backupFolder = plant.GetBackupFolder(unit.tag);
     settings.backupPath.clear();
+    settings.ignoredRules.insert(settings.ignoredRules.end(), unit.ignore.begin(), unit.ignore.end());
     return settings;
 }
 

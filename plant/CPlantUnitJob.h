@@ -10,8 +10,8 @@
 
 class CPlantUnitJob {
 public:
-    // settings: the port and how to write; the backup folder is the unit's own. The plant
-    // outlives the job.
+    // settings: the port and how to write; the backup folder is the unit's own, and the checks'
+    // rules the unit ignores join those settings ignore. The plant outlives the job.
     CPlantUnitJob(const CPlant& plant, PlantUnit unit, JobAction action, JobSettings settings);
 
     // The whole job on the calling thread. A unit whose file cannot be read fails, recorded.

@@ -309,7 +309,11 @@
         <source>&amp;Port:</source>
         <translation>&amp;Schnittstelle:</translation>
     </message>
-<message><source>Port</source><translation>Schnittstelle</translation></message></context>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+</context>
 <context>
     <name>CCompareController</name>
     <message>
@@ -585,6 +589,18 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>The unit on %1 is device %2; %3 is for device %4. Upload anyway?</source>
         <translation>Das Gerät an %1 ist Gerät %2; %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation>
     </message>
+    <message>
+        <source>The checks find %1 in this set-up (marked in the sheets):</source>
+        <translation>Die Prüfungen finden in dieser Konfiguration %1 (in den Blättern markiert):</translation>
+    </message>
+</context>
+<context>
+    <name>CLanguage</name>
+    <message>
+        <source>en</source>
+        <comment>the code of the language of this translation: the guide of that language opens from Help</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>CLanguageDlg</name>
@@ -699,22 +715,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Wiederholt: %1</translation>
     </message>
     <message>
-        <source>&amp;Undo %1	Ctrl+Z</source>
-        <translation>&amp;Rückgängig: %1	Strg+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Rückgängig	Strg+Z</translation>
-    </message>
-    <message>
-        <source>&amp;Redo %1	Ctrl+Y</source>
-        <translation>&amp;Wiederholen: %1	Strg+Y</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederholen	Strg+Y</translation>
-    </message>
-    <message>
         <source>A transfer is running. Stop it and close the program?</source>
         <translation>Eine Übertragung läuft. Sie abbrechen und das Programm schließen?</translation>
     </message>
@@ -726,7 +726,23 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>More commands</source>
         <translation>Weitere Befehle</translation>
     </message>
-<message><source>&amp;Undo %1</source><translation>&amp;Rückgängig: %1</translation></message><message><source>&amp;Undo</source><translation>&amp;Rückgängig</translation></message><message><source>&amp;Redo %1</source><translation>&amp;Wiederholen: %1</translation></message><message><source>&amp;Redo</source><translation>&amp;Wiederholen</translation></message></context>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+</context>
 <context>
     <name>CNumberValidator</name>
     <message>
@@ -828,7 +844,15 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Checks</source>
         <translation>Prüfungen</translation>
     </message>
-<message><source>verified, holds its file</source><translation>geprüft, enthält seine Datei</translation></message><message><source>file changed since its upload</source><translation>Datei seit der Übertragung geändert</translation></message><message><source>file missing</source><translation>Datei fehlt</translation></message><message><source>never checked</source><translation>nie geprüft</translation></message><message><source>empty</source><translation>leer</translation></message><message><source>%1, %2: %3</source><translation>%1, %2: %3</translation></message></context>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+</context>
 <context>
     <name>CPlantPanel</name>
     <message>
@@ -838,10 +862,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Plant panel</source>
         <translation>Anlagenübersicht</translation>
-    </message>
-    <message>
-        <source>&amp;Filter:</source>
-        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <source>Tag, location, device or file</source>
@@ -855,7 +875,11 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>Units of the plant</source>
         <translation>Geräte der Anlage</translation>
     </message>
-<message><source>F&amp;ilter:</source><translation>&amp;Filter:</translation></message></context>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+</context>
 <context>
     <name>CPlantReport</name>
     <message>
@@ -937,6 +961,41 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Unit</source>
         <translation>Gerät</translation>
+    </message>
+</context>
+<context>
+    <name>CPlantReportDlg</name>
+    <message>
+        <source>Plant Report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>Plant report</source>
+        <translation>Anlagenbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>The plant report could not be printed.</source>
+        <translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The plant report could not be saved as %1.</source>
+        <translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -1025,7 +1084,11 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>The plant log could not be written: %1. The action of %2 is not in the commissioning record.</source>
         <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Der Vorgang von %2 fehlt im Inbetriebnahmeprotokoll.</translation>
     </message>
-<message><source>The unit on %1 is device %2; the file of %3 is for device %4. Upload anyway?</source><translation>Das Gerät an %1 ist Gerät %2; die Datei von %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation></message><message><source>Uploaded: %1 blocks written, %2 cells changed</source><translation>Übertragen: %1 Blöcke geschrieben, %2 Zellen geändert</translation></message><message><source>Not uploaded: the unit is device %1, its file is for device %2</source><translation>Nicht übertragen: das Gerät ist Gerät %1, seine Datei ist für Gerät %2</translation></message><message><source>Stopped %1</source><translation>Angehalten %1</translation></message><message><source>Uploaded: %1 blocks written, 1 cell changed</source><translation>Übertragen: %1 Blöcke geschrieben, 1 Zelle geändert</translation></message></context>
+    <message>
+        <source>Uploaded: %1 blocks written, %2 held already, 1 cell changed</source>
+        <translation>Übertragen: %1 Blöcke geschrieben, %2 schon enthalten, 1 Zelle geändert</translation>
+    </message>
+</context>
 <context>
     <name>CPlantTransferDlg</name>
     <message>
@@ -1204,38 +1267,6 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Die Konfiguration von %1 öffnen?</translation>
     </message>
     <message>
-        <source>Plant Report</source>
-        <translation>Anlagenbericht</translation>
-    </message>
-    <message>
-        <source>Plant report</source>
-        <translation>Anlagenbericht</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>Save as P&amp;DF...</source>
-        <translation>Als P&amp;DF speichern...</translation>
-    </message>
-    <message>
-        <source>The plant report could not be printed.</source>
-        <translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation>Als PDF speichern</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
-        <source>The plant report could not be saved as %1.</source>
-        <translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Open Plan&amp;t...</source>
         <translation>An&amp;lage öffnen...</translation>
     </message>
@@ -1251,7 +1282,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <source>The plant log could not be written: %1. The identification is not in the commissioning record.</source>
         <translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1. Die Identifizierung fehlt im Inbetriebnahmeprotokoll.</translation>
     </message>
-<message><source>The plant log could not be written: %1</source><translation>Das Anlagenprotokoll konnte nicht geschrieben werden: %1</translation></message></context>
+</context>
 <context>
     <name>CProgressWnd</name>
     <message>
@@ -1434,7 +1465,15 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <source>The set-up cannot be changed while its unit is being uploaded.</source>
         <translation>Die Konfiguration kann nicht geändert werden, solange sie zu ihrem Gerät übertragen wird.</translation>
     </message>
-<message><source>none</source><translation>keine</translation></message><message><source>Read-only: %1</source><translation>Schreibgeschützt: %1</translation></message></context>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Read-only: %1</source>
+        <translation>Schreibgeschützt: %1</translation>
+    </message>
+</context>
 <context>
     <name>CTransferController</name>
     <message>
@@ -1457,7 +1496,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <source>Upload the whole set-up before the unit is used.</source>
         <translation>Vor dem Betrieb des Geräts die ganze Konfiguration zum Gerät übertragen.</translation>
     </message>
-<message><source>The reading of the unit was stopped</source><translation>Das Lesen des Geräts wurde abgebrochen</translation></message><message><source>The unit could not be read</source><translation>Das Gerät konnte nicht gelesen werden</translation></message><message><source>%1: nothing was written to the unit.</source><translation>%1: nichts wurde in das Gerät geschrieben.</translation></message><message><source>The upload did not complete: the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source><translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation></message><message><source>The upload did not complete (%3): the unit now holds a partly written set-up (%1 of %2 blocks). Upload the whole set-up before the unit is used.</source><translation>Die Übertragung zum Gerät wurde nicht abgeschlossen (%3): das Gerät enthält jetzt eine teilweise geschriebene Konfiguration (%1 von %2 Blöcken). Die ganze Konfiguration zum Gerät übertragen, bevor das Gerät verwendet wird.</translation></message><message><source>The upload did not complete: %1.</source><translation>Die Übertragung zum Gerät wurde nicht abgeschlossen: %1.</translation></message><message><source>The download did not complete: %1.</source><translation>Die Übertragung vom Gerät wurde nicht abgeschlossen: %1.</translation></message><message><source>Upload, step 1 of 2</source><translation>Übertragung zum Gerät, Schritt 1 von 2</translation></message><message><source>Reading the unit for the backup; the upload follows.</source><translation>Das Gerät wird für die Sicherung gelesen; die Übertragung zum Gerät folgt.</translation></message><message><source>Reading which unit this is; the upload follows.</source><translation>Es wird gelesen, welches Gerät das ist; die Übertragung zum Gerät folgt.</translation></message><message><source>Upload, step 2 of 2</source><translation>Übertragung zum Gerät, Schritt 2 von 2</translation></message><message><source>Writing the set-up into the unit.</source><translation>Die Konfiguration wird in das Gerät geschrieben.</translation></message><message><source>Download</source><translation>Übertragung vom Gerät</translation></message><message><source>Reading the set-up from the unit.</source><translation>Die Konfiguration wird aus dem Gerät gelesen.</translation></message><message><source>Reading the unit</source><translation>Gerät wird gelesen</translation></message><message><source>Reading the unit to compare it with the set-up shown.</source><translation>Das Gerät wird gelesen, um es mit der angezeigten Konfiguration zu vergleichen.</translation></message><message><source>Identify Unit</source><translation>Gerät identifizieren</translation></message><message><source>Reading which unit this is.</source><translation>Es wird gelesen, welches Gerät das ist.</translation></message></context>
+</context>
 <context>
     <name>CUpDown</name>
     <message>
@@ -1678,18 +1717,10 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
 <context>
     <name>Commands</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;Neu	Strg+N</translation>
-    </message>
-    <message>
         <source>Create a new document
 New</source>
         <translation>Ein neues Dokument anlegen
 Neu</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>Ö&amp;ffnen...	Strg+O</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -1698,28 +1729,16 @@ Open</source>
 Öffnen</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Speichern	Strg+S</translation>
-    </message>
-    <message>
         <source>Save the active document
 Save</source>
         <translation>Das aktive Dokument speichern
 Speichern</translation>
     </message>
     <message>
-        <source>Save &amp;As...	Ctrl+A</source>
-        <translation>Speichern &amp;unter...	Strg+A</translation>
-    </message>
-    <message>
         <source>Save the active document with a new name
 Save As</source>
         <translation>Das aktive Dokument unter einem neuen Namen speichern
 Speichern unter</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Drucken...	Strg+P</translation>
     </message>
     <message>
         <source>Print all pages of the set-up
@@ -1738,18 +1757,10 @@ Print</source>
 Drucken</translation>
     </message>
     <message>
-        <source>Print Pre&amp;view	Ctrl+W</source>
-        <translation>Druck&amp;vorschau	Strg+W</translation>
-    </message>
-    <message>
         <source>Display full pages
 Print Preview</source>
         <translation>Ganze Seiten anzeigen
 Druckvorschau</translation>
-    </message>
-    <message>
-        <source>P&amp;rint Setup...	Ctrl+U</source>
-        <translation>Drucker&amp;einrichtung...	Strg+U</translation>
     </message>
     <message>
         <source>Change the printer and printing options
@@ -1776,18 +1787,10 @@ Exit</source>
 Beenden</translation>
     </message>
     <message>
-        <source>&amp;Undo	Ctrl+Z</source>
-        <translation>&amp;Rückgängig	Strg+Z</translation>
-    </message>
-    <message>
         <source>Undo the last action
 Undo</source>
         <translation>Die letzte Aktion rückgängig machen
 Rückgängig</translation>
-    </message>
-    <message>
-        <source>&amp;Redo	Ctrl+Y</source>
-        <translation>&amp;Wiederholen	Strg+Y</translation>
     </message>
     <message>
         <source>Redo the previously undone action
@@ -1796,28 +1799,16 @@ Redo</source>
 Wiederholen</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>&amp;Ausschneiden	Strg+X</translation>
-    </message>
-    <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
         <translation>Die Auswahl ausschneiden und in die Zwischenablage legen
 Ausschneiden</translation>
     </message>
     <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Kopieren	Strg+C</translation>
-    </message>
-    <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
         <translation>Die Auswahl in die Zwischenablage kopieren
 Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Einfügen	Strg+V</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
@@ -1926,18 +1917,10 @@ Backup Settings</source>
 Sicherungseinstellungen</translation>
     </message>
     <message>
-        <source>Next Sheet	Ctrl+Tab</source>
-        <translation>Nächstes Blatt	Strg+Tab</translation>
-    </message>
-    <message>
         <source>Show the next sheet
 Next Sheet</source>
         <translation>Das nächste Blatt zeigen
 Nächstes Blatt</translation>
-    </message>
-    <message>
-        <source>Previous Sheet	Ctrl+Shift+Tab</source>
-        <translation>Vorheriges Blatt	Strg+Umschalt+Tab</translation>
     </message>
     <message>
         <source>Show the previous sheet
@@ -1975,7 +1958,63 @@ Help Topics</source>
         <translation>Das Benutzerhandbuch öffnen
 Hilfethemen</translation>
     </message>
-<message><source>&amp;New</source><translation>&amp;Neu</translation></message><message><source>&amp;Open...</source><translation>Ö&amp;ffnen...</translation></message><message><source>&amp;Save</source><translation>&amp;Speichern</translation></message><message><source>Save &amp;As...</source><translation>Speichern &amp;unter...</translation></message><message><source>&amp;Print...</source><translation>&amp;Drucken...</translation></message><message><source>Print Pre&amp;view</source><translation>Druck&amp;vorschau</translation></message><message><source>P&amp;rint Setup...</source><translation>Drucker&amp;einrichtung...</translation></message><message><source>&amp;Undo</source><translation>&amp;Rückgängig</translation></message><message><source>&amp;Redo</source><translation>&amp;Wiederholen</translation></message><message><source>Cu&amp;t</source><translation>&amp;Ausschneiden</translation></message><message><source>&amp;Copy</source><translation>&amp;Kopieren</translation></message><message><source>&amp;Paste</source><translation>&amp;Einfügen</translation></message><message><source>Next Sheet</source><translation>Nächstes Blatt</translation></message><message><source>Previous Sheet</source><translation>Vorheriges Blatt</translation></message></context>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Next Sheet</source>
+        <translation>Nächstes Blatt</translation>
+    </message>
+    <message>
+        <source>Previous Sheet</source>
+        <translation>Vorheriges Blatt</translation>
+    </message>
+</context>
 <context>
     <name>Files</name>
     <message>
@@ -2284,7 +2323,15 @@ Hilfethemen</translation>
         <source>A number from %1 to %2, the range of %3</source>
         <translation>Eine Zahl von %1 bis %2, der Bereich von %3</translation>
     </message>
-<message><source>A number from %1 to %2 %3, the range of the input type %4</source><translation>Eine Zahl von %1 bis %2 %3, der Bereich des Eingangstyps %4</translation></message><message><source>Available once a logical input is in use: choose its first input (I1) on %1</source><translation>Verfügbar, sobald ein logischer Eingang in Gebrauch ist: seinen ersten Eingang (I1) auf %1 wählen</translation></message></context>
+    <message>
+        <source>A number from %1 to %2 %3, the range of the input type %4</source>
+        <translation>Eine Zahl von %1 bis %2 %3, der Bereich des Eingangstyps %4</translation>
+    </message>
+    <message>
+        <source>Available once a logical input is in use: choose its first input (I1) on %1</source>
+        <translation>Verfügbar, sobald ein logischer Eingang in Gebrauch ist: seinen ersten Eingang (I1) auf %1 wählen</translation>
+    </message>
+</context>
 <context>
     <name>Messages</name>
     <message>
@@ -2603,9 +2650,17 @@ OK zum Fortfahren oder Abbrechen</translation>
         <source>the set-up cannot show %1 of the unit's values as the unit holds them; %2 was not written</source>
         <translation>die Konfiguration kann %1 Werte des Geräts nicht so zeigen, wie das Gerät sie enthält; %2 wurde nicht geschrieben</translation>
     </message>
+    <message>
+        <source>the checks find %1 errors and %2 warnings in the set-up</source>
+        <translation>die Prüfungen finden in der Konfiguration %1 Fehler und %2 Warnungen</translation>
+    </message>
+    <message>
+        <source>uploaded although the checks find %1 errors and %2 warnings in the set-up</source>
+        <translation>übertragen, obwohl die Prüfungen in der Konfiguration %1 Fehler und %2 Warnungen finden</translation>
+    </message>
+    <message>
+        <source>the unit cannot hold %1 of the set-up's cells as written, and the checks find %2 errors and %3 warnings in the set-up</source>
+        <translation>das Gerät kann %1 Zellen der Konfiguration nicht so speichern, wie sie geschrieben sind, und die Prüfungen finden in der Konfiguration %2 Fehler und %3 Warnungen</translation>
+    </message>
 </context>
-<context><name>CLanguage</name><message><source>en</source><translation>de</translation></message></context><context><name>CPlantReportDlg</name><message><source>Plant Report</source><translation>Anlagenbericht</translation></message><message><source>Plant report</source><translation>Anlagenbericht</translation></message><message><source>&amp;Print...</source><translation>&amp;Drucken...</translation></message><message><source>Save as P&amp;DF...</source><translation>Als &amp;PDF speichern...</translation></message><message><source>The plant report could not be printed.</source><translation>Der Anlagenbericht konnte nicht gedruckt werden.</translation></message><message><source>Save as PDF</source><translation>Als PDF speichern</translation></message><message><source>PDF files (*.pdf)</source><translation>PDF-Dateien (*.pdf)</translation></message><message><source>The plant report could not be saved as %1.</source><translation>Der Anlagenbericht konnte nicht als %1 gespeichert werden.</translation></message></context><context><name>CQtTransfer</name><message><source>Progress</source><translation>Fortschritt</translation></message><message><source>Stop the upload after the block in flight?
-The unit then holds a partly written set-up.</source><translation>Die Übertragung zum Gerät nach dem laufenden Block abbrechen?
-Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation></message><message><source>Stopping the download ...</source><translation>Übertragung vom Gerät wird abgebrochen ...</translation></message><message><source>Stopping the upload ...</source><translation>Übertragung zum Gerät wird abgebrochen ...</translation></message></context><context><name>CUploadBackup</name><message><source>The backup of the unit was stopped.</source><translation>Die Sicherung des Geräts wurde abgebrochen.</translation></message><message><source>The unit's set-up could not be read for the backup.</source><translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden.</translation></message><message><source>The unit's set-up could not be read for the backup: %1.</source><translation>Die Konfiguration des Geräts konnte für die Sicherung nicht gelesen werden: %1.</translation></message><message><source>The backup folder %1 cannot be created.</source><translation>Der Sicherungsordner %1 kann nicht angelegt werden.</translation></message><message><source>The backup cannot be written in %1:
-%2</source><translation>Die Sicherung kann nicht in %1 geschrieben werden:
-%2</translation></message><message><source>The upload did not start: nothing was written to the unit.</source><translation>Die Übertragung zum Gerät wurde nicht begonnen: nichts wurde in das Gerät geschrieben.</translation></message></context><context><name>CUploadGuard</name><message><source>1 cell</source><translation>1 Zelle</translation></message><message><source>%1 cells</source><translation>%1 Zellen</translation></message><message><source>The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it holds:</source><translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation></message><message><source>%1 %2: "%3" as "%4"</source><translation>%1 %2: „%3“ als „%4“</translation></message><message><source>... and %1 more.</source><translation>... und %1 weitere.</translation></message><message><source>Upload anyway?</source><translation>Trotzdem zum Gerät übertragen?</translation></message><message><source>The unit on %1 is device %2; %3 is for device %4. Upload anyway?</source><translation>Das Gerät an %1 ist Gerät %2; %3 ist für Gerät %4. Trotzdem zum Gerät übertragen?</translation></message></context></TS>
+</TS>

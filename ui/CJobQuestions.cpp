@@ -4,6 +4,7 @@
 #include "job/CUnitJob.h"
 #include "model/CDataSheet.h"
 #include "model/IMessagePrompt.h"
+#include "ui/CheckTexts.h"
 #include "ui/CoreTranslation.h"
 #include "ui/QtText.h"
 
@@ -16,29 +17,56 @@ namespace {
 
 constexpr size_t CELLS_LISTED = 12;
 
+// The cells the question names, those of its findings too, to be marked in the grids.
+std::vector<CellDifference> MarkedCells(const JobQuestion& question)
+{
+    std::vector<CellDifference> cells = question.cells;
+    for (const Finding& finding : question.findings) {
+        CellDifference cell;
+        cell.sheet = finding.cell.sheet;
+        cell.row = finding.cell.row;
+        cell.col = finding.cell.col;
+        cells.push_back(cell);
+    }
+    return cells;
+}
+
 }  // namespace
 
 CJobQuestions::CJobQuestions(IMessagePrompt& prompt, QObject* parent) : QObject(parent), m_prompt(prompt) {}
 
-QString CJobQuestions::CellsQuestion(const std::vector<CellDifference>& cells)
+QString CJobQuestions::FindingsQuestion(const JobQuestion& question)
 {
     QStringList lines;
-    QString count = cells.size() == 1 ? tr("1 cell") : tr("%1 cells").arg(cells.size());
-    lines << tr("The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it "
-                "holds:")
-                 .arg(count);
-    for (size_t i = 0; i < cells.size() && i < CELLS_LISTED; ++i) {
-        const CellDifference& cell = cells[i];
-        // A General row is named by its label alone: its one column holds every value.
-        QString where = q4ui::TrHeading(q4ui::ToQString(cell.channel)).simplified();
-        if (cell.sheet != 0)
-            where += QLatin1Char(' ') + q4ui::TrHeading(q4ui::ToQString(cell.column)).simplified();
-        lines << tr("%1 %2: \"%3\" as \"%4\"")
-                     .arg(q4ui::TrSheet(cell.sheetTitle), where, q4ui::ToQString(cell.textA),
-                          q4ui::ToQString(cell.textB));
+    const std::vector<CellDifference>& cells = question.cells;
+    if (!cells.empty()) {
+        QString count = cells.size() == 1 ? tr("1 cell") : tr("%1 cells").arg(cells.size());
+        lines << tr("The unit cannot hold %1 as this set-up shows them (marked in the sheets); after the upload it "
+                    "holds:")
+                     .arg(count);
+        for (size_t i = 0; i < cells.size() && i < CELLS_LISTED; ++i) {
+            const CellDifference& cell = cells[i];
+            // A General row is named by its label alone: its one column holds every value.
+            QString where = q4ui::TrHeading(q4ui::ToQString(cell.channel)).simplified();
+            if (cell.sheet != 0)
+                where += QLatin1Char(' ') + q4ui::TrHeading(q4ui::ToQString(cell.column)).simplified();
+            lines << tr("%1 %2: \"%3\" as \"%4\"")
+                         .arg(q4ui::TrSheet(cell.sheetTitle), where, q4ui::ToQString(cell.textA),
+                              q4ui::ToQString(cell.textB));
+        }
+        if (cells.size() > CELLS_LISTED)
+            lines << tr("... and %1 more.").arg(cells.size() - CELLS_LISTED);
     }
-    if (cells.size() > CELLS_LISTED)
-        lines << tr("... and %1 more.").arg(cells.size() - CELLS_LISTED);
+    const std::vector<Finding>& findings = question.findings;
+    if (!findings.empty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << tr("The checks find %1 in this set-up (marked in the sheets):").arg(q4ui::CountText(CountFindings(findings)));
+        for (size_t i = 0; i < findings.size() && i < CELLS_LISTED; ++i)
+            lines << QStringLiteral("%1: %2").arg(q4ui::SeverityText(findings[i].severity), q4ui::TrFinding(findings[i]));
+        if (findings.size() > CELLS_LISTED)
+            lines << tr("... and %1 more.").arg(findings.size() - CELLS_LISTED);
+    }
     lines << QString() << tr("Upload anyway?");
     return lines.join(QLatin1Char('\n'));
 }
@@ -94,19 +122,19 @@ void CJobQuestions::AskNext()
         }
         m_asking = next.job;
         QString text;
-        if (next.question.kind == JobQuestion::Kind::NotHeld) {
-            text = CellsQuestion(next.question.cells);
+        if (next.question.kind == JobQuestion::Kind::Findings) {
+            text = FindingsQuestion(next.question);
             if (!next.unit.isEmpty())
                 text = next.unit + QStringLiteral(": ") + text;
             if (next.markCells)
-                emit cellsMarked(next.question.cells);
+                emit cellsMarked(MarkedCells(next.question));
         } else if (next.question.kind == JobQuestion::Kind::OtherDevice) {
             text = DeviceQuestion(next.question, next.setupName, next.unit);
         } else {
             text = q4ui::TrCore(next.question.message);
         }
         const bool yes = m_prompt.Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_YES_NO, true) == IMessagePrompt::IDOK;
-        if (next.question.kind == JobQuestion::Kind::NotHeld && next.markCells)
+        if (next.question.kind == JobQuestion::Kind::Findings && next.markCells)
             emit cellsMarked({});
         m_busy = false;
         // Forgotten while the question was open: its job is gone.

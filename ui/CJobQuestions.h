@@ -32,8 +32,9 @@ public:
     void Forget(CUnitJob* job);
     bool IsAsking() const { return m_busy; }
 
-    // "The unit cannot hold 2 cells as this set-up shows them ...; Upload anyway?"
-    static QString CellsQuestion(const std::vector<CellDifference>& cells);
+    // "The unit cannot hold 2 cells as this set-up shows them ...", then what the checks find,
+    // and "Upload anyway?"
+    static QString FindingsQuestion(const JobQuestion& question);
     static QString DeviceQuestion(const JobQuestion& question, const QString& setupName, const QString& unit);
 
 signals:

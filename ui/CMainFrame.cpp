@@ -252,6 +252,8 @@ void CMainFrame::CreateMenus()
     tools->addAction(GetAction(ID_LANGUAGE));
     m_pPlantUi = new CPlantUi(*this, m_pFileMenu, m_pRecentAnchor, tools);
     m_pChecksUi = new CChecksUi(*this, view);
+    // An upload asks about what the checks find, but for the rules ignored here.
+    m_pTransfers->SetIgnoredRules([this] { return m_pChecksUi->IgnoredRules(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(GetAction(ID_HELP_FINDER));

@@ -3,6 +3,7 @@
 
 #include "sim/CEmulatorServer.h"
 #include "ui/CBackupSettings.h"
+#include "ui/CChecksUi.h"
 #include "ui/CJobQuestions.h"
 #include "ui/CComPortDlg.h"
 #include "ui/CQtComSetupUi.h"
@@ -269,6 +270,7 @@ bool CPlantTransferController::StartRow(int row, JobAction action)
     CQtComSetupUi::LoadLineSettings(settings.port.line);
     settings.port.fixedWaitMs = m_nFixedWaitMs;
     settings.allBlocks = CBackupSettings::Load().allBlocks;
+    settings.ignoredRules = CChecksUi::IgnoredEverywhere();
 
     const bool wasRunning = IsRunning();
     Running& running = m_mapRunning[row];

@@ -107,6 +107,8 @@ bool CTransferController::Upload(const CBackupSettings& backup)
     if (backup.m_bEnabled)
         settings.backupFolder = backup.m_strFolder.toStdString();
     settings.allBlocks = backup.allBlocks;
+    if (m_ignoredRules)
+        settings.ignoredRules = m_ignoredRules();
     m_backupOn = backup.m_bEnabled;
     m_job = NewJob(JobAction::Upload, settings);
     CUnitJob* job = m_job.get();

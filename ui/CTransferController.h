@@ -56,6 +56,8 @@ public:
     void SetFixedWaitMs(int ms) { m_port.fixedWaitMs = ms; }
     // The open plant, or null: a document that is one of its units is recorded as that unit.
     void SetPlant(const CPlant* plant) { m_plant = plant; }
+    // The checks' rules the user ignores for the document: not asked about before an upload.
+    void SetIgnoredRules(std::function<std::vector<std::string>()> ignored) { m_ignoredRules = std::move(ignored); }
 
     // Each command returns false when nothing started (a job under way, the port not chosen);
     // otherwise finished() follows, once.
@@ -123,6 +125,7 @@ private:
     UnitPortSettings m_port;
     bool m_portChosen = false;
     const CPlant* m_plant = nullptr;
+    std::function<std::vector<std::string>()> m_ignoredRules;
     std::unique_ptr<CPlantRecorder> m_recorder;
     std::unique_ptr<CUnitJob> m_job;
     std::unique_ptr<CIdentifyJob> m_identify;

@@ -25,7 +25,7 @@ using JobEdit = std::tuple<int, int, int, std::string>;
 class ScriptedAnswerer : public IJobAnswerer {
 public:
     // The answer to each kind of question; Retry answers Yes as long as retries last.
-    bool notHeld = false;
+    bool findings = false;
     bool otherDevice = false;
     int retries = 0;
     // Called on the job's thread as a question comes, before it is answered.
@@ -37,8 +37,8 @@ public:
         {
             std::lock_guard<std::mutex> lock(m_lock);
             m_asked.push_back(question);
-            if (question.kind == JobQuestion::Kind::NotHeld)
-                yes = notHeld;
+            if (question.kind == JobQuestion::Kind::Findings)
+                yes = findings;
             else if (question.kind == JobQuestion::Kind::OtherDevice)
                 yes = otherDevice;
             else if (retries > 0) {
@@ -59,7 +59,7 @@ public:
     void Reset()
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        notHeld = otherDevice = false;
+        findings = otherDevice = false;
         retries = 0;
         onAsked = nullptr;
         m_asked.clear();
@@ -153,9 +153,10 @@ protected:
     std::filesystem::path m_dir;
 };
 
-// An alarm on IN 11 as the examples type it; its delay and set point as given.
+// An alarm on IN 11 as the examples type it, seen on LED 1 and named, so that the checks find
+// nothing to ask about; its set point and delay as given.
 inline std::vector<JobEdit> AlarmOnIn11(const std::string& setPoint = "5", const std::string& delay = "0.300")
 {
-    return {{1, 1, 1, "10 V"}, {1, 1, 5, "10"},     {1, 1, 6, "100"},
-            {3, 1, 1, "IN 11"}, {3, 1, 4, setPoint}, {3, 1, 6, delay}};
+    return {{1, 1, 1, "10 V"}, {1, 1, 5, "10"},     {1, 1, 6, "100"},    {3, 1, 1, "IN 11"},
+            {3, 1, 4, setPoint}, {3, 1, 6, delay}, {3, 1, 7, "1"}, {3, 1, 5, "LEVEL"}};
 }

@@ -89,12 +89,12 @@ TEST_F(UploadJob, TheQuestionsBeforeWritingAreAskedAndTheirAnswersRecorded)
     const struct {
         const char* what;
         std::vector<JobEdit> edits;
-        bool notHeld, otherDevice;
+        bool findings, otherDevice;
         std::vector<JobQuestion::Kind> asked;
         JobOutcome outcome;
         size_t confirmed;
     } cases[] = {
-        {"a delay the unit keeps as 13 s, No", AlarmOnIn11("5", "12.5"), false, false, {JobQuestion::Kind::NotHeld},
+        {"a delay the unit keeps as 13 s, No", AlarmOnIn11("5", "12.5"), false, false, {JobQuestion::Kind::Findings},
          JobOutcome::Refused, 0},
         {"device 3 on unit 7, No", {{0, 3, 1, "3"}}, false, false, {JobQuestion::Kind::OtherDevice}, JobOutcome::Refused, 0},
         {"both, Yes to the cells, No to the device", [] {
@@ -102,14 +102,14 @@ TEST_F(UploadJob, TheQuestionsBeforeWritingAreAskedAndTheirAnswersRecorded)
              edits.push_back({0, 3, 1, "3"});
              return edits;
          }(),
-         true, false, {JobQuestion::Kind::NotHeld, JobQuestion::Kind::OtherDevice}, JobOutcome::Refused, 1},
+         true, false, {JobQuestion::Kind::Findings, JobQuestion::Kind::OtherDevice}, JobOutcome::Refused, 1},
         {"device 3 on unit 7, Yes", {{0, 3, 1, "3"}}, false, true, {JobQuestion::Kind::OtherDevice}, JobOutcome::Ok, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(Upload({{0, 3, 1, "7"}}, Settings()).outcome, JobOutcome::Ok);
         m_answerer.Reset();
-        m_answerer.notHeld = c.notHeld;
+        m_answerer.findings = c.findings;
         m_answerer.otherDevice = c.otherDevice;
         m_records.records.clear();
         const int writes = m_server.GetWriteCount();
@@ -146,7 +146,7 @@ TEST_F(UploadJob, AnUploadWithItsBackupRecordsWhatTheUnitHeldAndNowHolds)
 {
     ASSERT_EQ(Upload({{0, 3, 1, "7"}}, Settings()).outcome, JobOutcome::Ok);
     m_records.records.clear();
-    m_answerer.notHeld = true;
+    m_answerer.findings = true;
     m_answerer.otherDevice = true;
     JobSettings settings = Settings();
     settings.backupFolder = Path("backups/AN-1");
@@ -264,6 +264,56 @@ TEST_F(UploadJob, ARecordThatCannotBeWrittenIsSaid)
     JobResult result = Upload(AlarmOnIn11(), Settings());
     EXPECT_EQ(result.outcome, JobOutcome::Ok);
     EXPECT_EQ(result.recordError, m_records.failWith);
+}
+
+// The checks' errors and warnings are asked about with the cells the unit cannot hold; a rule the
+// set-up's plant unit ignores asks nothing; No writes nothing, Yes is recorded.
+TEST_F(UploadJob, TheChecksErrorsAndWarningsAreAskedAbout)
+{
+    // A set point at the top of its input's display range, watched from above: it never trips.
+    auto neverTrips = AlarmOnIn11("100");
+    neverTrips.push_back({3, 1, 3, ">"});
+    const struct {
+        const char* what;
+        std::vector<JobEdit> edits;
+        std::vector<std::string> ignored;
+        bool yes;
+        std::vector<std::string> rules;  // of the question's findings; none: no question
+        JobOutcome outcome;
+    } cases[] = {
+        {"never trips, No", neverTrips, {}, false, {"never-trips"}, JobOutcome::Refused},
+        {"never trips, Yes", neverTrips, {}, true, {"never-trips"}, JobOutcome::Ok},
+        {"never trips, ignored by the unit", neverTrips, {"never-trips"}, false, {}, JobOutcome::Ok},
+        // A delay the unit rounds is named as a cell, not again as a finding.
+        {"a delay the unit keeps as 13 s", AlarmOnIn11("5", "12.5"), {}, false, {}, JobOutcome::Refused},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_answerer.Reset();
+        m_answerer.findings = c.yes;
+        m_records.records.clear();
+        JobSettings settings = Settings();
+        settings.ignoredRules = c.ignored;
+        const int writes = m_server.GetWriteCount();
+        JobResult result = Upload(c.edits, settings);
+        EXPECT_EQ(result.outcome, c.outcome) << result.reason;
+        std::vector<std::string> rules;
+        for (const JobQuestion& question : m_answerer.Asked()) {
+            for (const Finding& finding : question.findings)
+                rules.push_back(finding.rule);
+        }
+        EXPECT_EQ(rules, c.rules);
+        if (c.outcome == JobOutcome::Refused) {
+            EXPECT_EQ(m_server.GetWriteCount(), writes);
+            ASSERT_FALSE(m_records.records.empty());
+            EXPECT_EQ(m_records.records[0].reason.rfind("the ", 0), 0u);
+        }
+        if (c.yes) {
+            ASSERT_FALSE(m_records.records.empty());
+            EXPECT_EQ(m_records.records[0].confirmed,
+                      std::vector<std::string>{"uploaded although the checks find 1 errors and 0 warnings in the set-up"});
+        }
+    }
 }
 
 // A backup never takes the name of a file that is there; a folder that cannot be made is named.

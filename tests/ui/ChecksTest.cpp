@@ -10,6 +10,8 @@
 #include "model/CDocumentFile.h"
 #include "plant/CPlant.h"
 #include "setup/alarms/CAlarm.h"
+#include "sim/CEmulatorServer.h"
+#include "ui/CBackupSettings.h"
 #include "ui/CChecksModel.h"
 #include "ui/CChecksPanel.h"
 #include "ui/CChecksUi.h"
@@ -17,6 +19,7 @@
 #include "ui/CHelpDlg.h"
 #include "ui/CPlantModel.h"
 #include "ui/CPlantUi.h"
+#include "ui/CTransferController.h"
 #include "ui/CommandTable.h"
 #include "ui/FindingMarks.h"
 
@@ -33,6 +36,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
+
+#include <set>
 
 namespace {
 
@@ -90,6 +95,42 @@ class ChecksTest : public QObject {
 
 private slots:
     void init() { QSettings().remove(QStringLiteral("Checks")); }
+
+    // Tools > Upload asks about what the checks find before anything is read, the cells marked
+    // while it asks; No writes nothing. A rule ignored for every set-up is not asked about.
+    void uploadAsksAboutWhatTheChecksFind()
+    {
+        Checks f;
+        f.TypeCleanSetup();
+        f.Edit(ST_ALARM, 1, CAlarm::COL_SETPOINT, QStringLiteral("100"));  // > 100 of 0 to 100: never trips
+        CEmulatorServer emulator;
+        QVERIFY(emulator.Start());
+        UnitPortSettings port;
+        port.port = emulator.GetSlavePath();
+        port.line.m_nBaudRate = 110;
+        port.fixedWaitMs = 5;
+        f.frame->GetTransfers().SetPort(port);
+        CBackupSettings{false, {}, false}.Save();
+        std::set<std::pair<int, int>> marked;
+        f.prompt.m_onShow = [&f, &marked] { marked = f.Marked(ST_ALARM); };
+        f.prompt.AnswerNext(IMessagePrompt::IDCANCEL);
+        QVERIFY(f.frame->GetTransfers().Upload(CBackupSettings::Load()));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.frame->IsTransferring(), 30000);
+        QCOMPARE(f.prompt.Messages().size(), size_t(1));
+        const std::string& asked = f.prompt.Messages()[0].text;
+        QVERIFY2(asked.find("Alarm 1 (A11) watches IN 11 for a value > 100") != std::string::npos, asked.c_str());
+        QVERIFY2(asked.find("Upload anyway?") != std::string::npos, asked.c_str());
+        QVERIFY(marked.count({1, CAlarm::COL_SETPOINT}));
+        QVERIFY(f.Marked(ST_ALARM).empty());
+        QCOMPARE(emulator.GetRequestCount(), 0);
+
+        CChecksUi::SetIgnoredEverywhere({"never-trips"});
+        f.prompt.Clear();
+        QVERIFY(f.frame->GetTransfers().Upload(CBackupSettings::Load()));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.frame->IsTransferring(), 30000);
+        QVERIFY(f.prompt.Messages().empty());
+        QVERIFY(emulator.GetWriteCount() > 0);
+    }
 
     void panelAndStatusBarFollowEditsPastesAndUndo()
     {

@@ -2,6 +2,7 @@
 // the main window is done: to the grid of the tab shown, at its current cell.
 #include "UiTests.h"
 
+#include "FrameFixture.h"
 #include "ModalHelper.h"
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
@@ -55,6 +56,7 @@ void AnswerOtherUnit(QMessageBox::StandardButton button, QString* told = nullptr
 // The program as the user has it, with message boxes of its own, on an emulated unit whose
 // bus number differs from the set-up's; an alarm channel in use, for its Flags.
 struct Program {
+    ChecksIgnored checksIgnored;  // the checks are not what this test is about; before the frame
     CQtMessagePrompt prompt;
     CQ4150Doc doc{prompt};
     std::unique_ptr<CMainFrame> frame;

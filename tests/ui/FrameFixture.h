@@ -2,7 +2,9 @@
 // starts it, with the edits a user makes in its grids.
 #pragma once
 
+#include "check/CheckRules.h"
 #include "support/RecordingPrompt.h"
+#include "ui/CChecksUi.h"
 #include "ui/CMainFrame.h"
 #include "ui/CQ4150Doc.h"
 #include "ui/CQ4150View.h"
@@ -16,6 +18,24 @@
 #include <memory>
 #include <set>
 #include <utility>
+
+// Every rule of the set-up checks, for the tests whose subject is something else: ignored, an
+// upload asks nothing of what the checks find, and no cell is marked by them.
+inline std::vector<std::string> EveryCheckRule()
+{
+    std::vector<std::string> rules;
+    for (const CheckRule& rule : GetCheckRules())
+        rules.push_back(rule.id);
+    return rules;
+}
+
+// The checks ignored in every set-up while it lives.
+struct ChecksIgnored {
+    ChecksIgnored() { CChecksUi::SetIgnoredEverywhere(EveryCheckRule()); }
+    ~ChecksIgnored() { CChecksUi::SetIgnoredEverywhere({}); }
+    ChecksIgnored(const ChecksIgnored&) = delete;
+    ChecksIgnored& operator=(const ChecksIgnored&) = delete;
+};
 
 struct FrameFixture {
     RecordingPrompt prompt;

@@ -41,6 +41,7 @@ constexpr int DEVICE_NUMBER = 3;
 // does not exist yet. The slow line setting (the pty ignores it) gives the unit room to answer
 // on a busy machine before the line counts as quiet.
 struct BackupProgram : FrameFixture {
+    ChecksIgnored checksIgnored;  // the checks are not what this test is about
     CEmulatorServer emulator;
     QTemporaryDir dir;
     QString folder = dir.filePath(QStringLiteral("backups/plant"));
