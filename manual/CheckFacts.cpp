@@ -89,13 +89,13 @@ std::string Simplified(const std::string& text)
     return out;
 }
 
-// "Alarm, 1 (A11), SetPoint"; General's rows are its settings: "General, Initialization".
-std::string Place(const CQ4kUnit& unit, int sheet, int row, int col)
+// Alarm, 1 (A11), SetPoint; General's rows are its settings: General, Initialization.
+CheckPlace Place(const CQ4kUnit& unit, int sheet, int row, int col)
 {
     const CNordaSetupType& type = *unit.GetSetupType(sheet);
-    std::string place = type.m_strTitle + ", " + Simplified(type.GetCellText(row, 0));
+    CheckPlace place{type.m_strTitle, Simplified(type.GetCellText(row, 0)), std::string()};
     if (sheet != ST_GENERAL)
-        place += ", " + (col == FLAGS ? std::string("Flags") : Simplified(type.GetCellText(0, col)));
+        place.column = Simplified(type.GetCellText(0, col == FLAGS ? CAlarm::COL_FLAGS : col));
     return place;
 }
 
@@ -134,7 +134,7 @@ std::vector<CheckFacts> CollectCheckFacts()
 {
     std::vector<CheckFacts> facts;
     for (const CheckRule& rule : GetCheckRules()) {
-        CheckFacts f{rule.id, SeverityName(rule.severity), rule.pattern, Split(rule.parts), rule.reason, {}, {}, {}};
+        CheckFacts f{rule.id, SeverityName(rule.severity), rule.pattern, Split(rule.parts), rule.reason, {}, {}, {}, {}};
         OkPrompt prompt;
         CQ4kUnit unit(prompt);
         unit.Initialize();
@@ -148,6 +148,7 @@ std::vector<CheckFacts> CollectCheckFacts()
         for (const Finding& finding : CSetupChecker::Check(unit)) {
             if (finding.rule == rule.id) {
                 f.place = Place(unit, finding.cell.sheet, finding.cell.row, finding.cell.col);
+                f.findingParts = finding.parts;
                 f.finding = finding.text;
                 break;
             }

@@ -5,6 +5,7 @@
 #include "model/Cp1252.h"
 #include "model/InputType.h"
 #include "model/NumberText.h"
+#include "model/StringTable.h"
 
 #include <algorithm>
 #include <sstream>
@@ -229,33 +230,64 @@ private:
     }
 
     // A section per rule: its reason, severity, sentence with its parts named, and its example
-    // with the finding the program makes of it.
+    // with the finding the program makes of it; in the guide's language as the Checks panel
+    // shows them.
     std::string Checks() const
     {
         std::string out;
         for (const CheckFacts& f : m_parts.checks) {
             if (f.finding.empty())
                 throw ManualError("the example of the rule " + f.id + " gives no finding of it");
-            std::string says;  // the sentence, each part named in italics
-            for (size_t i = 0; i < f.pattern.size(); ++i) {
-                size_t n = i + 1 < f.pattern.size() ? static_cast<size_t>(f.pattern[i + 1] - '1') : f.parts.size();
-                if (f.pattern[i] == '%' && n < f.parts.size()) {
-                    says += "<i>" + Html(f.parts[n]) + "</i>";
-                    ++i;
-                } else {
-                    says += Html(std::string(1, f.pattern[i]));
-                }
-            }
+            std::vector<std::string> parts;
+            for (const std::string& part : f.parts)
+                parts.push_back("<i>" + Escape(CheckWords(part)) + "</i>");
+            const std::string says = FillPlaceholders(Escape(CheckWords(f.pattern)), parts);
             std::string example;
             for (const auto& [place, text] : f.example)
-                example += (example.empty() ? "" : "<br>") + Html(place) + ": " + Item(text);
-            out += "<h3><a name=\"" + CheckTopic(f.id) + "\"></a>" + Html(f.id) + "</h3>\n<p>" + Html(f.reason) + "</p>\n" +
-                   "<table class=\"facts\" cellspacing=\"0\" cellpadding=\"3\">\n" +
+                example += (example.empty() ? "" : "<br>") + PlaceText(place) + ": " + Item(text);
+            out += "<h3><a name=\"" + CheckTopic(f.id) + "\"></a>" + Html(f.id) + "</h3>\n<p>" + Escape(CheckWords(f.reason)) +
+                   "</p>\n" + "<table class=\"facts\" cellspacing=\"0\" cellpadding=\"3\">\n" +
                    Row(Phrase("check-severity"), Phrase("severity-" + f.severity)) + Row(Phrase("check-says"), says) +
                    Row(Phrase("check-example"), example) +
-                   Row(Phrase("check-finds"), Html(f.place) + ": " + Quotes({f.finding})) + "</table>\n";
+                   Row(Phrase("check-finds"), PlaceText(f.place) + ": " + Phrase("quote-open") + Escape(FindingSaid(f)) +
+                                                  Phrase("quote-close")) +
+                   "</table>\n";
         }
         return out;
+    }
+
+    // A text of the set-up checks (a rule's sentence or reason, a part's name) in the guide's
+    // language, UTF-8.
+    std::string CheckWords(const std::string& cp1252) const
+    {
+        return m_parts.words ? m_parts.words->Whole(CONTEXT_CHECKS, cp1252) : q4::Cp1252ToUtf8(cp1252);
+    }
+
+    // A cell as the sheets name it: "Alarm, 1 (A11), SetPoint", as HTML.
+    std::string PlaceText(const CheckPlace& place) const
+    {
+        return SheetTitle(place.sheet) + ", " + HeadingText(place.row) + (place.column.empty() ? "" : ", " + HeadingText(place.column));
+    }
+
+    // The example's finding, UTF-8: in English the checks' own sentence; in another language its
+    // rule's sentence filled with its parts, each written as what it is.
+    std::string FindingSaid(const CheckFacts& f) const
+    {
+        if (!m_parts.words)
+            return q4::Cp1252ToUtf8(f.finding);
+        std::vector<std::string> parts;
+        for (const FindingPart& part : f.findingParts) {
+            switch (part.kind) {
+            case FindingPart::Kind::Alarm:
+                // The words an alarm is written with, as the checks write it for "%1".
+                parts.push_back(FillPlaceholders(CheckWords(PartText({FindingPart::Kind::Alarm, "%1"})), {q4::Cp1252ToUtf8(part.text)}));
+                break;
+            case FindingPart::Kind::Heading: parts.push_back(m_parts.words->Heading(part.text)); break;
+            case FindingPart::Kind::Sheet: parts.push_back(m_parts.words->Sheet(part.text)); break;
+            case FindingPart::Kind::Value: parts.push_back(q4::Cp1252ToUtf8(part.text)); break;
+            }
+        }
+        return FillPlaceholders(CheckWords(f.pattern), parts);
     }
 
     std::string InputTypes() const

@@ -33,8 +33,9 @@ struct ManualParts {
     std::string cliHelp;  // UTF-8 text
     std::vector<SheetFacts> sheets;
     std::vector<CheckFacts> checks;
-    // The program's words in the manual's language (sheets, headings, hints, messages), as the
-    // desktop program shows them; null for English, the core's own.
+    // The program's words in the manual's language (sheets, headings, hints, messages, the set-up
+    // checks' sentences and reasons), as the desktop program shows them; null for English, the
+    // core's own.
     const CoreTranslator* words = nullptr;
 };
 

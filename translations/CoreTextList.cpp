@@ -1,10 +1,12 @@
-// Writes the core's texts (unit/CoreTexts.h) and the set-up checks' (check/CheckRules.h) as a C++
-// source of QT_TRANSLATE_NOOP lines, which lupdate reads into the .ts files: the list follows the
-// core, it is never copied by hand.
+// Writes the core's texts (unit/CoreTexts.h) and the set-up checks' (check/CheckRules.h, with the
+// names of the rules' sentence parts, which the user's guide prints) as a C++ source of
+// QT_TRANSLATE_NOOP lines, which lupdate reads into the .ts files: the list follows the core, it is
+// never copied by hand.
 #include "check/CheckRules.h"
 #include "model/Cp1252.h"
 #include "unit/CoreTexts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -39,6 +41,19 @@ int main(int argc, char** argv)
     std::vector<CoreText> texts = CollectCoreTexts();
     for (const CoreText& check : CollectCheckTexts())
         texts.push_back(check);
+    for (const CheckRule& rule : GetCheckRules()) {
+        const std::string parts = rule.parts;
+        for (size_t start = 0; start < parts.size();) {
+            const size_t end = std::min(parts.find(';', start), parts.size());
+            const CoreText name{CONTEXT_CHECKS, parts.substr(start, end - start)};
+            const bool known = std::any_of(texts.begin(), texts.end(), [&name](const CoreText& t) {
+                return t.context == name.context && t.text == name.text;
+            });
+            if (!name.text.empty() && !known)
+                texts.push_back(name);
+            start = end + 1;
+        }
+    }
     for (const CoreText& text : texts) {
         std::string context = Quoted(text.context);
         out << "    {" << context << ", QT_TRANSLATE_NOOP(" << context << ", " << Quoted(q4::Cp1252ToUtf8(text.text))

@@ -1713,6 +1713,86 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <source>Alarm %1</source>
         <translation>Alarmkanal %1</translation>
     </message>
+    <message>
+        <source>alarm</source>
+        <translation>Alarmkanal</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>sign</source>
+        <translation>Vorzeichen</translation>
+    </message>
+    <message>
+        <source>set point</source>
+        <translation>Sollwert</translation>
+    </message>
+    <message>
+        <source>LCDLo</source>
+        <translation>LCDLo</translation>
+    </message>
+    <message>
+        <source>LCDUp</source>
+        <translation>LCDUp</translation>
+    </message>
+    <message>
+        <source>channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>held</source>
+        <translation>gespeicherter Wert</translation>
+    </message>
+    <message>
+        <source>dynamic reference</source>
+        <translation>dynamische Referenz</translation>
+    </message>
+    <message>
+        <source>span</source>
+        <translation>Spanne</translation>
+    </message>
+    <message>
+        <source>alarm it repeats</source>
+        <translation>wiederholter Alarmkanal</translation>
+    </message>
+    <message>
+        <source>lower end</source>
+        <translation>unteres Ende</translation>
+    </message>
+    <message>
+        <source>upper end</source>
+        <translation>oberes Ende</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>delay</source>
+        <translation>Verzögerung</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -133,12 +133,16 @@ std::string CoreTranslator::Text(const std::string& cp1252) const
 
 std::string CoreTranslator::Sheet(const std::string& cp1252) const
 {
-    std::string translated = Translate(CONTEXT_SHEETS, q4::Cp1252ToUtf8(CoreTextKey(cp1252)));
-    return translated.empty() ? q4::Cp1252ToUtf8(cp1252) : translated;
+    return Whole(CONTEXT_SHEETS, cp1252);
 }
 
 std::string CoreTranslator::Heading(const std::string& cp1252) const
 {
-    std::string translated = Translate(CONTEXT_HEADINGS, q4::Cp1252ToUtf8(CoreTextKey(cp1252)));
+    return Whole(CONTEXT_HEADINGS, cp1252);
+}
+
+std::string CoreTranslator::Whole(const char* context, const std::string& cp1252) const
+{
+    std::string translated = Translate(context, q4::Cp1252ToUtf8(CoreTextKey(cp1252)));
     return translated.empty() ? q4::Cp1252ToUtf8(cp1252) : translated;
 }

@@ -26,6 +26,9 @@ public:
     // A heading of a sheet, a General setting's name, a flag's name: the blanks that pad it go
     // with a translation.
     std::string Heading(const std::string& cp1252) const;
+    // A text translated whole in a context of a room above this one (the set-up checks' "Checks":
+    // a rule's sentence, its reason, the name of a sentence's part); as it is where it has none.
+    std::string Whole(const char* context, const std::string& cp1252) const;
 
 private:
     // A text of the table with placeholders, cut at them: literal[0] %n literal[1] %m ...

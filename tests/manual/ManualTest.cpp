@@ -4,16 +4,20 @@
 // words in the guide's language; the builder refuses a source that describes a column that is not.
 #include "check/CheckRules.h"
 #include "manual/ManualBuilder.h"
+#include "manual/TranslationFile.h"
 #include "model/Cp1252.h"
 #include "model/HelpTopic.h"
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 #include "unit/CQuietPrompt.h"
+#include "unit/CoreTexts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -40,6 +44,60 @@ std::string Section(const std::string& html, const std::string& topic)
     return html.substr(at, html.find("<h", at) - at);
 }
 
+// A text as HTML writes it.
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text)
+        out += c == '"' ? std::string("&quot;") : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    return out;
+}
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// A phrase of the source's q4:phrases ("key: text"), or an empty text.
+std::string PhraseOf(const std::string& source, const std::string& key)
+{
+    const size_t begin = source.find("<!-- q4:phrases");
+    const size_t end = source.find("-->", begin);
+    const size_t at = source.find("\n" + key + ":", begin);
+    if (begin == std::string::npos || at == std::string::npos || at > end)
+        return std::string();
+    const size_t text = source.find_first_not_of(' ', at + key.size() + 2);
+    return source.substr(text, source.find('\n', text) - text);
+}
+
+// The longest run of a sentence's own words between its placeholders (%1, %2, ...).
+std::string LongestRun(const std::string& pattern)
+{
+    std::string words;
+    std::string run;
+    for (size_t i = 0; i <= pattern.size(); ++i) {
+        if (i == pattern.size() || (pattern[i] == '%' && i + 1 < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[i + 1])))) {
+            words = run.size() > words.size() ? run : words;
+            run.clear();
+            ++i;
+        } else {
+            run += pattern[i];
+        }
+    }
+    return words;
+}
+
+std::vector<std::string> SplitParts(const std::string& parts)
+{
+    std::vector<std::string> names;
+    std::istringstream list(parts);
+    for (std::string name; std::getline(list, name, ';');)
+        names.push_back(name);
+    return names;
+}
+
 // The guide's source and the page built of it, English at the top of the manual's folder and
 // every other language in a folder of its own.
 std::string SourcePath(const std::string& language)
@@ -52,6 +110,12 @@ std::string HtmlPath(const std::string& language)
     return std::string(Q4_MANUAL_DIR) + (language == "en" ? "" : "/" + language) + "/index.html";
 }
 
+// The desktop program's words in another language than English: its translators' file.
+std::string TranslationPath(const std::string& language)
+{
+    return std::string(Q4_TRANSLATIONS_SOURCE_DIR) + "/q4150_" + language + ".ts";
+}
+
 class ManualTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override
@@ -60,13 +124,29 @@ protected:
         html = ReadFile(HtmlPath(GetParam()).c_str());
         ASSERT_FALSE(source.empty()) << SourcePath(GetParam());
         ASSERT_FALSE(html.empty()) << HtmlPath(GetParam());
+        if (GetParam() != "en") {
+            const std::string ts = ReadFile(TranslationPath(GetParam()).c_str());
+            ASSERT_FALSE(ts.empty()) << TranslationPath(GetParam());
+            words = ReadTranslationFile(ts);
+        }
         unit.Initialize();
+    }
+
+    // A text of the program (UTF-8) as the program says it in the guide's language, read from
+    // the translators' file; empty where that has none.
+    std::string Said(const std::string& context, const std::string& text) const
+    {
+        if (GetParam() == "en")
+            return text;
+        const auto it = words.find({context, text});
+        return it == words.end() ? std::string() : it->second;
     }
 
     CQuietPrompt prompt;
     CQ4kUnit unit{prompt};
     std::string source;
     std::string html;
+    std::map<std::pair<std::string, std::string>, std::string> words;
 };
 
 // The guides in another language than the program's own English.
@@ -103,37 +183,64 @@ TEST_P(ManualTest, EveryColumnOfEverySheetHasItsSection)
     EXPECT_GT(columns, 40);
 }
 
-// Every rule of the set-up checks has its section, where F1 on a finding leads: its reason from
-// the rules' table, and the finding its example gives, in the words of that rule.
+// Every rule of the set-up checks has its section, where F1 on a finding leads, in the words the
+// program's Checks panel uses in the guide's language: its severity, its reason, its sentence with
+// the parts named, and the finding its example gives, placed by the sheets' names.
 TEST_P(ManualTest, EveryRuleOfTheChecksHasItsSection)
 {
     const auto anchors = AnchorNames(html);
+    const std::string quote = PhraseOf(source, "quote-open");
+    ASSERT_FALSE(quote.empty());
+    std::vector<std::string> sheets;  // "Alarm, " and the like: how a place begins
+    for (int t = 0; t < 4; ++t)
+        sheets.push_back(Escaped(Said(CONTEXT_SHEETS, q4::Cp1252ToUtf8(unit.GetSetupType(t)->m_strTitle))) + ", ");
     for (const CheckRule& rule : GetCheckRules()) {
         SCOPED_TRACE(rule.id);
         const std::string topic = CheckTopic(rule.id);
         ASSERT_TRUE(Contains(anchors, topic));
         const std::string section = Section(html, topic);
-        EXPECT_NE(section.find(std::string(SeverityName(rule.severity)) + "</td>"), std::string::npos) << section;
-        // The rule's own words as the example's finding says them: the longest run of its
-        // sentence between two parts, as HTML.
-        std::string words;
-        std::string run;
-        const std::string pattern = rule.pattern;
-        for (size_t i = 0; i <= pattern.size(); ++i) {
-            if (i == pattern.size() || (pattern[i] == '%' && i + 1 < pattern.size() && std::isdigit(pattern[i + 1]))) {
-                words = run.size() > words.size() ? run : words;
-                run.clear();
-                ++i;
-            } else {
-                run += pattern[i] == '"' ? std::string("&quot;") : pattern[i] == '<' ? "&lt;" : pattern[i] == '>' ? "&gt;" : std::string(1, pattern[i]);
-            }
+
+        // The severity as the panel's column says it ("Error"), the guide keeping its own capitals.
+        std::string severity = SeverityName(rule.severity);
+        severity[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(severity[0])));
+        severity = Said("CheckTexts", severity);
+        ASSERT_FALSE(severity.empty());
+        EXPECT_NE(Lower(section).find("<td>" + Lower(severity) + "</td>"), std::string::npos) << severity << " in " << section;
+
+        const std::string reason = Said(CONTEXT_CHECKS, q4::Cp1252ToUtf8(rule.reason));
+        ASSERT_FALSE(reason.empty());
+        EXPECT_NE(section.find("<p>" + Escaped(reason) + "</p>"), std::string::npos) << reason << " in " << section;
+        for (const std::string& part : SplitParts(rule.parts)) {
+            const std::string name = Said(CONTEXT_CHECKS, part);
+            ASSERT_FALSE(name.empty()) << part;
+            EXPECT_NE(section.find("<i>" + Escaped(name) + "</i>"), std::string::npos) << name << " in " << section;
         }
-        const size_t finds = section.find("\xE2\x80\x9C");
+
+        // The rule's own words as the example's finding says them: the longest run of its
+        // sentence between two parts, within the quotation marks of the finding's row.
+        const std::string pattern = Said(CONTEXT_CHECKS, q4::Cp1252ToUtf8(rule.pattern));
+        ASSERT_FALSE(pattern.empty());
+        const size_t row = section.rfind("<tr>");
+        const size_t finds = section.find(quote, row);
         ASSERT_NE(finds, std::string::npos) << section;
-        EXPECT_NE(section.find(words, finds), std::string::npos) << words << " in " << section;
+        EXPECT_NE(section.find(Escaped(LongestRun(pattern)), finds), std::string::npos) << LongestRun(pattern) << " in " << section;
+
+        // Each step of the example and the finding begin with the name of their sheet.
+        const size_t example = section.rfind("<tr>", row - 1);
+        const std::string steps = section.substr(example, row - example);
+        int placed = 0;
+        for (size_t at = steps.find("<td>"); at != std::string::npos; at = steps.find("<br>", at + 1)) {
+            const size_t name = at + 4;
+            EXPECT_TRUE(std::any_of(sheets.begin(), sheets.end(), [&](const std::string& s) { return steps.compare(name, s.size(), s) == 0; }))
+                << steps.substr(name, 40);
+            ++placed;
+        }
+        EXPECT_GT(placed, 0) << steps;
+        EXPECT_TRUE(std::any_of(sheets.begin(), sheets.end(), [&](const std::string& s) { return section.find("<td>" + s, row) < finds; }))
+            << section.substr(row);
     }
-    // The chapter's own words lead there.
-    EXPECT_NE(Section(html, "checks-rules").find("example"), std::string::npos);
+    // The chapter's own words lead there: the rules' section tells of their examples.
+    EXPECT_NE(Lower(Section(html, "checks-rules")).find(Lower(PhraseOf(source, "check-example"))), std::string::npos);
 }
 
 TEST_P(ManualTest, EveryLinkLeadsToASection)
@@ -186,16 +293,21 @@ TEST_P(ManualTest, SectionsCarryWhatTheProgramSays)
     EXPECT_GE(checked, 6);
 }
 
-// A guide in another language leaves none of the program's English hints and messages in its
-// generated parts: each longer piece of the string table's texts is translated.
+// A guide in another language leaves none of the program's English hints, messages and set-up
+// checks' sentences and reasons in its generated parts: each longer piece of them is translated.
 TEST_P(TranslatedManualTest, HoldsNoEnglishTextOfTheProgram)
 {
-    int pieces = 0;
+    std::vector<std::pair<std::string, std::string>> texts;  // what it is, the text (Windows-1252)
     for (const StringEntry& entry : GetStringTable()) {
-        if (entry.kind != TextKind::Hint && entry.kind != TextKind::Message)
-            continue;
+        if (entry.kind == TextKind::Hint || entry.kind == TextKind::Message)
+            texts.emplace_back(std::to_string(entry.id), entry.text);
+    }
+    for (const CoreText& check : CollectCheckTexts())
+        texts.emplace_back(check.context, check.text);
+    int pieces = 0;
+    for (const auto& [what, cp1252] : texts) {
         // The texts between the placeholders, line by line.
-        std::string text = q4::Cp1252ToUtf8(entry.text);
+        std::string text = q4::Cp1252ToUtf8(cp1252);
         for (char& c : text)
             c = c == '\r' ? '\n' : c;
         size_t start = 0;
@@ -209,10 +321,33 @@ TEST_P(TranslatedManualTest, HoldsNoEnglishTextOfTheProgram)
             if (piece.size() < 16 || std::count(piece.begin(), piece.end(), ' ') < 2)
                 continue;
             ++pieces;
-            EXPECT_EQ(html.find(piece), std::string::npos) << entry.id << ": \"" << piece << "\"";
+            EXPECT_EQ(html.find(Escaped(piece)), std::string::npos) << what << ": \"" << piece << "\"";
         }
     }
-    EXPECT_GT(pieces, 20);
+    EXPECT_GT(pieces, 40);
+}
+
+// The places of the checks' examples and findings ("Alarm, 1 (A11), SetPoint") name the sheets,
+// settings and columns as the translated program does, not in English.
+TEST_P(TranslatedManualTest, ChecksPlaceTheirExamplesInTheSheetsWords)
+{
+    const size_t begin = html.find("<a name=\"checks-rules\">");
+    const size_t end = html.find("<h2>", begin);
+    ASSERT_NE(begin, std::string::npos);
+    const std::string chapter = html.substr(begin, end - begin);
+    int names = 0;
+    for (const CoreText& name : CollectCoreTexts()) {
+        const bool sheet = name.context == CONTEXT_SHEETS;
+        if (!sheet && name.context != CONTEXT_HEADINGS)
+            continue;
+        const std::string english = Escaped(q4::Cp1252ToUtf8(name.text));
+        if (Said(name.context, q4::Cp1252ToUtf8(name.text)) == q4::Cp1252ToUtf8(name.text))
+            continue;  // the same in both languages (InpTp, LED)
+        // A sheet begins a place; a column or a General setting ends one, before its text.
+        EXPECT_EQ(chapter.find(sheet ? ">" + english + ", " : ", " + english + ": "), std::string::npos) << english;
+        ++names;
+    }
+    EXPECT_GT(names, 20);
 }
 
 TEST_P(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
@@ -228,7 +363,7 @@ TEST_P(ManualTest, SourceDescribingWhatIsNotThereIsRefused)
     alarm.columns.emplace_back().topic = "alarm-led";
     parts.sheets.push_back(alarm);
     // A rule whose example finds nothing of it (the finding is left empty).
-    parts.checks.push_back({"never-trips", "error", "%1 never trips.", {"alarm"}, "Why.", {}, {}, {}});
+    parts.checks.push_back({"never-trips", "error", "%1 never trips.", {"alarm"}, "Why.", {}, {}, {}, {}});
     ASSERT_NO_THROW(BuildManual(phrases + "<!-- q4:columns alarm --><!-- q4:topic alarm-led --><p>x</p><!-- q4:end -->", parts));
 
     const struct {

@@ -14,6 +14,9 @@
 #include "support/RecordingPrompt.h"
 #include "transfer/CTransfer.h"
 #include "unit/CQ4kUnit.h"
+#include "ui/CChecksModel.h"
+#include "ui/CChecksPanel.h"
+#include "ui/CChecksUi.h"
 #include "ui/CHelpDlg.h"
 #include "ui/CLanguage.h"
 #include "ui/CLanguageDlg.h"
@@ -24,6 +27,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QCoreApplication>
 #include <QDir>
@@ -144,6 +148,38 @@ private slots:
         QVERIFY(guide.contains(QStringLiteral("Initialisierung")));
         QVERIFY(guide.contains(QStringLiteral("Physikalische Eingänge")));
         QVERIFY(!guide.contains(QStringLiteral("Initialization")));
+    }
+
+    // F1 on a finding of the Checks panel opens its rule's section of the German guide, whose
+    // example gives the same finding in the same words as the panel.
+    void f1OnAFindingOpensItsGermanSection()
+    {
+        FrameFixture f;
+        f.UseFirstInput();
+        f.Edit(ST_ALARM, 1, CAlarm::COL_INPREF, QStringLiteral("IN 11"));
+        f.Edit(ST_ALARM, 1, CAlarm::COL_DELAY, QStringLiteral("7200"));
+        CChecksUi& checks = f.frame->GetChecksUi();
+        checks.GetPanelAction()->trigger();
+        QTableView* table = checks.GetPanel()->GetTable();
+        QTRY_COMPARE(QApplication::focusWidget(), table);
+        int row = 0;
+        while (row < checks.GetModel().rowCount() && checks.GetModel().At(row).rule != "long-delay")
+            ++row;
+        QVERIFY(row < checks.GetModel().rowCount());
+        const QModelIndex what = checks.GetModel().index(row, CChecksModel::COL_WHAT);
+        const QString said = what.data().toString();
+        QVERIFY2(said.startsWith(QStringLiteral("Alarmkanal 1 (A11) wartet 7200 s")), qPrintable(said));
+        table->setCurrentIndex(what);
+        QTest::keyClick(table, Qt::Key_F1);
+
+        CHelpDlg* help = f.frame->GetHelpDialog();
+        QVERIFY(help);
+        const QUrl shown = help->GetBrowser()->source();
+        QVERIFY2(shown.path().endsWith(QStringLiteral("/de/index.html")), qPrintable(shown.toString()));
+        QCOMPARE(shown.fragment(), QStringLiteral("check-long-delay"));
+        const QString guide = help->GetBrowser()->toPlainText();
+        QVERIFY2(guide.contains(QStringLiteral("\u201E") + said + QStringLiteral("\u201C")), qPrintable(said));
+        help->close();
     }
 
     // A cell, its Flags dialog and a screen reader use the sheet's German words.
