@@ -132,8 +132,9 @@ TEST_F(UploadJob, TheQuestionsBeforeWritingAreAskedAndTheirAnswersRecorded)
     m_answerer.Reset();
     const int requests = m_server.GetRequestCount();
     Upload(AlarmOnIn11("5", "12.5"), Settings());
-    ASSERT_EQ(m_answerer.Asked().size(), 1u);
-    const CellDifference* delay = FindCell(m_answerer.Asked()[0].cells, 3, 1, 6);
+    const std::vector<JobQuestion> asked = m_answerer.Asked();
+    ASSERT_EQ(asked.size(), 1u);
+    const CellDifference* delay = FindCell(asked[0].cells, 3, 1, 6);
     ASSERT_NE(delay, nullptr);
     EXPECT_EQ(delay->textA, "12.5");
     EXPECT_EQ(delay->textB, "13");
