@@ -1,6 +1,7 @@
 // Cell colours mixed from the palette's base and text, checked for contrast.
 #include "ui/CellColours.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -11,7 +12,23 @@ constexpr double READ_ONLY_TINT = 0.17;
 constexpr double INACTIVE_TINT = 0.06;
 constexpr double MARK_TINT = 0.45;
 const QColor g_Orange(0xFF, 0x8C, 0x00);
-constexpr double MIN_CONTRAST = 4.6;  // a little above the 4.5 asked for: rounding of mixed colours
+constexpr double TEXT_CONTRAST = 4.6;  // a little above the 4.5 asked for: rounding of mixed colours
+
+// from mixed towards to by at most share, as far as the text keeps its contrast on it (or on
+// the result itself, when text is the one mixed).
+QColor MixReadable(const QColor& from, const QColor& to, double share, const QColor& other)
+{
+    for (; share > 0; share -= 0.05) {
+        QColor mixed = q4ui::Mix(from, to, share);
+        if (q4ui::ContrastRatio(mixed, other) >= TEXT_CONTRAST)
+            return mixed;
+    }
+    return from;
+}
+
+}  // namespace
+
+namespace q4ui {
 
 QColor Mix(const QColor& a, const QColor& b, double share)
 {
@@ -28,28 +45,12 @@ double Luminance(const QColor& colour)
     return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
 }
 
-double Contrast(const QColor& a, const QColor& b)
+double ContrastRatio(const QColor& a, const QColor& b)
 {
-    double la = Luminance(a);
-    double lb = Luminance(b);
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
-// from mixed towards to by at most share, as far as the text keeps its contrast on it (or on
-// the result itself, when text is the one mixed).
-QColor MixReadable(const QColor& from, const QColor& to, double share, const QColor& other)
-{
-    for (; share > 0; share -= 0.05) {
-        QColor mixed = Mix(from, to, share);
-        if (Contrast(mixed, other) >= MIN_CONTRAST)
-            return mixed;
-    }
-    return from;
-}
-
-}  // namespace
-
-namespace q4ui {
 
 QColor CellBackground(CellLook look, const QPalette& palette)
 {

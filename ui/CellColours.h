@@ -11,6 +11,14 @@ enum class CellLook { Plain, ReadOnly, Inactive, Marked };
 
 namespace q4ui {
 
+// a moved towards b by share (0 to 1), channel by channel.
+QColor Mix(const QColor& a, const QColor& b, double share);
+// The relative luminance of a colour, 0 for black to 1 for white.
+double Luminance(const QColor& colour);
+// The contrast ratio of two colours, from 1 (alike) to 21 (black on white), as the
+// accessibility guidelines measure it.
+double ContrastRatio(const QColor& a, const QColor& b);
+
 // The background of a cell that looks so; the palette's Base for a plain one.
 QColor CellBackground(CellLook look, const QPalette& palette);
 // The text on that background, at least 4.5 to 1 against it.

@@ -1,31 +1,17 @@
 // The finding marks' colours and their corner.
 #include "ui/FindingMarks.h"
 
+#include "ui/CellColours.h"
+
 #include <QPainter>
 #include <QPolygonF>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 // What a graphical mark needs to be seen against its surroundings.
-constexpr double MIN_CONTRAST = 3.0;
-
-double Luminance(const QColor& colour)
-{
-    auto linear = [](int c) {
-        double v = c / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
-}
-
-QColor Mix(const QColor& a, const QColor& b, double share)
-{
-    auto channel = [share](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * share)); };
-    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
-}
+constexpr double MARK_CONTRAST = 3.0;
 
 QColor BaseColour(Severity severity)
 {
@@ -41,13 +27,6 @@ QColor BaseColour(Severity severity)
 
 namespace q4ui {
 
-double ContrastRatio(const QColor& a, const QColor& b)
-{
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 QColor FindingMarkColour(Severity severity, const QColor& background)
 {
     const QColor base = BaseColour(severity);
@@ -55,7 +34,7 @@ QColor FindingMarkColour(Severity severity, const QColor& background)
     const QColor towards = Luminance(background) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
     for (double share = 0; share <= 1.0; share += 0.05) {
         QColor mixed = Mix(base, towards, share);
-        if (ContrastRatio(mixed, background) >= MIN_CONTRAST)
+        if (ContrastRatio(mixed, background) >= MARK_CONTRAST)
             return mixed;
     }
     return towards;

@@ -15,7 +15,5 @@ namespace q4ui {
 QColor FindingMarkColour(Severity severity, const QColor& background);
 // The corner at the top right of rect, its side a third of the rect's height (at least 6 pixels).
 void PaintFindingMark(QPainter& painter, const QRect& rect, Severity severity, const QColor& background);
-// The contrast ratio of two colours (1 to 21), as the accessibility guidelines measure it.
-double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace q4ui

@@ -20,6 +20,7 @@
 #include "ui/CPlantModel.h"
 #include "ui/CPlantUi.h"
 #include "ui/CTransferController.h"
+#include "ui/CellColours.h"
 #include "ui/CommandTable.h"
 #include "ui/FindingMarks.h"
 
