@@ -4,11 +4,11 @@
 
 #include "model/CDocumentFile.h"
 #include "unit/CQuietPrompt.h"
-#include "ui/CDocManager.h"
-#include "ui/CMainFrame.h"
-#include "ui/CQ4150Doc.h"
-#include "ui/CQ4150View.h"
-#include "ui/CZTGridCtrl.h"
+#include "ui/document/CDocManager.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/document/CQ4150Doc.h"
+#include "ui/document/CQ4150View.h"
+#include "ui/grid/CZTGridCtrl.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
 // The Q4150 Programmer: edits, keeps, prints and transfers the set-up of a Q4000-30 unit.
-#include "ui/CCommandLine.h"
-#include "ui/CLanguage.h"
-#include "ui/CMainFrame.h"
-#include "ui/CPlantUi.h"
-#include "ui/CQ4150App.h"
+#include "ui/app/CCommandLine.h"
+#include "ui/common/CLanguage.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/plant/CPlantUi.h"
+#include "ui/app/CQ4150App.h"
 
 #include <QApplication>
 #include <QEvent>

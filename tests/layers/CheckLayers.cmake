@@ -2,6 +2,8 @@
 # it, and the core (model, link, setup, unit, transfer, compare, check, job, plant) includes no
 # Qt header. The checks (check/) stand on compare/ and never reach the line, the transfers or the
 # plant; the one job (job/) runs transfers and asks the checks, and knows no plant.
+# The desktop program's rooms under ui/ go one way too: a room includes itself and the rooms
+# below it; the main window's frame (app) is on top, and a room reaches it through IFrame only.
 # Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -20,6 +22,18 @@ set(allowed_ui       ui sim plant job check compare transfer unit setup link mod
 set(allowed_manual   manual check compare unit setup model)
 set(core_layers model link setup unit transfer compare check job plant)
 set(layers model link setup unit transfer compare check job plant sim cli ui manual)
+
+set(room_common   common)
+set(room_grid     grid common)
+set(room_print    print grid common)
+set(room_document document print grid common)
+set(room_help     help common)
+set(room_checks   checks document print grid common)
+set(room_transfer transfer checks document print grid common)
+set(room_compare  compare transfer checks document print grid common)
+set(room_plant    plant transfer checks document print grid common)
+set(room_app      app plant compare transfer checks document help print grid common)
+set(rooms common grid print document help checks transfer compare plant app)
 
 set(problems "")
 foreach(layer IN LISTS layers)
@@ -40,7 +54,27 @@ foreach(layer IN LISTS layers)
   endforeach()
 endforeach()
 
+file(GLOB_RECURSE sources RELATIVE "${ROOT}/ui" "${ROOT}/ui/*.h" "${ROOT}/ui/*.cpp")
+foreach(source IN LISTS sources)
+  if(source STREQUAL "main.cpp")
+    continue()
+  endif()
+  string(REGEX REPLACE "/.*" "" room "${source}")
+  if(NOT room IN_LIST rooms OR NOT source MATCHES "/")
+    string(APPEND problems "  ui/${source}: in no room of ui/\n")
+    continue()
+  endif()
+  file(STRINGS "${ROOT}/ui/${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"ui/")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "\"ui/([A-Za-z0-9_]+)/" AND NOT CMAKE_MATCH_1 IN_LIST room_${room})
+      string(APPEND problems "  ui/${source}: the room ${room} includes the room ${CMAKE_MATCH_1} (${line})\n")
+    elseif(NOT line MATCHES "\"ui/([A-Za-z0-9_]+)/")
+      string(APPEND problems "  ui/${source}: includes a file in no room (${line})\n")
+    endif()
+  endforeach()
+endforeach()
+
 if(problems)
   message(FATAL_ERROR "Includes that break the layering:\n${problems}")
 endif()
-message(STATUS "Every include looks down.")
+message(STATUS "Every include looks down, in the core and between the rooms of ui/.")

@@ -9,11 +9,11 @@
 #include "compare/CSetupTyping.h"
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
-#include "ui/CCompareController.h"
-#include "ui/CCompareDlg.h"
-#include "ui/CGridPrinter.h"
-#include "ui/CommandTable.h"
-#include "ui/QtText.h"
+#include "ui/compare/CCompareController.h"
+#include "ui/compare/CCompareDlg.h"
+#include "ui/print/CGridPrinter.h"
+#include "ui/common/CommandTable.h"
+#include "ui/common/QtText.h"
 #include "unit/CUnitHistory.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 
 #include "ModalHelper.h"
 #include "support/RecordingPrompt.h"
-#include "ui/CDocManager.h"
-#include "ui/CQ4150Doc.h"
-#include "ui/CRecentFileList.h"
+#include "ui/document/CDocManager.h"
+#include "ui/document/CQ4150Doc.h"
+#include "ui/document/CRecentFileList.h"
 #include "unit/CQ4kUnit.h"
 
 #include <QFile>

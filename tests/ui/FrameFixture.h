@@ -4,12 +4,12 @@
 
 #include "check/CheckRules.h"
 #include "support/RecordingPrompt.h"
-#include "ui/CChecksUi.h"
-#include "ui/CMainFrame.h"
-#include "ui/CQ4150Doc.h"
-#include "ui/CQ4150View.h"
-#include "ui/CSheetModel.h"
-#include "ui/CZTGridCtrl.h"
+#include "ui/checks/CChecksUi.h"
+#include "ui/app/CMainFrame.h"
+#include "ui/document/CQ4150Doc.h"
+#include "ui/document/CQ4150View.h"
+#include "ui/grid/CSheetModel.h"
+#include "ui/grid/CZTGridCtrl.h"
 #include "unit/CQ4kUnit.h"
 
 #include <QTabWidget>

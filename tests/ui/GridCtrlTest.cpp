@@ -7,11 +7,11 @@
 #include "ModalHelper.h"
 #include "model/StringTable.h"
 #include "setup/alarms/CAlarm.h"
-#include "ui/CComPortDlg.h"
-#include "ui/CSheetModel.h"
-#include "ui/CellColours.h"
-#include "ui/CommandTable.h"
-#include "ui/QtText.h"
+#include "ui/transfer/CComPortDlg.h"
+#include "ui/grid/CSheetModel.h"
+#include "ui/grid/CellColours.h"
+#include "ui/common/CommandTable.h"
+#include "ui/common/QtText.h"
 #include "unit/CUnitHistory.h"
 
 #include <QAction>

@@ -4,9 +4,9 @@
 
 #include "FrameFixture.h"
 #include "setup/alarms/CAlarm.h"
-#include "ui/CHelpDlg.h"
-#include "ui/CommandTable.h"
-#include "ui/QtText.h"
+#include "ui/help/CHelpDlg.h"
+#include "ui/common/CommandTable.h"
+#include "ui/common/QtText.h"
 
 #include <QAction>
 #include <QLabel>

@@ -6,13 +6,13 @@
 #include "model/CDocumentFile.h"
 #include "setup/alarms/CAlarm.h"
 #include "ModalHelper.h"
-#include "ui/CCellListDlg.h"
-#include "ui/CCellListModel.h"
-#include "ui/CChangeReportDlg.h"
-#include "ui/CDocManager.h"
-#include "ui/CQ4150App.h"
-#include "ui/CommandTable.h"
-#include "ui/QtText.h"
+#include "ui/compare/CCellListDlg.h"
+#include "ui/compare/CCellListModel.h"
+#include "ui/transfer/CChangeReportDlg.h"
+#include "ui/document/CDocManager.h"
+#include "ui/app/CQ4150App.h"
+#include "ui/common/CommandTable.h"
+#include "ui/common/QtText.h"
 
 #include <QAction>
 #include <QDate>

@@ -3,7 +3,7 @@
 #include "UiTests.h"
 
 #include "ModalHelper.h"
-#include "ui/CQtMessagePrompt.h"
+#include "ui/common/CQtMessagePrompt.h"
 
 #include <QMainWindow>
 #include <QtTest>

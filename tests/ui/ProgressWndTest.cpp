@@ -1,7 +1,7 @@
 // The progress window: caption percentage, Cancel and Escape with the main window, position.
 #include "UiTests.h"
 
-#include "ui/CProgressWnd.h"
+#include "ui/transfer/CProgressWnd.h"
 
 #include <QMainWindow>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "UiTests.h"
 
 #include "model/CNdChnData.h"
-#include "ui/CPropertyDlg.h"
+#include "ui/document/CPropertyDlg.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,0 +1,433 @@
+// The plant's menu entries, panel, transfers window, Identify Unit and report in the main window.
+#include "ui/plant/CPlantUi.h"
+
+#include "model/IMessagePrompt.h"
+#include "plant/CPlantLog.h"
+#include "ui/document/CDocManager.h"
+#include "ui/document/IFrame.h"
+#include "ui/plant/CPlantModel.h"
+#include "ui/plant/CPlantPanel.h"
+#include "ui/plant/CPlantReportDlg.h"
+#include "ui/plant/CPlantTransferController.h"
+#include "ui/plant/CPlantTransferDlg.h"
+#include "ui/document/CQ4150Doc.h"
+#include "ui/document/CQ4150View.h"
+#include "ui/common/CQtMessagePrompt.h"
+#include "ui/grid/CSheetModel.h"
+#include "ui/transfer/CTransferController.h"
+#include "ui/common/CommandTable.h"
+#include "ui/common/CoreTranslation.h"
+#include "ui/common/QtText.h"
+#include "unit/CUnitHistory.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace {
+
+QString PlantFilter()
+{
+    return CPlantUi::tr("Plants (*.q4plant)");
+}
+
+}  // namespace
+
+CPlantUi::CPlantUi(IFrame& frame, QMenu* fileMenu, QAction* before, QMenu* toolsMenu)
+    : QObject(&frame.Window()), m_frame(frame), m_pModel(new CPlantModel(this)),
+      m_RecentPlants(4, QStringLiteral("Recent Plant List"))
+{
+    m_RecentPlants.ReadList();
+    connect(AddAction(fileMenu, before, tr("New P&lant..."), tr("Make a new plant file")), &QAction::triggered, this,
+            &CPlantUi::OnNewPlant);
+    connect(AddAction(fileMenu, before, tr("Open Plan&t..."), tr("Open a plant file and show its units")),
+            &QAction::triggered, this, &CPlantUi::OnOpenPlant);
+    m_pRecentMenu = new QMenu(tr("R&ecent Plants"), fileMenu);
+    fileMenu->insertMenu(before, m_pRecentMenu);
+    m_pAddAction = AddAction(fileMenu, before, tr("A&dd This Set-up to Plant..."),
+                             tr("Add the set-up's file to the plant as a unit of its own"));
+    connect(m_pAddAction, &QAction::triggered, this, &CPlantUi::OnAddSetup);
+    fileMenu->insertSeparator(before);
+
+    toolsMenu->addSeparator();
+    m_pPanelAction = AddAction(toolsMenu, nullptr, tr("Plant &Panel"), tr("Show the plant's units and go to them"));
+    m_pPanelAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    connect(m_pPanelAction, &QAction::triggered, this, &CPlantUi::OnShowPanel);
+    m_pTransfersAction = AddAction(toolsMenu, nullptr, tr("Plant &Transfers..."),
+                                   tr("Verify or upload several units of the plant side by side"));
+    connect(m_pTransfersAction, &QAction::triggered, this, &CPlantUi::OnPlantTransfers);
+    connect(AddAction(toolsMenu, nullptr, tr("&Identify Unit"), tr("Read the unit on the port and tell which unit it is")),
+            &QAction::triggered, this, &CPlantUi::OnIdentifyUnit);
+    m_pReportAction = AddAction(toolsMenu, nullptr, tr("Plant &Report..."),
+                                tr("Every unit's last upload and verify and their changes, to print or save as PDF"));
+    connect(m_pReportAction, &QAction::triggered, this, &CPlantUi::OnPlantReport);
+
+    // The set-up in the main window may become, or stop being, one that is being uploaded.
+    connect(&m_frame.GetDocManager(), &CDocManager::titleChanged, this, &CPlantUi::UpdateLock);
+    // The document's own transfers of a plant unit are in the log too.
+    connect(&m_frame.GetTransfers(), &CTransferController::finished, m_pModel, &CPlantModel::Refresh);
+    UpdateRecentMenu();
+    UpdateActions();
+}
+
+CPlantUi::~CPlantUi() = default;
+
+QAction* CPlantUi::AddAction(QMenu* menu, QAction* before, const QString& text, const QString& tip)
+{
+    auto* action = new QAction(text, this);
+    action->setStatusTip(tip);
+    if (before)
+        menu->insertAction(before, action);
+    else
+        menu->addAction(action);
+    m_frame.Window().addAction(action);
+    return action;
+}
+
+void CPlantUi::ShowError(const QString& text)
+{
+    QMessageBox::warning(&m_frame.Window(), CQtMessagePrompt::Caption(), text);
+}
+
+void CPlantUi::UpdateActions()
+{
+    const bool open = m_pPlant != nullptr;
+    m_pAddAction->setEnabled(open);
+    m_pTransfersAction->setEnabled(open);
+    m_pReportAction->setEnabled(open);
+    m_pPanelAction->setEnabled(open);
+}
+
+void CPlantUi::UpdateRecentMenu()
+{
+    m_pRecentMenu->clear();
+    const QStringList& plants = m_RecentPlants.GetList();
+    for (int i = 0; i < plants.size(); ++i) {
+        const QString path = plants[i];
+        QAction* action = m_pRecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        action->setStatusTip(tr("Open this plant"));
+        connect(action, &QAction::triggered, this, [this, path] { OpenPlant(path); });
+    }
+    m_pRecentMenu->setEnabled(!plants.isEmpty());
+}
+
+// ---- the plant file ------------------------------------------------------------------------
+
+void CPlantUi::OnNewPlant()
+{
+    QFileDialog dialog(&m_frame.Window(), tr("New Plant"), QDir::currentPath(), PlantFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("q4plant"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    auto plant = std::make_unique<CPlant>(path.toStdString(), QFileInfo(path).completeBaseName().toStdString());
+    if (!plant->Save()) {
+        ShowError(tr("The plant file %1 could not be written: %2")
+                      .arg(QDir::toNativeSeparators(path), q4ui::TrCore(plant->GetError())));
+        return;
+    }
+    OpenPlant(path);
+}
+
+void CPlantUi::OnOpenPlant()
+{
+    const QString start = m_pPlant ? QString::fromStdString(m_pPlant->GetFolder()) : QDir::currentPath();
+    const QString path = QFileDialog::getOpenFileName(&m_frame.Window(), tr("Open Plant"), start, PlantFilter());
+    if (!path.isEmpty())
+        OpenPlant(path);
+}
+
+bool CPlantUi::OpenPlant(const QString& path)
+{
+    if (m_pTransfers && m_pTransfers->IsRunning()) {
+        ShowError(tr("Plant transfers are running: another plant can be opened once they have ended."));
+        return false;
+    }
+    auto plant = std::make_unique<CPlant>();
+    if (!plant->Load(path.toStdString())) {
+        ShowError(tr("The plant %1 could not be opened: %2").arg(QDir::toNativeSeparators(path), q4ui::TrCore(plant->GetError())));
+        m_RecentPlants.Remove(path);
+        m_RecentPlants.WriteList();
+        UpdateRecentMenu();
+        return false;
+    }
+    m_RecentPlants.Add(path);
+    m_RecentPlants.WriteList();
+    UpdateRecentMenu();
+    SetPlant(std::move(plant));
+    return true;
+}
+
+void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
+{
+    // The transfers window belongs to the plant it was opened on.
+    if (m_pTransferDlg) {
+        delete m_pTransferDlg;
+        m_pTransferDlg = nullptr;
+    }
+    m_pTransfers.reset();
+    m_pSurvey.reset();
+    m_pPlant = std::move(plant);
+    m_pModel->SetPlant(m_pPlant.get());
+    // The document's own transfers are recorded as its unit's when it is one of the plant's.
+    m_frame.GetTransfers().SetPlant(m_pPlant.get());
+    if (!m_pPanel) {
+        m_pPanel = new CPlantPanel(*m_pModel, &m_frame.Window());
+        m_frame.Window().addDockWidget(Qt::LeftDockWidgetArea, m_pPanel);
+        connect(m_pPanel, &CPlantPanel::openUnit, this, [this](const QString& tag) { OpenUnit(tag); });
+    }
+    m_pPanel->setWindowTitle(tr("Plant: %1").arg(QString::fromStdString(m_pPlant->GetName())));
+    m_pPanel->show();
+    // Wide enough for every column, State included, but never more than half the window.
+    m_frame.Window().resizeDocks({m_pPanel}, {std::min(m_pPanel->WantedWidth(), m_frame.Window().width() / 2)}, Qt::Horizontal);
+    UpdateActions();
+    UpdateLock();
+    emit plantChanged();
+}
+
+const PlantUnit* CPlantUi::DocumentUnit() const
+{
+    const QString document = QFileInfo(m_frame.GetDocument().GetPathName()).canonicalFilePath();
+    if (!m_pPlant || document.isEmpty())
+        return nullptr;
+    for (const PlantUnit& unit : m_pPlant->GetUnits()) {
+        if (QFileInfo(QString::fromStdString(m_pPlant->FilePath(unit))).canonicalFilePath() == document)
+            return &unit;
+    }
+    return nullptr;
+}
+
+void CPlantUi::ShowIgnoredEverywhere(const std::vector<std::string>& rules)
+{
+    m_pModel->SetAlsoIgnored(rules);
+}
+
+bool CPlantUi::SetUnitIgnores(const QString& tag, const std::vector<std::string>& rules)
+{
+    const PlantUnit* known = m_pPlant ? m_pPlant->FindUnit(tag.toStdString()) : nullptr;
+    if (!known)
+        return false;
+    PlantUnit unit = *known;
+    unit.ignore = rules;
+    CPlant changed(*m_pPlant);
+    if (!changed.ReplaceUnit(unit) || !changed.Save()) {
+        ShowError(tr("The plant file %1 could not be written: %2")
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(changed.GetPath())), q4ui::TrCore(changed.GetError())));
+        return false;
+    }
+    *m_pPlant = std::move(changed);
+    m_pModel->Refresh();
+    emit plantChanged();
+    return true;
+}
+
+bool CPlantUi::OpenUnit(const QString& tag)
+{
+    const PlantUnit* unit = m_pPlant ? m_pPlant->FindUnit(tag.toStdString()) : nullptr;
+    if (!unit)
+        return false;
+    m_frame.SetActiveView(0);
+    const bool opened = m_frame.GetDocManager().OpenDocumentFile(QString::fromStdString(m_pPlant->FilePath(*unit)));
+    if (opened)
+        m_frame.Window().statusBar()->showMessage(tr("%1 opened").arg(tag), 5000);
+    UpdateLock();
+    return opened;
+}
+
+void CPlantUi::OnShowPanel()
+{
+    if (m_pPanel)
+        m_pPanel->FocusPanel();
+}
+
+// The document must be a saved .q4g: the plant keeps its path.
+void CPlantUi::OnAddSetup()
+{
+    if (!m_pPlant)
+        return;
+    CQ4150Doc& doc = m_frame.GetDocument();
+    if (doc.GetPathName().isEmpty() || doc.IsModified()) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            &m_frame.Window(), CQtMessagePrompt::Caption(), tr("The set-up must be saved as a .q4g file first. Save it now?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer != QMessageBox::Yes || !m_frame.GetDocManager().OnFileSave())
+            return;
+    }
+    QDialog dialog(&m_frame.Window());
+    dialog.setWindowTitle(tr("Add This Set-up to Plant"));
+    auto* form = new QFormLayout(&dialog);
+    auto* tag = new QLineEdit(&dialog);
+    auto* location = new QLineEdit(&dialog);
+    auto* note = new QLineEdit(&dialog);
+    form->addRow(tr("&Tag:"), tag);
+    form->addRow(tr("&Location:"), location);
+    form->addRow(tr("&Note:"), note);
+    tag->setPlaceholderText(tr("e.g. AN-101"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    while (dialog.exec() == QDialog::Accepted) {
+        PlantUnit unit{tag->text().trimmed().toStdString(), m_pPlant->RelativeFile(doc.GetPathName().toStdString()),
+                       location->text().trimmed().toStdString(), note->text().trimmed().toStdString()};
+        if (!m_pPlant->AddUnit(unit) || !m_pPlant->Save()) {
+            ShowError(q4ui::TrCore(m_pPlant->GetError()));
+            // A unit added but not saved goes again with the plant as the file holds it.
+            auto reread = std::make_unique<CPlant>();
+            if (reread->Load(m_pPlant->GetPath()))
+                SetPlant(std::move(reread));
+            continue;
+        }
+        SetPlant(std::make_unique<CPlant>(*m_pPlant));
+        m_frame.Window().statusBar()->showMessage(tr("%1 added to the plant").arg(tag->text().trimmed()), 5000);
+        return;
+    }
+}
+
+// ---- transfers and the lock ----------------------------------------------------------------
+
+void CPlantUi::OnPlantTransfers()
+{
+    if (!m_pPlant)
+        return;
+    if (!m_pTransfers) {
+        m_pTransfers = std::make_unique<CPlantTransferController>(*m_pPlant, m_frame.GetJobQuestions());
+        connect(m_pTransfers.get(), &CPlantTransferController::unitFinished, m_pModel, &CPlantModel::Refresh);
+        connect(m_pTransfers.get(), &CPlantTransferController::runningChanged, this, [this](bool running) {
+            UpdateLock();
+            if (!running && std::exchange(m_bCloseWhenStopped, false))
+                m_frame.Window().close();
+        });
+        // An upload starting later than the others (after the question about another unit).
+        connect(m_pTransfers.get(), &QAbstractItemModel::dataChanged, this, &CPlantUi::UpdateLock);
+    }
+    if (!m_pTransferDlg)
+        m_pTransferDlg = new CPlantTransferDlg(*m_pTransfers, &m_frame.Window());
+    m_pTransferDlg->show();
+    m_pTransferDlg->raise();
+    m_pTransferDlg->activateWindow();
+}
+
+void CPlantUi::UpdateLock()
+{
+    const QString path = m_frame.GetDocument().GetPathName();
+    const bool locked = m_pTransfers && !path.isEmpty() && m_pTransfers->IsUploading(path);
+    if (locked == m_bLocked)
+        return;
+    m_bLocked = locked;
+    for (int i = 0; i < m_frame.GetViewCount(); ++i) {
+        if (CSheetModel* model = m_frame.GetQ4View(i)->GetModel())
+            model->SetLocked(locked);
+    }
+    for (int id : {ID_EDIT_CUTEX, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_PASTEEX, ID_FILE_OPEN, ID_FILE_NEW, ID_DOWNLOAD})
+        m_frame.GetAction(id)->setEnabled(!locked);
+    const CUnitHistory& history = m_frame.GetDocument().GetHistory();
+    m_frame.GetAction(ID_EDIT_UNDO)->setEnabled(!locked && history.CanUndo());
+    m_frame.GetAction(ID_EDIT_REDO)->setEnabled(!locked && history.CanRedo());
+    m_frame.Window().statusBar()->showMessage(locked ? tr("This set-up's unit is being uploaded: it cannot be changed until the upload ends.")
+                                            : QString());
+}
+
+bool CPlantUi::CanClose()
+{
+    if (!m_pTransfers || !m_pTransfers->IsRunning())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        &m_frame.Window(), CQtMessagePrompt::Caption(), tr("Plant transfers are running. Stop them and close the program?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes) {
+        m_bCloseWhenStopped = true;
+        m_pTransfers->Cancel();
+    }
+    return false;
+}
+
+// ---- Identify Unit -------------------------------------------------------------------------
+
+void CPlantUi::OnIdentifyUnit()
+{
+    CTransferController& transfers = m_frame.GetTransfers();
+    if (transfers.IsTransferring())
+        return;
+    m_pSurvey = m_pPlant ? std::make_unique<CPlantSurvey>(*m_pPlant) : nullptr;
+    transfers.Identify(m_pSurvey.get(), [this](const Identification& found) {
+        const QString port = m_frame.GetTransfers().GetPortName();
+        if (found.result == PlantResult::Failed || found.result == PlantResult::Stopped) {
+            LogIdentification(found, port);
+            m_pSurvey.reset();
+            if (found.result == PlantResult::Failed)
+                m_frame.GetDocument().GetPrompt().Show(
+                    q4ui::ToCp1252(tr("The unit could not be identified: %1.").arg(q4ui::TrCore(found.reason))),
+                    IMessagePrompt::BTN_OK, true);
+            return;
+        }
+        TellIdentification(found, port);
+    });
+}
+
+void CPlantUi::LogIdentification(const Identification& found, const QString& port)
+{
+    if (!m_pPlant || !m_pSurvey)
+        return;
+    std::string error;
+    if (!CPlantLog(m_pPlant->GetLogPath()).Append(CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString()), error))
+        m_frame.GetDocument().GetPrompt().Show(
+            q4ui::ToCp1252(tr("The plant log could not be written: %1. The identification is not in the commissioning "
+                              "record.")
+                               .arg(q4ui::TrCore(error))),
+            IMessagePrompt::BTN_OK, true);
+}
+
+void CPlantUi::TellIdentification(const Identification& found, const QString& port)
+{
+    LogIdentification(found, port);
+    IMessagePrompt& prompt = m_frame.GetDocument().GetPrompt();
+    QString text = tr("The unit on %1 is device %2.").arg(port).arg(found.device);
+    const QString closest = q4ui::TrCore(CUnitIdentifier::ClosestText(found));
+    QString tag;
+    if (m_pPlant) {
+        if (found.result == PlantResult::Named && !found.wholeUnitRead && !found.tags.empty()) {
+            tag = QString::fromStdString(found.tags.front());
+            text += QLatin1Char(' ') + tr("It is %1 of the plant.").arg(tag);
+        } else if (found.result == PlantResult::Named) {
+            tag = QString::fromStdString(found.tags.front());
+            text += QLatin1Char(' ') + tr("Several units have that number; %1.").arg(closest);
+        } else if (found.result == PlantResult::Ambiguous) {
+            text += QLatin1Char(' ') + tr("Several units have that number and none is closer than the others (%1).").arg(closest);
+        } else {
+            text += QLatin1Char(' ') + tr("No unit of the plant has that number; %1.").arg(closest);
+            if (found.tags.size() == 1)
+                tag = QString::fromStdString(found.tags.front());
+        }
+    }
+    if (tag.isEmpty()) {
+        prompt.Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, false);
+        m_pSurvey.reset();
+        return;
+    }
+    m_pSurvey.reset();
+    text += QLatin1Char(' ') + tr("Open the set-up of %1?").arg(tag);
+    if (prompt.Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_YES_NO, false) == IMessagePrompt::IDOK)
+        OpenUnit(tag);
+}
+
+// ---- the report ----------------------------------------------------------------------------
+
+void CPlantUi::OnPlantReport()
+{
+    if (!m_pPlant)
+        return;
+    // Not modal, so that the sheets stay at hand; it reads the plant as it is now.
+    auto* dialog = new CPlantReportDlg(*m_pPlant, m_frame.GetPrinter(), &m_frame.Window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}

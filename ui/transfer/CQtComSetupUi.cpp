@@ -1,0 +1,115 @@
+// The COM setup dialogs and the emulated unit behind the "Emulator" port.
+#include "ui/transfer/CQtComSetupUi.h"
+
+#include "sim/CEmulatorServer.h"
+#include "ui/transfer/CComPortDlg.h"
+#include "ui/transfer/CLineSettingsDlg.h"
+#include "ui/common/CQtMessagePrompt.h"
+
+#include <QMessageBox>
+#include <QSettings>
+
+namespace {
+
+// The keys of the last choice in the settings.
+QString Key(const char* name)
+{
+    return QStringLiteral("COM Setup/") + QLatin1String(name);
+}
+
+// The stored value when it lies within [low, high], else fallback.
+int StoredInt(const QSettings& stored, const QString& key, int low, int high, int fallback)
+{
+    bool ok = false;
+    int value = stored.value(key).toInt(&ok);
+    return ok && value >= low && value <= high ? value : fallback;
+}
+
+}  // namespace
+
+CQtComSetupUi::CQtComSetupUi(QWidget* parent)
+    : m_pParent(parent)
+{
+}
+
+CQtComSetupUi::~CQtComSetupUi() = default;
+
+bool CQtComSetupUi::ChoosePortName(std::string& name)
+{
+    CComPortDlg dialog(m_pParent);
+    QSettings stored;
+    // The port chosen last, typed or listed; else the link's suggestion where there is such a port.
+    QString port = stored.value(Key("Port")).toString();
+    if (port.isEmpty() && dialog.IsListed(QString::fromStdString(name)))
+        port = QString::fromStdString(name);
+    if (!port.isEmpty())
+        dialog.SelectPort(port);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    port = dialog.GetPortName();
+    // The emulator is remembered by its name: its terminal is another one each time.
+    stored.setValue(Key("Port"), port);
+    if (port == QLatin1String(CComPortDlg::EMULATOR)) {
+        QString error;
+        if (!StartEmulator(error)) {
+            QMessageBox::warning(m_pParent, CQtMessagePrompt::Caption(), error);
+            return false;
+        }
+        name = m_pEmulator->GetSlavePath();
+        return true;
+    }
+    name = port.toStdString();
+    return true;
+}
+
+bool CQtComSetupUi::EditLineSettings(const std::string& port, CLineSettings& settings)
+{
+    bool emulator = m_pEmulator && port == m_pEmulator->GetSlavePath();
+    CLineSettings shown = settings;
+    LoadLineSettings(shown);
+    CLineSettingsDlg dialog(emulator ? QString::fromLatin1(CComPortDlg::EMULATOR) : QString::fromStdString(port),
+                            shown, m_pParent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    settings = dialog.GetSettings();
+    SaveLineSettings(settings);
+    return true;
+}
+
+// What was never stored, or is out of range, stays as given.
+void CQtComSetupUi::LoadLineSettings(CLineSettings& settings)
+{
+    QSettings stored;
+    settings.m_nBaudRate = static_cast<unsigned>(
+        StoredInt(stored, Key("BaudRate"), 1, 4000000, static_cast<int>(settings.m_nBaudRate)));
+    settings.m_nDataBits = StoredInt(stored, Key("DataBits"), 5, 8, settings.m_nDataBits);
+    settings.m_nParity = static_cast<CLineSettings::PARITY>(
+        StoredInt(stored, Key("Parity"), CLineSettings::PARITY_NONE, CLineSettings::PARITY_EVEN, settings.m_nParity));
+    settings.m_nStopBits = StoredInt(stored, Key("StopBits"), 1, 2, settings.m_nStopBits);
+    settings.m_nFlowControl = static_cast<CLineSettings::FLOW_CONTROL>(StoredInt(
+        stored, Key("FlowControl"), CLineSettings::FLOW_NONE, CLineSettings::FLOW_XONXOFF, settings.m_nFlowControl));
+}
+
+void CQtComSetupUi::SaveLineSettings(const CLineSettings& settings)
+{
+    QSettings stored;
+    stored.setValue(Key("BaudRate"), settings.m_nBaudRate);
+    stored.setValue(Key("DataBits"), settings.m_nDataBits);
+    stored.setValue(Key("Parity"), static_cast<int>(settings.m_nParity));
+    stored.setValue(Key("StopBits"), settings.m_nStopBits);
+    stored.setValue(Key("FlowControl"), static_cast<int>(settings.m_nFlowControl));
+}
+
+// One emulated unit for the program's life: what was uploaded to it can be downloaded again.
+bool CQtComSetupUi::StartEmulator(QString& error)
+{
+    if (m_pEmulator && m_pEmulator->IsRunning())
+        return true;
+    m_pEmulator = std::make_unique<CEmulatorServer>();
+    if (!m_pEmulator->Start()) {
+        m_pEmulator.reset();
+        error = tr("The emulated unit cannot be started: no pseudo-terminal is available.");
+        return false;
+    }
+    return true;
+}
