@@ -4,6 +4,7 @@
 #include "codec/CSetupCsv.h"
 #include "codec/CSetupJson.h"
 #include "codec/SetupText.h"
+#include "compare/CSetupComparison.h"
 #include "unit/CQ4kUnit.h"
 
 #include <algorithm>
@@ -32,6 +33,19 @@ q4::Result<ImportReport> CSetupImport::Import(const std::string& text, CQ4kUnit&
     }
     report.refusals = CSetupTyping::Type(unit, std::move(texts.Value()));
     return report;
+}
+
+std::vector<CellDifference> CSetupImport::NameCells(const CQ4kUnit& unit, const ImportReport& report)
+{
+    std::vector<CellDifference> cells;
+    for (const TypingRefusal& refusal : report.refusals) {
+        const CellText& cell = refusal.cell;
+        cells.push_back(CSetupComparison::Name(unit, cell.sheet, cell.row, cell.col, cell.flag, cell.text, refusal.kept));
+        if (refusal.errorId)
+            cells.back().reason = refusal.message;
+    }
+    std::stable_sort(cells.begin(), cells.end(), CellOrder);
+    return cells;
 }
 
 std::string CSetupImport::CellName(const CellText& cell)

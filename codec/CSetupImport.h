@@ -3,6 +3,7 @@
 #pragma once
 
 #include "compare/CSetupTyping.h"
+#include "compare/CellDifference.h"
 #include "model/Result.h"
 
 #include <string>
@@ -28,4 +29,7 @@ public:
     static q4::Result<ImportReport> Import(const std::string& text, CQ4kUnit& unit);
     // A cell as the text forms name it: "alarm 5 4", a flag "alarm-flag 5 1".
     static std::string CellName(const CellText& cell);
+    // The report's cells as the grids name them (from unit's sheets), in cell order: the text
+    // given, the text the cell holds, and for a refusal its rule's message as the reason.
+    static std::vector<CellDifference> NameCells(const CQ4kUnit& unit, const ImportReport& report);
 };

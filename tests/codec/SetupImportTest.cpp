@@ -69,7 +69,7 @@ TEST(SetupImport, TextThatIsNoSetUpFailsNamingWhereAndLeavesTheSetUpAlone)
 // control bytes, backslashes and the upper half of the code page.
 TEST(SetupImport, BothFormsReadBackTheTextsTheyWrite)
 {
-    const char* const texts[] = {"A,B", "SAY \"HI\"", "TWO\r\nLINES", "\x01\\x01\\", "\xB1\x80 \xB0" "C", ""};
+    const char* const texts[] = {"A,B", "SAY \"HI\"", "TWO\r\nLINES", "\x01\\x01\\", "\xB1\x80 \xB0\x43", ""};
     for (const char* text : texts) {
         SCOPED_TRACE(q4::EscapeText(text));
         Imported source;
@@ -107,4 +107,23 @@ TEST(SetupImport, EscapesOfCellTextsGoBothWaysAndRefuseWhatIsNoText)
     const std::pair<const char*, int> sheets[] = {{"general", 0}, {"3", 3}, {"alarm", 3}, {"4", -1}, {"Alarm", -1}, {"", -1}};
     for (const auto& [name, sheet] : sheets)
         EXPECT_EQ(q4::ParseSheet(name), sheet) << name;
+}
+
+TEST(SetupImport, NamedCellsGiveTheTextOfTheFileTheTextHeldAndTheRule)
+{
+    Imported imported;
+    q4::Result<ImportReport> report = CSetupImport::Import("[alarm-flag]\n5,ON\n[general]\n3,,99\n", imported.unit);
+    ASSERT_TRUE(report.Ok()) << report.Reason();
+    std::vector<CellDifference> cells = CSetupImport::NameCells(imported.unit, report.Value());
+    ASSERT_EQ(cells.size(), 2u);
+    // General first: the cells come in the grids' order, not the text's.
+    EXPECT_EQ(cells[0].sheet, 0);
+    EXPECT_EQ(cells[0].textA, "99");
+    EXPECT_EQ(cells[0].textB, imported.unit.GetSetupType(0)->GetCellText(3, 1));
+    EXPECT_EQ(cells[0].reason, report->refusals[0].message);
+    EXPECT_TRUE(cells[1].flag);
+    EXPECT_EQ(cells[1].textA, "ON");
+    EXPECT_EQ(cells[1].textB, "OFF");
+    EXPECT_FALSE(cells[1].reason.empty());
+    EXPECT_FALSE(cells[1].column.empty());
 }
