@@ -104,10 +104,15 @@ q4::Status CSetupTextFiles::ImportFrom(const QString& path)
 
     const size_t named = report->refusals.size();
     QStringList summary;
-    summary << (named == 0 ? tr("Every cell took its text.")
-                           : tr("%n cell(s) did not take the text of the file: refused by a rule of the set-up, or "
-                                "changed. The cells are marked in the sheets; double-click one to show it.",
-                                nullptr, static_cast<int>(named)));
+    if (named == 0)
+        summary << tr("Every cell took its text.");
+    else if (named == 1)
+        summary << tr("1 cell did not take the text of the file: refused by a rule of the set-up, or changed. The "
+                      "cell is marked in its sheet; double-click it to show it.");
+    else
+        summary << tr("%1 cells did not take the text of the file: refused by a rule of the set-up, or changed. The "
+                      "cells are marked in the sheets; double-click one to show it.")
+                       .arg(named);
     QStringList left;
     for (int sheet : report->sheetsLeftOut)
         left << q4ui::TrSheet(unit.GetSetupType(sheet)->m_strTitle);

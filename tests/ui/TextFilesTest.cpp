@@ -107,6 +107,8 @@ private slots:
         QCOMPARE(refused.row, 3);
         QCOMPARE(refused.textA, std::string("99"));
         QVERIFY(!refused.reason.empty());
+        QVERIFY2(list->GetSummary()->text().startsWith(QStringLiteral("1 cell did not take the text of the file")),
+                 qPrintable(list->GetSummary()->text()));
         // The two sheets the file leaves out are named.
         QVERIFY(list->GetSummary()->text().contains(QStringLiteral("Logical Input, Alarm")));
         QVERIFY(t.Marked(ST_GENERAL).count({3, 1}));
