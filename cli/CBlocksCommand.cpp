@@ -6,6 +6,7 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
+#include "codec/SetupText.h"
 #include "unit/CUnitImage.h"
 
 #include <iostream>
@@ -34,7 +35,7 @@ int CBlocksCommand::Run(const std::vector<std::string>& args, std::istream&, std
         const std::vector<CUnitImage::Block>& blocks = image.GetBlocks(sheet);
         for (size_t b = 0; b < blocks.size(); ++b) {
             std::string hex = q4::ToHex(blocks[b].data(), blocks[b].size());
-            out << CCliSession::GetSheetName(sheet) << ' ' << b << ' ' << hex << '\n';
+            out << q4::SheetName(sheet) << ' ' << b << ' ' << hex << '\n';
         }
     }
     return 0;

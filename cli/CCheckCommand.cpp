@@ -5,6 +5,7 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
+#include "codec/SetupText.h"
 #include "model/CJsonWriter.h"
 #include "model/Cp1252.h"
 
@@ -56,16 +57,16 @@ std::string CCheckCommand::RuleNames()
 
 std::string CCheckCommand::Line(const Finding& finding, const std::string& prefix)
 {
-    return prefix + SeverityName(finding.severity) + ' ' + finding.rule + ' ' + CCliSession::GetSheetName(finding.cell.sheet) +
+    return prefix + SeverityName(finding.severity) + ' ' + finding.rule + ' ' + q4::SheetName(finding.cell.sheet) +
            ' ' + std::to_string(finding.cell.row) + ' ' + std::to_string(finding.cell.col) + ": " +
-           CCliSession::DisplayText(finding.text);
+           q4::EscapeText(finding.text);
 }
 
 void CCheckCommand::WriteJson(CJsonWriter& json, const std::vector<Finding>& findings)
 {
     auto cell = [&json](const FindingCell& c) {
         json.Key("sheet");
-        json.String(CCliSession::GetSheetName(c.sheet));
+        json.String(q4::SheetName(c.sheet));
         json.Key("row");
         json.Number(c.row);
         json.Key("col");

@@ -1,6 +1,6 @@
 // One set-up as the commands use it: the unit with the command line's message prompt, loaded
 // from and saved to document files, and the sheets addressed by name ("general", "physical",
-// "logical", "alarm") or number (0 to 3).
+// "logical", "alarm") or number (0 to 3) as codec/SetupText reads them.
 #pragma once
 
 #include "cli/CCliPrompt.h"
@@ -25,17 +25,10 @@ public:
     CQ4kUnit& GetUnit() { return m_unit; }
     IMessagePrompt& GetPrompt() { return m_prompt; }
     // The setup type of a sheet that exists and has its data sheet, or null.
-    CNordaSetupType* GetSheetType(int sheet) const { return GetSheetType(m_unit, sheet); }
-    static CNordaSetupType* GetSheetType(const CQ4kUnit& unit, int sheet);
+    CNordaSetupType* GetSheetType(int sheet) const;
 
-    // 0 to 3 for a sheet name or number, -1 for anything else.
-    static int ParseSheet(const std::string& name);
     // The sheet named by --sheet, or -1 without the option; an unknown name is an error.
     static int SheetOption(const CCliArgs& args);
-    static const char* GetSheetName(int sheet);
-    // A cell text for a terminal: control bytes as \xHH, the backslash as \\, then UTF-8.
-    // The same escapes are understood by the edit command.
-    static std::string DisplayText(const std::string& text);
 
 private:
     CCliPrompt m_prompt;

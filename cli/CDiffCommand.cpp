@@ -3,6 +3,7 @@
 
 #include "cli/CCliArgs.h"
 #include "cli/CCliSession.h"
+#include "codec/SetupText.h"
 #include "compare/CSetupComparison.h"
 
 #include <iostream>
@@ -21,10 +22,10 @@ const char* CDiffCommand::GetHelp() const
 void CDiffCommand::Print(const std::vector<CellDifference>& differences, std::ostream& out)
 {
     for (const CellDifference& d : differences) {
-        out << (d.flag ? "alarm-flag" : CCliSession::GetSheetName(d.sheet)) << ' ' << d.row << ' ' << d.col << ": "
-            << CCliSession::DisplayText(d.textA) << " -> " << CCliSession::DisplayText(d.textB);
+        out << (d.flag ? "alarm-flag" : q4::SheetName(d.sheet)) << ' ' << d.row << ' ' << d.col << ": "
+            << q4::EscapeText(d.textA) << " -> " << q4::EscapeText(d.textB);
         if (!d.reason.empty())
-            out << " (" << CCliSession::DisplayText(d.reason) << ')';
+            out << " (" << q4::EscapeText(d.reason) << ')';
         out << '\n';
     }
 }

@@ -1,27 +1,15 @@
 // Parsing the edit command's input lines.
 #include "cli/CEditScript.h"
 
-#include "model/HexText.h"
-
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
-#include "model/Cp1252.h"
+#include "codec/SetupText.h"
 
 #include <istream>
 
 namespace {
 
 const char g_LineForms[] = "expected SHEET ROW COL TEXT or cut SHEET ROW";
-
-// UTF-8 text as Windows-1252; refused when it is not UTF-8 or holds a character the code
-// page lacks, rather than letting it turn into '?'.
-std::string ToCp1252(const std::string& utf8)
-{
-    std::string text = q4::Utf8ToCp1252(utf8);
-    if (q4::Cp1252ToUtf8(text) != utf8)
-        throw CCliError("the text is not UTF-8 or holds a character outside Windows-1252 (write bytes as \\xHH)");
-    return text;
-}
 
 bool IsBlankLine(const std::string& line)
 {
@@ -81,28 +69,31 @@ EDIT_LINE CEditScript::ParseLine(const std::string& line, const CCliSession& ses
     if (pos != std::string::npos) {
         if (cut)
             throw CCliError(g_LineForms);
-        edit.strText = Unescape(line.substr(pos + 1));
+        q4::Result<std::string> text = q4::UnescapeText(line.substr(pos + 1));
+        if (!text)
+            throw CCliError(text.Reason());
+        edit.strText = std::move(text.Value());
     }
 
-    edit.nSheet = CCliSession::ParseSheet(fields[0]);
+    edit.nSheet = q4::ParseSheet(fields[0]);
     if (edit.nSheet < 0)
         throw CCliError("unknown sheet \"" + fields[0] + "\" (general, physical, logical, alarm or 0 to 3)");
     CNordaSetupType* type = session.GetSheetType(edit.nSheet);
     if (!type)
-        throw CCliError(std::string("the set-up has no ") + CCliSession::GetSheetName(edit.nSheet) + " sheet");
+        throw CCliError(std::string("the set-up has no ") + q4::SheetName(edit.nSheet) + " sheet");
     edit.nRow = ParseNumber(fields[1], "row");
     // The header row is no setting: the grids never edit it.
     if (edit.nRow == 0)
         throw CCliError("row 0 is the header");
     int rows = type->GetNumChannels();
     if (edit.nRow >= rows)
-        throw CCliError("row " + fields[1] + " is not a row of the " + CCliSession::GetSheetName(edit.nSheet)
+        throw CCliError("row " + fields[1] + " is not a row of the " + q4::SheetName(edit.nSheet)
                         + " grid (1 to " + std::to_string(rows - 1) + ")");
     if (!cut) {
         edit.nCol = ParseNumber(fields[2], "column");
         int cols = type->GetSheet()->GetNumCells(0);
         if (edit.nCol >= cols)
-            throw CCliError("column " + fields[2] + " is not a column of the " + CCliSession::GetSheetName(edit.nSheet)
+            throw CCliError("column " + fields[2] + " is not a column of the " + q4::SheetName(edit.nSheet)
                             + " grid (0 to " + std::to_string(cols - 1) + ")");
     }
     return edit;
@@ -116,28 +107,4 @@ int CEditScript::ParseNumber(const std::string& field, const char* what)
     for (char c : field)
         value = value * 10 + (c - '0');
     return value;
-}
-
-std::string CEditScript::Unescape(const std::string& text)
-{
-    std::string out;
-    std::string literal;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            literal += text[i];
-            continue;
-        }
-        out += ToCp1252(literal);
-        literal.clear();
-        if (i + 1 < text.size() && text[i + 1] == '\\') {
-            out += '\\';
-            ++i;
-        } else if (i + 3 < text.size() && text[i + 1] == 'x' && q4::HexDigit(text[i + 2]) >= 0 && q4::HexDigit(text[i + 3]) >= 0) {
-            out += static_cast<char>(q4::HexDigit(text[i + 2]) * 16 + q4::HexDigit(text[i + 3]));
-            i += 3;
-        } else {
-            throw CCliError("a backslash in the text must start \\xHH or \\\\");
-        }
-    }
-    return out + ToCp1252(literal);
 }

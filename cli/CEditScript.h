@@ -27,8 +27,6 @@ public:
     // Reads every line; throws CCliError naming the line for a malformed one or one that
     // addresses a cell the session's grids do not show.
     static std::vector<EDIT_LINE> Read(std::istream& in, const CCliSession& session);
-    // TEXT with its escapes resolved, UTF-8 turned into Windows-1252; throws CCliError.
-    static std::string Unescape(const std::string& text);
 
 private:
     static EDIT_LINE ParseLine(const std::string& line, const CCliSession& session);

@@ -4,8 +4,8 @@
 #include "cli/CCliArgs.h"
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
-#include "cli/CSetupCsv.h"
-#include "cli/CSetupJson.h"
+#include "codec/CSetupCsv.h"
+#include "codec/CSetupJson.h"
 #include "model/CDocumentFile.h"
 
 #include <iostream>

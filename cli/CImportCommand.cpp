@@ -5,13 +5,12 @@
 #include "cli/CCliError.h"
 #include "cli/CCliPrompt.h"
 #include "cli/CCliSession.h"
-#include "cli/CSetupCsv.h"
-#include "cli/CSetupJson.h"
+#include "codec/CSetupImport.h"
+#include "codec/SetupText.h"
 #include "model/CDocumentFile.h"
 #include "model/Cp1252.h"
 #include "unit/CQ4kUnit.h"
 
-#include <algorithm>
 #include <iostream>
 #include <istream>
 #include <iterator>
@@ -39,32 +38,26 @@ const char* CImportCommand::GetHelp() const
 
 std::vector<CellText> CImportCommand::ReadTexts(const std::string& text, const CQ4kUnit& unit)
 {
-    size_t first = text.find_first_not_of(" \t\r\n");
-    if (first != std::string::npos && text[first] == '{')
-        return CSetupJson::Read(text, unit);
-    return CSetupCsv::Read(text, unit);
+    q4::Result<std::vector<CellText>> texts = CSetupImport::ReadTexts(text, unit);
+    if (!texts)
+        throw CCliError(texts.Reason());
+    return std::move(texts.Value());
 }
 
 std::string CImportCommand::Describe(const TypingRefusal& refusal)
 {
-    const CellText& cell = refusal.cell;
-    std::string line = std::string(cell.flag ? "alarm-flag" : CCliSession::GetSheetName(cell.sheet)) + " "
-                       + std::to_string(cell.row) + " " + std::to_string(cell.col) + ": ";
+    std::string line = CSetupImport::CellName(refusal.cell) + ": ";
     if (!refusal.errorId)
-        return line + "taken as " + CCliSession::DisplayText(refusal.kept);
+        return line + "taken as " + q4::EscapeText(refusal.kept);
     std::string message = CCliPrompt::OneLine(refusal.message);
     return line + "refused " + std::to_string(refusal.errorId) + (message.empty() ? "" : " ") + message;
 }
 
-std::string CImportCommand::SheetsLeftOut(const CQ4kUnit& unit, const std::vector<CellText>& texts)
+std::string CImportCommand::SheetsLeftOut(const CQ4kUnit& unit, const std::vector<int>& sheets)
 {
     std::string left;
-    for (int sheet = 0; sheet < 4; ++sheet) {
-        const CNordaSetupType* type = CCliSession::GetSheetType(unit, sheet);
-        if (!type || std::any_of(texts.begin(), texts.end(), [sheet](const CellText& t) { return t.sheet == sheet; }))
-            continue;
-        left += (left.empty() ? "" : ", ") + q4::Cp1252ToUtf8(type->m_strTitle);
-    }
+    for (int sheet : sheets)
+        left += (left.empty() ? "" : ", ") + q4::Cp1252ToUtf8(unit.GetSetupType(sheet)->m_strTitle);
     return left;
 }
 
@@ -92,22 +85,15 @@ int CImportCommand::Run(const std::vector<std::string>& args, std::istream& in, 
     CCliSession session(out, true);
     session.Reset();
     const std::string sourceName = source == "-" ? std::string("standard input") : source;
-    std::vector<CellText> texts;
-    try {
-        texts = ReadTexts(text, session.GetUnit());
-    } catch (const CCliError& e) {
-        throw CCliError(sourceName + ": " + e.what());
-    }
-    // Without a cell the text would only put the defaults in FILE's place.
-    if (texts.empty())
-        throw CCliError(sourceName + ": the text holds no cells");
-    if (std::string left = SheetsLeftOut(session.GetUnit(), texts); !left.empty())
+    q4::Result<ImportReport> report = CSetupImport::Import(text, session.GetUnit());
+    if (!report)
+        throw CCliError(sourceName + ": " + report.Reason());
+    if (std::string left = SheetsLeftOut(session.GetUnit(), report->sheetsLeftOut); !left.empty())
         std::cerr << "q4150cli: the text holds no cells of " << left << "; "
                   << (left.find(',') == std::string::npos ? "it keeps its defaults" : "they keep their defaults") << '\n';
-    std::vector<TypingRefusal> refusals = CSetupTyping::Type(session.GetUnit(), std::move(texts));
-    for (const TypingRefusal& refusal : refusals)
+    for (const TypingRefusal& refusal : report->refusals)
         out << Describe(refusal) << '\n';
     out.flush();
     session.Save(parsed.Value("-o"));
-    return refusals.empty() ? 0 : 1;
+    return report->refusals.empty() ? 0 : 1;
 }

@@ -5,8 +5,9 @@
 #include "cli/CCliError.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
-#include "cli/CSetupJson.h"
 #include "cli/CTextTable.h"
+#include "codec/CSetupJson.h"
+#include "codec/SetupText.h"
 #include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
 
@@ -32,7 +33,7 @@ int CShowCommand::Run(const std::vector<std::string>& args, std::istream&, std::
     session.Load(parsed.Positional()[0]);
     NameCellsNotHeld(session.GetUnit(), parsed.Positional()[0], std::cerr);
     if (onlySheet >= 0 && !session.GetSheetType(onlySheet))
-        throw CCliError(std::string("the set-up has no ") + CCliSession::GetSheetName(onlySheet) + " sheet");
+        throw CCliError(std::string("the set-up has no ") + q4::SheetName(onlySheet) + " sheet");
 
     if (parsed.Has("--json")) {
         CSetupJson::Write(session.GetUnit(), onlySheet, out);
@@ -71,7 +72,7 @@ void CShowCommand::PrintTable(CNordaSetupType& type, std::ostream& out)
     for (int row = 0; row < type.GetNumChannels() && row < sheet->GetNumSections(); ++row) {
         std::vector<std::string> texts;
         for (int col = 0; col < columns; ++col)
-            texts.push_back(CCliSession::DisplayText(type.GetCellText(row, col)));
+            texts.push_back(q4::EscapeText(type.GetCellText(row, col)));
         table.AddRow(std::move(texts));
     }
     table.Print(out);

@@ -8,6 +8,7 @@
 #include "cli/CCliPort.h"
 #include "cli/CCliSession.h"
 #include "cli/CDiffCommand.h"
+#include "codec/SetupText.h"
 #include "compare/CUnitVerification.h"
 #include "job/CUnitJob.h"
 #include "model/HexText.h"
@@ -85,7 +86,7 @@ int CVerifyCommand::Tell(CUnitJob& job, const CCliJobUi& ui, std::ostream& out)
             auto hex = [block](const std::vector<CUnitImage::Block>& side) {
                 return static_cast<size_t>(block) < side.size() ? q4::ToHex(side[block].data(), side[block].size()) : "-";
             };
-            out << CCliSession::GetSheetName(sheet) << " block " << block << ": " << hex(want) << " -> " << hex(have)
+            out << q4::SheetName(sheet) << " block " << block << ": " << hex(want) << " -> " << hex(have)
                 << '\n';
         }
     }

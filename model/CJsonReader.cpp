@@ -20,33 +20,33 @@ bool IsDigit(char c)
 
 }  // namespace
 
-const JSON_VALUE* JSON_VALUE::Find(const std::string& key) const
+const JsonValue* JsonValue::Find(const std::string& key) const
 {
-    for (const auto& [name, value] : arMembers) {
+    for (const auto& [name, value] : members) {
         if (name == key)
             return &value;
     }
     return nullptr;
 }
 
-const JSON_VALUE& JSON_VALUE::At(const std::string& key) const
+const JsonValue& JsonValue::At(const std::string& key) const
 {
-    const JSON_VALUE* member = Find(key);
+    const JsonValue* member = Find(key);
     if (!member)
         throw CJsonError(Where() + "the object has no \"" + key + "\"");
     return *member;
 }
 
-std::string JSON_VALUE::Where() const
+std::string JsonValue::Where() const
 {
-    return "line " + std::to_string(nLine) + " column " + std::to_string(nColumn) + ": ";
+    return "line " + std::to_string(line) + " column " + std::to_string(column) + ": ";
 }
 
-JSON_VALUE CJsonReader::Parse(const std::string& text)
+JsonValue CJsonReader::Parse(const std::string& text)
 {
     CJsonReader reader(text);
     reader.SkipBlanks();
-    JSON_VALUE value = reader.Value(0);
+    JsonValue value = reader.Value(0);
     reader.SkipBlanks();
     if (!reader.AtEnd())
         reader.Fail("text after the JSON value");
@@ -55,17 +55,17 @@ JSON_VALUE CJsonReader::Parse(const std::string& text)
 
 void CJsonReader::Fail(const std::string& what) const
 {
-    throw CJsonError("line " + std::to_string(m_nLine) + " column " + std::to_string(m_nPos - m_nLineStart + 1) + ": "
+    throw CJsonError("line " + std::to_string(m_line) + " column " + std::to_string(m_pos - m_lineStart + 1) + ": "
                     + what);
 }
 
 void CJsonReader::SkipBlanks()
 {
-    for (; !AtEnd(); ++m_nPos) {
-        char c = m_strText[m_nPos];
+    for (; !AtEnd(); ++m_pos) {
+        char c = m_text[m_pos];
         if (c == '\n') {
-            ++m_nLine;
-            m_nLineStart = m_nPos + 1;
+            ++m_line;
+            m_lineStart = m_pos + 1;
         } else if (c != ' ' && c != '\t' && c != '\r') {
             return;
         }
@@ -77,45 +77,45 @@ void CJsonReader::Expect(char c, const char* what)
     SkipBlanks();
     if (Peek() != c)
         Fail(AtEnd() ? std::string("the text ends where ") + what + " belongs" : std::string("expected ") + what);
-    ++m_nPos;
+    ++m_pos;
 }
 
-JSON_VALUE CJsonReader::Value(int depth)
+JsonValue CJsonReader::Value(int depth)
 {
     SkipBlanks();
-    JSON_VALUE value;
-    value.nLine = m_nLine;
-    value.nColumn = static_cast<int>(m_nPos - m_nLineStart + 1);
+    JsonValue value;
+    value.line = m_line;
+    value.column = static_cast<int>(m_pos - m_lineStart + 1);
     char c = Peek();
     if (AtEnd())
         Fail("the text ends where a value belongs");
     if ((c == '[' || c == '{') && depth >= MAX_DEPTH)
         Fail("arrays and objects nested too deep");
     if (c == '"') {
-        value.nKind = JSON_VALUE::STRING;
-        value.strText = String();
+        value.kind = JsonValue::Kind::String;
+        value.text = String();
     } else if (c == '[') {
-        value.nKind = JSON_VALUE::ARRAY;
-        ++m_nPos;
+        value.kind = JsonValue::Kind::Array;
+        ++m_pos;
         SkipBlanks();
         if (Peek() == ']') {
-            ++m_nPos;
+            ++m_pos;
             return value;
         }
         while (true) {
-            value.arItems.push_back(Value(depth + 1));
+            value.items.push_back(Value(depth + 1));
             SkipBlanks();
             if (Peek() != ',')
                 break;
-            ++m_nPos;
+            ++m_pos;
         }
         Expect(']', "',' or ']'");
     } else if (c == '{') {
-        value.nKind = JSON_VALUE::OBJECT;
-        ++m_nPos;
+        value.kind = JsonValue::Kind::Object;
+        ++m_pos;
         SkipBlanks();
         if (Peek() == '}') {
-            ++m_nPos;
+            ++m_pos;
             return value;
         }
         while (true) {
@@ -126,11 +126,11 @@ JSON_VALUE CJsonReader::Value(int depth)
             if (value.Find(key))
                 Fail("the key \"" + key + "\" appears twice");
             Expect(':', "':'");
-            value.arMembers.push_back({std::move(key), Value(depth + 1)});
+            value.members.push_back({std::move(key), Value(depth + 1)});
             SkipBlanks();
             if (Peek() != ',')
                 break;
-            ++m_nPos;
+            ++m_pos;
         }
         Expect('}', "',' or '}'");
     } else if (c == '-' || IsDigit(c)) {
@@ -143,25 +143,25 @@ JSON_VALUE CJsonReader::Value(int depth)
 
 std::string CJsonReader::String()
 {
-    ++m_nPos;  // the opening quote
+    ++m_pos;  // the opening quote
     std::string out;
     while (true) {
         if (AtEnd())
             Fail("a string that is not closed");
-        char c = m_strText[m_nPos];
+        char c = m_text[m_pos];
         if (c == '"') {
-            ++m_nPos;
+            ++m_pos;
             return out;
         }
         if (static_cast<unsigned char>(c) < 0x20)
             Fail("a control character in a string (write it as \\u00XX)");
-        ++m_nPos;
+        ++m_pos;
         if (c != '\\') {
             out += c;
             continue;
         }
         char e = Peek();
-        ++m_nPos;
+        ++m_pos;
         switch (e) {
         case '"': out += '"'; break;
         case '\\': out += '\\'; break;
@@ -176,9 +176,9 @@ std::string CJsonReader::String()
             if (cp >= 0xDC00 && cp <= 0xDFFF)
                 Fail("a \\u escape of a lone low surrogate");
             if (cp >= 0xD800 && cp <= 0xDBFF) {
-                if (m_strText.compare(m_nPos, 2, "\\u") != 0)
+                if (m_text.compare(m_pos, 2, "\\u") != 0)
                     Fail("a \\u escape of a high surrogate without its low one");
-                m_nPos += 2;
+                m_pos += 2;
                 unsigned low = Hex4();
                 if (low < 0xDC00 || low > 0xDFFF)
                     Fail("a \\u escape of a high surrogate without its low one");
@@ -188,7 +188,7 @@ std::string CJsonReader::String()
             break;
         }
         default:
-            --m_nPos;
+            --m_pos;
             Fail("an unknown escape in a string");
         }
     }
@@ -197,8 +197,8 @@ std::string CJsonReader::String()
 unsigned CJsonReader::Hex4()
 {
     unsigned value = 0;
-    for (int i = 0; i < 4; ++i, ++m_nPos) {
-        int digit = AtEnd() ? -1 : q4::HexDigit(m_strText[m_nPos]);
+    for (int i = 0; i < 4; ++i, ++m_pos) {
+        int digit = AtEnd() ? -1 : q4::HexDigit(m_text[m_pos]);
         if (digit < 0)
             Fail("\\u needs four hexadecimal digits");
         value = value * 16 + static_cast<unsigned>(digit);
@@ -206,46 +206,46 @@ unsigned CJsonReader::Hex4()
     return value;
 }
 
-void CJsonReader::Number(JSON_VALUE& value)
+void CJsonReader::Number(JsonValue& value)
 {
-    size_t start = m_nPos;
+    size_t start = m_pos;
     if (Peek() == '-')
-        ++m_nPos;
+        ++m_pos;
     if (Peek() == '0') {
-        ++m_nPos;
+        ++m_pos;
     } else if (IsDigit(Peek())) {
         while (IsDigit(Peek()))
-            ++m_nPos;
+            ++m_pos;
     } else {
         Fail("a number needs digits");
     }
     if (Peek() == '.') {
-        ++m_nPos;
+        ++m_pos;
         if (!IsDigit(Peek()))
             Fail("a number needs digits after its point");
         while (IsDigit(Peek()))
-            ++m_nPos;
+            ++m_pos;
     }
     if (Peek() == 'e' || Peek() == 'E') {
-        ++m_nPos;
+        ++m_pos;
         if (Peek() == '+' || Peek() == '-')
-            ++m_nPos;
+            ++m_pos;
         if (!IsDigit(Peek()))
             Fail("a number needs digits in its exponent");
         while (IsDigit(Peek()))
-            ++m_nPos;
+            ++m_pos;
     }
-    value.nKind = JSON_VALUE::NUMBER;
-    value.strText = m_strText.substr(start, m_nPos - start);
+    value.kind = JsonValue::Kind::Number;
+    value.text = m_text.substr(start, m_pos - start);
 }
 
-void CJsonReader::Literal(JSON_VALUE& value)
+void CJsonReader::Literal(JsonValue& value)
 {
     for (const char* word : {"true", "false", "null"}) {
-        if (m_strText.compare(m_nPos, std::char_traits<char>::length(word), word) == 0) {
-            value.nKind = word[0] == 'n' ? JSON_VALUE::NUL : JSON_VALUE::BOOLEAN;
-            value.strText = word;
-            m_nPos += std::char_traits<char>::length(word);
+        if (m_text.compare(m_pos, std::char_traits<char>::length(word), word) == 0) {
+            value.kind = word[0] == 'n' ? JsonValue::Kind::Null : JsonValue::Kind::Boolean;
+            value.text = word;
+            m_pos += std::char_traits<char>::length(word);
             return;
         }
     }

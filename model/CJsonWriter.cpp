@@ -5,14 +5,14 @@
 
 void CJsonWriter::BeforeValue()
 {
-    if (m_bAfterKey) {
-        m_bAfterKey = false;
+    if (m_afterKey) {
+        m_afterKey = false;
         return;
     }
-    if (!m_arFirst.empty()) {
-        if (!m_arFirst.back())
+    if (!m_first.empty()) {
+        if (!m_first.back())
             m_out << ',';
-        m_arFirst.back() = false;
+        m_first.back() = false;
     }
 }
 
@@ -20,12 +20,12 @@ void CJsonWriter::BeginObject()
 {
     BeforeValue();
     m_out << '{';
-    m_arFirst.push_back(true);
+    m_first.push_back(true);
 }
 
 void CJsonWriter::EndObject()
 {
-    m_arFirst.pop_back();
+    m_first.pop_back();
     m_out << '}';
 }
 
@@ -33,12 +33,12 @@ void CJsonWriter::BeginArray()
 {
     BeforeValue();
     m_out << '[';
-    m_arFirst.push_back(true);
+    m_first.push_back(true);
 }
 
 void CJsonWriter::EndArray()
 {
-    m_arFirst.pop_back();
+    m_first.pop_back();
     m_out << ']';
 }
 
@@ -46,7 +46,7 @@ void CJsonWriter::Key(const std::string& key)
 {
     BeforeValue();
     m_out << Quote(key) << ':';
-    m_bAfterKey = true;
+    m_afterKey = true;
 }
 
 void CJsonWriter::String(const std::string& utf8)

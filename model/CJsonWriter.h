@@ -28,6 +28,6 @@ private:
     void BeforeValue();
 
     std::ostream& m_out;
-    std::vector<bool> m_arFirst;  // per open container: nothing written in it yet
-    bool m_bAfterKey = false;
+    std::vector<bool> m_first;  // per open container: nothing written in it yet
+    bool m_afterKey = false;
 };

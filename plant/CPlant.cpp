@@ -18,32 +18,32 @@ namespace {
 
 const char g_Format[] = "q4plant";
 
-const std::string& StringMember(const JSON_VALUE& object, const char* key, bool required, const std::string& none)
+const std::string& StringMember(const JsonValue& object, const char* key, bool required, const std::string& none)
 {
-    const JSON_VALUE* member = object.Find(key);
+    const JsonValue* member = object.Find(key);
     if (!member) {
         if (required)
             throw CJsonError(object.Where() + "the object has no \"" + key + "\"");
         return none;
     }
-    if (member->nKind != JSON_VALUE::STRING)
+    if (member->kind != JsonValue::Kind::String)
         throw CJsonError(member->Where() + "\"" + key + "\" must be a string");
-    return member->strText;
+    return member->text;
 }
 
 // An optional array of strings; empty when the key is not there.
-std::vector<std::string> StringList(const JSON_VALUE& object, const char* key)
+std::vector<std::string> StringList(const JsonValue& object, const char* key)
 {
     std::vector<std::string> list;
-    const JSON_VALUE* member = object.Find(key);
+    const JsonValue* member = object.Find(key);
     if (!member)
         return list;
-    if (member->nKind != JSON_VALUE::ARRAY)
+    if (member->kind != JsonValue::Kind::Array)
         throw CJsonError(member->Where() + "\"" + key + "\" must be an array of strings");
-    for (const JSON_VALUE& item : member->arItems) {
-        if (item.nKind != JSON_VALUE::STRING)
+    for (const JsonValue& item : member->items) {
+        if (item.kind != JsonValue::Kind::String)
             throw CJsonError(item.Where() + "\"" + key + "\" must be an array of strings");
-        list.push_back(item.strText);
+        list.push_back(item.text);
     }
     return list;
 }
@@ -187,19 +187,19 @@ bool CPlant::Load(const std::string& path)
 
 void CPlant::Parse(const std::string& text)
 {
-    JSON_VALUE doc = CJsonReader::Parse(text);
-    if (doc.nKind != JSON_VALUE::OBJECT || !doc.Find("format") || doc.At("format").strText != g_Format)
+    JsonValue doc = CJsonReader::Parse(text);
+    if (doc.kind != JsonValue::Kind::Object || !doc.Find("format") || doc.At("format").text != g_Format)
         throw CJsonError(doc.Where() + "expected an object with \"format\": \"q4plant\"");
-    const JSON_VALUE& version = doc.At("version");
-    if (version.nKind != JSON_VALUE::NUMBER || version.strText != std::to_string(FORMAT_VERSION))
-        throw CJsonError(version.Where() + "a plant file of version " + version.strText + " is not known here");
+    const JsonValue& version = doc.At("version");
+    if (version.kind != JsonValue::Kind::Number || version.text != std::to_string(FORMAT_VERSION))
+        throw CJsonError(version.Where() + "a plant file of version " + version.text + " is not known here");
     const std::string none;
     m_strName = StringMember(doc, "name", false, none);
-    const JSON_VALUE& units = doc.At("units");
-    if (units.nKind != JSON_VALUE::ARRAY)
+    const JsonValue& units = doc.At("units");
+    if (units.kind != JsonValue::Kind::Array)
         throw CJsonError(units.Where() + "\"units\" must be an array");
-    for (const JSON_VALUE& item : units.arItems) {
-        if (item.nKind != JSON_VALUE::OBJECT)
+    for (const JsonValue& item : units.items) {
+        if (item.kind != JsonValue::Kind::Object)
             throw CJsonError(item.Where() + "a unit must be an object");
         PlantUnit unit{StringMember(item, "tag", true, none), StringMember(item, "file", true, none),
                        StringMember(item, "location", false, none), StringMember(item, "note", false, none),

@@ -42,34 +42,34 @@ const CellKeys* KeysFor(PlantAction action)
 }
 
 template <typename Enum, size_t N>
-Enum FromName(const JSON_VALUE& value, const char* const (&names)[N])
+Enum FromName(const JsonValue& value, const char* const (&names)[N])
 {
     for (size_t i = 0; i < N; ++i) {
-        if (value.nKind == JSON_VALUE::STRING && value.strText == names[i])
+        if (value.kind == JsonValue::Kind::String && value.text == names[i])
             return static_cast<Enum>(i);
     }
-    throw CJsonError(value.Where() + "unknown \"" + value.strText + "\"");
+    throw CJsonError(value.Where() + "unknown \"" + value.text + "\"");
 }
 
-std::string Text(const JSON_VALUE& object, const char* key)
+std::string Text(const JsonValue& object, const char* key)
 {
-    const JSON_VALUE* member = object.Find(key);
-    if (!member || member->nKind == JSON_VALUE::NUL)
+    const JsonValue* member = object.Find(key);
+    if (!member || member->kind == JsonValue::Kind::Null)
         return {};
-    if (member->nKind != JSON_VALUE::STRING)
+    if (member->kind != JsonValue::Kind::String)
         throw CJsonError(member->Where() + "\"" + key + "\" must be a string");
-    return member->strText;
+    return member->text;
 }
 
-long Number(const JSON_VALUE& object, const char* key, long none)
+long Number(const JsonValue& object, const char* key, long none)
 {
-    const JSON_VALUE* member = object.Find(key);
-    if (!member || member->nKind == JSON_VALUE::NUL)
+    const JsonValue* member = object.Find(key);
+    if (!member || member->kind == JsonValue::Kind::Null)
         return none;
-    if (member->nKind != JSON_VALUE::NUMBER || member->strText.find_first_not_of("-0123456789") != std::string::npos
-        || member->strText.size() > 10)
+    if (member->kind != JsonValue::Kind::Number || member->text.find_first_not_of("-0123456789") != std::string::npos
+        || member->text.size() > 10)
         throw CJsonError(member->Where() + "\"" + key + "\" must be a whole number");
-    return std::strtol(member->strText.c_str(), nullptr, 10);
+    return std::strtol(member->text.c_str(), nullptr, 10);
 }
 
 // A grid's heading or row name without the blanks that pad it.
@@ -210,8 +210,8 @@ std::string CPlantLog::ToLine(const PlantLogRecord& record)
 
 PlantLogRecord CPlantLog::FromLine(const std::string& line)
 {
-    JSON_VALUE doc = CJsonReader::Parse(line);
-    if (doc.nKind != JSON_VALUE::OBJECT)
+    JsonValue doc = CJsonReader::Parse(line);
+    if (doc.kind != JsonValue::Kind::Object)
         throw CJsonError(doc.Where() + "a record is an object");
     PlantLogRecord record;
     record.time = Text(doc, "time");
@@ -227,22 +227,22 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
     record.blocksWritten = static_cast<int>(Number(doc, "blocks_written", 0));
     record.blocksHeld = static_cast<int>(Number(doc, "blocks_held", 0));
     record.blocksTotal = static_cast<int>(Number(doc, "blocks_total", 0));
-    if (const JSON_VALUE* confirmed = doc.Find("confirmed")) {
-        if (confirmed->nKind != JSON_VALUE::ARRAY)
+    if (const JsonValue* confirmed = doc.Find("confirmed")) {
+        if (confirmed->kind != JsonValue::Kind::Array)
             throw CJsonError(confirmed->Where() + "\"confirmed\" must be an array");
-        for (const JSON_VALUE& item : confirmed->arItems) {
-            if (item.nKind != JSON_VALUE::STRING)
+        for (const JsonValue& item : confirmed->items) {
+            if (item.kind != JsonValue::Kind::String)
                 throw CJsonError(item.Where() + "an answer must be a string");
-            record.confirmed.push_back(item.strText);
+            record.confirmed.push_back(item.text);
         }
     }
     record.backup = Text(doc, "backup");
     const CellKeys* keys = KeysFor(record.action);
-    if (const JSON_VALUE* cells = keys ? doc.Find(keys->list) : nullptr) {
-        if (cells->nKind != JSON_VALUE::ARRAY)
+    if (const JsonValue* cells = keys ? doc.Find(keys->list) : nullptr) {
+        if (cells->kind != JsonValue::Kind::Array)
             throw CJsonError(cells->Where() + "\"" + keys->list + "\" must be an array");
-        for (const JSON_VALUE& item : cells->arItems) {
-            if (item.nKind != JSON_VALUE::OBJECT)
+        for (const JsonValue& item : cells->items) {
+            if (item.kind != JsonValue::Kind::Object)
                 throw CJsonError(item.Where() + "a cell must be an object");
             CellDifference cell;
             cell.sheet = static_cast<int>(FromName<int>(item.At("sheet"), g_SheetKeys));

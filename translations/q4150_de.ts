@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>CAboutDlg</name>
@@ -103,6 +104,22 @@
     <message>
         <source>The unit will hold</source>
         <translation>Das Gerät wird enthalten</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Put the whole list on the clipboard</source>
+        <translation>Die ganze Liste in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>%1 - imported, %2 refused or changed</source>
+        <translation>%1 - importiert, %2 abgelehnt oder verändert</translation>
+    </message>
+    <message>
+        <source>The set-up holds</source>
+        <translation>Die Konfiguration enthält</translation>
     </message>
 </context>
 <context>
@@ -252,15 +269,15 @@
         <translation>Ignoriert: %1</translation>
     </message>
     <message>
-        <source>Ignore "%1" for %2</source>
+        <source>Ignore &quot;%1&quot; for %2</source>
         <translation>„%1“ für %2 ignorieren</translation>
     </message>
     <message>
-        <source>Ignore "%1" in Every Set-up</source>
+        <source>Ignore &quot;%1&quot; in Every Set-up</source>
         <translation>„%1“ in jeder Konfiguration ignorieren</translation>
     </message>
     <message>
-        <source>Help on "%1"</source>
+        <source>Help on &quot;%1&quot;</source>
         <translation>Hilfe zu „%1“</translation>
     </message>
     <message>
@@ -383,7 +400,7 @@
         <translation>%1 übernahmen den Text von %2 nicht:</translation>
     </message>
     <message>
-        <source>%1 %2 %3: "%4" not taken, holds "%5"</source>
+        <source>%1 %2 %3: &quot;%4&quot; not taken, holds &quot;%5&quot;</source>
         <translation>%1 %2 %3: „%4“ nicht übernommen, enthält „%5“</translation>
     </message>
     <message>
@@ -398,7 +415,7 @@
         <translation>&amp;Blatt von der Gegenseite übernehmen</translation>
     </message>
     <message>
-        <source>Give the selected item's sheet the other side's texts (one step for Undo)</source>
+        <source>Give the selected item&apos;s sheet the other side&apos;s texts (one step for Undo)</source>
         <translation>Das Blatt des gewählten Eintrags erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
     </message>
     <message>
@@ -406,7 +423,7 @@
         <translation>&amp;Alles von der Gegenseite übernehmen</translation>
     </message>
     <message>
-        <source>Give every sheet the other side's texts (one step for Undo)</source>
+        <source>Give every sheet the other side&apos;s texts (one step for Undo)</source>
         <translation>Jedes Blatt erhält die Texte der Gegenseite (ein Schritt für Rückgängig)</translation>
     </message>
     <message>
@@ -547,7 +564,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Inhalt</translation>
     </message>
     <message>
-        <source>User's guide</source>
+        <source>User&apos;s guide</source>
         <translation>Benutzerhandbuch</translation>
     </message>
     <message>
@@ -570,7 +587,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Das Gerät kann %1 nicht so speichern, wie diese Konfiguration sie zeigt (in den Blättern markiert); nach der Übertragung enthält es:</translation>
     </message>
     <message>
-        <source>%1 %2: "%3" as "%4"</source>
+        <source>%1 %2: &quot;%3&quot; as &quot;%4&quot;</source>
         <translation>%1 %2: „%3“ als „%4“</translation>
     </message>
     <message>
@@ -1096,7 +1113,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen-Übertragungen</translation>
     </message>
     <message>
-        <source>Tick the units (Space), choose each one's port (F2), then verify or upload them side by side.</source>
+        <source>Tick the units (Space), choose each one&apos;s port (F2), then verify or upload them side by side.</source>
         <translation>Geräte ankreuzen (Leertaste), für jedes den Anschluss wählen (F2), dann nebeneinander prüfen oder zum Gerät übertragen.</translation>
     </message>
     <message>
@@ -1139,7 +1156,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Diese Konfiguration zur Anlage &amp;hinzufügen...</translation>
     </message>
     <message>
-        <source>Add the set-up's file to the plant as a unit of its own</source>
+        <source>Add the set-up&apos;s file to the plant as a unit of its own</source>
         <translation>Die Datei der Konfiguration als eigenes Gerät zur Anlage hinzufügen</translation>
     </message>
     <message>
@@ -1147,7 +1164,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen&amp;übersicht</translation>
     </message>
     <message>
-        <source>Show the plant's units and go to them</source>
+        <source>Show the plant&apos;s units and go to them</source>
         <translation>Die Geräte der Anlage zeigen und zu ihnen gehen</translation>
     </message>
     <message>
@@ -1171,7 +1188,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>Anlagen&amp;bericht...</translation>
     </message>
     <message>
-        <source>Every unit's last upload and verify and their changes, to print or save as PDF</source>
+        <source>Every unit&apos;s last upload and verify and their changes, to print or save as PDF</source>
         <translation>Letzte Übertragung und Prüfung jedes Geräts mit ihren Änderungen, zum Drucken oder als PDF</translation>
     </message>
     <message>
@@ -1235,7 +1252,7 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
         <translation>%1 zur Anlage hinzugefügt</translation>
     </message>
     <message>
-        <source>This set-up's unit is being uploaded: it cannot be changed until the upload ends.</source>
+        <source>This set-up&apos;s unit is being uploaded: it cannot be changed until the upload ends.</source>
         <translation>Diese Konfiguration wird gerade zu ihrem Gerät übertragen: sie kann bis zum Ende der Übertragung nicht geändert werden.</translation>
     </message>
     <message>
@@ -1322,6 +1339,10 @@ Die Datei ist schreibgeschützt. Die Konfiguration unter einem anderen Namen spe
     <message>
         <source>Download</source>
         <translation>Übertragung vom Gerät</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1454,63 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
     <message>
         <source>Stopping the download ...</source>
         <translation>Übertragung vom Gerät wird abgebrochen ...</translation>
+    </message>
+</context>
+<context>
+    <name>CSetupTextFiles</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Set-up texts (*.json *.csv)</source>
+        <translation>Konfigurationstexte (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export as CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Export as JSON</source>
+        <translation>Als JSON exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>%1 is no set-up exported as JSON or CSV:
+%2</source>
+        <translation>%1 ist keine als JSON oder CSV exportierte Konfiguration:
+%2</translation>
+    </message>
+    <message>
+        <source>Every cell took its text.</source>
+        <translation>Jede Zelle hat ihren Text übernommen.</translation>
+    </message>
+    <message>
+        <source>1 cell did not take the text of the file: refused by a rule of the set-up, or changed. The cell is marked in its sheet; double-click it to show it.</source>
+        <translation>1 Zelle hat den Text der Datei nicht übernommen: von einer Regel der Konfiguration abgelehnt oder verändert. Die Zelle ist in ihrem Blatt markiert; ein Doppelklick zeigt sie.</translation>
+    </message>
+    <message>
+        <source>%1 cells did not take the text of the file: refused by a rule of the set-up, or changed. The cells are marked in the sheets; double-click one to show it.</source>
+        <translation>%1 Zellen haben den Text der Datei nicht übernommen: von einer Regel der Konfiguration abgelehnt oder verändert. Die Zellen sind in den Blättern markiert; ein Doppelklick zeigt eine davon.</translation>
+    </message>
+    <message>
+        <source>The file holds no cells of %1, which keep their defaults.</source>
+        <translation>Die Datei enthält keine Zellen von %1; sie behalten ihre Vorgaben.</translation>
+    </message>
+    <message>
+        <source>Said while the text was typed (answered OK): %1</source>
+        <translation>Gemeldet, während der Text eingegeben wurde (mit OK beantwortet): %1</translation>
     </message>
 </context>
 <context>
@@ -1562,7 +1640,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf einen Wert %3 %4, am Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er kann nicht auslösen, solange %2 innerhalb seines Bereichs misst.</translation>
     </message>
     <message>
-        <source>An alarm with the sign "&lt;" trips when its input reads below the set point, one with "&gt;" when it reads above it. A set point at or below LCDLo (for "&lt;") or at or above LCDUp (for "&gt;") is one that no reading within the input's display range passes, so the alarm never comes.</source>
+        <source>An alarm with the sign &quot;&lt;&quot; trips when its input reads below the set point, one with &quot;&gt;&quot; when it reads above it. A set point at or below LCDLo (for &quot;&lt;&quot;) or at or above LCDUp (for &quot;&gt;&quot;) is one that no reading within the input&apos;s display range passes, so the alarm never comes.</source>
         <translation>Ein Alarmkanal mit dem Vorzeichen „&lt;“ löst aus, wenn sein Eingang unter dem Sollwert misst, einer mit „&gt;“, wenn er darüber misst. Einen Sollwert auf oder unter LCDLo (bei „&lt;“) oder auf oder über LCDUp (bei „&gt;“) überschreitet kein Messwert innerhalb des Anzeigebereichs des Eingangs, also kommt der Alarm nie.</translation>
     </message>
     <message>
@@ -1570,7 +1648,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf einen Wert %3 %4, am anderen Ende seines Anzeigebereichs (%5 bis %6) oder darüber hinaus: Er steht in Alarm, sobald %2 innerhalb seines Bereichs misst.</translation>
     </message>
     <message>
-        <source>A "&lt;" alarm whose set point is at or above LCDUp, or a "&gt;" alarm whose set point is at or below LCDLo, is passed by every reading within the input's display range: the alarm stands from the start and tells nothing.</source>
+        <source>A &quot;&lt;&quot; alarm whose set point is at or above LCDUp, or a &quot;&gt;&quot; alarm whose set point is at or below LCDLo, is passed by every reading within the input&apos;s display range: the alarm stands from the start and tells nothing.</source>
         <translation>Einen „&lt;“-Alarmkanal mit einem Sollwert auf oder über LCDUp oder einen „&gt;“-Alarmkanal mit einem Sollwert auf oder unter LCDLo löst jeder Messwert innerhalb des Anzeigebereichs des Eingangs aus: Der Alarm steht von Anfang an und sagt nichts.</translation>
     </message>
     <message>
@@ -1578,11 +1656,11 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat den Sollwert %2, außerhalb des Anzeigebereichs von %3 (%4 bis %5).</translation>
     </message>
     <message>
-        <source>The alarm sheet keeps a typed set point within the display range (LCDLo to LCDUp) of the alarm's input. A set point outside it came from a file or a download, or stayed when the input's range was narrowed after it was typed; typed again, it would be moved to the end of the range.</source>
+        <source>The alarm sheet keeps a typed set point within the display range (LCDLo to LCDUp) of the alarm&apos;s input. A set point outside it came from a file or a download, or stayed when the input&apos;s range was narrowed after it was typed; typed again, it would be moved to the end of the range.</source>
         <translation>Das Alarmblatt hält einen eingegebenen Sollwert innerhalb des Anzeigebereichs (LCDLo bis LCDUp) des Eingangs. Ein Sollwert außerhalb kam aus einer Datei oder vom Gerät, oder er blieb stehen, als der Bereich des Eingangs nach seiner Eingabe verkleinert wurde; neu eingegeben, würde er an das Ende des Bereichs gesetzt.</translation>
     </message>
     <message>
-        <source>%1, %2: the unit cannot hold "%3" as it reads and would hold "%4".</source>
+        <source>%1, %2: the unit cannot hold &quot;%3&quot; as it reads and would hold &quot;%4&quot;.</source>
         <translation>%1, %2: Das Gerät kann „%3“ nicht so speichern und würde „%4“ speichern.</translation>
     </message>
     <message>
@@ -1594,7 +1672,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 vergleicht %2 mit sich selbst (InpRef und DynRef): Die Abweichung ist immer 0, daher kann er nicht auslösen.</translation>
     </message>
     <message>
-        <source>A "±" alarm trips when its input (InpRef) deviates from its dynamic reference (DynRef) by more than its set point. With the same logical input on both sides there is never a deviation.</source>
+        <source>A &quot;±&quot; alarm trips when its input (InpRef) deviates from its dynamic reference (DynRef) by more than its set point. With the same logical input on both sides there is never a deviation.</source>
         <translation>Ein „±“-Alarmkanal löst aus, wenn sein Eingang (InpRef) um mehr als seinen Sollwert von seiner dynamischen Referenz (DynRef) abweicht. Mit demselben logischen Eingang auf beiden Seiten gibt es nie eine Abweichung.</translation>
     </message>
     <message>
@@ -1602,7 +1680,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, doch beide messen innerhalb von %5 bis %6, höchstens %7 auseinander: Er kann nicht auslösen.</translation>
     </message>
     <message>
-        <source>InpRef and DynRef of a "±" alarm have the same display range. Two readings within it are never further apart than its span (LCDUp less LCDLo), so a set point at or above the span is never passed.</source>
+        <source>InpRef and DynRef of a &quot;±&quot; alarm have the same display range. Two readings within it are never further apart than its span (LCDUp less LCDLo), so a set point at or above the span is never passed.</source>
         <translation>InpRef und DynRef eines „±“-Alarmkanals haben denselben Anzeigebereich. Zwei Messwerte darin liegen nie weiter auseinander als seine Spanne (LCDUp minus LCDLo), also wird ein Sollwert auf oder über der Spanne nie überschritten.</translation>
     </message>
     <message>
@@ -1610,7 +1688,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf eine Abweichung von %3 über %4, einen Sollwert unter 0: Er steht in Alarm, was die Eingänge auch messen.</translation>
     </message>
     <message>
-        <source>A deviation is never below 0, so every deviation, none included, passes the negative set point of a "±" alarm: the alarm stands from the start.</source>
+        <source>A deviation is never below 0, so every deviation, none included, passes the negative set point of a &quot;±&quot; alarm: the alarm stands from the start.</source>
         <translation>Eine Abweichung ist nie kleiner als 0, also überschreitet jede Abweichung, auch keine, den negativen Sollwert eines „±“-Alarmkanals: Der Alarm steht von Anfang an.</translation>
     </message>
     <message>
@@ -1618,15 +1696,15 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat LED und Ausgang beide auf OFF: Nichts leuchtet oder schaltet, wenn er auslöst.</translation>
     </message>
     <message>
-        <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit's display. Give it an LED or an output, or turn it off.</source>
+        <source>An alarm that lights no LED and switches no output is seen, if at all, only on the unit&apos;s display. Give it an LED or an output, or turn it off.</source>
         <translation>Ein Alarmkanal, der keine LED leuchten lässt und keinen Ausgang schaltet, ist höchstens auf der Anzeige des Geräts zu sehen. Geben Sie ihm eine LED oder einen Ausgang, oder schalten Sie ihn ab.</translation>
     </message>
     <message>
-        <source>%1 has no LCD Text: the unit's display cannot say which alarm it is.</source>
+        <source>%1 has no LCD Text: the unit&apos;s display cannot say which alarm it is.</source>
         <translation>%1 hat keinen LCD-Text: Die Anzeige des Geräts kann nicht sagen, welcher Alarm es ist.</translation>
     </message>
     <message>
-        <source>The LCD Text is what the unit's display shows of an alarm that trips. Without it nobody at the unit can tell which alarm came.</source>
+        <source>The LCD Text is what the unit&apos;s display shows of an alarm that trips. Without it nobody at the unit can tell which alarm came.</source>
         <translation>Der LCD-Text ist, was die Anzeige des Geräts von einem auslösenden Alarmkanal zeigt. Ohne ihn kann niemand am Gerät erkennen, welcher Alarm kam.</translation>
     </message>
     <message>
@@ -1642,7 +1720,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 überwacht %2 auf jede Abweichung von %3: Sein Sollwert ist 0.</translation>
     </message>
     <message>
-        <source>A "±" alarm with the set point 0 trips on the smallest deviation between its two inputs, which two real signals almost always have.</source>
+        <source>A &quot;±&quot; alarm with the set point 0 trips on the smallest deviation between its two inputs, which two real signals almost always have.</source>
         <translation>Ein „±“-Alarmkanal mit dem Sollwert 0 löst bei der kleinsten Abweichung zwischen seinen beiden Eingängen aus, die zwei echte Signale fast immer haben.</translation>
     </message>
     <message>
@@ -1650,15 +1728,15 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat %2 und %3 beide auf %4: Seine Skala hat keine Spanne.</translation>
     </message>
     <message>
-        <source>The signal range (InpLo to InpUp) and the display range (LCDLo to LCDUp) are the two ends of an input's scale. Where the two ends of one are equal, every signal shows as the same value, and the alarms of the input have no range to set a set point in.</source>
+        <source>The signal range (InpLo to InpUp) and the display range (LCDLo to LCDUp) are the two ends of an input&apos;s scale. Where the two ends of one are equal, every signal shows as the same value, and the alarms of the input have no range to set a set point in.</source>
         <translation>Der Signalbereich (InpLo bis InpUp) und der Anzeigebereich (LCDLo bis LCDUp) sind die beiden Enden der Skala eines Eingangs. Wo beide Enden eines Bereichs gleich sind, zeigt jedes Signal denselben Wert, und die Alarmkanäle des Eingangs haben keinen Bereich für einen Sollwert.</translation>
     </message>
     <message>
-        <source>%1 has LCDLo %2 above LCDUp %3: its alarms' set points cannot be kept within its display range.</source>
+        <source>%1 has LCDLo %2 above LCDUp %3: its alarms&apos; set points cannot be kept within its display range.</source>
         <translation>%1 hat LCDLo %2 über LCDUp %3: Die Sollwerte seiner Alarmkanäle können nicht innerhalb seines Anzeigebereichs bleiben.</translation>
     </message>
     <message>
-        <source>The alarm sheet keeps a set point between LCDLo and LCDUp of the alarm's input. With LCDLo above LCDUp no value lies between them, and every set point typed for an alarm of this input is moved to one end.</source>
+        <source>The alarm sheet keeps a set point between LCDLo and LCDUp of the alarm&apos;s input. With LCDLo above LCDUp no value lies between them, and every set point typed for an alarm of this input is moved to one end.</source>
         <translation>Das Alarmblatt hält einen Sollwert zwischen LCDLo und LCDUp des Eingangs. Liegt LCDLo über LCDUp, liegt kein Wert dazwischen, und jeder für einen Alarmkanal dieses Eingangs eingegebene Sollwert wird an ein Ende gesetzt.</translation>
     </message>
     <message>
@@ -1666,7 +1744,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 hat sein Block-Flag gesetzt, während die allgemeine Einstellung Block auf OFF steht: Das Flag wirkt nicht.</translation>
     </message>
     <message>
-        <source>An alarm's Block flag lets the reference chosen in the General Block setting block the alarm. While that setting is OFF, the unit blocks no alarm, whatever its flag says.</source>
+        <source>An alarm&apos;s Block flag lets the reference chosen in the General Block setting block the alarm. While that setting is OFF, the unit blocks no alarm, whatever its flag says.</source>
         <translation>Das Block-Flag eines Alarmkanals lässt ihn durch die in der allgemeinen Einstellung Block gewählte Referenz sperren. Solange diese Einstellung auf OFF steht, sperrt das Gerät keinen Alarm, was das Flag auch sagt.</translation>
     </message>
     <message>
@@ -1698,7 +1776,7 @@ Das Gerät enthält dann eine teilweise geschriebene Konfiguration.</translation
         <translation>%1 wartet %2 s, bevor er auslöst, mehr als eine Stunde.</translation>
     </message>
     <message>
-        <source>An alarm's delay holds it back while its condition lasts shorter. A delay above one hour (3600 s) is unusual: the alarm comes long after the fault began.</source>
+        <source>An alarm&apos;s delay holds it back while its condition lasts shorter. A delay above one hour (3600 s) is unusual: the alarm comes long after the fault began.</source>
         <translation>Die Verzögerung eines Alarmkanals hält ihn zurück, solange seine Bedingung kürzer anhält. Eine Verzögerung über einer Stunde (3600 s) ist ungewöhnlich: Der Alarm kommt lange nach Beginn der Störung.</translation>
     </message>
     <message>
@@ -2033,7 +2111,7 @@ Language</source>
 Sprache</translation>
     </message>
     <message>
-        <source>Open the user's guide
+        <source>Open the user&apos;s guide
 Help Topics</source>
         <translation>Das Benutzerhandbuch öffnen
 Hilfethemen</translation>
@@ -2093,6 +2171,36 @@ Hilfethemen</translation>
     <message>
         <source>Previous Sheet</source>
         <translation>Vorheriges Blatt</translation>
+    </message>
+    <message>
+        <source>Export as &amp;JSON...</source>
+        <translation>Als &amp;JSON exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the whole set-up as JSON text, as the command line&apos;s export writes it
+Export as JSON</source>
+        <translation>Die ganze Konfiguration als JSON-Text schreiben, wie ihn der Export der Kommandozeile schreibt
+Als JSON exportieren</translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV...</source>
+        <translation>Als &amp;CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the whole set-up as CSV text for spreadsheets, as the command line&apos;s export writes it
+Export as CSV</source>
+        <translation>Die ganze Konfiguration als CSV-Text für Tabellenkalkulationen schreiben, wie ihn der Export der Kommandozeile schreibt
+Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Build a new set-up from a JSON or CSV text, naming the cells that do not take their text
+Import</source>
+        <translation>Eine neue Konfiguration aus einem JSON- oder CSV-Text bauen und die Zellen nennen, die ihren Text nicht übernehmen
+Importieren</translation>
     </message>
 </context>
 <context>
@@ -2671,7 +2779,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>das Gerät ist Gerät %1, die Konfiguration ist für Gerät %2</translation>
     </message>
     <message>
-        <source>the unit cannot hold %1 of the set-up's cells as written</source>
+        <source>the unit cannot hold %1 of the set-up&apos;s cells as written</source>
         <translation>das Gerät kann %1 Zellen der Konfiguration nicht so speichern, wie sie geschrieben sind</translation>
     </message>
     <message>
@@ -2683,7 +2791,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>übertragen, obwohl das Gerät Gerät %1 ist und die Konfiguration für Gerät %2</translation>
     </message>
     <message>
-        <source>uploaded although the unit cannot hold %1 of the set-up's cells as written</source>
+        <source>uploaded although the unit cannot hold %1 of the set-up&apos;s cells as written</source>
         <translation>übertragen, obwohl das Gerät %1 Zellen der Konfiguration nicht so speichern kann, wie sie geschrieben sind</translation>
     </message>
     <message>
@@ -2691,7 +2799,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>der Sicherungsordner %1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
-        <source>by the upload's read-back</source>
+        <source>by the upload&apos;s read-back</source>
         <translation>durch das Rücklesen der Übertragung zum Gerät</translation>
     </message>
     <message>
@@ -2727,7 +2835,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>teilweise geschrieben (%1 von %2 Blöcken)</translation>
     </message>
     <message>
-        <source>the set-up cannot show %1 of the unit's values as the unit holds them; %2 was not written</source>
+        <source>the set-up cannot show %1 of the unit&apos;s values as the unit holds them; %2 was not written</source>
         <translation>die Konfiguration kann %1 Werte des Geräts nicht so zeigen, wie das Gerät sie enthält; %2 wurde nicht geschrieben</translation>
     </message>
     <message>
@@ -2739,7 +2847,7 @@ OK zum Fortfahren oder Abbrechen</translation>
         <translation>übertragen, obwohl die Prüfungen in der Konfiguration %1 Fehler und %2 Warnungen finden</translation>
     </message>
     <message>
-        <source>the unit cannot hold %1 of the set-up's cells as written, and the checks find %2 errors and %3 warnings in the set-up</source>
+        <source>the unit cannot hold %1 of the set-up&apos;s cells as written, and the checks find %2 errors and %3 warnings in the set-up</source>
         <translation>das Gerät kann %1 Zellen der Konfiguration nicht so speichern, wie sie geschrieben sind, und die Prüfungen finden in der Konfiguration %2 Fehler und %3 Warnungen</translation>
     </message>
 </context>

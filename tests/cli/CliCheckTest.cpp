@@ -102,8 +102,8 @@ TEST_F(CliCheck, JsonHoldsEveryFindingWithItsCells)
                                                                           "alarm 3 1 IN 11\n");
     CliResult result = Run({"check", document, "--json", "--ignore", "unnamed-alarm"});
     EXPECT_EQ(result.code, 1);
-    const JSON_VALUE json = CJsonReader::Parse(result.out);
-    ASSERT_EQ(json.nKind, JSON_VALUE::ARRAY);
+    const JsonValue json = CJsonReader::Parse(result.out);
+    ASSERT_EQ(json.kind, JsonValue::Kind::Array);
     struct Expected {
         const char* severity;
         const char* rule;
@@ -119,21 +119,21 @@ TEST_F(CliCheck, JsonHoldsEveryFindingWithItsCells)
         {"error", "never-trips", "alarm", "3", "4", "Alarm 3 (A13)", {}},
         {"warning", "unseen-alarm", "alarm", "3", "7", "Alarm 3 (A13)", {"alarm 3 8"}},
     };
-    ASSERT_EQ(json.arItems.size(), std::size(expected)) << result.out;
+    ASSERT_EQ(json.items.size(), std::size(expected)) << result.out;
     for (size_t i = 0; i < std::size(expected); ++i) {
-        const JSON_VALUE& f = json.arItems[i];
+        const JsonValue& f = json.items[i];
         const Expected& e = expected[i];
         SCOPED_TRACE(e.rule);
-        EXPECT_EQ(f.At("severity").strText, e.severity);
-        EXPECT_EQ(f.At("rule").strText, e.rule);
-        EXPECT_EQ(f.At("sheet").strText, e.sheet);
-        EXPECT_EQ(f.At("row").strText, e.row);
-        EXPECT_EQ(f.At("col").strText, e.col);
-        EXPECT_EQ(f.At("channel").strText, e.channel);
-        EXPECT_EQ(f.At("text").strText.rfind(std::string(e.channel) + " ", 0), 0u);
+        EXPECT_EQ(f.At("severity").text, e.severity);
+        EXPECT_EQ(f.At("rule").text, e.rule);
+        EXPECT_EQ(f.At("sheet").text, e.sheet);
+        EXPECT_EQ(f.At("row").text, e.row);
+        EXPECT_EQ(f.At("col").text, e.col);
+        EXPECT_EQ(f.At("channel").text, e.channel);
+        EXPECT_EQ(f.At("text").text.rfind(std::string(e.channel) + " ", 0), 0u);
         std::vector<std::string> others;
-        for (const JSON_VALUE& o : f.At("others").arItems)
-            others.push_back(o.At("sheet").strText + " " + o.At("row").strText + " " + o.At("col").strText);
+        for (const JsonValue& o : f.At("others").items)
+            others.push_back(o.At("sheet").text + " " + o.At("row").text + " " + o.At("col").text);
         EXPECT_EQ(others, e.others);
     }
     // Without findings: an empty array, exit 0.
@@ -205,20 +205,20 @@ TEST_F(CliPlantCheck, AUnitThatCannotBeReadOrSharesItsNumberIsTold)
 
     result = Run({"plant", "check", plant, "--json"});
     EXPECT_EQ(result.code, 1);
-    const JSON_VALUE json = CJsonReader::Parse(result.out);
-    const auto& units = json.At("units").arItems;
+    const JsonValue json = CJsonReader::Parse(result.out);
+    const auto& units = json.At("units").items;
     ASSERT_EQ(units.size(), 4u);
-    EXPECT_EQ(units[0].At("ignore").arItems.size(), 2u);
-    EXPECT_EQ(units[0].At("error").nKind, JSON_VALUE::NUL);
-    EXPECT_EQ(units[0].At("counts").At("notes").strText, "0");
-    EXPECT_EQ(units[2].At("tag").strText, "AN-3");
-    EXPECT_EQ(units[2].At("device").nKind, JSON_VALUE::NUL);
-    EXPECT_EQ(units[2].At("error").nKind, JSON_VALUE::STRING);
-    EXPECT_EQ(units[2].At("ignore").arItems.at(0).strText, "shared-led");
-    const auto& shared = json.At("shared_devices").arItems;
+    EXPECT_EQ(units[0].At("ignore").items.size(), 2u);
+    EXPECT_EQ(units[0].At("error").kind, JsonValue::Kind::Null);
+    EXPECT_EQ(units[0].At("counts").At("notes").text, "0");
+    EXPECT_EQ(units[2].At("tag").text, "AN-3");
+    EXPECT_EQ(units[2].At("device").kind, JsonValue::Kind::Null);
+    EXPECT_EQ(units[2].At("error").kind, JsonValue::Kind::String);
+    EXPECT_EQ(units[2].At("ignore").items.at(0).text, "shared-led");
+    const auto& shared = json.At("shared_devices").items;
     ASSERT_EQ(shared.size(), 1u);
-    EXPECT_EQ(shared[0].arItems.at(0).strText, "AN-1");
-    EXPECT_EQ(shared[0].arItems.at(1).strText, "AN-4");
+    EXPECT_EQ(shared[0].items.at(0).text, "AN-1");
+    EXPECT_EQ(shared[0].items.at(1).text, "AN-4");
 }
 
 TEST_F(CliPlantCheck, AnUnknownRuleOrUnitChangesNothing)

@@ -124,15 +124,15 @@ TEST_F(CliPlant, UnitsVerifiedSideBySideOneDiffersOneFails)
     // The status tells the same from the files and the log.
     CliResult status = Run({"plant", "status", Path("works.q4plant"), "--json"});
     ASSERT_EQ(status.code, 0) << status.err;
-    JSON_VALUE json = CJsonReader::Parse(status.out);
-    EXPECT_EQ(json.At("plant").strText, "Water works");
+    JsonValue json = CJsonReader::Parse(status.out);
+    EXPECT_EQ(json.At("plant").text, "Water works");
     std::vector<std::string> states;
-    for (const JSON_VALUE& unit : json.At("units").arItems) {
+    for (const JsonValue& unit : json.At("units").items) {
         // AN-4's last verify did not read the unit: its state stays what its upload's read-back found.
-        const JSON_VALUE& verified = unit.At("last_verify");
-        states.push_back(unit.At("tag").strText + " " + unit.At("device").strText + " " + unit.At("state").strText + " "
-                         + unit.At("changed_since_upload").strText + " "
-                         + (verified.nKind == JSON_VALUE::NUL ? "-" : verified.At("result").strText));
+        const JsonValue& verified = unit.At("last_verify");
+        states.push_back(unit.At("tag").text + " " + unit.At("device").text + " " + unit.At("state").text + " "
+                         + unit.At("changed_since_upload").text + " "
+                         + (verified.kind == JsonValue::Kind::Null ? "-" : verified.At("result").text));
     }
     EXPECT_EQ(states, (std::vector<std::string>{"AN-1 1 holds its file false ok", "AN-2 2 holds its file false ok",
                                                 "AN-3 3 differs in 1 cell true differs", "AN-4 4 holds its file false ok"}));

@@ -161,41 +161,41 @@ TEST_F(CliShow, JsonHoldsEveryCellOfEverySheetAndTheFlagCellsWithTheirTextsEscap
     ASSERT_EQ(edit.out, "ok\nok\nok\nok\n") << edit.err;
     CliResult r = Run({"show", Path("a.q4g"), "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
-    JSON_VALUE doc = CJsonReader::Parse(r.out);
-    EXPECT_EQ(doc.At("version").strText, "3");
-    const std::vector<JSON_VALUE>& sheets = doc.At("sheets").arItems;
+    JsonValue doc = CJsonReader::Parse(r.out);
+    EXPECT_EQ(doc.At("version").text, "3");
+    const std::vector<JsonValue>& sheets = doc.At("sheets").items;
     ASSERT_EQ(sheets.size(), 4u);
     // Title, rows the grid shows, sections and cells a section: hidden rows are included.
     const std::tuple<const char*, int, size_t, size_t> expected[4] = {
         {"General", 15, 65, 2}, {"Physical Input", 25, 25, 8}, {"Logical Input", 8, 9, 20}, {"Alarm", 49, 49, 17}};
     for (size_t s = 0; s < 4; ++s) {
         const auto& [title, shown, sections, cells] = expected[s];
-        EXPECT_EQ(sheets[s].At("title").strText, title);
-        EXPECT_EQ(sheets[s].At("type").strText, std::to_string(s));
-        EXPECT_EQ(sheets[s].At("rows_shown").strText, std::to_string(shown));
-        ASSERT_EQ(sheets[s].At("rows").arItems.size(), sections);
-        for (const JSON_VALUE& row : sheets[s].At("rows").arItems)
-            EXPECT_EQ(row.arItems.size(), cells) << title;
+        EXPECT_EQ(sheets[s].At("title").text, title);
+        EXPECT_EQ(sheets[s].At("type").text, std::to_string(s));
+        EXPECT_EQ(sheets[s].At("rows_shown").text, std::to_string(shown));
+        ASSERT_EQ(sheets[s].At("rows").items.size(), sections);
+        for (const JsonValue& row : sheets[s].At("rows").items)
+            EXPECT_EQ(row.items.size(), cells) << title;
     }
     // Every field of a cell, as the grids and files know it.
     EXPECT_NE(r.out.find(R"({"name":"Protocol","data_type":30,"editable":1,"sel":1,"style":0,"text_len":-1,)"
                          R"("colour":4278190080,"items":["NORDA BUS","MODBUS"],"text":"MODBUS"}],[)"),
               std::string::npos);
 
-    const std::vector<JSON_VALUE>& flags = doc.At("alarm_flags").arItems;
+    const std::vector<JsonValue>& flags = doc.At("alarm_flags").items;
     ASSERT_EQ(flags.size(), 48u);
     const char* const names[3] = {"Block", "Control", "Hysteresis"};
-    for (const JSON_VALUE& channel : flags) {
-        ASSERT_EQ(channel.arItems.size(), 3u);
+    for (const JsonValue& channel : flags) {
+        ASSERT_EQ(channel.items.size(), 3u);
         for (size_t i = 0; i < 3; ++i) {
-            EXPECT_EQ(channel.arItems[i].At("name").strText, names[i]);
-            EXPECT_EQ(channel.arItems[i].At("text").strText, &channel == &flags[0] && i == 1 ? "ON" : "OFF");
+            EXPECT_EQ(channel.items[i].At("name").text, names[i]);
+            EXPECT_EQ(channel.items[i].At("text").text, &channel == &flags[0] && i == 1 ? "ON" : "OFF");
         }
     }
     EXPECT_NE(r.out.find(R"("text":"\"a\\b\u0001°")"), std::string::npos);
-    EXPECT_EQ(sheets[3].At("rows").arItems[1].arItems[5].At("text").strText, "\"a\\b\x01\xC2\xB0");
-    JSON_VALUE alarms = CJsonReader::Parse(Run({"show", Path("a.q4g"), "--json", "--sheet", "alarm"}).out);
-    EXPECT_EQ(alarms.At("sheets").arItems.size(), 1u);
+    EXPECT_EQ(sheets[3].At("rows").items[1].items[5].At("text").text, "\"a\\b\x01\xC2\xB0");
+    JsonValue alarms = CJsonReader::Parse(Run({"show", Path("a.q4g"), "--json", "--sheet", "alarm"}).out);
+    EXPECT_EQ(alarms.At("sheets").items.size(), 1u);
     // The text table shows the same cell with the escapes the edit command reads.
     EXPECT_NE(Run({"show", Path("a.q4g"), "--sheet", "alarm"}).out.find("\"a\\\\b\\x01\xC2\xB0"), std::string::npos);
 }

@@ -5,7 +5,7 @@
 #include "cli/CEditCommand.h"
 #include "cli/CExportCommand.h"
 #include "cli/CImportCommand.h"
-#include "cli/CSetupCsv.h"
+#include "codec/CSetupCsv.h"
 #include "compare/CSetupComparison.h"
 #include "model/NumberText.h"
 #include "support/RecordingPrompt.h"

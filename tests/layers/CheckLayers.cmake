@@ -1,7 +1,8 @@
 # Fails when an include runs upward: each folder may include only itself and the layers below
-# it, and the core (model, link, setup, unit, transfer, compare, check, job, plant) includes no
-# Qt header. The checks (check/) stand on compare/ and never reach the line, the transfers or the
-# plant; the one job (job/) runs transfers and asks the checks, and knows no plant.
+# it, and the core (model, link, setup, unit, transfer, compare, check, job, plant, codec) includes
+# no Qt header. The checks (check/) stand on compare/ and never reach the line, the transfers or the
+# plant; the one job (job/) runs transfers and asks the checks, and knows no plant; the set-up's
+# text forms (codec/) stand on compare/ and serve the front ends alone.
 # The desktop program's rooms under ui/ go one way too: a room includes itself and the rooms
 # below it; the main window's frame (app) is on top, and a room reaches it through IFrame only.
 # Run as: cmake -DROOT=<source dir> -P CheckLayers.cmake
@@ -16,12 +17,13 @@ set(allowed_compare  compare unit setup model)
 set(allowed_check    check compare unit setup model)
 set(allowed_job      job check compare transfer unit setup link model)
 set(allowed_plant    plant job check compare transfer unit setup link model)
+set(allowed_codec    codec compare unit setup model)
 set(allowed_sim      sim link model)
-set(allowed_cli      cli plant job check compare transfer unit setup link model)
-set(allowed_ui       ui sim plant job check compare transfer unit setup link model)
+set(allowed_cli      cli codec plant job check compare transfer unit setup link model)
+set(allowed_ui       ui sim codec plant job check compare transfer unit setup link model)
 set(allowed_manual   manual check compare unit setup model)
-set(core_layers model link setup unit transfer compare check job plant)
-set(layers model link setup unit transfer compare check job plant sim cli ui manual)
+set(core_layers model link setup unit transfer compare check job plant codec)
+set(layers model link setup unit transfer compare check job plant codec sim cli ui manual)
 
 set(room_common   common)
 set(room_grid     grid common)

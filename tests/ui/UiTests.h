@@ -24,6 +24,7 @@ std::unique_ptr<QObject> MakeAccessTest();
 std::unique_ptr<QObject> MakePlantUiTest();
 std::unique_ptr<QObject> MakeChecksTest();
 std::unique_ptr<QObject> MakeWindowsTest();
+std::unique_ptr<QObject> MakeTextFilesTest();
 
 inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
 {
@@ -46,5 +47,6 @@ inline std::vector<std::unique_ptr<QObject>> MakeUiTests()
     tests.push_back(MakePlantUiTest());
     tests.push_back(MakeChecksTest());
     tests.push_back(MakeWindowsTest());
+    tests.push_back(MakeTextFilesTest());
     return tests;
 }

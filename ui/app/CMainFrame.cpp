@@ -34,6 +34,7 @@
 #include "ui/common/CommandTable.h"
 #include "ui/common/CoreTranslation.h"
 #include "ui/common/QtText.h"
+#include "ui/document/CSetupTextFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,6 +74,17 @@ CMainFrame::CMainFrame(CQ4150Doc& doc, QWidget* parent)
     m_pTransfers = std::make_unique<CTransferController>(doc, *m_questions, this);
     connect(m_pCompare.get(), &CCompareController::setupTaken, this,
             [this](const QString& label) { OnSetupEdited(GetActiveQ4View(), label, false); });
+    m_textFiles = new CSetupTextFiles(doc, *m_pDocManager, this);
+    // An imported set-up is a new document; the cells that did not take their text are listed.
+    connect(m_textFiles, &CSetupTextFiles::imported, this,
+            [this](const QString& file, const QString& summary, const std::vector<CellDifference>& cells) {
+                HideCellList();
+                UpdateAllViews();
+                UpdateUndoActions();
+                OnUpdateFrameTitle();
+                SetActiveView(0);
+                CellList().ShowImport(file, summary, cells);
+            });
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -183,6 +195,9 @@ void CMainFrame::CreateActions()
     connect(GetAction(ID_FILE_OPEN), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileOpen);
     connect(GetAction(ID_FILE_SAVE), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileSave);
     connect(GetAction(ID_FILE_SAVE_AS), &QAction::triggered, m_pDocManager.get(), &CDocManager::OnFileSaveAs);
+    connect(GetAction(ID_FILE_IMPORT), &QAction::triggered, m_textFiles, &CSetupTextFiles::OnImport);
+    connect(GetAction(ID_FILE_EXPORT_JSON), &QAction::triggered, m_textFiles, [this] { m_textFiles->OnExport(false); });
+    connect(GetAction(ID_FILE_EXPORT_CSV), &QAction::triggered, m_textFiles, [this] { m_textFiles->OnExport(true); });
     connect(GetAction(ID_FILE_PRINT_ALL), &QAction::triggered, this, &CMainFrame::OnFilePrint);
     connect(GetAction(ID_FILE_PRINT_CURRENT), &QAction::triggered, this, &CMainFrame::OnFilePrintCurrent);
     connect(GetAction(ID_FILE_PRINT_PREVIEW), &QAction::triggered, this, &CMainFrame::OnFilePrintPreview);
@@ -216,6 +231,9 @@ void CMainFrame::CreateMenus()
 {
     m_pFileMenu = menuBar()->addMenu(tr("&File"));
     for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS})
+        m_pFileMenu->addAction(GetAction(id));
+    m_pFileMenu->addSeparator();
+    for (int id : {ID_FILE_IMPORT, ID_FILE_EXPORT_JSON, ID_FILE_EXPORT_CSV})
         m_pFileMenu->addAction(GetAction(id));
     m_pFileMenu->addSeparator();
     for (int id : {ID_FILE_PRINT_ALL, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_SETUP})

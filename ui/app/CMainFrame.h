@@ -14,6 +14,7 @@ class CChecksUi;
 class CCompareController;
 class CDocManager;
 class CQtComSetupUi;
+class CSetupTextFiles;
 class CJobQuestions;
 class CQtJob;
 class CHelpDlg;
@@ -76,6 +77,8 @@ public:
     // The window of the cells a download or a file opened could not give as the unit holds
     // them, once it was needed; null before.
     CCellListDlg* GetCellList() const { return m_cellList.get(); }
+    // File > Export and Import.
+    CSetupTextFiles& GetTextFiles() const { return *m_textFiles; }
 
     // Prints the views after the print dialog was confirmed, as one job on a printer as in a
     // PDF file: the sheets come out together and their pages are numbered over the job.
@@ -156,4 +159,5 @@ private:
     std::unique_ptr<CCompareController> m_pCompare;
     std::unique_ptr<CTransferController> m_pTransfers;
     std::unique_ptr<CCellListDlg> m_cellList;
+    CSetupTextFiles* m_textFiles = nullptr;
 };

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
+#include <QClipboard>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
@@ -23,6 +25,7 @@ CCellListDlg::CCellListDlg(QMainWindow& frame, CCompareController& compare)
     setModal(false);
     m_summary = new QLabel(this);
     m_summary->setWordWrap(true);
+    m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_view = new QTableView(this);
     m_view->setModel(m_model);
     m_view->setAccessibleName(tr("Named cells"));
@@ -34,9 +37,13 @@ CCellListDlg::CCellListDlg(QMainWindow& frame, CCompareController& compare)
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_summary->setBuddy(m_view);
 
+    m_copy = new QPushButton(tr("&Copy"), this);
+    m_copy->setAutoDefault(false);
+    m_copy->setToolTip(tr("Put the whole list on the clipboard"));
     m_close = new QPushButton(tr("Close"), this);
     m_close->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(m_copy, QDialogButtonBox::ActionRole);
     buttons->addButton(m_close, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_summary);
@@ -45,6 +52,7 @@ CCellListDlg::CCellListDlg(QMainWindow& frame, CCompareController& compare)
     resize(720, 320);
 
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(ListText()); });
     // Enter or a double-click shows the cell in its sheet.
     connect(m_view, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -113,6 +121,28 @@ void CCellListDlg::ShowFile(const QString& file, std::vector<CellDifference> cel
                  "shows, and Verify Unit counts them as differences. The cells are marked in the sheets; "
                  "double-click one to show it."),
               std::move(cells), tr("In the file"), tr("The unit will hold"));
+}
+
+void CCellListDlg::ShowImport(const QString& file, const QString& summary, std::vector<CellDifference> cells)
+{
+    const QString count = cells.size() == 1 ? tr("1 cell") : tr("%1 cells").arg(cells.size());
+    ShowCells(tr("%1 - imported, %2 refused or changed").arg(file, count), summary, std::move(cells),
+              tr("In the file"), tr("The set-up holds"));
+}
+
+QString CCellListDlg::ListText() const
+{
+    QStringList lines{m_summary->text()};
+    auto line = [this](auto cellText) {
+        QStringList fields;
+        for (int col = 0; col < m_model->columnCount(); ++col)
+            fields << cellText(col).simplified();
+        return fields.join(QLatin1Char('\t'));
+    };
+    lines << line([this](int col) { return m_model->headerData(col, Qt::Horizontal).toString(); });
+    for (int row = 0; row < m_model->rowCount(); ++row)
+        lines << line([this, row](int col) { return m_model->data(m_model->index(row, col)).toString(); });
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 void CCellListDlg::hideEvent(QHideEvent* event)

@@ -1,7 +1,7 @@
 // A modeless window listing named cells (what a download could not show as the unit holds it,
-// a file's texts the unit cannot hold): a line above the list says what they are, a
-// double-click shows a cell in its sheet, and the cells are marked in the grids while the
-// window is open.
+// a file's texts the unit cannot hold, the cells an import could not give their text): a line
+// above the list says what they are, a double-click shows a cell in its sheet, Copy puts the
+// whole list on the clipboard, and the cells are marked in the grids while the window is open.
 #pragma once
 
 #include "compare/CellDifference.h"
@@ -33,10 +33,17 @@ public:
     // After a file was opened: its texts the unit cannot hold as written (the core's
     // CSetupComparison::NotHeldExactly); with none the window closes.
     void ShowFile(const QString& file, std::vector<CellDifference> cells);
+    // After a text was imported: the cells refused or changed (none, when every cell took its
+    // text), below what else the import had to say.
+    void ShowImport(const QString& file, const QString& summary, std::vector<CellDifference> cells);
+    // The line above the list and the list as tab-separated lines under their headings, as
+    // Copy puts them on the clipboard.
+    QString ListText() const;
 
     QTableView* GetView() const { return m_view; }
     QLabel* GetSummary() const { return m_summary; }
     QPushButton* GetCloseButton() const { return m_close; }
+    QPushButton* GetCopyButton() const { return m_copy; }
     const CCellListModel& GetModel() const { return *m_model; }
 
 protected:
@@ -53,5 +60,6 @@ private:
     QLabel* m_summary;
     QTableView* m_view;
     QPushButton* m_close;
+    QPushButton* m_copy;
     bool m_placed = false;  // moved beside the sheets once; the user's place after that
 };

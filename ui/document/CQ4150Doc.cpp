@@ -127,3 +127,11 @@ void CQ4150Doc::TakeDownload(const CQ4kUnit& downloaded)
     m_pHistory->Record(tr("Download").toStdString());
     SetModifiedFlag(true);
 }
+
+void CQ4150Doc::TakeImport(const CQ4kUnit& imported)
+{
+    m_pUnit->CopyFrom(imported);
+    SetUntitled();
+    m_pHistory->Record(tr("Import").toStdString());
+    SetModifiedFlag(true);
+}

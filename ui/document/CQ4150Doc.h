@@ -44,6 +44,8 @@ public:
     // A completed download replaces the set-up; the document no longer belongs to a file, and
     // counts as modified until it is saved.
     void TakeDownload(const CQ4kUnit& downloaded);
+    // The same for a set-up imported from a text.
+    void TakeImport(const CQ4kUnit& imported);
     IMessagePrompt& GetPrompt() const { return m_prompt; }
 
     // Modified: the set-up differs from the state last saved or opened, or was read damaged.

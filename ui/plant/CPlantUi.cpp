@@ -328,7 +328,7 @@ void CPlantUi::UpdateLock()
         if (CSheetModel* model = m_frame.GetQ4View(i)->GetModel())
             model->SetLocked(locked);
     }
-    for (int id : {ID_EDIT_CUTEX, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_PASTEEX, ID_FILE_OPEN, ID_FILE_NEW, ID_DOWNLOAD})
+    for (int id : {ID_EDIT_CUTEX, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_PASTEEX, ID_FILE_OPEN, ID_FILE_NEW, ID_FILE_IMPORT, ID_DOWNLOAD})
         m_frame.GetAction(id)->setEnabled(!locked);
     const CUnitHistory& history = m_frame.GetDocument().GetHistory();
     m_frame.GetAction(ID_EDIT_UNDO)->setEnabled(!locked && history.CanUndo());

@@ -1,12 +1,11 @@
 // Writing a set-up as JSON and reading its cell texts back.
-#include "cli/CSetupJson.h"
+#include "codec/CSetupJson.h"
 
-#include "cli/CCliError.h"
-#include "cli/CCliSession.h"
+#include "codec/SetupText.h"
+#include "compare/CSetupComparison.h"
 #include "model/CJsonError.h"
 #include "model/CJsonReader.h"
 #include "model/CJsonWriter.h"
-#include "compare/CSetupComparison.h"
 #include "model/Cp1252.h"
 #include "setup/alarms/CAlarm.h"
 #include "unit/CQ4kUnit.h"
@@ -15,7 +14,32 @@
 
 namespace {
 
-const char* const g_KindNames[] = {"null", "true or false", "a number", "a string", "an array", "an object"};
+const char* KindName(JsonValue::Kind kind)
+{
+    switch (kind) {
+    case JsonValue::Kind::Null:
+        return "null";
+    case JsonValue::Kind::Boolean:
+        return "true or false";
+    case JsonValue::Kind::Number:
+        return "a number";
+    case JsonValue::Kind::String:
+        return "a string";
+    case JsonValue::Kind::Array:
+        return "an array";
+    case JsonValue::Kind::Object:
+        break;
+    }
+    return "an object";
+}
+
+const JsonValue& Member(const JsonValue& object, const char* key, JsonValue::Kind kind)
+{
+    const JsonValue& member = object.At(key);
+    if (member.kind != kind)
+        throw CJsonError(member.Where() + "\"" + key + "\" must be " + KindName(kind));
+    return member;
+}
 
 std::string Range(int first, int count)
 {
@@ -64,7 +88,7 @@ void CSetupJson::Write(const CQ4kUnit& unit, int onlySheet, std::ostream& out)
     json.Key("sheets");
     json.BeginArray();
     for (int s = 0; s < 4; ++s) {
-        CNordaSetupType* type = CCliSession::GetSheetType(unit, s);
+        CNordaSetupType* type = q4::SheetType(unit, s);
         if (!type || (onlySheet >= 0 && s != onlySheet))
             continue;
         CDataSheet* sheet = type->GetSheet();
@@ -102,68 +126,60 @@ void CSetupJson::Write(const CQ4kUnit& unit, int onlySheet, std::ostream& out)
     out << '\n';
 }
 
-const JSON_VALUE& CSetupJson::Member(const JSON_VALUE& object, const char* key, int kind)
+bool CSetupJson::ReadCell(const JsonValue& cell, std::string& text)
 {
-    const JSON_VALUE& member = object.At(key);
-    if (member.nKind != kind)
-        throw CCliError(member.Where() + "\"" + key + "\" must be " + g_KindNames[kind]);
-    return member;
-}
-
-bool CSetupJson::ReadCell(const JSON_VALUE& cell, std::string& text)
-{
-    if (cell.nKind == JSON_VALUE::NUL)
+    if (cell.kind == JsonValue::Kind::Null)
         return false;
-    if (cell.nKind != JSON_VALUE::OBJECT)
-        throw CCliError(cell.Where() + "a cell must be null or an object with its \"text\"");
-    const JSON_VALUE& utf8 = Member(cell, "text", JSON_VALUE::STRING);
-    text = q4::Utf8ToCp1252(utf8.strText);
-    if (q4::Cp1252ToUtf8(text) != utf8.strText)
-        throw CCliError(utf8.Where() + "the text is not UTF-8 or holds a character outside Windows-1252");
+    if (cell.kind != JsonValue::Kind::Object)
+        throw CJsonError(cell.Where() + "a cell must be null or an object with its \"text\"");
+    const JsonValue& utf8 = Member(cell, "text", JsonValue::Kind::String);
+    text = q4::Utf8ToCp1252(utf8.text);
+    if (q4::Cp1252ToUtf8(text) != utf8.text)
+        throw CJsonError(utf8.Where() + "the text is not UTF-8 or holds a character outside Windows-1252");
     return true;
 }
 
-std::vector<CellText> CSetupJson::Read(const std::string& json, const CQ4kUnit& unit)
+q4::Result<std::vector<CellText>> CSetupJson::Read(const std::string& json, const CQ4kUnit& unit)
 {
     try {
         return ReadTexts(json, unit);
     } catch (const CJsonError& e) {
-        throw CCliError(e.what());
+        return q4::Failure{e.what()};
     }
 }
 
 std::vector<CellText> CSetupJson::ReadTexts(const std::string& json, const CQ4kUnit& unit)
 {
-    JSON_VALUE doc = CJsonReader::Parse(json);
-    if (doc.nKind != JSON_VALUE::OBJECT)
-        throw CCliError(doc.Where() + "expected an object with the set-up's \"sheets\"");
+    JsonValue doc = CJsonReader::Parse(json);
+    if (doc.kind != JsonValue::Kind::Object)
+        throw CJsonError(doc.Where() + "expected an object with the set-up's \"sheets\"");
     std::vector<CellText> texts;
     bool seen[4] = {};
-    for (const JSON_VALUE& sheet : Member(doc, "sheets", JSON_VALUE::ARRAY).arItems) {
-        if (sheet.nKind != JSON_VALUE::OBJECT)
-            throw CCliError(sheet.Where() + "a sheet must be an object");
-        const JSON_VALUE& slot = Member(sheet, "type", JSON_VALUE::NUMBER);
-        int s = CCliSession::ParseSheet(slot.strText);
-        CNordaSetupType* type = s >= 0 ? CCliSession::GetSheetType(unit, s) : nullptr;
+    for (const JsonValue& sheet : Member(doc, "sheets", JsonValue::Kind::Array).items) {
+        if (sheet.kind != JsonValue::Kind::Object)
+            throw CJsonError(sheet.Where() + "a sheet must be an object");
+        const JsonValue& slot = Member(sheet, "type", JsonValue::Kind::Number);
+        int s = q4::ParseSheet(slot.text);
+        CNordaSetupType* type = s >= 0 ? q4::SheetType(unit, s) : nullptr;
         if (!type)
-            throw CCliError(slot.Where() + "no sheet has the type " + slot.strText + " (0 to 3)");
+            throw CJsonError(slot.Where() + "no sheet has the type " + slot.text + " (0 to 3)");
         if (seen[s])
-            throw CCliError(slot.Where() + "the " + CCliSession::GetSheetName(s) + " sheet appears twice");
+            throw CJsonError(slot.Where() + "the " + q4::SheetName(s) + " sheet appears twice");
         seen[s] = true;
         const CDataSheet* cells = type->GetSheet();
-        const auto& rows = Member(sheet, "rows", JSON_VALUE::ARRAY).arItems;
+        const auto& rows = Member(sheet, "rows", JsonValue::Kind::Array).items;
         for (size_t r = 0; r < rows.size(); ++r) {
             const int row = static_cast<int>(r);
-            if (rows[r].nKind != JSON_VALUE::ARRAY)
-                throw CCliError(rows[r].Where() + "a row must be an array of cells");
+            if (rows[r].kind != JsonValue::Kind::Array)
+                throw CJsonError(rows[r].Where() + "a row must be an array of cells");
             if (row >= cells->GetNumSections())
-                throw CCliError(rows[r].Where() + "row " + std::to_string(row) + " is not a row of the "
-                                + CCliSession::GetSheetName(s) + " sheet" + Range(0, cells->GetNumSections()));
-            const auto& items = rows[r].arItems;
+                throw CJsonError(rows[r].Where() + "row " + std::to_string(row) + " is not a row of the "
+                                + q4::SheetName(s) + " sheet" + Range(0, cells->GetNumSections()));
+            const auto& items = rows[r].items;
             if (static_cast<int>(items.size()) > cells->GetNumCells(row))
-                throw CCliError(items[static_cast<size_t>(cells->GetNumCells(row))].Where() + "column "
+                throw CJsonError(items[static_cast<size_t>(cells->GetNumCells(row))].Where() + "column "
                                 + std::to_string(cells->GetNumCells(row)) + " is not a column of the "
-                                + CCliSession::GetSheetName(s) + " sheet" + Range(0, cells->GetNumCells(row)));
+                                + q4::SheetName(s) + " sheet" + Range(0, cells->GetNumCells(row)));
             for (size_t c = 0; c < items.size(); ++c) {
                 CellText cell{s, row, static_cast<int>(c), false, {}};
                 if (ReadCell(items[c], cell.text) && row > 0)
@@ -171,25 +187,25 @@ std::vector<CellText> CSetupJson::ReadTexts(const std::string& json, const CQ4kU
             }
         }
     }
-    const JSON_VALUE* flags = doc.Find("alarm_flags");
+    const JsonValue* flags = doc.Find("alarm_flags");
     if (!flags)
         return texts;
     const int channels = CSetupComparison::CountFlagRows(unit);
-    if (flags->nKind != JSON_VALUE::ARRAY)
-        throw CCliError(flags->Where() + "\"alarm_flags\" must be an array");
-    for (size_t k = 0; k < flags->arItems.size(); ++k) {
-        const JSON_VALUE& channel = flags->arItems[k];
-        if (channel.nKind != JSON_VALUE::ARRAY)
-            throw CCliError(channel.Where() + "an alarm channel's flags must be an array of cells");
+    if (flags->kind != JsonValue::Kind::Array)
+        throw CJsonError(flags->Where() + "\"alarm_flags\" must be an array");
+    for (size_t k = 0; k < flags->items.size(); ++k) {
+        const JsonValue& channel = flags->items[k];
+        if (channel.kind != JsonValue::Kind::Array)
+            throw CJsonError(channel.Where() + "an alarm channel's flags must be an array of cells");
         if (static_cast<int>(k) >= channels)
-            throw CCliError(channel.Where() + "alarm channel " + std::to_string(k + 1) + " does not exist"
+            throw CJsonError(channel.Where() + "alarm channel " + std::to_string(k + 1) + " does not exist"
                             + Range(1, channels + 1));
-        if (channel.arItems.size() > CAlarm::ALARM_FLAGS)
-            throw CCliError(channel.arItems[CAlarm::ALARM_FLAGS].Where() + "an alarm channel has "
+        if (channel.items.size() > CAlarm::ALARM_FLAGS)
+            throw CJsonError(channel.items[CAlarm::ALARM_FLAGS].Where() + "an alarm channel has "
                             + std::to_string(CAlarm::ALARM_FLAGS) + " flags");
-        for (size_t i = 0; i < channel.arItems.size(); ++i) {
+        for (size_t i = 0; i < channel.items.size(); ++i) {
             CellText cell{ST_ALARM, static_cast<int>(k) + 1, static_cast<int>(i), true, {}};
-            if (ReadCell(channel.arItems[i], cell.text))
+            if (ReadCell(channel.items[i], cell.text))
                 texts.push_back(std::move(cell));
         }
     }
