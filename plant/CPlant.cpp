@@ -163,21 +163,20 @@ std::string CPlant::ToJson() const
 bool CPlant::Save()
 {
     std::string text = ToJson();
-    CDocumentFile file;
-    if (!file.WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath))
-        return Fail(file.GetError());
+    q4::Status written = CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath);
+    if (!written)
+        return Fail(written.Reason());
     return true;
 }
 
 bool CPlant::Load(const std::string& path)
 {
-    CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path, bytes))
-        return Fail(file.GetError());
+    q4::Result<std::vector<uint8_t>> bytes = CDocumentFile().ReadBytes(path);
+    if (!bytes)
+        return Fail(bytes.Reason());
     CPlant read(path, "");
     try {
-        read.Parse(std::string(bytes.begin(), bytes.end()));
+        read.Parse(std::string(bytes->begin(), bytes->end()));
     } catch (const CJsonError& e) {
         return Fail(path + " is no plant file: " + e.what());
     }

@@ -31,9 +31,6 @@ public:
     // ("AN-101 and AN-103 are both device 3").
     std::vector<std::string> Warnings() const;
 
-    // Reads one .q4g: its device number and SHA-256; false with the reason.
-    static bool ReadFile(const std::string& path, unsigned long& device, std::string& sha256, std::string& error);
-
 private:
     std::vector<PlantUnitFile> m_arFiles;
 };

@@ -120,8 +120,7 @@ int CUnitIdentifier::CountDifferences(const std::string& path, const CUnitImage&
 {
     CQuietPrompt quiet;
     CQ4kUnit document(quiet);
-    CDocumentFile file;
-    if (!file.Load(document, path))
+    if (!CDocumentFile().Load(document, path))
         return -1;
     CUnitVerification verification(document, held);
     // Blocks that differ without a cell to show still count, one each.

@@ -57,16 +57,16 @@ void CQ4150Doc::Serialize(CArchive& ar)
 CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
 {
     CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path.toStdString(), bytes)) {
-        error = q4ui::TrCore(file.GetError());
+    q4::Result<std::vector<uint8_t>> bytes = file.ReadBytes(path.toStdString());
+    if (!bytes) {
+        error = q4ui::TrCore(bytes.Reason());
         return LOAD_NOT_READ;
     }
-    bool loaded = file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString()) != 0;
+    q4::Status loaded = file.LoadBytes(*m_pUnit, std::move(bytes.Value()), path.toStdString());
     // What was read, whole or not, is where undo starts.
     m_pHistory->Reset();
     if (!loaded) {
-        error = tr("Unexpected file format.\n%1").arg(q4ui::TrCore(file.GetError()));
+        error = tr("Unexpected file format.\n%1").arg(q4ui::TrCore(loaded.Reason()));
         return LOAD_BAD_FORMAT;
     }
     SetPathName(path);
@@ -77,8 +77,8 @@ CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& e
 bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error, bool* readOnly)
 {
     CDocumentFile file;
-    if (!file.Save(*m_pUnit, path.toStdString())) {
-        error = tr("Failed to save document.\n%1").arg(q4ui::TrCore(file.GetError()));
+    if (q4::Status saved = file.Save(*m_pUnit, path.toStdString()); !saved) {
+        error = tr("Failed to save document.\n%1").arg(q4ui::TrCore(saved.Reason()));
         if (readOnly)
             *readOnly = file.IsTargetReadOnly();
         return false;

@@ -329,7 +329,8 @@ TEST_F(CliTransfer, TextsTheUnitCannotHoldAreNamedBeforeUploadAndByVerify)
     for (const auto& [sheet, row, col, text] : edits)
         ASSERT_TRUE(legacy.GetSetupType(sheet)->ValidateData(row, col, text)) << text;
     CDocumentFile file;
-    ASSERT_TRUE(file.Save(legacy, Path("t.q4g"))) << file.GetError();
+    q4::Status saved = file.Save(legacy, Path("t.q4g"));
+    ASSERT_TRUE(saved) << saved.Reason();
     const std::string named = "q4150cli: the unit cannot hold 6 cells of " + Path("t.q4g") +
                               " as written; it will hold:\n"
                               "general 3 1: 12x -> 12\nphysical 1 4: xyz -> 0\nphysical 1 6: 12abc -> 12\n"
