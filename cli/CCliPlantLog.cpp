@@ -10,8 +10,8 @@ CCliPlantLog::CCliPlantLog(const CCliArgs& args)
         throw CCliError("--plant and --tag go together");
     if (!args.Has("--plant"))
         return;
-    if (!m_plant.Load(args.Value("--plant")))
-        throw CCliError(m_plant.GetError());
+    if (q4::Status loaded = m_plant.Load(args.Value("--plant")); !loaded)
+        throw CCliError(loaded.Reason());
     m_strTag = args.Value("--tag");
     if (!m_plant.FindUnit(m_strTag))
         throw CCliError(args.Value("--plant") + " has no unit " + m_strTag);

@@ -37,8 +37,8 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     std::unique_ptr<CPlantSurvey> survey;
     if (parsed.Has("--plant")) {
         plant = std::make_unique<CPlant>();
-        if (!plant->Load(parsed.Value("--plant")))
-            throw CCliError(plant->GetError());
+        if (q4::Status loaded = plant->Load(parsed.Value("--plant")); !loaded)
+            throw CCliError(loaded.Reason());
         survey = std::make_unique<CPlantSurvey>(*plant);
         for (const std::string& warning : survey->Warnings())
             std::cerr << "q4150cli: " << warning << '\n';

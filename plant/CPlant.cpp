@@ -52,12 +52,6 @@ std::vector<std::string> StringList(const JSON_VALUE& object, const char* key)
 
 CPlant::CPlant(std::string path, std::string name) : m_strPath(std::move(path)), m_strName(std::move(name)) {}
 
-bool CPlant::Fail(std::string reason)
-{
-    m_strError = std::move(reason);
-    return false;
-}
-
 std::string CPlant::GetFolder() const
 {
     fs::path parent = fs::path(m_strPath).parent_path();
@@ -112,27 +106,27 @@ std::string CPlant::TagProblem(const std::string& tag) const
     return {};
 }
 
-bool CPlant::AddUnit(PlantUnit unit)
+q4::Status CPlant::AddUnit(PlantUnit unit)
 {
     if (std::string problem = TagProblem(unit.tag); !problem.empty())
-        return Fail(problem);
+        return q4::Failure{problem};
     if (unit.file.empty())
-        return Fail("the unit " + unit.tag + " needs its .q4g file");
+        return q4::Failure{"the unit " + unit.tag + " needs its .q4g file"};
     m_arUnits.push_back(std::move(unit));
-    return true;
+    return {};
 }
 
-bool CPlant::ReplaceUnit(PlantUnit unit)
+q4::Status CPlant::ReplaceUnit(PlantUnit unit)
 {
     for (PlantUnit& known : m_arUnits) {
         if (known.tag != unit.tag)
             continue;
         if (unit.file.empty())
-            return Fail("the unit " + unit.tag + " needs its .q4g file");
+            return q4::Failure{"the unit " + unit.tag + " needs its .q4g file"};
         known = std::move(unit);
-        return true;
+        return {};
     }
-    return Fail("the plant has no unit " + unit.tag);
+    return q4::Failure{"the plant has no unit " + unit.tag};
 }
 
 std::string CPlant::ToJson() const
@@ -160,28 +154,25 @@ std::string CPlant::ToJson() const
     return out.str();
 }
 
-bool CPlant::Save()
+q4::Status CPlant::Save() const
 {
     std::string text = ToJson();
-    q4::Status written = CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath);
-    if (!written)
-        return Fail(written.Reason());
-    return true;
+    return CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath);
 }
 
-bool CPlant::Load(const std::string& path)
+q4::Status CPlant::Load(const std::string& path)
 {
     q4::Result<std::vector<uint8_t>> bytes = CDocumentFile().ReadBytes(path);
     if (!bytes)
-        return Fail(bytes.Reason());
+        return q4::Failure{bytes.Reason()};
     CPlant read(path, "");
     try {
         read.Parse(std::string(bytes->begin(), bytes->end()));
     } catch (const CJsonError& e) {
-        return Fail(path + " is no plant file: " + e.what());
+        return q4::Failure{path + " is no plant file: " + e.what()};
     }
     *this = std::move(read);
-    return true;
+    return {};
 }
 
 void CPlant::Parse(const std::string& text)
@@ -203,7 +194,7 @@ void CPlant::Parse(const std::string& text)
         PlantUnit unit{StringMember(item, "tag", true, none), StringMember(item, "file", true, none),
                        StringMember(item, "location", false, none), StringMember(item, "note", false, none),
                        StringList(item, "ignore")};
-        if (!AddUnit(std::move(unit)))
-            throw CJsonError(item.Where() + m_strError);
+        if (q4::Status added = AddUnit(std::move(unit)); !added)
+            throw CJsonError(item.Where() + added.Reason());
     }
 }
