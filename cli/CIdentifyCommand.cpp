@@ -55,10 +55,11 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     const int signal = ui.GetStopSignal();
     bool logged = true;
     if (plant) {
-        std::string error;
-        logged = CPlantLog(plant->GetLogPath()).Append(CUnitIdentifier(survey.get()).Record(found, settings.port.port), error);
+        const PlantLogRecord record = CUnitIdentifier(survey.get()).Record(found, settings.port.port);
+        q4::Status appended = CPlantLog(plant->GetLogPath()).Append(record);
+        logged = appended.Ok();
         if (!logged)
-            std::cerr << "q4150cli: " << error << " (not in the plant log)\n";
+            std::cerr << "q4150cli: " << appended.Reason() << " (not in the plant log)\n";
     }
     const std::string device = "device " + std::to_string(found.device);
     const std::string closest = CUnitIdentifier::ClosestText(found);

@@ -260,14 +260,12 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
     return record;
 }
 
-bool CPlantLog::Append(const PlantLogRecord& record, std::string& error) const
+q4::Status CPlantLog::Append(const PlantLogRecord& record) const
 {
     std::string line = ToLine(record) + '\n';
     int fd = ::open(m_strPath.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        error = "cannot write " + m_strPath + ": " + std::strerror(errno);
-        return false;
-    }
+    if (fd < 0)
+        return q4::Failure{"cannot write " + m_strPath + ": " + std::strerror(errno)};
     // A last line a crash cut short gets its end first, in the same write, so that the record
     // starts a line of its own: the cut line stays one damaged line, and the record is read.
     struct stat st {};
@@ -284,11 +282,9 @@ bool CPlantLog::Append(const PlantLogRecord& record, std::string& error) const
         failure = errno;
     if (::close(fd) != 0 && !failure)
         failure = errno;
-    if (failure) {
-        error = "cannot write " + m_strPath + ": " + std::strerror(failure);
-        return false;
-    }
-    return true;
+    if (failure)
+        return q4::Failure{"cannot write " + m_strPath + ": " + std::strerror(failure)};
+    return {};
 }
 
 CPlantLog::Contents CPlantLog::Read() const

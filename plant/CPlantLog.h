@@ -3,6 +3,7 @@
 #pragma once
 
 #include "compare/CellDifference.h"
+#include "model/Result.h"
 
 #include <ctime>
 #include <string>
@@ -50,8 +51,8 @@ class CPlantLog {
 public:
     explicit CPlantLog(std::string path) : m_strPath(std::move(path)) {}
 
-    // Appends the record as one line; false with the reason when it could not be made durable.
-    bool Append(const PlantLogRecord& record, std::string& error) const;
+    // Appends the record as one line; the reason when it could not be made durable.
+    q4::Status Append(const PlantLogRecord& record) const;
 
     struct Contents {
         std::vector<PlantLogRecord> records;

@@ -379,12 +379,13 @@ void CPlantUi::LogIdentification(const Identification& found, const QString& por
 {
     if (!m_pPlant || !m_pSurvey)
         return;
-    std::string error;
-    if (!CPlantLog(m_pPlant->GetLogPath()).Append(CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString()), error))
+    const PlantLogRecord record = CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString());
+    q4::Status appended = CPlantLog(m_pPlant->GetLogPath()).Append(record);
+    if (!appended)
         m_frame.GetDocument().GetPrompt().Show(
             q4ui::ToCp1252(tr("The plant log could not be written: %1. The identification is not in the commissioning "
                               "record.")
-                               .arg(q4ui::TrCore(error))),
+                               .arg(q4ui::TrCore(appended.Reason()))),
             IMessagePrompt::BTN_OK, true);
 }
 
