@@ -40,10 +40,10 @@ void PutDistinctBlocks(CUnitEmulator& unit)
 {
     uint8_t physical[32] = {3};
     std::memcpy(physical + 28, "V   ", 4);
-    unit.SetBlock(CUnitEmulator::SPACE_INPUT, 23, physical);
+    unit.SetBlock(CUnitEmulator::BlockSpace::Input, 23, physical);
     uint8_t alarm[32] = {23, 0, 0, 0x20, 30, 0, 4, 14, 0};
     std::memcpy(alarm + 9, "ALARM 86  ", 10);
-    unit.SetBlock(CUnitEmulator::SPACE_ALARM, 47, alarm);
+    unit.SetBlock(CUnitEmulator::BlockSpace::Alarm, 47, alarm);
     PutConstant(unit, 3, 42);
 }
 

@@ -99,7 +99,7 @@ protected:
         return run;
     }
 
-    std::vector<uint8_t> Block(CUnitEmulator::BLOCK_SPACE space, int block)
+    std::vector<uint8_t> Block(CUnitEmulator::BlockSpace space, int block)
     {
         std::vector<uint8_t> bytes(32);
         EXPECT_TRUE(m_server.GetUnit().GetBlock(space, block, bytes.data()));
