@@ -86,7 +86,8 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
         ::close(fd);
         return FailOpen(error);
     }
-    if (!m_lock.Take(fd, device, m_strOpenError)) {
+    if (q4::Status taken = m_lock.Take(fd, device); !taken) {
+        m_strOpenError = taken.Reason();
         ::close(fd);
         return INVALID_PORT;
     }
