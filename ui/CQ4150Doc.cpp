@@ -54,24 +54,29 @@ void CQ4150Doc::Serialize(CArchive& ar)
         m_pHistory->Reset();
 }
 
-CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
+q4::Status CQ4150Doc::OnOpenDocument(const QString& path)
 {
+    m_readDamaged = false;
     CDocumentFile file;
     q4::Result<std::vector<uint8_t>> bytes = file.ReadBytes(path.toStdString());
-    if (!bytes) {
-        error = q4ui::TrCore(bytes.Reason());
-        return LOAD_NOT_READ;
-    }
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
     q4::Status loaded = file.LoadBytes(*m_pUnit, std::move(bytes.Value()), path.toStdString());
     // What was read, whole or not, is where undo starts.
     m_pHistory->Reset();
     if (!loaded) {
-        error = tr("Unexpected file format.\n%1").arg(q4ui::TrCore(loaded.Reason()));
-        return LOAD_BAD_FORMAT;
+        m_readDamaged = true;
+        return loaded;
     }
     SetPathName(path);
     SetModifiedFlag(false);
-    return LOAD_OK;
+    return {};
+}
+
+QString CQ4150Doc::OpenFailureText(const q4::Status& failure) const
+{
+    const QString reason = q4ui::TrCore(failure.Reason());
+    return m_readDamaged ? tr("Unexpected file format.\n%1").arg(reason) : reason;
 }
 
 bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error, bool* readOnly)
