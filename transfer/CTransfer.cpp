@@ -164,9 +164,9 @@ CTransfer::Pass CTransfer::MoveBlocks(CNordaSetupType& type, int index)
     // The setup type is in transfer until its last block or the first that fails.
     struct InTransfer {
         CNordaSetupType& type;
-        ~InTransfer() { type.m_nTransState = -1; }
+        ~InTransfer() { type.SetTransState(-1); }
     } inTransfer{type};
-    type.m_nTransState = static_cast<int>(m_direction);
+    type.SetTransState(static_cast<int>(m_direction));
     for (int b = 0; b < type.GetNumBlocks(); ++b) {
         if (IsCancelled())
             return Pass::Cancelled;

@@ -95,7 +95,7 @@ protected:
         run.titles = m_observer.Titles();
         run.maxSeen = m_observer.MaxBytes();
         for (int t = 0; t < 4; ++t)
-            EXPECT_EQ(unit.GetSetupType(t)->m_nTransState, -1) << unit.GetTitle(t);
+            EXPECT_EQ(unit.GetSetupType(t)->GetTransState(), -1) << unit.GetTitle(t);
         return run;
     }
 
