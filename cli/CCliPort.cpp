@@ -23,7 +23,7 @@ UnitPortSettings CCliPort::ParseSettings(const CCliArgs& args, int& retries)
     UnitPortSettings settings;
     retries = args.Has("--retries") ? ParseNumber("--retries", args.Value("--retries"), 1000) : 0;
     settings.fixedWaitMs = args.Has("--fixed-wait") ? ParseNumber("--fixed-wait", args.Value("--fixed-wait"), 10000)
-                                                    : CComSetupDialog::FIXED_WAIT_MS;
+                                                    : CSerialLink::FIXED_WAIT_MS;
     if (args.Has("--baud")) {
         settings.line.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
         termios tio{};

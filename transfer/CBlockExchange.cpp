@@ -1,7 +1,7 @@
 // Block read and block write with read-back.
 #include "transfer/CBlockExchange.h"
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 
 #include <chrono>
 #include <cstring>

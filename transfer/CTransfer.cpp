@@ -1,7 +1,7 @@
 // The block loop of a transfer, its Retry question and its Cancel.
 #include "transfer/CTransfer.h"
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 
@@ -24,7 +24,7 @@ const BlockKinds g_BlockKinds[4] = {
 
 }  // namespace
 
-CTransfer::CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer)
+CTransfer::CTransfer(CQ4kUnit& unit, CSerialLink& link, TransferDirection direction, ITransferObserver& observer)
     : m_unit(unit), m_link(link), m_direction(direction), m_observer(observer), m_exchange(link)
 {
     m_exchange.m_onCount = [this](uint32_t bytes) { m_observer.OnBytesMoved(bytes); };

@@ -16,14 +16,14 @@
 #include <thread>
 #include <vector>
 
-class CComSetupDialog;
+class CSerialLink;
 class CNordaSetupType;
 class CQ4kUnit;
 
 class CTransfer {
 public:
     // The unit belongs to the transfer until it has ended: nothing else may touch its setup types.
-    CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer);
+    CTransfer(CQ4kUnit& unit, CSerialLink& link, TransferDirection direction, ITransferObserver& observer);
     // Cancels a transfer still running and waits for its worker.
     ~CTransfer();
     CTransfer(const CTransfer&) = delete;
@@ -93,7 +93,7 @@ private:
     int CountBlocks() const;
 
     CQ4kUnit& m_unit;
-    CComSetupDialog& m_link;
+    CSerialLink& m_link;
     TransferDirection m_direction;
     ITransferObserver& m_observer;
     CBlockExchange m_exchange;

@@ -2,7 +2,7 @@
 // directly by name, and woken with three blanks once it is set up. A transfer needs it ready.
 #pragma once
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 
 #include <string>
 
@@ -21,12 +21,12 @@ public:
     bool EnsureReady() { return m_bCommReady || CommSetup(); }
     bool IsCommReady() const { return m_bCommReady; }
 
-    CComSetupDialog& GetLink() { return m_link; }
+    CSerialLink& GetLink() { return m_link; }
     void SetUi(IComSetupUi* ui) { m_link.SetUi(ui); }
 
 private:
     bool Wake(bool linkReady);
 
-    CComSetupDialog m_link;
+    CSerialLink m_link;
     bool m_bCommReady = false;
 };

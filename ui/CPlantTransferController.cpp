@@ -59,7 +59,7 @@ private:
 };
 
 CPlantTransferController::CPlantTransferController(const CPlant& plant, CJobQuestions& questions, QObject* parent)
-    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CComSetupDialog::FIXED_WAIT_MS)
+    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CSerialLink::FIXED_WAIT_MS)
 {
     for (const PlantUnit& unit : m_plant.GetUnits()) {
         Row row;

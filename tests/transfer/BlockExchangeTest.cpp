@@ -1,6 +1,6 @@
 // One block at a time against the emulated unit: the read, the write with read-back, and the
 // bytes they count.
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "sim/CEmulatorServer.h"
 #include "transfer/CBlockExchange.h"
 
@@ -47,7 +47,7 @@ protected:
     }
 
     CEmulatorServer m_server;
-    CComSetupDialog m_link;
+    CSerialLink m_link;
     CBlockExchange m_exchange{m_link};
     std::vector<uint32_t> m_counts;
 };
@@ -72,7 +72,7 @@ TEST_F(BlockExchangeTest, ReadFailuresCountOnlyTheRequest)
         EXPECT_EQ(m_exchange.GetBytesMoved(), 7u) << fault;
         m_link.Purge();
     }
-    CComSetupDialog closed;
+    CSerialLink closed;
     CBlockExchange none(closed);
     EXPECT_FALSE(none.Read(MSG_READ_GENERAL, 0));
     EXPECT_EQ(none.GetBytesMoved(), 0u);

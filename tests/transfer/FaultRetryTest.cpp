@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultRetry, ::testing::ValuesIn(kFaultCases),
 // The one transfer with the unit's own waits: a download of the factory set-up.
 TEST_F(TransferRig, DefaultDownloadWithTheUnitsWaitsTakesItsTimeAndStopsShortOfTheTotal)
 {
-    Connect(CComSetupDialog::FIXED_WAIT_MS);
+    Connect(CSerialLink::FIXED_WAIT_MS);
     TransferRun run = Run(m_unit, TransferDirection::Download);
     EXPECT_EQ(run.result.end, TransferEnd::Completed);
     EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
