@@ -50,11 +50,11 @@ std::vector<std::string> StringList(const JSON_VALUE& object, const char* key)
 
 }  // namespace
 
-CPlant::CPlant(std::string path, std::string name) : m_strPath(std::move(path)), m_strName(std::move(name)) {}
+CPlant::CPlant(std::string path, std::string name) : m_path(std::move(path)), m_name(std::move(name)) {}
 
 std::string CPlant::GetFolder() const
 {
-    fs::path parent = fs::path(m_strPath).parent_path();
+    fs::path parent = fs::path(m_path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
 }
 
@@ -80,7 +80,7 @@ std::string CPlant::RelativeFile(const std::string& path) const
 
 const PlantUnit* CPlant::FindUnit(const std::string& tag) const
 {
-    for (const PlantUnit& unit : m_arUnits) {
+    for (const PlantUnit& unit : m_units) {
         if (unit.tag == tag)
             return &unit;
     }
@@ -112,13 +112,13 @@ q4::Status CPlant::AddUnit(PlantUnit unit)
         return q4::Failure{problem};
     if (unit.file.empty())
         return q4::Failure{"the unit " + unit.tag + " needs its .q4g file"};
-    m_arUnits.push_back(std::move(unit));
+    m_units.push_back(std::move(unit));
     return {};
 }
 
 q4::Status CPlant::ReplaceUnit(PlantUnit unit)
 {
-    for (PlantUnit& known : m_arUnits) {
+    for (PlantUnit& known : m_units) {
         if (known.tag != unit.tag)
             continue;
         if (unit.file.empty())
@@ -133,9 +133,9 @@ std::string CPlant::ToJson() const
 {
     std::ostringstream out;
     out << "{\n  \"format\": " << CJsonWriter::Quote(g_Format) << ",\n  \"version\": " << FORMAT_VERSION
-        << ",\n  \"name\": " << CJsonWriter::Quote(m_strName) << ",\n  \"units\": [";
-    for (size_t i = 0; i < m_arUnits.size(); ++i) {
-        const PlantUnit& unit = m_arUnits[i];
+        << ",\n  \"name\": " << CJsonWriter::Quote(m_name) << ",\n  \"units\": [";
+    for (size_t i = 0; i < m_units.size(); ++i) {
+        const PlantUnit& unit = m_units[i];
         out << (i ? ",\n" : "\n") << "    {\"tag\": " << CJsonWriter::Quote(unit.tag)
             << ", \"file\": " << CJsonWriter::Quote(unit.file);
         if (!unit.location.empty())
@@ -150,14 +150,14 @@ std::string CPlant::ToJson() const
         }
         out << '}';
     }
-    out << (m_arUnits.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    out << (m_units.empty() ? "]\n}\n" : "\n  ]\n}\n");
     return out.str();
 }
 
 q4::Status CPlant::Save() const
 {
     std::string text = ToJson();
-    return CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath);
+    return CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_path);
 }
 
 q4::Status CPlant::Load(const std::string& path)
@@ -184,7 +184,7 @@ void CPlant::Parse(const std::string& text)
     if (version.nKind != JSON_VALUE::NUMBER || version.strText != std::to_string(FORMAT_VERSION))
         throw CJsonError(version.Where() + "a plant file of version " + version.strText + " is not known here");
     const std::string none;
-    m_strName = StringMember(doc, "name", false, none);
+    m_name = StringMember(doc, "name", false, none);
     const JSON_VALUE& units = doc.At("units");
     if (units.nKind != JSON_VALUE::ARRAY)
         throw CJsonError(units.Where() + "\"units\" must be an array");

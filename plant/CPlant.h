@@ -40,12 +40,12 @@ public:
     std::string FilePath(const PlantUnit& unit) const;
     const PlantUnit* FindUnit(const std::string& tag) const;
 
-    const std::string& GetName() const { return m_strName; }
-    const std::string& GetPath() const { return m_strPath; }
-    const std::vector<PlantUnit>& GetUnits() const { return m_arUnits; }
+    const std::string& GetName() const { return m_name; }
+    const std::string& GetPath() const { return m_path; }
+    const std::vector<PlantUnit>& GetUnits() const { return m_units; }
     std::string GetFolder() const;
     // The log beside the plant file: "works.q4plant.log" for "works.q4plant".
-    std::string GetLogPath() const { return m_strPath + ".log"; }
+    std::string GetLogPath() const { return m_path + ".log"; }
     // Where a unit's backups go: backups/TAG beside the plant file.
     std::string GetBackupFolder(const std::string& tag) const;
 
@@ -60,7 +60,7 @@ private:
     // Empty when the tag may be used, else why not.
     std::string TagProblem(const std::string& tag) const;
 
-    std::string m_strPath;
-    std::string m_strName;
-    std::vector<PlantUnit> m_arUnits;
+    std::string m_path;
+    std::string m_name;
+    std::vector<PlantUnit> m_units;
 };

@@ -48,14 +48,14 @@ CPlantSurvey::CPlantSurvey(const CPlant& plant)
         } else {
             file.error = facts.Reason();
         }
-        m_arFiles.push_back(std::move(file));
+        m_files.push_back(std::move(file));
     }
 }
 
 
 const PlantUnitFile* CPlantSurvey::Find(const std::string& tag) const
 {
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (file.unit.tag == tag)
             return &file;
     }
@@ -65,7 +65,7 @@ const PlantUnitFile* CPlantSurvey::Find(const std::string& tag) const
 std::vector<const PlantUnitFile*> CPlantSurvey::WithDevice(unsigned long device) const
 {
     std::vector<const PlantUnitFile*> found;
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (file.readable && file.device == device)
             found.push_back(&file);
     }
@@ -76,7 +76,7 @@ std::vector<std::vector<const PlantUnitFile*>> CPlantSurvey::SharedDevices() con
 {
     std::vector<std::vector<const PlantUnitFile*>> shared;
     std::set<unsigned long> told;
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (!file.readable || told.count(file.device))
             continue;
         std::vector<const PlantUnitFile*> same = WithDevice(file.device);
@@ -91,7 +91,7 @@ std::vector<std::vector<const PlantUnitFile*>> CPlantSurvey::SharedDevices() con
 std::vector<std::string> CPlantSurvey::Warnings() const
 {
     std::vector<std::string> warnings;
-    for (const PlantUnitFile& file : m_arFiles)
+    for (const PlantUnitFile& file : m_files)
         if (!file.readable)
             warnings.push_back(file.unit.tag + ": " + file.error);
     for (const std::vector<const PlantUnitFile*>& same : SharedDevices()) {

@@ -21,7 +21,7 @@ class CPlantSurvey {
 public:
     explicit CPlantSurvey(const CPlant& plant);
 
-    const std::vector<PlantUnitFile>& GetFiles() const { return m_arFiles; }
+    const std::vector<PlantUnitFile>& GetFiles() const { return m_files; }
     const PlantUnitFile* Find(const std::string& tag) const;
     // The readable units of that device number, in the plant's order.
     std::vector<const PlantUnitFile*> WithDevice(unsigned long device) const;
@@ -32,5 +32,5 @@ public:
     std::vector<std::string> Warnings() const;
 
 private:
-    std::vector<PlantUnitFile> m_arFiles;
+    std::vector<PlantUnitFile> m_files;
 };
