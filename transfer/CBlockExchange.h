@@ -23,7 +23,7 @@ public:
 
     uint32_t GetBytesMoved() const { return m_cbTrans; }
     // True once a write frame has gone out: the unit may hold something new.
-    bool HasWritten() const { return m_bWritten; }
+    bool HasWritten() const { return m_written; }
     void ResetCount();
     // Told the new count after every frame that went through.
     std::function<void(uint32_t)> m_onCount;
@@ -41,5 +41,5 @@ private:
     CSerialLink& m_link;
     CQ4kProtocol m_protocol;
     std::atomic<uint32_t> m_cbTrans{0};
-    bool m_bWritten = false;
+    bool m_written = false;
 };

@@ -18,8 +18,8 @@ public:
     // The same without dialogs: opens and configures the named port.
     bool CommSetupDirect(const std::string& port, const CLineSettings& settings);
     // Runs the COM setup when the link is not ready yet.
-    bool EnsureReady() { return m_bCommReady || CommSetup(); }
-    bool IsCommReady() const { return m_bCommReady; }
+    bool EnsureReady() { return m_commReady || CommSetup(); }
+    bool IsCommReady() const { return m_commReady; }
 
     CSerialLink& GetLink() { return m_link; }
     void SetUi(IComSetupUi* ui) { m_link.SetUi(ui); }
@@ -28,5 +28,5 @@ private:
     bool Wake(bool linkReady);
 
     CSerialLink m_link;
-    bool m_bCommReady = false;
+    bool m_commReady = false;
 };

@@ -53,6 +53,6 @@ public:
 private:
     CUnitConnection m_connection;
     mutable std::mutex m_lock;  // guards the two below
-    CTransfer* m_pRunning = nullptr;
-    bool m_bCancelled = false;
+    CTransfer* m_running = nullptr;
+    bool m_cancelled = false;
 };

@@ -53,7 +53,7 @@ protected:
         CPlantSurvey survey(m_plant);
         JobSettings settings;
         settings.port.port = m_server.GetSlavePath();
-        settings.port.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
+        settings.port.line.m_baudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
         settings.port.fixedWaitMs = 1;
         CIdentifyJob job(withPlant ? &survey : nullptr, settings);
         return job.Run();

@@ -70,7 +70,7 @@ protected:
     void Connect(int waitMs, unsigned baud = kSlowLineBaud)
     {
         CLineSettings settings;
-        settings.m_nBaudRate = baud;
+        settings.m_baudRate = baud;
         ASSERT_TRUE(m_connection.CommSetupDirect(m_server.GetSlavePath(), settings));
         m_connection.GetLink().SetFixedWaitMs(waitMs);
     }

@@ -200,7 +200,7 @@ private slots:
             AnswerNextModal([&baud](QWidget* modal) {
                 auto* settings = qobject_cast<CLineSettingsDlg*>(modal);
                 QVERIFY(settings);
-                baud = settings->GetSettings().m_nBaudRate;
+                baud = settings->GetSettings().m_baudRate;
                 settings->reject();
             });
             dialog->accept();
