@@ -12,7 +12,7 @@
 #include <iostream>
 #include <memory>
 
-CIdentifyCommand::CIdentifyCommand() : m_strUsage(std::string("identify ") + CCliPort::USAGE + " [--plant PLANT]") {}
+CIdentifyCommand::CIdentifyCommand() : m_usage(std::string("identify ") + CCliPort::USAGE + " [--plant PLANT]") {}
 
 const char* CIdentifyCommand::GetHelp() const
 {
@@ -32,7 +32,7 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     std::set<std::string> options = CCliPort::OptionNames();
     options.insert("--plant");
     CCliArgs parsed(args, {}, options);
-    parsed.ExpectPositional(0, m_strUsage);
+    parsed.ExpectPositional(0, m_usage);
     std::unique_ptr<CPlant> plant;
     std::unique_ptr<CPlantSurvey> survey;
     if (parsed.Has("--plant")) {
@@ -45,7 +45,7 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     }
     JobSettings settings;
     CliAnswers answers;
-    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_usage);
     CIdentifyJob job(survey.get(), settings);
     CCliJobUi ui(std::cerr, answers, {});
     job.SetAnswerer(&ui);
