@@ -10,7 +10,7 @@ CCliArgs::CCliArgs(const std::vector<std::string>& args, const std::set<std::str
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            m_arPositional.push_back(arg);
+            m_positional.push_back(arg);
             continue;
         }
         if (arg == "--") {
@@ -48,6 +48,6 @@ std::vector<std::string> CCliArgs::Values(const std::string& option) const
 
 void CCliArgs::ExpectPositional(size_t n, const std::string& usage) const
 {
-    if (m_arPositional.size() != n)
+    if (m_positional.size() != n)
         throw CCliError("usage: " + usage);
 }

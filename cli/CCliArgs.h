@@ -18,11 +18,11 @@ public:
     std::string Value(const std::string& option) const;
     // Every value given to the option, in order.
     std::vector<std::string> Values(const std::string& option) const;
-    const std::vector<std::string>& Positional() const { return m_arPositional; }
+    const std::vector<std::string>& Positional() const { return m_positional; }
     // Throws CCliError unless there are exactly n positional arguments.
     void ExpectPositional(size_t n, const std::string& usage) const;
 
 private:
     std::map<std::string, std::vector<std::string>> m_mapOptions;
-    std::vector<std::string> m_arPositional;
+    std::vector<std::string> m_positional;
 };

@@ -10,16 +10,16 @@ CCliPlantLog::CCliPlantLog(const CCliArgs& args)
         throw CCliError("--plant and --tag go together");
     if (!args.Has("--plant"))
         return;
-    if (!m_plant.Load(args.Value("--plant")))
-        throw CCliError(m_plant.GetError());
-    m_strTag = args.Value("--tag");
-    if (!m_plant.FindUnit(m_strTag))
-        throw CCliError(args.Value("--plant") + " has no unit " + m_strTag);
-    m_bOn = true;
+    if (q4::Status loaded = m_plant.Load(args.Value("--plant")); !loaded)
+        throw CCliError(loaded.Reason());
+    m_tag = args.Value("--tag");
+    if (!m_plant.FindUnit(m_tag))
+        throw CCliError(args.Value("--plant") + " has no unit " + m_tag);
+    m_on = true;
 }
 
 std::unique_ptr<CPlantRecorder> CCliPlantLog::Recorder() const
 {
-    return m_bOn ? std::make_unique<CPlantRecorder>(m_plant, m_strTag) : nullptr;
+    return m_on ? std::make_unique<CPlantRecorder>(m_plant, m_tag) : nullptr;
 }
 

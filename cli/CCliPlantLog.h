@@ -22,14 +22,14 @@ public:
     // be read or has no unit of that tag.
     explicit CCliPlantLog(const CCliArgs& args);
 
-    bool IsOn() const { return m_bOn; }
+    bool IsOn() const { return m_on; }
     const CPlant& GetPlant() const { return m_plant; }
-    const std::string& GetTag() const { return m_strTag; }
+    const std::string& GetTag() const { return m_tag; }
     // Where a job's records go: the plant's log as the unit's; null without --plant.
     std::unique_ptr<CPlantRecorder> Recorder() const;
 
 private:
-    bool m_bOn = false;
+    bool m_on = false;
     CPlant m_plant;
-    std::string m_strTag;
+    std::string m_tag;
 };

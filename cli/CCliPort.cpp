@@ -23,9 +23,9 @@ UnitPortSettings CCliPort::ParseSettings(const CCliArgs& args, int& retries)
     UnitPortSettings settings;
     retries = args.Has("--retries") ? ParseNumber("--retries", args.Value("--retries"), 1000) : 0;
     settings.fixedWaitMs = args.Has("--fixed-wait") ? ParseNumber("--fixed-wait", args.Value("--fixed-wait"), 10000)
-                                                    : CComSetupDialog::FIXED_WAIT_MS;
+                                                    : CSerialLink::FIXED_WAIT_MS;
     if (args.Has("--baud")) {
-        settings.line.m_nBaudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
+        settings.line.m_baudRate = static_cast<unsigned>(ParseNumber("--baud", args.Value("--baud"), 4000000));
         termios tio{};
         if (!q4::ToTermios(settings.line, tio))
             throw CCliError("--baud " + args.Value("--baud") + " is no rate a serial port takes");

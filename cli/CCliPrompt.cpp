@@ -11,8 +11,8 @@ int CCliPrompt::Show(const std::string& text, Buttons buttons, bool)
         m_out << "message: " << OneLine(text) << '\n';
         return IDOK;
     }
-    m_out << "question: " << OneLine(text) << " -> " << (m_bAnswerOk ? "OK" : "Cancel") << '\n';
-    return m_bAnswerOk ? IDOK : IDCANCEL;
+    m_out << "question: " << OneLine(text) << " -> " << (m_answerOk ? "OK" : "Cancel") << '\n';
+    return m_answerOk ? IDOK : IDCANCEL;
 }
 
 std::string CCliPrompt::OneLine(const std::string& text)

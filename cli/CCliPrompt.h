@@ -10,7 +10,7 @@
 
 class CCliPrompt : public IMessagePrompt {
 public:
-    CCliPrompt(std::ostream& out, bool answerOk) : m_out(out), m_bAnswerOk(answerOk) {}
+    CCliPrompt(std::ostream& out, bool answerOk) : m_out(out), m_answerOk(answerOk) {}
 
     int Show(const std::string& text, Buttons buttons, bool exclamation) override;
 
@@ -19,5 +19,5 @@ public:
 
 private:
     std::ostream& m_out;
-    bool m_bAnswerOk;
+    bool m_answerOk;
 };

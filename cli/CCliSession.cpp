@@ -9,14 +9,14 @@ CCliSession::CCliSession(std::ostream& messages, bool answerOk) : m_prompt(messa
 
 void CCliSession::Load(const std::string& path)
 {
-    if (!m_file.Load(m_unit, path))
-        throw CCliError(m_file.GetError());
+    if (q4::Status loaded = m_file.Load(m_unit, path); !loaded)
+        throw CCliError(loaded.Reason());
 }
 
 void CCliSession::Save(const std::string& path)
 {
-    if (!m_file.Save(m_unit, path))
-        throw CCliError(m_file.GetError());
+    if (q4::Status saved = m_file.Save(m_unit, path); !saved)
+        throw CCliError(saved.Reason());
 }
 
 CNordaSetupType* CCliSession::GetSheetType(int sheet) const

@@ -36,28 +36,28 @@ int CEditCommand::Run(const std::vector<std::string>& args, std::istream& in, st
     CCliSession session(out, parsed.Has("--yes"));
     session.Load(parsed.Positional()[0]);
     // Every line is checked before the first edit is made, so a bad line changes nothing.
-    std::vector<EDIT_LINE> edits = CEditScript::Read(in, session);
-    for (const EDIT_LINE& edit : edits)
-        Apply(*session.GetSheetType(edit.nSheet), edit, out);
+    std::vector<EditLine> edits = CEditScript::Read(in, session);
+    for (const EditLine& edit : edits)
+        Apply(*session.GetSheetType(edit.sheet), edit, out);
     out.flush();
     session.Save(target);
     return 0;
 }
 
-void CEditCommand::Apply(CNordaSetupType& type, const EDIT_LINE& edit, std::ostream& out)
+void CEditCommand::Apply(CNordaSetupType& type, const EditLine& edit, std::ostream& out)
 {
-    if (edit.nKind == EDIT_LINE::CUT) {
-        type.ResetChannel(edit.nRow);
+    if (edit.kind == EditLine::Kind::Cut) {
+        type.ResetChannel(edit.row);
         out << "ok\n";
         return;
     }
-    std::string text = edit.strText;
-    CNdChnData* cell = type.GetProperty(edit.nRow, edit.nCol);
+    std::string text = edit.text;
+    CNdChnData* cell = type.GetProperty(edit.row, edit.col);
     if (cell && cell->m_nTextLen >= 0 && text.size() > static_cast<size_t>(cell->m_nTextLen))
         text.resize(static_cast<size_t>(cell->m_nTextLen));
     if (cell && cell->m_nStyle == CTRL_POPUP)
-        ApplyInitials(type, edit.nRow, edit.nCol, text);
-    if (type.EnterText(edit.nRow, edit.nCol, text)) {
+        ApplyInitials(type, edit.row, edit.col, text);
+    if (type.EnterText(edit.row, edit.col, text)) {
         out << "ok\n";
         return;
     }

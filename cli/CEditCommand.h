@@ -7,7 +7,7 @@
 #include <string>
 
 class CNordaSetupType;
-struct EDIT_LINE;
+struct EditLine;
 
 class CEditCommand : public ICliCommand {
 public:
@@ -22,5 +22,5 @@ public:
     static void ApplyInitials(CNordaSetupType& type, int row, int col, const std::string& initials);
 
 private:
-    static void Apply(CNordaSetupType& type, const EDIT_LINE& edit, std::ostream& out);
+    static void Apply(CNordaSetupType& type, const EditLine& edit, std::ostream& out);
 };

@@ -18,9 +18,9 @@ bool IsBlankLine(const std::string& line)
 
 }  // namespace
 
-std::vector<EDIT_LINE> CEditScript::Read(std::istream& in, const CCliSession& session)
+std::vector<EditLine> CEditScript::Read(std::istream& in, const CCliSession& session)
 {
-    std::vector<EDIT_LINE> edits;
+    std::vector<EditLine> edits;
     std::string line;
     int number = 0;
     while (std::getline(in, line)) {
@@ -30,8 +30,8 @@ std::vector<EDIT_LINE> CEditScript::Read(std::istream& in, const CCliSession& se
         if (IsBlankLine(line) || line[0] == '#')
             continue;
         try {
-            EDIT_LINE edit = ParseLine(line, session);
-            edit.nLine = number;
+            EditLine edit = ParseLine(line, session);
+            edit.line = number;
             edits.push_back(std::move(edit));
         } catch (const CCliError& e) {
             throw CCliError("line " + std::to_string(number) + ": " + e.what());
@@ -42,14 +42,14 @@ std::vector<EDIT_LINE> CEditScript::Read(std::istream& in, const CCliSession& se
     return edits;
 }
 
-EDIT_LINE CEditScript::ParseLine(const std::string& line, const CCliSession& session)
+EditLine CEditScript::ParseLine(const std::string& line, const CCliSession& session)
 {
-    EDIT_LINE edit;
+    EditLine edit;
     std::vector<std::string> fields;
     size_t pos = 0;
     bool cut = line.compare(0, 4, "cut ") == 0;
     if (cut) {
-        edit.nKind = EDIT_LINE::CUT;
+        edit.kind = EditLine::Kind::Cut;
         pos = 4;
     }
     // SHEET and ROW, then COL for an edit; the text after COL is taken whole.
@@ -72,28 +72,28 @@ EDIT_LINE CEditScript::ParseLine(const std::string& line, const CCliSession& ses
         q4::Result<std::string> text = q4::UnescapeText(line.substr(pos + 1));
         if (!text)
             throw CCliError(text.Reason());
-        edit.strText = std::move(text.Value());
+        edit.text = std::move(text.Value());
     }
 
-    edit.nSheet = q4::ParseSheet(fields[0]);
-    if (edit.nSheet < 0)
+    edit.sheet = q4::ParseSheet(fields[0]);
+    if (edit.sheet < 0)
         throw CCliError("unknown sheet \"" + fields[0] + "\" (general, physical, logical, alarm or 0 to 3)");
-    CNordaSetupType* type = session.GetSheetType(edit.nSheet);
+    CNordaSetupType* type = session.GetSheetType(edit.sheet);
     if (!type)
-        throw CCliError(std::string("the set-up has no ") + q4::SheetName(edit.nSheet) + " sheet");
-    edit.nRow = ParseNumber(fields[1], "row");
+        throw CCliError(std::string("the set-up has no ") + q4::SheetName(edit.sheet) + " sheet");
+    edit.row = ParseNumber(fields[1], "row");
     // The header row is no setting: the grids never edit it.
-    if (edit.nRow == 0)
+    if (edit.row == 0)
         throw CCliError("row 0 is the header");
     int rows = type->GetNumChannels();
-    if (edit.nRow >= rows)
-        throw CCliError("row " + fields[1] + " is not a row of the " + q4::SheetName(edit.nSheet)
+    if (edit.row >= rows)
+        throw CCliError("row " + fields[1] + " is not a row of the " + q4::SheetName(edit.sheet)
                         + " grid (1 to " + std::to_string(rows - 1) + ")");
     if (!cut) {
-        edit.nCol = ParseNumber(fields[2], "column");
+        edit.col = ParseNumber(fields[2], "column");
         int cols = type->GetSheet()->GetNumCells(0);
-        if (edit.nCol >= cols)
-            throw CCliError("column " + fields[2] + " is not a column of the " + q4::SheetName(edit.nSheet)
+        if (edit.col >= cols)
+            throw CCliError("column " + fields[2] + " is not a column of the " + q4::SheetName(edit.sheet)
                             + " grid (0 to " + std::to_string(cols - 1) + ")");
     }
     return edit;

@@ -12,23 +12,23 @@
 
 class CCliSession;
 
-struct EDIT_LINE {
-    enum KIND { EDIT, CUT };
-    KIND nKind = EDIT;
-    int nLine = 0;    // line number in the input, from 1
-    int nSheet = 0;
-    int nRow = 0;
-    int nCol = 0;
-    std::string strText;  // Windows-1252
+struct EditLine {
+    enum class Kind { Edit, Cut };
+    Kind kind = Kind::Edit;
+    int line = 0;  // line number in the input, from 1
+    int sheet = 0;
+    int row = 0;
+    int col = 0;
+    std::string text;  // Windows-1252
 };
 
 class CEditScript {
 public:
     // Reads every line; throws CCliError naming the line for a malformed one or one that
     // addresses a cell the session's grids do not show.
-    static std::vector<EDIT_LINE> Read(std::istream& in, const CCliSession& session);
+    static std::vector<EditLine> Read(std::istream& in, const CCliSession& session);
 
 private:
-    static EDIT_LINE ParseLine(const std::string& line, const CCliSession& session);
+    static EditLine ParseLine(const std::string& line, const CCliSession& session);
     static int ParseNumber(const std::string& field, const char* what);
 };

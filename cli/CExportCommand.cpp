@@ -50,8 +50,9 @@ int CExportCommand::Run(const std::vector<std::string>& args, std::istream&, std
         return 0;
     }
     const std::string bytes = text.str();
-    CDocumentFile file;
-    if (!file.WriteBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), parsed.Value("-o")))
-        throw CCliError(file.GetError());
+    q4::Status written =
+        CDocumentFile().WriteBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), parsed.Value("-o"));
+    if (!written)
+        throw CCliError(written.Reason());
     return 0;
 }

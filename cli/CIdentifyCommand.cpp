@@ -12,7 +12,7 @@
 #include <iostream>
 #include <memory>
 
-CIdentifyCommand::CIdentifyCommand() : m_strUsage(std::string("identify ") + CCliPort::USAGE + " [--plant PLANT]") {}
+CIdentifyCommand::CIdentifyCommand() : m_usage(std::string("identify ") + CCliPort::USAGE + " [--plant PLANT]") {}
 
 const char* CIdentifyCommand::GetHelp() const
 {
@@ -32,20 +32,20 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     std::set<std::string> options = CCliPort::OptionNames();
     options.insert("--plant");
     CCliArgs parsed(args, {}, options);
-    parsed.ExpectPositional(0, m_strUsage);
+    parsed.ExpectPositional(0, m_usage);
     std::unique_ptr<CPlant> plant;
     std::unique_ptr<CPlantSurvey> survey;
     if (parsed.Has("--plant")) {
         plant = std::make_unique<CPlant>();
-        if (!plant->Load(parsed.Value("--plant")))
-            throw CCliError(plant->GetError());
+        if (q4::Status loaded = plant->Load(parsed.Value("--plant")); !loaded)
+            throw CCliError(loaded.Reason());
         survey = std::make_unique<CPlantSurvey>(*plant);
         for (const std::string& warning : survey->Warnings())
             std::cerr << "q4150cli: " << warning << '\n';
     }
     JobSettings settings;
     CliAnswers answers;
-    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_usage);
     CIdentifyJob job(survey.get(), settings);
     CCliJobUi ui(std::cerr, answers, {});
     job.SetAnswerer(&ui);
@@ -55,10 +55,11 @@ int CIdentifyCommand::Run(const std::vector<std::string>& args, std::istream&, s
     const int signal = ui.GetStopSignal();
     bool logged = true;
     if (plant) {
-        std::string error;
-        logged = CPlantLog(plant->GetLogPath()).Append(CUnitIdentifier(survey.get()).Record(found, settings.port.port), error);
+        const PlantLogRecord record = CUnitIdentifier(survey.get()).Record(found, settings.port.port);
+        q4::Status appended = CPlantLog(plant->GetLogPath()).Append(record);
+        logged = appended.Ok();
         if (!logged)
-            std::cerr << "q4150cli: " << error << " (not in the plant log)\n";
+            std::cerr << "q4150cli: " << appended.Reason() << " (not in the plant log)\n";
     }
     const std::string device = "device " + std::to_string(found.device);
     const std::string closest = CUnitIdentifier::ClosestText(found);

@@ -11,10 +11,10 @@ public:
     CIdentifyCommand();
 
     const char* GetName() const override { return "identify"; }
-    const char* GetUsage() const override { return m_strUsage.c_str(); }
+    const char* GetUsage() const override { return m_usage.c_str(); }
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
 private:
-    std::string m_strUsage;
+    std::string m_usage;
 };

@@ -75,11 +75,10 @@ int CImportCommand::Run(const std::vector<std::string>& args, std::istream& in, 
         if (in.bad())
             throw CCliError("cannot read the text from standard input");
     } else {
-        CDocumentFile file;
-        std::vector<uint8_t> bytes;
-        if (!file.ReadBytes(source, bytes))
-            throw CCliError(file.GetError());
-        text.assign(bytes.begin(), bytes.end());
+        q4::Result<std::vector<uint8_t>> bytes = CDocumentFile().ReadBytes(source);
+        if (!bytes)
+            throw CCliError(bytes.Reason());
+        text.assign(bytes->begin(), bytes->end());
     }
 
     CCliSession session(out, true);

@@ -80,8 +80,8 @@ int CPlantCheckCommand::Run(const std::vector<std::string>& args, std::ostream& 
     CCliArgs parsed(args, {"--json"}, {});
     parsed.ExpectPositional(1, USAGE);
     CPlant plant;
-    if (!plant.Load(parsed.Positional()[0]))
-        throw CCliError(plant.GetError());
+    if (q4::Status loaded = plant.Load(parsed.Positional()[0]); !loaded)
+        throw CCliError(loaded.Reason());
     const CPlantSurvey survey(plant);
     // Unreadable files and shared device numbers, as plant status tells them.
     for (const std::string& warning : survey.Warnings())

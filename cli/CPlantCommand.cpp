@@ -43,15 +43,15 @@ const char g_LogUsage[] = "plant log PLANT [--tag TAG] [--json]";
 CPlant LoadPlant(const std::string& path)
 {
     CPlant plant;
-    if (!plant.Load(path))
-        throw CCliError(plant.GetError());
+    if (q4::Status loaded = plant.Load(path); !loaded)
+        throw CCliError(loaded.Reason());
     return plant;
 }
 
 void SavePlant(CPlant& plant)
 {
-    if (!plant.Save())
-        throw CCliError(plant.GetError());
+    if (q4::Status saved = plant.Save(); !saved)
+        throw CCliError(saved.Reason());
 }
 
 std::string Signal(int signal)
@@ -185,8 +185,8 @@ int CPlantCommand::Add(const std::vector<std::string>& args)
     CPlant plant = LoadPlant(parsed.Positional()[0]);
     PlantUnit unit{parsed.Value("--tag"), plant.RelativeFile(parsed.Positional()[1]), parsed.Value("--location"),
                    parsed.Value("--note"), ignore};
-    if (!plant.AddUnit(unit))
-        throw CCliError(plant.GetError());
+    if (q4::Status added = plant.AddUnit(unit); !added)
+        throw CCliError(added.Reason());
     SavePlant(plant);
     // What is wrong with the new unit's file is said, not refused: the file may come later.
     CPlantSurvey survey(plant);
@@ -223,8 +223,8 @@ int CPlantCommand::Set(const std::vector<std::string>& args)
         unit.note = parsed.Value("--note");
     if (parsed.Has("--ignore"))
         unit.ignore = CCheckCommand::IgnoredRules(parsed);
-    if (!plant.ReplaceUnit(unit))
-        throw CCliError(plant.GetError());
+    if (q4::Status replaced = plant.ReplaceUnit(unit); !replaced)
+        throw CCliError(replaced.Reason());
     SavePlant(plant);
     return 0;
 }

@@ -29,7 +29,7 @@ CSignalWatch::CSignalWatch(std::function<void()> onSignal) : m_onSignal(std::mov
             if (sigwait(&set, &signal) != 0 || signal == SIGUSR2)
                 return;
             int none = 0;
-            if (m_nSignal.compare_exchange_strong(none, signal))
+            if (m_signal.compare_exchange_strong(none, signal))
                 m_onSignal();
         }
     });

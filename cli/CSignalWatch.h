@@ -16,10 +16,10 @@ public:
     CSignalWatch& operator=(const CSignalWatch&) = delete;
 
     // The signal that came (SIGINT or SIGTERM), or 0.
-    int GetSignal() const { return m_nSignal; }
+    int GetSignal() const { return m_signal; }
 
 private:
     std::function<void()> m_onSignal;
-    std::atomic<int> m_nSignal{0};
+    std::atomic<int> m_signal{0};
     std::thread m_watcher;
 };

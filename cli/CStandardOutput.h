@@ -18,7 +18,7 @@ public:
     // Writes what is held without throwing; false once any write has failed.
     bool Flush() { return sync() == 0; }
     // 0, or the errno value of the write that failed.
-    int GetError() const { return m_nError; }
+    int GetError() const { return m_error; }
 
 protected:
     int_type overflow(int_type c) override;
@@ -27,9 +27,9 @@ protected:
 
 private:
     std::ostream& m_stream;
-    std::streambuf* m_pPrevious;
-    std::ios_base::iostate m_nPreviousExceptions;
-    int m_nFd;
-    std::string m_strHeld;
-    int m_nError = 0;
+    std::streambuf* m_previous;
+    std::ios_base::iostate m_previousExceptions;
+    int m_fd;
+    std::string m_held;
+    int m_error = 0;
 };

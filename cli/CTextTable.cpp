@@ -17,13 +17,13 @@ size_t CTextTable::Width(const std::string& utf8)
 void CTextTable::Print(std::ostream& out) const
 {
     std::vector<size_t> widths;
-    for (const auto& row : m_arRows) {
+    for (const auto& row : m_rows) {
         if (widths.size() < row.size())
             widths.resize(row.size(), 0);
         for (size_t c = 0; c < row.size(); ++c)
             widths[c] = std::max(widths[c], Width(row[c]));
     }
-    for (const auto& row : m_arRows) {
+    for (const auto& row : m_rows) {
         std::string line;
         for (size_t c = 0; c < row.size(); ++c) {
             line += row[c];

@@ -8,11 +8,11 @@
 
 class CTextTable {
 public:
-    void AddRow(std::vector<std::string> row) { m_arRows.push_back(std::move(row)); }
+    void AddRow(std::vector<std::string> row) { m_rows.push_back(std::move(row)); }
     void Print(std::ostream& out) const;
 
     static size_t Width(const std::string& utf8);
 
 private:
-    std::vector<std::vector<std::string>> m_arRows;
+    std::vector<std::vector<std::string>> m_rows;
 };

@@ -36,7 +36,7 @@ std::string CTransferCommand::Usage(int direction)
 
 const char* CTransferCommand::GetHelp() const
 {
-    if (m_nDirection == 0)
+    if (m_direction == 0)
         return "Writes the set-up of FILE into the unit on PORT (a device path, COM1 to COMn for\n"
                "/dev/ttyS0 on, a pseudo-terminal, or the --link path of q4000sim), with N baud\n"
                "(9600 unless given), 8 data bits, no parity, 1 stop bit. Progress goes to standard\n"
@@ -88,7 +88,7 @@ const char* CTransferCommand::GetHelp() const
 
 int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, std::ostream&)
 {
-    const bool upload = m_nDirection == 0;
+    const bool upload = m_direction == 0;
     std::set<std::string> options = CCliPort::OptionNames();
     options.merge(CCliPlantLog::OptionNames());
     std::set<std::string> flags = {"--strict"};
@@ -97,14 +97,14 @@ int CTransferCommand::Run(const std::vector<std::string>& args, std::istream&, s
         flags.insert({"--force", "--all-blocks"});
     }
     CCliArgs parsed(args, flags, options);
-    parsed.ExpectPositional(1, m_strUsage);
+    parsed.ExpectPositional(1, m_usage);
     const std::string path = parsed.Positional()[0];
     JobSettings settings;
     settings.backupPath = parsed.Value("--backup");
     if (parsed.Has("--backup") && (settings.backupPath.empty() || SameFile(settings.backupPath, path)))
         throw CCliError("--backup takes a file other than the one uploaded");
     CliAnswers answers;
-    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_usage);
     settings.allBlocks = parsed.Has("--all-blocks");
     answers.strict = parsed.Has("--strict");
     answers.force = parsed.Has("--force");

@@ -13,10 +13,10 @@ class CUnitJob;
 class CTransferCommand : public ICliCommand {
 public:
     // direction: 0 upload (document to unit), 1 download (unit to document).
-    explicit CTransferCommand(int direction) : m_nDirection(direction), m_strUsage(Usage(direction)) {}
+    explicit CTransferCommand(int direction) : m_direction(direction), m_usage(Usage(direction)) {}
 
-    const char* GetName() const override { return m_nDirection == 0 ? "upload" : "download"; }
-    const char* GetUsage() const override { return m_strUsage.c_str(); }
+    const char* GetName() const override { return m_direction == 0 ? "upload" : "download"; }
+    const char* GetUsage() const override { return m_usage.c_str(); }
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
@@ -25,6 +25,6 @@ private:
     // Says on err how the job ended; its exit status.
     static int EndOf(const CUnitJob& job, const CCliJobUi& ui, std::ostream& err);
 
-    int m_nDirection;
-    std::string m_strUsage;
+    int m_direction;
+    std::string m_usage;
 };

@@ -16,7 +16,7 @@
 #include <iostream>
 
 CVerifyCommand::CVerifyCommand()
-    : m_strUsage(std::string("verify FILE ") + CCliPort::USAGE + " " + CCliPlantLog::USAGE)
+    : m_usage(std::string("verify FILE ") + CCliPort::USAGE + " " + CCliPlantLog::USAGE)
 {
 }
 
@@ -39,11 +39,11 @@ int CVerifyCommand::Run(const std::vector<std::string>& args, std::istream&, std
     std::set<std::string> options = CCliPort::OptionNames();
     options.merge(CCliPlantLog::OptionNames());
     CCliArgs parsed(args, {}, options);
-    parsed.ExpectPositional(1, m_strUsage);
+    parsed.ExpectPositional(1, m_usage);
     const std::string path = parsed.Positional()[0];
     JobSettings settings;
     CliAnswers answers;
-    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_strUsage);
+    settings.port = CCliPort::ParseWithPort(parsed, answers.retries, m_usage);
     const CCliPlantLog plant(parsed);
     CUnitJob job(JobAction::Verify, settings);
     if (q4::Status loaded = job.LoadSetup(path); !loaded)

@@ -14,7 +14,7 @@ public:
     CVerifyCommand();
 
     const char* GetName() const override { return "verify"; }
-    const char* GetUsage() const override { return m_strUsage.c_str(); }
+    const char* GetUsage() const override { return m_usage.c_str(); }
     const char* GetHelp() const override;
     int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out) override;
 
@@ -22,5 +22,5 @@ private:
     // Says how the job ended, the differing cells on out; the exit status.
     static int Tell(CUnitJob& job, const CCliJobUi& ui, std::ostream& out);
 
-    std::string m_strUsage;
+    std::string m_usage;
 };

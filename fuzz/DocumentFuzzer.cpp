@@ -46,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     }
     std::vector<uint8_t> saved = CDocumentFile::SaveBytes(unit);
-    if (!file.LoadBytes(unit, saved, "saved")) {
-        std::fprintf(stderr, "a saved set-up does not load: %s\n", file.GetError().c_str());
+    if (q4::Status loaded = file.LoadBytes(unit, saved, "saved"); !loaded) {
+        std::fprintf(stderr, "a saved set-up does not load: %s\n", loaded.Reason().c_str());
         std::abort();
     }
     if (CDocumentFile::SaveBytes(unit) != saved) {

@@ -9,7 +9,7 @@
 // that went through.
 #include "CPlaybackPort.h"
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "link/CQ4kProtocol.h"
 #include "model/CDocumentFile.h"
 #include "transfer/CBlockExchange.h"
@@ -122,7 +122,7 @@ void CheckRequest(const Bytes& frame, uint8_t command, uint8_t address)
 }
 
 // Up to eight reads and writes of single blocks; a write sends what the last read left.
-void Exchange(CPlaybackPort& port, CComSetupDialog& link, const uint8_t* ops, size_t count)
+void Exchange(CPlaybackPort& port, CSerialLink& link, const uint8_t* ops, size_t count)
 {
     CBlockExchange exchange(link);
     const auto& written = port.GetWritten();
@@ -189,13 +189,13 @@ struct Rig {
     {
         auto port = std::make_unique<CPlaybackPort>();
         m_port = port.get();
-        m_link = std::make_unique<CComSetupDialog>(nullptr, nullptr, std::move(port));
+        m_link = std::make_unique<CSerialLink>(nullptr, nullptr, std::move(port));
         Check(m_link->ConfigureDirect("playback", CLineSettings{}) == 1, "the played-back port does not open");
         m_link->SetFixedWaitMs(0);
     }
     CQuietPrompt m_prompt;
     CPlaybackPort* m_port = nullptr;  // owned by the link
-    std::unique_ptr<CComSetupDialog> m_link;
+    std::unique_ptr<CSerialLink> m_link;
     CQ4kUnit m_unit{m_prompt};
     CQ4kUnit m_image{m_prompt};
 };

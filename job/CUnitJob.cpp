@@ -136,12 +136,12 @@ void CUnitJob::SetSetup(const CQ4kUnit& setup, JobSetupName name)
 q4::Status CUnitJob::LoadSetup(const std::string& path)
 {
     CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path, bytes))
-        return q4::Failure{file.GetError()};
-    const std::string sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
-    if (!file.LoadBytes(*m_setup, std::move(bytes), path))
-        return q4::Failure{file.GetError()};
+    q4::Result<std::vector<uint8_t>> bytes = file.ReadBytes(path);
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
+    const std::string sha256 = q4::CSha256::Hex(bytes->data(), bytes->size());
+    if (q4::Status loaded = file.LoadBytes(*m_setup, std::move(bytes.Value()), path); !loaded)
+        return loaded;
     m_setupName = {path, sha256};
     return {};
 }
@@ -346,11 +346,10 @@ void CUnitJob::Download()
     }
     if (m_result.outcome == JobOutcome::Ok && !m_settings.downloadPath.empty()) {
         std::vector<uint8_t> bytes = CDocumentFile::SaveBytes(*m_read);
-        CDocumentFile file;
-        if (file.WriteBytes(bytes, m_settings.downloadPath))
+        if (q4::Status written = CDocumentFile().WriteBytes(bytes, m_settings.downloadPath))
             record.sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
         else
-            Fail(JobOutcome::Failed, file.GetError());
+            Fail(JobOutcome::Failed, written.Reason());
     }
     record.outcome = m_result.outcome;
     record.reason = m_result.reason;
@@ -547,9 +546,8 @@ bool CUnitJob::Backup(CUnitImage& held)
         path = made.Value();
     }
     std::vector<uint8_t> bytes = CDocumentFile::SaveBytes(*m_read);
-    CDocumentFile file;
-    if (!file.WriteBytes(bytes, path))
-        return fail(JobOutcome::Failed, FormatString(IDS_JOB_BACKUP_FAILED_BECAUSE, {file.GetError()}));
+    if (q4::Status written = CDocumentFile().WriteBytes(bytes, path); !written)
+        return fail(JobOutcome::Failed, FormatString(IDS_JOB_BACKUP_FAILED_BECAUSE, {written.Reason()}));
     m_result.backupPath = path;
     if (m_watcher)
         m_watcher->OnBackupKept(path);

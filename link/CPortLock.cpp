@@ -46,7 +46,7 @@ std::string InUse(int pid)
 
 }  // namespace
 
-CPortLock::CPortLock(std::string lockFolder) : m_strFolder(std::move(lockFolder)) {}
+CPortLock::CPortLock(std::string lockFolder) : m_folder(std::move(lockFolder)) {}
 
 CPortLock::~CPortLock()
 {
@@ -67,7 +67,7 @@ std::string CPortLock::LockFilePath(const std::string& devicePath) const
         if (c == '/')
             c = '_';
     }
-    return m_strFolder + "/LCK.." + name;
+    return m_folder + "/LCK.." + name;
 }
 
 int CPortLock::ReadHolder(const std::string& lockFile)
@@ -88,7 +88,7 @@ std::string CPortLock::InUseReason(const std::string& devicePath) const
     return InUse(IsAlive(pid) ? pid : 0);
 }
 
-bool CPortLock::Take(int fd, const std::string& devicePath, std::string& reason)
+q4::Status CPortLock::Take(int fd, const std::string& devicePath)
 {
     Release();
     const std::string lockFile = LockFilePath(devicePath);
@@ -100,7 +100,7 @@ bool CPortLock::Take(int fd, const std::string& devicePath, std::string& reason)
             bool written = ::write(made, line, static_cast<size_t>(n)) == n;
             ::close(made);
             if (written)
-                m_strLockFile = lockFile;
+                m_lockFile = lockFile;
             else
                 ::unlink(lockFile.c_str());
             break;
@@ -108,32 +108,29 @@ bool CPortLock::Take(int fd, const std::string& devicePath, std::string& reason)
         if (errno != EEXIST)
             break;  // no lock folder we may write: the flock and exclusive mode still hold
         int holder = ReadHolder(lockFile);
-        if (IsAlive(holder)) {
-            reason = InUse(holder);
-            return false;
-        }
+        if (IsAlive(holder))
+            return q4::Failure{InUse(holder)};
         ::unlink(lockFile.c_str());  // left by a program that ended without cleaning up
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         Release();
-        reason = InUse(0);
-        return false;
+        return q4::Failure{InUse(0)};
     }
     ::ioctl(fd, TIOCEXCL);
-    m_nFd = fd;
-    return true;
+    m_fd = fd;
+    return {};
 }
 
 void CPortLock::Release()
 {
-    if (m_nFd >= 0) {
-        ::ioctl(m_nFd, TIOCNXCL);
-        ::flock(m_nFd, LOCK_UN);
-        m_nFd = -1;
+    if (m_fd >= 0) {
+        ::ioctl(m_fd, TIOCNXCL);
+        ::flock(m_fd, LOCK_UN);
+        m_fd = -1;
     }
-    if (!m_strLockFile.empty()) {
-        if (ReadHolder(m_strLockFile) == static_cast<int>(::getpid()))
-            ::unlink(m_strLockFile.c_str());
-        m_strLockFile.clear();
+    if (!m_lockFile.empty()) {
+        if (ReadHolder(m_lockFile) == static_cast<int>(::getpid()))
+            ::unlink(m_lockFile.c_str());
+        m_lockFile.clear();
     }
 }

@@ -3,6 +3,8 @@
 // system's lock folder (when it can be written), and the terminal's exclusive mode.
 #pragma once
 
+#include "model/Result.h"
+
 #include <string>
 
 class CPortLock {
@@ -13,9 +15,9 @@ public:
     CPortLock(const CPortLock&) = delete;
     CPortLock& operator=(const CPortLock&) = delete;
 
-    // Takes the device at devicePath, open on fd. False, with why in reason, when another
-    // program (or another port of this one) holds it.
-    bool Take(int fd, const std::string& devicePath, std::string& reason);
+    // Takes the device at devicePath, open on fd; refused with the reason when another program
+    // (or another port of this one) holds it.
+    q4::Status Take(int fd, const std::string& devicePath);
     // Gives the device back; harmless when nothing is held.
     void Release();
     // Why a device another holds in exclusive mode cannot be opened: names the holder when
@@ -29,7 +31,7 @@ private:
     // The process id in a lock file, 0 when there is none or it cannot be read.
     static int ReadHolder(const std::string& lockFile);
 
-    std::string m_strFolder;
-    std::string m_strLockFile;  // the lock file this object made, to be removed on release
-    int m_nFd = -1;
+    std::string m_folder;
+    std::string m_lockFile;  // the lock file this object made, to be removed on release
+    int m_fd = -1;
 };

@@ -86,7 +86,8 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
         ::close(fd);
         return FailOpen(error);
     }
-    if (!m_lock.Take(fd, device, m_strOpenError)) {
+    if (q4::Status taken = m_lock.Take(fd, device); !taken) {
+        m_strOpenError = taken.Reason();
         ::close(fd);
         return INVALID_PORT;
     }
@@ -103,7 +104,7 @@ uint32_t CZTSerial::OpenCommPort(const std::string& name)
     m_nLostError = 0;
     CLineSettings current;
     if (GetCommState(current)) {
-        m_nBaudRate = current.m_nBaudRate ? current.m_nBaudRate : 9600;
+        m_nBaudRate = current.m_baudRate ? current.m_baudRate : 9600;
         m_nBitsPerChar = q4::BitsPerChar(current);
     }
     return static_cast<uint32_t>(fd);
@@ -159,7 +160,7 @@ int CZTSerial::SetCommState(const CLineSettings& settings)
         return 0;
     if (!q4::ToTermios(settings, tio) || ::tcsetattr(m_nHandle, TCSANOW, &tio) != 0)
         return 0;
-    m_nBaudRate = settings.m_nBaudRate;
+    m_nBaudRate = settings.m_baudRate;
     m_nBitsPerChar = q4::BitsPerChar(settings);
     return 1;
 }

@@ -26,33 +26,33 @@ bool ToTermios(const CLineSettings& s, termios& tio)
     speed_t speed = B0;
     bool known = false;
     for (const BaudEntry& e : g_BaudRates) {
-        if (e.rate == s.m_nBaudRate) {
+        if (e.rate == s.m_baudRate) {
             speed = e.speed;
             known = true;
         }
     }
-    if (!known || s.m_nDataBits < 5 || s.m_nDataBits > 8 || s.m_nStopBits < 1 || s.m_nStopBits > 2)
+    if (!known || s.m_dataBits < 5 || s.m_dataBits > 8 || s.m_stopBits < 1 || s.m_stopBits > 2)
         return false;
-    if (s.m_nParity < CLineSettings::PARITY_NONE || s.m_nParity > CLineSettings::PARITY_EVEN)
+    if (s.m_parity < CLineSettings::PARITY_NONE || s.m_parity > CLineSettings::PARITY_EVEN)
         return false;
-    if (s.m_nFlowControl < CLineSettings::FLOW_NONE || s.m_nFlowControl > CLineSettings::FLOW_XONXOFF)
+    if (s.m_flowControl < CLineSettings::FLOW_NONE || s.m_flowControl > CLineSettings::FLOW_XONXOFF)
         return false;
 
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    tio.c_cflag |= g_CharSizes[s.m_nDataBits - 5];
-    if (s.m_nParity != CLineSettings::PARITY_NONE) {
+    tio.c_cflag |= g_CharSizes[s.m_dataBits - 5];
+    if (s.m_parity != CLineSettings::PARITY_NONE) {
         tio.c_cflag |= PARENB;
-        if (s.m_nParity == CLineSettings::PARITY_ODD)
+        if (s.m_parity == CLineSettings::PARITY_ODD)
             tio.c_cflag |= PARODD;
     }
-    if (s.m_nStopBits == 2)
+    if (s.m_stopBits == 2)
         tio.c_cflag |= CSTOPB;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    if (s.m_nFlowControl == CLineSettings::FLOW_RTSCTS)
+    if (s.m_flowControl == CLineSettings::FLOW_RTSCTS)
         tio.c_cflag |= CRTSCTS;
-    else if (s.m_nFlowControl == CLineSettings::FLOW_XONXOFF)
+    else if (s.m_flowControl == CLineSettings::FLOW_XONXOFF)
         tio.c_iflag |= IXON | IXOFF;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
@@ -62,33 +62,33 @@ bool ToTermios(const CLineSettings& s, termios& tio)
 CLineSettings FromTermios(const termios& tio)
 {
     CLineSettings s;
-    s.m_nBaudRate = 0;
+    s.m_baudRate = 0;
     speed_t speed = ::cfgetospeed(&tio);
     for (const BaudEntry& e : g_BaudRates) {
         if (e.speed == speed)
-            s.m_nBaudRate = e.rate;
+            s.m_baudRate = e.rate;
     }
     for (int bits = 5; bits <= 8; ++bits) {
         if ((tio.c_cflag & CSIZE) == g_CharSizes[bits - 5])
-            s.m_nDataBits = bits;
+            s.m_dataBits = bits;
     }
     if (!(tio.c_cflag & PARENB))
-        s.m_nParity = CLineSettings::PARITY_NONE;
+        s.m_parity = CLineSettings::PARITY_NONE;
     else
-        s.m_nParity = (tio.c_cflag & PARODD) ? CLineSettings::PARITY_ODD : CLineSettings::PARITY_EVEN;
-    s.m_nStopBits = (tio.c_cflag & CSTOPB) ? 2 : 1;
+        s.m_parity = (tio.c_cflag & PARODD) ? CLineSettings::PARITY_ODD : CLineSettings::PARITY_EVEN;
+    s.m_stopBits = (tio.c_cflag & CSTOPB) ? 2 : 1;
     if (tio.c_cflag & CRTSCTS)
-        s.m_nFlowControl = CLineSettings::FLOW_RTSCTS;
+        s.m_flowControl = CLineSettings::FLOW_RTSCTS;
     else if (tio.c_iflag & (IXON | IXOFF))
-        s.m_nFlowControl = CLineSettings::FLOW_XONXOFF;
+        s.m_flowControl = CLineSettings::FLOW_XONXOFF;
     else
-        s.m_nFlowControl = CLineSettings::FLOW_NONE;
+        s.m_flowControl = CLineSettings::FLOW_NONE;
     return s;
 }
 
 int BitsPerChar(const CLineSettings& s)
 {
-    return 1 + s.m_nDataBits + (s.m_nParity != CLineSettings::PARITY_NONE ? 1 : 0) + s.m_nStopBits;
+    return 1 + s.m_dataBits + (s.m_parity != CLineSettings::PARITY_NONE ? 1 : 0) + s.m_stopBits;
 }
 
 }  // namespace q4

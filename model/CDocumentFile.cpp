@@ -28,25 +28,25 @@ std::string ErrnoText(int error)
 // Closes a descriptor when the scope ends, unless it was handed over.
 class CFileHandle {
 public:
-    explicit CFileHandle(int fd) : m_nFd(fd) {}
+    explicit CFileHandle(int fd) : m_fd(fd) {}
     ~CFileHandle()
     {
-        if (m_nFd >= 0)
-            ::close(m_nFd);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     CFileHandle(const CFileHandle&) = delete;
     CFileHandle& operator=(const CFileHandle&) = delete;
-    int Get() const { return m_nFd; }
+    int Get() const { return m_fd; }
     // Closes now and reports close's own error (0 or an errno value).
     int Close()
     {
-        int fd = m_nFd;
-        m_nFd = -1;
+        int fd = m_fd;
+        m_fd = -1;
         return ::close(fd) == 0 ? 0 : errno;
     }
 
 private:
-    int m_nFd;
+    int m_fd;
 };
 
 // A set-up takes some 50 KB; a file far larger than any set-up is refused before it is read.
@@ -153,53 +153,47 @@ int WriteRefusal(const std::string& target, const struct stat& st)
 
 }  // namespace
 
-int CDocumentFile::Fail(const std::string& reason)
+q4::Status CDocumentFile::Load(INordaAlarm& unit, const std::string& path)
 {
-    m_strError = reason;
-    return 0;
+    q4::Result<std::vector<uint8_t>> bytes = ReadBytes(path);
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
+    return LoadBytes(unit, std::move(bytes.Value()), path);
 }
 
-int CDocumentFile::Load(INordaAlarm& unit, const std::string& path)
+q4::Result<std::vector<uint8_t>> CDocumentFile::ReadBytes(const std::string& path)
 {
     std::vector<uint8_t> bytes;
-    if (!ReadBytes(path, bytes))
-        return 0;
-    return LoadBytes(unit, std::move(bytes), path);
-}
-
-int CDocumentFile::ReadBytes(const std::string& path, std::vector<uint8_t>& bytes)
-{
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && IsSpecialFile(st))
-        return Fail(FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)}));
+        return q4::Failure{FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)})};
     // Not blocking, in case a pipe took the file's place since.
     CFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (file.Get() < 0)
-        return Fail(FormatString(IDS_CANNOT_OPEN, {path, ErrnoText(errno)}));
+        return q4::Failure{FormatString(IDS_CANNOT_OPEN, {path, ErrnoText(errno)})};
     if (::fstat(file.Get(), &st) != 0 || IsSpecialFile(st))
-        return Fail(FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)}));
+        return q4::Failure{FormatString(IDS_CANNOT_OPEN, {path, LoadString(IDS_NOT_REGULAR)})};
     ::fcntl(file.Get(), F_SETFL, ::fcntl(file.Get(), F_GETFL) & ~O_NONBLOCK);
     if (int error = ReadAll(file.Get(), bytes))
-        return Fail(FormatString(IDS_CANNOT_READ, {path, ErrnoText(error)}));
+        return q4::Failure{FormatString(IDS_CANNOT_READ, {path, ErrnoText(error)})};
     if (bytes.size() > MAX_DOCUMENT_SIZE)
-        return Fail(FormatString(IDS_NOT_A_DOCUMENT, {path, LoadString(IDS_FAR_TOO_LARGE)}));
-    return 1;
+        return q4::Failure{FormatString(IDS_NOT_A_DOCUMENT, {path, LoadString(IDS_FAR_TOO_LARGE)})};
+    return bytes;
 }
 
-int CDocumentFile::LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name)
+q4::Status CDocumentFile::LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name)
 {
-    m_strError.clear();
     unit.Initialize();
     CArchive ar(std::move(bytes));
     try {
         unit.Serialize(ar);
     } catch (const CArchiveException& e) {
-        return Fail(FormatString(IDS_NOT_A_DOCUMENT, {name, e.what()}));
+        return q4::Failure{FormatString(IDS_NOT_A_DOCUMENT, {name, e.what()})};
     } catch (const std::exception& e) {
         unit.Initialize();
-        return Fail(FormatString(IDS_CANNOT_READ, {name, e.what()}));
+        return q4::Failure{FormatString(IDS_CANNOT_READ, {name, e.what()})};
     }
-    return 1;
+    return {};
 }
 
 std::vector<uint8_t> CDocumentFile::SaveBytes(INordaAlarm& unit)
@@ -209,38 +203,36 @@ std::vector<uint8_t> CDocumentFile::SaveBytes(INordaAlarm& unit)
     return std::move(ar).GetBuffer();
 }
 
-int CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
+q4::Status CDocumentFile::Save(INordaAlarm& unit, const std::string& path)
 {
-    m_strError.clear();
-    m_bReadOnly = false;
+    m_targetReadOnly = false;
     std::vector<uint8_t> bytes;
     try {
         bytes = SaveBytes(unit);
     } catch (const std::exception& e) {
-        return Fail(FormatString(IDS_CANNOT_SAVE, {path, e.what()}));
+        return q4::Failure{FormatString(IDS_CANNOT_SAVE, {path, e.what()})};
     }
     return WriteBytes(bytes, path);
 }
 
-int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path)
+q4::Status CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path)
 {
-    m_strError.clear();
-    m_bReadOnly = false;
+    m_targetReadOnly = false;
     std::string target;
     if (int error = FollowLinks(path, target))
-        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
+        return q4::Failure{FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)})};
     struct stat old {};
     bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && IsSpecialFile(old))
-        return Fail(FormatString(IDS_CANNOT_WRITE, {path, LoadString(IDS_NOT_REGULAR)}));
+        return q4::Failure{FormatString(IDS_CANNOT_WRITE, {path, LoadString(IDS_NOT_REGULAR)})};
     if (int error = exists && S_ISREG(old.st_mode) ? WriteRefusal(target, old) : 0) {
-        m_bReadOnly = true;
-        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
+        m_targetReadOnly = true;
+        return q4::Failure{FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)})};
     }
     std::string tempPath;
     CFileHandle file(CreateTemporary(target, tempPath));
     if (file.Get() < 0)
-        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(errno)}));
+        return q4::Failure{FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(errno)})};
 
     if (exists && S_ISREG(old.st_mode))
         ::fchmod(file.Get(), old.st_mode & 07777);  // the new file keeps the old one's permissions
@@ -255,12 +247,12 @@ int CDocumentFile::WriteBytes(const std::vector<uint8_t>& bytes, const std::stri
         error = errno;
     if (error) {
         ::unlink(tempPath.c_str());
-        return Fail(FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)}));
+        return q4::Failure{FormatString(IDS_CANNOT_WRITE, {path, ErrnoText(error)})};
     }
 
     // Make the rename itself durable.
     CFileHandle folder(::open(ParentFolder(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() >= 0)
         ::fsync(folder.Get());
-    return 1;
+    return {};
 }

@@ -3,6 +3,8 @@
 // never replaces a read-only file.
 #pragma once
 
+#include "model/Result.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,30 +13,25 @@ class INordaAlarm;
 
 class CDocumentFile {
 public:
-    // Returns the unit to its defaults and reads the file into it. 1 on success; 0 with the
-    // reason in GetError(). After a damaged file the setup types read before the damage keep
-    // what they read, the others are at their defaults.
-    int Load(INordaAlarm& unit, const std::string& path);
-    // Reads the whole file without touching a set-up; 0 with the reason when it cannot.
-    int ReadBytes(const std::string& path, std::vector<uint8_t>& bytes);
+    // Returns the unit to its defaults and reads the file into it; on failure the reason, one
+    // line. After a damaged file the setup types read before the damage keep what they read,
+    // the others are at their defaults.
+    q4::Status Load(INordaAlarm& unit, const std::string& path);
+    // Reads the whole file without touching a set-up.
+    q4::Result<std::vector<uint8_t>> ReadBytes(const std::string& path);
     // The same as Load from bytes in memory; name is the file name used in the reason.
-    int LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name);
-    // Writes the set-up to the file. On failure (0) the old file and the set-up are unchanged.
-    int Save(INordaAlarm& unit, const std::string& path);
+    q4::Status LoadBytes(INordaAlarm& unit, std::vector<uint8_t> bytes, const std::string& name);
+    // Writes the set-up to the file. On failure the old file and the set-up are unchanged.
+    q4::Status Save(INordaAlarm& unit, const std::string& path);
     // The whole document as it would be saved.
     static std::vector<uint8_t> SaveBytes(INordaAlarm& unit);
-    // Writes any bytes as Save writes a document: whole, or on failure (0) not at all.
-    int WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path);
+    // Writes any bytes as Save writes a document: whole, or on failure not at all.
+    q4::Status WriteBytes(const std::vector<uint8_t>& bytes, const std::string& path);
 
-    // One line: why the last Load or Save failed.
-    const std::string& GetError() const { return m_strError; }
     // True when the last Save or WriteBytes failed because the file is read-only: it stays as
     // it is, and another name may be written.
-    bool IsTargetReadOnly() const { return m_bReadOnly; }
+    bool IsTargetReadOnly() const { return m_targetReadOnly; }
 
 private:
-    int Fail(const std::string& reason);
-
-    std::string m_strError;
-    bool m_bReadOnly = false;
+    bool m_targetReadOnly = false;
 };

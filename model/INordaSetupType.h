@@ -99,12 +99,15 @@ public:
 
     // -1 idle, 0 uploading, 1 downloading: set by the transfer while it moves this setup type's
     // blocks (a download keeps the messages of re-validated blocks to itself).
-    int m_nTransState = -1;
+    int GetTransState() const { return m_nTransState; }
+    void SetTransState(int state) { m_nTransState = state; }
+
     std::string m_strTitle;
     SETUP_TYPE m_nSetupType = ST_GENERAL;
     std::unique_ptr<CDataSheet> m_pDataSheet;
     int m_nPrintCols = 0;
 
 private:
+    int m_nTransState = -1;
     CSetupRegistry* m_pRegistry = nullptr;
 };

@@ -68,26 +68,26 @@ void CSha256::Compress(const uint8_t* block)
 
 void CSha256::Add(const uint8_t* bytes, size_t count)
 {
-    m_nLength += count;
+    m_length += count;
     while (count > 0) {
-        size_t take = std::min(count, sizeof m_buffer - m_nBuffered);
-        std::memcpy(m_buffer + m_nBuffered, bytes, take);
-        m_nBuffered += take;
+        size_t take = std::min(count, sizeof m_buffer - m_buffered);
+        std::memcpy(m_buffer + m_buffered, bytes, take);
+        m_buffered += take;
         bytes += take;
         count -= take;
-        if (m_nBuffered == sizeof m_buffer) {
+        if (m_buffered == sizeof m_buffer) {
             Compress(m_buffer);
-            m_nBuffered = 0;
+            m_buffered = 0;
         }
     }
 }
 
 std::array<uint8_t, 32> CSha256::Finish()
 {
-    const uint64_t bits = m_nLength * 8;
+    const uint64_t bits = m_length * 8;
     const uint8_t one = 0x80, zero = 0;
     Add(&one, 1);
-    while (m_nBuffered != 56)
+    while (m_buffered != 56)
         Add(&zero, 1);
     uint8_t length[8];
     for (int i = 0; i < 8; ++i)

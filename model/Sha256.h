@@ -23,8 +23,8 @@ private:
 
     uint32_t m_state[8];
     uint8_t m_buffer[64];
-    size_t m_nBuffered = 0;
-    uint64_t m_nLength = 0;
+    size_t m_buffered = 0;
+    uint64_t m_length = 0;
 };
 
 }  // namespace q4

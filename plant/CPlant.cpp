@@ -50,17 +50,11 @@ std::vector<std::string> StringList(const JsonValue& object, const char* key)
 
 }  // namespace
 
-CPlant::CPlant(std::string path, std::string name) : m_strPath(std::move(path)), m_strName(std::move(name)) {}
-
-bool CPlant::Fail(std::string reason)
-{
-    m_strError = std::move(reason);
-    return false;
-}
+CPlant::CPlant(std::string path, std::string name) : m_path(std::move(path)), m_name(std::move(name)) {}
 
 std::string CPlant::GetFolder() const
 {
-    fs::path parent = fs::path(m_strPath).parent_path();
+    fs::path parent = fs::path(m_path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
 }
 
@@ -86,7 +80,7 @@ std::string CPlant::RelativeFile(const std::string& path) const
 
 const PlantUnit* CPlant::FindUnit(const std::string& tag) const
 {
-    for (const PlantUnit& unit : m_arUnits) {
+    for (const PlantUnit& unit : m_units) {
         if (unit.tag == tag)
             return &unit;
     }
@@ -112,36 +106,36 @@ std::string CPlant::TagProblem(const std::string& tag) const
     return {};
 }
 
-bool CPlant::AddUnit(PlantUnit unit)
+q4::Status CPlant::AddUnit(PlantUnit unit)
 {
     if (std::string problem = TagProblem(unit.tag); !problem.empty())
-        return Fail(problem);
+        return q4::Failure{problem};
     if (unit.file.empty())
-        return Fail("the unit " + unit.tag + " needs its .q4g file");
-    m_arUnits.push_back(std::move(unit));
-    return true;
+        return q4::Failure{"the unit " + unit.tag + " needs its .q4g file"};
+    m_units.push_back(std::move(unit));
+    return {};
 }
 
-bool CPlant::ReplaceUnit(PlantUnit unit)
+q4::Status CPlant::ReplaceUnit(PlantUnit unit)
 {
-    for (PlantUnit& known : m_arUnits) {
+    for (PlantUnit& known : m_units) {
         if (known.tag != unit.tag)
             continue;
         if (unit.file.empty())
-            return Fail("the unit " + unit.tag + " needs its .q4g file");
+            return q4::Failure{"the unit " + unit.tag + " needs its .q4g file"};
         known = std::move(unit);
-        return true;
+        return {};
     }
-    return Fail("the plant has no unit " + unit.tag);
+    return q4::Failure{"the plant has no unit " + unit.tag};
 }
 
 std::string CPlant::ToJson() const
 {
     std::ostringstream out;
     out << "{\n  \"format\": " << CJsonWriter::Quote(g_Format) << ",\n  \"version\": " << FORMAT_VERSION
-        << ",\n  \"name\": " << CJsonWriter::Quote(m_strName) << ",\n  \"units\": [";
-    for (size_t i = 0; i < m_arUnits.size(); ++i) {
-        const PlantUnit& unit = m_arUnits[i];
+        << ",\n  \"name\": " << CJsonWriter::Quote(m_name) << ",\n  \"units\": [";
+    for (size_t i = 0; i < m_units.size(); ++i) {
+        const PlantUnit& unit = m_units[i];
         out << (i ? ",\n" : "\n") << "    {\"tag\": " << CJsonWriter::Quote(unit.tag)
             << ", \"file\": " << CJsonWriter::Quote(unit.file);
         if (!unit.location.empty())
@@ -156,33 +150,29 @@ std::string CPlant::ToJson() const
         }
         out << '}';
     }
-    out << (m_arUnits.empty() ? "]\n}\n" : "\n  ]\n}\n");
+    out << (m_units.empty() ? "]\n}\n" : "\n  ]\n}\n");
     return out.str();
 }
 
-bool CPlant::Save()
+q4::Status CPlant::Save() const
 {
     std::string text = ToJson();
-    CDocumentFile file;
-    if (!file.WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_strPath))
-        return Fail(file.GetError());
-    return true;
+    return CDocumentFile().WriteBytes(std::vector<uint8_t>(text.begin(), text.end()), m_path);
 }
 
-bool CPlant::Load(const std::string& path)
+q4::Status CPlant::Load(const std::string& path)
 {
-    CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path, bytes))
-        return Fail(file.GetError());
+    q4::Result<std::vector<uint8_t>> bytes = CDocumentFile().ReadBytes(path);
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
     CPlant read(path, "");
     try {
-        read.Parse(std::string(bytes.begin(), bytes.end()));
+        read.Parse(std::string(bytes->begin(), bytes->end()));
     } catch (const CJsonError& e) {
-        return Fail(path + " is no plant file: " + e.what());
+        return q4::Failure{path + " is no plant file: " + e.what()};
     }
     *this = std::move(read);
-    return true;
+    return {};
 }
 
 void CPlant::Parse(const std::string& text)
@@ -194,7 +184,7 @@ void CPlant::Parse(const std::string& text)
     if (version.kind != JsonValue::Kind::Number || version.text != std::to_string(FORMAT_VERSION))
         throw CJsonError(version.Where() + "a plant file of version " + version.text + " is not known here");
     const std::string none;
-    m_strName = StringMember(doc, "name", false, none);
+    m_name = StringMember(doc, "name", false, none);
     const JsonValue& units = doc.At("units");
     if (units.kind != JsonValue::Kind::Array)
         throw CJsonError(units.Where() + "\"units\" must be an array");
@@ -204,7 +194,7 @@ void CPlant::Parse(const std::string& text)
         PlantUnit unit{StringMember(item, "tag", true, none), StringMember(item, "file", true, none),
                        StringMember(item, "location", false, none), StringMember(item, "note", false, none),
                        StringList(item, "ignore")};
-        if (!AddUnit(std::move(unit)))
-            throw CJsonError(item.Where() + m_strError);
+        if (q4::Status added = AddUnit(std::move(unit)); !added)
+            throw CJsonError(item.Where() + added.Reason());
     }
 }

@@ -25,11 +25,10 @@ PlantUnitChecks CPlantChecks::OfUnit(const PlantUnitFile& file, const std::vecto
         return checks;
     CQuietPrompt prompt;
     CQ4kUnit unit(prompt);
-    CDocumentFile document;
-    if (!document.Load(unit, file.path)) {
+    if (q4::Status loaded = CDocumentFile().Load(unit, file.path); !loaded) {
         // Changed or gone since the survey read it.
         checks.file.readable = false;
-        checks.file.error = document.GetError();
+        checks.file.error = loaded.Reason();
         return checks;
     }
     std::vector<std::string> ignored = file.unit.ignore;

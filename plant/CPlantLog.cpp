@@ -260,14 +260,12 @@ PlantLogRecord CPlantLog::FromLine(const std::string& line)
     return record;
 }
 
-bool CPlantLog::Append(const PlantLogRecord& record, std::string& error) const
+q4::Status CPlantLog::Append(const PlantLogRecord& record) const
 {
     std::string line = ToLine(record) + '\n';
-    int fd = ::open(m_strPath.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        error = "cannot write " + m_strPath + ": " + std::strerror(errno);
-        return false;
-    }
+    int fd = ::open(m_path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return q4::Failure{"cannot write " + m_path + ": " + std::strerror(errno)};
     // A last line a crash cut short gets its end first, in the same write, so that the record
     // starts a line of its own: the cut line stays one damaged line, and the record is read.
     struct stat st {};
@@ -284,20 +282,18 @@ bool CPlantLog::Append(const PlantLogRecord& record, std::string& error) const
         failure = errno;
     if (::close(fd) != 0 && !failure)
         failure = errno;
-    if (failure) {
-        error = "cannot write " + m_strPath + ": " + std::strerror(failure);
-        return false;
-    }
-    return true;
+    if (failure)
+        return q4::Failure{"cannot write " + m_path + ": " + std::strerror(failure)};
+    return {};
 }
 
 CPlantLog::Contents CPlantLog::Read() const
 {
     Contents contents;
-    std::ifstream in(m_strPath, std::ios::binary);
+    std::ifstream in(m_path, std::ios::binary);
     if (!in) {
         if (errno != ENOENT)
-            contents.warnings.push_back("cannot read " + m_strPath + ": " + std::strerror(errno));
+            contents.warnings.push_back("cannot read " + m_path + ": " + std::strerror(errno));
         return contents;
     }
     int number = 0;
@@ -308,7 +304,7 @@ CPlantLog::Contents CPlantLog::Read() const
         try {
             contents.records.push_back(FromLine(line));
         } catch (const CJsonError& e) {
-            contents.warnings.push_back(m_strPath + " line " + std::to_string(number) + ": a damaged record is skipped ("
+            contents.warnings.push_back(m_path + " line " + std::to_string(number) + ": a damaged record is skipped ("
                                         + e.what() + ")");
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "compare/CellDifference.h"
+#include "model/Result.h"
 
 #include <ctime>
 #include <string>
@@ -48,10 +49,10 @@ struct PlantLogRecord {
 // before the action is reported; the log is never rewritten.
 class CPlantLog {
 public:
-    explicit CPlantLog(std::string path) : m_strPath(std::move(path)) {}
+    explicit CPlantLog(std::string path) : m_path(std::move(path)) {}
 
-    // Appends the record as one line; false with the reason when it could not be made durable.
-    bool Append(const PlantLogRecord& record, std::string& error) const;
+    // Appends the record as one line; the reason when it could not be made durable.
+    q4::Status Append(const PlantLogRecord& record) const;
 
     struct Contents {
         std::vector<PlantLogRecord> records;
@@ -60,7 +61,7 @@ public:
     // Every record that reads, in the order written; a log not there yet is empty.
     Contents Read() const;
 
-    const std::string& GetPath() const { return m_strPath; }
+    const std::string& GetPath() const { return m_path; }
 
     // A record as its line, without the line break.
     static std::string ToLine(const PlantLogRecord& record);
@@ -75,5 +76,5 @@ public:
     static const char* ResultName(PlantResult result);
 
 private:
-    std::string m_strPath;
+    std::string m_path;
 };

@@ -54,8 +54,5 @@ q4::Status CPlantRecorder::Record(const JobRecord& record)
 {
     PlantLogRecord line = ToLogRecord(record);
     CPlantLog::Stamp(line);
-    std::string error;
-    if (!CPlantLog(m_plant.GetLogPath()).Append(line, error))
-        return q4::Failure{error};
-    return {};
+    return CPlantLog(m_plant.GetLogPath()).Append(line);
 }

@@ -8,39 +8,54 @@
 
 #include <set>
 
+namespace {
+
+struct FileFacts {
+    unsigned long device = 0;
+    std::string sha256;
+};
+
+// Reads one .q4g: its device number and SHA-256.
+q4::Result<FileFacts> ReadFacts(const std::string& path)
+{
+    CDocumentFile document;
+    q4::Result<std::vector<uint8_t>> bytes = document.ReadBytes(path);
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
+    FileFacts facts;
+    facts.sha256 = q4::CSha256::Hex(bytes->data(), bytes->size());
+    CQuietPrompt prompt;
+    CQ4kUnit unit(prompt);
+    if (q4::Status loaded = document.LoadBytes(unit, std::move(bytes.Value()), path); !loaded)
+        return q4::Failure{loaded.Reason()};
+    facts.device = unit.GetDeviceNumber();
+    return facts;
+}
+
+}  // namespace
+
 CPlantSurvey::CPlantSurvey(const CPlant& plant)
 {
     for (const PlantUnit& unit : plant.GetUnits()) {
         PlantUnitFile file;
         file.unit = unit;
         file.path = plant.FilePath(unit);
-        file.readable = ReadFile(file.path, file.device, file.sha256, file.error);
-        m_arFiles.push_back(std::move(file));
+        q4::Result<FileFacts> facts = ReadFacts(file.path);
+        file.readable = facts.Ok();
+        if (facts) {
+            file.device = facts->device;
+            file.sha256 = facts->sha256;
+        } else {
+            file.error = facts.Reason();
+        }
+        m_files.push_back(std::move(file));
     }
 }
 
-bool CPlantSurvey::ReadFile(const std::string& path, unsigned long& device, std::string& sha256, std::string& error)
-{
-    CDocumentFile document;
-    std::vector<uint8_t> bytes;
-    if (!document.ReadBytes(path, bytes)) {
-        error = document.GetError();
-        return false;
-    }
-    sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
-    CQuietPrompt prompt;
-    CQ4kUnit unit(prompt);
-    if (!document.LoadBytes(unit, std::move(bytes), path)) {
-        error = document.GetError();
-        return false;
-    }
-    device = unit.GetDeviceNumber();
-    return true;
-}
 
 const PlantUnitFile* CPlantSurvey::Find(const std::string& tag) const
 {
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (file.unit.tag == tag)
             return &file;
     }
@@ -50,7 +65,7 @@ const PlantUnitFile* CPlantSurvey::Find(const std::string& tag) const
 std::vector<const PlantUnitFile*> CPlantSurvey::WithDevice(unsigned long device) const
 {
     std::vector<const PlantUnitFile*> found;
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (file.readable && file.device == device)
             found.push_back(&file);
     }
@@ -61,7 +76,7 @@ std::vector<std::vector<const PlantUnitFile*>> CPlantSurvey::SharedDevices() con
 {
     std::vector<std::vector<const PlantUnitFile*>> shared;
     std::set<unsigned long> told;
-    for (const PlantUnitFile& file : m_arFiles) {
+    for (const PlantUnitFile& file : m_files) {
         if (!file.readable || told.count(file.device))
             continue;
         std::vector<const PlantUnitFile*> same = WithDevice(file.device);
@@ -76,7 +91,7 @@ std::vector<std::vector<const PlantUnitFile*>> CPlantSurvey::SharedDevices() con
 std::vector<std::string> CPlantSurvey::Warnings() const
 {
     std::vector<std::string> warnings;
-    for (const PlantUnitFile& file : m_arFiles)
+    for (const PlantUnitFile& file : m_files)
         if (!file.readable)
             warnings.push_back(file.unit.tag + ": " + file.error);
     for (const std::vector<const PlantUnitFile*>& same : SharedDevices()) {

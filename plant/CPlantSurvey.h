@@ -21,7 +21,7 @@ class CPlantSurvey {
 public:
     explicit CPlantSurvey(const CPlant& plant);
 
-    const std::vector<PlantUnitFile>& GetFiles() const { return m_arFiles; }
+    const std::vector<PlantUnitFile>& GetFiles() const { return m_files; }
     const PlantUnitFile* Find(const std::string& tag) const;
     // The readable units of that device number, in the plant's order.
     std::vector<const PlantUnitFile*> WithDevice(unsigned long device) const;
@@ -31,9 +31,6 @@ public:
     // ("AN-101 and AN-103 are both device 3").
     std::vector<std::string> Warnings() const;
 
-    // Reads one .q4g: its device number and SHA-256; false with the reason.
-    static bool ReadFile(const std::string& path, unsigned long& device, std::string& sha256, std::string& error);
-
 private:
-    std::vector<PlantUnitFile> m_arFiles;
+    std::vector<PlantUnitFile> m_files;
 };

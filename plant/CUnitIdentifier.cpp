@@ -65,9 +65,9 @@ bool CUnitIdentifier::ByDevice(unsigned long device, Identification& found) cons
 {
     found = Identification();
     found.device = device;
-    std::vector<const PlantUnitFile*> candidates = m_pSurvey ? m_pSurvey->WithDevice(device)
+    std::vector<const PlantUnitFile*> candidates = m_survey ? m_survey->WithDevice(device)
                                                              : std::vector<const PlantUnitFile*>();
-    if (m_pSurvey && candidates.size() != 1)
+    if (m_survey && candidates.size() != 1)
         return false;
     found.result = PlantResult::Named;
     if (!candidates.empty())
@@ -79,11 +79,11 @@ Identification CUnitIdentifier::ByBlocks(unsigned long device, const CUnitImage&
 {
     Identification found;
     found.device = device;
-    if (!m_pSurvey) {
+    if (!m_survey) {
         found.result = PlantResult::Named;
         return found;
     }
-    return Closest(found, m_pSurvey->WithDevice(device), held);
+    return Closest(found, m_survey->WithDevice(device), held);
 }
 
 Identification CUnitIdentifier::Closest(Identification found, const std::vector<const PlantUnitFile*>& candidates,
@@ -93,7 +93,7 @@ Identification CUnitIdentifier::Closest(Identification found, const std::vector<
     const bool shared = !candidates.empty();
     std::vector<const PlantUnitFile*> pool = candidates;
     if (!shared) {
-        for (const PlantUnitFile& file : m_pSurvey->GetFiles()) {
+        for (const PlantUnitFile& file : m_survey->GetFiles()) {
             if (file.readable)
                 pool.push_back(&file);
         }
@@ -120,8 +120,7 @@ int CUnitIdentifier::CountDifferences(const std::string& path, const CUnitImage&
 {
     CQuietPrompt quiet;
     CQ4kUnit document(quiet);
-    CDocumentFile file;
-    if (!file.Load(document, path))
+    if (!CDocumentFile().Load(document, path))
         return -1;
     CUnitVerification verification(document, held);
     // Blocks that differ without a cell to show still count, one each.
@@ -144,7 +143,7 @@ PlantLogRecord CUnitIdentifier::Record(const Identification& found, const std::s
         record.reason = ClosestText(found);
     if (found.result == PlantResult::Named) {
         record.tag = found.tags.front();
-        if (const PlantUnitFile* file = m_pSurvey ? m_pSurvey->Find(record.tag) : nullptr)
+        if (const PlantUnitFile* file = m_survey ? m_survey->Find(record.tag) : nullptr)
             record.sha256 = file->sha256;
     }
     return record;

@@ -30,7 +30,7 @@ struct Identification {
 class CUnitIdentifier {
 public:
     // survey: the plant's units, or null to tell the device number alone.
-    explicit CUnitIdentifier(const CPlantSurvey* survey) : m_pSurvey(survey) {}
+    explicit CUnitIdentifier(const CPlantSurvey* survey) : m_survey(survey) {}
 
     // The two steps of Identify for those who read the unit themselves. First the device
     // number from the General blocks: true with found filled in when it names the unit (no
@@ -54,7 +54,7 @@ private:
     Identification Closest(Identification found, const std::vector<const PlantUnitFile*>& candidates,
                            const CUnitImage& held) const;
 
-    const CPlantSurvey* m_pSurvey;
+    const CPlantSurvey* m_survey;
 };
 
 // Identify Unit as one job: the unit's General blocks read, and the whole unit where its number

@@ -22,24 +22,24 @@ uint8_t Nibbles(const uint8_t* at)
     return static_cast<uint8_t>(((at[0] & 0x0F) << 4) | (at[1] & 0x0F));
 }
 
-bool SpaceOfRequest(uint8_t command, CUnitEmulator::BLOCK_SPACE& space)
+bool SpaceOfRequest(uint8_t command, CUnitEmulator::BlockSpace& space)
 {
     switch (command) {
-    case '@': space = CUnitEmulator::SPACE_INPUT; return true;
-    case 'A': space = CUnitEmulator::SPACE_ALARM; return true;
-    case 'B': space = CUnitEmulator::SPACE_GENERAL; return true;
+    case '@': space = CUnitEmulator::BlockSpace::Input; return true;
+    case 'A': space = CUnitEmulator::BlockSpace::Alarm; return true;
+    case 'B': space = CUnitEmulator::BlockSpace::General; return true;
     default: return false;
     }
 }
 
-bool SpaceOfWrite(uint8_t command, CUnitEmulator::BLOCK_SPACE& space)
+bool SpaceOfWrite(uint8_t command, CUnitEmulator::BlockSpace& space)
 {
     return SpaceOfRequest(static_cast<uint8_t>(command - 4), space);
 }
 
 int FrameLength(uint8_t command)
 {
-    CUnitEmulator::BLOCK_SPACE space;
+    CUnitEmulator::BlockSpace space;
     if (SpaceOfRequest(command, space))
         return CQ4kProtocol::REQ_FRAME_LEN;
     if (SpaceOfWrite(command, space))
@@ -57,7 +57,7 @@ bool ParseNumber(const std::string& text, int max, int& value)
 
 }  // namespace
 
-CEmulatorServer::CEmulatorServer(bool blank) : m_Unit(blank) {}
+CEmulatorServer::CEmulatorServer(bool blank) : m_unit(blank) {}
 
 CEmulatorServer::~CEmulatorServer()
 {
@@ -75,7 +75,7 @@ bool CEmulatorServer::Start()
     int slave = -1;
     if (::grantpt(master) == 0 && ::unlockpt(master) == 0 && ::ptsname_r(master, name, sizeof name) == 0)
         slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slave < 0 || ::pipe2(m_nWake, O_CLOEXEC | O_NONBLOCK) != 0) {
+    if (slave < 0 || ::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) != 0) {
         if (slave >= 0)
             ::close(slave);
         ::close(master);
@@ -94,12 +94,12 @@ bool CEmulatorServer::Start()
         ::tcsetattr(slave, TCSANOW, &tio);
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    m_nMaster = master;
-    m_nSlave = slave;
-    m_strSlavePath = name;
+    m_master = master;
+    m_slave = slave;
+    m_slavePath = name;
     {
-        std::lock_guard<std::mutex> lock(m_Lock);
-        m_bStop = false;
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_stop = false;
     }
     m_thread = std::thread(&CEmulatorServer::Serve, this);
     return true;
@@ -110,25 +110,25 @@ void CEmulatorServer::Stop()
     if (!m_thread.joinable())
         return;
     {
-        std::lock_guard<std::mutex> lock(m_Lock);
-        m_bStop = true;
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_stop = true;
     }
-    m_StopSignal.notify_all();
+    m_stopSignal.notify_all();
     const char wake = 1;
-    [[maybe_unused]] ssize_t w = ::write(m_nWake[1], &wake, 1);
+    [[maybe_unused]] ssize_t w = ::write(m_wake[1], &wake, 1);
     m_thread.join();
-    for (int* fd : {&m_nMaster, &m_nSlave, &m_nWake[0], &m_nWake[1]}) {
+    for (int* fd : {&m_master, &m_slave, &m_wake[0], &m_wake[1]}) {
         if (*fd >= 0)
             ::close(*fd);
         *fd = -1;
     }
-    m_strSlavePath.clear();
+    m_slavePath.clear();
 }
 
 void CEmulatorServer::AddFault(const Fault& fault)
 {
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_Faults.push_back(fault);
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_faults.push_back(fault);
 }
 
 bool CEmulatorServer::ParseFault(const std::string& text, Fault& fault)
@@ -149,10 +149,10 @@ bool CEmulatorServer::ParseFault(const std::string& text, Fault& fault)
         if (parts[0] == g_FaultNames[i])
             kind = i;
     }
-    CUnitEmulator::BLOCK_SPACE space;
+    CUnitEmulator::BlockSpace space;
     if (kind < 0 || parts[1].size() != 1 || !SpaceOfRequest(static_cast<uint8_t>(parts[1][0]), space))
         return false;
-    Fault parsed{static_cast<FAULT_KIND>(kind), parts[1][0], 0, 1};
+    Fault parsed{static_cast<FaultKind>(kind), parts[1][0], 0, 1};
     if (!ParseNumber(parts[2], 255, parsed.address))
         return false;
     if (parts.size() == 4 && (!ParseNumber(parts[3], 1000000, parsed.count) || parsed.count < 1))
@@ -161,15 +161,15 @@ bool CEmulatorServer::ParseFault(const std::string& text, Fault& fault)
     return true;
 }
 
-bool CEmulatorServer::TakeFault(char command, int address, FAULT_KIND& kind)
+bool CEmulatorServer::TakeFault(char command, int address, FaultKind& kind)
 {
-    std::lock_guard<std::mutex> lock(m_Lock);
-    for (auto it = m_Faults.begin(); it != m_Faults.end(); ++it) {
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (auto it = m_faults.begin(); it != m_faults.end(); ++it) {
         if (it->command != command || it->address != address)
             continue;
         kind = it->kind;
         if (--it->count <= 0)
-            m_Faults.erase(it);
+            m_faults.erase(it);
         return true;
     }
     return false;
@@ -177,22 +177,22 @@ bool CEmulatorServer::TakeFault(char command, int address, FAULT_KIND& kind)
 
 bool CEmulatorServer::SleepUntil(std::chrono::steady_clock::time_point until)
 {
-    std::unique_lock<std::mutex> lock(m_Lock);
-    return !m_StopSignal.wait_until(lock, until, [this] { return m_bStop; });
+    std::unique_lock<std::mutex> lock(m_lock);
+    return !m_stopSignal.wait_until(lock, until, [this] { return m_stop; });
 }
 
 int CEmulatorServer::SendLateReplies()
 {
     const auto now = std::chrono::steady_clock::now();
     int nextMs = -1;
-    for (size_t i = 0; i < m_Late.size();) {
-        if (m_Late[i].due <= now) {
-            std::vector<uint8_t> frame = std::move(m_Late[i].frame);
-            m_Late.erase(m_Late.begin() + static_cast<long>(i));
+    for (size_t i = 0; i < m_late.size();) {
+        if (m_late[i].due <= now) {
+            std::vector<uint8_t> frame = std::move(m_late[i].frame);
+            m_late.erase(m_late.begin() + static_cast<long>(i));
             SendReply(frame.data(), static_cast<int>(frame.size()));
             continue;
         }
-        auto left = std::chrono::ceil<std::chrono::milliseconds>(m_Late[i].due - now).count();
+        auto left = std::chrono::ceil<std::chrono::milliseconds>(m_late[i].due - now).count();
         nextMs = nextMs < 0 ? static_cast<int>(left) : std::min(nextMs, static_cast<int>(left));
         ++i;
     }
@@ -202,9 +202,9 @@ int CEmulatorServer::SendLateReplies()
 void CEmulatorServer::Serve()
 {
     std::vector<uint8_t> pending;
-    m_Late.clear();
+    m_late.clear();
     for (;;) {
-        pollfd fds[2] = {{m_nMaster, POLLIN, 0}, {m_nWake[0], POLLIN, 0}};
+        pollfd fds[2] = {{m_master, POLLIN, 0}, {m_wake[0], POLLIN, 0}};
         int r = ::poll(fds, 2, SendLateReplies());
         if (r < 0 && errno != EINTR)
             return;
@@ -219,7 +219,7 @@ void CEmulatorServer::Serve()
             continue;
         }
         uint8_t buf[512];
-        ssize_t n = ::read(m_nMaster, buf, sizeof buf);
+        ssize_t n = ::read(m_master, buf, sizeof buf);
         if (n > 0) {
             pending.insert(pending.end(), buf, buf + n);
             HandleInput(pending);
@@ -239,7 +239,7 @@ void CEmulatorServer::HandleInput(std::vector<uint8_t>& pending)
             return;
         int length = FrameLength(pending[1]);
         if (length == 0) {
-            ++m_nRejected;
+            ++m_rejected;
             pending.erase(pending.begin());
             continue;
         }
@@ -251,14 +251,14 @@ void CEmulatorServer::HandleInput(std::vector<uint8_t>& pending)
                 restart = i;
         }
         if (restart) {
-            ++m_nRejected;
+            ++m_rejected;
             pending.erase(pending.begin(), pending.begin() + static_cast<long>(restart));
             continue;
         }
         if (pending.size() < static_cast<size_t>(length))
             return;
         if (pending[length - 1] != '$') {
-            ++m_nRejected;
+            ++m_rejected;
             pending.erase(pending.begin());
             continue;
         }
@@ -274,40 +274,40 @@ void CEmulatorServer::HandleRequest(const uint8_t* frame)
 {
     const uint8_t command = frame[1];
     const uint8_t address = Nibbles(frame + 2);
-    CUnitEmulator::BLOCK_SPACE space;
+    CUnitEmulator::BlockSpace space;
     uint8_t data[CUnitEmulator::BLOCK_LEN];
     if (Nibbles(frame + 4) != static_cast<uint8_t>(command + address) || !SpaceOfRequest(command, space)
-        || !m_Unit.GetBlock(space, address, data)) {
-        ++m_nRejected;
+        || !m_unit.GetBlock(space, address, data)) {
+        ++m_rejected;
         return;
     }
-    ++m_nRequests;
-    FAULT_KIND fault = FAULT_SILENT;
+    ++m_requests;
+    FaultKind fault = FaultKind::Silent;
     bool faulty = TakeFault(static_cast<char>(command), address, fault);
-    if (faulty && fault == FAULT_SILENT)
+    if (faulty && fault == FaultKind::Silent)
         return;
-    if (faulty && fault == FAULT_READBACK)
+    if (faulty && fault == FaultKind::Readback)
         data[0] ^= 0x5A;
     uint8_t replyAddress = address;
-    if (faulty && fault == FAULT_STRAY) {
+    if (faulty && fault == FaultKind::Stray) {
         replyAddress = static_cast<uint8_t>(address + 1 < CUnitEmulator::NumBlocks(space) ? address + 1 : address - 1);
-        m_Unit.GetBlock(space, replyAddress, data);
+        m_unit.GetBlock(space, replyAddress, data);
     }
 
     uint8_t reply[CQ4kProtocol::DATA_FRAME_LEN];
     CQ4kProtocol protocol;
     protocol.MakeWriteMsg(static_cast<ND_Q4K_MSG>(command), replyAddress, data, reply);
-    if (faulty && fault == FAULT_LATE) {
+    if (faulty && fault == FaultKind::Late) {
         // Served from the loop when due; the requests in between are answered as they come.
-        m_Late.push_back({std::chrono::steady_clock::now() + std::chrono::milliseconds(LATE_REPLY_MS),
+        m_late.push_back({std::chrono::steady_clock::now() + std::chrono::milliseconds(LATE_REPLY_MS),
                           std::vector<uint8_t>(reply, reply + sizeof reply)});
         return;
     }
-    if (faulty && fault == FAULT_CHECKSUM)
+    if (faulty && fault == FaultKind::Checksum)
         reply[5] = static_cast<uint8_t>(0x30 + ((reply[5] + 1) & 0x0F));
-    int length = faulty && fault == FAULT_SHORT ? CQ4kProtocol::DATA_FRAME_LEN - 1 : CQ4kProtocol::DATA_FRAME_LEN;
+    int length = faulty && fault == FaultKind::Short ? CQ4kProtocol::DATA_FRAME_LEN - 1 : CQ4kProtocol::DATA_FRAME_LEN;
 
-    int delay = m_nReplyDelayMs;
+    int delay = m_replyDelayMs;
     if (delay > 0 && !SleepUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(delay)))
         return;
     SendReply(reply, length);
@@ -319,19 +319,19 @@ void CEmulatorServer::HandleWrite(const uint8_t* frame)
     ND_Q4K_MSG kind{};
     uint8_t address = 0;
     uint8_t data[CUnitEmulator::BLOCK_LEN];
-    CUnitEmulator::BLOCK_SPACE space;
+    CUnitEmulator::BlockSpace space;
     if (!protocol.GetReadMsg(frame, kind, address, data) || !SpaceOfWrite(frame[1], space)
-        || !m_Unit.SetBlock(space, address, data)) {
-        ++m_nRejected;
+        || !m_unit.SetBlock(space, address, data)) {
+        ++m_rejected;
         return;
     }
-    ++m_nWrites;
+    ++m_writes;
 }
 
 void CEmulatorServer::SendReply(const uint8_t* frame, int length)
 {
     using Clock = std::chrono::steady_clock;
-    const unsigned baud = m_nBaudRate;
+    const unsigned baud = m_baudRate;
     const auto start = Clock::now();
     int sent = 0;
     while (sent < length) {
@@ -343,7 +343,7 @@ void CEmulatorServer::SendReply(const uint8_t* frame, int length)
                 return;
             chunk = 1;
         }
-        ssize_t w = ::write(m_nMaster, frame + sent, static_cast<size_t>(chunk));
+        ssize_t w = ::write(m_master, frame + sent, static_cast<size_t>(chunk));
         if (w > 0) {
             sent += static_cast<int>(w);
         } else if (w < 0 && errno != EAGAIN && errno != EINTR) {

@@ -15,18 +15,18 @@
 
 class CEmulatorServer {
 public:
-    enum FAULT_KIND {
-        FAULT_SILENT,   // no reply
-        FAULT_SHORT,    // a reply of 70 bytes
-        FAULT_CHECKSUM, // a reply whose checksum is wrong
-        FAULT_READBACK, // a reply whose data differ from the block held
-        FAULT_LATE,     // the reply, but LATE_REPLY_MS after the request
-        FAULT_STRAY,    // a good reply for the next block (the one before for the last)
+    enum class FaultKind {
+        Silent,    // no reply
+        Short,     // a reply of 70 bytes
+        Checksum,  // a reply whose checksum is wrong
+        Readback,  // a reply whose data differ from the block held
+        Late,      // the reply, but LATE_REPLY_MS after the request
+        Stray,     // a good reply for the next block (the one before for the last)
     };
     // Long after the unit's 100 ms wait: the program has given the block up by then.
     static constexpr int LATE_REPLY_MS = 250;
     struct Fault {
-        FAULT_KIND kind;
+        FaultKind kind;
         char command;  // '@', 'A' or 'B'
         int address;   // the address as sent
         int count;     // requests still to spoil
@@ -44,20 +44,20 @@ public:
     void Stop();
     bool IsRunning() const { return m_thread.joinable(); }
     // The path the program opens as its serial port.
-    const std::string& GetSlavePath() const { return m_strSlavePath; }
+    const std::string& GetSlavePath() const { return m_slavePath; }
 
-    CUnitEmulator& GetUnit() { return m_Unit; }
+    CUnitEmulator& GetUnit() { return m_unit; }
     // Bits per second at which replies leave (10 bits a byte); 0 sends at once.
-    void SetBaudRate(unsigned baud) { m_nBaudRate = baud; }
-    void SetReplyDelayMs(int ms) { m_nReplyDelayMs = ms; }
+    void SetBaudRate(unsigned baud) { m_baudRate = baud; }
+    void SetReplyDelayMs(int ms) { m_replyDelayMs = ms; }
     void AddFault(const Fault& fault);
     // Parses "KIND:CMD:BLOCK[:COUNT]"; false when the text is no fault.
     static bool ParseFault(const std::string& text, Fault& fault);
 
     // Counts of what arrived, for those who wait on the unit.
-    int GetRequestCount() const { return m_nRequests; }
-    int GetWriteCount() const { return m_nWrites; }
-    int GetRejectedCount() const { return m_nRejected; }
+    int GetRequestCount() const { return m_requests; }
+    int GetWriteCount() const { return m_writes; }
+    int GetRejectedCount() const { return m_rejected; }
 
 private:
     void Serve();
@@ -65,33 +65,33 @@ private:
     void HandleRequest(const uint8_t* frame);
     void HandleWrite(const uint8_t* frame);
     void SendReply(const uint8_t* frame, int length);
-    bool TakeFault(char command, int address, FAULT_KIND& kind);
+    bool TakeFault(char command, int address, FaultKind& kind);
     // Sends the late replies that are due; the time until the next one is due, or -1.
     int SendLateReplies();
     // Sleeps until the deadline; false when the server is being stopped.
     bool SleepUntil(std::chrono::steady_clock::time_point until);
 
-    CUnitEmulator m_Unit;
-    std::string m_strSlavePath;
-    int m_nMaster = -1;
-    int m_nSlave = -1;
-    int m_nWake[2] = {-1, -1};
+    CUnitEmulator m_unit;
+    std::string m_slavePath;
+    int m_master = -1;
+    int m_slave = -1;
+    int m_wake[2] = {-1, -1};
     std::thread m_thread;
-    std::atomic<unsigned> m_nBaudRate{0};
-    std::atomic<int> m_nReplyDelayMs{0};
-    std::atomic<int> m_nRequests{0};
-    std::atomic<int> m_nWrites{0};
-    std::atomic<int> m_nRejected{0};
+    std::atomic<unsigned> m_baudRate{0};
+    std::atomic<int> m_replyDelayMs{0};
+    std::atomic<int> m_requests{0};
+    std::atomic<int> m_writes{0};
+    std::atomic<int> m_rejected{0};
 
-    std::mutex m_Lock; // guards the faults and the stop flag
-    std::condition_variable m_StopSignal;
-    bool m_bStop = false;
-    std::vector<Fault> m_Faults;
+    std::mutex m_lock; // guards the faults and the stop flag
+    std::condition_variable m_stopSignal;
+    bool m_stop = false;
+    std::vector<Fault> m_faults;
 
     // Replies held back by a late fault; the serving thread alone touches them.
     struct LateReply {
         std::chrono::steady_clock::time_point due;
         std::vector<uint8_t> frame;
     };
-    std::vector<LateReply> m_Late;
+    std::vector<LateReply> m_late;
 };

@@ -1,6 +1,8 @@
 // Parsing the emulated unit program's options.
 #include "sim/CSimOptions.h"
 
+#include <optional>
+
 namespace {
 
 bool ParseCount(const std::string& text, long max, long& value)
@@ -48,74 +50,63 @@ const char* CSimOptions::Usage()
            "  --version          print the version and exit\n";
 }
 
-bool CSimOptions::Parse(const std::vector<std::string>& args, std::string& error)
+q4::Status CSimOptions::Parse(const std::vector<std::string>& args)
 {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error = arg + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
+        // The option's value, or nothing when the command line ends after the option.
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            return args[++i];
         };
-        std::string text;
+        const q4::Failure noValue{arg + " needs a value"};
         if (arg == "--help" || arg == "-h") {
-            m_bHelp = true;
+            m_help = true;
         } else if (arg == "--version") {
-            m_bVersion = true;
+            m_version = true;
         } else if (arg == "--blank") {
-            m_bBlank = true;
+            m_blank = true;
         } else if (arg == "--units") {
             long units = 0;
-            if (!value(text))
-                return false;
-            if (!ParseCount(text, 64, units) || units == 0) {
-                error = "--units: \"" + text + "\" is no number of units from 1 to 64";
-                return false;
-            }
-            m_nUnits = static_cast<int>(units);
-        } else if (arg == "--link") {
-            if (!value(m_strLink))
-                return false;
-        } else if (arg == "--load") {
-            if (!value(m_strLoad))
-                return false;
-        } else if (arg == "--save") {
-            if (!value(m_strSave))
-                return false;
+            std::optional<std::string> text = value();
+            if (!text)
+                return noValue;
+            if (!ParseCount(*text, 64, units) || units == 0)
+                return q4::Failure{"--units: \"" + *text + "\" is no number of units from 1 to 64"};
+            m_units = static_cast<int>(units);
+        } else if (arg == "--link" || arg == "--load" || arg == "--save") {
+            std::optional<std::string> text = value();
+            if (!text)
+                return noValue;
+            (arg == "--link" ? m_link : arg == "--load" ? m_load : m_save) = *text;
         } else if (arg == "--baud") {
             long baud = 0;
-            if (!value(text))
-                return false;
-            if (!ParseCount(text, 4000000, baud) || baud == 0) {
-                error = "--baud: \"" + text + "\" is no bit rate";
-                return false;
-            }
-            m_nBaudRate = static_cast<unsigned>(baud);
+            std::optional<std::string> text = value();
+            if (!text)
+                return noValue;
+            if (!ParseCount(*text, 4000000, baud) || baud == 0)
+                return q4::Failure{"--baud: \"" + *text + "\" is no bit rate"};
+            m_baudRate = static_cast<unsigned>(baud);
         } else if (arg == "--reply-delay") {
             long ms = 0;
-            if (!value(text))
-                return false;
-            if (!ParseCount(text, 60000, ms)) {
-                error = "--reply-delay: \"" + text + "\" is no number of milliseconds";
-                return false;
-            }
-            m_nReplyDelayMs = static_cast<int>(ms);
+            std::optional<std::string> text = value();
+            if (!text)
+                return noValue;
+            if (!ParseCount(*text, 60000, ms))
+                return q4::Failure{"--reply-delay: \"" + *text + "\" is no number of milliseconds"};
+            m_replyDelayMs = static_cast<int>(ms);
         } else if (arg == "--fault") {
             CEmulatorServer::Fault fault{};
-            if (!value(text))
-                return false;
-            if (!CEmulatorServer::ParseFault(text, fault)) {
-                error = "--fault: \"" + text + "\" is not KIND:CMD:BLOCK[:COUNT]";
-                return false;
-            }
-            m_Faults.push_back(fault);
+            std::optional<std::string> text = value();
+            if (!text)
+                return noValue;
+            if (!CEmulatorServer::ParseFault(*text, fault))
+                return q4::Failure{"--fault: \"" + *text + "\" is not KIND:CMD:BLOCK[:COUNT]"};
+            m_faults.push_back(fault);
         } else {
-            error = "unknown option \"" + arg + "\"";
-            return false;
+            return q4::Failure{"unknown option \"" + arg + "\""};
         }
     }
-    return true;
+    return {};
 }

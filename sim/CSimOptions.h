@@ -1,30 +1,31 @@
 // The command line of the emulated unit program.
 #pragma once
 
+#include "model/Result.h"
 #include "sim/CEmulatorServer.h"
 
 #include <string>
 #include <vector>
 
 struct CSimOptions {
-    std::string m_strLink;
-    std::string m_strLoad;
-    std::string m_strSave;
-    bool m_bBlank = false;
-    bool m_bHelp = false;
-    bool m_bVersion = false;
-    unsigned m_nBaudRate = 0;
-    int m_nUnits = 1;
-    int m_nReplyDelayMs = 0;
-    std::vector<CEmulatorServer::Fault> m_Faults;
+    std::string m_link;
+    std::string m_load;
+    std::string m_save;
+    bool m_blank = false;
+    bool m_help = false;
+    bool m_version = false;
+    unsigned m_baudRate = 0;
+    int m_units = 1;
+    int m_replyDelayMs = 0;
+    std::vector<CEmulatorServer::Fault> m_faults;
 
-    // False with a reason in error when an option is unknown or its value malformed.
-    bool Parse(const std::vector<std::string>& args, std::string& error);
+    // Refused with the reason when an option is unknown or its value malformed.
+    q4::Status Parse(const std::vector<std::string>& args);
     static const char* Usage();
     // The --link or --save path of unit n (from 1): the path itself for one unit, PATH-n for
     // several.
     std::string PathOf(const std::string& path, int n) const
     {
-        return m_nUnits == 1 ? path : path + "-" + std::to_string(n);
+        return m_units == 1 ? path : path + "-" + std::to_string(n);
     }
 };

@@ -30,63 +30,63 @@ CUnitEmulator::CUnitEmulator(bool blank)
     Reset(blank);
 }
 
-int CUnitEmulator::NumBlocks(BLOCK_SPACE space)
+int CUnitEmulator::NumBlocks(BlockSpace space)
 {
     switch (space) {
-    case SPACE_GENERAL: return GENERAL_BLOCKS;
-    case SPACE_INPUT: return INPUT_BLOCKS;
-    case SPACE_ALARM: return ALARM_BLOCKS;
+    case BlockSpace::General: return GENERAL_BLOCKS;
+    case BlockSpace::Input: return INPUT_BLOCKS;
+    case BlockSpace::Alarm: return ALARM_BLOCKS;
     }
     return 0;
 }
 
-std::vector<uint8_t>& CUnitEmulator::Space(BLOCK_SPACE space)
+std::vector<uint8_t>& CUnitEmulator::Space(BlockSpace space)
 {
-    return space == SPACE_GENERAL ? m_General : space == SPACE_INPUT ? m_Inputs : m_Alarms;
+    return space == BlockSpace::General ? m_general : space == BlockSpace::Input ? m_inputs : m_alarms;
 }
 
-const std::vector<uint8_t>& CUnitEmulator::Space(BLOCK_SPACE space) const
+const std::vector<uint8_t>& CUnitEmulator::Space(BlockSpace space) const
 {
-    return space == SPACE_GENERAL ? m_General : space == SPACE_INPUT ? m_Inputs : m_Alarms;
+    return space == BlockSpace::General ? m_general : space == BlockSpace::Input ? m_inputs : m_alarms;
 }
 
 void CUnitEmulator::Reset(bool blank)
 {
-    std::lock_guard<std::mutex> lock(m_Lock);
-    m_General.assign(GENERAL_BLOCKS * BLOCK_LEN, 0);
-    m_Inputs.assign(INPUT_BLOCKS * BLOCK_LEN, 0);
-    m_Alarms.assign(ALARM_BLOCKS * BLOCK_LEN, 0);
+    std::lock_guard<std::mutex> lock(m_lock);
+    m_general.assign(GENERAL_BLOCKS * BLOCK_LEN, 0);
+    m_inputs.assign(INPUT_BLOCKS * BLOCK_LEN, 0);
+    m_alarms.assign(ALARM_BLOCKS * BLOCK_LEN, 0);
     if (blank)
         return;
     // General: protocol MODBUS, device number 1, both baud rates 9600.
-    PutConstant(m_General.data(), 2, 1);
-    PutConstant(m_General.data(), 3, 1);
-    PutConstant(m_General.data(), 5, 9600);
-    PutConstant(m_General.data(), 6, 9600);
+    PutConstant(m_general.data(), 2, 1);
+    PutConstant(m_general.data(), 3, 1);
+    PutConstant(m_general.data(), 5, 9600);
+    PutConstant(m_general.data(), 6, 9600);
     for (int b = 0; b < INPUT_BLOCKS; ++b) {
-        uint8_t* block = m_Inputs.data() + b * BLOCK_LEN;
+        uint8_t* block = m_inputs.data() + b * BLOCK_LEN;
         if (b >= FIRST_LOGICAL_BLOCK)
             std::memset(block + 16, 0x30, 12);
         std::memset(block + 28, 0x20, 4);
     }
     for (int b = 0; b < ALARM_BLOCKS; ++b)
-        std::memcpy(m_Alarms.data() + b * BLOCK_LEN, g_FactoryAlarm, BLOCK_LEN);
+        std::memcpy(m_alarms.data() + b * BLOCK_LEN, g_FactoryAlarm, BLOCK_LEN);
 }
 
-bool CUnitEmulator::GetBlock(BLOCK_SPACE space, int block, uint8_t* out) const
+bool CUnitEmulator::GetBlock(BlockSpace space, int block, uint8_t* out) const
 {
     if (block < 0 || block >= NumBlocks(space))
         return false;
-    std::lock_guard<std::mutex> lock(m_Lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     std::memcpy(out, Space(space).data() + block * BLOCK_LEN, BLOCK_LEN);
     return true;
 }
 
-bool CUnitEmulator::SetBlock(BLOCK_SPACE space, int block, const uint8_t* in)
+bool CUnitEmulator::SetBlock(BlockSpace space, int block, const uint8_t* in)
 {
     if (block < 0 || block >= NumBlocks(space))
         return false;
-    std::lock_guard<std::mutex> lock(m_Lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     std::memcpy(Space(space).data() + block * BLOCK_LEN, in, BLOCK_LEN);
     return true;
 }
@@ -94,9 +94,9 @@ bool CUnitEmulator::SetBlock(BLOCK_SPACE space, int block, const uint8_t* in)
 std::string CUnitEmulator::SaveText() const
 {
     std::string text;
-    std::lock_guard<std::mutex> lock(m_Lock);
-    for (int s = SPACE_GENERAL; s <= SPACE_ALARM; ++s) {
-        auto space = static_cast<BLOCK_SPACE>(s);
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (int s = 0; s < 3; ++s) {
+        auto space = static_cast<BlockSpace>(s);
         for (int b = 0; b < NumBlocks(space); ++b) {
             text += g_SpaceNames[s];
             text += ' ' + std::to_string(b) + ' ';
@@ -108,10 +108,10 @@ std::string CUnitEmulator::SaveText() const
     return text;
 }
 
-bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
+q4::Status CUnitEmulator::LoadText(const std::string& text)
 {
     struct Loaded {
-        BLOCK_SPACE space;
+        BlockSpace space;
         int block;
         uint8_t data[BLOCK_LEN];
     };
@@ -128,13 +128,10 @@ bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
         std::istringstream fields(line);
         std::string name, number, hex, extra;
         fields >> name >> number >> hex;
-        auto fail = [&](const std::string& why) {
-            error = "line " + std::to_string(lineNo) + ": " + why;
-            return false;
-        };
+        auto fail = [&](const std::string& why) { return q4::Failure{"line " + std::to_string(lineNo) + ": " + why}; };
         if (fields >> extra)
             return fail("more than three fields");
-        int s = -1;
+        int s = -1;  // the space's number
         for (int i = 0; i < 3; ++i) {
             if (name == g_SpaceNames[i])
                 s = i;
@@ -142,14 +139,14 @@ bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
         // The logical inputs, as q4150cli blocks numbers them, follow the physical ones.
         const bool logical = name == "logical";
         if (logical)
-            s = SPACE_INPUT;
+            s = static_cast<int>(BlockSpace::Input);
         if (s < 0)
             return fail("unknown block kind \"" + name + "\" (general, physical, logical or alarm)");
-        Loaded entry{static_cast<BLOCK_SPACE>(s), 0, {}};
+        Loaded entry{static_cast<BlockSpace>(s), 0, {}};
         if (number.empty() || number.size() > 3 || number.find_first_not_of("0123456789") != std::string::npos)
             return fail("block number \"" + number + "\" is not a number");
         entry.block = std::stoi(number);
-        const int count = logical ? NumBlocks(SPACE_INPUT) - LOGICAL_FIRST_BLOCK : NumBlocks(entry.space);
+        const int count = logical ? NumBlocks(BlockSpace::Input) - LOGICAL_FIRST_BLOCK : NumBlocks(entry.space);
         if (entry.block >= count)
             return fail(name + " block " + number + " does not exist (0 to " + std::to_string(count - 1) + ")");
         if (logical)
@@ -168,37 +165,29 @@ bool CUnitEmulator::LoadText(const std::string& text, std::string& error)
     }
     for (const Loaded& entry : loaded)
         SetBlock(entry.space, entry.block, entry.data);
-    return true;
+    return {};
 }
 
-bool CUnitEmulator::SaveFile(const std::string& path, std::string& error) const
+q4::Status CUnitEmulator::SaveFile(const std::string& path) const
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = "cannot write " + path;
-        return false;
+    if (out) {
+        out << SaveText();
+        out.close();
     }
-    out << SaveText();
-    out.close();
-    if (!out) {
-        error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    if (!out)
+        return q4::Failure{"cannot write " + path};
+    return {};
 }
 
-bool CUnitEmulator::LoadFile(const std::string& path, std::string& error)
+q4::Status CUnitEmulator::LoadFile(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read " + path;
-        return false;
-    }
+    if (!in)
+        return q4::Failure{"cannot read " + path};
     std::ostringstream text;
     text << in.rdbuf();
-    if (!LoadText(text.str(), error)) {
-        error = path + " " + error;
-        return false;
-    }
-    return true;
+    if (q4::Status loaded = LoadText(text.str()); !loaded)
+        return q4::Failure{path + " " + loaded.Reason()};
+    return {};
 }

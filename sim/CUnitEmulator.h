@@ -3,6 +3,8 @@
 // file form ("general N HEX", "physical N HEX", "alarm N HEX").
 #pragma once
 
+#include "model/Result.h"
+
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -10,7 +12,7 @@
 
 class CUnitEmulator {
 public:
-    enum BLOCK_SPACE { SPACE_GENERAL = 0, SPACE_INPUT = 1, SPACE_ALARM = 2 };
+    enum class BlockSpace { General = 0, Input = 1, Alarm = 2 };
     static constexpr int BLOCK_LEN = 32;
     static constexpr int GENERAL_BLOCKS = 8;
     static constexpr int INPUT_BLOCKS = 31;
@@ -22,25 +24,25 @@ public:
     explicit CUnitEmulator(bool blank = false);
 
     void Reset(bool blank);
-    static int NumBlocks(BLOCK_SPACE space);
+    static int NumBlocks(BlockSpace space);
     // False when the block does not exist.
-    bool GetBlock(BLOCK_SPACE space, int block, uint8_t* out) const;
-    bool SetBlock(BLOCK_SPACE space, int block, const uint8_t* in);
+    bool GetBlock(BlockSpace space, int block, uint8_t* out) const;
+    bool SetBlock(BlockSpace space, int block, const uint8_t* in);
 
     // Every block, one a line, in the order general, physical, alarm.
     std::string SaveText() const;
     // Replaces the blocks the text names. Empty lines and lines starting with "#" are skipped.
-    // A malformed text changes nothing and describes the first fault in error.
-    bool LoadText(const std::string& text, std::string& error);
-    bool SaveFile(const std::string& path, std::string& error) const;
-    bool LoadFile(const std::string& path, std::string& error);
+    // A malformed text changes nothing; the reason names the first fault.
+    q4::Status LoadText(const std::string& text);
+    q4::Status SaveFile(const std::string& path) const;
+    q4::Status LoadFile(const std::string& path);
 
 private:
-    std::vector<uint8_t>& Space(BLOCK_SPACE space);
-    const std::vector<uint8_t>& Space(BLOCK_SPACE space) const;
+    std::vector<uint8_t>& Space(BlockSpace space);
+    const std::vector<uint8_t>& Space(BlockSpace space) const;
 
-    mutable std::mutex m_Lock;
-    std::vector<uint8_t> m_General;
-    std::vector<uint8_t> m_Inputs;
-    std::vector<uint8_t> m_Alarms;
+    mutable std::mutex m_lock;
+    std::vector<uint8_t> m_general;
+    std::vector<uint8_t> m_inputs;
+    std::vector<uint8_t> m_alarms;
 };

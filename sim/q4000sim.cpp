@@ -16,24 +16,20 @@
 
 namespace {
 
-// True when path can be written: it is created (and removed again when it was not there).
-bool CheckSavePath(const std::string& path, std::string& error)
+// Whether path can be written: it is created (and removed again when it was not there).
+q4::Status CheckSavePath(const std::string& path)
 {
     struct stat st {};
     const bool existed = ::stat(path.c_str(), &st) == 0;
-    if (existed && S_ISDIR(st.st_mode)) {
-        error = "cannot write " + path + ": " + std::strerror(EISDIR);
-        return false;
-    }
+    if (existed && S_ISDIR(st.st_mode))
+        return q4::Failure{"cannot write " + path + ": " + std::strerror(EISDIR)};
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
+    if (fd < 0)
+        return q4::Failure{"cannot write " + path + ": " + std::strerror(errno)};
     ::close(fd);
     if (!existed)
         ::unlink(path.c_str());
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -41,25 +37,24 @@ bool CheckSavePath(const std::string& path, std::string& error)
 int main(int argc, char** argv)
 {
     CSimOptions options;
-    std::string error;
-    if (!options.Parse(std::vector<std::string>(argv + 1, argv + argc), error)) {
-        std::fprintf(stderr, "q4000sim: %s\n%s", error.c_str(), CSimOptions::Usage());
+    if (q4::Status parsed = options.Parse(std::vector<std::string>(argv + 1, argv + argc)); !parsed) {
+        std::fprintf(stderr, "q4000sim: %s\n%s", parsed.Reason().c_str(), CSimOptions::Usage());
         return 2;
     }
-    if (options.m_bHelp) {
+    if (options.m_help) {
         std::fputs(CSimOptions::Usage(), stdout);
         return 0;
     }
-    if (options.m_bVersion) {
+    if (options.m_version) {
         std::printf("q4000sim %s\n", q4::VERSION);
         return 0;
     }
 
     // Where the memory goes at the end must be writable from the start: a path found bad at the
     // end would lose it.
-    for (int n = 1; n <= options.m_nUnits && !options.m_strSave.empty(); ++n) {
-        if (!CheckSavePath(options.PathOf(options.m_strSave, n), error)) {
-            std::fprintf(stderr, "q4000sim: --save: %s\n", error.c_str());
+    for (int n = 1; n <= options.m_units && !options.m_save.empty(); ++n) {
+        if (q4::Status writable = CheckSavePath(options.PathOf(options.m_save, n)); !writable) {
+            std::fprintf(stderr, "q4000sim: --save: %s\n", writable.Reason().c_str());
             return 2;
         }
     }
@@ -74,15 +69,16 @@ int main(int argc, char** argv)
     // Every unit is a server of its own with its terminal and thread.
     std::vector<std::unique_ptr<CEmulatorServer>> servers;
     std::vector<std::string> links;
-    for (int n = 1; n <= options.m_nUnits; ++n) {
-        auto server = std::make_unique<CEmulatorServer>(options.m_bBlank);
-        if (!options.m_strLoad.empty() && !server->GetUnit().LoadFile(options.m_strLoad, error)) {
-            std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
+    for (int n = 1; n <= options.m_units; ++n) {
+        auto server = std::make_unique<CEmulatorServer>(options.m_blank);
+        q4::Status loaded = options.m_load.empty() ? q4::Status{} : server->GetUnit().LoadFile(options.m_load);
+        if (!loaded) {
+            std::fprintf(stderr, "q4000sim: %s\n", loaded.Reason().c_str());
             return 2;
         }
-        server->SetBaudRate(options.m_nBaudRate);
-        server->SetReplyDelayMs(options.m_nReplyDelayMs);
-        for (const CEmulatorServer::Fault& fault : options.m_Faults)
+        server->SetBaudRate(options.m_baudRate);
+        server->SetReplyDelayMs(options.m_replyDelayMs);
+        for (const CEmulatorServer::Fault& fault : options.m_faults)
             server->AddFault(fault);
         if (!server->Start()) {
             std::fprintf(stderr, "q4000sim: cannot open a pseudo-terminal\n");
@@ -94,8 +90,8 @@ int main(int argc, char** argv)
         for (const std::string& link : links)
             ::unlink(link.c_str());
     };
-    for (int n = 1; n <= options.m_nUnits && !options.m_strLink.empty(); ++n) {
-        const std::string link = options.PathOf(options.m_strLink, n);
+    for (int n = 1; n <= options.m_units && !options.m_link.empty(); ++n) {
+        const std::string link = options.PathOf(options.m_link, n);
         struct stat st {};
         if (::lstat(link.c_str(), &st) == 0) {
             if (!S_ISLNK(st.st_mode)) {
@@ -123,10 +119,10 @@ int main(int argc, char** argv)
         server->Stop();
     unlinkAll();
     int code = 0;
-    for (int n = 1; n <= options.m_nUnits && !options.m_strSave.empty(); ++n) {
-        const std::string path = options.PathOf(options.m_strSave, n);
-        if (!servers[static_cast<size_t>(n - 1)]->GetUnit().SaveFile(path, error)) {
-            std::fprintf(stderr, "q4000sim: %s\n", error.c_str());
+    for (int n = 1; n <= options.m_units && !options.m_save.empty(); ++n) {
+        const std::string path = options.PathOf(options.m_save, n);
+        if (q4::Status saved = servers[static_cast<size_t>(n - 1)]->GetUnit().SaveFile(path); !saved) {
+            std::fprintf(stderr, "q4000sim: %s\n", saved.Reason().c_str());
             code = 1;
         }
     }

@@ -1,7 +1,7 @@
 // Block read and block write with read-back.
 #include "transfer/CBlockExchange.h"
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 
 #include <chrono>
 #include <cstring>
@@ -57,7 +57,7 @@ bool CBlockExchange::Write(ND_Q4K_MSG kind, int block)
     std::memcpy(m_VerifyBlock, m_TransBlock, sizeof m_VerifyBlock);
     if (m_link.Write(m_WriteFrame, CQ4kProtocol::DATA_FRAME_LEN) != CQ4kProtocol::DATA_FRAME_LEN)
         return false;
-    m_bWritten = true;
+    m_written = true;
     Count(CQ4kProtocol::DATA_FRAME_LEN);
 
     std::this_thread::sleep_for(std::chrono::milliseconds(m_link.GetFixedWaitMs()));

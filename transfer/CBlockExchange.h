@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <functional>
 
-class CComSetupDialog;
+class CSerialLink;
 
 class CBlockExchange {
 public:
-    explicit CBlockExchange(CComSetupDialog& link) : m_link(link) {}
+    explicit CBlockExchange(CSerialLink& link) : m_link(link) {}
 
     // Reads one block into m_TransBlock; false when the block failed.
     bool Read(ND_Q4K_MSG kind, int block);
@@ -23,7 +23,7 @@ public:
 
     uint32_t GetBytesMoved() const { return m_cbTrans; }
     // True once a write frame has gone out: the unit may hold something new.
-    bool HasWritten() const { return m_bWritten; }
+    bool HasWritten() const { return m_written; }
     void ResetCount();
     // Told the new count after every frame that went through.
     std::function<void(uint32_t)> m_onCount;
@@ -38,8 +38,8 @@ public:
 private:
     void Count(uint32_t n);
 
-    CComSetupDialog& m_link;
+    CSerialLink& m_link;
     CQ4kProtocol m_protocol;
     std::atomic<uint32_t> m_cbTrans{0};
-    bool m_bWritten = false;
+    bool m_written = false;
 };

@@ -1,7 +1,7 @@
 // The block loop of a transfer, its Retry question and its Cancel.
 #include "transfer/CTransfer.h"
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "model/StringTable.h"
 #include "unit/CQ4kUnit.h"
 
@@ -24,7 +24,7 @@ const BlockKinds g_BlockKinds[4] = {
 
 }  // namespace
 
-CTransfer::CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer)
+CTransfer::CTransfer(CQ4kUnit& unit, CSerialLink& link, TransferDirection direction, ITransferObserver& observer)
     : m_unit(unit), m_link(link), m_direction(direction), m_observer(observer), m_exchange(link)
 {
     m_exchange.m_onCount = [this](uint32_t bytes) { m_observer.OnBytesMoved(bytes); };
@@ -49,7 +49,7 @@ std::string CTransfer::FailureText(TransferDirection direction, const std::strin
 uint32_t CTransfer::GetTotalBytes() const
 {
     uint32_t total = 0;
-    for (int i = 0; i < m_nSheets; ++i) {
+    for (int i = 0; i < m_sheets; ++i) {
         if (const CNordaSetupType* type = m_unit.GetSetupType(i))
             total += type->GetTotalTransBytes(static_cast<int>(m_direction));
     }
@@ -59,7 +59,7 @@ uint32_t CTransfer::GetTotalBytes() const
 int CTransfer::CountBlocks() const
 {
     int blocks = 0;
-    for (int i = 0; i < m_nSheets; ++i) {
+    for (int i = 0; i < m_sheets; ++i) {
         if (const CNordaSetupType* type = m_unit.GetSetupType(i))
             blocks += type->GetNumBlocks();
     }
@@ -89,7 +89,7 @@ void CTransfer::Wait()
 void CTransfer::Cancel()
 {
     std::lock_guard<std::mutex> lock(m_Lock);
-    m_bCancel = true;
+    m_cancel = true;
     m_Wake.notify_all();
 }
 
@@ -104,7 +104,7 @@ void CTransfer::Answer(bool retry)
 bool CTransfer::IsCancelled()
 {
     std::lock_guard<std::mutex> lock(m_Lock);
-    return m_bCancel;
+    return m_cancel;
 }
 
 TransferResult CTransfer::Run()
@@ -117,7 +117,7 @@ TransferResult CTransfer::Run()
     for (;;) {
         // Every pass, the first and each Retry, starts from General with the count at 0.
         m_exchange.ResetCount();
-        m_nBlocksDone = 0;
+        m_blocksDone = 0;
         m_blocksHeld = 0;
         int failed = -1;
         Pass pass = RunPass(failed);
@@ -131,7 +131,7 @@ TransferResult CTransfer::Run()
         }
     }
     result.bytesMoved = m_exchange.GetBytesMoved();
-    result.blocksDone = m_nBlocksDone;
+    result.blocksDone = m_blocksDone;
     result.blocksWritten = static_cast<int>(m_sent.size());
     result.blocksHeld = m_blocksHeld;
     result.unitWritten = m_exchange.HasWritten();
@@ -145,7 +145,7 @@ TransferResult CTransfer::Run()
 
 CTransfer::Pass CTransfer::RunPass(int& failedIndex)
 {
-    for (int i = 0; i < m_nSheets; ++i) {
+    for (int i = 0; i < m_sheets; ++i) {
         CNordaSetupType* type = m_unit.GetSetupType(i);
         if (!type)
             continue;
@@ -164,15 +164,15 @@ CTransfer::Pass CTransfer::MoveBlocks(CNordaSetupType& type, int index)
     // The setup type is in transfer until its last block or the first that fails.
     struct InTransfer {
         CNordaSetupType& type;
-        ~InTransfer() { type.m_nTransState = -1; }
+        ~InTransfer() { type.SetTransState(-1); }
     } inTransfer{type};
-    type.m_nTransState = static_cast<int>(m_direction);
+    type.SetTransState(static_cast<int>(m_direction));
     for (int b = 0; b < type.GetNumBlocks(); ++b) {
         if (IsCancelled())
             return Pass::Cancelled;
         if (!MoveBlock(type, index, b))
             return Pass::Failed;
-        m_observer.OnBlockDone(++m_nBlocksDone, CountBlocks());
+        m_observer.OnBlockDone(++m_blocksDone, CountBlocks());
     }
     if (m_direction == TransferDirection::Download)
         type.AllBlocksTaken();
@@ -262,15 +262,15 @@ bool CTransfer::AskRetry(int failedIndex)
 {
     {
         std::lock_guard<std::mutex> lock(m_Lock);
-        if (m_bCancel)
+        if (m_cancel)
             return false;
         m_reply = Reply::Asking;
     }
     m_failedBlock = FailureText(m_direction, m_unit.GetTitle(failedIndex));
     m_observer.OnBlockFailed(*this, m_failedBlock);
     std::unique_lock<std::mutex> lock(m_Lock);
-    m_Wake.wait(lock, [this] { return m_reply != Reply::Asking || m_bCancel; });
-    bool retry = m_reply == Reply::Retry && !m_bCancel;
+    m_Wake.wait(lock, [this] { return m_reply != Reply::Asking || m_cancel; });
+    bool retry = m_reply == Reply::Retry && !m_cancel;
     m_reply = Reply::None;
     return retry;
 }

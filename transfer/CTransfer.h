@@ -16,14 +16,14 @@
 #include <thread>
 #include <vector>
 
-class CComSetupDialog;
+class CSerialLink;
 class CNordaSetupType;
 class CQ4kUnit;
 
 class CTransfer {
 public:
     // The unit belongs to the transfer until it has ended: nothing else may touch its setup types.
-    CTransfer(CQ4kUnit& unit, CComSetupDialog& link, TransferDirection direction, ITransferObserver& observer);
+    CTransfer(CQ4kUnit& unit, CSerialLink& link, TransferDirection direction, ITransferObserver& observer);
     // Cancels a transfer still running and waits for its worker.
     ~CTransfer();
     CTransfer(const CTransfer&) = delete;
@@ -41,7 +41,7 @@ public:
 
     // Moves only the first count setup types (1: General alone, the unit's constants that say
     // which unit it is); all four unless told. Call before the transfer runs.
-    void SetSheets(int count) { m_nSheets = count; }
+    void SetSheets(int count) { m_sheets = count; }
 
     // Runs the whole transfer on the calling thread. A download first purges the port.
     TransferResult Run();
@@ -93,13 +93,13 @@ private:
     int CountBlocks() const;
 
     CQ4kUnit& m_unit;
-    CComSetupDialog& m_link;
+    CSerialLink& m_link;
     TransferDirection m_direction;
     ITransferObserver& m_observer;
     CBlockExchange m_exchange;
-    int m_nBlocksDone = 0;
+    int m_blocksDone = 0;
     int m_blocksHeld = 0;
-    int m_nSheets = 4;
+    int m_sheets = 4;
     bool m_onlyDiffering = false;
     std::vector<BlockBytes> m_written;
     std::set<std::pair<int, int>> m_sent;  // (slot, block) of every write frame sent
@@ -113,7 +113,7 @@ private:
 
     std::mutex m_Lock;  // guards the cancel flag and the reply
     std::condition_variable m_Wake;
-    bool m_bCancel = false;
+    bool m_cancel = false;
     Reply m_reply = Reply::None;
     std::thread m_worker;
 };

@@ -5,13 +5,13 @@ CUnitConnection::CUnitConnection(IMessagePrompt* prompt, IComSetupUi* ui) : m_li
 
 bool CUnitConnection::CommSetup()
 {
-    m_bCommReady = false;
+    m_commReady = false;
     return Wake(m_link.DoCommSetup() != 0);
 }
 
 bool CUnitConnection::CommSetupDirect(const std::string& port, const CLineSettings& settings)
 {
-    m_bCommReady = false;
+    m_commReady = false;
     return Wake(m_link.ConfigureDirect(port, settings) != 0);
 }
 
@@ -20,7 +20,7 @@ bool CUnitConnection::Wake(bool linkReady)
     if (linkReady) {
         const uint8_t blanks[3] = {0x20, 0x20, 0x20};
         m_link.Write(blanks, 3);
-        m_bCommReady = true;
+        m_commReady = true;
     }
-    return m_bCommReady;
+    return m_commReady;
 }

@@ -2,7 +2,7 @@
 // directly by name, and woken with three blanks once it is set up. A transfer needs it ready.
 #pragma once
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 
 #include <string>
 
@@ -18,15 +18,15 @@ public:
     // The same without dialogs: opens and configures the named port.
     bool CommSetupDirect(const std::string& port, const CLineSettings& settings);
     // Runs the COM setup when the link is not ready yet.
-    bool EnsureReady() { return m_bCommReady || CommSetup(); }
-    bool IsCommReady() const { return m_bCommReady; }
+    bool EnsureReady() { return m_commReady || CommSetup(); }
+    bool IsCommReady() const { return m_commReady; }
 
-    CComSetupDialog& GetLink() { return m_link; }
+    CSerialLink& GetLink() { return m_link; }
     void SetUi(IComSetupUi* ui) { m_link.SetUi(ui); }
 
 private:
     bool Wake(bool linkReady);
 
-    CComSetupDialog m_link;
-    bool m_bCommReady = false;
+    CSerialLink m_link;
+    bool m_commReady = false;
 };

@@ -23,17 +23,17 @@ TransferResult CUnitLine::Run(CQ4kUnit& unit, TransferDirection direction, ITran
     transfer.SetOnlyDiffering(what.onlyDiffering);
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        if (m_bCancelled) {
+        if (m_cancelled) {
             TransferResult stopped;
             stopped.end = TransferEnd::Cancelled;
             return stopped;
         }
-        m_pRunning = &transfer;
+        m_running = &transfer;
     }
     TransferResult result = transfer.Run();
     {
         std::lock_guard<std::mutex> lock(m_lock);
-        m_pRunning = nullptr;
+        m_running = nullptr;
     }
     if (what.blocksRead)
         *what.blocksRead = transfer.GetBlocksRead();
@@ -47,13 +47,13 @@ TransferResult CUnitLine::Run(CQ4kUnit& unit, TransferDirection direction, ITran
 void CUnitLine::Cancel()
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    m_bCancelled = true;
-    if (m_pRunning)
-        m_pRunning->Cancel();
+    m_cancelled = true;
+    if (m_running)
+        m_running->Cancel();
 }
 
 bool CUnitLine::IsCancelled() const
 {
     std::lock_guard<std::mutex> lock(m_lock);
-    return m_bCancelled;
+    return m_cancelled;
 }

@@ -3,7 +3,7 @@
 // stops the transfer in flight after its block and every transfer after it.
 #pragma once
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "link/CLineSettings.h"
 #include "transfer/CTransfer.h"
 #include "transfer/CUnitConnection.h"
@@ -19,7 +19,7 @@ class IMessagePrompt;
 struct UnitPortSettings {
     std::string port;  // a device path, COM1 for /dev/ttyS0 and so on, a pseudo-terminal
     CLineSettings line;
-    int fixedWaitMs = CComSetupDialog::FIXED_WAIT_MS;  // the unit's own waits
+    int fixedWaitMs = CSerialLink::FIXED_WAIT_MS;  // the unit's own waits
 };
 
 struct LineTransfer {
@@ -48,11 +48,11 @@ public:
     void Cancel();
     bool IsCancelled() const;
 
-    CComSetupDialog& GetLink() { return m_connection.GetLink(); }
+    CSerialLink& GetLink() { return m_connection.GetLink(); }
 
 private:
     CUnitConnection m_connection;
     mutable std::mutex m_lock;  // guards the two below
-    CTransfer* m_pRunning = nullptr;
-    bool m_bCancelled = false;
+    CTransfer* m_running = nullptr;
+    bool m_cancelled = false;
 };

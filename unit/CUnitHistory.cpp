@@ -14,7 +14,7 @@ constexpr size_t NO_STATE = static_cast<size_t>(-1);
 }  // namespace
 
 CUnitHistory::CUnitHistory(CQ4kUnit& unit, IMessagePrompt& prompt, size_t maxSteps)
-    : m_unit(unit), m_prompt(prompt), m_nMaxSteps(std::max<size_t>(1, maxSteps))
+    : m_unit(unit), m_prompt(prompt), m_maxSteps(std::max<size_t>(1, maxSteps))
 {
     Reset();
 }
@@ -39,26 +39,26 @@ void CUnitHistory::Restore(const State& state)
 
 void CUnitHistory::Reset()
 {
-    m_arStates.clear();
-    m_arStates.push_back(Capture(std::string()));
-    m_nCurrent = 0;
-    m_nSaved = 0;
+    m_states.clear();
+    m_states.push_back(Capture(std::string()));
+    m_current = 0;
+    m_saved = 0;
 }
 
 bool CUnitHistory::Record(const std::string& label)
 {
     State state = Capture(label);
-    if (state.bytes == m_arStates[m_nCurrent].bytes)
+    if (state.bytes == m_states[m_current].bytes)
         return false;
-    m_arStates.erase(m_arStates.begin() + static_cast<std::ptrdiff_t>(m_nCurrent) + 1, m_arStates.end());
-    if (m_nSaved != NO_STATE && m_nSaved > m_nCurrent)
-        m_nSaved = NO_STATE;
-    m_arStates.push_back(std::move(state));
-    ++m_nCurrent;
-    if (m_arStates.size() > m_nMaxSteps + 1) {
-        m_arStates.erase(m_arStates.begin());
-        --m_nCurrent;
-        m_nSaved = m_nSaved == 0 || m_nSaved == NO_STATE ? NO_STATE : m_nSaved - 1;
+    m_states.erase(m_states.begin() + static_cast<std::ptrdiff_t>(m_current) + 1, m_states.end());
+    if (m_saved != NO_STATE && m_saved > m_current)
+        m_saved = NO_STATE;
+    m_states.push_back(std::move(state));
+    ++m_current;
+    if (m_states.size() > m_maxSteps + 1) {
+        m_states.erase(m_states.begin());
+        --m_current;
+        m_saved = m_saved == 0 || m_saved == NO_STATE ? NO_STATE : m_saved - 1;
     }
     return true;
 }
@@ -67,7 +67,7 @@ bool CUnitHistory::Undo()
 {
     if (!CanUndo())
         return false;
-    Restore(m_arStates[--m_nCurrent]);
+    Restore(m_states[--m_current]);
     return true;
 }
 
@@ -75,23 +75,23 @@ bool CUnitHistory::Redo()
 {
     if (!CanRedo())
         return false;
-    Restore(m_arStates[++m_nCurrent]);
+    Restore(m_states[++m_current]);
     return true;
 }
 
 std::string CUnitHistory::UndoLabel() const
 {
-    return CanUndo() ? m_arStates[m_nCurrent].label : std::string();
+    return CanUndo() ? m_states[m_current].label : std::string();
 }
 
 std::string CUnitHistory::RedoLabel() const
 {
-    return CanRedo() ? m_arStates[m_nCurrent + 1].label : std::string();
+    return CanRedo() ? m_states[m_current + 1].label : std::string();
 }
 
 void CUnitHistory::MarkSaved()
 {
-    m_nSaved = m_nCurrent;
+    m_saved = m_current;
 }
 
 std::vector<CUnitHistory::ChangedRow> CUnitHistory::RowsChangedByLastStep() const
@@ -99,8 +99,8 @@ std::vector<CUnitHistory::ChangedRow> CUnitHistory::RowsChangedByLastStep() cons
     std::vector<ChangedRow> rows;
     if (!CanUndo())
         return rows;
-    const CQ4kUnit& before = *m_arStates[m_nCurrent - 1].unit;
-    const CQ4kUnit& after = *m_arStates[m_nCurrent].unit;
+    const CQ4kUnit& before = *m_states[m_current - 1].unit;
+    const CQ4kUnit& after = *m_states[m_current].unit;
     SweepCells(before, after, [&rows](const SweptCell& cell) {
         // Headers and row names are no settings; a row counts once; a flag's row shows it in
         // its Flags cell.

@@ -30,19 +30,19 @@ public:
     // After the unit may have changed: when it differs from the present state it becomes a new
     // step (the steps that could be redone are dropped) and true is returned.
     bool Record(const std::string& label);
-    bool CanUndo() const { return m_nCurrent > 0; }
-    bool CanRedo() const { return m_nCurrent + 1 < m_arStates.size(); }
+    bool CanUndo() const { return m_current > 0; }
+    bool CanRedo() const { return m_current + 1 < m_states.size(); }
     // The unit goes back to the state before the last step, or forward again; false when none.
     bool Undo();
     bool Redo();
     // What the step that Undo or Redo would take back or do again was; empty when none.
     std::string UndoLabel() const;
     std::string RedoLabel() const;
-    size_t GetStepCount() const { return m_arStates.size() - 1; }
+    size_t GetStepCount() const { return m_states.size() - 1; }
 
     // The present state is the one in the file.
     void MarkSaved();
-    bool IsSaved() const { return m_nSaved == m_nCurrent; }
+    bool IsSaved() const { return m_saved == m_current; }
 
     // The rows that the last step (the one Undo would take back) changed, sheet by sheet.
     std::vector<ChangedRow> RowsChangedByLastStep() const;
@@ -59,9 +59,9 @@ private:
 
     CQ4kUnit& m_unit;
     IMessagePrompt& m_prompt;
-    size_t m_nMaxSteps;
-    std::vector<State> m_arStates;
-    size_t m_nCurrent = 0;
+    size_t m_maxSteps;
+    std::vector<State> m_states;
+    size_t m_current = 0;
     // Index of the saved state; past the end when it was dropped or never existed.
-    size_t m_nSaved = 0;
+    size_t m_saved = 0;
 };

@@ -29,11 +29,11 @@ void CUnitImage::TakeApartInto(CQ4kUnit& unit) const
         if (!type || !type->GetSheet())
             continue;
         // In download state a setup type keeps the messages of re-validated blocks to itself.
-        type->m_nTransState = 1;
+        type->SetTransState(1);
         const std::vector<Block>& blocks = m_blocks[slot];
         for (int b = 0; b < type->GetNumBlocks() && static_cast<size_t>(b) < blocks.size(); ++b)
             type->TakeBlockApart(b, blocks[static_cast<size_t>(b)].data());
         type->AllBlocksTaken();
-        type->m_nTransState = -1;
+        type->SetTransState(-1);
     }
 }

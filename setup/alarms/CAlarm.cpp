@@ -229,7 +229,7 @@ std::vector<std::string> CAlarm::GetSettingsOn(int row, int col) const
 int CAlarm::GetPopupProperties(int row, int, PropList& props)
 {
     if (!IsChannelActive(row)) {
-        Error(row, 62007, m_nTransState != 1);
+        Error(row, 62007, GetTransState() != 1);
         return 0;
     }
     for (int i = 0; i < ALARM_FLAGS; ++i) {
@@ -248,7 +248,7 @@ int CAlarm::GetPopupProperties(int row, int, PropList& props)
 void CAlarm::UpdateProperties(int row, int, PropList& props)
 {
     if (!IsChannelActive(row)) {
-        Error(row, 62007, m_nTransState != 1);
+        Error(row, 62007, GetTransState() != 1);
         return;
     }
     std::string generalBlock = GetGeneralBlock();

@@ -34,7 +34,8 @@ protected:
             ASSERT_TRUE(unit.GetSetupType(0)->ValidateData(3, 1, std::to_string(n)));
             ASSERT_TRUE(unit.GetSetupType(1)->ValidateData(1, 1, "10 V"));
             CDocumentFile document;
-            ASSERT_TRUE(document.Save(unit, file)) << document.GetError();
+            q4::Status saved = document.Save(unit, file);
+            ASSERT_TRUE(saved) << saved.Reason();
             ASSERT_EQ(Run({"plant", "add", Path("works.q4plant"), file, "--tag", Tag(n)}).code, 0);
         }
     }

@@ -25,7 +25,8 @@ TEST_F(CliShow, NewWritesTheFactorySetUp)
     RecordingPrompt prompt;
     CQ4kUnit unit(prompt);
     CDocumentFile file;
-    ASSERT_TRUE(file.Load(unit, Path("a.q4g"))) << file.GetError();
+    q4::Status loaded = file.Load(unit, Path("a.q4g"));
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_TRUE(prompt.Messages().empty());
     std::vector<std::tuple<int, int, int, std::string>> cells = {
         {ST_GENERAL, 1, 1, "OFF"},      // Initialization

@@ -74,9 +74,9 @@ TEST_F(CliTransfer, UploadSendsTheListedBlocksAndDownloadBringsTheSetUpBack)
 
     // The unit holds what blocks lists, in transfer order, the General blocks included (the
     // blank unit's reserved constants are zero as well).
-    const std::tuple<const char*, CUnitEmulator::BLOCK_SPACE, int> sheets[4] = {
-        {"general", CUnitEmulator::SPACE_GENERAL, 0}, {"physical", CUnitEmulator::SPACE_INPUT, 0},
-        {"logical", CUnitEmulator::SPACE_INPUT, 24}, {"alarm", CUnitEmulator::SPACE_ALARM, 0}};
+    const std::tuple<const char*, CUnitEmulator::BlockSpace, int> sheets[4] = {
+        {"general", CUnitEmulator::BlockSpace::General, 0}, {"physical", CUnitEmulator::BlockSpace::Input, 0},
+        {"logical", CUnitEmulator::BlockSpace::Input, 24}, {"alarm", CUnitEmulator::BlockSpace::Alarm, 0}};
     std::vector<std::string> listed = Lines(Run({"blocks", Path("a.q4g")}).out);
     ASSERT_EQ(listed.size(), 87u);
     size_t line = 0;
@@ -157,9 +157,9 @@ TEST_F(CliTransfer, VerifyComparesWhatAnUploadWouldLeaveAndABackupKeepsWhatTheUn
     // A constant the document does not hold, and numbers the unit gives back in its own way
     // (" 0", "0.300"), are no difference.
     uint8_t general[32];
-    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_GENERAL, 7, general));
+    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::BlockSpace::General, 7, general));
     general[31] = 0x5A;
-    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_GENERAL, 7, general));
+    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::BlockSpace::General, 7, general));
     CliResult same = Transfer("verify", "a.q4g");
     EXPECT_EQ(same.code, 0) << same.out;
     EXPECT_EQ(Lines(same.err).back(), "The unit holds this set-up.");
@@ -298,8 +298,8 @@ TEST_F(CliTransfer, ASignalStopsAfterTheBlockInFlightAndSaysHowFarTheUploadGot)
                                            + ": the unit now holds a partly written set-up (" + std::to_string(written)
                                            + " of 87 blocks written); upload the whole set-up before the unit is used");
         // The blocks before the stop are the document's, the rest as the unit held them.
-        const CUnitEmulator::BLOCK_SPACE spaces[4] = {CUnitEmulator::SPACE_GENERAL, CUnitEmulator::SPACE_INPUT,
-                                                      CUnitEmulator::SPACE_INPUT, CUnitEmulator::SPACE_ALARM};
+        const CUnitEmulator::BlockSpace spaces[4] = {CUnitEmulator::BlockSpace::General, CUnitEmulator::BlockSpace::Input,
+                                                      CUnitEmulator::BlockSpace::Input, CUnitEmulator::BlockSpace::Alarm};
         const int firsts[4] = {0, 0, 24, 0}, counts[4] = {8, 24, 7, 48};
         int index = 0;
         for (int sheet = 0; sheet < 4; ++sheet) {
@@ -329,7 +329,8 @@ TEST_F(CliTransfer, TextsTheUnitCannotHoldAreNamedBeforeUploadAndByVerify)
     for (const auto& [sheet, row, col, text] : edits)
         ASSERT_TRUE(legacy.GetSetupType(sheet)->ValidateData(row, col, text)) << text;
     CDocumentFile file;
-    ASSERT_TRUE(file.Save(legacy, Path("t.q4g"))) << file.GetError();
+    q4::Status saved = file.Save(legacy, Path("t.q4g"));
+    ASSERT_TRUE(saved) << saved.Reason();
     const std::string named = "q4150cli: the unit cannot hold 6 cells of " + Path("t.q4g") +
                               " as written; it will hold:\n"
                               "general 3 1: 12x -> 12\nphysical 1 4: xyz -> 0\nphysical 1 6: 12abc -> 12\n"
@@ -374,9 +375,9 @@ TEST_F(CliTransfer, ADownloadShowsWhatTheUnitHoldsAndNamesWhatItCannot)
     EXPECT_EQ(Run({"blocks", Path("b.q4g")}).out, Run({"blocks", Path("a.q4g")}).out);
 
     uint8_t physical[32];
-    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+    ASSERT_TRUE(m_server.GetUnit().GetBlock(CUnitEmulator::BlockSpace::Input, 0, physical));
     physical[0] = 0x59;
-    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+    ASSERT_TRUE(m_server.GetUnit().SetBlock(CUnitEmulator::BlockSpace::Input, 0, physical));
     std::vector<std::string> args = {"download", Path("c.q4g"), "--strict", "--port", m_server.GetSlavePath(),
                                      "--fixed-wait", "5", "--baud", "110"};
     CliResult refused = Run(args);
@@ -452,9 +453,9 @@ TEST_F(CliTransfer, OneSpoiledReplyOfAnyKindIsPutRightByOneRetry)
         EXPECT_EQ(Lines(r.err).back(), "The upload is complete: " + Lines(r.err).back().substr(24));
         // The unit holds what blocks lists (its reserved constants zero, as blocks has them).
         std::string held;
-        const std::pair<const char*, CUnitEmulator::BLOCK_SPACE> sheets[] = {
-            {"general", CUnitEmulator::SPACE_GENERAL}, {"physical", CUnitEmulator::SPACE_INPUT},
-            {"logical", CUnitEmulator::SPACE_INPUT}, {"alarm", CUnitEmulator::SPACE_ALARM}};
+        const std::pair<const char*, CUnitEmulator::BlockSpace> sheets[] = {
+            {"general", CUnitEmulator::BlockSpace::General}, {"physical", CUnitEmulator::BlockSpace::Input},
+            {"logical", CUnitEmulator::BlockSpace::Input}, {"alarm", CUnitEmulator::BlockSpace::Alarm}};
         const int counts[] = {8, 24, 7, 48};
         for (int s = 0; s < 4; ++s) {
             for (int b = 0; b < counts[s]; ++b) {

@@ -122,7 +122,7 @@ protected:
         JobSettings settings;
         settings.port.port = m_server.GetSlavePath();
         // A long quiet time for a busy machine; the pty ignores the rate.
-        settings.port.line.m_nBaudRate = 110;
+        settings.port.line.m_baudRate = 110;
         settings.port.fixedWaitMs = 2;
         return settings;
     }

@@ -43,7 +43,8 @@ TEST_F(ReadJob, ADownloadIsSavedAndRecordedAsTheUnitsOwn)
     RecordingPrompt prompt;
     CQ4kUnit saved(prompt);
     CDocumentFile file;
-    ASSERT_TRUE(file.Load(saved, settings.downloadPath)) << file.GetError();
+    q4::Status loaded = file.Load(saved, settings.downloadPath);
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(saved.GetSetupType(3)->GetCellText(1, 4), "7.5");
 }
 

@@ -164,7 +164,8 @@ TEST_F(UploadJob, AnUploadWithItsBackupRecordsWhatTheUnitHeldAndNowHolds)
     RecordingPrompt prompt;
     CQ4kUnit kept(prompt);
     CDocumentFile file;
-    ASSERT_TRUE(file.Load(kept, result.backupPath)) << file.GetError();
+    q4::Status loaded = file.Load(kept, result.backupPath);
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(kept.GetDeviceNumber(), 7u);
 
     const JobRecord& upload = m_records.records[1];

@@ -57,17 +57,17 @@ TEST_F(CZTSerialTest, LineSettingsRoundTrip)
         {115200, 8, CLineSettings::PARITY_NONE, 2, CLineSettings::FLOW_NONE},
     };
     for (const CLineSettings& s : cases) {
-        ASSERT_EQ(m_serial.SetCommState(s), 1) << s.m_nBaudRate;
+        ASSERT_EQ(m_serial.SetCommState(s), 1) << s.m_baudRate;
         CLineSettings back;
         ASSERT_EQ(m_serial.GetCommState(back), 1);
-        EXPECT_EQ(back, s) << s.m_nBaudRate;
+        EXPECT_EQ(back, s) << s.m_baudRate;
     }
     CLineSettings bad[5];
-    bad[0].m_nBaudRate = 12345;
-    bad[1].m_nDataBits = 4;
-    bad[2].m_nDataBits = 9;
-    bad[3].m_nStopBits = 3;
-    bad[4].m_nParity = static_cast<CLineSettings::PARITY>(5);
+    bad[0].m_baudRate = 12345;
+    bad[1].m_dataBits = 4;
+    bad[2].m_dataBits = 9;
+    bad[3].m_stopBits = 3;
+    bad[4].m_parity = static_cast<CLineSettings::PARITY>(5);
     for (const CLineSettings& s : bad)
         EXPECT_EQ(m_serial.SetCommState(s), 0);
 }

@@ -53,17 +53,20 @@ TEST_F(DocumentFile, SaveWritesTheSetUpAndKeepsPermissionsAndSymbolicLinks)
     fs::path real = m_dir / "real.q4g", link = m_dir / "link.q4g";
     CNordaSetupType& general = *m_unit.GetSetupType(ST_GENERAL);
     ASSERT_TRUE(general.ValidateData(3, 1, "42"));
-    ASSERT_TRUE(m_file.Save(m_unit, real.string())) << m_file.GetError();
+    q4::Status saved = m_file.Save(m_unit, real.string());
+    ASSERT_TRUE(saved) << saved.Reason();
     EXPECT_EQ(ReadFile(real), CDocumentFile::SaveBytes(m_unit));
     EXPECT_EQ(FilesInFolder(), 1u);
     m_unit.Initialize();
-    ASSERT_TRUE(m_file.Load(m_unit, real.string())) << m_file.GetError();
+    q4::Status loaded = m_file.Load(m_unit, real.string());
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(general.GetCellText(3, 1), "42");
 
     ASSERT_EQ(chmod(real.c_str(), 0640), 0);
     fs::create_symlink(real, link);
     ASSERT_TRUE(general.ValidateData(3, 1, "9"));
-    ASSERT_TRUE(m_file.Save(m_unit, link.string())) << m_file.GetError();
+    saved = m_file.Save(m_unit, link.string());
+    ASSERT_TRUE(saved) << saved.Reason();
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadFile(real), CDocumentFile::SaveBytes(m_unit));
     EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
@@ -73,7 +76,8 @@ TEST_F(DocumentFile, SaveWritesTheSetUpAndKeepsPermissionsAndSymbolicLinks)
     fs::create_directory(m_dir / "sub");
     fs::create_symlink("../made.q4g", m_dir / "sub" / "relative.q4g");
     fs::create_symlink(m_dir / "sub" / "relative.q4g", m_dir / "chain.q4g");
-    ASSERT_TRUE(m_file.Save(m_unit, (m_dir / "chain.q4g").string())) << m_file.GetError();
+    saved = m_file.Save(m_unit, (m_dir / "chain.q4g").string());
+    ASSERT_TRUE(saved) << saved.Reason();
     EXPECT_TRUE(fs::is_symlink(m_dir / "chain.q4g") && fs::is_symlink(m_dir / "sub" / "relative.q4g"));
     EXPECT_EQ(ReadFile(m_dir / "made.q4g"), CDocumentFile::SaveBytes(m_unit));
 }
@@ -92,8 +96,9 @@ TEST_F(DocumentFile, LoopsOfLinksAndSpecialFilesAreRefusedBeforeTheyAreOpened)
         {"/dev/null", false, "cannot open /dev/null" + special},
     };
     for (const auto& [path, save, reason] : cases) {
-        EXPECT_EQ(save ? m_file.Save(m_unit, path.string()) : m_file.Load(m_unit, path.string()), 0);
-        EXPECT_EQ(m_file.GetError(), reason);
+        q4::Status done = save ? m_file.Save(m_unit, path.string()) : m_file.Load(m_unit, path.string());
+        EXPECT_FALSE(done);
+        EXPECT_EQ(done.Reason(), reason);
     }
     EXPECT_TRUE(fs::is_fifo(fifo));
     EXPECT_EQ(FilesInFolder(), 3u);
@@ -115,8 +120,9 @@ TEST_F(DocumentFile, LoadFailuresSayWhy)
         {huge, huge.string() + " is not a valid Q4150 file: it is far too large"},
     };
     for (const auto& [path, reason] : cases) {
-        EXPECT_EQ(m_file.Load(m_unit, path.string()), 0);
-        EXPECT_EQ(m_file.GetError(), reason);
+        q4::Status loaded = m_file.Load(m_unit, path.string());
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(loaded.Reason(), reason);
     }
 }
 
@@ -146,11 +152,11 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndTheSetUp)
         small.rlim_cur = 1000;
         auto previous = std::signal(SIGXFSZ, SIG_IGN);
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, fileSizeLimit ? &small : &saved), 0);
-        int result = m_file.Save(m_unit, path.string());
+        q4::Status result = m_file.Save(m_unit, path.string());
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previous);
-        EXPECT_EQ(result, 0);
-        EXPECT_EQ(m_file.GetError(), "cannot write " + path.string() + ": " + reason);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.Reason(), "cannot write " + path.string() + ": " + reason);
         EXPECT_EQ(ReadFile(old), oldBytes);
         EXPECT_EQ(CDocumentFile::SaveBytes(m_unit), setUp);
         EXPECT_EQ(FilesInFolder(), 3u) << "a temporary file was left behind";
@@ -163,7 +169,8 @@ TEST_F(DocumentFile, FailedSaveLeavesTheOldFileAndTheSetUp)
 TEST_F(DocumentFile, ReadOnlyFileIsNotReplaced)
 {
     fs::path locked = m_dir / "locked.q4g", link = m_dir / "link.q4g", text = m_dir / "locked.csv";
-    ASSERT_TRUE(m_file.Save(m_unit, locked.string())) << m_file.GetError();
+    q4::Status saved = m_file.Save(m_unit, locked.string());
+    ASSERT_TRUE(saved) << saved.Reason();
     const Bytes before = ReadFile(locked);
     WriteFile(text, "[general]\n");
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
@@ -175,8 +182,9 @@ TEST_F(DocumentFile, ReadOnlyFileIsNotReplaced)
     const std::pair<fs::path, bool> cases[] = {{locked, true}, {link, true}, {text, false}};
     for (const auto& [path, document] : cases) {
         SCOPED_TRACE(path.string());
-        EXPECT_EQ(document ? m_file.Save(m_unit, path.string()) : m_file.WriteBytes({'x'}, path.string()), 0);
-        EXPECT_EQ(m_file.GetError(), "cannot write " + path.string() + ": Permission denied");
+        q4::Status written = document ? m_file.Save(m_unit, path.string()) : m_file.WriteBytes({'x'}, path.string());
+        EXPECT_FALSE(written);
+        EXPECT_EQ(written.Reason(), "cannot write " + path.string() + ": Permission denied");
         EXPECT_TRUE(m_file.IsTargetReadOnly());
     }
     EXPECT_EQ(ReadFile(locked), before);
@@ -186,9 +194,10 @@ TEST_F(DocumentFile, ReadOnlyFileIsNotReplaced)
     EXPECT_EQ(FilesInFolder(), 3u) << "a temporary file was left behind";
 
     // Any other failure is no read-only file; a file made writable again is replaced.
-    EXPECT_EQ(m_file.Save(m_unit, (m_dir / "none" / "x.q4g").string()), 0);
+    EXPECT_FALSE(m_file.Save(m_unit, (m_dir / "none" / "x.q4g").string()));
     EXPECT_FALSE(m_file.IsTargetReadOnly());
     fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
-    ASSERT_TRUE(m_file.Save(m_unit, link.string())) << m_file.GetError();
+    saved = m_file.Save(m_unit, link.string());
+    ASSERT_TRUE(saved) << saved.Reason();
     EXPECT_EQ(ReadFile(locked), CDocumentFile::SaveBytes(m_unit));
 }

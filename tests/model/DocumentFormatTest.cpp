@@ -40,7 +40,7 @@ protected:
         Type(type).DoFileReadWrite(ar, 3);
         return ar.GetBuffer();
     }
-    int Load(const Bytes& bytes) { return m_file.LoadBytes(m_unit, bytes, "test.q4g"); }
+    q4::Status Load(const Bytes& bytes) { return m_file.LoadBytes(m_unit, bytes, "test.q4g"); }
 
     // A document of an older version: General as given by sections (file order), the Logical
     // Inputs with their first eight sections only, the others in their common shape.
@@ -121,7 +121,8 @@ TEST_F(DocumentFormat, WrittenReadAndWrittenAgainIsByteForByteEqual)
     spoilt[5 + 3] = 'x';  // the General record's title "General" becomes "Genxxxx"
     spoilt[12] = 9;       // and its identity 9
     m_unit.Initialize();
-    ASSERT_TRUE(Load(spoilt)) << m_file.GetError();
+    q4::Status loaded = Load(spoilt);
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(CDocumentFile::SaveBytes(m_unit), edited);
     EXPECT_EQ(Type(ST_GENERAL).m_nSetupType, ST_GENERAL);
 }
@@ -132,7 +133,8 @@ TEST_F(DocumentFormat, AlarmInputListsReadLogicalInputsByShortName)
         Type(ST_ALARM).GetProperty(5, col)->GetData() = {"OFF", "IN 11", "LOG3 (1C)"};
         Type(ST_ALARM).GetProperty(5, col)->m_nCurSel = 2;
     }
-    ASSERT_TRUE(Load(CDocumentFile::SaveBytes(m_unit))) << m_file.GetError();
+    q4::Status loaded = Load(CDocumentFile::SaveBytes(m_unit));
+    ASSERT_TRUE(loaded) << loaded.Reason();
     for (int col : {1, 2}) {
         EXPECT_EQ(Type(ST_ALARM).GetProperty(5, col)->GetData(), (std::vector<std::string>{"OFF", "IN 11", "LOG3"}));
         EXPECT_EQ(Type(ST_ALARM).GetCellText(5, col), "LOG3");
@@ -161,7 +163,8 @@ TEST_F(DocumentFormat, OlderVersionsPutRowsInTheirSectionsUnderTheProgramsLabels
         Type(ST_PHYSICAL).GetProperty(3, 0)->GetData()[0] = "IN 99";
         Bytes file = OldDocument(version, fileOrder[version - 1]);
         m_unit.Initialize();
-        ASSERT_TRUE(Load(file)) << m_file.GetError();
+        q4::Status loaded = Load(file);
+        ASSERT_TRUE(loaded) << loaded.Reason();
         for (const auto& [section, text] : values)
             EXPECT_EQ(Type(ST_GENERAL).GetCellText(section, 1), text) << section;
         EXPECT_EQ(Type(ST_GENERAL).GetCellText(4, 1), "NORDA BUS");
@@ -186,7 +189,8 @@ TEST_F(DocumentFormat, GeneralChoicesWrittenByOlderProgramsLoadWithTheCurrentTex
         m_unit.Initialize();
         Type(ST_GENERAL).GetProperty(section, 1)->GetData() = stored;
         Type(ST_GENERAL).GetProperty(section, 1)->m_nCurSel = sel;
-        ASSERT_TRUE(Load(CDocumentFile::SaveBytes(m_unit))) << m_file.GetError();
+        q4::Status read = Load(CDocumentFile::SaveBytes(m_unit));
+        ASSERT_TRUE(read) << read.Reason();
         EXPECT_EQ(Type(ST_GENERAL).GetProperty(section, 1)->GetData(), loaded) << section;
         EXPECT_EQ(Type(ST_GENERAL).GetProperty(section, 1)->m_nCurSel, sel) << section;
     }
@@ -230,8 +234,9 @@ TEST_F(DocumentFormat, FileCutShortFailsKeepingTheRecordsReadBeforeIt)
     for (int t = 0; t < 4; ++t)
         cuts.insert(cuts.end(), {ends[t], ends[t] + 1, (ends[t] + ends[t + 1]) / 2, ends[t + 1] - 1});
     for (size_t cut : cuts) {
-        ASSERT_EQ(Load(Bytes(full.begin(), full.begin() + static_cast<long>(cut))), 0) << cut;
-        ASSERT_EQ(m_file.GetError().rfind("test.q4g is not a valid Q4150 file: ", 0), 0u) << m_file.GetError();
+        q4::Status loaded = Load(Bytes(full.begin(), full.begin() + static_cast<long>(cut)));
+        ASSERT_FALSE(loaded) << cut;
+        ASSERT_EQ(loaded.Reason().rfind("test.q4g is not a valid Q4150 file: ", 0), 0u) << loaded.Reason();
         for (int t = 0; t < 4; ++t)
             ASSERT_EQ(Record(t), ends[t + 1] <= cut ? edited[t] : defaults[t]) << "cut at " << cut << ", setup type " << t;
     }

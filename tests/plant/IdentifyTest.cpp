@@ -36,10 +36,10 @@ protected:
         for (const auto& [sheet, row, col, text] : edits)
             ASSERT_TRUE(unit.GetSetupType(sheet)->ValidateData(row, col, text)) << text;
         CUnitImage image = CUnitImage::FromUpload(unit, nullptr);
-        const std::pair<CUnitEmulator::BLOCK_SPACE, int> places[4] = {{CUnitEmulator::SPACE_GENERAL, 0},
-                                                                       {CUnitEmulator::SPACE_INPUT, 0},
-                                                                       {CUnitEmulator::SPACE_INPUT, 24},
-                                                                       {CUnitEmulator::SPACE_ALARM, 0}};
+        const std::pair<CUnitEmulator::BlockSpace, int> places[4] = {{CUnitEmulator::BlockSpace::General, 0},
+                                                                       {CUnitEmulator::BlockSpace::Input, 0},
+                                                                       {CUnitEmulator::BlockSpace::Input, 24},
+                                                                       {CUnitEmulator::BlockSpace::Alarm, 0}};
         for (int slot = 0; slot < 4; ++slot) {
             const auto& blocks = image.GetBlocks(slot);
             for (size_t b = 0; b < blocks.size(); ++b)
@@ -53,7 +53,7 @@ protected:
         CPlantSurvey survey(m_plant);
         JobSettings settings;
         settings.port.port = m_server.GetSlavePath();
-        settings.port.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
+        settings.port.line.m_baudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
         settings.port.fixedWaitMs = 1;
         CIdentifyJob job(withPlant ? &survey : nullptr, settings);
         return job.Run();

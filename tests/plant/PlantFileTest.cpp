@@ -29,12 +29,16 @@ TEST_F(PlantFile, ThreeUnitsMadeSavedAndReadBack)
         {"AN-102", Path("units/../units/an-102.q4g"), "", "spare \"B\" bus"},
         {"AN-103", Path("elsewhere/an-103.q4g"), "Roof", "not made yet"},
     };
-    for (const auto& [tag, file, location, note] : units)
-        ASSERT_TRUE(plant.AddUnit({tag, plant.RelativeFile(file), location, note})) << plant.GetError();
-    ASSERT_TRUE(plant.Save()) << plant.GetError();
+    for (const auto& [tag, file, location, note] : units) {
+        q4::Status added = plant.AddUnit({tag, plant.RelativeFile(file), location, note});
+        ASSERT_TRUE(added) << added.Reason();
+    }
+    q4::Status saved = plant.Save();
+    ASSERT_TRUE(saved) << saved.Reason();
 
     CPlant read;
-    ASSERT_TRUE(read.Load(Path("works.q4plant"))) << read.GetError();
+    q4::Status loaded = read.Load(Path("works.q4plant"));
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(read.GetName(), "Water works \xC3\xA9");
     ASSERT_EQ(read.GetUnits().size(), 3u);
     const char* files[] = {"units/an-101.q4g", "units/an-102.q4g", "elsewhere/an-103.q4g"};
@@ -128,10 +132,8 @@ TEST_F(PlantFile, AUnitKeepsTheRulesItsChecksIgnore)
     changed.ignore.clear();
     changed.location = "Hall";
     ASSERT_TRUE(read.ReplaceUnit(changed));
-    EXPECT_FALSE(read.ReplaceUnit({"D", "d.q4g", "", "", {}}));
-    EXPECT_EQ(read.GetError(), "the plant has no unit D");
-    EXPECT_FALSE(read.ReplaceUnit({"B", "", "", "", {}}));
-    EXPECT_EQ(read.GetError(), "the unit B needs its .q4g file");
+    EXPECT_EQ(read.ReplaceUnit({"D", "d.q4g", "", "", {}}).Reason(), "the plant has no unit D");
+    EXPECT_EQ(read.ReplaceUnit({"B", "", "", "", {}}).Reason(), "the unit B needs its .q4g file");
     ASSERT_TRUE(read.Save());
     const std::string again = ReadText(Path("p.q4plant"));
     EXPECT_NE(again.find("    {\"tag\": \"A\", \"file\": \"a.q4g\", \"location\": \"Hall\"},\n"), std::string::npos) << again;
@@ -150,8 +152,9 @@ TEST_F(PlantFile, RefusesWhatIsNoPlant)
         {{"AN-2", "", "", ""}, "the unit AN-2 needs its .q4g file"},
     };
     for (const auto& [unit, reason] : units) {
-        EXPECT_FALSE(plant.AddUnit(unit));
-        EXPECT_EQ(plant.GetError(), reason);
+        q4::Status added = plant.AddUnit(unit);
+        EXPECT_FALSE(added);
+        EXPECT_EQ(added.Reason(), reason);
     }
     EXPECT_EQ(plant.GetUnits().size(), 1u);
 
@@ -172,9 +175,10 @@ TEST_F(PlantFile, RefusesWhatIsNoPlant)
     for (const auto& [text, reason] : texts) {
         std::ofstream(Path("bad.q4plant"), std::ios::binary | std::ios::trunc) << text;
         CPlant bad;
-        EXPECT_FALSE(bad.Load(Path("bad.q4plant")));
+        q4::Status loaded = bad.Load(Path("bad.q4plant"));
+        EXPECT_FALSE(loaded);
         const std::string head = Path("bad.q4plant") + " is no plant file: " + reason;
-        EXPECT_EQ(bad.GetError().substr(0, head.size()), head);
+        EXPECT_EQ(loaded.Reason().substr(0, head.size()), head);
     }
 }
 

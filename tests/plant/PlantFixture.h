@@ -38,7 +38,8 @@ protected:
             ASSERT_TRUE(unit.GetSetupType(sheet)->ValidateData(row, col, text)) << text;
         std::filesystem::create_directories(std::filesystem::path(Path(name)).parent_path());
         CDocumentFile file;
-        ASSERT_TRUE(file.Save(unit, Path(name))) << file.GetError();
+        q4::Status saved = file.Save(unit, Path(name));
+        ASSERT_TRUE(saved) << saved.Reason();
     }
 
     std::filesystem::path m_dir;

@@ -48,9 +48,10 @@ TEST_F(PlantLog, RecordsReadBackAsWritten)
     identify.action = PlantAction::Identify;
     identify.result = PlantResult::NotFound;
     identify.reason = "closest: AN-103, 4 cells differ";
-    std::string error;
-    for (const PlantLogRecord* record : {&upload, &verify, &identify})
-        ASSERT_TRUE(log.Append(*record, error)) << error;
+    for (const PlantLogRecord* record : {&upload, &verify, &identify}) {
+        q4::Status appended = log.Append(*record);
+        ASSERT_TRUE(appended) << appended.Reason();
+    }
 
     CPlantLog::Contents read = log.Read();
     EXPECT_TRUE(read.warnings.empty());
@@ -81,15 +82,14 @@ TEST_F(PlantLog, RecordsReadBackAsWritten)
 TEST_F(PlantLog, ADamagedLineIsSkippedWithAWarning)
 {
     CPlantLog log(Path("w.q4plant.log"));
-    std::string error;
-    ASSERT_TRUE(log.Append(UploadRecord("AN-1", 1), error));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-1", 1)));
     std::string good = CPlantLog::ToLine(UploadRecord("AN-2", 0));
     std::ofstream(Path("w.q4plant.log"), std::ios::app)
         << good.substr(0, good.size() / 2) << "\n"                       // cut short
         << "{\"time\":\"x\",\"action\":\"format\",\"result\":\"ok\"}\n"  // no such action
         << "\n"
         << good << "\n";
-    ASSERT_TRUE(log.Append(UploadRecord("AN-3", 0), error));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-3", 0)));
     CPlantLog::Contents read = log.Read();
     ASSERT_EQ(read.records.size(), 3u);
     EXPECT_EQ(read.records[0].tag, "AN-1");
@@ -106,12 +106,11 @@ TEST_F(PlantLog, ADamagedLineIsSkippedWithAWarning)
 TEST_F(PlantLog, ARecordAfterALineCutShortIsKept)
 {
     CPlantLog log(Path("w.q4plant.log"));
-    std::string error;
-    ASSERT_TRUE(log.Append(UploadRecord("AN-1", 1), error));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-1", 1)));
     const std::string cut = CPlantLog::ToLine(UploadRecord("AN-2", 0));
     std::ofstream(Path("w.q4plant.log"), std::ios::app) << cut.substr(0, cut.size() / 2);
-    ASSERT_TRUE(log.Append(UploadRecord("AN-3", 0), error));
-    ASSERT_TRUE(log.Append(UploadRecord("AN-4", 0), error));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-3", 0)));
+    ASSERT_TRUE(log.Append(UploadRecord("AN-4", 0)));
     CPlantLog::Contents read = log.Read();
     ASSERT_EQ(read.records.size(), 3u);
     EXPECT_EQ(read.records[1].tag, "AN-3");
@@ -130,13 +129,12 @@ TEST_F(PlantLog, TwoProcessesAppendingAtOnceTearNoLine)
         children[c] = ::fork();
         if (children[c] == 0) {
             CPlantLog log(path);
-            std::string error;
             // Lines longer than a pipe's atomic write (some 5 and 8 KB) make a torn write likely
             // if writes split.
             PlantLogRecord record = UploadRecord(c == 0 ? "AN-A" : "AN-B", 40 + 20 * c);
             for (int i = 0; i < kRecords; ++i) {
                 record.blocksWritten = i;
-                if (!log.Append(record, error))
+                if (!log.Append(record))
                     ::_exit(1);
             }
             ::_exit(0);

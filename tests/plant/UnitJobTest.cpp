@@ -37,7 +37,7 @@ protected:
     {
         JobSettings settings;
         settings.port.port = port;
-        settings.port.line.m_nBaudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
+        settings.port.line.m_baudRate = 110;  // a long quiet time for a busy machine; the pty ignores it
         settings.port.fixedWaitMs = 0;
         return std::make_unique<CPlantUnitJob>(m_plant, m_plant.GetUnits()[unit], action, settings);
     }

@@ -141,7 +141,7 @@ TEST_F(AlarmValidation, DisabledAlarmRefusesEveryEditableColumnAndTheFlagsDialog
     // While downloading the refusal is silent.
     prompt.Clear();
     Alarm().Error(0, 0, 0);
-    Alarm().m_nTransState = 1;
+    Alarm().SetTransState(1);
     props.push_back(std::make_unique<CNdChnData>(*Alarm().GetFlagCell(3, 0)));
     props[0]->SetSelText("ON");
     Alarm().UpdateProperties(4, 9, props);

@@ -22,7 +22,7 @@ Block Pattern(uint8_t seed)
     return b;
 }
 
-Block Held(CEmulatorServer& server, CUnitEmulator::BLOCK_SPACE space, int n)
+Block Held(CEmulatorServer& server, CUnitEmulator::BlockSpace space, int n)
 {
     Block b{};
     server.GetUnit().GetBlock(space, n, b.data());
@@ -45,17 +45,17 @@ protected:
 TEST_F(EmulatorServerTest, WriteIsStoredAndEveryKindOfBlockReadsBack)
 {
     // The write kind and block; the space and block written, and the reply's command.
-    const std::tuple<ND_Q4K_MSG, uint8_t, CUnitEmulator::BLOCK_SPACE, int, char> cases[] = {
-        {MSG_WRITE_GENERAL, 7, CUnitEmulator::SPACE_GENERAL, 7, 'B'},
-        {MSG_WRITE_PHYSICAL, 23, CUnitEmulator::SPACE_INPUT, 23, '@'},
-        {MSG_WRITE_LOGICAL, 0, CUnitEmulator::SPACE_INPUT, 24, '@'},
-        {MSG_WRITE_LOGICAL, 6, CUnitEmulator::SPACE_INPUT, 30, '@'},
-        {MSG_WRITE_ALARM, 47, CUnitEmulator::SPACE_ALARM, 47, 'A'},
+    const std::tuple<ND_Q4K_MSG, uint8_t, CUnitEmulator::BlockSpace, int, char> cases[] = {
+        {MSG_WRITE_GENERAL, 7, CUnitEmulator::BlockSpace::General, 7, 'B'},
+        {MSG_WRITE_PHYSICAL, 23, CUnitEmulator::BlockSpace::Input, 23, '@'},
+        {MSG_WRITE_LOGICAL, 0, CUnitEmulator::BlockSpace::Input, 24, '@'},
+        {MSG_WRITE_LOGICAL, 6, CUnitEmulator::BlockSpace::Input, 30, '@'},
+        {MSG_WRITE_ALARM, 47, CUnitEmulator::BlockSpace::Alarm, 47, 'A'},
     };
     int writes = 0;
     for (const auto& [write, block, space, held, command] : cases) {
         SCOPED_TRACE(std::to_string(write) + " " + std::to_string(block));
-        Block data = Pattern(static_cast<uint8_t>(held * 3 + space));
+        Block data = Pattern(static_cast<uint8_t>(held * 3 + static_cast<int>(space)));
         ASSERT_TRUE(m_link->Write(write, block, data));
         // The read kind of a block is its write kind less 4.
         SimReply reply = m_link->Read(static_cast<ND_Q4K_MSG>(write - 4), block);
@@ -75,7 +75,7 @@ TEST_F(EmulatorServerTest, WhatTheUnitCannotTakeGetsNoReply)
 {
     const uint8_t blanks[3] = {0x20, 0x20, 0x20};
     EXPECT_EQ(m_link->Com().Write(blanks, 3), 3);
-    Block before = Held(m_server, CUnitEmulator::SPACE_ALARM, 2);
+    Block before = Held(m_server, CUnitEmulator::BlockSpace::Alarm, 2);
     ASSERT_TRUE(m_link->Write(MSG_WRITE_ALARM, 2, Pattern(9), true));
     EXPECT_EQ(m_link->Read(MSG_READ_GENERAL, 8, 50).length, 0);
     EXPECT_EQ(m_link->Read(MSG_READ_LOGICAL, 7, 50).length, 0);
@@ -83,7 +83,7 @@ TEST_F(EmulatorServerTest, WhatTheUnitCannotTakeGetsNoReply)
     SimReply reply = m_link->Read(MSG_READ_ALARM, 2);
     EXPECT_EQ(reply.length, 71);
     EXPECT_EQ(reply.data, before);
-    EXPECT_EQ(Held(m_server, CUnitEmulator::SPACE_ALARM, 2), before);
+    EXPECT_EQ(Held(m_server, CUnitEmulator::BlockSpace::Alarm, 2), before);
     EXPECT_EQ(m_server.GetRejectedCount(), 4);  // the write and the three requests; blanks are noise
     EXPECT_EQ(m_server.GetWriteCount(), 0);
 }
@@ -109,7 +109,7 @@ TEST_F(EmulatorServerTest, FaultsSpoilTheChosenRepliesAsOftenAsCounted)
             EXPECT_EQ(spoilt.length, c.length);
             if (c.length == 71) {  // "@" replies: blocks of the input space
                 EXPECT_EQ(spoilt.checksumOk, c.checksumOk);
-                EXPECT_EQ(spoilt.data == Held(m_server, CUnitEmulator::SPACE_INPUT, spoilt.address), c.sameData);
+                EXPECT_EQ(spoilt.data == Held(m_server, CUnitEmulator::BlockSpace::Input, spoilt.address), c.sameData);
             }
         }
         SimReply next = m_link->Read(c.kind, c.block);
@@ -121,11 +121,11 @@ TEST_F(EmulatorServerTest, FaultsSpoilTheChosenRepliesAsOftenAsCounted)
 // A stray reply is a good one for the next block (the one before for the last), once per count.
 TEST_F(EmulatorServerTest, StrayRepliesCarryTheNeighbouringBlock)
 {
-    const struct { const char* faultText; ND_Q4K_MSG kind; uint8_t block; CUnitEmulator::BLOCK_SPACE space; int address; } cases[] = {
-        {"stray:A:10", MSG_READ_ALARM, 10, CUnitEmulator::SPACE_ALARM, 11},
-        {"stray:A:47", MSG_READ_ALARM, 47, CUnitEmulator::SPACE_ALARM, 46},
-        {"stray:B:7:2", MSG_READ_GENERAL, 7, CUnitEmulator::SPACE_GENERAL, 6},
-        {"stray:@:26", MSG_READ_LOGICAL, 2, CUnitEmulator::SPACE_INPUT, 27},
+    const struct { const char* faultText; ND_Q4K_MSG kind; uint8_t block; CUnitEmulator::BlockSpace space; int address; } cases[] = {
+        {"stray:A:10", MSG_READ_ALARM, 10, CUnitEmulator::BlockSpace::Alarm, 11},
+        {"stray:A:47", MSG_READ_ALARM, 47, CUnitEmulator::BlockSpace::Alarm, 46},
+        {"stray:B:7:2", MSG_READ_GENERAL, 7, CUnitEmulator::BlockSpace::General, 6},
+        {"stray:@:26", MSG_READ_LOGICAL, 2, CUnitEmulator::BlockSpace::Input, 27},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.faultText);
@@ -147,7 +147,7 @@ TEST_F(EmulatorServerTest, StrayRepliesCarryTheNeighbouringBlock)
 TEST_F(EmulatorServerTest, ALateReplyComesAfterTheRequestsThatFollowedIt)
 {
     Block mark = Pattern(0x3C);
-    m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_GENERAL, 3, mark.data());
+    m_server.GetUnit().SetBlock(CUnitEmulator::BlockSpace::General, 3, mark.data());
     CEmulatorServer::Fault fault{};
     ASSERT_TRUE(CEmulatorServer::ParseFault("late:B:3", fault));
     m_server.AddFault(fault);

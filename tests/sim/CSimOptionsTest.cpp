@@ -8,22 +8,20 @@ namespace {
 TEST(CSimOptions, AcceptsEveryOption)
 {
     CSimOptions o;
-    std::string error;
-    ASSERT_TRUE(o.Parse({"--link", "/tmp/q4", "--blank", "--load", "in.txt", "--save", "out.txt", "--baud", "1200",
-                         "--reply-delay", "30", "--fault", "silent:A:5", "--fault", "short:B:1:4", "--fault",
-                         "late:@:26:3", "--fault", "stray:B:7"},
-                        error))
-        << error;
-    EXPECT_EQ(std::tie(o.m_strLink, o.m_strLoad, o.m_strSave), std::make_tuple("/tmp/q4", "in.txt", "out.txt"));
-    EXPECT_EQ(std::tie(o.m_bBlank, o.m_nBaudRate, o.m_nReplyDelayMs, o.m_bHelp), std::make_tuple(true, 1200u, 30, false));
-    ASSERT_EQ(o.m_Faults.size(), 4u);
-    EXPECT_EQ(std::tie(o.m_Faults[1].kind, o.m_Faults[1].count), std::make_tuple(CEmulatorServer::FAULT_SHORT, 4));
-    const CEmulatorServer::Fault& late = o.m_Faults[2];
+    q4::Status parsed = o.Parse({"--link", "/tmp/q4", "--blank", "--load", "in.txt", "--save", "out.txt", "--baud", "1200",
+                                 "--reply-delay", "30", "--fault", "silent:A:5", "--fault", "short:B:1:4", "--fault",
+                                 "late:@:26:3", "--fault", "stray:B:7"});
+    ASSERT_TRUE(parsed) << parsed.Reason();
+    EXPECT_EQ(std::tie(o.m_link, o.m_load, o.m_save), std::make_tuple("/tmp/q4", "in.txt", "out.txt"));
+    EXPECT_EQ(std::tie(o.m_blank, o.m_baudRate, o.m_replyDelayMs, o.m_help), std::make_tuple(true, 1200u, 30, false));
+    ASSERT_EQ(o.m_faults.size(), 4u);
+    EXPECT_EQ(std::tie(o.m_faults[1].kind, o.m_faults[1].count), std::make_tuple(CEmulatorServer::FaultKind::Short, 4));
+    const CEmulatorServer::Fault& late = o.m_faults[2];
     EXPECT_EQ(std::tie(late.kind, late.command, late.address, late.count),
-              std::make_tuple(CEmulatorServer::FAULT_LATE, '@', 26, 3));
-    const CEmulatorServer::Fault& stray = o.m_Faults[3];
+              std::make_tuple(CEmulatorServer::FaultKind::Late, '@', 26, 3));
+    const CEmulatorServer::Fault& stray = o.m_faults[3];
     EXPECT_EQ(std::tie(stray.kind, stray.command, stray.address, stray.count),
-              std::make_tuple(CEmulatorServer::FAULT_STRAY, 'B', 7, 1));
+              std::make_tuple(CEmulatorServer::FaultKind::Stray, 'B', 7, 1));
 }
 
 TEST(CSimOptions, RefusesBadCommandLines)
@@ -42,9 +40,9 @@ TEST(CSimOptions, RefusesBadCommandLines)
     };
     for (const auto& [args, expected] : cases) {
         CSimOptions o;
-        std::string error;
-        EXPECT_FALSE(o.Parse(args, error));
-        EXPECT_EQ(error, expected);
+        q4::Status parsed = o.Parse(args);
+        EXPECT_FALSE(parsed);
+        EXPECT_EQ(parsed.Reason(), expected);
     }
 }
 

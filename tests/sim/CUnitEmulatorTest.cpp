@@ -11,7 +11,7 @@ namespace {
 
 using Block = std::array<uint8_t, 32>;
 
-Block Get(const CUnitEmulator& unit, CUnitEmulator::BLOCK_SPACE space, int n)
+Block Get(const CUnitEmulator& unit, CUnitEmulator::BlockSpace space, int n)
 {
     Block b{};
     EXPECT_TRUE(unit.GetBlock(space, n, b.data()));
@@ -24,28 +24,30 @@ TEST(CUnitEmulator, MemoryTextLoadsBackIntoABlankUnitAndReplacesOnlyTheNamedBloc
     Block mark{};
     for (int i = 0; i < 32; ++i)
         mark[i] = static_cast<uint8_t>(0xF0 - i);
-    unit.SetBlock(CUnitEmulator::SPACE_INPUT, 27, mark.data());
+    unit.SetBlock(CUnitEmulator::BlockSpace::Input, 27, mark.data());
     std::string text = unit.SaveText();
     EXPECT_NE(text.find("physical 27 F0EFEEEDECEBEAE9"), std::string::npos);
     CUnitEmulator copy(true);  // a blank unit: all zero
     for (int space = 0; space < 3; ++space)
-        for (int b = 0; b < CUnitEmulator::NumBlocks(static_cast<CUnitEmulator::BLOCK_SPACE>(space)); ++b)
-            EXPECT_EQ(Get(copy, static_cast<CUnitEmulator::BLOCK_SPACE>(space), b), Block{}) << space << " " << b;
-    std::string error;
-    ASSERT_TRUE(copy.LoadText(text, error)) << error;
+        for (int b = 0; b < CUnitEmulator::NumBlocks(static_cast<CUnitEmulator::BlockSpace>(space)); ++b)
+            EXPECT_EQ(Get(copy, static_cast<CUnitEmulator::BlockSpace>(space), b), Block{}) << space << " " << b;
+    q4::Status loaded = copy.LoadText(text);
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(copy.SaveText(), text);
 
-    ASSERT_TRUE(unit.LoadText("# a comment\n\ngeneral 1 " + std::string(63, '0') + "f\r\n", error)) << error;
+    loaded = unit.LoadText("# a comment\n\ngeneral 1 " + std::string(63, '0') + "f\r\n");
+    ASSERT_TRUE(loaded) << loaded.Reason();
     Block expected{};
     expected[31] = 0x0F;
-    EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_GENERAL, 1), expected);
-    EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_INPUT, 27), mark);  // untouched
+    EXPECT_EQ(Get(unit, CUnitEmulator::BlockSpace::General, 1), expected);
+    EXPECT_EQ(Get(unit, CUnitEmulator::BlockSpace::Input, 27), mark);  // untouched
 
     // A logical input's block, as q4150cli blocks names it, is the input block after the 24
     // physical ones.
-    ASSERT_TRUE(unit.LoadText("logical 3 " + std::string(62, '0') + "2a\n", error)) << error;
+    loaded = unit.LoadText("logical 3 " + std::string(62, '0') + "2a\n");
+    ASSERT_TRUE(loaded) << loaded.Reason();
     expected[31] = 0x2A;
-    EXPECT_EQ(Get(unit, CUnitEmulator::SPACE_INPUT, 27), expected);
+    EXPECT_EQ(Get(unit, CUnitEmulator::BlockSpace::Input, 27), expected);
 }
 
 TEST(CUnitEmulator, MalformedTextChangesNothing)
@@ -65,9 +67,10 @@ TEST(CUnitEmulator, MalformedTextChangesNothing)
     for (const auto& [line, reason] : cases) {
         CUnitEmulator unit;
         std::string before = unit.SaveText();
-        std::string error;
         // A good line before the bad one is not applied either.
-        EXPECT_FALSE(unit.LoadText("general 0 " + zeros + "\n" + line + "\n", error)) << line;
+        q4::Status loaded = unit.LoadText("general 0 " + zeros + "\n" + line + "\n");
+        EXPECT_FALSE(loaded) << line;
+        const std::string& error = loaded.Reason();
         EXPECT_NE(error.find("line 2"), std::string::npos) << error;
         EXPECT_NE(error.find(reason), std::string::npos) << error;
         EXPECT_EQ(unit.SaveText(), before);

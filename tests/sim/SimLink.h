@@ -2,7 +2,7 @@
 // holder and serial port, with frames built by the protocol class.
 #pragma once
 
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "link/CQ4kProtocol.h"
 
 #include <array>
@@ -24,7 +24,7 @@ public:
     }
 
     bool IsOpen() const { return m_bOpen; }
-    CComSetupDialog& Com() { return m_com; }
+    CSerialLink& Com() { return m_com; }
 
     SimReply Read(ND_Q4K_MSG kind, uint8_t block, int waitMs = 100)
     {
@@ -50,7 +50,7 @@ public:
     }
 
 private:
-    CComSetupDialog m_com;
+    CSerialLink m_com;
     CQ4kProtocol m_protocol;
     bool m_bOpen = false;
 };

@@ -117,7 +117,7 @@ public:
 inline uint32_t GetConstant(const CUnitEmulator& unit, int c)
 {
     uint8_t block[32];
-    unit.GetBlock(CUnitEmulator::SPACE_GENERAL, c / 8, block);
+    unit.GetBlock(CUnitEmulator::BlockSpace::General, c / 8, block);
     const uint8_t* p = block + 4 * (c % 8);
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16)
            | (static_cast<uint32_t>(p[3]) << 24);
@@ -126,8 +126,8 @@ inline uint32_t GetConstant(const CUnitEmulator& unit, int c)
 inline void PutConstant(CUnitEmulator& unit, int c, uint32_t value)
 {
     uint8_t block[32];
-    unit.GetBlock(CUnitEmulator::SPACE_GENERAL, c / 8, block);
+    unit.GetBlock(CUnitEmulator::BlockSpace::General, c / 8, block);
     for (int b = 0; b < 4; ++b)
         block[4 * (c % 8) + b] = static_cast<uint8_t>(value >> (8 * b));
-    unit.SetBlock(CUnitEmulator::SPACE_GENERAL, c / 8, block);
+    unit.SetBlock(CUnitEmulator::BlockSpace::General, c / 8, block);
 }

@@ -1,6 +1,6 @@
 // One block at a time against the emulated unit: the read, the write with read-back, and the
 // bytes they count.
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "sim/CEmulatorServer.h"
 #include "transfer/CBlockExchange.h"
 
@@ -39,7 +39,7 @@ protected:
         m_server.AddFault(fault);
     }
     void Put(const Block& data) { std::memcpy(m_exchange.m_TransBlock, data.data(), 32); }
-    Block Held(CUnitEmulator::BLOCK_SPACE space, int n)
+    Block Held(CUnitEmulator::BlockSpace space, int n)
     {
         Block b{};
         m_server.GetUnit().GetBlock(space, n, b.data());
@@ -47,7 +47,7 @@ protected:
     }
 
     CEmulatorServer m_server;
-    CComSetupDialog m_link;
+    CSerialLink m_link;
     CBlockExchange m_exchange{m_link};
     std::vector<uint32_t> m_counts;
 };
@@ -55,7 +55,7 @@ protected:
 TEST_F(BlockExchangeTest, ReadTakesTheBlockAndCountsRequestAndReply)
 {
     Block mark = Pattern(0x5C);
-    m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 25, mark.data());
+    m_server.GetUnit().SetBlock(CUnitEmulator::BlockSpace::Input, 25, mark.data());
     ASSERT_TRUE(m_exchange.Read(MSG_READ_LOGICAL, 1));
     EXPECT_EQ(0, std::memcmp(m_exchange.m_TransBlock, mark.data(), 32));
     EXPECT_EQ(std::string(reinterpret_cast<char*>(m_exchange.m_ReqFrame), 7), "#@1959$");
@@ -72,7 +72,7 @@ TEST_F(BlockExchangeTest, ReadFailuresCountOnlyTheRequest)
         EXPECT_EQ(m_exchange.GetBytesMoved(), 7u) << fault;
         m_link.Purge();
     }
-    CComSetupDialog closed;
+    CSerialLink closed;
     CBlockExchange none(closed);
     EXPECT_FALSE(none.Read(MSG_READ_GENERAL, 0));
     EXPECT_EQ(none.GetBytesMoved(), 0u);
@@ -83,7 +83,7 @@ TEST_F(BlockExchangeTest, ReadFailuresCountOnlyTheRequest)
 TEST_F(BlockExchangeTest, ReadTakesOnlyTheReplyToItsOwnRequest)
 {
     Block mark = Pattern(0x77);
-    m_server.GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 9, mark.data());
+    m_server.GetUnit().SetBlock(CUnitEmulator::BlockSpace::Alarm, 9, mark.data());
     uint8_t earlier[CQ4kProtocol::REQ_FRAME_LEN];
     CQ4kProtocol().MakeReqMsg(MSG_READ_ALARM, 8, earlier);
     ASSERT_EQ(m_link.Write(earlier, CQ4kProtocol::REQ_FRAME_LEN), CQ4kProtocol::REQ_FRAME_LEN);
@@ -111,7 +111,7 @@ TEST_F(BlockExchangeTest, WriteIsReadBackWithinTheUnitsWaits)
     EXPECT_TRUE(m_exchange.Write(MSG_WRITE_LOGICAL, 2));
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
     EXPECT_EQ(m_exchange.GetBytesMoved(), 149u);
-    EXPECT_EQ(Held(CUnitEmulator::SPACE_INPUT, 26), data);
+    EXPECT_EQ(Held(CUnitEmulator::BlockSpace::Input, 26), data);
     EXPECT_EQ(m_exchange.m_WriteFrame[1], 'D');
     EXPECT_TRUE(m_exchange.HasWritten());
 }
@@ -122,7 +122,7 @@ TEST_F(BlockExchangeTest, WriteFailsWhenTheReadBackDiffersOrIsMissing)
     Block data = Pattern(0x33);
     Put(data);
     EXPECT_FALSE(m_exchange.Write(MSG_WRITE_GENERAL, 6));
-    EXPECT_EQ(Held(CUnitEmulator::SPACE_GENERAL, 6), data);  // written; only the comparison failed
+    EXPECT_EQ(Held(CUnitEmulator::BlockSpace::General, 6), data);  // written; only the comparison failed
     EXPECT_EQ(m_exchange.GetBytesMoved(), 149u);
 
     AddFault("silent:@:9");

@@ -40,10 +40,10 @@ void PutDistinctBlocks(CUnitEmulator& unit)
 {
     uint8_t physical[32] = {3};
     std::memcpy(physical + 28, "V   ", 4);
-    unit.SetBlock(CUnitEmulator::SPACE_INPUT, 23, physical);
+    unit.SetBlock(CUnitEmulator::BlockSpace::Input, 23, physical);
     uint8_t alarm[32] = {23, 0, 0, 0x20, 30, 0, 4, 14, 0};
     std::memcpy(alarm + 9, "ALARM 86  ", 10);
-    unit.SetBlock(CUnitEmulator::SPACE_ALARM, 47, alarm);
+    unit.SetBlock(CUnitEmulator::BlockSpace::Alarm, 47, alarm);
     PutConstant(unit, 3, 42);
 }
 
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultRetry, ::testing::ValuesIn(kFaultCases),
 // The one transfer with the unit's own waits: a download of the factory set-up.
 TEST_F(TransferRig, DefaultDownloadWithTheUnitsWaitsTakesItsTimeAndStopsShortOfTheTotal)
 {
-    Connect(CComSetupDialog::FIXED_WAIT_MS);
+    Connect(CSerialLink::FIXED_WAIT_MS);
     TransferRun run = Run(m_unit, TransferDirection::Download);
     EXPECT_EQ(run.result.end, TransferEnd::Completed);
     EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});

@@ -12,8 +12,8 @@
 
 namespace {
 
-const CUnitEmulator::BLOCK_SPACE kSpaces[4] = {CUnitEmulator::SPACE_GENERAL, CUnitEmulator::SPACE_INPUT,
-                                               CUnitEmulator::SPACE_INPUT, CUnitEmulator::SPACE_ALARM};
+const CUnitEmulator::BlockSpace kSpaces[4] = {CUnitEmulator::BlockSpace::General, CUnitEmulator::BlockSpace::Input,
+                                               CUnitEmulator::BlockSpace::Input, CUnitEmulator::BlockSpace::Alarm};
 const int kFirstBlock[4] = {0, 0, CUnitEmulator::FIRST_LOGICAL_BLOCK, 0};
 
 // The emulated unit's memory in transfer order, as many blocks a setup type as layout has.
@@ -34,7 +34,7 @@ CUnitImage Memory(const CUnitEmulator& memory, const CQ4kUnit& layout)
 void FillDistinct(CUnitEmulator& memory)
 {
     for (int s = 0; s < 3; ++s) {
-        auto space = static_cast<CUnitEmulator::BLOCK_SPACE>(s);
+        auto space = static_cast<CUnitEmulator::BlockSpace>(s);
         for (int b = 0; b < CUnitEmulator::NumBlocks(space); ++b) {
             uint8_t block[CUnitEmulator::BLOCK_LEN];
             for (int i = 0; i < CUnitEmulator::BLOCK_LEN; ++i)

@@ -38,11 +38,11 @@ TEST_F(BlankUnitTransfer, FreshUploadLeavesTheFactoryMemory)
     std::fill_n(logical.begin() + 16, 12, 0x30);
     const std::vector<uint8_t> alarm = Bytes({0x30, 0x00, 0x00, 0x20, 0x1E, 0x00, 0x18, 0x0E, 0x00}, 10, 9);
     for (int b = 0; b < 24; ++b)
-        EXPECT_EQ(Block(CUnitEmulator::SPACE_INPUT, b), physical) << "physical " << b;
+        EXPECT_EQ(Block(CUnitEmulator::BlockSpace::Input, b), physical) << "physical " << b;
     for (int b = 24; b < 31; ++b)
-        EXPECT_EQ(Block(CUnitEmulator::SPACE_INPUT, b), logical) << "logical " << b - 24;
+        EXPECT_EQ(Block(CUnitEmulator::BlockSpace::Input, b), logical) << "logical " << b - 24;
     for (int b = 0; b < 48; ++b)
-        EXPECT_EQ(Block(CUnitEmulator::SPACE_ALARM, b), alarm) << "alarm " << b;
+        EXPECT_EQ(Block(CUnitEmulator::BlockSpace::Alarm, b), alarm) << "alarm " << b;
     EXPECT_EQ(GetConstant(m_server.GetUnit(), 2), 1u);
     EXPECT_EQ(GetConstant(m_server.GetUnit(), 5), 9600u);
 }
@@ -55,20 +55,20 @@ TEST_F(BlankUnitTransfer, EditedSetupReachesTheUnitAsBlocksAndComesBackCellForCe
     EXPECT_EQ(up.result.end, TransferEnd::Completed);
     EXPECT_EQ(m_observer.Asked(), std::vector<std::string>{});
 
-    const struct { CUnitEmulator::BLOCK_SPACE space; int block, offset; std::vector<uint8_t> bytes; const char* what; } cases[] = {
-        {CUnitEmulator::SPACE_GENERAL, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
-        {CUnitEmulator::SPACE_GENERAL, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
-        {CUnitEmulator::SPACE_INPUT, 0, 0, {2}, "IN 11 is 10 V"},
-        {CUnitEmulator::SPACE_INPUT, 0, 28, {'b', 'a', 'r', ' '}, "IN 11 unit"},
-        {CUnitEmulator::SPACE_INPUT, 2, 4, {200, 0, 0x88}, "IN 13 LCDLo -20.0"},
-        {CUnitEmulator::SPACE_INPUT, 2, 28, {0xDF, 'C', ' ', ' '}, "degree sign in the LCD's character set"},
-        {CUnitEmulator::SPACE_INPUT, 23, 28, {'p', 's', 'i', ' '}, "IN 83 unit"},
-        {CUnitEmulator::SPACE_INPUT, 24, 16, {0, 1, 48, 48}, "LOG1 combines IN 11 and IN 12"},
-        {CUnitEmulator::SPACE_INPUT, 25, 16, {24, 48}, "LOG2 refers to LOG1"},
-        {CUnitEmulator::SPACE_ALARM, 0, 0, {0, 50, 0, 0x00, 50, 1, 2, 1, 0xA0, 'P'}, "A11"},
-        {CUnitEmulator::SPACE_ALARM, 1, 3, {0x60}, "A12 dynamic range around LOG1"},
-        {CUnitEmulator::SPACE_ALARM, 2, 0, {25, 100, 0, 0x20, 12, 3, 23, 13, 0x40}, "A13 on LOG2"},
-        {CUnitEmulator::SPACE_ALARM, 47, 0, {23, 0xE2, 0x04, 0x30, 255, 6, 0, 0, 0xE0, 0xB0}, "A86 below 12.50"},
+    const struct { CUnitEmulator::BlockSpace space; int block, offset; std::vector<uint8_t> bytes; const char* what; } cases[] = {
+        {CUnitEmulator::BlockSpace::General, 0, 0, {0xB8, 0x0B, 0, 0}, "Initialization CONFIG is 3000"},
+        {CUnitEmulator::BlockSpace::General, 1, 28, {50, 0, 0, 0}, "hysteresis 2.5 % in steps of 0.05 %"},
+        {CUnitEmulator::BlockSpace::Input, 0, 0, {2}, "IN 11 is 10 V"},
+        {CUnitEmulator::BlockSpace::Input, 0, 28, {'b', 'a', 'r', ' '}, "IN 11 unit"},
+        {CUnitEmulator::BlockSpace::Input, 2, 4, {200, 0, 0x88}, "IN 13 LCDLo -20.0"},
+        {CUnitEmulator::BlockSpace::Input, 2, 28, {0xDF, 'C', ' ', ' '}, "degree sign in the LCD's character set"},
+        {CUnitEmulator::BlockSpace::Input, 23, 28, {'p', 's', 'i', ' '}, "IN 83 unit"},
+        {CUnitEmulator::BlockSpace::Input, 24, 16, {0, 1, 48, 48}, "LOG1 combines IN 11 and IN 12"},
+        {CUnitEmulator::BlockSpace::Input, 25, 16, {24, 48}, "LOG2 refers to LOG1"},
+        {CUnitEmulator::BlockSpace::Alarm, 0, 0, {0, 50, 0, 0x00, 50, 1, 2, 1, 0xA0, 'P'}, "A11"},
+        {CUnitEmulator::BlockSpace::Alarm, 1, 3, {0x60}, "A12 dynamic range around LOG1"},
+        {CUnitEmulator::BlockSpace::Alarm, 2, 0, {25, 100, 0, 0x20, 12, 3, 23, 13, 0x40}, "A13 on LOG2"},
+        {CUnitEmulator::BlockSpace::Alarm, 47, 0, {23, 0xE2, 0x04, 0x30, 255, 6, 0, 0, 0xE0, 0xB0}, "A86 below 12.50"},
     };
     for (const auto& c : cases) {
         std::vector<uint8_t> block = Block(c.space, c.block);

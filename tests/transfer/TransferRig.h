@@ -70,7 +70,7 @@ protected:
     void Connect(int waitMs, unsigned baud = kSlowLineBaud)
     {
         CLineSettings settings;
-        settings.m_nBaudRate = baud;
+        settings.m_baudRate = baud;
         ASSERT_TRUE(m_connection.CommSetupDirect(m_server.GetSlavePath(), settings));
         m_connection.GetLink().SetFixedWaitMs(waitMs);
     }
@@ -95,11 +95,11 @@ protected:
         run.titles = m_observer.Titles();
         run.maxSeen = m_observer.MaxBytes();
         for (int t = 0; t < 4; ++t)
-            EXPECT_EQ(unit.GetSetupType(t)->m_nTransState, -1) << unit.GetTitle(t);
+            EXPECT_EQ(unit.GetSetupType(t)->GetTransState(), -1) << unit.GetTitle(t);
         return run;
     }
 
-    std::vector<uint8_t> Block(CUnitEmulator::BLOCK_SPACE space, int block)
+    std::vector<uint8_t> Block(CUnitEmulator::BlockSpace space, int block)
     {
         std::vector<uint8_t> bytes(32);
         EXPECT_TRUE(m_server.GetUnit().GetBlock(space, block, bytes.data()));

@@ -108,7 +108,7 @@ private slots:
         QVERIFY(emulator.Start());
         UnitPortSettings port;
         port.port = emulator.GetSlavePath();
-        port.line.m_nBaudRate = 110;
+        port.line.m_baudRate = 110;
         port.fixedWaitMs = 5;
         f.frame->GetTransfers().SetPort(port);
         CBackupSettings{false, {}, false}.Save();

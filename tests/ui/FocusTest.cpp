@@ -73,7 +73,7 @@ struct Program {
         // A slow line setting (the pty ignores it) gives the unit room to answer on a busy machine.
         UnitPortSettings port;
         port.port = emulator.GetSlavePath();
-        port.line.m_nBaudRate = 110;
+        port.line.m_baudRate = 110;
         port.fixedWaitMs = 5;
         frame->GetTransfers().SetPort(port);
         Edit(ST_GENERAL, DEVICE_NUMBER, 1, QStringLiteral("17"));

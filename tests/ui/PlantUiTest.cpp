@@ -243,7 +243,7 @@ private slots:
         QVERIFY(emulator.Start());
         UnitPortSettings port;
         port.port = emulator.GetSlavePath();
-        port.line.m_nBaudRate = 110;
+        port.line.m_baudRate = 110;
         port.fixedWaitMs = 5;
         plant.frame->GetTransfers().SetPort(port);
         CBackupSettings{true, plant.dir.filePath(QStringLiteral("elsewhere")), false}.Save();

@@ -73,7 +73,7 @@ struct Line {
         PutConstant(emulator.GetUnit(), DEVICE_NUMBER, 0);
         UnitPortSettings port;
         port.port = emulator.GetSlavePath();
-        port.line.m_nBaudRate = 110;
+        port.line.m_baudRate = 110;
         port.fixedWaitMs = 5;
         controller.SetPort(port);
         // The checks are not what this test is about.

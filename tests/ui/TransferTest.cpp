@@ -200,7 +200,7 @@ private slots:
             AnswerNextModal([&baud](QWidget* modal) {
                 auto* settings = qobject_cast<CLineSettingsDlg*>(modal);
                 QVERIFY(settings);
-                baud = settings->GetSettings().m_nBaudRate;
+                baud = settings->GetSettings().m_baudRate;
                 settings->reject();
             });
             dialog->accept();
@@ -416,17 +416,17 @@ private slots:
         p.doc.SetModifiedFlag(false);
         CEmulatorServer* emulator = p.Connect();
         const uint8_t alarm[32] = {0, 0x32, 0, 0x20, 25, 1, 24, 14, 0, ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 0, alarm));
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::BlockSpace::Alarm, 0, alarm));
         uint8_t physical[32] = {2, 0, 0, 0, 0, 0, 0, 10, 0, 0, 100};
         std::memset(physical + 28, ' ', 4);
-        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::BlockSpace::Input, 0, physical));
         p.Run(ID_DOWNLOAD);
         QCOMPARE(q4ui::ToQString(p.doc.GetUnit()->GetSetupType(ST_ALARM)->GetCellText(1, CAlarm::COL_DELAY)),
                  QStringLiteral("2.5"));
         QVERIFY(!p.frame->GetCellList() || !p.frame->GetCellList()->isVisible());
 
         physical[0] = 0x59;
-        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_INPUT, 0, physical));
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::BlockSpace::Input, 0, physical));
         AnswerNextMessageBox(QMessageBox::Discard);  // the download is in no file yet
         p.Run(ID_DOWNLOAD);
         CCellListDlg* list = p.frame->GetCellList();
@@ -493,9 +493,9 @@ private slots:
 
         // A byte no cell shows (the last of alarm block 0): the blocks are told, nothing opens.
         uint8_t block[CUnitEmulator::BLOCK_LEN];
-        QVERIFY(emulator->GetUnit().GetBlock(CUnitEmulator::SPACE_ALARM, 0, block));
+        QVERIFY(emulator->GetUnit().GetBlock(CUnitEmulator::BlockSpace::Alarm, 0, block));
         block[CUnitEmulator::BLOCK_LEN - 1] ^= 0x5A;
-        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::SPACE_ALARM, 0, block));
+        QVERIFY(emulator->GetUnit().SetBlock(CUnitEmulator::BlockSpace::Alarm, 0, block));
         p.Run(ID_VERIFY_UNIT);
         QCOMPARE(p.prompt.Messages().back().text,
                  std::string("The unit differs from this set-up in 1 block, though in no cell the sheets show."));

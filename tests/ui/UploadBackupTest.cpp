@@ -51,7 +51,7 @@ struct BackupProgram : FrameFixture {
         QVERIFY(emulator.Start());
         UnitPortSettings port;
         port.port = emulator.GetSlavePath();
-        port.line.m_nBaudRate = 110;
+        port.line.m_baudRate = 110;
         port.fixedWaitMs = 5;
         frame->GetTransfers().SetPort(port);
         SetBackup(true);

@@ -95,7 +95,8 @@ TEST(UnitsSideBySide, EditsCutsAndLoadsStayInTheirOwnUnit)
 
     // The second unit reads the first one's file; edits then go on apart.
     CDocumentFile file;
-    ASSERT_EQ(file.LoadBytes(second.unit, CDocumentFile::SaveBytes(first->unit), "first.q4g"), 1) << file.GetError();
+    q4::Status loaded = file.LoadBytes(second.unit, CDocumentFile::SaveBytes(first->unit), "first.q4g");
+    ASSERT_TRUE(loaded) << loaded.Reason();
     EXPECT_EQ(second.Offered(), (Items{"OFF", "IN 12"}));
     first.reset();
     second.ChannelOn(1);
@@ -145,7 +146,7 @@ TEST(UnitReset, EveryResetGivesTheDefaultSetUpAndTheCaptionsOfThePhysicalSheet)
     ASSERT_NE(at, damaged.end());
     damaged.erase(at + 40, damaged.end());
     CDocumentFile file;
-    EXPECT_EQ(file.LoadBytes(u.unit, damaged, "damaged.q4g"), 0);
+    EXPECT_FALSE(file.LoadBytes(u.unit, damaged, "damaged.q4g"));
     EXPECT_EQ(u.Type(ST_LOGICAL).GetCellText(0, CLogicalInput::FIRST_PARM + 1), "Unit");
     EXPECT_EQ(u.Type(ST_LOGICAL).GetCellText(1, 1), "OFF");
 }

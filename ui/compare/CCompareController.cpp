@@ -99,9 +99,8 @@ void CCompareController::OnCompareWithFile()
 bool CCompareController::CompareWithFile(const QString& path)
 {
     std::unique_ptr<CQ4kUnit> unit = m_frame.GetDocument().CreateScratchUnit();
-    CDocumentFile file;
-    if (!file.Load(*unit, path.toStdString())) {
-        QString reason = q4ui::TrCore(file.GetError());
+    if (q4::Status loaded = CDocumentFile().Load(*unit, path.toStdString()); !loaded) {
+        QString reason = q4ui::TrCore(loaded.Reason());
         if (!reason.isEmpty())
             reason[0] = reason[0].toUpper();
         QMessageBox::warning(&m_frame.Window(), CQtMessagePrompt::Caption(),

@@ -47,9 +47,8 @@ bool CDocManager::OpenDocumentFile(const QString& path)
     if (!SaveModified())
         return false;
     emit aboutToOpen();
-    QString error;
-    CQ4150Doc::LOAD_RESULT result = m_doc.OnOpenDocument(path, error);
-    if (result == CQ4150Doc::LOAD_OK) {
+    const q4::Status opened = m_doc.OnOpenDocument(path);
+    if (opened) {
         m_RecentFiles.Add(path);
         m_RecentFiles.WriteList();
         emit recentFilesChanged();
@@ -57,14 +56,14 @@ bool CDocManager::OpenDocumentFile(const QString& path)
         emit titleChanged();
         return true;
     }
-    if (result == CQ4150Doc::LOAD_BAD_FORMAT) {
+    if (m_doc.IsReadDamaged()) {
         // What was read stays; it belongs to no file, and closing asks before it is lost.
         m_doc.SetUntitled();
         m_doc.SetModifiedFlag(true);
         emit documentLoaded();
         emit titleChanged();
     }
-    ShowError(error);
+    ShowError(m_doc.OpenFailureText(opened));
     if (m_RecentFiles.GetList().contains(QFileInfo(path).absoluteFilePath())) {
         m_RecentFiles.Remove(path);
         m_RecentFiles.WriteList();

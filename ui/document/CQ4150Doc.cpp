@@ -54,31 +54,36 @@ void CQ4150Doc::Serialize(CArchive& ar)
         m_pHistory->Reset();
 }
 
-CQ4150Doc::LOAD_RESULT CQ4150Doc::OnOpenDocument(const QString& path, QString& error)
+q4::Status CQ4150Doc::OnOpenDocument(const QString& path)
 {
+    m_readDamaged = false;
     CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path.toStdString(), bytes)) {
-        error = q4ui::TrCore(file.GetError());
-        return LOAD_NOT_READ;
-    }
-    bool loaded = file.LoadBytes(*m_pUnit, std::move(bytes), path.toStdString()) != 0;
+    q4::Result<std::vector<uint8_t>> bytes = file.ReadBytes(path.toStdString());
+    if (!bytes)
+        return q4::Failure{bytes.Reason()};
+    q4::Status loaded = file.LoadBytes(*m_pUnit, std::move(bytes.Value()), path.toStdString());
     // What was read, whole or not, is where undo starts.
     m_pHistory->Reset();
     if (!loaded) {
-        error = tr("Unexpected file format.\n%1").arg(q4ui::TrCore(file.GetError()));
-        return LOAD_BAD_FORMAT;
+        m_readDamaged = true;
+        return loaded;
     }
     SetPathName(path);
     SetModifiedFlag(false);
-    return LOAD_OK;
+    return {};
+}
+
+QString CQ4150Doc::OpenFailureText(const q4::Status& failure) const
+{
+    const QString reason = q4ui::TrCore(failure.Reason());
+    return m_readDamaged ? tr("Unexpected file format.\n%1").arg(reason) : reason;
 }
 
 bool CQ4150Doc::OnSaveDocument(const QString& path, QString& error, bool* readOnly)
 {
     CDocumentFile file;
-    if (!file.Save(*m_pUnit, path.toStdString())) {
-        error = tr("Failed to save document.\n%1").arg(q4ui::TrCore(file.GetError()));
+    if (q4::Status saved = file.Save(*m_pUnit, path.toStdString()); !saved) {
+        error = tr("Failed to save document.\n%1").arg(q4ui::TrCore(saved.Reason()));
         if (readOnly)
             *readOnly = file.IsTargetReadOnly();
         return false;

@@ -2,6 +2,8 @@
 // reading and writing of the unit as a .q4g file.
 #pragma once
 
+#include "model/Result.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -18,8 +20,6 @@ class CQ4150Doc {
     Q_DECLARE_TR_FUNCTIONS(CQ4150Doc)
 
 public:
-    enum LOAD_RESULT { LOAD_OK, LOAD_NOT_READ, LOAD_BAD_FORMAT };
-
     explicit CQ4150Doc(IMessagePrompt& prompt);
     virtual ~CQ4150Doc();
     CQ4150Doc(const CQ4150Doc&) = delete;
@@ -27,9 +27,14 @@ public:
 
     // Every setup type back to its defaults; the document becomes "Untitled" and unmodified.
     bool OnNewDocument();
-    // LOAD_NOT_READ: the file could not be read and nothing changed. LOAD_BAD_FORMAT: the
-    // set-up holds what was read before the damage. error says why.
-    LOAD_RESULT OnOpenDocument(const QString& path, QString& error);
+    // Reads the file into the set-up, or tells why not: either it could not be read and nothing
+    // changed, or it is damaged (IsReadDamaged) and the set-up holds what was read before the
+    // damage.
+    q4::Status OnOpenDocument(const QString& path);
+    // Whether the last OnOpenDocument read a damaged file.
+    bool IsReadDamaged() const { return m_readDamaged; }
+    // The message for a failed OnOpenDocument.
+    QString OpenFailureText(const q4::Status& failure) const;
     // Writes the whole file or nothing: the old file stays when anything fails. readOnly, when
     // given, tells whether the file was left because it is read-only.
     bool OnSaveDocument(const QString& path, QString& error, bool* readOnly = nullptr);
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<CQ4kUnit> m_pUnit;
     std::unique_ptr<CUnitHistory> m_pHistory;
     bool m_bModified = false;
+    bool m_readDamaged = false;
     QString m_strPathName;
     QString m_strTitle;
 };

@@ -59,14 +59,14 @@ private:
 };
 
 CPlantTransferController::CPlantTransferController(const CPlant& plant, CJobQuestions& questions, QObject* parent)
-    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CComSetupDialog::FIXED_WAIT_MS)
+    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CSerialLink::FIXED_WAIT_MS)
 {
     for (const PlantUnit& unit : m_plant.GetUnits()) {
         Row row;
         row.unit = unit;
         m_arRows.push_back(std::move(row));
     }
-    m_arEmulators.resize(EMULATOR_COUNT);
+    m_arEmulators.resize(EmulatorCount);
 }
 
 CPlantTransferController::~CPlantTransferController()
@@ -92,7 +92,7 @@ QStringList CPlantTransferController::PortChoices()
     QStringList ports;
     for (const CComPortDlg::FoundPort& port : CComPortDlg::FoundPorts())
         ports << port.path;
-    for (int i = 1; i <= EMULATOR_COUNT; ++i)
+    for (int i = 1; i <= EmulatorCount; ++i)
         ports << EmulatorName(i);
     return ports;
 }
@@ -201,12 +201,12 @@ void CPlantTransferController::RowChanged(int row)
 
 CEmulatorServer* CPlantTransferController::GetEmulator(int number) const
 {
-    return number >= 1 && number <= EMULATOR_COUNT ? m_arEmulators[static_cast<size_t>(number - 1)].get() : nullptr;
+    return number >= 1 && number <= EmulatorCount ? m_arEmulators[static_cast<size_t>(number - 1)].get() : nullptr;
 }
 
 QString CPlantTransferController::DevicePath(const QString& port, QString& error)
 {
-    for (int i = 1; i <= EMULATOR_COUNT; ++i) {
+    for (int i = 1; i <= EmulatorCount; ++i) {
         if (port.compare(EmulatorName(i), Qt::CaseInsensitive) != 0)
             continue;
         // Each emulated unit lives as long as the window's rows: what was uploaded reads back.

@@ -26,7 +26,7 @@ public:
     // The progress column's value: per cent of the step under way, -1 before any.
     static constexpr int ProgressRole = Qt::UserRole + 1;
     // The emulated units offered as ports, each a unit of its own.
-    static constexpr int EMULATOR_COUNT = 8;
+    static constexpr int EmulatorCount = 8;
 
     // The plant is copied: the jobs keep using it while the one shown may change. The jobs'
     // questions (cells a unit cannot hold, another device number) go to questions, one at a time.

@@ -130,9 +130,9 @@ void CPlantUi::OnNewPlant()
         return;
     const QString path = dialog.selectedFiles().first();
     auto plant = std::make_unique<CPlant>(path.toStdString(), QFileInfo(path).completeBaseName().toStdString());
-    if (!plant->Save()) {
+    if (q4::Status saved = plant->Save(); !saved) {
         ShowError(tr("The plant file %1 could not be written: %2")
-                      .arg(QDir::toNativeSeparators(path), q4ui::TrCore(plant->GetError())));
+                      .arg(QDir::toNativeSeparators(path), q4ui::TrCore(saved.Reason())));
         return;
     }
     OpenPlant(path);
@@ -153,8 +153,8 @@ bool CPlantUi::OpenPlant(const QString& path)
         return false;
     }
     auto plant = std::make_unique<CPlant>();
-    if (!plant->Load(path.toStdString())) {
-        ShowError(tr("The plant %1 could not be opened: %2").arg(QDir::toNativeSeparators(path), q4ui::TrCore(plant->GetError())));
+    if (q4::Status loaded = plant->Load(path.toStdString()); !loaded) {
+        ShowError(tr("The plant %1 could not be opened: %2").arg(QDir::toNativeSeparators(path), q4ui::TrCore(loaded.Reason())));
         m_RecentPlants.Remove(path);
         m_RecentPlants.WriteList();
         UpdateRecentMenu();
@@ -219,9 +219,12 @@ bool CPlantUi::SetUnitIgnores(const QString& tag, const std::vector<std::string>
     PlantUnit unit = *known;
     unit.ignore = rules;
     CPlant changed(*m_pPlant);
-    if (!changed.ReplaceUnit(unit) || !changed.Save()) {
+    q4::Status saved = changed.ReplaceUnit(unit);
+    if (saved)
+        saved = changed.Save();
+    if (!saved) {
         ShowError(tr("The plant file %1 could not be written: %2")
-                      .arg(QDir::toNativeSeparators(QString::fromStdString(changed.GetPath())), q4ui::TrCore(changed.GetError())));
+                      .arg(QDir::toNativeSeparators(QString::fromStdString(changed.GetPath())), q4ui::TrCore(saved.Reason())));
         return false;
     }
     *m_pPlant = std::move(changed);
@@ -279,8 +282,11 @@ void CPlantUi::OnAddSetup()
     while (dialog.exec() == QDialog::Accepted) {
         PlantUnit unit{tag->text().trimmed().toStdString(), m_pPlant->RelativeFile(doc.GetPathName().toStdString()),
                        location->text().trimmed().toStdString(), note->text().trimmed().toStdString()};
-        if (!m_pPlant->AddUnit(unit) || !m_pPlant->Save()) {
-            ShowError(q4ui::TrCore(m_pPlant->GetError()));
+        q4::Status saved = m_pPlant->AddUnit(unit);
+        if (saved)
+            saved = m_pPlant->Save();
+        if (!saved) {
+            ShowError(q4ui::TrCore(saved.Reason()));
             // A unit added but not saved goes again with the plant as the file holds it.
             auto reread = std::make_unique<CPlant>();
             if (reread->Load(m_pPlant->GetPath()))
@@ -378,12 +384,13 @@ void CPlantUi::LogIdentification(const Identification& found, const QString& por
 {
     if (!m_pPlant || !m_pSurvey)
         return;
-    std::string error;
-    if (!CPlantLog(m_pPlant->GetLogPath()).Append(CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString()), error))
+    const PlantLogRecord record = CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString());
+    q4::Status appended = CPlantLog(m_pPlant->GetLogPath()).Append(record);
+    if (!appended)
         m_frame.GetDocument().GetPrompt().Show(
             q4ui::ToCp1252(tr("The plant log could not be written: %1. The identification is not in the commissioning "
                               "record.")
-                               .arg(q4ui::TrCore(error))),
+                               .arg(q4ui::TrCore(appended.Reason()))),
             IMessagePrompt::BTN_OK, true);
 }
 

@@ -34,21 +34,21 @@ CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings
     m_pBaudRate->setValidator(new QIntValidator(1, 4000000, m_pBaudRate));
     for (int rate : g_BaudRates)
         m_pBaudRate->addItem(QString::number(rate));
-    m_pBaudRate->setCurrentText(QString::number(settings.m_nBaudRate));
+    m_pBaudRate->setCurrentText(QString::number(settings.m_baudRate));
     for (int bits = 5; bits <= 8; ++bits)
         m_pDataBits->addItem(QString::number(bits), bits);
-    SelectData(m_pDataBits, settings.m_nDataBits);
+    SelectData(m_pDataBits, settings.m_dataBits);
     m_pParity->addItem(tr("None"), CLineSettings::PARITY_NONE);
     m_pParity->addItem(tr("Odd"), CLineSettings::PARITY_ODD);
     m_pParity->addItem(tr("Even"), CLineSettings::PARITY_EVEN);
-    SelectData(m_pParity, settings.m_nParity);
+    SelectData(m_pParity, settings.m_parity);
     m_pStopBits->addItem(QStringLiteral("1"), 1);
     m_pStopBits->addItem(QStringLiteral("2"), 2);
-    SelectData(m_pStopBits, settings.m_nStopBits);
+    SelectData(m_pStopBits, settings.m_stopBits);
     m_pFlowControl->addItem(QStringLiteral("Xon / Xoff"), CLineSettings::FLOW_XONXOFF);
     m_pFlowControl->addItem(tr("Hardware"), CLineSettings::FLOW_RTSCTS);
     m_pFlowControl->addItem(tr("None"), CLineSettings::FLOW_NONE);
-    SelectData(m_pFlowControl, settings.m_nFlowControl);
+    SelectData(m_pFlowControl, settings.m_flowControl);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -69,10 +69,10 @@ CLineSettings CLineSettingsDlg::GetSettings() const
     CLineSettings settings;
     bool ok = false;
     unsigned rate = m_pBaudRate->currentText().toUInt(&ok);
-    settings.m_nBaudRate = ok && rate > 0 ? rate : 9600;
-    settings.m_nDataBits = m_pDataBits->currentData().toInt();
-    settings.m_nParity = static_cast<CLineSettings::PARITY>(m_pParity->currentData().toInt());
-    settings.m_nStopBits = m_pStopBits->currentData().toInt();
-    settings.m_nFlowControl = static_cast<CLineSettings::FLOW_CONTROL>(m_pFlowControl->currentData().toInt());
+    settings.m_baudRate = ok && rate > 0 ? rate : 9600;
+    settings.m_dataBits = m_pDataBits->currentData().toInt();
+    settings.m_parity = static_cast<CLineSettings::PARITY>(m_pParity->currentData().toInt());
+    settings.m_stopBits = m_pStopBits->currentData().toInt();
+    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(m_pFlowControl->currentData().toInt());
     return settings;
 }

@@ -80,24 +80,24 @@ bool CQtComSetupUi::EditLineSettings(const std::string& port, CLineSettings& set
 void CQtComSetupUi::LoadLineSettings(CLineSettings& settings)
 {
     QSettings stored;
-    settings.m_nBaudRate = static_cast<unsigned>(
-        StoredInt(stored, Key("BaudRate"), 1, 4000000, static_cast<int>(settings.m_nBaudRate)));
-    settings.m_nDataBits = StoredInt(stored, Key("DataBits"), 5, 8, settings.m_nDataBits);
-    settings.m_nParity = static_cast<CLineSettings::PARITY>(
-        StoredInt(stored, Key("Parity"), CLineSettings::PARITY_NONE, CLineSettings::PARITY_EVEN, settings.m_nParity));
-    settings.m_nStopBits = StoredInt(stored, Key("StopBits"), 1, 2, settings.m_nStopBits);
-    settings.m_nFlowControl = static_cast<CLineSettings::FLOW_CONTROL>(StoredInt(
-        stored, Key("FlowControl"), CLineSettings::FLOW_NONE, CLineSettings::FLOW_XONXOFF, settings.m_nFlowControl));
+    settings.m_baudRate = static_cast<unsigned>(
+        StoredInt(stored, Key("BaudRate"), 1, 4000000, static_cast<int>(settings.m_baudRate)));
+    settings.m_dataBits = StoredInt(stored, Key("DataBits"), 5, 8, settings.m_dataBits);
+    settings.m_parity = static_cast<CLineSettings::PARITY>(
+        StoredInt(stored, Key("Parity"), CLineSettings::PARITY_NONE, CLineSettings::PARITY_EVEN, settings.m_parity));
+    settings.m_stopBits = StoredInt(stored, Key("StopBits"), 1, 2, settings.m_stopBits);
+    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(StoredInt(
+        stored, Key("FlowControl"), CLineSettings::FLOW_NONE, CLineSettings::FLOW_XONXOFF, settings.m_flowControl));
 }
 
 void CQtComSetupUi::SaveLineSettings(const CLineSettings& settings)
 {
     QSettings stored;
-    stored.setValue(Key("BaudRate"), settings.m_nBaudRate);
-    stored.setValue(Key("DataBits"), settings.m_nDataBits);
-    stored.setValue(Key("Parity"), static_cast<int>(settings.m_nParity));
-    stored.setValue(Key("StopBits"), settings.m_nStopBits);
-    stored.setValue(Key("FlowControl"), static_cast<int>(settings.m_nFlowControl));
+    stored.setValue(Key("BaudRate"), settings.m_baudRate);
+    stored.setValue(Key("DataBits"), settings.m_dataBits);
+    stored.setValue(Key("Parity"), static_cast<int>(settings.m_parity));
+    stored.setValue(Key("StopBits"), settings.m_stopBits);
+    stored.setValue(Key("FlowControl"), static_cast<int>(settings.m_flowControl));
 }
 
 // One emulated unit for the program's life: what was uploaded to it can be downloaded again.

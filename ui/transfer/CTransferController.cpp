@@ -91,9 +91,10 @@ std::unique_ptr<CUnitJob> CTransferController::NewJob(JobAction action, JobSetti
     JobSetupName name;
     name.path = m_doc.GetPathName().toStdString();
     std::vector<uint8_t> bytes;
-    CDocumentFile file;
-    if (name.path.empty() || m_doc.IsModified() || !file.ReadBytes(name.path, bytes))
-        bytes = CDocumentFile::SaveBytes(*m_doc.GetUnit());
+    q4::Result<std::vector<uint8_t>> read = q4::Failure{};
+    if (!name.path.empty() && !m_doc.IsModified())
+        read = CDocumentFile().ReadBytes(name.path);
+    bytes = read ? std::move(read.Value()) : CDocumentFile::SaveBytes(*m_doc.GetUnit());
     name.sha256 = q4::CSha256::Hex(bytes.data(), bytes.size());
     job->SetSetup(*m_doc.GetUnit(), std::move(name));
     return job;

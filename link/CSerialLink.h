@@ -13,13 +13,13 @@
 class IComSetupUi;
 class IMessagePrompt;
 
-class CComSetupDialog {
+class CSerialLink {
 public:
-    explicit CComSetupDialog(IMessagePrompt* prompt = nullptr, IComSetupUi* ui = nullptr,
+    explicit CSerialLink(IMessagePrompt* prompt = nullptr, IComSetupUi* ui = nullptr,
                              std::unique_ptr<CZTSerial> serial = std::make_unique<CZTSerial>());
-    ~CComSetupDialog();
-    CComSetupDialog(const CComSetupDialog&) = delete;
-    CComSetupDialog& operator=(const CComSetupDialog&) = delete;
+    ~CSerialLink();
+    CSerialLink(const CSerialLink&) = delete;
+    CSerialLink& operator=(const CSerialLink&) = delete;
 
     void SetUi(IComSetupUi* ui) { m_pUi = ui; }
     void SetMessagePrompt(IMessagePrompt* prompt) { m_pPrompt = prompt; }

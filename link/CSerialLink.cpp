@@ -1,5 +1,5 @@
 // COM setup and the port through which frames go to the unit and replies come back.
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 
 #include "link/IComSetupUi.h"
 #include "model/IMessagePrompt.h"
@@ -14,26 +14,26 @@ const char g_strFirstPort[] = "COM1";
 
 }  // namespace
 
-CComSetupDialog::CComSetupDialog(IMessagePrompt* prompt, IComSetupUi* ui, std::unique_ptr<CZTSerial> serial)
+CSerialLink::CSerialLink(IMessagePrompt* prompt, IComSetupUi* ui, std::unique_ptr<CZTSerial> serial)
     : m_pSerial(std::move(serial)), m_pPrompt(prompt), m_pUi(ui)
 {
 }
 
-CComSetupDialog::~CComSetupDialog()
+CSerialLink::~CSerialLink()
 {
     if (m_pSerial && m_pSerial->IsOpen())
         m_pSerial->CloseCommPort();
 }
 
 // A failure, not a refusal of something typed: it carries the warning icon.
-void CComSetupDialog::ShowError(const std::string& text)
+void CSerialLink::ShowError(const std::string& text)
 {
     if (m_pPrompt)
         m_pPrompt->Show(text, IMessagePrompt::BTN_OK, true);
 }
 
 // The fixed first line, then which device and why, e.g. "COM1 (/dev/ttyS0): Permission denied".
-std::string CComSetupDialog::OpenErrorText() const
+std::string CSerialLink::OpenErrorText() const
 {
     if (!m_pSerial)
         return LoadString(IDS_PORT_OPEN_ERROR);
@@ -44,7 +44,7 @@ std::string CComSetupDialog::OpenErrorText() const
                           : FormatString(IDS_PORT_OPEN_ERROR_BECAUSE, {port, reason});
 }
 
-int CComSetupDialog::DoCommSetup()
+int CSerialLink::DoCommSetup()
 {
     if (m_pSerial)
         m_pSerial->CloseCommPort();
@@ -56,7 +56,7 @@ int CComSetupDialog::DoCommSetup()
     return DoConfig();
 }
 
-int CComSetupDialog::DoConfig()
+int CSerialLink::DoConfig()
 {
     if (!m_pSerial)
         return 1;
@@ -76,7 +76,7 @@ int CComSetupDialog::DoConfig()
     return 1;
 }
 
-int CComSetupDialog::OpenComPort()
+int CSerialLink::OpenComPort()
 {
     if (!m_pSerial || m_pSerial->OpenCommPort(m_strPortName) == CZTSerial::INVALID_PORT) {
         ShowError(OpenErrorText());
@@ -85,7 +85,7 @@ int CComSetupDialog::OpenComPort()
     return 1;
 }
 
-int CComSetupDialog::ConfigureDirect(const std::string& port, const CLineSettings& settings)
+int CSerialLink::ConfigureDirect(const std::string& port, const CLineSettings& settings)
 {
     if (!m_pSerial)
         return 0;
@@ -100,14 +100,14 @@ int CComSetupDialog::ConfigureDirect(const std::string& port, const CLineSetting
     return 1;
 }
 
-int CComSetupDialog::Write(const uint8_t* data, int length)
+int CSerialLink::Write(const uint8_t* data, int length)
 {
     if (!IsPortOpen())
         return -1;
     return static_cast<int>(m_pSerial->SendData(data, length));
 }
 
-int CComSetupDialog::ReadData(uint8_t* buffer, int& length, int waitMs)
+int CSerialLink::ReadData(uint8_t* buffer, int& length, int waitMs)
 {
     if (waitMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
@@ -115,22 +115,22 @@ int CComSetupDialog::ReadData(uint8_t* buffer, int& length, int waitMs)
     return 1;
 }
 
-int CComSetupDialog::Purge()
+int CSerialLink::Purge()
 {
     return IsPortOpen() ? m_pSerial->Purge() : 0;
 }
 
-int CComSetupDialog::PurgeInput()
+int CSerialLink::PurgeInput()
 {
     return IsPortOpen() ? m_pSerial->PurgeInput() : 0;
 }
 
-bool CComSetupDialog::IsPortOpen() const
+bool CSerialLink::IsPortOpen() const
 {
     return m_pSerial && m_pSerial->IsOpen();
 }
 
-std::string CComSetupDialog::GetPortFailure() const
+std::string CSerialLink::GetPortFailure() const
 {
     if (!IsPortOpen() || !m_pSerial->IsLost())
         return std::string();

@@ -1,6 +1,6 @@
 // The COM setup and the port holder: the two questions, the messages, and the guarded writes
 // and reads of the transfers.
-#include "link/CComSetupDialog.h"
+#include "link/CSerialLink.h"
 #include "link/TermiosSettings.h"
 
 #include "link/IComSetupUi.h"
@@ -45,7 +45,7 @@ CLineSettings Settings(unsigned baud, int stopBits = 1)
     return CLineSettings{baud, 8, CLineSettings::PARITY_NONE, stopBits, CLineSettings::FLOW_NONE};
 }
 
-TEST(CComSetupDialog, SetupOutcomes)
+TEST(CSerialLink, SetupOutcomes)
 {
     // choosePort false: Cancel in "COM Port Setup"; useValidPort false: a typed name that opens
     // nothing; baud nullopt: Cancel in the settings dialog; message nullptr: no message.
@@ -71,7 +71,7 @@ TEST(CComSetupDialog, SetupOutcomes)
             ui.m_portAnswer = port;
         if (c.baud)
             ui.m_settingsAnswer = Settings(*c.baud, 2);
-        auto com = std::make_unique<CComSetupDialog>(&prompt, &ui);
+        auto com = std::make_unique<CSerialLink>(&prompt, &ui);
         com->SetPortName("COM3");
 
         EXPECT_EQ(com->DoCommSetup(), c.result);
@@ -103,12 +103,12 @@ TEST(CComSetupDialog, SetupOutcomes)
 }
 
 // Transfers only write through an open port: a closed one gives -1, not a count of 0.
-TEST(CComSetupDialog, ClosedPortRefusesTransfersAndConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
+TEST(CSerialLink, ClosedPortRefusesTransfersAndConfigureDirectReportsFailuresAndSetupClosesThePortFirst)
 {
     PtyPair pty;
     RecordingPrompt prompt;
     ScriptedComUi ui;  // cancels the port dialog
-    CComSetupDialog com(&prompt, &ui);
+    CSerialLink com(&prompt, &ui);
     const uint8_t spaces[3] = {0x20, 0x20, 0x20};
     EXPECT_EQ(com.Write(spaces, 3), -1);
     uint8_t buf[71];
@@ -128,10 +128,10 @@ TEST(CComSetupDialog, ClosedPortRefusesTransfersAndConfigureDirectReportsFailure
     EXPECT_FALSE(com.IsPortOpen());
 }
 
-TEST(CComSetupDialog, WriteAndReadThroughThePort)
+TEST(CSerialLink, WriteAndReadThroughThePort)
 {
     PtyPair pty;
-    CComSetupDialog com;
+    CSerialLink com;
     ASSERT_EQ(com.ConfigureDirect(pty.SlavePath(), Settings(9600)), 1);
     const uint8_t request[7] = {'#', 'A', '0', '5', '4', '6', '$'};
     EXPECT_EQ(com.Write(request, 7), 7);
