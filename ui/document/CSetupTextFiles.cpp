@@ -65,10 +65,7 @@ q4::Status CSetupTextFiles::ExportTo(const QString& path, bool csv) const
     else
         CSetupJson::Write(*m_doc.GetUnit(), -1, text);
     const std::string bytes = text.str();
-    CDocumentFile file;
-    if (!file.WriteBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), path.toStdString()))
-        return q4::Failure{file.GetError()};
-    return {};
+    return CDocumentFile().WriteBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()), path.toStdString());
 }
 
 void CSetupTextFiles::OnImport()
@@ -83,10 +80,10 @@ void CSetupTextFiles::OnImport()
 
 q4::Status CSetupTextFiles::ImportFrom(const QString& path)
 {
-    CDocumentFile file;
-    std::vector<uint8_t> bytes;
-    if (!file.ReadBytes(path.toStdString(), bytes))
-        return q4::Failure{q4ui::TrCore(file.GetError()).toStdString()};
+    q4::Result<std::vector<uint8_t>> read = CDocumentFile().ReadBytes(path.toStdString());
+    if (!read)
+        return q4::Failure{q4ui::TrCore(read.Reason()).toStdString()};
+    const std::vector<uint8_t>& bytes = read.Value();
     const QString name = QFileInfo(path).fileName();
 
     // Typed into a set-up of its own: the document stays as it is until the text was read.
