@@ -10,35 +10,35 @@ CPlantModel::CPlantModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CPlantModel::SetPlant(const CPlant* plant)
 {
-    m_pPlant = plant;
+    m_plant = plant;
     Refresh();
 }
 
 void CPlantModel::Refresh()
 {
     beginResetModel();
-    m_arStatuses.clear();
+    m_statuses.clear();
     m_checks.clear();
-    m_arWarnings.clear();
-    if (m_pPlant) {
-        const CPlantSurvey survey(*m_pPlant);
-        const CPlantLog::Contents log = CPlantLog(m_pPlant->GetLogPath()).Read();
-        m_arStatuses = CPlantStatus::Of(survey, log.records);
+    m_warnings.clear();
+    if (m_plant) {
+        const CPlantSurvey survey(*m_plant);
+        const CPlantLog::Contents log = CPlantLog(m_plant->GetLogPath()).Read();
+        m_statuses = CPlantStatus::Of(survey, log.records);
         // The statuses keep the plant's order, as the checks do.
         m_checks = CPlantChecks::Of(survey, m_alsoIgnored);
         for (const PlantUnitFile& file : survey.GetFiles())
             if (!file.readable)
-                m_arWarnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
+                m_warnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
         for (const std::vector<const PlantUnitFile*>& same : survey.SharedDevices()) {
             // "AN-1, AN-2 and AN-3", in the program's own language.
             QString list = QString::fromStdString(same.front()->unit.tag);
             for (size_t i = 1; i < same.size(); ++i)
                 list = (i + 1 == same.size() ? tr("%1 and %2") : tr("%1, %2")).arg(list, QString::fromStdString(same[i]->unit.tag));
             const QString device = QString::number(same.front()->device);
-            m_arWarnings << (same.size() == 2 ? tr("%1 are both device %2") : tr("%1 are all device %2")).arg(list, device);
+            m_warnings << (same.size() == 2 ? tr("%1 are both device %2") : tr("%1 are all device %2")).arg(list, device);
         }
         for (const std::string& warning : log.warnings)
-            m_arWarnings << q4ui::TrCore(warning);
+            m_warnings << q4ui::TrCore(warning);
     }
     endResetModel();
 }
@@ -73,7 +73,7 @@ QString CPlantModel::ResultText(PlantResult result)
 
 int CPlantModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_arStatuses.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_statuses.size());
 }
 
 int CPlantModel::columnCount(const QModelIndex& parent) const
@@ -100,7 +100,7 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    const PlantUnitStatus& status = m_arStatuses[static_cast<size_t>(index.row())];
+    const PlantUnitStatus& status = m_statuses[static_cast<size_t>(index.row())];
     const PlantUnitFile& file = status.file;
     if (role == TagRole)
         return QString::fromStdString(file.unit.tag);
