@@ -220,7 +220,7 @@ private slots:
     void comSetupRemembersPortAndLineSettings()
     {
         QFETCH(QString, port);
-        const CLineSettings chosen{19200, 8, CLineSettings::PARITY_EVEN, 1, CLineSettings::FLOW_NONE};
+        const CLineSettings chosen{19200, 8, CLineSettings::Parity::Even, 1, CLineSettings::FlowControl::None};
         {
             CQtComSetupUi ui;
             AnswerNextModal([port](QWidget* modal) {

@@ -38,17 +38,17 @@ CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings
     for (int bits = 5; bits <= 8; ++bits)
         m_dataBitsBox->addItem(QString::number(bits), bits);
     SelectData(m_dataBitsBox, settings.m_dataBits);
-    m_parityBox->addItem(tr("None"), CLineSettings::PARITY_NONE);
-    m_parityBox->addItem(tr("Odd"), CLineSettings::PARITY_ODD);
-    m_parityBox->addItem(tr("Even"), CLineSettings::PARITY_EVEN);
-    SelectData(m_parityBox, settings.m_parity);
+    m_parityBox->addItem(tr("None"), static_cast<int>(CLineSettings::Parity::None));
+    m_parityBox->addItem(tr("Odd"), static_cast<int>(CLineSettings::Parity::Odd));
+    m_parityBox->addItem(tr("Even"), static_cast<int>(CLineSettings::Parity::Even));
+    SelectData(m_parityBox, static_cast<int>(settings.m_parity));
     m_stopBitsBox->addItem(QStringLiteral("1"), 1);
     m_stopBitsBox->addItem(QStringLiteral("2"), 2);
     SelectData(m_stopBitsBox, settings.m_stopBits);
-    m_flowControlBox->addItem(QStringLiteral("Xon / Xoff"), CLineSettings::FLOW_XONXOFF);
-    m_flowControlBox->addItem(tr("Hardware"), CLineSettings::FLOW_RTSCTS);
-    m_flowControlBox->addItem(tr("None"), CLineSettings::FLOW_NONE);
-    SelectData(m_flowControlBox, settings.m_flowControl);
+    m_flowControlBox->addItem(QStringLiteral("Xon / Xoff"), static_cast<int>(CLineSettings::FlowControl::XonXoff));
+    m_flowControlBox->addItem(tr("Hardware"), static_cast<int>(CLineSettings::FlowControl::RtsCts));
+    m_flowControlBox->addItem(tr("None"), static_cast<int>(CLineSettings::FlowControl::None));
+    SelectData(m_flowControlBox, static_cast<int>(settings.m_flowControl));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -71,8 +71,8 @@ CLineSettings CLineSettingsDlg::GetSettings() const
     unsigned rate = m_baudRateBox->currentText().toUInt(&ok);
     settings.m_baudRate = ok && rate > 0 ? rate : 9600;
     settings.m_dataBits = m_dataBitsBox->currentData().toInt();
-    settings.m_parity = static_cast<CLineSettings::PARITY>(m_parityBox->currentData().toInt());
+    settings.m_parity = static_cast<CLineSettings::Parity>(m_parityBox->currentData().toInt());
     settings.m_stopBits = m_stopBitsBox->currentData().toInt();
-    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(m_flowControlBox->currentData().toInt());
+    settings.m_flowControl = static_cast<CLineSettings::FlowControl>(m_flowControlBox->currentData().toInt());
     return settings;
 }

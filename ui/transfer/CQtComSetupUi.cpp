@@ -25,6 +25,12 @@ int StoredInt(const QSettings& stored, const QString& key, int low, int high, in
     return ok && value >= low && value <= high ? value : fallback;
 }
 
+template <typename Enum>
+Enum StoredEnum(const QSettings& stored, const QString& key, Enum low, Enum high, Enum fallback)
+{
+    return static_cast<Enum>(StoredInt(stored, key, static_cast<int>(low), static_cast<int>(high), static_cast<int>(fallback)));
+}
+
 }  // namespace
 
 CQtComSetupUi::CQtComSetupUi(QWidget* parent)
@@ -83,11 +89,11 @@ void CQtComSetupUi::LoadLineSettings(CLineSettings& settings)
     settings.m_baudRate = static_cast<unsigned>(
         StoredInt(stored, Key("BaudRate"), 1, 4000000, static_cast<int>(settings.m_baudRate)));
     settings.m_dataBits = StoredInt(stored, Key("DataBits"), 5, 8, settings.m_dataBits);
-    settings.m_parity = static_cast<CLineSettings::PARITY>(
-        StoredInt(stored, Key("Parity"), CLineSettings::PARITY_NONE, CLineSettings::PARITY_EVEN, settings.m_parity));
+    settings.m_parity = StoredEnum(stored, Key("Parity"), CLineSettings::Parity::None, CLineSettings::Parity::Even,
+                                   settings.m_parity);
     settings.m_stopBits = StoredInt(stored, Key("StopBits"), 1, 2, settings.m_stopBits);
-    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(StoredInt(
-        stored, Key("FlowControl"), CLineSettings::FLOW_NONE, CLineSettings::FLOW_XONXOFF, settings.m_flowControl));
+    settings.m_flowControl = StoredEnum(stored, Key("FlowControl"), CLineSettings::FlowControl::None,
+                                        CLineSettings::FlowControl::XonXoff, settings.m_flowControl);
 }
 
 void CQtComSetupUi::SaveLineSettings(const CLineSettings& settings)
