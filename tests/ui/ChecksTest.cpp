@@ -174,9 +174,9 @@ private slots:
                                                  "unseen-alarm 3/2/7"}));
         QCOMPARE(f.Count(), QStringLiteral("2 errors, 2 warnings"));
         // Errors first in the panel.
-        QCOMPARE(f.Model().index(0, CChecksModel::COL_SEVERITY).data().toString(), QStringLiteral("Error"));
-        QCOMPARE(f.Model().index(3, CChecksModel::COL_SEVERITY).data().toString(), QStringLiteral("Warning"));
-        QCOMPARE(f.Model().index(0, CChecksModel::COL_CHANNEL).data().toString(), QStringLiteral("Alarm 1 (A11)"));
+        QCOMPARE(f.Model().index(0, CChecksModel::SeverityColumn).data().toString(), QStringLiteral("Error"));
+        QCOMPARE(f.Model().index(3, CChecksModel::SeverityColumn).data().toString(), QStringLiteral("Warning"));
+        QCOMPARE(f.Model().index(0, CChecksModel::ChannelColumn).data().toString(), QStringLiteral("Alarm 1 (A11)"));
     }
 
     // What the checks say of a cell is in its tool-tip and what a screen reader hears of it.
@@ -244,7 +244,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), table);
         const int row = f.Row("long-delay");
         QVERIFY(row >= 0);
-        table->setCurrentIndex(f.Model().index(row, CChecksModel::COL_WHAT));
+        table->setCurrentIndex(f.Model().index(row, CChecksModel::WhatColumn));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(f.frame->GetActivePage(), static_cast<int>(ST_ALARM));
         int r = 0;
