@@ -335,7 +335,7 @@ private slots:
         QVERIFY(f.frame->GetPlantUi().OpenPlant(plantPath));
         // The plant panel counts each unit's findings from its file.
         const CPlantModel& units = f.frame->GetPlantUi().GetModel();
-        QCOMPARE(units.index(0, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("1 note"));
+        QCOMPARE(units.index(0, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("1 note"));
 
         CChecksPanel& panel = *f.Ui().GetPanel();
         panel.GetTable()->setCurrentIndex(f.Model().index(f.Row("long-delay"), 0));
@@ -350,8 +350,8 @@ private slots:
         QCOMPARE(read.GetUnits()[0].ignore, std::vector<std::string>{"long-delay"});
         QVERIFY(read.GetUnits()[1].ignore.empty());
         QVERIFY(QSettings().value(QStringLiteral("Checks/Ignored")).toStringList().isEmpty());
-        QCOMPARE(units.index(0, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("No findings"));
-        QCOMPARE(units.index(1, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("1 note"));
+        QCOMPARE(units.index(0, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("No findings"));
+        QCOMPARE(units.index(1, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("1 note"));
 
         menu.reset(panel.CreateContextMenu());
         QMenu* back = menu->findChild<QMenu*>(QStringLiteral("takeBack"));

@@ -78,7 +78,7 @@ int CPlantModel::rowCount(const QModelIndex& parent) const
 
 int CPlantModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -86,12 +86,12 @@ QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_TAG: return tr("Tag");
-    case COL_LOCATION: return tr("Location");
-    case COL_DEVICE: return tr("Device");
-    case COL_FILE: return tr("File");
-    case COL_STATE: return tr("State");
-    case COL_CHECKS: return tr("Checks");
+    case TagColumn: return tr("Tag");
+    case LocationColumn: return tr("Location");
+    case DeviceColumn: return tr("Device");
+    case FileColumn: return tr("File");
+    case StateColumn: return tr("State");
+    case ChecksColumn: return tr("Checks");
     default: return QVariant();
     }
 }
@@ -126,14 +126,14 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
         const QString column = headerData(index.column(), Qt::Horizontal).toString();
         QString value = data(index, Qt::DisplayRole).toString();
         value = value.isEmpty() ? tr("empty") : value;
-        if (index.column() == COL_TAG)
+        if (index.column() == TagColumn)
             return tr("%1: %2").arg(column, value);
         return tr("%1, %2: %3").arg(QString::fromStdString(file.unit.tag), column, value);
     }
     // Device numbers sort as numbers, the checks' counts by errors, then warnings, then notes.
-    if (role == Qt::UserRole && index.column() == COL_DEVICE)
+    if (role == Qt::UserRole && index.column() == DeviceColumn)
         return file.readable ? QVariant(static_cast<qulonglong>(file.device)) : QVariant(-1);
-    if (role == Qt::UserRole && index.column() == COL_CHECKS) {
+    if (role == Qt::UserRole && index.column() == ChecksColumn) {
         if (!checks || !checks->checked)
             return QVariant(-1);
         return QVariant(static_cast<qlonglong>(checks->counts.errors) * 1000000 + checks->counts.warnings * 1000 +
@@ -142,12 +142,12 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::UserRole)
         return QVariant();
     switch (index.column()) {
-    case COL_TAG: return QString::fromStdString(file.unit.tag);
-    case COL_LOCATION: return QString::fromStdString(file.unit.location);
-    case COL_DEVICE: return file.readable ? QString::number(file.device) : QString();
-    case COL_FILE: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
-    case COL_STATE: return StateText(status);
-    case COL_CHECKS: return checks && checks->checked ? q4ui::CountText(checks->counts) : QString();
+    case TagColumn: return QString::fromStdString(file.unit.tag);
+    case LocationColumn: return QString::fromStdString(file.unit.location);
+    case DeviceColumn: return file.readable ? QString::number(file.device) : QString();
+    case FileColumn: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
+    case StateColumn: return StateText(status);
+    case ChecksColumn: return checks && checks->checked ? q4ui::CountText(checks->counts) : QString();
     default: return QVariant();
     }
 }

@@ -13,7 +13,7 @@ class CPlantModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_TAG, COL_LOCATION, COL_DEVICE, COL_FILE, COL_STATE, COL_CHECKS, COL_COUNT };
+    enum Column { TagColumn, LocationColumn, DeviceColumn, FileColumn, StateColumn, ChecksColumn, ColumnCount };
     // The unit's tag, whatever the column.
     static constexpr int TagRole = Qt::UserRole + 1;
 

@@ -45,7 +45,7 @@ CPlantPanel::CPlantPanel(CPlantModel& model, QWidget* parent)
     m_table->setModel(m_proxy);
     m_table->setAccessibleName(tr("Units of the plant"));
     m_table->setSortingEnabled(true);
-    m_table->sortByColumn(CPlantModel::COL_TAG, Qt::AscendingOrder);
+    m_table->sortByColumn(CPlantModel::TagColumn, Qt::AscendingOrder);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);

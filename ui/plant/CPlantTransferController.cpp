@@ -104,7 +104,7 @@ int CPlantTransferController::rowCount(const QModelIndex& parent) const
 
 int CPlantTransferController::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant CPlantTransferController::headerData(int section, Qt::Orientation orientation, int role) const
@@ -112,10 +112,10 @@ QVariant CPlantTransferController::headerData(int section, Qt::Orientation orien
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_UNIT: return tr("Unit");
-    case COL_PORT: return tr("Port");
-    case COL_PROGRESS: return tr("Progress");
-    case COL_RESULT: return tr("Result");
+    case UnitColumn: return tr("Unit");
+    case PortColumn: return tr("Port");
+    case ProgressColumn: return tr("Progress");
+    case ResultColumn: return tr("Result");
     default: return QVariant();
     }
 }
@@ -126,17 +126,17 @@ QVariant CPlantTransferController::data(const QModelIndex& index, int role) cons
         return QVariant();
     const Row& row = m_rows[static_cast<size_t>(index.row())];
     switch (index.column()) {
-    case COL_UNIT:
+    case UnitColumn:
         if (role == Qt::DisplayRole)
             return QString::fromStdString(row.unit.tag);
         if (role == Qt::CheckStateRole)
             return row.checked ? Qt::Checked : Qt::Unchecked;
         break;
-    case COL_PORT:
+    case PortColumn:
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return row.port;
         break;
-    case COL_PROGRESS:
+    case ProgressColumn:
         if (role == ProgressRole)
             return row.percent;
         if (role == Qt::DisplayRole && row.percent >= 0) {
@@ -144,7 +144,7 @@ QVariant CPlantTransferController::data(const QModelIndex& index, int role) cons
             return tr("%1 %2%").arg(step).arg(row.percent);
         }
         break;
-    case COL_RESULT:
+    case ResultColumn:
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
             return row.running ? tr("Running") : row.resultText;
         break;
@@ -160,9 +160,9 @@ Qt::ItemFlags CPlantTransferController::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const bool idle = !m_rows[static_cast<size_t>(index.row())].running;
-    if (index.column() == COL_UNIT && idle)
+    if (index.column() == UnitColumn && idle)
         flags |= Qt::ItemIsUserCheckable;
-    if (index.column() == COL_PORT && idle)
+    if (index.column() == PortColumn && idle)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -171,11 +171,11 @@ bool CPlantTransferController::setData(const QModelIndex& index, const QVariant&
 {
     if (!index.isValid() || m_rows[static_cast<size_t>(index.row())].running)
         return false;
-    if (index.column() == COL_UNIT && role == Qt::CheckStateRole) {
+    if (index.column() == UnitColumn && role == Qt::CheckStateRole) {
         SetChecked(index.row(), value.toInt() == Qt::Checked);
         return true;
     }
-    if (index.column() == COL_PORT && role == Qt::EditRole) {
+    if (index.column() == PortColumn && role == Qt::EditRole) {
         SetPort(index.row(), value.toString().trimmed());
         return true;
     }
@@ -196,7 +196,7 @@ void CPlantTransferController::SetPort(int row, const QString& port)
 
 void CPlantTransferController::RowChanged(int row)
 {
-    emit dataChanged(index(row, 0), index(row, COL_COUNT - 1));
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 CEmulatorServer* CPlantTransferController::GetEmulator(int number) const
@@ -312,7 +312,7 @@ void CPlantTransferController::OnProgress(int row, int done, int total)
     const int percent = std::min(100, done * 100 / total);
     if (percent != shown.percent) {
         shown.percent = percent;
-        emit dataChanged(index(row, COL_PROGRESS), index(row, COL_PROGRESS));
+        emit dataChanged(index(row, ProgressColumn), index(row, ProgressColumn));
     }
 }
 

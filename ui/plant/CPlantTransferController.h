@@ -22,7 +22,7 @@ class CPlantTransferController : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_UNIT, COL_PORT, COL_PROGRESS, COL_RESULT, COL_COUNT };
+    enum Column { UnitColumn, PortColumn, ProgressColumn, ResultColumn, ColumnCount };
     // The progress column's value: per cent of the step under way, -1 before any.
     static constexpr int ProgressRole = Qt::UserRole + 1;
     // The emulated units offered as ports, each a unit of its own.

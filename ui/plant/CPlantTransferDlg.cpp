@@ -80,17 +80,17 @@ CPlantTransferDlg::CPlantTransferDlg(CPlantTransferController& controller, QWidg
     m_table = new QTableView(this);
     m_table->setModel(&controller);
     m_table->setAccessibleName(tr("Units to transfer"));
-    m_table->setItemDelegateForColumn(CPlantTransferController::COL_PORT, new PortDelegate(m_table));
-    m_table->setItemDelegateForColumn(CPlantTransferController::COL_PROGRESS, new ProgressDelegate(m_table));
+    m_table->setItemDelegateForColumn(CPlantTransferController::PortColumn, new PortDelegate(m_table));
+    m_table->setItemDelegateForColumn(CPlantTransferController::ProgressColumn, new ProgressDelegate(m_table));
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                               | QAbstractItemView::AnyKeyPressed);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(CPlantTransferController::COL_UNIT, 110);
-    m_table->setColumnWidth(CPlantTransferController::COL_PORT, 140);
-    m_table->setColumnWidth(CPlantTransferController::COL_PROGRESS, 150);
+    m_table->setColumnWidth(CPlantTransferController::UnitColumn, 110);
+    m_table->setColumnWidth(CPlantTransferController::PortColumn, 140);
+    m_table->setColumnWidth(CPlantTransferController::ProgressColumn, 150);
     if (controller.rowCount() > 0)
         m_table->setCurrentIndex(controller.index(0, 0));
     layout->addWidget(m_table, 1);
