@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Column { COL_CHANNEL, COL_COLUMN, COL_THIS, COL_OTHER, COL_COUNT };
+enum Column { ChannelColumn, SettingColumn, ThisSideColumn, OtherSideColumn, ColumnCount };
 // A cell's item also keeps where its cell is, to be found again after the list is rebuilt.
 constexpr int CELL_ROLE = CCompareDlg::IndexRole + 1;
 
@@ -34,7 +34,7 @@ CCompareDlg::CCompareDlg(QWidget* parent)
     m_summary->setWordWrap(true);
     m_tree = new QTreeWidget(this);
     m_tree->setAccessibleName(tr("Differing cells"));
-    m_tree->setColumnCount(COL_COUNT);
+    m_tree->setColumnCount(ColumnCount);
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
     m_tree->setAlternatingRowColors(true);
@@ -133,7 +133,7 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
     }
     closeSheet();
     m_tree->expandAll();
-    for (int c = 0; c < COL_COUNT - 1; ++c)
+    for (int c = 0; c < ColumnCount - 1; ++c)
         m_tree->resizeColumnToContents(c);
     // At first the first cell: Enter shows it, and a sheet to take is chosen.
     if (!reselect && m_tree->topLevelItemCount() > 0)
