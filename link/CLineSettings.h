@@ -3,14 +3,15 @@
 #pragma once
 
 struct CLineSettings {
-    enum PARITY : int { PARITY_NONE = 0, PARITY_ODD = 1, PARITY_EVEN = 2 };
-    enum FLOW_CONTROL : int { FLOW_NONE = 0, FLOW_RTSCTS = 1, FLOW_XONXOFF = 2 };
+    // The values are stored in the settings file: keep them.
+    enum class Parity : int { None = 0, Odd = 1, Even = 2 };
+    enum class FlowControl : int { None = 0, RtsCts = 1, XonXoff = 2 };
 
     unsigned m_baudRate = 9600;
     int m_dataBits = 8;        // 5 to 8
-    PARITY m_parity = PARITY_NONE;
+    Parity m_parity = Parity::None;
     int m_stopBits = 1;        // 1 or 2
-    FLOW_CONTROL m_flowControl = FLOW_NONE;
+    FlowControl m_flowControl = FlowControl::None;
 
     bool operator==(const CLineSettings&) const = default;
 };

@@ -33,26 +33,26 @@ bool ToTermios(const CLineSettings& s, termios& tio)
     }
     if (!known || s.m_dataBits < 5 || s.m_dataBits > 8 || s.m_stopBits < 1 || s.m_stopBits > 2)
         return false;
-    if (s.m_parity < CLineSettings::PARITY_NONE || s.m_parity > CLineSettings::PARITY_EVEN)
+    if (s.m_parity < CLineSettings::Parity::None || s.m_parity > CLineSettings::Parity::Even)
         return false;
-    if (s.m_flowControl < CLineSettings::FLOW_NONE || s.m_flowControl > CLineSettings::FLOW_XONXOFF)
+    if (s.m_flowControl < CLineSettings::FlowControl::None || s.m_flowControl > CLineSettings::FlowControl::XonXoff)
         return false;
 
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD;
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
     tio.c_cflag |= g_CharSizes[s.m_dataBits - 5];
-    if (s.m_parity != CLineSettings::PARITY_NONE) {
+    if (s.m_parity != CLineSettings::Parity::None) {
         tio.c_cflag |= PARENB;
-        if (s.m_parity == CLineSettings::PARITY_ODD)
+        if (s.m_parity == CLineSettings::Parity::Odd)
             tio.c_cflag |= PARODD;
     }
     if (s.m_stopBits == 2)
         tio.c_cflag |= CSTOPB;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
-    if (s.m_flowControl == CLineSettings::FLOW_RTSCTS)
+    if (s.m_flowControl == CLineSettings::FlowControl::RtsCts)
         tio.c_cflag |= CRTSCTS;
-    else if (s.m_flowControl == CLineSettings::FLOW_XONXOFF)
+    else if (s.m_flowControl == CLineSettings::FlowControl::XonXoff)
         tio.c_iflag |= IXON | IXOFF;
     tio.c_cc[VMIN] = 0;
     tio.c_cc[VTIME] = 0;
@@ -73,22 +73,22 @@ CLineSettings FromTermios(const termios& tio)
             s.m_dataBits = bits;
     }
     if (!(tio.c_cflag & PARENB))
-        s.m_parity = CLineSettings::PARITY_NONE;
+        s.m_parity = CLineSettings::Parity::None;
     else
-        s.m_parity = (tio.c_cflag & PARODD) ? CLineSettings::PARITY_ODD : CLineSettings::PARITY_EVEN;
+        s.m_parity = (tio.c_cflag & PARODD) ? CLineSettings::Parity::Odd : CLineSettings::Parity::Even;
     s.m_stopBits = (tio.c_cflag & CSTOPB) ? 2 : 1;
     if (tio.c_cflag & CRTSCTS)
-        s.m_flowControl = CLineSettings::FLOW_RTSCTS;
+        s.m_flowControl = CLineSettings::FlowControl::RtsCts;
     else if (tio.c_iflag & (IXON | IXOFF))
-        s.m_flowControl = CLineSettings::FLOW_XONXOFF;
+        s.m_flowControl = CLineSettings::FlowControl::XonXoff;
     else
-        s.m_flowControl = CLineSettings::FLOW_NONE;
+        s.m_flowControl = CLineSettings::FlowControl::None;
     return s;
 }
 
 int BitsPerChar(const CLineSettings& s)
 {
-    return 1 + s.m_dataBits + (s.m_parity != CLineSettings::PARITY_NONE ? 1 : 0) + s.m_stopBits;
+    return 1 + s.m_dataBits + (s.m_parity != CLineSettings::Parity::None ? 1 : 0) + s.m_stopBits;
 }
 
 }  // namespace q4

@@ -51,19 +51,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     CCommandLine commandLine = CCommandLine::Parse(QApplication::arguments().mid(1));
     if (commandLine.m_action == CCommandLine::Action::Error) {
-        std::fprintf(stderr, "q4150: %s; try q4150 --help\n", qPrintable(commandLine.m_strError));
+        std::fprintf(stderr, "q4150: %s; try q4150 --help\n", qPrintable(commandLine.m_error));
         return 2;
     }
     // The settings hold the language; the translators go in before any window is made.
     CQ4150App::SetSettingsNames();
     CLanguage::Install(app, CLanguage::Load());
     CMessagesToStandardError messages;
-    if (commandLine.m_bQuitAfterStart)
+    if (commandLine.m_quitAfterStart)
         app.installEventFilter(&messages);
     CQ4150App theApp;
-    if (!theApp.InitInstance(commandLine.m_strFile))
+    if (!theApp.InitInstance(commandLine.m_file))
         return 1;
-    if (commandLine.m_bQuitAfterStart) {
+    if (commandLine.m_quitAfterStart) {
         // Runs once the event loop has started, with the window shown.
         QTimer::singleShot(0, &app, [&theApp] {
             const CMainFrame* frame = theApp.GetMainFrame();

@@ -42,7 +42,7 @@ public:
 
 CLineSettings Settings(unsigned baud, int stopBits = 1)
 {
-    return CLineSettings{baud, 8, CLineSettings::PARITY_NONE, stopBits, CLineSettings::FLOW_NONE};
+    return CLineSettings{baud, 8, CLineSettings::Parity::None, stopBits, CLineSettings::FlowControl::None};
 }
 
 TEST(CSerialLink, SetupOutcomes)

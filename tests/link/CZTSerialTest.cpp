@@ -29,7 +29,7 @@ protected:
     }
     void SetBaud(unsigned baud)
     {
-        ASSERT_EQ(m_serial.SetCommState({baud, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_NONE}), 1);
+        ASSERT_EQ(m_serial.SetCommState({baud, 8, CLineSettings::Parity::None, 1, CLineSettings::FlowControl::None}), 1);
     }
 
     PtyPair m_pty;
@@ -51,10 +51,10 @@ TEST_F(CZTSerialTest, LineSettingsRoundTrip)
     // A pseudo-terminal always keeps 8 data bits without parity; rate, stop bits and flow
     // control stick.
     const CLineSettings cases[] = {
-        {110, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_NONE},
-        {19200, 8, CLineSettings::PARITY_NONE, 2, CLineSettings::FLOW_XONXOFF},
-        {1200, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_RTSCTS},
-        {115200, 8, CLineSettings::PARITY_NONE, 2, CLineSettings::FLOW_NONE},
+        {110, 8, CLineSettings::Parity::None, 1, CLineSettings::FlowControl::None},
+        {19200, 8, CLineSettings::Parity::None, 2, CLineSettings::FlowControl::XonXoff},
+        {1200, 8, CLineSettings::Parity::None, 1, CLineSettings::FlowControl::RtsCts},
+        {115200, 8, CLineSettings::Parity::None, 2, CLineSettings::FlowControl::None},
     };
     for (const CLineSettings& s : cases) {
         ASSERT_EQ(m_serial.SetCommState(s), 1) << s.m_baudRate;
@@ -67,7 +67,7 @@ TEST_F(CZTSerialTest, LineSettingsRoundTrip)
     bad[1].m_dataBits = 4;
     bad[2].m_dataBits = 9;
     bad[3].m_stopBits = 3;
-    bad[4].m_parity = static_cast<CLineSettings::PARITY>(5);
+    bad[4].m_parity = static_cast<CLineSettings::Parity>(5);
     for (const CLineSettings& s : bad)
         EXPECT_EQ(m_serial.SetCommState(s), 0);
 }
@@ -79,8 +79,8 @@ TEST(TermiosSettings, EveryCombinationRoundTrips)
             for (int parity = 0; parity <= 2; ++parity)
                 for (int stop = 1; stop <= 2; ++stop)
                     for (int flow = 0; flow <= 2; ++flow) {
-                        CLineSettings s{baud, bits, static_cast<CLineSettings::PARITY>(parity), stop,
-                                        static_cast<CLineSettings::FLOW_CONTROL>(flow)};
+                        CLineSettings s{baud, bits, static_cast<CLineSettings::Parity>(parity), stop,
+                                        static_cast<CLineSettings::FlowControl>(flow)};
                         termios tio{};
                         ASSERT_TRUE(q4::ToTermios(s, tio));
                         EXPECT_EQ(q4::FromTermios(tio), s) << baud << " " << bits << parity << stop << flow;

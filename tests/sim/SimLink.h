@@ -20,7 +20,7 @@ class SimLink {
 public:
     explicit SimLink(const std::string& port, unsigned baud = 9600)
     {
-        m_bOpen = m_com.ConfigureDirect(port, {baud, 8, CLineSettings::PARITY_NONE, 1, CLineSettings::FLOW_NONE}) == 1;
+        m_bOpen = m_com.ConfigureDirect(port, {baud, 8, CLineSettings::Parity::None, 1, CLineSettings::FlowControl::None}) == 1;
     }
 
     bool IsOpen() const { return m_bOpen; }

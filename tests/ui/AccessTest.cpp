@@ -255,12 +255,12 @@ private slots:
             int col;
             const char* name;
         } cases[] = {
-            {0, CPlantModel::COL_TAG, "Tag: AN-1"},
-            {0, CPlantModel::COL_LOCATION, "AN-1, Location: Pump hall"},
-            {0, CPlantModel::COL_DEVICE, "AN-1, Device: 1"},
-            {0, CPlantModel::COL_FILE, "AN-1, File: an-1.q4g"},
-            {1, CPlantModel::COL_DEVICE, "AN-2, Device: empty"},  // its file is missing
-            {1, CPlantModel::COL_STATE, "AN-2, State: file missing"},
+            {0, CPlantModel::TagColumn, "Tag: AN-1"},
+            {0, CPlantModel::LocationColumn, "AN-1, Location: Pump hall"},
+            {0, CPlantModel::DeviceColumn, "AN-1, Device: 1"},
+            {0, CPlantModel::FileColumn, "AN-1, File: an-1.q4g"},
+            {1, CPlantModel::DeviceColumn, "AN-2, Device: empty"},  // its file is missing
+            {1, CPlantModel::StateColumn, "AN-2, State: file missing"},
         };
         for (const auto& c : cases) {
             QAccessibleInterface* cell = iface->tableInterface()->cellAt(c.row, c.col);

@@ -174,9 +174,9 @@ private slots:
                                                  "unseen-alarm 3/2/7"}));
         QCOMPARE(f.Count(), QStringLiteral("2 errors, 2 warnings"));
         // Errors first in the panel.
-        QCOMPARE(f.Model().index(0, CChecksModel::COL_SEVERITY).data().toString(), QStringLiteral("Error"));
-        QCOMPARE(f.Model().index(3, CChecksModel::COL_SEVERITY).data().toString(), QStringLiteral("Warning"));
-        QCOMPARE(f.Model().index(0, CChecksModel::COL_CHANNEL).data().toString(), QStringLiteral("Alarm 1 (A11)"));
+        QCOMPARE(f.Model().index(0, CChecksModel::SeverityColumn).data().toString(), QStringLiteral("Error"));
+        QCOMPARE(f.Model().index(3, CChecksModel::SeverityColumn).data().toString(), QStringLiteral("Warning"));
+        QCOMPARE(f.Model().index(0, CChecksModel::ChannelColumn).data().toString(), QStringLiteral("Alarm 1 (A11)"));
     }
 
     // What the checks say of a cell is in its tool-tip and what a screen reader hears of it.
@@ -244,7 +244,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), table);
         const int row = f.Row("long-delay");
         QVERIFY(row >= 0);
-        table->setCurrentIndex(f.Model().index(row, CChecksModel::COL_WHAT));
+        table->setCurrentIndex(f.Model().index(row, CChecksModel::WhatColumn));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(f.frame->GetActivePage(), static_cast<int>(ST_ALARM));
         int r = 0;
@@ -335,7 +335,7 @@ private slots:
         QVERIFY(f.frame->GetPlantUi().OpenPlant(plantPath));
         // The plant panel counts each unit's findings from its file.
         const CPlantModel& units = f.frame->GetPlantUi().GetModel();
-        QCOMPARE(units.index(0, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("1 note"));
+        QCOMPARE(units.index(0, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("1 note"));
 
         CChecksPanel& panel = *f.Ui().GetPanel();
         panel.GetTable()->setCurrentIndex(f.Model().index(f.Row("long-delay"), 0));
@@ -350,8 +350,8 @@ private slots:
         QCOMPARE(read.GetUnits()[0].ignore, std::vector<std::string>{"long-delay"});
         QVERIFY(read.GetUnits()[1].ignore.empty());
         QVERIFY(QSettings().value(QStringLiteral("Checks/Ignored")).toStringList().isEmpty());
-        QCOMPARE(units.index(0, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("No findings"));
-        QCOMPARE(units.index(1, CPlantModel::COL_CHECKS).data().toString(), QStringLiteral("1 note"));
+        QCOMPARE(units.index(0, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("No findings"));
+        QCOMPARE(units.index(1, CPlantModel::ChecksColumn).data().toString(), QStringLiteral("1 note"));
 
         menu.reset(panel.CreateContextMenu());
         QMenu* back = menu->findChild<QMenu*>(QStringLiteral("takeBack"));

@@ -166,7 +166,7 @@ private slots:
         while (row < checks.GetModel().rowCount() && checks.GetModel().At(row).rule != "long-delay")
             ++row;
         QVERIFY(row < checks.GetModel().rowCount());
-        const QModelIndex what = checks.GetModel().index(row, CChecksModel::COL_WHAT);
+        const QModelIndex what = checks.GetModel().index(row, CChecksModel::WhatColumn);
         const QString said = what.data().toString();
         QVERIFY2(said.startsWith(QStringLiteral("Alarmkanal 1 (A11) wartet 7200 s")), qPrintable(said));
         table->setCurrentIndex(what);

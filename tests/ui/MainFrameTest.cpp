@@ -145,8 +145,8 @@ private slots:
         QVERIFY(list && list->isVisible());
         QCOMPARE(list->GetModel().rowCount(), 1);
         const QAbstractItemModel& model = list->GetModel();
-        QCOMPARE(model.data(model.index(0, CCellListModel::COL_A)).toString(), QStringLiteral("iN 11"));
-        QCOMPARE(model.data(model.index(0, CCellListModel::COL_B)).toString(), QStringLiteral("OFF"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::TextAColumn)).toString(), QStringLiteral("iN 11"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::TextBColumn)).toString(), QStringLiteral("OFF"));
         QVERIFY(list->windowTitle().startsWith(QStringLiteral("damaged.q4g - 1 cell")));
         QCOMPARE(f.Marked(ST_ALARM), (std::set<std::pair<int, int>>{{1, CAlarm::COL_INPREF}}));
         // Enter shows the cell in its sheet.

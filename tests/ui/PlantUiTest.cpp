@@ -119,8 +119,8 @@ struct Plant : FrameFixture {
         QStringList states;
         const CPlantModel& model = Ui().GetModel();
         for (int row = 0; row < model.rowCount(); ++row)
-            states << model.index(row, CPlantModel::COL_TAG).data().toString() + QLatin1Char(' ')
-                          + model.index(row, CPlantModel::COL_STATE).data().toString();
+            states << model.index(row, CPlantModel::TagColumn).data().toString() + QLatin1Char(' ')
+                          + model.index(row, CPlantModel::StateColumn).data().toString();
         return states;
     }
 };
@@ -140,7 +140,7 @@ private slots:
         QVERIFY(Plant::Run(rows, {1, 2, 4}, true));
         for (int row : {0, 1, 3}) {
             QVERIFY2(rows.GetResult(row) == JobOutcome::Ok, qPrintable(rows.GetResultText(row)));
-            QCOMPARE(rows.index(row, CPlantTransferController::COL_PROGRESS).data().toString(), QStringLiteral("Upload 100%"));
+            QCOMPARE(rows.index(row, CPlantTransferController::ProgressColumn).data().toString(), QStringLiteral("Upload 100%"));
         }
         // AN-2's unit is changed at the panel, AN-4's file on the desk.
         PutConstant(rows.GetEmulator(2)->GetUnit(), DEVICE_NUMBER, 42);
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(rows.GetResult(1), JobOutcome::Differs);
         QCOMPARE(rows.GetResultText(1), QStringLiteral("Differs in 1 cell"));
         for (int row : {0, 1})  // a verify that went through read every block
-            QCOMPARE(rows.index(row, CPlantTransferController::COL_PROGRESS).data().toString(), QStringLiteral("Verify 100%"));
+            QCOMPARE(rows.index(row, CPlantTransferController::ProgressColumn).data().toString(), QStringLiteral("Verify 100%"));
         QCOMPARE(plant.States(), QStringList({QStringLiteral("AN-1 holds its file"), QStringLiteral("AN-2 differs in 1 cell"),
                                               QStringLiteral("AN-3 never checked"), QStringLiteral("AN-4 file changed")}));
         // The emulated units came as device 1: each upload was asked about, answered Yes.
@@ -289,7 +289,7 @@ private slots:
 
         const QTableView& table = *plant.Ui().GetPanel()->GetTable();
         const QHeaderView& header = *table.horizontalHeader();
-        QVERIFY2(header.sectionViewportPosition(CPlantModel::COL_STATE) + header.sectionSize(CPlantModel::COL_STATE)
+        QVERIFY2(header.sectionViewportPosition(CPlantModel::StateColumn) + header.sectionSize(CPlantModel::StateColumn)
                      <= table.viewport()->width(),
                  qPrintable(QStringLiteral("the panel is %1 pixels wide").arg(table.width())));
         CBackupSettings{false, {}, false}.Save();

@@ -220,7 +220,7 @@ private slots:
     void comSetupRemembersPortAndLineSettings()
     {
         QFETCH(QString, port);
-        const CLineSettings chosen{19200, 8, CLineSettings::PARITY_EVEN, 1, CLineSettings::FLOW_NONE};
+        const CLineSettings chosen{19200, 8, CLineSettings::Parity::Even, 1, CLineSettings::FlowControl::None};
         {
             CQtComSetupUi ui;
             AnswerNextModal([port](QWidget* modal) {
@@ -432,9 +432,9 @@ private slots:
         CCellListDlg* list = p.frame->GetCellList();
         QVERIFY(list && list->isVisible());
         const QAbstractItemModel& model = list->GetModel();
-        QCOMPARE(model.data(model.index(0, CCellListModel::COL_A)).toString(), QStringLiteral("code 89"));
-        QCOMPARE(model.data(model.index(0, CCellListModel::COL_B)).toString(), QStringLiteral("OFF"));
-        QCOMPARE(model.data(model.index(0, CCellListModel::COL_REASON)).toString(),
+        QCOMPARE(model.data(model.index(0, CCellListModel::TextAColumn)).toString(), QStringLiteral("code 89"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::TextBColumn)).toString(), QStringLiteral("OFF"));
+        QCOMPARE(model.data(model.index(0, CCellListModel::ReasonColumn)).toString(),
                  QStringLiteral("a code the program does not know"));
         QVERIFY(p.Marked(ST_PHYSICAL).count({1, 1}));
         QVERIFY(p.Marked(ST_ALARM).count({1, CAlarm::COL_INPREF}));

@@ -307,8 +307,8 @@ private slots:
             });
             f.frame->GetAction(ID_BACKUP_SETTINGS)->trigger();
             CBackupSettings stored = CBackupSettings::Load();
-            QCOMPARE(stored.m_bEnabled, false);
-            QCOMPARE(stored.m_strFolder, dir.path());
+            QCOMPARE(stored.m_enabled, false);
+            QCOMPARE(stored.m_folder, dir.path());
             QCOMPARE(stored.allBlocks, true);
         }
 

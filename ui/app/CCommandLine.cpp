@@ -18,20 +18,20 @@ CCommandLine CCommandLine::Parse(const QStringList& arguments)
             else if (argument == QLatin1String("--version"))
                 version = true;
             else if (argument == QLatin1String("--quit-after-start"))
-                line.m_bQuitAfterStart = true;
-            else if (line.m_strError.isEmpty())
-                line.m_strError = QStringLiteral("unknown option %1").arg(argument);
-        } else if (line.m_strFile.isEmpty()) {
-            line.m_strFile = argument;
-        } else if (line.m_strError.isEmpty()) {
-            line.m_strError = QStringLiteral("one document at a time: %1 and %2").arg(line.m_strFile, argument);
+                line.m_quitAfterStart = true;
+            else if (line.m_error.isEmpty())
+                line.m_error = QStringLiteral("unknown option %1").arg(argument);
+        } else if (line.m_file.isEmpty()) {
+            line.m_file = argument;
+        } else if (line.m_error.isEmpty()) {
+            line.m_error = QStringLiteral("one document at a time: %1 and %2").arg(line.m_file, argument);
         }
     }
     if (help)
         line.m_action = Action::Help;
     else if (version)
         line.m_action = Action::Version;
-    else if (!line.m_strError.isEmpty())
+    else if (!line.m_error.isEmpty())
         line.m_action = Action::Error;
     return line;
 }

@@ -23,7 +23,7 @@ public:
     static bool IsPlantFile(const QString& path);
 
     Action m_action = Action::Run;
-    QString m_strFile;
-    bool m_bQuitAfterStart = false;
-    QString m_strError;
+    QString m_file;
+    bool m_quitAfterStart = false;
+    QString m_error;
 };

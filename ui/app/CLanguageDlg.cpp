@@ -10,19 +10,19 @@
 #include <QLocale>
 
 CLanguageDlg::CLanguageDlg(const QString& current, QWidget* parent)
-    : QDialog(parent), m_pCombo(new QComboBox(this))
+    : QDialog(parent), m_combo(new QComboBox(this))
 {
     setWindowTitle(tr("Language"));
     const QString system = QLocale::system().nativeLanguageName();
-    m_pCombo->addItem(system.isEmpty() ? tr("Automatic") : tr("Automatic (%1)").arg(system), QString());
+    m_combo->addItem(system.isEmpty() ? tr("Automatic") : tr("Automatic (%1)").arg(system), QString());
     for (const QString& code : CLanguage::Available()) {
         // Each language by its own name, as its speakers look for it.
         QString name = code == QLatin1String("en") ? QStringLiteral("English") : QLocale(code).nativeLanguageName();
         if (!name.isEmpty())
             name[0] = name[0].toUpper();
-        m_pCombo->addItem(name, code);
+        m_combo->addItem(name, code);
     }
-    m_pCombo->setCurrentIndex(std::max(0, m_pCombo->findData(current)));
+    m_combo->setCurrentIndex(std::max(0, m_combo->findData(current)));
 
     auto* note = new QLabel(tr("The program speaks the language chosen from its next start on."), this);
     note->setWordWrap(true);
@@ -30,12 +30,12 @@ CLanguageDlg::CLanguageDlg(const QString& current, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(tr("&Language:"), m_pCombo);
+    form->addRow(tr("&Language:"), m_combo);
     form->addRow(note);
     form->addRow(buttons);
 }
 
 QString CLanguageDlg::GetChoice() const
 {
-    return m_pCombo->currentData().toString();
+    return m_combo->currentData().toString();
 }

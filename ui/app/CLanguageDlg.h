@@ -16,5 +16,5 @@ public:
     QString GetChoice() const;
 
 private:
-    QComboBox* m_pCombo;
+    QComboBox* m_combo;
 };

@@ -49,7 +49,7 @@ int CChecksModel::rowCount(const QModelIndex& parent) const
 
 int CChecksModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant CChecksModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -57,9 +57,9 @@ QVariant CChecksModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_SEVERITY: return tr("Severity");
-    case COL_CHANNEL: return tr("Channel");
-    case COL_WHAT: return tr("What");
+    case SeverityColumn: return tr("Severity");
+    case ChannelColumn: return tr("Channel");
+    case WhatColumn: return tr("What");
     default: return QVariant();
     }
 }
@@ -74,13 +74,13 @@ QVariant CChecksModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(finding.rule);
     case Qt::DisplayRole:
         switch (index.column()) {
-        case COL_SEVERITY: return q4ui::SeverityText(finding.severity);
-        case COL_CHANNEL: return q4ui::TrFindingPart(finding.channel);
-        case COL_WHAT: return q4ui::TrFinding(finding);
+        case SeverityColumn: return q4ui::SeverityText(finding.severity);
+        case ChannelColumn: return q4ui::TrFindingPart(finding.channel);
+        case WhatColumn: return q4ui::TrFinding(finding);
         default: return QVariant();
         }
     case Qt::DecorationRole: {
-        if (index.column() != COL_SEVERITY)
+        if (index.column() != SeverityColumn)
             return QVariant();
         const QStyle::StandardPixmap icon = finding.severity == Severity::Error     ? QStyle::SP_MessageBoxCritical
                                             : finding.severity == Severity::Warning ? QStyle::SP_MessageBoxWarning
@@ -96,7 +96,7 @@ QVariant CChecksModel::data(const QModelIndex& index, int role) const
         return tip;
     }
     case Qt::AccessibleTextRole:
-        if (index.column() == COL_SEVERITY)
+        if (index.column() == SeverityColumn)
             return q4ui::SeverityText(finding.severity);
         return data(index, Qt::DisplayRole);
     default:

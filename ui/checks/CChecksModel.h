@@ -12,7 +12,7 @@ class CChecksModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_SEVERITY, COL_CHANNEL, COL_WHAT, COL_COUNT };
+    enum Column { SeverityColumn, ChannelColumn, WhatColumn, ColumnCount };
     // The finding's rule id, whatever the column.
     static constexpr int RuleRole = Qt::UserRole + 1;
 

@@ -65,14 +65,14 @@ const Finding* CChecksPanel::CurrentFinding() const
 
 void CChecksPanel::KeepCurrent()
 {
-    m_table->resizeColumnToContents(CChecksModel::COL_SEVERITY);
-    m_table->resizeColumnToContents(CChecksModel::COL_CHANNEL);
+    m_table->resizeColumnToContents(CChecksModel::SeverityColumn);
+    m_table->resizeColumnToContents(CChecksModel::ChannelColumn);
     if (m_currentRow < 0 || m_model.rowCount() == 0)
         return;
     int row = m_model.RowOf(m_currentRule, m_currentCell);
     if (row < 0)
         row = std::min(m_currentRow, m_model.rowCount() - 1);
-    const QModelIndex index = m_model.index(row, CChecksModel::COL_WHAT);
+    const QModelIndex index = m_model.index(row, CChecksModel::WhatColumn);
     m_table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
@@ -81,7 +81,7 @@ void CChecksPanel::FocusPanel()
     show();
     raise();
     if (!m_table->currentIndex().isValid() && m_model.rowCount() > 0)
-        m_table->setCurrentIndex(m_model.index(0, CChecksModel::COL_WHAT));
+        m_table->setCurrentIndex(m_model.index(0, CChecksModel::WhatColumn));
     m_table->setFocus(Qt::ShortcutFocusReason);
 }
 

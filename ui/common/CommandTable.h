@@ -2,7 +2,7 @@
 // line break) and accelerators, shared by the menus, the toolbar and the context menu.
 #pragma once
 
-enum COMMAND_ID {
+enum CommandId {
     ID_FILE_NEW = 57600,
     ID_FILE_OPEN = 57601,
     ID_FILE_SAVE = 57603,

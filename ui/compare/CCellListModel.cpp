@@ -23,7 +23,7 @@ int CCellListModel::rowCount(const QModelIndex& parent) const
 
 int CCellListModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QString CCellListModel::Shown(const std::string& text)
@@ -48,17 +48,17 @@ QVariant CCellListModel::data(const QModelIndex& index, int role) const
     if (role == Qt::ToolTipRole)
         return tr("Double-click to show the cell in its sheet");
     switch (index.column()) {
-    case COL_SHEET:
+    case SheetColumn:
         return q4ui::TrSheet(cell.sheetTitle);
-    case COL_CHANNEL:
+    case ChannelColumn:
         return q4ui::TrHeading(q4ui::ToQString(cell.channel)).trimmed();
-    case COL_SETTING:
+    case SettingColumn:
         return q4ui::TrHeading(q4ui::ToQString(cell.column)).trimmed();
-    case COL_A:
+    case TextAColumn:
         return Shown(cell.textA);
-    case COL_B:
+    case TextBColumn:
         return Shown(cell.textB);
-    case COL_REASON:
+    case ReasonColumn:
         return cell.reason.empty() ? QString() : q4ui::TrCore(cell.reason);
     default:
         return {};
@@ -70,17 +70,17 @@ QVariant CCellListModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_SHEET:
+    case SheetColumn:
         return tr("Sheet");
-    case COL_CHANNEL:
+    case ChannelColumn:
         return tr("Channel");
-    case COL_SETTING:
+    case SettingColumn:
         return tr("Setting");
-    case COL_A:
+    case TextAColumn:
         return m_headingA;
-    case COL_B:
+    case TextBColumn:
         return m_headingB;
-    case COL_REASON:
+    case ReasonColumn:
         return tr("Why");
     default:
         return {};

@@ -13,7 +13,7 @@ class CCellListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_SHEET, COL_CHANNEL, COL_SETTING, COL_A, COL_B, COL_REASON, COL_COUNT };
+    enum Column { SheetColumn, ChannelColumn, SettingColumn, TextAColumn, TextBColumn, ReasonColumn, ColumnCount };
 
     explicit CCellListModel(QObject* parent = nullptr);
 

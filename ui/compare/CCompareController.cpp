@@ -68,20 +68,20 @@ void CCompareController::DocumentChanged()
 CCompareController::~CCompareController()
 {
     // The window goes with the frame: its closing is no change of the grids any more.
-    if (m_pDlg)
-        m_pDlg->disconnect(this);
+    if (m_dlg)
+        m_dlg->disconnect(this);
 }
 
 CCompareDlg* CCompareController::GetDialog() const
 {
-    return m_pFileUnit || m_pHeld ? m_pDlg.get() : nullptr;
+    return m_fileUnit || m_held ? m_dlg.get() : nullptr;
 }
 
 const CQ4kUnit* CCompareController::OtherUnit() const
 {
-    if (m_pFileUnit)
-        return m_pFileUnit.get();
-    return m_pVerification ? &m_pVerification->GetHeldUnit() : nullptr;
+    if (m_fileUnit)
+        return m_fileUnit.get();
+    return m_verification ? &m_verification->GetHeldUnit() : nullptr;
 }
 
 // ---- the commands ---------------------------------------------------------------------------
@@ -108,8 +108,8 @@ bool CCompareController::CompareWithFile(const QString& path)
                                  .arg(QFileInfo(path).fileName(), reason));
         return false;
     }
-    m_pHeld.reset();
-    m_pFileUnit = std::move(unit);
+    m_held.reset();
+    m_fileUnit = std::move(unit);
     Open(QFileInfo(path).fileName());
     return true;
 }
@@ -134,8 +134,8 @@ void CCompareController::CompareWithUnit(const CUnitImage& held, bool verify)
         if (verification.GetDifferences().empty())
             return;
     }
-    m_pFileUnit.reset();
-    m_pHeld = std::make_unique<CUnitImage>(held);
+    m_fileUnit.reset();
+    m_held = std::make_unique<CUnitImage>(held);
     Open(tr("Unit"));
 }
 
@@ -143,38 +143,38 @@ void CCompareController::CompareWithUnit(const CUnitImage& held, bool verify)
 
 void CCompareController::Open(const QString& other)
 {
-    m_strOther = other;
-    if (!m_pDlg) {
-        m_pDlg = std::make_unique<CCompareDlg>(&m_frame.Window());
-        connect(m_pDlg.get(), &QDialog::finished, this, &CCompareController::OnClosed);
-        connect(m_pDlg.get(), &CCompareDlg::differenceActivated, this, [this](int index) {
+    m_other = other;
+    if (!m_dlg) {
+        m_dlg = std::make_unique<CCompareDlg>(&m_frame.Window());
+        connect(m_dlg.get(), &QDialog::finished, this, &CCompareController::OnClosed);
+        connect(m_dlg.get(), &CCompareDlg::differenceActivated, this, [this](int index) {
             if (index >= 0 && static_cast<size_t>(index) < m_differences.size())
                 ShowDifference(m_differences[static_cast<size_t>(index)]);
         });
-        connect(m_pDlg.get(), &CCompareDlg::takeSheet, this, &CCompareController::Take);
-        connect(m_pDlg.get(), &CCompareDlg::takeAll, this, [this] { Take(-1); });
+        connect(m_dlg.get(), &CCompareDlg::takeSheet, this, &CCompareController::Take);
+        connect(m_dlg.get(), &CCompareDlg::takeAll, this, [this] { Take(-1); });
         // Undo and Redo work over the window too, as a take is undone from there.
-        m_pDlg->addAction(m_frame.GetAction(ID_EDIT_UNDO));
-        m_pDlg->addAction(m_frame.GetAction(ID_EDIT_REDO));
+        m_dlg->addAction(m_frame.GetAction(ID_EDIT_UNDO));
+        m_dlg->addAction(m_frame.GetAction(ID_EDIT_REDO));
         // Into the main window's lower right corner, off the sheets' first columns; where the
         // user moves it, it opens the next time.
         QRect frame = m_frame.Window().frameGeometry();
         QRect area = m_frame.Window().screen() ? m_frame.Window().screen()->availableGeometry() : frame;
-        QPoint corner(frame.right() - m_pDlg->width() - 24, frame.bottom() - m_pDlg->height() - 110);
-        m_pDlg->move(std::clamp(corner.x(), area.left(), std::max(area.left(), area.right() - m_pDlg->width())),
-                     std::clamp(corner.y(), area.top(), std::max(area.top(), area.bottom() - m_pDlg->height())));
+        QPoint corner(frame.right() - m_dlg->width() - 24, frame.bottom() - m_dlg->height() - 110);
+        m_dlg->move(std::clamp(corner.x(), area.left(), std::max(area.left(), area.right() - m_dlg->width())),
+                     std::clamp(corner.y(), area.top(), std::max(area.top(), area.bottom() - m_dlg->height())));
     }
     Refresh();
-    m_pDlg->show();
-    m_pDlg->raise();
-    m_pDlg->activateWindow();
+    m_dlg->show();
+    m_dlg->raise();
+    m_dlg->activateWindow();
 }
 
 void CCompareController::OnClosed()
 {
-    m_pFileUnit.reset();
-    m_pHeld.reset();
-    m_pVerification.reset();
+    m_fileUnit.reset();
+    m_held.reset();
+    m_verification.reset();
     m_differences.clear();
     MarkCells(m_differences);
 }
@@ -192,9 +192,9 @@ QString CCompareController::Verdict(const CUnitVerification& verification)
 QString CCompareController::Summary() const
 {
     size_t cells = m_differences.size();
-    QString text = m_pVerification ? Verdict(*m_pVerification)
-                   : cells == 0    ? tr("This set-up and %1 do not differ.").arg(m_strOther)
-                                   : tr("This set-up differs from %1 in %2.").arg(m_strOther, Cells(cells));
+    QString text = m_verification ? Verdict(*m_verification)
+                   : cells == 0    ? tr("This set-up and %1 do not differ.").arg(m_other)
+                                   : tr("This set-up differs from %1 in %2.").arg(m_other, Cells(cells));
     if (cells)
         text += QLatin1Char(' ') + tr("The cells are marked in the sheets; double-click one to show it.");
     return text;
@@ -203,12 +203,12 @@ QString CCompareController::Summary() const
 void CCompareController::Compute()
 {
     CQ4kUnit& document = *m_frame.GetDocument().GetUnit();
-    m_pVerification.reset();
-    if (m_pFileUnit) {
-        m_differences = CSetupComparison::Compare(document, *m_pFileUnit);
-    } else if (m_pHeld) {
-        m_pVerification = std::make_unique<CUnitVerification>(document, *m_pHeld);
-        m_differences = m_pVerification->GetDifferences();
+    m_verification.reset();
+    if (m_fileUnit) {
+        m_differences = CSetupComparison::Compare(document, *m_fileUnit);
+    } else if (m_held) {
+        m_verification = std::make_unique<CUnitVerification>(document, *m_held);
+        m_differences = m_verification->GetDifferences();
     } else {
         m_differences.clear();
     }
@@ -220,7 +220,7 @@ void CCompareController::Refresh()
     if (!GetDialog() || m_frame.IsTransferring())
         return;
     Compute();
-    m_pDlg->SetDifferences(m_differences, m_strOther, Summary());
+    m_dlg->SetDifferences(m_differences, m_other, Summary());
     MarkCells(m_differences);
 }
 
@@ -275,7 +275,7 @@ void CCompareController::Take(int sheet)
     std::vector<TypingRefusal> refusals =
         CSetupTyping::Type(document, CSetupTyping::TextsOf(*other, sheet), Spelling::Own);
     // Recorded and shown as one step; the comparison follows through viewsUpdated.
-    emit setupTaken(tr("Take %1 from %2").arg(what, m_strOther));
+    emit setupTaken(tr("Take %1 from %2").arg(what, m_other));
     // Refused are the cells that still differ: a text held in the set-up's own way (the unit's
     // " 0" typed as "0") was taken.
     std::erase_if(refusals, [this](const TypingRefusal& refusal) {
@@ -293,7 +293,7 @@ QString CCompareController::RefusalsText(const std::vector<TypingRefusal>& refus
 {
     const CQ4kUnit& document = *m_frame.GetDocument().GetUnit();
     QStringList lines;
-    lines << tr("%1 did not take the text of %2:").arg(Cells(refusals.size()), m_strOther);
+    lines << tr("%1 did not take the text of %2:").arg(Cells(refusals.size()), m_other);
     for (size_t i = 0; i < refusals.size() && i < MAX_REFUSALS_LISTED; ++i) {
         const TypingRefusal& refusal = refusals[i];
         const CellText& cell = refusal.cell;

@@ -61,7 +61,7 @@ signals:
     void setupTaken(const QString& label);
 
 private:
-    // Shows the differences against the other side named other (m_pFileUnit or m_pHeld).
+    // Shows the differences against the other side named other (m_fileUnit or m_held).
     void Open(const QString& other);
     // The window has closed: marks and the other side go.
     void OnClosed();
@@ -74,10 +74,10 @@ private:
     QString RefusalsText(const std::vector<TypingRefusal>& refusals) const;
 
     IFrame& m_frame;
-    QString m_strOther;                            // the other side's name: a file's, "Unit"
-    std::unique_ptr<CQ4kUnit> m_pFileUnit;         // a file compared with
-    std::unique_ptr<CUnitImage> m_pHeld;           // or the blocks the unit sent
-    std::unique_ptr<CUnitVerification> m_pVerification;
+    QString m_other;                            // the other side's name: a file's, "Unit"
+    std::unique_ptr<CQ4kUnit> m_fileUnit;         // a file compared with
+    std::unique_ptr<CUnitImage> m_held;           // or the blocks the unit sent
+    std::unique_ptr<CUnitVerification> m_verification;
     std::vector<CellDifference> m_differences;
-    std::unique_ptr<CCompareDlg> m_pDlg;
+    std::unique_ptr<CCompareDlg> m_dlg;
 };

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Column { COL_CHANNEL, COL_COLUMN, COL_THIS, COL_OTHER, COL_COUNT };
+enum Column { ChannelColumn, SettingColumn, ThisSideColumn, OtherSideColumn, ColumnCount };
 // A cell's item also keeps where its cell is, to be found again after the list is rebuilt.
 constexpr int CELL_ROLE = CCompareDlg::IndexRole + 1;
 
@@ -30,48 +30,48 @@ CCompareDlg::CCompareDlg(QWidget* parent)
 {
     setObjectName(QStringLiteral("compareDialog"));
     setModal(false);
-    m_pSummary = new QLabel(this);
-    m_pSummary->setWordWrap(true);
-    m_pTree = new QTreeWidget(this);
-    m_pTree->setAccessibleName(tr("Differing cells"));
-    m_pTree->setColumnCount(COL_COUNT);
-    m_pTree->setRootIsDecorated(true);
-    m_pTree->setUniformRowHeights(true);
-    m_pTree->setAlternatingRowColors(true);
-    m_pTree->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTree->header()->setStretchLastSection(true);
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    m_tree = new QTreeWidget(this);
+    m_tree->setAccessibleName(tr("Differing cells"));
+    m_tree->setColumnCount(ColumnCount);
+    m_tree->setRootIsDecorated(true);
+    m_tree->setUniformRowHeights(true);
+    m_tree->setAlternatingRowColors(true);
+    m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_tree->header()->setStretchLastSection(true);
 
-    m_pTakeSheet = new QPushButton(tr("Take &Sheet from Other Side"), this);
-    m_pTakeSheet->setToolTip(tr("Give the selected item's sheet the other side's texts (one step for Undo)"));
-    m_pTakeAll = new QPushButton(tr("Take &All from Other Side"), this);
-    m_pTakeAll->setToolTip(tr("Give every sheet the other side's texts (one step for Undo)"));
-    m_pClose = new QPushButton(tr("Close"), this);
+    m_takeSheet = new QPushButton(tr("Take &Sheet from Other Side"), this);
+    m_takeSheet->setToolTip(tr("Give the selected item's sheet the other side's texts (one step for Undo)"));
+    m_takeAll = new QPushButton(tr("Take &All from Other Side"), this);
+    m_takeAll->setToolTip(tr("Give every sheet the other side's texts (one step for Undo)"));
+    m_close = new QPushButton(tr("Close"), this);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(m_pTakeSheet, QDialogButtonBox::ActionRole);
-    buttons->addButton(m_pTakeAll, QDialogButtonBox::ActionRole);
-    buttons->addButton(m_pClose, QDialogButtonBox::RejectRole);
+    buttons->addButton(m_takeSheet, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_takeAll, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_close, QDialogButtonBox::RejectRole);
     // Enter in the list shows the cell; no button takes anything by default.
-    for (QPushButton* button : {m_pTakeSheet, m_pTakeAll, m_pClose})
+    for (QPushButton* button : {m_takeSheet, m_takeAll, m_close})
         button->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pSummary);
-    layout->addWidget(m_pTree, 1);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_tree, 1);
     layout->addWidget(buttons);
     resize(q4ui::SizeWithinScreen(*this, QSize(620, 360)));
 
-    connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_pTakeSheet, &QPushButton::clicked, this, [this] {
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_takeSheet, &QPushButton::clicked, this, [this] {
         if (int sheet = GetSelectedSheet(); sheet >= 0)
             emit takeSheet(sheet);
     });
-    connect(m_pTakeAll, &QPushButton::clicked, this, &CCompareDlg::takeAll);
-    connect(m_pTree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    connect(m_takeAll, &QPushButton::clicked, this, &CCompareDlg::takeAll);
+    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         int index = item->data(0, IndexRole).toInt();
         if (index >= 0)
             emit differenceActivated(index);
     });
-    connect(m_pTree, &QTreeWidget::itemSelectionChanged, this, &CCompareDlg::UpdateButtons);
+    connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &CCompareDlg::UpdateButtons);
     UpdateButtons();
 }
 
@@ -89,13 +89,13 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
     // What was selected, to be selected again.
     int selectedSheet = GetSelectedSheet();
     QString selectedCell;
-    if (QTreeWidgetItem* item = m_pTree->currentItem(); item && item->isSelected())
+    if (QTreeWidgetItem* item = m_tree->currentItem(); item && item->isSelected())
         selectedCell = item->data(0, CELL_ROLE).toString();
 
     setWindowTitle(Title(other, differences.size()));
-    m_pSummary->setText(summary);
-    m_pTree->setHeaderLabels({tr("Channel"), tr("Column"), tr("This set-up"), other});
-    m_pTree->clear();
+    m_summary->setText(summary);
+    m_tree->setHeaderLabels({tr("Channel"), tr("Column"), tr("This set-up"), other});
+    m_tree->clear();
     QTreeWidgetItem* sheetItem = nullptr;
     QTreeWidgetItem* reselect = nullptr;
     int sheet = -1;
@@ -110,7 +110,7 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
             closeSheet();
             sheet = difference.sheet;
             count = 0;
-            sheetItem = new QTreeWidgetItem(m_pTree, {q4ui::TrSheet(difference.sheetTitle)});
+            sheetItem = new QTreeWidgetItem(m_tree, {q4ui::TrSheet(difference.sheetTitle)});
             sheetItem->setData(0, SheetRole, sheet);
             sheetItem->setData(0, IndexRole, -1);
             sheetItem->setFirstColumnSpanned(true);
@@ -132,27 +132,27 @@ void CCompareDlg::SetDifferences(const std::vector<CellDifference>& differences,
             reselect = item;
     }
     closeSheet();
-    m_pTree->expandAll();
-    for (int c = 0; c < COL_COUNT - 1; ++c)
-        m_pTree->resizeColumnToContents(c);
+    m_tree->expandAll();
+    for (int c = 0; c < ColumnCount - 1; ++c)
+        m_tree->resizeColumnToContents(c);
     // At first the first cell: Enter shows it, and a sheet to take is chosen.
-    if (!reselect && m_pTree->topLevelItemCount() > 0)
-        reselect = m_pTree->topLevelItem(0)->child(0);
+    if (!reselect && m_tree->topLevelItemCount() > 0)
+        reselect = m_tree->topLevelItem(0)->child(0);
     if (reselect) {
-        m_pTree->setCurrentItem(reselect);
-        m_pTree->scrollToItem(reselect);
+        m_tree->setCurrentItem(reselect);
+        m_tree->scrollToItem(reselect);
     }
     UpdateButtons();
 }
 
 int CCompareDlg::GetSelectedSheet() const
 {
-    const QList<QTreeWidgetItem*> selected = m_pTree->selectedItems();
+    const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
     return selected.isEmpty() ? -1 : selected.first()->data(0, SheetRole).toInt();
 }
 
 void CCompareDlg::UpdateButtons()
 {
-    m_pTakeSheet->setEnabled(GetSelectedSheet() >= 0);
-    m_pTakeAll->setEnabled(m_pTree->topLevelItemCount() > 0);
+    m_takeSheet->setEnabled(GetSelectedSheet() >= 0);
+    m_takeAll->setEnabled(m_tree->topLevelItemCount() > 0);
 }

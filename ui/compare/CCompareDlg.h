@@ -31,11 +31,11 @@ public:
 
     // The sheet (setup type slot) of the selected item, or -1.
     int GetSelectedSheet() const;
-    QTreeWidget* GetTree() const { return m_pTree; }
-    QLabel* GetSummary() const { return m_pSummary; }
-    QPushButton* GetTakeSheetButton() const { return m_pTakeSheet; }
-    QPushButton* GetTakeAllButton() const { return m_pTakeAll; }
-    QPushButton* GetCloseButton() const { return m_pClose; }
+    QTreeWidget* GetTree() const { return m_tree; }
+    QLabel* GetSummary() const { return m_summary; }
+    QPushButton* GetTakeSheetButton() const { return m_takeSheet; }
+    QPushButton* GetTakeAllButton() const { return m_takeAll; }
+    QPushButton* GetCloseButton() const { return m_close; }
     // "Compare with plant.q4g - 12 differences".
     static QString Title(const QString& other, size_t count);
 
@@ -48,9 +48,9 @@ signals:
 private:
     void UpdateButtons();
 
-    QLabel* m_pSummary;
-    QTreeWidget* m_pTree;
-    QPushButton* m_pTakeSheet;
-    QPushButton* m_pTakeAll;
-    QPushButton* m_pClose;
+    QLabel* m_summary;
+    QTreeWidget* m_tree;
+    QPushButton* m_takeSheet;
+    QPushButton* m_takeAll;
+    QPushButton* m_close;
 };

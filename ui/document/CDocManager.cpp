@@ -10,7 +10,7 @@
 #include <QMessageBox>
 
 CDocManager::CDocManager(CQ4150Doc& doc, QWidget* dialogParent)
-    : QObject(dialogParent), m_doc(doc), m_pParent(dialogParent)
+    : QObject(dialogParent), m_doc(doc), m_parent(dialogParent)
 {
     m_RecentFiles.ReadList();
 }
@@ -31,12 +31,12 @@ QString CDocManager::StartDirectory() const
 
 void CDocManager::ShowError(const QString& text)
 {
-    QMessageBox::warning(m_pParent, CQtMessagePrompt::Caption(), text);
+    QMessageBox::warning(m_parent, CQtMessagePrompt::Caption(), text);
 }
 
 bool CDocManager::OnFileOpen()
 {
-    QString path = QFileDialog::getOpenFileName(m_pParent, tr("Open"), StartDirectory(), FileFilter());
+    QString path = QFileDialog::getOpenFileName(m_parent, tr("Open"), StartDirectory(), FileFilter());
     if (path.isEmpty())
         return false;
     return OpenDocumentFile(path);
@@ -86,7 +86,7 @@ bool CDocManager::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        QFileDialog dialog(m_pParent, tr("Save As"), StartDirectory(), FileFilter());
+        QFileDialog dialog(m_parent, tr("Save As"), StartDirectory(), FileFilter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("q4g"));
         dialog.selectFile(m_doc.GetTitle());
@@ -103,7 +103,7 @@ bool CDocManager::DoSave(const QString& path)
         }
         // The read-only file stays as it is; the set-up may go elsewhere.
         QMessageBox::StandardButton answer = QMessageBox::question(
-            m_pParent, CQtMessagePrompt::Caption(),
+            m_parent, CQtMessagePrompt::Caption(),
             tr("%1\nThe file is read-only. Save the set-up under another name?").arg(error),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         return answer == QMessageBox::Yes && DoSave(QString());
@@ -121,7 +121,7 @@ bool CDocManager::SaveModified()
         return true;
     QMessageBox box(QMessageBox::Question, CQtMessagePrompt::Caption(),
                     tr("Save changes to %1?").arg(m_doc.GetTitle()),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_pParent);
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:

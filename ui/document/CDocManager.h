@@ -40,6 +40,6 @@ private:
     QString StartDirectory() const;
 
     CQ4150Doc& m_doc;
-    QWidget* m_pParent;
+    QWidget* m_parent;
     CRecentFileList m_RecentFiles;
 };

@@ -16,39 +16,39 @@ QString EntryKey(const QString& section, int index)
 }  // namespace
 
 CRecentFileList::CRecentFileList(int size, QString section)
-    : m_nSize(size), m_strSection(std::move(section))
+    : m_size(size), m_section(std::move(section))
 {
 }
 
 void CRecentFileList::ReadList()
 {
     QSettings settings;
-    m_arFiles.clear();
-    for (int i = 0; i < m_nSize; ++i) {
-        QString path = settings.value(EntryKey(m_strSection, i)).toString();
-        if (!path.isEmpty() && !m_arFiles.contains(path))
-            m_arFiles << path;
+    m_files.clear();
+    for (int i = 0; i < m_size; ++i) {
+        QString path = settings.value(EntryKey(m_section, i)).toString();
+        if (!path.isEmpty() && !m_files.contains(path))
+            m_files << path;
     }
 }
 
 void CRecentFileList::WriteList() const
 {
     QSettings settings;
-    settings.remove(m_strSection);
-    for (int i = 0; i < m_arFiles.size(); ++i)
-        settings.setValue(EntryKey(m_strSection, i), m_arFiles[i]);
+    settings.remove(m_section);
+    for (int i = 0; i < m_files.size(); ++i)
+        settings.setValue(EntryKey(m_section, i), m_files[i]);
 }
 
 void CRecentFileList::Add(const QString& path)
 {
     QString absolute = QFileInfo(path).absoluteFilePath();
-    m_arFiles.removeAll(absolute);
-    m_arFiles.prepend(absolute);
-    while (m_arFiles.size() > m_nSize)
-        m_arFiles.removeLast();
+    m_files.removeAll(absolute);
+    m_files.prepend(absolute);
+    while (m_files.size() > m_size)
+        m_files.removeLast();
 }
 
 void CRecentFileList::Remove(const QString& path)
 {
-    m_arFiles.removeAll(QFileInfo(path).absoluteFilePath());
+    m_files.removeAll(QFileInfo(path).absoluteFilePath());
 }

@@ -13,11 +13,11 @@ public:
     // Puts the file first (once), dropping the oldest beyond the size.
     void Add(const QString& path);
     void Remove(const QString& path);
-    const QStringList& GetList() const { return m_arFiles; }
-    int GetSize() const { return m_nSize; }
+    const QStringList& GetList() const { return m_files; }
+    int GetSize() const { return m_size; }
 
 private:
-    int m_nSize;
-    QString m_strSection;
-    QStringList m_arFiles;
+    int m_size;
+    QString m_section;
+    QStringList m_files;
 };

@@ -39,7 +39,7 @@ void TellStatusBar(QWidget* widget, const QString& text)
 }  // namespace
 
 CGridCellDelegate::CGridCellDelegate(CZTGridCtrl* grid)
-    : QStyledItemDelegate(grid), m_pGrid(grid)
+    : QStyledItemDelegate(grid), m_grid(grid)
 {
 }
 
@@ -71,7 +71,7 @@ QWidget* CGridCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
                 emit self->closeEditor(combo, QAbstractItemDelegate::NoHint);
             });
         });
-        if (m_pGrid->IsDropDownEdit())
+        if (m_grid->IsDropDownEdit())
             QTimer::singleShot(0, combo, &QComboBox::showPopup);
         return combo;
     }
@@ -112,9 +112,9 @@ void CGridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
 void CGridCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const
 {
     if (auto* combo = qobject_cast<QComboBox*>(editor))
-        m_pGrid->CommitEditText(index, combo->currentText());
+        m_grid->CommitEditText(index, combo->currentText());
     else if (auto* line = qobject_cast<QLineEdit*>(editor))
-        m_pGrid->CommitEditText(index, line->text());
+        m_grid->CommitEditText(index, line->text());
 }
 
 // Marks a choice taken in a drop-down's open list; the list itself goes on as usual.

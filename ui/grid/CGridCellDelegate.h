@@ -30,5 +30,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    CZTGridCtrl* m_pGrid;
+    CZTGridCtrl* m_grid;
 };

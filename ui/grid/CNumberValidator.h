@@ -17,6 +17,6 @@ public:
     QString Explanation() const;
 
 private:
-    bool m_bReal;
+    bool m_real;
     QRegularExpression m_pattern;
 };

@@ -239,7 +239,7 @@ Qt::ItemFlags CSheetModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     CellKind kind = GetKind(index);
-    if ((kind == CellKind::Text || kind == CellKind::List) && !m_bLocked)
+    if ((kind == CellKind::Text || kind == CellKind::List) && !m_locked)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
@@ -248,19 +248,19 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
 {
     if (role != Qt::EditRole || !index.isValid())
         return false;
-    m_strRefusal.clear();
-    if (m_bLocked) {
-        m_strRefusal = tr("The set-up cannot be changed while its unit is being uploaded.");
+    m_refusal.clear();
+    if (m_locked) {
+        m_refusal = tr("The set-up cannot be changed while its unit is being uploaded.");
         return false;
     }
     m_type.ClearLastError();
     // Typed or pasted alike: a number cell takes a number only, a comma as its point.
     bool accepted = m_type.EnterText(Section(index), Cell(index), q4ui::ToCp1252(value.toString())) != 0;
     if (!accepted && m_type.GetLastError() != 0) {
-        m_strRefusal = q4ui::TrCore(LoadString(static_cast<unsigned>(m_type.GetLastError())));
+        m_refusal = q4ui::TrCore(LoadString(static_cast<unsigned>(m_type.GetLastError())));
         QString takes = TakesLine(index);
         if (!takes.isEmpty())
-            m_strRefusal += QLatin1Char('\n') + takes;
+            m_refusal += QLatin1Char('\n') + takes;
     }
     Refresh();
     return accepted;
@@ -268,7 +268,7 @@ bool CSheetModel::setData(const QModelIndex& index, const QVariant& value, int r
 
 void CSheetModel::SetLocked(bool locked)
 {
-    m_bLocked = locked;
+    m_locked = locked;
     Refresh();
 }
 

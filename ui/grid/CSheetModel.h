@@ -79,11 +79,11 @@ public:
     // The setup type's message for the last refused text, with a second line on what the cell
     // takes (or how to make it active); empty when the refusal has none (the user cancelled a
     // question).
-    const QString& GetRefusal() const { return m_strRefusal; }
+    const QString& GetRefusal() const { return m_refusal; }
 
     // Locked: no cell takes a text, for as long as the unit of this set-up is being uploaded.
     void SetLocked(bool locked);
-    bool IsLocked() const { return m_bLocked; }
+    bool IsLocked() const { return m_locked; }
 
 private:
     QString CellText(int section, int cell) const;
@@ -97,8 +97,8 @@ private:
     QString AccessibleDescription(const QModelIndex& index) const;
 
     INordaSetupType& m_type;
-    QString m_strRefusal;
+    QString m_refusal;
     std::set<std::pair<int, int>> m_marked;
     std::map<std::pair<int, int>, CellFindings> m_findings;
-    bool m_bLocked = false;
+    bool m_locked = false;
 };

@@ -54,45 +54,45 @@ QToolButton* MakeButton(QWidget* parent, const QString& text, QStyle::StandardPi
 
 CHelpDlg::CHelpDlg(QWidget* parent)
     : QDialog(parent),
-      m_pBrowser(new QTextBrowser(this)),
-      m_pTree(new QTreeView(this)),
-      m_pFind(new QLineEdit(this)),
-      m_pFindState(new QLabel(this)),
-      m_pBack(MakeButton(this, tr("Back"), QStyle::SP_ArrowBack)),
-      m_pForward(MakeButton(this, tr("Forward"), QStyle::SP_ArrowForward))
+      m_browser(new QTextBrowser(this)),
+      m_tree(new QTreeView(this)),
+      m_find(new QLineEdit(this)),
+      m_findState(new QLabel(this)),
+      m_back(MakeButton(this, tr("Back"), QStyle::SP_ArrowBack)),
+      m_forward(MakeButton(this, tr("Forward"), QStyle::SP_ArrowForward))
 {
     setWindowTitle(tr("Q4150 Programmer Help"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
 
     auto* home = MakeButton(this, tr("Start"), QStyle::SP_DirHomeIcon);
-    m_pBack->setShortcut(QKeySequence::Back);
-    m_pForward->setShortcut(QKeySequence::Forward);
-    m_pBack->setEnabled(false);
-    m_pForward->setEnabled(false);
+    m_back->setShortcut(QKeySequence::Back);
+    m_forward->setShortcut(QKeySequence::Forward);
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
     auto* findLabel = new QLabel(tr("&Find:"), this);
-    findLabel->setBuddy(m_pFind);
-    m_pFind->setClearButtonEnabled(true);
-    m_pFind->setToolTip(tr("Enter or F3 finds the next place, Shift+F3 the one before"));
+    findLabel->setBuddy(m_find);
+    m_find->setClearButtonEnabled(true);
+    m_find->setToolTip(tr("Enter or F3 finds the next place, Shift+F3 the one before"));
 
     auto* bar = new QHBoxLayout;  // taken by the layout below
-    bar->addWidget(m_pBack);
-    bar->addWidget(m_pForward);
+    bar->addWidget(m_back);
+    bar->addWidget(m_forward);
     bar->addWidget(home);
     bar->addStretch(1);
     bar->addWidget(findLabel);
-    bar->addWidget(m_pFind, 1);
-    bar->addWidget(m_pFindState);
+    bar->addWidget(m_find, 1);
+    bar->addWidget(m_findState);
 
-    m_pTree->setModel(&m_contents);
-    m_pTree->setHeaderHidden(true);
-    m_pTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTree->setAccessibleName(tr("Contents"));
-    m_pBrowser->setAccessibleName(tr("User's guide"));
-    m_pBrowser->setOpenExternalLinks(true);
+    m_tree->setModel(&m_contents);
+    m_tree->setHeaderHidden(true);
+    m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_tree->setAccessibleName(tr("Contents"));
+    m_browser->setAccessibleName(tr("User's guide"));
+    m_browser->setOpenExternalLinks(true);
     auto* split = new QSplitter(this);
-    split->addWidget(m_pTree);
-    split->addWidget(m_pBrowser);
+    split->addWidget(m_tree);
+    split->addWidget(m_browser);
     split->setStretchFactor(1, 1);
     split->setSizes({220, 600});
 
@@ -101,35 +101,35 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     layout->addWidget(split, 1);
     resize(q4ui::SizeWithinScreen(*this, QSize(900, 640)));
 
-    connect(m_pBack, &QToolButton::clicked, m_pBrowser, &QTextBrowser::backward);
-    connect(m_pForward, &QToolButton::clicked, m_pBrowser, &QTextBrowser::forward);
+    connect(m_back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
     connect(home, &QToolButton::clicked, this, [this] { Navigate(QString()); });
-    connect(m_pBrowser, &QTextBrowser::backwardAvailable, m_pBack, &QToolButton::setEnabled);
-    connect(m_pBrowser, &QTextBrowser::forwardAvailable, m_pForward, &QToolButton::setEnabled);
-    connect(m_pBrowser, &QTextBrowser::sourceChanged, this, &CHelpDlg::FollowSource);
-    connect(m_pTree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &CHelpDlg::FollowSource);
+    connect(m_tree, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         Navigate(index.data(AnchorRole).toString());
     });
-    connect(m_pTree, &QTreeView::activated, this, [this](const QModelIndex& index) {
+    connect(m_tree, &QTreeView::activated, this, [this](const QModelIndex& index) {
         Navigate(index.data(AnchorRole).toString());
     });
-    connect(m_pFind, &QLineEdit::returnPressed, this, [this] { FindNext(); });
-    connect(m_pFind, &QLineEdit::textChanged, m_pFindState, &QLabel::clear);
+    connect(m_find, &QLineEdit::returnPressed, this, [this] { FindNext(); });
+    connect(m_find, &QLineEdit::textChanged, m_findState, &QLabel::clear);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
-        m_pFind->setFocus();
-        m_pFind->selectAll();
+        m_find->setFocus();
+        m_find->selectAll();
     });
     connect(new QShortcut(QKeySequence::FindNext, this), &QShortcut::activated, this, [this] { FindNext(); });
     connect(new QShortcut(QKeySequence::FindPrevious, this), &QShortcut::activated, this, [this] { FindNext(true); });
 
     // Tab goes through the window as it reads: the bar, then the contents, then the page.
-    setTabOrder(m_pBack, m_pForward);
-    setTabOrder(m_pForward, home);
-    setTabOrder(home, m_pFind);
-    setTabOrder(m_pFind, m_pTree);
-    setTabOrder(m_pTree, m_pBrowser);
+    setTabOrder(m_back, m_forward);
+    setTabOrder(m_forward, home);
+    setTabOrder(home, m_find);
+    setTabOrder(m_find, m_tree);
+    setTabOrder(m_tree, m_browser);
 
-    m_pBrowser->setSource(ManualUrl());
+    m_browser->setSource(ManualUrl());
     BuildContents();
 }
 
@@ -147,13 +147,13 @@ QUrl CHelpDlg::ManualUrl()
 void CHelpDlg::ShowTopic(const QString& topic)
 {
     Navigate(topic);
-    if (!m_bOpened)
-        m_pBrowser->clearHistory();  // Back leads nowhere before the reader has moved
-    m_bOpened = true;
+    if (!m_opened)
+        m_browser->clearHistory();  // Back leads nowhere before the reader has moved
+    m_opened = true;
     show();
     raise();
     activateWindow();
-    m_pBrowser->setFocus(Qt::OtherFocusReason);
+    m_browser->setFocus(Qt::OtherFocusReason);
 }
 
 void CHelpDlg::Navigate(const QString& topic)
@@ -161,36 +161,36 @@ void CHelpDlg::Navigate(const QString& topic)
     QUrl url = ManualUrl();
     if (!topic.isEmpty())
         url.setFragment(topic);
-    m_pBrowser->setSource(url);
+    m_browser->setSource(url);
     if (topic.isEmpty())
-        m_pBrowser->verticalScrollBar()->setValue(0);
+        m_browser->verticalScrollBar()->setValue(0);
 }
 
 bool CHelpDlg::FindNext(bool backward)
 {
-    const QString text = m_pFind->text();
+    const QString text = m_find->text();
     if (text.isEmpty())
         return false;
     QTextDocument::FindFlags flags;
     if (backward)
         flags |= QTextDocument::FindBackward;
     // From the last place found while it is in view; otherwise from the top of the page shown.
-    QTextCursor from = m_pBrowser->textCursor();
-    const QRect view = m_pBrowser->viewport()->rect();
-    if (!view.intersects(m_pBrowser->cursorRect(from))) {
-        from = m_pBrowser->cursorForPosition(view.topLeft());
-        m_pBrowser->setTextCursor(from);
+    QTextCursor from = m_browser->textCursor();
+    const QRect view = m_browser->viewport()->rect();
+    if (!view.intersects(m_browser->cursorRect(from))) {
+        from = m_browser->cursorForPosition(view.topLeft());
+        m_browser->setTextCursor(from);
     }
-    bool found = m_pBrowser->find(text, flags);
+    bool found = m_browser->find(text, flags);
     if (!found) {
         QTextCursor round = from;
         round.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
-        m_pBrowser->setTextCursor(round);
-        found = m_pBrowser->find(text, flags);
+        m_browser->setTextCursor(round);
+        found = m_browser->find(text, flags);
         if (!found)
-            m_pBrowser->setTextCursor(from);
+            m_browser->setTextCursor(from);
     }
-    m_pFindState->setText(found ? QString() : tr("Not found"));
+    m_findState->setText(found ? QString() : tr("Not found"));
     return found;
 }
 
@@ -198,7 +198,7 @@ void CHelpDlg::BuildContents()
 {
     m_contents.clear();
     QStandardItem* chapter = nullptr;
-    for (QTextBlock block = m_pBrowser->document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = m_browser->document()->begin(); block.isValid(); block = block.next()) {
         int level = block.blockFormat().headingLevel();
         if (level != 2 && level != 3)
             continue;
@@ -224,9 +224,9 @@ void CHelpDlg::FollowSource(const QUrl& url)
     const QString anchor = url.fragment();
     QModelIndex found = anchor.isEmpty() ? QModelIndex() : FindAnchor(m_contents, QModelIndex(), anchor);
     if (!found.isValid()) {
-        m_pTree->clearSelection();
+        m_tree->clearSelection();
         return;
     }
-    m_pTree->setCurrentIndex(found);
-    m_pTree->scrollTo(found);
+    m_tree->setCurrentIndex(found);
+    m_tree->scrollTo(found);
 }

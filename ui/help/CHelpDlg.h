@@ -30,13 +30,13 @@ public:
     // nowhere.
     bool FindNext(bool backward = false);
 
-    QTextBrowser* GetBrowser() const { return m_pBrowser; }
-    QTreeView* GetContents() const { return m_pTree; }
-    QLineEdit* GetFindField() const { return m_pFind; }
+    QTextBrowser* GetBrowser() const { return m_browser; }
+    QTreeView* GetContents() const { return m_tree; }
+    QLineEdit* GetFindField() const { return m_find; }
     // Says "Not found" when the last find found nothing.
-    QLabel* GetFindState() const { return m_pFindState; }
-    QToolButton* GetBackButton() const { return m_pBack; }
-    QToolButton* GetForwardButton() const { return m_pForward; }
+    QLabel* GetFindState() const { return m_findState; }
+    QToolButton* GetBackButton() const { return m_back; }
+    QToolButton* GetForwardButton() const { return m_forward; }
 
 private:
     // The section of topic, or the start, in the window as it is.
@@ -46,12 +46,12 @@ private:
     // Selects the contents' entry of the section shown.
     void FollowSource(const QUrl& url);
 
-    QTextBrowser* m_pBrowser;
-    QTreeView* m_pTree;
+    QTextBrowser* m_browser;
+    QTreeView* m_tree;
     QStandardItemModel m_contents;
-    QLineEdit* m_pFind;
-    QLabel* m_pFindState;
-    QToolButton* m_pBack;
-    QToolButton* m_pForward;
-    bool m_bOpened = false;  // shown at a topic once
+    QLineEdit* m_find;
+    QLabel* m_findState;
+    QToolButton* m_back;
+    QToolButton* m_forward;
+    bool m_opened = false;  // shown at a topic once
 };

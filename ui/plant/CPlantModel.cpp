@@ -10,35 +10,35 @@ CPlantModel::CPlantModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void CPlantModel::SetPlant(const CPlant* plant)
 {
-    m_pPlant = plant;
+    m_plant = plant;
     Refresh();
 }
 
 void CPlantModel::Refresh()
 {
     beginResetModel();
-    m_arStatuses.clear();
+    m_statuses.clear();
     m_checks.clear();
-    m_arWarnings.clear();
-    if (m_pPlant) {
-        const CPlantSurvey survey(*m_pPlant);
-        const CPlantLog::Contents log = CPlantLog(m_pPlant->GetLogPath()).Read();
-        m_arStatuses = CPlantStatus::Of(survey, log.records);
+    m_warnings.clear();
+    if (m_plant) {
+        const CPlantSurvey survey(*m_plant);
+        const CPlantLog::Contents log = CPlantLog(m_plant->GetLogPath()).Read();
+        m_statuses = CPlantStatus::Of(survey, log.records);
         // The statuses keep the plant's order, as the checks do.
         m_checks = CPlantChecks::Of(survey, m_alsoIgnored);
         for (const PlantUnitFile& file : survey.GetFiles())
             if (!file.readable)
-                m_arWarnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
+                m_warnings << tr("%1: %2").arg(QString::fromStdString(file.unit.tag), q4ui::TrCore(file.error));
         for (const std::vector<const PlantUnitFile*>& same : survey.SharedDevices()) {
             // "AN-1, AN-2 and AN-3", in the program's own language.
             QString list = QString::fromStdString(same.front()->unit.tag);
             for (size_t i = 1; i < same.size(); ++i)
                 list = (i + 1 == same.size() ? tr("%1 and %2") : tr("%1, %2")).arg(list, QString::fromStdString(same[i]->unit.tag));
             const QString device = QString::number(same.front()->device);
-            m_arWarnings << (same.size() == 2 ? tr("%1 are both device %2") : tr("%1 are all device %2")).arg(list, device);
+            m_warnings << (same.size() == 2 ? tr("%1 are both device %2") : tr("%1 are all device %2")).arg(list, device);
         }
         for (const std::string& warning : log.warnings)
-            m_arWarnings << q4ui::TrCore(warning);
+            m_warnings << q4ui::TrCore(warning);
     }
     endResetModel();
 }
@@ -73,12 +73,12 @@ QString CPlantModel::ResultText(PlantResult result)
 
 int CPlantModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_arStatuses.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_statuses.size());
 }
 
 int CPlantModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -86,12 +86,12 @@ QVariant CPlantModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_TAG: return tr("Tag");
-    case COL_LOCATION: return tr("Location");
-    case COL_DEVICE: return tr("Device");
-    case COL_FILE: return tr("File");
-    case COL_STATE: return tr("State");
-    case COL_CHECKS: return tr("Checks");
+    case TagColumn: return tr("Tag");
+    case LocationColumn: return tr("Location");
+    case DeviceColumn: return tr("Device");
+    case FileColumn: return tr("File");
+    case StateColumn: return tr("State");
+    case ChecksColumn: return tr("Checks");
     default: return QVariant();
     }
 }
@@ -100,7 +100,7 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    const PlantUnitStatus& status = m_arStatuses[static_cast<size_t>(index.row())];
+    const PlantUnitStatus& status = m_statuses[static_cast<size_t>(index.row())];
     const PlantUnitFile& file = status.file;
     if (role == TagRole)
         return QString::fromStdString(file.unit.tag);
@@ -126,14 +126,14 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
         const QString column = headerData(index.column(), Qt::Horizontal).toString();
         QString value = data(index, Qt::DisplayRole).toString();
         value = value.isEmpty() ? tr("empty") : value;
-        if (index.column() == COL_TAG)
+        if (index.column() == TagColumn)
             return tr("%1: %2").arg(column, value);
         return tr("%1, %2: %3").arg(QString::fromStdString(file.unit.tag), column, value);
     }
     // Device numbers sort as numbers, the checks' counts by errors, then warnings, then notes.
-    if (role == Qt::UserRole && index.column() == COL_DEVICE)
+    if (role == Qt::UserRole && index.column() == DeviceColumn)
         return file.readable ? QVariant(static_cast<qulonglong>(file.device)) : QVariant(-1);
-    if (role == Qt::UserRole && index.column() == COL_CHECKS) {
+    if (role == Qt::UserRole && index.column() == ChecksColumn) {
         if (!checks || !checks->checked)
             return QVariant(-1);
         return QVariant(static_cast<qlonglong>(checks->counts.errors) * 1000000 + checks->counts.warnings * 1000 +
@@ -142,12 +142,12 @@ QVariant CPlantModel::data(const QModelIndex& index, int role) const
     if (role != Qt::DisplayRole && role != Qt::UserRole)
         return QVariant();
     switch (index.column()) {
-    case COL_TAG: return QString::fromStdString(file.unit.tag);
-    case COL_LOCATION: return QString::fromStdString(file.unit.location);
-    case COL_DEVICE: return file.readable ? QString::number(file.device) : QString();
-    case COL_FILE: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
-    case COL_STATE: return StateText(status);
-    case COL_CHECKS: return checks && checks->checked ? q4ui::CountText(checks->counts) : QString();
+    case TagColumn: return QString::fromStdString(file.unit.tag);
+    case LocationColumn: return QString::fromStdString(file.unit.location);
+    case DeviceColumn: return file.readable ? QString::number(file.device) : QString();
+    case FileColumn: return QDir::toNativeSeparators(QString::fromStdString(file.unit.file));
+    case StateColumn: return StateText(status);
+    case ChecksColumn: return checks && checks->checked ? q4ui::CountText(checks->counts) : QString();
     default: return QVariant();
     }
 }

@@ -13,7 +13,7 @@ class CPlantModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_TAG, COL_LOCATION, COL_DEVICE, COL_FILE, COL_STATE, COL_CHECKS, COL_COUNT };
+    enum Column { TagColumn, LocationColumn, DeviceColumn, FileColumn, StateColumn, ChecksColumn, ColumnCount };
     // The unit's tag, whatever the column.
     static constexpr int TagRole = Qt::UserRole + 1;
 
@@ -31,18 +31,18 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    const std::vector<PlantUnitStatus>& GetStatuses() const { return m_arStatuses; }
+    const std::vector<PlantUnitStatus>& GetStatuses() const { return m_statuses; }
     // For the person: unreadable files, shared device numbers, damaged log lines.
-    const QStringList& GetWarnings() const { return m_arWarnings; }
+    const QStringList& GetWarnings() const { return m_warnings; }
     // The state in the words the core gives every list of the plant, in the program's language.
     static QString StateText(const PlantUnitStatus& status);
     // A log record's result, for the person.
     static QString ResultText(PlantResult result);
 
 private:
-    const CPlant* m_pPlant = nullptr;
-    std::vector<PlantUnitStatus> m_arStatuses;
+    const CPlant* m_plant = nullptr;
+    std::vector<PlantUnitStatus> m_statuses;
     std::vector<PlantUnitChecks> m_checks;  // by row, as the statuses
     std::vector<std::string> m_alsoIgnored;
-    QStringList m_arWarnings;
+    QStringList m_warnings;
 };

@@ -24,70 +24,70 @@ CPlantPanel::CPlantPanel(CPlantModel& model, QWidget* parent)
     auto* filterRow = new QHBoxLayout;
     // Alt+F stays with the File menu.
     auto* label = new QLabel(tr("F&ilter:"), body);
-    m_pFilter = new QLineEdit(body);
-    m_pFilter->setClearButtonEnabled(true);
-    m_pFilter->setPlaceholderText(tr("Tag, location, device or file"));
-    m_pFilter->setAccessibleName(tr("Filter the units"));
-    label->setBuddy(m_pFilter);
+    m_filter = new QLineEdit(body);
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setPlaceholderText(tr("Tag, location, device or file"));
+    m_filter->setAccessibleName(tr("Filter the units"));
+    label->setBuddy(m_filter);
     filterRow->addWidget(label);
-    filterRow->addWidget(m_pFilter, 1);
+    filterRow->addWidget(m_filter, 1);
     layout->addLayout(filterRow);
 
-    m_pProxy = new QSortFilterProxyModel(this);
-    m_pProxy->setSourceModel(&model);
-    m_pProxy->setFilterKeyColumn(-1);
-    m_pProxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_pProxy->setSortRole(Qt::UserRole);
-    m_pProxy->setSortCaseSensitivity(Qt::CaseInsensitive);
-    connect(m_pFilter, &QLineEdit::textChanged, m_pProxy, &QSortFilterProxyModel::setFilterFixedString);
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(&model);
+    m_proxy->setFilterKeyColumn(-1);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_proxy->setSortRole(Qt::UserRole);
+    m_proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+    connect(m_filter, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterFixedString);
 
-    m_pTable = new QTableView(body);
-    m_pTable->setModel(m_pProxy);
-    m_pTable->setAccessibleName(tr("Units of the plant"));
-    m_pTable->setSortingEnabled(true);
-    m_pTable->sortByColumn(CPlantModel::COL_TAG, Qt::AscendingOrder);
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_pTable->setTabKeyNavigation(false);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(m_pTable, 1);
+    m_table = new QTableView(body);
+    m_table->setModel(m_proxy);
+    m_table->setAccessibleName(tr("Units of the plant"));
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(CPlantModel::TagColumn, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_table, 1);
     // Enter and a double click alike.
-    connect(m_pTable, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+    connect(m_table, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
         if (index.isValid())
             emit openUnit(index.data(CPlantModel::TagRole).toString());
     });
-    connect(m_pFilter, &QLineEdit::returnPressed, this, [this] {
-        m_pTable->setFocus();
-        if (!m_pTable->currentIndex().isValid() && m_pProxy->rowCount() > 0)
-            m_pTable->setCurrentIndex(m_pProxy->index(0, 0));
+    connect(m_filter, &QLineEdit::returnPressed, this, [this] {
+        m_table->setFocus();
+        if (!m_table->currentIndex().isValid() && m_proxy->rowCount() > 0)
+            m_table->setCurrentIndex(m_proxy->index(0, 0));
     });
 
-    m_pWarnings = new QLabel(body);
-    m_pWarnings->setWordWrap(true);
-    m_pWarnings->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    layout->addWidget(m_pWarnings);
+    m_warnings = new QLabel(body);
+    m_warnings->setWordWrap(true);
+    m_warnings->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    layout->addWidget(m_warnings);
     connect(&model, &QAbstractItemModel::modelReset, this, &CPlantPanel::UpdateWarnings);
     UpdateWarnings();
     setWidget(body);
-    setFocusProxy(m_pFilter);
+    setFocusProxy(m_filter);
 }
 
 void CPlantPanel::UpdateWarnings()
 {
-    m_pWarnings->setText(m_model.GetWarnings().join(QLatin1Char('\n')));
-    m_pWarnings->setVisible(!m_model.GetWarnings().isEmpty());
-    m_pTable->resizeColumnsToContents();
+    m_warnings->setText(m_model.GetWarnings().join(QLatin1Char('\n')));
+    m_warnings->setVisible(!m_model.GetWarnings().isEmpty());
+    m_table->resizeColumnsToContents();
 }
 
 int CPlantPanel::WantedWidth() const
 {
-    int columns = m_pTable->verticalHeader()->isVisible() ? m_pTable->verticalHeader()->width() : 0;
-    for (int i = 0; i < m_pProxy->columnCount(); ++i)
-        columns += m_pTable->horizontalHeader()->sectionSize(i);
+    int columns = m_table->verticalHeader()->isVisible() ? m_table->verticalHeader()->width() : 0;
+    for (int i = 0; i < m_proxy->columnCount(); ++i)
+        columns += m_table->horizontalHeader()->sectionSize(i);
     // The table's frame and a vertical scroll bar, the body's margins.
-    const int frame = 2 * m_pTable->frameWidth() + m_pTable->verticalScrollBar()->sizeHint().width();
+    const int frame = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     return columns + frame + 2 * 4 + 2 * style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth);
 }
 
@@ -95,8 +95,8 @@ void CPlantPanel::FocusPanel()
 {
     show();
     raise();
-    if (m_pFilter->text().isEmpty() || !m_pTable->currentIndex().isValid())
-        m_pFilter->setFocus();
+    if (m_filter->text().isEmpty() || !m_table->currentIndex().isValid())
+        m_filter->setFocus();
     else
-        m_pTable->setFocus();
+        m_table->setFocus();
 }

@@ -16,9 +16,9 @@ class CPlantPanel : public QDockWidget {
 public:
     CPlantPanel(CPlantModel& model, QWidget* parent = nullptr);
 
-    QTableView* GetTable() const { return m_pTable; }
-    QLineEdit* GetFilter() const { return m_pFilter; }
-    QSortFilterProxyModel* GetProxy() const { return m_pProxy; }
+    QTableView* GetTable() const { return m_table; }
+    QLineEdit* GetFilter() const { return m_filter; }
+    QSortFilterProxyModel* GetProxy() const { return m_proxy; }
     // Puts the keys into the filter line when it is empty, else into the table.
     void FocusPanel();
     // The width at which every column shows whole, frame and scroll bar included.
@@ -32,8 +32,8 @@ private:
     void UpdateWarnings();
 
     CPlantModel& m_model;
-    QLineEdit* m_pFilter;
-    QSortFilterProxyModel* m_pProxy;
-    QTableView* m_pTable;
-    QLabel* m_pWarnings;
+    QLineEdit* m_filter;
+    QSortFilterProxyModel* m_proxy;
+    QTableView* m_table;
+    QLabel* m_warnings;
 };

@@ -63,9 +63,9 @@ CPlantReport::CPlantReport(const CPlant& plant)
 {
     const CPlantSurvey survey(plant);
     const std::vector<PlantUnitStatus> statuses = CPlantStatus::Of(survey, CPlantLog(plant.GetLogPath()).Read().records);
-    m_strTitle = tr("Plant report: %1").arg(QString::fromStdString(plant.GetName()));
+    m_title = tr("Plant report: %1").arg(QString::fromStdString(plant.GetName()));
     QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3</p>")
-                       .arg(m_strTitle.toHtmlEscaped(),
+                       .arg(m_title.toHtmlEscaped(),
                             tr("Plant file: %1").arg(QString::fromStdString(plant.GetPath())).toHtmlEscaped(),
                             tr("Made on %1").arg(QDateTime::currentDateTime().toString(Qt::ISODate)));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr><th>%1</th><th>%2</th>"
@@ -90,7 +90,7 @@ CPlantReport::CPlantReport(const CPlant& plant)
             html += QStringLiteral("<h3>%1</h3>").arg(tr("%1: differences found by the verify of %2").arg(tag, Time(status.lastVerify->time)))
                     + CellTable(status.lastVerify->cells, tr("File"), tr("Unit"));
     }
-    m_strHtml = html;
+    m_html = html;
 }
 
 bool CPlantReport::Print(QPrinter& printer) const
@@ -100,8 +100,8 @@ bool CPlantReport::Print(QPrinter& printer) const
     QTextOption option = document.defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);
     document.setDefaultTextOption(option);
-    document.setHtml(m_strHtml);
-    printer.setDocName(m_strTitle);
+    document.setHtml(m_html);
+    printer.setDocName(m_title);
     document.print(&printer);
     return printer.printerState() != QPrinter::Error;
 }

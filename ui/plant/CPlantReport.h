@@ -16,12 +16,12 @@ public:
     // Reads the units' files and the log as they are now.
     explicit CPlantReport(const CPlant& plant);
 
-    const QString& GetHtml() const { return m_strHtml; }
+    const QString& GetHtml() const { return m_html; }
     // False when the printer could not print, e.g. into a PDF file that cannot be written.
     bool Print(QPrinter& printer) const;
     bool SaveAsPdf(const QString& path) const;
 
 private:
-    QString m_strTitle;
-    QString m_strHtml;
+    QString m_title;
+    QString m_html;
 };

@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 
 CPlantReportDlg::CPlantReportDlg(const CPlant& plant, QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_strPlantPath(QString::fromStdString(plant.GetPath())), m_report(plant), m_printer(printer), m_pText(new QTextBrowser(this))
+    : QDialog(parent), m_plantPath(QString::fromStdString(plant.GetPath())), m_report(plant), m_printer(printer), m_text(new QTextBrowser(this))
 {
     setWindowTitle(tr("Plant Report"));
     auto* layout = new QVBoxLayout(this);
-    m_pText->setAccessibleName(tr("Plant report"));
-    m_pText->setHtml(m_report.GetHtml());
-    layout->addWidget(m_pText, 1);
+    m_text->setAccessibleName(tr("Plant report"));
+    m_text->setHtml(m_report.GetHtml());
+    layout->addWidget(m_text, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
@@ -42,7 +42,7 @@ void CPlantReportDlg::OnPrint()
 
 void CPlantReportDlg::OnSaveAsPdf()
 {
-    const QString suggested = m_strPlantPath + QStringLiteral("-report.pdf");
+    const QString suggested = m_plantPath + QStringLiteral("-report.pdf");
     const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"), suggested, tr("PDF files (*.pdf)"));
     if (!path.isEmpty() && !m_report.SaveAsPdf(path))
         QMessageBox::warning(this, CQtMessagePrompt::Caption(),

@@ -16,14 +16,14 @@ public:
     // it outlives the dialog.
     CPlantReportDlg(const CPlant& plant, QPrinter& printer, QWidget* parent = nullptr);
 
-    QTextBrowser* GetText() const { return m_pText; }
+    QTextBrowser* GetText() const { return m_text; }
 
 private:
     void OnPrint();
     void OnSaveAsPdf();
 
-    QString m_strPlantPath;
+    QString m_plantPath;
     CPlantReport m_report;
     QPrinter& m_printer;
-    QTextBrowser* m_pText;
+    QTextBrowser* m_text;
 };

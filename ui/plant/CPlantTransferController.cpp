@@ -46,7 +46,7 @@ public:
         QMetaObject::invokeMethod(
             &m_owner,
             [owner = &m_owner, row = m_row, asking, question] {
-                const Row& shown = owner->m_arRows[static_cast<size_t>(row)];
+                const Row& shown = owner->m_rows[static_cast<size_t>(row)];
                 owner->m_questions.Ask(asking, question, QString::fromStdString(shown.unit.file),
                                        QString::fromStdString(shown.unit.tag), false);
             },
@@ -59,22 +59,22 @@ private:
 };
 
 CPlantTransferController::CPlantTransferController(const CPlant& plant, CJobQuestions& questions, QObject* parent)
-    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_nFixedWaitMs(CSerialLink::FIXED_WAIT_MS)
+    : QAbstractTableModel(parent), m_plant(plant), m_questions(questions), m_fixedWaitMs(CSerialLink::FIXED_WAIT_MS)
 {
     for (const PlantUnit& unit : m_plant.GetUnits()) {
         Row row;
         row.unit = unit;
-        m_arRows.push_back(std::move(row));
+        m_rows.push_back(std::move(row));
     }
-    m_arEmulators.resize(EmulatorCount);
+    m_emulators.resize(EmulatorCount);
 }
 
 CPlantTransferController::~CPlantTransferController()
 {
     // The jobs end before the plant and the emulated units they use.
-    for (auto& [row, running] : m_mapRunning)
+    for (auto& [row, running] : m_running)
         running.job->Cancel();
-    for (auto& [row, running] : m_mapRunning) {
+    for (auto& [row, running] : m_running) {
         running.thread->disconnect(this);
         running.thread->wait();
         delete running.thread;
@@ -99,12 +99,12 @@ QStringList CPlantTransferController::PortChoices()
 
 int CPlantTransferController::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_arRows.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int CPlantTransferController::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : COL_COUNT;
+    return parent.isValid() ? 0 : ColumnCount;
 }
 
 QVariant CPlantTransferController::headerData(int section, Qt::Orientation orientation, int role) const
@@ -112,10 +112,10 @@ QVariant CPlantTransferController::headerData(int section, Qt::Orientation orien
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case COL_UNIT: return tr("Unit");
-    case COL_PORT: return tr("Port");
-    case COL_PROGRESS: return tr("Progress");
-    case COL_RESULT: return tr("Result");
+    case UnitColumn: return tr("Unit");
+    case PortColumn: return tr("Port");
+    case ProgressColumn: return tr("Progress");
+    case ResultColumn: return tr("Result");
     default: return QVariant();
     }
 }
@@ -124,19 +124,19 @@ QVariant CPlantTransferController::data(const QModelIndex& index, int role) cons
 {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
-    const Row& row = m_arRows[static_cast<size_t>(index.row())];
+    const Row& row = m_rows[static_cast<size_t>(index.row())];
     switch (index.column()) {
-    case COL_UNIT:
+    case UnitColumn:
         if (role == Qt::DisplayRole)
             return QString::fromStdString(row.unit.tag);
         if (role == Qt::CheckStateRole)
             return row.checked ? Qt::Checked : Qt::Unchecked;
         break;
-    case COL_PORT:
+    case PortColumn:
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return row.port;
         break;
-    case COL_PROGRESS:
+    case ProgressColumn:
         if (role == ProgressRole)
             return row.percent;
         if (role == Qt::DisplayRole && row.percent >= 0) {
@@ -144,7 +144,7 @@ QVariant CPlantTransferController::data(const QModelIndex& index, int role) cons
             return tr("%1 %2%").arg(step).arg(row.percent);
         }
         break;
-    case COL_RESULT:
+    case ResultColumn:
         if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
             return row.running ? tr("Running") : row.resultText;
         break;
@@ -159,23 +159,23 @@ Qt::ItemFlags CPlantTransferController::flags(const QModelIndex& index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    const bool idle = !m_arRows[static_cast<size_t>(index.row())].running;
-    if (index.column() == COL_UNIT && idle)
+    const bool idle = !m_rows[static_cast<size_t>(index.row())].running;
+    if (index.column() == UnitColumn && idle)
         flags |= Qt::ItemIsUserCheckable;
-    if (index.column() == COL_PORT && idle)
+    if (index.column() == PortColumn && idle)
         flags |= Qt::ItemIsEditable;
     return flags;
 }
 
 bool CPlantTransferController::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!index.isValid() || m_arRows[static_cast<size_t>(index.row())].running)
+    if (!index.isValid() || m_rows[static_cast<size_t>(index.row())].running)
         return false;
-    if (index.column() == COL_UNIT && role == Qt::CheckStateRole) {
+    if (index.column() == UnitColumn && role == Qt::CheckStateRole) {
         SetChecked(index.row(), value.toInt() == Qt::Checked);
         return true;
     }
-    if (index.column() == COL_PORT && role == Qt::EditRole) {
+    if (index.column() == PortColumn && role == Qt::EditRole) {
         SetPort(index.row(), value.toString().trimmed());
         return true;
     }
@@ -184,24 +184,24 @@ bool CPlantTransferController::setData(const QModelIndex& index, const QVariant&
 
 void CPlantTransferController::SetChecked(int row, bool checked)
 {
-    m_arRows[static_cast<size_t>(row)].checked = checked;
+    m_rows[static_cast<size_t>(row)].checked = checked;
     RowChanged(row);
 }
 
 void CPlantTransferController::SetPort(int row, const QString& port)
 {
-    m_arRows[static_cast<size_t>(row)].port = port;
+    m_rows[static_cast<size_t>(row)].port = port;
     RowChanged(row);
 }
 
 void CPlantTransferController::RowChanged(int row)
 {
-    emit dataChanged(index(row, 0), index(row, COL_COUNT - 1));
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 CEmulatorServer* CPlantTransferController::GetEmulator(int number) const
 {
-    return number >= 1 && number <= EmulatorCount ? m_arEmulators[static_cast<size_t>(number - 1)].get() : nullptr;
+    return number >= 1 && number <= EmulatorCount ? m_emulators[static_cast<size_t>(number - 1)].get() : nullptr;
 }
 
 QString CPlantTransferController::DevicePath(const QString& port, QString& error)
@@ -210,7 +210,7 @@ QString CPlantTransferController::DevicePath(const QString& port, QString& error
         if (port.compare(EmulatorName(i), Qt::CaseInsensitive) != 0)
             continue;
         // Each emulated unit lives as long as the window's rows: what was uploaded reads back.
-        std::unique_ptr<CEmulatorServer>& emulator = m_arEmulators[static_cast<size_t>(i - 1)];
+        std::unique_ptr<CEmulatorServer>& emulator = m_emulators[static_cast<size_t>(i - 1)];
         if (!emulator) {
             emulator = std::make_unique<CEmulatorServer>();
             if (!emulator->Start()) {
@@ -227,7 +227,7 @@ QString CPlantTransferController::DevicePath(const QString& port, QString& error
 bool CPlantTransferController::IsUploading(const QString& filePath) const
 {
     const QString wanted = QFileInfo(filePath).absoluteFilePath();
-    for (const auto& [row, running] : m_mapRunning) {
+    for (const auto& [row, running] : m_running) {
         if (running.job->GetAction() == JobAction::Upload
             && QFileInfo(QString::fromStdString(m_plant.FilePath(running.job->GetUnit()))).absoluteFilePath() == wanted)
             return true;
@@ -242,7 +242,7 @@ bool CPlantTransferController::Start(JobAction action)
     m_logFailureTold = false;
     bool started = false;
     for (int row = 0; row < rowCount(); ++row) {
-        if (m_arRows[static_cast<size_t>(row)].checked)
+        if (m_rows[static_cast<size_t>(row)].checked)
             started = StartRow(row, action) || started;
     }
     return started;
@@ -250,7 +250,7 @@ bool CPlantTransferController::Start(JobAction action)
 
 bool CPlantTransferController::StartRow(int row, JobAction action)
 {
-    Row& shown = m_arRows[static_cast<size_t>(row)];
+    Row& shown = m_rows[static_cast<size_t>(row)];
     shown.percent = -1;
     shown.step = action == JobAction::Upload ? JobStep::Upload : JobStep::Verify;
     if (shown.port.isEmpty()) {
@@ -268,12 +268,12 @@ bool CPlantTransferController::StartRow(int row, JobAction action)
     JobSettings settings;
     settings.port.port = path.toStdString();
     CQtComSetupUi::LoadLineSettings(settings.port.line);
-    settings.port.fixedWaitMs = m_nFixedWaitMs;
+    settings.port.fixedWaitMs = m_fixedWaitMs;
     settings.allBlocks = CBackupSettings::Load().allBlocks;
     settings.ignoredRules = CChecksUi::IgnoredEverywhere();
 
     const bool wasRunning = IsRunning();
-    Running& running = m_mapRunning[row];
+    Running& running = m_running[row];
     running.job = std::make_unique<CPlantUnitJob>(m_plant, shown.unit, action, settings);
     running.watcher = std::make_unique<Watcher>(*this, row);
     running.job->GetJob().SetWatcher(running.watcher.get());
@@ -292,13 +292,13 @@ bool CPlantTransferController::StartRow(int row, JobAction action)
 
 void CPlantTransferController::Cancel()
 {
-    for (auto& [row, running] : m_mapRunning)
+    for (auto& [row, running] : m_running)
         running.job->Cancel();
 }
 
 void CPlantTransferController::OnStep(int row, JobStep step)
 {
-    Row& shown = m_arRows[static_cast<size_t>(row)];
+    Row& shown = m_rows[static_cast<size_t>(row)];
     shown.step = step;
     shown.percent = 0;
     RowChanged(row);
@@ -306,28 +306,28 @@ void CPlantTransferController::OnStep(int row, JobStep step)
 
 void CPlantTransferController::OnProgress(int row, int done, int total)
 {
-    Row& shown = m_arRows[static_cast<size_t>(row)];
+    Row& shown = m_rows[static_cast<size_t>(row)];
     if (total <= 0 || !shown.running)
         return;
     const int percent = std::min(100, done * 100 / total);
     if (percent != shown.percent) {
         shown.percent = percent;
-        emit dataChanged(index(row, COL_PROGRESS), index(row, COL_PROGRESS));
+        emit dataChanged(index(row, ProgressColumn), index(row, ProgressColumn));
     }
 }
 
 void CPlantTransferController::OnJobFinished(int row)
 {
-    auto it = m_mapRunning.find(row);
-    if (it == m_mapRunning.end())
+    auto it = m_running.find(row);
+    if (it == m_running.end())
         return;
     it->second.thread->deleteLater();
     m_questions.Forget(&it->second.job->GetJob());
     const JobAction action = it->second.job->GetAction();
     const JobResult result = it->second.job->GetResult();
     // The job has let its port go.
-    m_mapRunning.erase(it);
-    Row& shown = m_arRows[static_cast<size_t>(row)];
+    m_running.erase(it);
+    Row& shown = m_rows[static_cast<size_t>(row)];
     shown.running = false;
     // A transfer that went through has moved all its blocks, whatever the count said.
     if (result.transfer.end == TransferEnd::Completed)

@@ -22,7 +22,7 @@ class CPlantTransferController : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { COL_UNIT, COL_PORT, COL_PROGRESS, COL_RESULT, COL_COUNT };
+    enum Column { UnitColumn, PortColumn, ProgressColumn, ResultColumn, ColumnCount };
     // The progress column's value: per cent of the step under way, -1 before any.
     static constexpr int ProgressRole = Qt::UserRole + 1;
     // The emulated units offered as ports, each a unit of its own.
@@ -53,17 +53,17 @@ public:
     bool UploadChecked() { return Start(JobAction::Upload); }
     // Every job stops after its block in flight; each row then says how far it got.
     void Cancel();
-    bool IsRunning() const { return !m_mapRunning.empty(); }
+    bool IsRunning() const { return !m_running.empty(); }
     // Whether the unit whose file is at that path (absolute) is being uploaded.
     bool IsUploading(const QString& filePath) const;
     // The emulated unit behind "Emulator N", once started; null before.
     CEmulatorServer* GetEmulator(int number) const;
     // The line's waits for every job started after this (the unit's own 100 ms by default).
-    void SetFixedWaitMs(int ms) { m_nFixedWaitMs = ms; }
-    const PlantUnit& GetUnit(int row) const { return m_arRows[static_cast<size_t>(row)].unit; }
+    void SetFixedWaitMs(int ms) { m_fixedWaitMs = ms; }
+    const PlantUnit& GetUnit(int row) const { return m_rows[static_cast<size_t>(row)].unit; }
     // The last job's end in that row; Failed before any.
-    JobOutcome GetResult(int row) const { return m_arRows[static_cast<size_t>(row)].result; }
-    QString GetResultText(int row) const { return m_arRows[static_cast<size_t>(row)].resultText; }
+    JobOutcome GetResult(int row) const { return m_rows[static_cast<size_t>(row)].result; }
+    QString GetResultText(int row) const { return m_rows[static_cast<size_t>(row)].resultText; }
 
 signals:
     // A run starts, or its last job has ended.
@@ -101,9 +101,9 @@ private:
 
     CPlant m_plant;
     CJobQuestions& m_questions;
-    std::vector<Row> m_arRows;
-    std::map<int, Running> m_mapRunning;
-    std::vector<std::unique_ptr<CEmulatorServer>> m_arEmulators;
+    std::vector<Row> m_rows;
+    std::map<int, Running> m_running;
+    std::vector<std::unique_ptr<CEmulatorServer>> m_emulators;
     bool m_logFailureTold = false;  // a log that could not be written was said in this run
-    int m_nFixedWaitMs;
+    int m_fixedWaitMs;
 };

@@ -77,37 +77,37 @@ CPlantTransferDlg::CPlantTransferDlg(CPlantTransferController& controller, QWidg
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
-    m_pTable = new QTableView(this);
-    m_pTable->setModel(&controller);
-    m_pTable->setAccessibleName(tr("Units to transfer"));
-    m_pTable->setItemDelegateForColumn(CPlantTransferController::COL_PORT, new PortDelegate(m_pTable));
-    m_pTable->setItemDelegateForColumn(CPlantTransferController::COL_PROGRESS, new ProgressDelegate(m_pTable));
-    m_pTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+    m_table = new QTableView(this);
+    m_table->setModel(&controller);
+    m_table->setAccessibleName(tr("Units to transfer"));
+    m_table->setItemDelegateForColumn(CPlantTransferController::PortColumn, new PortDelegate(m_table));
+    m_table->setItemDelegateForColumn(CPlantTransferController::ProgressColumn, new ProgressDelegate(m_table));
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                               | QAbstractItemView::AnyKeyPressed);
-    m_pTable->setSelectionBehavior(QAbstractItemView::SelectItems);
-    m_pTable->setTabKeyNavigation(false);
-    m_pTable->verticalHeader()->hide();
-    m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->setColumnWidth(CPlantTransferController::COL_UNIT, 110);
-    m_pTable->setColumnWidth(CPlantTransferController::COL_PORT, 140);
-    m_pTable->setColumnWidth(CPlantTransferController::COL_PROGRESS, 150);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(CPlantTransferController::UnitColumn, 110);
+    m_table->setColumnWidth(CPlantTransferController::PortColumn, 140);
+    m_table->setColumnWidth(CPlantTransferController::ProgressColumn, 150);
     if (controller.rowCount() > 0)
-        m_pTable->setCurrentIndex(controller.index(0, 0));
-    layout->addWidget(m_pTable, 1);
-    hint->setBuddy(m_pTable);
+        m_table->setCurrentIndex(controller.index(0, 0));
+    layout->addWidget(m_table, 1);
+    hint->setBuddy(m_table);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_pVerify = buttons->addButton(tr("&Verify Checked"), QDialogButtonBox::ActionRole);
-    m_pUpload = buttons->addButton(tr("&Upload Checked"), QDialogButtonBox::ActionRole);
-    m_pCancel = buttons->addButton(tr("&Stop"), QDialogButtonBox::ActionRole);
-    m_pClose = buttons->addButton(QDialogButtonBox::Close);
-    for (QPushButton* button : {m_pVerify, m_pUpload, m_pCancel, m_pClose})
+    m_verify = buttons->addButton(tr("&Verify Checked"), QDialogButtonBox::ActionRole);
+    m_upload = buttons->addButton(tr("&Upload Checked"), QDialogButtonBox::ActionRole);
+    m_cancel = buttons->addButton(tr("&Stop"), QDialogButtonBox::ActionRole);
+    m_close = buttons->addButton(QDialogButtonBox::Close);
+    for (QPushButton* button : {m_verify, m_upload, m_cancel, m_close})
         button->setAutoDefault(false);
     layout->addWidget(buttons);
-    connect(m_pVerify, &QPushButton::clicked, &controller, &CPlantTransferController::VerifyChecked);
-    connect(m_pUpload, &QPushButton::clicked, &controller, &CPlantTransferController::UploadChecked);
-    connect(m_pCancel, &QPushButton::clicked, &controller, &CPlantTransferController::Cancel);
-    connect(m_pClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_verify, &QPushButton::clicked, &controller, &CPlantTransferController::VerifyChecked);
+    connect(m_upload, &QPushButton::clicked, &controller, &CPlantTransferController::UploadChecked);
+    connect(m_cancel, &QPushButton::clicked, &controller, &CPlantTransferController::Cancel);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     connect(&controller, &CPlantTransferController::runningChanged, this, &CPlantTransferDlg::UpdateButtons);
     UpdateButtons(controller.IsRunning());
     resize(q4ui::SizeWithinScreen(*this, QSize(700, 320)));
@@ -115,9 +115,9 @@ CPlantTransferDlg::CPlantTransferDlg(CPlantTransferController& controller, QWidg
 
 void CPlantTransferDlg::UpdateButtons(bool running)
 {
-    m_pVerify->setEnabled(!running);
-    m_pUpload->setEnabled(!running);
-    m_pCancel->setEnabled(running);
+    m_verify->setEnabled(!running);
+    m_upload->setEnabled(!running);
+    m_cancel->setEnabled(running);
 }
 
 // Escape while transfers run stops them; the window stays until they have ended.

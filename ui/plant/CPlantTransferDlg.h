@@ -14,10 +14,10 @@ class CPlantTransferDlg : public QDialog {
 public:
     CPlantTransferDlg(CPlantTransferController& controller, QWidget* parent = nullptr);
 
-    QTableView* GetTable() const { return m_pTable; }
-    QPushButton* GetVerifyButton() const { return m_pVerify; }
-    QPushButton* GetUploadButton() const { return m_pUpload; }
-    QPushButton* GetCancelButton() const { return m_pCancel; }
+    QTableView* GetTable() const { return m_table; }
+    QPushButton* GetVerifyButton() const { return m_verify; }
+    QPushButton* GetUploadButton() const { return m_upload; }
+    QPushButton* GetCancelButton() const { return m_cancel; }
 
 protected:
     void reject() override;
@@ -26,9 +26,9 @@ private:
     void UpdateButtons(bool running);
 
     CPlantTransferController& m_controller;
-    QTableView* m_pTable;
-    QPushButton* m_pVerify;
-    QPushButton* m_pUpload;
-    QPushButton* m_pCancel;
-    QPushButton* m_pClose;
+    QTableView* m_table;
+    QPushButton* m_verify;
+    QPushButton* m_upload;
+    QPushButton* m_cancel;
+    QPushButton* m_close;
 };

@@ -42,7 +42,7 @@ QString PlantFilter()
 }  // namespace
 
 CPlantUi::CPlantUi(IFrame& frame, QMenu* fileMenu, QAction* before, QMenu* toolsMenu)
-    : QObject(&frame.Window()), m_frame(frame), m_pModel(new CPlantModel(this)),
+    : QObject(&frame.Window()), m_frame(frame), m_model(new CPlantModel(this)),
       m_RecentPlants(4, QStringLiteral("Recent Plant List"))
 {
     m_RecentPlants.ReadList();
@@ -50,30 +50,30 @@ CPlantUi::CPlantUi(IFrame& frame, QMenu* fileMenu, QAction* before, QMenu* tools
             &CPlantUi::OnNewPlant);
     connect(AddAction(fileMenu, before, tr("Open Plan&t..."), tr("Open a plant file and show its units")),
             &QAction::triggered, this, &CPlantUi::OnOpenPlant);
-    m_pRecentMenu = new QMenu(tr("R&ecent Plants"), fileMenu);
-    fileMenu->insertMenu(before, m_pRecentMenu);
-    m_pAddAction = AddAction(fileMenu, before, tr("A&dd This Set-up to Plant..."),
+    m_recentMenu = new QMenu(tr("R&ecent Plants"), fileMenu);
+    fileMenu->insertMenu(before, m_recentMenu);
+    m_addAction = AddAction(fileMenu, before, tr("A&dd This Set-up to Plant..."),
                              tr("Add the set-up's file to the plant as a unit of its own"));
-    connect(m_pAddAction, &QAction::triggered, this, &CPlantUi::OnAddSetup);
+    connect(m_addAction, &QAction::triggered, this, &CPlantUi::OnAddSetup);
     fileMenu->insertSeparator(before);
 
     toolsMenu->addSeparator();
-    m_pPanelAction = AddAction(toolsMenu, nullptr, tr("Plant &Panel"), tr("Show the plant's units and go to them"));
-    m_pPanelAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    connect(m_pPanelAction, &QAction::triggered, this, &CPlantUi::OnShowPanel);
-    m_pTransfersAction = AddAction(toolsMenu, nullptr, tr("Plant &Transfers..."),
+    m_panelAction = AddAction(toolsMenu, nullptr, tr("Plant &Panel"), tr("Show the plant's units and go to them"));
+    m_panelAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    connect(m_panelAction, &QAction::triggered, this, &CPlantUi::OnShowPanel);
+    m_transfersAction = AddAction(toolsMenu, nullptr, tr("Plant &Transfers..."),
                                    tr("Verify or upload several units of the plant side by side"));
-    connect(m_pTransfersAction, &QAction::triggered, this, &CPlantUi::OnPlantTransfers);
+    connect(m_transfersAction, &QAction::triggered, this, &CPlantUi::OnPlantTransfers);
     connect(AddAction(toolsMenu, nullptr, tr("&Identify Unit"), tr("Read the unit on the port and tell which unit it is")),
             &QAction::triggered, this, &CPlantUi::OnIdentifyUnit);
-    m_pReportAction = AddAction(toolsMenu, nullptr, tr("Plant &Report..."),
+    m_reportAction = AddAction(toolsMenu, nullptr, tr("Plant &Report..."),
                                 tr("Every unit's last upload and verify and their changes, to print or save as PDF"));
-    connect(m_pReportAction, &QAction::triggered, this, &CPlantUi::OnPlantReport);
+    connect(m_reportAction, &QAction::triggered, this, &CPlantUi::OnPlantReport);
 
     // The set-up in the main window may become, or stop being, one that is being uploaded.
     connect(&m_frame.GetDocManager(), &CDocManager::titleChanged, this, &CPlantUi::UpdateLock);
     // The document's own transfers of a plant unit are in the log too.
-    connect(&m_frame.GetTransfers(), &CTransferController::finished, m_pModel, &CPlantModel::Refresh);
+    connect(&m_frame.GetTransfers(), &CTransferController::finished, m_model, &CPlantModel::Refresh);
     UpdateRecentMenu();
     UpdateActions();
 }
@@ -99,24 +99,24 @@ void CPlantUi::ShowError(const QString& text)
 
 void CPlantUi::UpdateActions()
 {
-    const bool open = m_pPlant != nullptr;
-    m_pAddAction->setEnabled(open);
-    m_pTransfersAction->setEnabled(open);
-    m_pReportAction->setEnabled(open);
-    m_pPanelAction->setEnabled(open);
+    const bool open = m_plant != nullptr;
+    m_addAction->setEnabled(open);
+    m_transfersAction->setEnabled(open);
+    m_reportAction->setEnabled(open);
+    m_panelAction->setEnabled(open);
 }
 
 void CPlantUi::UpdateRecentMenu()
 {
-    m_pRecentMenu->clear();
+    m_recentMenu->clear();
     const QStringList& plants = m_RecentPlants.GetList();
     for (int i = 0; i < plants.size(); ++i) {
         const QString path = plants[i];
-        QAction* action = m_pRecentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        QAction* action = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
         action->setStatusTip(tr("Open this plant"));
         connect(action, &QAction::triggered, this, [this, path] { OpenPlant(path); });
     }
-    m_pRecentMenu->setEnabled(!plants.isEmpty());
+    m_recentMenu->setEnabled(!plants.isEmpty());
 }
 
 // ---- the plant file ------------------------------------------------------------------------
@@ -140,7 +140,7 @@ void CPlantUi::OnNewPlant()
 
 void CPlantUi::OnOpenPlant()
 {
-    const QString start = m_pPlant ? QString::fromStdString(m_pPlant->GetFolder()) : QDir::currentPath();
+    const QString start = m_plant ? QString::fromStdString(m_plant->GetFolder()) : QDir::currentPath();
     const QString path = QFileDialog::getOpenFileName(&m_frame.Window(), tr("Open Plant"), start, PlantFilter());
     if (!path.isEmpty())
         OpenPlant(path);
@@ -148,7 +148,7 @@ void CPlantUi::OnOpenPlant()
 
 bool CPlantUi::OpenPlant(const QString& path)
 {
-    if (m_pTransfers && m_pTransfers->IsRunning()) {
+    if (m_transfers && m_transfers->IsRunning()) {
         ShowError(tr("Plant transfers are running: another plant can be opened once they have ended."));
         return false;
     }
@@ -170,25 +170,25 @@ bool CPlantUi::OpenPlant(const QString& path)
 void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
 {
     // The transfers window belongs to the plant it was opened on.
-    if (m_pTransferDlg) {
-        delete m_pTransferDlg;
-        m_pTransferDlg = nullptr;
+    if (m_transferDlg) {
+        delete m_transferDlg;
+        m_transferDlg = nullptr;
     }
-    m_pTransfers.reset();
-    m_pSurvey.reset();
-    m_pPlant = std::move(plant);
-    m_pModel->SetPlant(m_pPlant.get());
+    m_transfers.reset();
+    m_survey.reset();
+    m_plant = std::move(plant);
+    m_model->SetPlant(m_plant.get());
     // The document's own transfers are recorded as its unit's when it is one of the plant's.
-    m_frame.GetTransfers().SetPlant(m_pPlant.get());
-    if (!m_pPanel) {
-        m_pPanel = new CPlantPanel(*m_pModel, &m_frame.Window());
-        m_frame.Window().addDockWidget(Qt::LeftDockWidgetArea, m_pPanel);
-        connect(m_pPanel, &CPlantPanel::openUnit, this, [this](const QString& tag) { OpenUnit(tag); });
+    m_frame.GetTransfers().SetPlant(m_plant.get());
+    if (!m_panel) {
+        m_panel = new CPlantPanel(*m_model, &m_frame.Window());
+        m_frame.Window().addDockWidget(Qt::LeftDockWidgetArea, m_panel);
+        connect(m_panel, &CPlantPanel::openUnit, this, [this](const QString& tag) { OpenUnit(tag); });
     }
-    m_pPanel->setWindowTitle(tr("Plant: %1").arg(QString::fromStdString(m_pPlant->GetName())));
-    m_pPanel->show();
+    m_panel->setWindowTitle(tr("Plant: %1").arg(QString::fromStdString(m_plant->GetName())));
+    m_panel->show();
     // Wide enough for every column, State included, but never more than half the window.
-    m_frame.Window().resizeDocks({m_pPanel}, {std::min(m_pPanel->WantedWidth(), m_frame.Window().width() / 2)}, Qt::Horizontal);
+    m_frame.Window().resizeDocks({m_panel}, {std::min(m_panel->WantedWidth(), m_frame.Window().width() / 2)}, Qt::Horizontal);
     UpdateActions();
     UpdateLock();
     emit plantChanged();
@@ -197,10 +197,10 @@ void CPlantUi::SetPlant(std::unique_ptr<CPlant> plant)
 const PlantUnit* CPlantUi::DocumentUnit() const
 {
     const QString document = QFileInfo(m_frame.GetDocument().GetPathName()).canonicalFilePath();
-    if (!m_pPlant || document.isEmpty())
+    if (!m_plant || document.isEmpty())
         return nullptr;
-    for (const PlantUnit& unit : m_pPlant->GetUnits()) {
-        if (QFileInfo(QString::fromStdString(m_pPlant->FilePath(unit))).canonicalFilePath() == document)
+    for (const PlantUnit& unit : m_plant->GetUnits()) {
+        if (QFileInfo(QString::fromStdString(m_plant->FilePath(unit))).canonicalFilePath() == document)
             return &unit;
     }
     return nullptr;
@@ -208,17 +208,17 @@ const PlantUnit* CPlantUi::DocumentUnit() const
 
 void CPlantUi::ShowIgnoredEverywhere(const std::vector<std::string>& rules)
 {
-    m_pModel->SetAlsoIgnored(rules);
+    m_model->SetAlsoIgnored(rules);
 }
 
 bool CPlantUi::SetUnitIgnores(const QString& tag, const std::vector<std::string>& rules)
 {
-    const PlantUnit* known = m_pPlant ? m_pPlant->FindUnit(tag.toStdString()) : nullptr;
+    const PlantUnit* known = m_plant ? m_plant->FindUnit(tag.toStdString()) : nullptr;
     if (!known)
         return false;
     PlantUnit unit = *known;
     unit.ignore = rules;
-    CPlant changed(*m_pPlant);
+    CPlant changed(*m_plant);
     q4::Status saved = changed.ReplaceUnit(unit);
     if (saved)
         saved = changed.Save();
@@ -227,19 +227,19 @@ bool CPlantUi::SetUnitIgnores(const QString& tag, const std::vector<std::string>
                       .arg(QDir::toNativeSeparators(QString::fromStdString(changed.GetPath())), q4ui::TrCore(saved.Reason())));
         return false;
     }
-    *m_pPlant = std::move(changed);
-    m_pModel->Refresh();
+    *m_plant = std::move(changed);
+    m_model->Refresh();
     emit plantChanged();
     return true;
 }
 
 bool CPlantUi::OpenUnit(const QString& tag)
 {
-    const PlantUnit* unit = m_pPlant ? m_pPlant->FindUnit(tag.toStdString()) : nullptr;
+    const PlantUnit* unit = m_plant ? m_plant->FindUnit(tag.toStdString()) : nullptr;
     if (!unit)
         return false;
     m_frame.SetActiveView(0);
-    const bool opened = m_frame.GetDocManager().OpenDocumentFile(QString::fromStdString(m_pPlant->FilePath(*unit)));
+    const bool opened = m_frame.GetDocManager().OpenDocumentFile(QString::fromStdString(m_plant->FilePath(*unit)));
     if (opened)
         m_frame.Window().statusBar()->showMessage(tr("%1 opened").arg(tag), 5000);
     UpdateLock();
@@ -248,14 +248,14 @@ bool CPlantUi::OpenUnit(const QString& tag)
 
 void CPlantUi::OnShowPanel()
 {
-    if (m_pPanel)
-        m_pPanel->FocusPanel();
+    if (m_panel)
+        m_panel->FocusPanel();
 }
 
 // The document must be a saved .q4g: the plant keeps its path.
 void CPlantUi::OnAddSetup()
 {
-    if (!m_pPlant)
+    if (!m_plant)
         return;
     CQ4150Doc& doc = m_frame.GetDocument();
     if (doc.GetPathName().isEmpty() || doc.IsModified()) {
@@ -280,20 +280,20 @@ void CPlantUi::OnAddSetup()
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     while (dialog.exec() == QDialog::Accepted) {
-        PlantUnit unit{tag->text().trimmed().toStdString(), m_pPlant->RelativeFile(doc.GetPathName().toStdString()),
+        PlantUnit unit{tag->text().trimmed().toStdString(), m_plant->RelativeFile(doc.GetPathName().toStdString()),
                        location->text().trimmed().toStdString(), note->text().trimmed().toStdString()};
-        q4::Status saved = m_pPlant->AddUnit(unit);
+        q4::Status saved = m_plant->AddUnit(unit);
         if (saved)
-            saved = m_pPlant->Save();
+            saved = m_plant->Save();
         if (!saved) {
             ShowError(q4ui::TrCore(saved.Reason()));
             // A unit added but not saved goes again with the plant as the file holds it.
             auto reread = std::make_unique<CPlant>();
-            if (reread->Load(m_pPlant->GetPath()))
+            if (reread->Load(m_plant->GetPath()))
                 SetPlant(std::move(reread));
             continue;
         }
-        SetPlant(std::make_unique<CPlant>(*m_pPlant));
+        SetPlant(std::make_unique<CPlant>(*m_plant));
         m_frame.Window().statusBar()->showMessage(tr("%1 added to the plant").arg(tag->text().trimmed()), 5000);
         return;
     }
@@ -303,33 +303,33 @@ void CPlantUi::OnAddSetup()
 
 void CPlantUi::OnPlantTransfers()
 {
-    if (!m_pPlant)
+    if (!m_plant)
         return;
-    if (!m_pTransfers) {
-        m_pTransfers = std::make_unique<CPlantTransferController>(*m_pPlant, m_frame.GetJobQuestions());
-        connect(m_pTransfers.get(), &CPlantTransferController::unitFinished, m_pModel, &CPlantModel::Refresh);
-        connect(m_pTransfers.get(), &CPlantTransferController::runningChanged, this, [this](bool running) {
+    if (!m_transfers) {
+        m_transfers = std::make_unique<CPlantTransferController>(*m_plant, m_frame.GetJobQuestions());
+        connect(m_transfers.get(), &CPlantTransferController::unitFinished, m_model, &CPlantModel::Refresh);
+        connect(m_transfers.get(), &CPlantTransferController::runningChanged, this, [this](bool running) {
             UpdateLock();
-            if (!running && std::exchange(m_bCloseWhenStopped, false))
+            if (!running && std::exchange(m_closeWhenStopped, false))
                 m_frame.Window().close();
         });
         // An upload starting later than the others (after the question about another unit).
-        connect(m_pTransfers.get(), &QAbstractItemModel::dataChanged, this, &CPlantUi::UpdateLock);
+        connect(m_transfers.get(), &QAbstractItemModel::dataChanged, this, &CPlantUi::UpdateLock);
     }
-    if (!m_pTransferDlg)
-        m_pTransferDlg = new CPlantTransferDlg(*m_pTransfers, &m_frame.Window());
-    m_pTransferDlg->show();
-    m_pTransferDlg->raise();
-    m_pTransferDlg->activateWindow();
+    if (!m_transferDlg)
+        m_transferDlg = new CPlantTransferDlg(*m_transfers, &m_frame.Window());
+    m_transferDlg->show();
+    m_transferDlg->raise();
+    m_transferDlg->activateWindow();
 }
 
 void CPlantUi::UpdateLock()
 {
     const QString path = m_frame.GetDocument().GetPathName();
-    const bool locked = m_pTransfers && !path.isEmpty() && m_pTransfers->IsUploading(path);
-    if (locked == m_bLocked)
+    const bool locked = m_transfers && !path.isEmpty() && m_transfers->IsUploading(path);
+    if (locked == m_locked)
         return;
-    m_bLocked = locked;
+    m_locked = locked;
     for (int i = 0; i < m_frame.GetViewCount(); ++i) {
         if (CSheetModel* model = m_frame.GetQ4View(i)->GetModel())
             model->SetLocked(locked);
@@ -345,14 +345,14 @@ void CPlantUi::UpdateLock()
 
 bool CPlantUi::CanClose()
 {
-    if (!m_pTransfers || !m_pTransfers->IsRunning())
+    if (!m_transfers || !m_transfers->IsRunning())
         return true;
     const QMessageBox::StandardButton answer = QMessageBox::question(
         &m_frame.Window(), CQtMessagePrompt::Caption(), tr("Plant transfers are running. Stop them and close the program?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer == QMessageBox::Yes) {
-        m_bCloseWhenStopped = true;
-        m_pTransfers->Cancel();
+        m_closeWhenStopped = true;
+        m_transfers->Cancel();
     }
     return false;
 }
@@ -364,12 +364,12 @@ void CPlantUi::OnIdentifyUnit()
     CTransferController& transfers = m_frame.GetTransfers();
     if (transfers.IsTransferring())
         return;
-    m_pSurvey = m_pPlant ? std::make_unique<CPlantSurvey>(*m_pPlant) : nullptr;
-    transfers.Identify(m_pSurvey.get(), [this](const Identification& found) {
+    m_survey = m_plant ? std::make_unique<CPlantSurvey>(*m_plant) : nullptr;
+    transfers.Identify(m_survey.get(), [this](const Identification& found) {
         const QString port = m_frame.GetTransfers().GetPortName();
         if (found.result == PlantResult::Failed || found.result == PlantResult::Stopped) {
             LogIdentification(found, port);
-            m_pSurvey.reset();
+            m_survey.reset();
             if (found.result == PlantResult::Failed)
                 m_frame.GetDocument().GetPrompt().Show(
                     q4ui::ToCp1252(tr("The unit could not be identified: %1.").arg(q4ui::TrCore(found.reason))),
@@ -382,10 +382,10 @@ void CPlantUi::OnIdentifyUnit()
 
 void CPlantUi::LogIdentification(const Identification& found, const QString& port)
 {
-    if (!m_pPlant || !m_pSurvey)
+    if (!m_plant || !m_survey)
         return;
-    const PlantLogRecord record = CUnitIdentifier(m_pSurvey.get()).Record(found, port.toStdString());
-    q4::Status appended = CPlantLog(m_pPlant->GetLogPath()).Append(record);
+    const PlantLogRecord record = CUnitIdentifier(m_survey.get()).Record(found, port.toStdString());
+    q4::Status appended = CPlantLog(m_plant->GetLogPath()).Append(record);
     if (!appended)
         m_frame.GetDocument().GetPrompt().Show(
             q4ui::ToCp1252(tr("The plant log could not be written: %1. The identification is not in the commissioning "
@@ -401,7 +401,7 @@ void CPlantUi::TellIdentification(const Identification& found, const QString& po
     QString text = tr("The unit on %1 is device %2.").arg(port).arg(found.device);
     const QString closest = q4ui::TrCore(CUnitIdentifier::ClosestText(found));
     QString tag;
-    if (m_pPlant) {
+    if (m_plant) {
         if (found.result == PlantResult::Named && !found.wholeUnitRead && !found.tags.empty()) {
             tag = QString::fromStdString(found.tags.front());
             text += QLatin1Char(' ') + tr("It is %1 of the plant.").arg(tag);
@@ -418,10 +418,10 @@ void CPlantUi::TellIdentification(const Identification& found, const QString& po
     }
     if (tag.isEmpty()) {
         prompt.Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_OK, false);
-        m_pSurvey.reset();
+        m_survey.reset();
         return;
     }
-    m_pSurvey.reset();
+    m_survey.reset();
     text += QLatin1Char(' ') + tr("Open the set-up of %1?").arg(tag);
     if (prompt.Show(q4ui::ToCp1252(text), IMessagePrompt::BTN_YES_NO, false) == IMessagePrompt::IDOK)
         OpenUnit(tag);
@@ -431,10 +431,10 @@ void CPlantUi::TellIdentification(const Identification& found, const QString& po
 
 void CPlantUi::OnPlantReport()
 {
-    if (!m_pPlant)
+    if (!m_plant)
         return;
     // Not modal, so that the sheets stay at hand; it reads the plant as it is now.
-    auto* dialog = new CPlantReportDlg(*m_pPlant, m_frame.GetPrinter(), &m_frame.Window());
+    auto* dialog = new CPlantReportDlg(*m_plant, m_frame.GetPrinter(), &m_frame.Window());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
 }

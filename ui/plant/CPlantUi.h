@@ -40,13 +40,13 @@ public:
     bool SetUnitIgnores(const QString& tag, const std::vector<std::string>& rules) override;
     void ShowIgnoredEverywhere(const std::vector<std::string>& rules) override;
 
-    const CPlant* GetPlant() const { return m_pPlant.get(); }
-    CPlantModel& GetModel() const { return *m_pModel; }
-    CPlantPanel* GetPanel() const { return m_pPanel; }
+    const CPlant* GetPlant() const { return m_plant.get(); }
+    CPlantModel& GetModel() const { return *m_model; }
+    CPlantPanel* GetPanel() const { return m_panel; }
     // Plant Transfers' rows and jobs, once the window was opened; null before.
-    CPlantTransferController* GetTransfers() const { return m_pTransfers.get(); }
-    CPlantTransferDlg* GetTransferDialog() const { return m_pTransferDlg; }
-    QAction* GetTransfersAction() const { return m_pTransfersAction; }
+    CPlantTransferController* GetTransfers() const { return m_transfers.get(); }
+    CPlantTransferDlg* GetTransferDialog() const { return m_transferDlg; }
+    QAction* GetTransfersAction() const { return m_transfersAction; }
 
 signals:
     // Another plant was opened, or the plant file changed.
@@ -74,18 +74,18 @@ private:
     void LogIdentification(const Identification& found, const QString& port);
 
     IFrame& m_frame;
-    std::unique_ptr<CPlant> m_pPlant;
-    std::unique_ptr<CPlantSurvey> m_pSurvey;  // the plant's files as Identify found them
-    CPlantModel* m_pModel;
-    CPlantPanel* m_pPanel = nullptr;
-    std::unique_ptr<CPlantTransferController> m_pTransfers;
-    CPlantTransferDlg* m_pTransferDlg = nullptr;
+    std::unique_ptr<CPlant> m_plant;
+    std::unique_ptr<CPlantSurvey> m_survey;  // the plant's files as Identify found them
+    CPlantModel* m_model;
+    CPlantPanel* m_panel = nullptr;
+    std::unique_ptr<CPlantTransferController> m_transfers;
+    CPlantTransferDlg* m_transferDlg = nullptr;
     CRecentFileList m_RecentPlants;
-    QMenu* m_pRecentMenu = nullptr;
-    QAction* m_pAddAction = nullptr;
-    QAction* m_pTransfersAction = nullptr;
-    QAction* m_pReportAction = nullptr;
-    QAction* m_pPanelAction = nullptr;
-    bool m_bLocked = false;
-    bool m_bCloseWhenStopped = false;
+    QMenu* m_recentMenu = nullptr;
+    QAction* m_addAction = nullptr;
+    QAction* m_transfersAction = nullptr;
+    QAction* m_reportAction = nullptr;
+    QAction* m_panelAction = nullptr;
+    bool m_locked = false;
+    bool m_closeWhenStopped = false;
 };

@@ -31,7 +31,7 @@ public:
     // the pages of the whole job.
     void PrintPage(QPainter& painter, int page, int pageCount, int pagesBefore = 0);
 
-    int GetRowsPerPage() const { return m_nRowsPerPage; }
+    int GetRowsPerPage() const { return m_rowsPerPage; }
 
 private:
     struct Cell {
@@ -42,19 +42,19 @@ private:
     void DrawHeading(QPainter& painter) const;
     void DrawRow(QPainter& painter, int row, double y);
 
-    std::vector<std::vector<Cell>> m_arCells;
-    std::vector<double> m_arColWidths;  // in pixels of the grid's screen
-    int m_nHeaderRows = 0;
-    int m_nHeaderCols = 0;
+    std::vector<std::vector<Cell>> m_cells;
+    std::vector<double> m_colWidths;  // in pixels of the grid's screen
+    int m_headerRows = 0;
+    int m_headerCols = 0;
     QFont m_font;
-    int m_nScreenDpi = 96;
-    QString m_strDocument;
-    QString m_strSheet;
-    QString m_strDate;  // yyyy-MM-dd, whatever the locale
+    int m_screenDpi = 96;
+    QString m_document;
+    QString m_sheet;
+    QString m_date;  // yyyy-MM-dd, whatever the locale
 
     QRect m_rectDraw;
-    double m_dScale = 1.0;      // device pixels per layout unit
-    double m_dRowHeight = 0.0;  // in layout units; also the heading's and footer's height in device pixels
-    std::vector<double> m_arColX;
-    int m_nRowsPerPage = 1;
+    double m_scale = 1.0;      // device pixels per layout unit
+    double m_rowHeight = 0.0;  // in layout units; also the heading's and footer's height in device pixels
+    std::vector<double> m_colX;
+    int m_rowsPerPage = 1;
 };

@@ -11,20 +11,20 @@
 #include <numeric>
 
 CPrintJob::CPrintJob(const QString& document, const QDate& date)
-    : m_strDocument(document), m_date(date)
+    : m_document(document), m_date(date)
 {
 }
 
 void CPrintJob::AddSheet(const CZTGridCtrl& grid, int cols, const QString& sheet)
 {
-    m_arSheets.emplace_back(grid, cols);
-    m_arSheets.back().SetHeading(m_strDocument, sheet, m_date);
+    m_sheets.emplace_back(grid, cols);
+    m_sheets.back().SetHeading(m_document, sheet, m_date);
 }
 
 void CPrintJob::AddFindings(std::vector<CFindingsPrinter::Row> rows, const QFont& font)
 {
     m_findings.emplace(std::move(rows), font);
-    m_findings->SetHeading(m_strDocument, m_date);
+    m_findings->SetHeading(m_document, m_date);
 }
 
 bool CPrintJob::Print(QPrinter& printer)
@@ -45,17 +45,17 @@ bool CPrintJob::PrintPages(QPainter& painter, QPagedPaintDevice& device)
     // The footer names the job's last page, so no page is drawn before every sheet is laid out.
     QRect rectDraw(0, 0, device.width(), device.height());
     std::vector<int> pageCounts;
-    for (CGridPrinter& sheet : m_arSheets)
+    for (CGridPrinter& sheet : m_sheets)
         pageCounts.push_back(sheet.Paginate(painter, rectDraw));
     const int findingPages = m_findings ? m_findings->Paginate(painter, rectDraw) : 0;
     int jobPages = std::accumulate(pageCounts.begin(), pageCounts.end(), 0) + findingPages;
 
     int pagesBefore = 0;
-    for (size_t s = 0; s < m_arSheets.size(); ++s) {
+    for (size_t s = 0; s < m_sheets.size(); ++s) {
         for (int page = 1; page <= pageCounts[s]; ++page) {
             if (pagesBefore + page > 1 && !device.newPage())
                 return false;
-            m_arSheets[s].PrintPage(painter, page, jobPages, pagesBefore);
+            m_sheets[s].PrintPage(painter, page, jobPages, pagesBefore);
         }
         pagesBefore += pageCounts[s];
     }

@@ -34,8 +34,8 @@ public:
 private:
     bool PrintPages(QPainter& painter, QPagedPaintDevice& device);
 
-    QString m_strDocument;
+    QString m_document;
     QDate m_date;
-    std::vector<CGridPrinter> m_arSheets;
+    std::vector<CGridPrinter> m_sheets;
     std::optional<CFindingsPrinter> m_findings;
 };

@@ -16,10 +16,10 @@ CBackupSettings CBackupSettings::Load()
 {
     QSettings stored;
     CBackupSettings settings;
-    settings.m_bEnabled = stored.value(QLatin1String(ENABLED_KEY), true).toBool();
-    settings.m_strFolder = stored.value(QLatin1String(FOLDER_KEY)).toString().trimmed();
-    if (settings.m_strFolder.isEmpty())
-        settings.m_strFolder = DefaultFolder();
+    settings.m_enabled = stored.value(QLatin1String(ENABLED_KEY), true).toBool();
+    settings.m_folder = stored.value(QLatin1String(FOLDER_KEY)).toString().trimmed();
+    if (settings.m_folder.isEmpty())
+        settings.m_folder = DefaultFolder();
     settings.allBlocks = stored.value(QLatin1String(ALL_BLOCKS_KEY), false).toBool();
     return settings;
 }
@@ -27,8 +27,8 @@ CBackupSettings CBackupSettings::Load()
 void CBackupSettings::Save() const
 {
     QSettings stored;
-    stored.setValue(QLatin1String(ENABLED_KEY), m_bEnabled);
-    stored.setValue(QLatin1String(FOLDER_KEY), m_strFolder.trimmed());
+    stored.setValue(QLatin1String(ENABLED_KEY), m_enabled);
+    stored.setValue(QLatin1String(FOLDER_KEY), m_folder.trimmed());
     stored.setValue(QLatin1String(ALL_BLOCKS_KEY), allBlocks);
 }
 

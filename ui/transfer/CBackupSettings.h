@@ -14,7 +14,7 @@ public:
     // "Q4150/backups" in the user's data folder (~/.local/share/Q4150/backups).
     static QString DefaultFolder();
 
-    bool m_bEnabled = true;
-    QString m_strFolder;
+    bool m_enabled = true;
+    QString m_folder;
     bool allBlocks = false;
 };

@@ -18,15 +18,15 @@ public:
 
     // What the dialog shows; an empty folder is the default one.
     CBackupSettings GetSettings() const;
-    QCheckBox* GetEnabled() const { return m_pEnabled; }
-    QLineEdit* GetFolder() const { return m_pFolder; }
+    QCheckBox* GetEnabled() const { return m_enabledBox; }
+    QLineEdit* GetFolder() const { return m_folderEdit; }
     QCheckBox* GetAllBlocks() const { return m_allBlocks; }
 
 private:
     void OnBrowse();
 
-    QCheckBox* m_pEnabled;
-    QLineEdit* m_pFolder;
-    QPushButton* m_pBrowse;
+    QCheckBox* m_enabledBox;
+    QLineEdit* m_folderEdit;
+    QPushButton* m_browseButton;
     QCheckBox* m_allBlocks;
 };

@@ -23,32 +23,32 @@ QString CellHtml(const std::string& cp1252)
 
 CChangeReport::CChangeReport(const std::vector<CellDifference>& changes, const QString& uploaded,
                              const QString& backupPath, const QString& port, const QDateTime& time)
-    : m_strUploaded(uploaded), m_strBackupPath(backupPath), m_strPort(port), m_time(time)
+    : m_uploaded(uploaded), m_backupPath(backupPath), m_port(port), m_time(time)
 {
     for (ChangedChannel& channel : CChangeList::ByChannel(changes))
-        m_arChannels.push_back({channel.sheet, channel.row, q4ui::TrSheet(channel.sheetTitle),
+        m_channels.push_back({channel.sheet, channel.row, q4ui::TrSheet(channel.sheetTitle),
                                 q4ui::TrHeading(q4ui::ToQString(channel.name)).trimmed(), std::move(channel.changes)});
 }
 
 QString CChangeReport::GetHeading() const
 {
     return tr("Changes uploaded on %1 to the unit on %2: re-test every function listed")
-        .arg(m_time.toString(QStringLiteral("yyyy-MM-dd HH:mm")), m_strPort);
+        .arg(m_time.toString(QStringLiteral("yyyy-MM-dd HH:mm")), m_port);
 }
 
 QString CChangeReport::ToHtml() const
 {
-    const QString changed = m_arChannels.size() == 1 ? tr("1 channel changed.")
-                                                     : tr("%1 channels changed.").arg(m_arChannels.size());
+    const QString changed = m_channels.size() == 1 ? tr("1 channel changed.")
+                                                     : tr("%1 channels changed.").arg(m_channels.size());
     QString html = QStringLiteral("<h2>%1</h2><p>%2<br>%3<br>%4</p>")
-                       .arg(GetHeading().toHtmlEscaped(), tr("Set-up uploaded: %1").arg(m_strUploaded).toHtmlEscaped(),
+                       .arg(GetHeading().toHtmlEscaped(), tr("Set-up uploaded: %1").arg(m_uploaded).toHtmlEscaped(),
                             tr("What the unit held before the upload is kept in %1.")
-                                .arg(QDir::toNativeSeparators(m_strBackupPath))
+                                .arg(QDir::toNativeSeparators(m_backupPath))
                                 .toHtmlEscaped(),
                             changed);
-    for (size_t i = 0; i < m_arChannels.size(); ++i) {
-        const Channel& channel = m_arChannels[i];
-        if (i == 0 || m_arChannels[i - 1].sheet != channel.sheet) {
+    for (size_t i = 0; i < m_channels.size(); ++i) {
+        const Channel& channel = m_channels[i];
+        if (i == 0 || m_channels[i - 1].sheet != channel.sheet) {
             if (i > 0)
                 html += QStringLiteral("</table><p>&nbsp;</p>");
             html += QStringLiteral("<h3>%1</h3><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\">"
@@ -69,7 +69,7 @@ QString CChangeReport::ToHtml() const
             html += QStringLiteral("</tr>");
         }
     }
-    if (!m_arChannels.empty())
+    if (!m_channels.empty())
         html += QStringLiteral("</table>");
     return html;
 }

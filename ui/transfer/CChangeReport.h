@@ -35,9 +35,9 @@ public:
 
     // Sheet by sheet in tab order, each sheet's channels in row order, a channel's flags after
     // its other settings.
-    const std::vector<Channel>& GetChannels() const { return m_arChannels; }
-    const QString& GetUploaded() const { return m_strUploaded; }
-    const QString& GetBackupPath() const { return m_strBackupPath; }
+    const std::vector<Channel>& GetChannels() const { return m_channels; }
+    const QString& GetUploaded() const { return m_uploaded; }
+    const QString& GetBackupPath() const { return m_backupPath; }
     QString GetHeading() const;
 
     // Fills the document with the report, for the screen as for the printer.
@@ -48,9 +48,9 @@ public:
 private:
     QString ToHtml() const;
 
-    std::vector<Channel> m_arChannels;
-    QString m_strUploaded;
-    QString m_strBackupPath;
-    QString m_strPort;
+    std::vector<Channel> m_channels;
+    QString m_uploaded;
+    QString m_backupPath;
+    QString m_port;
     QDateTime m_time;
 };

@@ -16,13 +16,13 @@
 #include <QVBoxLayout>
 
 CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printer, QWidget* parent)
-    : QDialog(parent), m_report(report), m_printer(printer), m_pText(new QTextBrowser(this))
+    : QDialog(parent), m_report(report), m_printer(printer), m_text(new QTextBrowser(this))
 {
     setWindowTitle(tr("Change Report"));
-    m_pText->setAccessibleName(tr("Change report"));
-    m_report.Layout(*m_pText->document());
+    m_text->setAccessibleName(tr("Change report"));
+    m_report.Layout(*m_text->document());
     // The cursor went along with the text laid out: back to the heading, where reading begins.
-    m_pText->moveCursor(QTextCursor::Start);
+    m_text->moveCursor(QTextCursor::Start);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
@@ -32,7 +32,7 @@ CChangeReportDlg::CChangeReportDlg(const CChangeReport& report, QPrinter& printe
     connect(pdf, &QPushButton::clicked, this, &CChangeReportDlg::OnSaveAsPdf);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_pText);
+    layout->addWidget(m_text);
     layout->addWidget(buttons);
     // Room to read, as far as the screen allows at any scale.
     resize(q4ui::SizeWithinScreen(*this, QSize(760, 520)));

@@ -16,7 +16,7 @@ public:
     CChangeReportDlg(const CChangeReport& report, QPrinter& printer, QWidget* parent = nullptr);
 
     const CChangeReport& GetReport() const { return m_report; }
-    QTextBrowser* GetText() const { return m_pText; }
+    QTextBrowser* GetText() const { return m_text; }
     // Writes the report to a PDF file on the program's paper; false, after saying so, when the
     // file cannot be written.
     bool SaveAsPdf(const QString& path);
@@ -28,5 +28,5 @@ private:
 
     CChangeReport m_report;
     QPrinter& m_printer;
-    QTextBrowser* m_pText;
+    QTextBrowser* m_text;
 };

@@ -48,15 +48,15 @@ bool NaturalLess(const QString& a, const QString& b)
 }  // namespace
 
 CComPortDlg::CComPortDlg(QWidget* parent)
-    : QDialog(parent), m_pCombo(new CNamedComboBox(tr("Port"), this))
+    : QDialog(parent), m_combo(new CNamedComboBox(tr("Port"), this))
 {
     setWindowTitle(tr("COM Port Setup"));
-    m_pCombo->setObjectName(QStringLiteral("port1003"));
-    m_pCombo->setEditable(true);
-    m_pCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_combo->setObjectName(QStringLiteral("port1003"));
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
     for (const Entry& entry : Entries(FoundPorts()))
-        m_pCombo->addItem(entry.label, entry.port);
-    m_pCombo->setCurrentIndex(0);
+        m_combo->addItem(entry.label, entry.port);
+    m_combo->setCurrentIndex(0);
 
     auto* config = new QPushButton(tr("Config"), this);
     config->setDefault(true);
@@ -68,35 +68,35 @@ CComPortDlg::CComPortDlg(QWidget* parent)
     buttons->addWidget(config);
     buttons->addWidget(cancel);
     auto* label = new QLabel(tr("&Port:"), this);
-    label->setBuddy(m_pCombo);
+    label->setBuddy(m_combo);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(m_pCombo);
+    layout->addWidget(m_combo);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     QMargins margins = layout->contentsMargins();
-    m_pCombo->setMinimumWidth(q4ui::TitleBarWidth(*this) - margins.left() - margins.right());
+    m_combo->setMinimumWidth(q4ui::TitleBarWidth(*this) - margins.left() - margins.right());
 }
 
 bool CComPortDlg::IsListed(const QString& port) const
 {
-    return m_pCombo->findData(port) >= 0;
+    return m_combo->findData(port) >= 0;
 }
 
 void CComPortDlg::SelectPort(const QString& port)
 {
-    int index = m_pCombo->findData(port);
+    int index = m_combo->findData(port);
     if (index >= 0)
-        m_pCombo->setCurrentIndex(index);
+        m_combo->setCurrentIndex(index);
     else
-        m_pCombo->setEditText(port);
+        m_combo->setEditText(port);
 }
 
 QString CComPortDlg::GetPortName() const
 {
-    QString text = m_pCombo->currentText().trimmed();
-    int index = m_pCombo->findText(text);
-    return index >= 0 ? m_pCombo->itemData(index).toString() : text;
+    QString text = m_combo->currentText().trimmed();
+    int index = m_combo->findText(text);
+    return index >= 0 ? m_combo->itemData(index).toString() : text;
 }
 
 QList<CComPortDlg::Entry> CComPortDlg::Entries(const QList<FoundPort>& found)

@@ -33,7 +33,7 @@ public:
     void SelectPort(const QString& port);
     // The port chosen: the name behind a listed entry, or whatever was typed.
     QString GetPortName() const;
-    QComboBox* GetCombo() const { return m_pCombo; }
+    QComboBox* GetCombo() const { return m_combo; }
 
     // The ports found, sorted by what they show, then the emulated unit. ttyS0 goes by COM1
     // ("COM1 (ttyS0)"), another port by its path, or as "ttyUSB0 - description" when described.
@@ -41,5 +41,5 @@ public:
     static QList<FoundPort> FoundPorts();
 
 private:
-    QComboBox* m_pCombo;
+    QComboBox* m_combo;
 };

@@ -23,42 +23,42 @@ void SelectData(QComboBox* combo, int value)
 
 CLineSettingsDlg::CLineSettingsDlg(const QString& portTitle, const CLineSettings& settings, QWidget* parent)
     : QDialog(parent),
-      m_pBaudRate(new QComboBox(this)),
-      m_pDataBits(new QComboBox(this)),
-      m_pParity(new QComboBox(this)),
-      m_pStopBits(new QComboBox(this)),
-      m_pFlowControl(new QComboBox(this))
+      m_baudRateBox(new QComboBox(this)),
+      m_dataBitsBox(new QComboBox(this)),
+      m_parityBox(new QComboBox(this)),
+      m_stopBitsBox(new QComboBox(this)),
+      m_flowControlBox(new QComboBox(this))
 {
     setWindowTitle(tr("%1 Properties").arg(portTitle));
-    m_pBaudRate->setEditable(true);
-    m_pBaudRate->setValidator(new QIntValidator(1, 4000000, m_pBaudRate));
+    m_baudRateBox->setEditable(true);
+    m_baudRateBox->setValidator(new QIntValidator(1, 4000000, m_baudRateBox));
     for (int rate : g_BaudRates)
-        m_pBaudRate->addItem(QString::number(rate));
-    m_pBaudRate->setCurrentText(QString::number(settings.m_baudRate));
+        m_baudRateBox->addItem(QString::number(rate));
+    m_baudRateBox->setCurrentText(QString::number(settings.m_baudRate));
     for (int bits = 5; bits <= 8; ++bits)
-        m_pDataBits->addItem(QString::number(bits), bits);
-    SelectData(m_pDataBits, settings.m_dataBits);
-    m_pParity->addItem(tr("None"), CLineSettings::PARITY_NONE);
-    m_pParity->addItem(tr("Odd"), CLineSettings::PARITY_ODD);
-    m_pParity->addItem(tr("Even"), CLineSettings::PARITY_EVEN);
-    SelectData(m_pParity, settings.m_parity);
-    m_pStopBits->addItem(QStringLiteral("1"), 1);
-    m_pStopBits->addItem(QStringLiteral("2"), 2);
-    SelectData(m_pStopBits, settings.m_stopBits);
-    m_pFlowControl->addItem(QStringLiteral("Xon / Xoff"), CLineSettings::FLOW_XONXOFF);
-    m_pFlowControl->addItem(tr("Hardware"), CLineSettings::FLOW_RTSCTS);
-    m_pFlowControl->addItem(tr("None"), CLineSettings::FLOW_NONE);
-    SelectData(m_pFlowControl, settings.m_flowControl);
+        m_dataBitsBox->addItem(QString::number(bits), bits);
+    SelectData(m_dataBitsBox, settings.m_dataBits);
+    m_parityBox->addItem(tr("None"), static_cast<int>(CLineSettings::Parity::None));
+    m_parityBox->addItem(tr("Odd"), static_cast<int>(CLineSettings::Parity::Odd));
+    m_parityBox->addItem(tr("Even"), static_cast<int>(CLineSettings::Parity::Even));
+    SelectData(m_parityBox, static_cast<int>(settings.m_parity));
+    m_stopBitsBox->addItem(QStringLiteral("1"), 1);
+    m_stopBitsBox->addItem(QStringLiteral("2"), 2);
+    SelectData(m_stopBitsBox, settings.m_stopBits);
+    m_flowControlBox->addItem(QStringLiteral("Xon / Xoff"), static_cast<int>(CLineSettings::FlowControl::XonXoff));
+    m_flowControlBox->addItem(tr("Hardware"), static_cast<int>(CLineSettings::FlowControl::RtsCts));
+    m_flowControlBox->addItem(tr("None"), static_cast<int>(CLineSettings::FlowControl::None));
+    SelectData(m_flowControlBox, static_cast<int>(settings.m_flowControl));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Bits per second:"), m_pBaudRate);
-    form->addRow(tr("Data bits:"), m_pDataBits);
-    form->addRow(tr("Parity:"), m_pParity);
-    form->addRow(tr("Stop bits:"), m_pStopBits);
-    form->addRow(tr("Flow control:"), m_pFlowControl);
+    form->addRow(tr("Bits per second:"), m_baudRateBox);
+    form->addRow(tr("Data bits:"), m_dataBitsBox);
+    form->addRow(tr("Parity:"), m_parityBox);
+    form->addRow(tr("Stop bits:"), m_stopBitsBox);
+    form->addRow(tr("Flow control:"), m_flowControlBox);
     form->addRow(buttons);
     // A port's path can be long: the title, the port's name, is shown whole.
     setMinimumWidth(q4ui::TitleBarWidth(*this));
@@ -68,11 +68,11 @@ CLineSettings CLineSettingsDlg::GetSettings() const
 {
     CLineSettings settings;
     bool ok = false;
-    unsigned rate = m_pBaudRate->currentText().toUInt(&ok);
+    unsigned rate = m_baudRateBox->currentText().toUInt(&ok);
     settings.m_baudRate = ok && rate > 0 ? rate : 9600;
-    settings.m_dataBits = m_pDataBits->currentData().toInt();
-    settings.m_parity = static_cast<CLineSettings::PARITY>(m_pParity->currentData().toInt());
-    settings.m_stopBits = m_pStopBits->currentData().toInt();
-    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(m_pFlowControl->currentData().toInt());
+    settings.m_dataBits = m_dataBitsBox->currentData().toInt();
+    settings.m_parity = static_cast<CLineSettings::Parity>(m_parityBox->currentData().toInt());
+    settings.m_stopBits = m_stopBitsBox->currentData().toInt();
+    settings.m_flowControl = static_cast<CLineSettings::FlowControl>(m_flowControlBox->currentData().toInt());
     return settings;
 }

@@ -15,16 +15,16 @@ public:
     CLineSettingsDlg(const QString& portTitle, const CLineSettings& settings, QWidget* parent = nullptr);
 
     CLineSettings GetSettings() const;
-    QComboBox* GetBaudRate() const { return m_pBaudRate; }
-    QComboBox* GetDataBits() const { return m_pDataBits; }
-    QComboBox* GetParity() const { return m_pParity; }
-    QComboBox* GetStopBits() const { return m_pStopBits; }
-    QComboBox* GetFlowControl() const { return m_pFlowControl; }
+    QComboBox* GetBaudRate() const { return m_baudRateBox; }
+    QComboBox* GetDataBits() const { return m_dataBitsBox; }
+    QComboBox* GetParity() const { return m_parityBox; }
+    QComboBox* GetStopBits() const { return m_stopBitsBox; }
+    QComboBox* GetFlowControl() const { return m_flowControlBox; }
 
 private:
-    QComboBox* m_pBaudRate;
-    QComboBox* m_pDataBits;
-    QComboBox* m_pParity;
-    QComboBox* m_pStopBits;
-    QComboBox* m_pFlowControl;
+    QComboBox* m_baudRateBox;
+    QComboBox* m_dataBitsBox;
+    QComboBox* m_parityBox;
+    QComboBox* m_stopBitsBox;
+    QComboBox* m_flowControlBox;
 };

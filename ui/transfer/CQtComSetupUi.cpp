@@ -25,10 +25,16 @@ int StoredInt(const QSettings& stored, const QString& key, int low, int high, in
     return ok && value >= low && value <= high ? value : fallback;
 }
 
+template <typename Enum>
+Enum StoredEnum(const QSettings& stored, const QString& key, Enum low, Enum high, Enum fallback)
+{
+    return static_cast<Enum>(StoredInt(stored, key, static_cast<int>(low), static_cast<int>(high), static_cast<int>(fallback)));
+}
+
 }  // namespace
 
 CQtComSetupUi::CQtComSetupUi(QWidget* parent)
-    : m_pParent(parent)
+    : m_parent(parent)
 {
 }
 
@@ -36,7 +42,7 @@ CQtComSetupUi::~CQtComSetupUi() = default;
 
 bool CQtComSetupUi::ChoosePortName(std::string& name)
 {
-    CComPortDlg dialog(m_pParent);
+    CComPortDlg dialog(m_parent);
     QSettings stored;
     // The port chosen last, typed or listed; else the link's suggestion where there is such a port.
     QString port = stored.value(Key("Port")).toString();
@@ -52,10 +58,10 @@ bool CQtComSetupUi::ChoosePortName(std::string& name)
     if (port == QLatin1String(CComPortDlg::EMULATOR)) {
         QString error;
         if (!StartEmulator(error)) {
-            QMessageBox::warning(m_pParent, CQtMessagePrompt::Caption(), error);
+            QMessageBox::warning(m_parent, CQtMessagePrompt::Caption(), error);
             return false;
         }
-        name = m_pEmulator->GetSlavePath();
+        name = m_emulator->GetSlavePath();
         return true;
     }
     name = port.toStdString();
@@ -64,11 +70,11 @@ bool CQtComSetupUi::ChoosePortName(std::string& name)
 
 bool CQtComSetupUi::EditLineSettings(const std::string& port, CLineSettings& settings)
 {
-    bool emulator = m_pEmulator && port == m_pEmulator->GetSlavePath();
+    bool emulator = m_emulator && port == m_emulator->GetSlavePath();
     CLineSettings shown = settings;
     LoadLineSettings(shown);
     CLineSettingsDlg dialog(emulator ? QString::fromLatin1(CComPortDlg::EMULATOR) : QString::fromStdString(port),
-                            shown, m_pParent);
+                            shown, m_parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     settings = dialog.GetSettings();
@@ -83,11 +89,11 @@ void CQtComSetupUi::LoadLineSettings(CLineSettings& settings)
     settings.m_baudRate = static_cast<unsigned>(
         StoredInt(stored, Key("BaudRate"), 1, 4000000, static_cast<int>(settings.m_baudRate)));
     settings.m_dataBits = StoredInt(stored, Key("DataBits"), 5, 8, settings.m_dataBits);
-    settings.m_parity = static_cast<CLineSettings::PARITY>(
-        StoredInt(stored, Key("Parity"), CLineSettings::PARITY_NONE, CLineSettings::PARITY_EVEN, settings.m_parity));
+    settings.m_parity = StoredEnum(stored, Key("Parity"), CLineSettings::Parity::None, CLineSettings::Parity::Even,
+                                   settings.m_parity);
     settings.m_stopBits = StoredInt(stored, Key("StopBits"), 1, 2, settings.m_stopBits);
-    settings.m_flowControl = static_cast<CLineSettings::FLOW_CONTROL>(StoredInt(
-        stored, Key("FlowControl"), CLineSettings::FLOW_NONE, CLineSettings::FLOW_XONXOFF, settings.m_flowControl));
+    settings.m_flowControl = StoredEnum(stored, Key("FlowControl"), CLineSettings::FlowControl::None,
+                                        CLineSettings::FlowControl::XonXoff, settings.m_flowControl);
 }
 
 void CQtComSetupUi::SaveLineSettings(const CLineSettings& settings)
@@ -103,11 +109,11 @@ void CQtComSetupUi::SaveLineSettings(const CLineSettings& settings)
 // One emulated unit for the program's life: what was uploaded to it can be downloaded again.
 bool CQtComSetupUi::StartEmulator(QString& error)
 {
-    if (m_pEmulator && m_pEmulator->IsRunning())
+    if (m_emulator && m_emulator->IsRunning())
         return true;
-    m_pEmulator = std::make_unique<CEmulatorServer>();
-    if (!m_pEmulator->Start()) {
-        m_pEmulator.reset();
+    m_emulator = std::make_unique<CEmulatorServer>();
+    if (!m_emulator->Start()) {
+        m_emulator.reset();
         error = tr("The emulated unit cannot be started: no pseudo-terminal is available.");
         return false;
     }

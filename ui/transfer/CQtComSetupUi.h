@@ -28,7 +28,7 @@ public:
     bool EditLineSettings(const std::string& port, CLineSettings& settings) override;
 
     // The emulated unit, once chosen; null before.
-    CEmulatorServer* GetEmulator() const { return m_pEmulator.get(); }
+    CEmulatorServer* GetEmulator() const { return m_emulator.get(); }
     // The line settings accepted last; what was never stored stays as given.
     static void LoadLineSettings(CLineSettings& settings);
 
@@ -36,6 +36,6 @@ private:
     bool StartEmulator(QString& error);
     static void SaveLineSettings(const CLineSettings& settings);
 
-    QWidget* m_pParent;
-    std::unique_ptr<CEmulatorServer> m_pEmulator;
+    QWidget* m_parent;
+    std::unique_ptr<CEmulatorServer> m_emulator;
 };

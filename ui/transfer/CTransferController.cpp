@@ -105,12 +105,12 @@ bool CTransferController::Upload(const CBackupSettings& backup)
     if (IsTransferring() || !EnsurePort())
         return false;
     JobSettings settings;
-    if (backup.m_bEnabled)
-        settings.backupFolder = backup.m_strFolder.toStdString();
+    if (backup.m_enabled)
+        settings.backupFolder = backup.m_folder.toStdString();
     settings.allBlocks = backup.allBlocks;
     if (m_ignoredRules)
         settings.ignoredRules = m_ignoredRules();
-    m_backupOn = backup.m_bEnabled;
+    m_backupOn = backup.m_enabled;
     m_job = NewJob(JobAction::Upload, settings);
     CUnitJob* job = m_job.get();
     Run(Command::Upload, static_cast<int>(CQtJob::Purpose::Upload), [job] { job->Run(); }, [job] { job->Cancel(); });
